@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds everything and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh default
+ctest --preset default -j"$(nproc)"
