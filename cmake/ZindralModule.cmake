@@ -1,12 +1,15 @@
-# zindral_module(<name> [DEPS ...] [PRIVATE_DEPS ...] [TEST_DEPS ...] [EXCLUDE <regex> ...])
+# zindral_module(<name> [DIR <folder>] [DEPS ...] [PRIVATE_DEPS ...] [TEST_DEPS ...] [EXCLUDE <regex> ...])
 #
-# One static library per module folder: every .cpp below the folder except those under tests/
+# One static library per module folder (DIR, default the current one): every .cpp below the folder except those under tests/
 # (and those matching EXCLUDE). Headers are included from the project root
 # ("engine/MidiProcessor.h"). Tests: every tests/*.cpp becomes one GoogleTest program
 # <name>_tests, registered with CTest. Files are globbed so new sources need no CMake edit.
 function(zindral_module name)
-  cmake_parse_arguments(M "" "" "DEPS;PRIVATE_DEPS;TEST_DEPS;EXCLUDE" ${ARGN})
-  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(M "" "DIR" "DEPS;PRIVATE_DEPS;TEST_DEPS;EXCLUDE" ${ARGN})
+  if(NOT M_DIR)
+    set(M_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${M_DIR}/*.cpp)
   list(FILTER srcs EXCLUDE REGEX "/tests/")
   foreach(rx IN LISTS M_EXCLUDE)
     list(FILTER srcs EXCLUDE REGEX "${rx}")
@@ -21,7 +24,7 @@ function(zindral_module name)
     target_link_libraries(${name} INTERFACE ${M_DEPS})
   endif()
 
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  file(GLOB tests CONFIGURE_DEPENDS ${M_DIR}/tests/*.cpp)
   if(tests)
     add_executable(${name}_tests ${tests})
     target_link_libraries(${name}_tests PRIVATE ${name} ${M_TEST_DEPS} GTest::gtest GTest::gmock GTest::gtest_main Threads::Threads)
