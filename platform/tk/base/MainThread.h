@@ -1,0 +1,34 @@
+#pragma once
+
+// Which thread is the main thread.
+//
+// The toolkit's objects (views, observables, the main run loop's queue draining) belong to one
+// thread. A program names it at start-up with MainThread::adopt(); a test adopts the thread it runs
+// on. When nothing was adopted, the first thread that drains or runs the main run loop adopts itself.
+
+namespace tk {
+
+class MainThread {
+public:
+    // [any] Makes the calling thread the main thread (from now on).
+    static void adopt();
+    // [any] Whether some thread has been adopted as the main thread.
+    static bool isAdopted();
+    // [any] Whether the calling thread is the main thread.
+    static bool isCurrent();
+};
+
+// [any] Shorthand for MainThread::isCurrent().
+inline bool isMainThread() {
+    return MainThread::isCurrent();
+}
+
+// [any] Backs a [main] function: when called off the main thread, reports the function on
+// standard error and aborts. A [main] function running elsewhere would be a data race, so stopping
+// at once is the only safe answer. Cheap enough (one atomic load) to stay on in release builds.
+void checkMainThread(const char* function);
+
+} // namespace tk
+
+// Put at the top of a [main] function.
+#define TK_CHECK_MAIN_THREAD() ::tk::checkMainThread(__func__)
