@@ -1,0 +1,33 @@
+#include "platform/tk/view/Backend.h"
+
+#include "platform/tk/base/MainThread.h"
+#include "platform/tk/view/HeadlessBackend.h"
+#include "platform/tk/view/MenuView.h"
+
+namespace tk {
+
+namespace {
+std::shared_ptr<Backend>& installedBackend() {
+    static std::shared_ptr<Backend> backend;
+    return backend;
+}
+} // namespace
+
+MenuPresenter& Backend::menuPresenter() {
+    static InWindowMenuPresenter presenter;
+    return presenter;
+}
+
+Backend& currentBackend() {
+    auto& backend = installedBackend();
+    if (!backend)
+        backend = std::make_shared<HeadlessBackend>();
+    return *backend;
+}
+
+void setCurrentBackend(std::shared_ptr<Backend> backend) {
+    TK_CHECK_MAIN_THREAD();
+    installedBackend() = std::move(backend);
+}
+
+} // namespace tk

@@ -1,0 +1,74 @@
+#include "platform/tk/view/HeadlessBackend.h"
+
+#include "platform/tk/view/Menu.h"
+
+namespace tk {
+
+void RecordingMenuPresenter::present(Window& window, std::shared_ptr<Menu> menu, Point locationInWindow) {
+    window_ = window.sharedWindow();
+    menu_ = std::move(menu);
+    location_ = locationInWindow;
+}
+
+bool RecordingMenuPresenter::chooseItem(int index) {
+    auto window = window_.lock();
+    auto menu = menu_;
+    dismiss();
+    if (!window || !menu)
+        return false;
+    const MenuItem* item = menu->item(index);
+    if (!item || !item->enabled || item->isSeparator)
+        return false;
+    const MenuItem copy = *item;
+    return window->performMenuItem(copy);
+}
+
+void RecordingMenuPresenter::dismiss() {
+    window_.reset();
+    menu_.reset();
+}
+
+std::unique_ptr<NativeWindow> HeadlessBackend::createNativeWindow(Window& window,
+                                                                  const Window::Options& options) {
+    auto native = std::make_unique<HeadlessNativeWindow>(*this, window);
+    native->setTitle(options.title);
+    return native;
+}
+
+bool HeadlessBackend::openURL(const std::string& url) {
+    openedURLs_.push_back(url);
+    return true;
+}
+
+HeadlessBackend* HeadlessBackend::current() {
+    return dynamic_cast<HeadlessBackend*>(&currentBackend());
+}
+
+void HeadlessNativeWindow::requestKeyFocus() {
+    if (closed_)
+        return;
+    auto previous = backend_.keyWindow_.lock();
+    if (previous.get() == &window_)
+        return;
+    backend_.keyWindow_ = window_.sharedWindow();
+    if (previous)
+        previous->resignKeyWindow();
+    window_.becomeKeyWindow();
+}
+
+void HeadlessNativeWindow::close() {
+    closed_ = true;
+    if (backend_.keyWindow_.lock().get() == &window_)
+        backend_.keyWindow_.reset();
+}
+
+void HeadlessNativeWindow::present(const RenderedFrame&) {
+    ++framesPresented_;
+}
+
+bool HeadlessNativeWindow::beginDrag(const DragItem& item, const Event& event) {
+    backend_.drags_.push_back({item, title_, event.locationInWindow});
+    return true;
+}
+
+} // namespace tk

@@ -1,0 +1,203 @@
+#include "platform/tk/view/MenuView.h"
+
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/TextAttributes.h"
+#include "platform/tk/view/Menu.h"
+#include "platform/tk/view/Window.h"
+
+#include <algorithm>
+
+namespace tk {
+
+namespace {
+double itemHeight(const MenuItem& item) {
+    return item.isSeparator ? MenuView::kSeparatorHeight : MenuView::kItemHeight;
+}
+} // namespace
+
+MenuView::MenuView(std::shared_ptr<Menu> menu, Point location) : menu_(std::move(menu)), location_(location) {
+    addTrackingArea(TrackingArea({}, TrackingOptions::mouseMoved | TrackingOptions::inVisibleRect));
+}
+
+void MenuView::placePanel() {
+    double height = 8;
+    for (const MenuItem& item : menu_->items())
+        if (!item.hidden)
+            height += itemHeight(item);
+    const Rect b = bounds();
+    const double x = std::clamp(location_.x, 0.0, std::max(0.0, b.width() - kWidth));
+    const double y = std::clamp(location_.y, 0.0, std::max(0.0, b.height() - height));
+    panel_ = Rect{x, y, kWidth, height};
+}
+
+void MenuView::layout() {
+    if (superview())
+        setFrame(superview()->bounds());
+    placePanel();
+}
+
+void MenuView::viewDidMoveToWindow() {
+    if (window())
+        setNeedsLayout();
+}
+
+int MenuView::itemAt(Point point) const {
+    if (!panel_.contains(point))
+        return -1;
+    double y = panel_.y() + 4;
+    for (int i = 0; i < menu_->numberOfItems(); ++i) {
+        const MenuItem& item = *menu_->item(i);
+        if (item.hidden)
+            continue;
+        const double h = itemHeight(item);
+        if (point.y >= y && point.y < y + h)
+            return item.isSeparator || !item.enabled ? -1 : i;
+        y += h;
+    }
+    return -1;
+}
+
+void MenuView::dismiss() {
+    if (Window* w = window())
+        w->makeFirstResponder(nullptr);
+    removeFromSuperview();
+}
+
+void MenuView::choose(int index) {
+    const MenuItem* item = menu_->item(index);
+    if (!item || !item->enabled || item->isSeparator)
+        return;
+    if (item->submenu) {
+        menu_ = item->submenu;
+        highlighted_ = -1;
+        placePanel();
+        setNeedsDisplay();
+        return;
+    }
+    const MenuItem chosen = *item;
+    Window* window = this->window();
+    auto keepWindow = window ? window->sharedWindow() : nullptr;
+    auto keep = sharedView();
+    dismiss();
+    if (window)
+        window->performMenuItem(chosen);
+}
+
+bool MenuView::mouseDown(const Event& event) {
+    const Point p = locationOf(event);
+    if (!panel_.contains(p)) {
+        dismiss();
+        return true;
+    }
+    highlighted_ = itemAt(p);
+    setNeedsDisplay();
+    return true;
+}
+
+bool MenuView::mouseDragged(const Event& event) {
+    highlighted_ = itemAt(locationOf(event));
+    setNeedsDisplay();
+    return true;
+}
+
+bool MenuView::mouseUp(const Event& event) {
+    const int index = itemAt(locationOf(event));
+    if (index >= 0)
+        choose(index);
+    return true;
+}
+
+bool MenuView::mouseMoved(const Event& event) {
+    const int index = itemAt(locationOf(event));
+    if (index != highlighted_) {
+        highlighted_ = index;
+        setNeedsDisplay();
+    }
+    return true;
+}
+
+void MenuView::moveHighlight(int step) {
+    const int n = menu_->numberOfItems();
+    int i = highlighted_;
+    for (int tries = 0; tries < n; ++tries) {
+        i = i < 0 ? (step > 0 ? 0 : n - 1) : (i + step + n) % n;
+        const MenuItem& item = *menu_->item(i);
+        if (!item.hidden && !item.isSeparator && item.enabled) {
+            highlighted_ = i;
+            setNeedsDisplay();
+            return;
+        }
+    }
+}
+
+bool MenuView::keyDown(const Event& event) {
+    switch (event.keyCode) {
+    case KeyCode::escape:
+        dismiss();
+        return true;
+    case KeyCode::downArrow:
+        moveHighlight(1);
+        return true;
+    case KeyCode::upArrow:
+        moveHighlight(-1);
+        return true;
+    case KeyCode::returnKey:
+    case KeyCode::keypadEnter:
+    case KeyCode::space:
+        if (highlighted_ >= 0)
+            choose(highlighted_);
+        return true;
+    default:
+        return true; // the menu is modal while it shows
+    }
+}
+
+void MenuView::draw(GraphicsContext& context, const Rect&) {
+    const Color panelColor = Color::rgba8(40, 40, 44, 245);
+    const Color textColor = Color::gray(0.92);
+    const Color disabledColor = Color::gray(0.5);
+    const Color highlightColor = Color::rgba8(60, 110, 200);
+    context.setShadow(Shadow{Size{0, 3}, 8, Color{0, 0, 0, 0.5}});
+    context.fillRect(panel_, panelColor);
+    context.clearShadow();
+    double y = panel_.y() + 4;
+    TextAttributes attributes;
+    attributes.font = Font::system(13);
+    for (int i = 0; i < menu_->numberOfItems(); ++i) {
+        const MenuItem& item = *menu_->item(i);
+        if (item.hidden)
+            continue;
+        const double h = itemHeight(item);
+        if (item.isSeparator) {
+            context.fillRect(Rect{panel_.x() + 8, y + h / 2, panel_.width() - 16, 1}, Color::gray(0.35));
+        } else {
+            if (i == highlighted_)
+                context.fillRect(Rect{panel_.x() + 4, y, panel_.width() - 8, h}, highlightColor);
+            attributes.color = item.enabled ? textColor : disabledColor;
+            attributes.alignment = TextAlignment::left;
+            std::string title = item.title;
+            if (item.state == MenuItemState::on)
+                title = "\u2713 " + title;
+            context.drawText(title, Rect{panel_.x() + 14, y + 3, panel_.width() - 28, h - 3}, attributes);
+            const std::string right =
+                item.submenu ? std::string("\u25B8") : item.keyEquivalentDisplayString();
+            if (!right.empty()) {
+                attributes.alignment = TextAlignment::right;
+                context.drawText(right, Rect{panel_.x() + 14, y + 3, panel_.width() - 28, h - 3}, attributes);
+            }
+        }
+        y += h;
+    }
+}
+
+void InWindowMenuPresenter::present(Window& window, std::shared_ptr<Menu> menu, Point locationInWindow) {
+    View* content = window.contentView();
+    if (!content || !menu)
+        return;
+    auto view = View::make<MenuView>(std::move(menu), content->convertFromWindow(locationInWindow));
+    view->setFrame(content->bounds());
+    content->addSubview(view);
+    window.makeFirstResponder(view.get());
+}
+
+} // namespace tk

@@ -1,0 +1,442 @@
+#include "platform/tk/view/View.h"
+
+#include "platform/tk/view/Window.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+View::View(Rect frame) : frame_(frame) {}
+
+View::~View() {
+    for (auto& child : subviews_) {
+        child->superview_ = nullptr;
+        if (child->window_)
+            child->setWindowRecursively(nullptr);
+    }
+}
+
+std::shared_ptr<View> View::sharedView() {
+    return std::static_pointer_cast<View>(weak_from_this().lock());
+}
+
+std::weak_ptr<View> View::weakView() {
+    return sharedView();
+}
+
+// --- Geometry ----------------------------------------------------------------------------------
+
+Rect View::bounds() const {
+    return {boundsOrigin_, Size{frame_.size.width / boundsScaleX_, frame_.size.height / boundsScaleY_}};
+}
+
+void View::setFrame(const Rect& frame) {
+    if (frame == frame_)
+        return;
+    const Rect old = frame_;
+    const Size oldBoundsSize = bounds().size;
+    frame_ = frame;
+    if (old.size != frame.size) {
+        resizeSubviewsWithOldSize(oldBoundsSize);
+        setNeedsLayout();
+        updateTrackingAreas();
+    }
+    frameDidChange(old);
+    setNeedsDisplay();
+}
+
+void View::setFrameOrigin(Point origin) {
+    setFrame({origin, frame_.size});
+}
+
+void View::setFrameSize(Size size) {
+    setFrame({frame_.origin, size});
+}
+
+void View::setBoundsOrigin(Point origin) {
+    if (origin == boundsOrigin_)
+        return;
+    boundsOrigin_ = origin;
+    setNeedsDisplay();
+}
+
+void View::setBoundsSize(Size size) {
+    const Size oldBoundsSize = bounds().size;
+    auto scaleFor = [](double frameSide, double boundsSide) {
+        return (frameSide > 0 && boundsSide > 0 && std::isfinite(boundsSide)) ? frameSide / boundsSide : 1.0;
+    };
+    boundsScaleX_ = scaleFor(frame_.size.width, size.width);
+    boundsScaleY_ = scaleFor(frame_.size.height, size.height);
+    if (bounds().size != oldBoundsSize) {
+        resizeSubviewsWithOldSize(oldBoundsSize);
+        setNeedsLayout();
+        setNeedsDisplay();
+    }
+}
+
+void View::frameDidChange(const Rect&) {}
+
+void View::resizeSubviewsWithOldSize(Size oldSize) {
+    const Size newSize = bounds().size;
+    const double dw = newSize.width - oldSize.width;
+    const double dh = newSize.height - oldSize.height;
+    if (dw == 0 && dh == 0)
+        return;
+    for (auto& child : subviews_) {
+        const AutoresizingMask m = child->autoresizingMask_;
+        if (m == AutoresizingMask::none)
+            continue;
+        Rect f = child->frame_;
+        // The change is shared equally among the flexible parts of each axis.
+        auto share = [](double delta, bool minFlex, bool sizeFlex, bool maxFlex, double& origin,
+                        double& length) {
+            const int parts = int(minFlex) + int(sizeFlex) + int(maxFlex);
+            if (parts == 0)
+                return;
+            const double each = delta / parts;
+            if (minFlex)
+                origin += each;
+            if (sizeFlex)
+                length = std::max(0.0, length + each);
+        };
+        share(dw, contains(m, AutoresizingMask::minXMargin), contains(m, AutoresizingMask::widthSizable),
+              contains(m, AutoresizingMask::maxXMargin), f.origin.x, f.size.width);
+        share(dh, contains(m, AutoresizingMask::minYMargin), contains(m, AutoresizingMask::heightSizable),
+              contains(m, AutoresizingMask::maxYMargin), f.origin.y, f.size.height);
+        child->setFrame(f);
+    }
+}
+
+// --- Tree --------------------------------------------------------------------------------------
+
+void View::addSubview(std::shared_ptr<View> view) {
+    addSubview(std::move(view), SubviewOrder::above, nullptr);
+}
+
+void View::addSubview(std::shared_ptr<View> view, SubviewOrder order, const View* relativeTo) {
+    std::size_t index = order == SubviewOrder::above ? subviews_.size() : 0;
+    if (relativeTo) {
+        auto it = std::find_if(subviews_.begin(), subviews_.end(),
+                               [&](const std::shared_ptr<View>& v) { return v.get() == relativeTo; });
+        if (it != subviews_.end())
+            index = std::size_t(it - subviews_.begin()) + (order == SubviewOrder::above ? 1 : 0);
+    }
+    insertSubview(std::move(view), index);
+}
+
+void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
+    if (!view || isDescendantOf(*view))
+        return;
+    if (view->superview_ == this) {
+        // A move within the same superview is a reordering: focus and gestures are unaffected.
+        auto it = std::find(subviews_.begin(), subviews_.end(), view);
+        const std::size_t from = std::size_t(it - subviews_.begin());
+        subviews_.erase(it);
+        if (index > from)
+            --index;
+        subviews_.insert(subviews_.begin() + std::ptrdiff_t(std::min(index, subviews_.size())), view);
+        setNeedsDisplay();
+        return;
+    }
+    if (view->superview_) {
+        // Leaving the old place within the same window keeps its focus and gesture.
+        if (view->window_ && view->window_ != window_)
+            view->window_->viewSubtreeWillDisappear(*view);
+        view->superview_->willRemoveSubview(*view);
+        view->viewWillMoveToSuperview(this);
+        auto& siblings = view->superview_->subviews_;
+        siblings.erase(std::find(siblings.begin(), siblings.end(), view));
+        view->superview_ = nullptr;
+    } else {
+        view->viewWillMoveToSuperview(this);
+    }
+    subviews_.insert(subviews_.begin() + std::ptrdiff_t(std::min(index, subviews_.size())), view);
+    view->superview_ = this;
+    view->setWindowRecursively(window_);
+    view->viewDidMoveToSuperview();
+    didAddSubview(*view);
+    if (window_)
+        window_->viewNeedsLayout();
+    setNeedsDisplay();
+}
+
+void View::removeFromSuperview() {
+    View* parent = superview_;
+    if (!parent)
+        return;
+    auto it = std::find_if(parent->subviews_.begin(), parent->subviews_.end(),
+                           [&](const std::shared_ptr<View>& v) { return v.get() == this; });
+    // Keeps this view alive until the removal is complete, whoever else holds it.
+    std::shared_ptr<View> self = *it;
+    if (window_)
+        window_->viewSubtreeWillDisappear(*this);
+    if (superview_ != parent)
+        return; // a handler above already moved it
+    parent->willRemoveSubview(*this);
+    viewWillMoveToSuperview(nullptr);
+    setWindowRecursively(nullptr);
+    auto& siblings = parent->subviews_;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), self));
+    superview_ = nullptr;
+    viewDidMoveToSuperview();
+    parent->setNeedsDisplay();
+}
+
+void View::removeAllSubviews() {
+    auto children = subviews_;
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        (*it)->removeFromSuperview();
+}
+
+void View::setSubviews(std::vector<std::shared_ptr<View>> views) {
+    auto current = subviews_;
+    for (auto& v : current)
+        if (std::find(views.begin(), views.end(), v) == views.end())
+            v->removeFromSuperview();
+    for (std::size_t i = 0; i < views.size(); ++i)
+        insertSubview(views[i], i);
+}
+
+bool View::isDescendantOf(const View& ancestor) const {
+    for (const View* v = this; v; v = v->superview_)
+        if (v == &ancestor)
+            return true;
+    return false;
+}
+
+void View::setWindowRecursively(Window* window) {
+    if (window_ == window)
+        return;
+    viewWillMoveToWindow(window);
+    window_ = window;
+    auto children = subviews_;
+    for (auto& child : children)
+        child->setWindowRecursively(window);
+    if (window_) {
+        if (needsLayout_)
+            window_->viewNeedsLayout();
+        window_->setNeedsDisplay();
+        updateTrackingAreas();
+    }
+    viewDidMoveToWindow();
+}
+
+void View::viewWillMoveToSuperview(View*) {}
+void View::viewDidMoveToSuperview() {}
+void View::viewWillMoveToWindow(Window*) {}
+void View::viewDidMoveToWindow() {}
+void View::didAddSubview(View&) {}
+void View::willRemoveSubview(View&) {}
+
+// --- Appearance --------------------------------------------------------------------------------
+
+void View::setHidden(bool hidden) {
+    if (hidden == hidden_)
+        return;
+    if (hidden && window_)
+        window_->viewSubtreeWillDisappear(*this);
+    hidden_ = hidden;
+    if (superview_)
+        superview_->setNeedsDisplay();
+    else
+        setNeedsDisplay();
+}
+
+bool View::isHiddenOrHasHiddenAncestor() const {
+    for (const View* v = this; v; v = v->superview_)
+        if (v->hidden_)
+            return true;
+    return false;
+}
+
+void View::setAlpha(double alpha) {
+    alpha = std::isnan(alpha) ? 0 : std::clamp(alpha, 0.0, 1.0);
+    if (alpha == alpha_)
+        return;
+    alpha_ = alpha;
+    setNeedsDisplay();
+}
+
+void View::setClipsToBounds(bool clips) {
+    if (clips == clipsToBounds_)
+        return;
+    clipsToBounds_ = clips;
+    setNeedsDisplay();
+}
+
+// --- Drawing (the tree walk is in ViewDrawing.cpp) -------------------------------------------
+
+void View::setNeedsDisplay() {
+    needsDisplay_ = true;
+    if (window_)
+        window_->setNeedsDisplay();
+}
+
+void View::setNeedsDisplayInRect(const Rect&) {
+    // The window redraws whole frames; the rect only marks the view.
+    setNeedsDisplay();
+}
+
+void View::draw(GraphicsContext&, const Rect&) {}
+
+// --- Layout ------------------------------------------------------------------------------------
+
+void View::layout() {}
+
+void View::setNeedsLayout() {
+    needsLayout_ = true;
+    if (window_)
+        window_->viewNeedsLayout();
+}
+
+void View::layoutSubtreeIfNeeded() {
+    if (needsLayout_) {
+        needsLayout_ = false;
+        layout();
+    }
+    auto children = subviews_;
+    for (auto& child : children)
+        if (child->superview_ == this)
+            child->layoutSubtreeIfNeeded();
+}
+
+Size View::intrinsicContentSize() const {
+    return {kNoIntrinsicMetric, kNoIntrinsicMetric};
+}
+
+void View::invalidateIntrinsicContentSize() {
+    if (superview_)
+        superview_->setNeedsLayout();
+    setNeedsLayout();
+}
+
+// --- Coordinates -------------------------------------------------------------------------------
+
+Point View::convertToSuperview(Point p) const {
+    return {frame_.origin.x + (p.x - boundsOrigin_.x) * boundsScaleX_,
+            frame_.origin.y + (p.y - boundsOrigin_.y) * boundsScaleY_};
+}
+
+Point View::convertFromSuperview(Point p) const {
+    return {(p.x - frame_.origin.x) / boundsScaleX_ + boundsOrigin_.x,
+            (p.y - frame_.origin.y) / boundsScaleY_ + boundsOrigin_.y};
+}
+
+Point View::convertToWindow(Point p) const {
+    for (const View* v = this; v; v = v->superview_)
+        p = v->convertToSuperview(p);
+    return p;
+}
+
+Point View::convertFromWindow(Point p) const {
+    std::vector<const View*> chain;
+    for (const View* v = this; v; v = v->superview_)
+        chain.push_back(v);
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        p = (*it)->convertFromSuperview(p);
+    return p;
+}
+
+Point View::convertFrom(Point p, const View* from) const {
+    return convertFromWindow(from ? from->convertToWindow(p) : p);
+}
+
+Point View::convertTo(Point p, const View* to) const {
+    const Point inWindow = convertToWindow(p);
+    return to ? to->convertFromWindow(inWindow) : inWindow;
+}
+
+namespace {
+Rect rectFromCorners(Point a, Point b) {
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y)};
+}
+} // namespace
+
+Rect View::convertFrom(const Rect& r, const View* from) const {
+    const Rect s = r.standardized();
+    return rectFromCorners(convertFrom(s.origin, from), convertFrom(Point{s.maxX(), s.maxY()}, from));
+}
+
+Rect View::convertTo(const Rect& r, const View* to) const {
+    const Rect s = r.standardized();
+    return rectFromCorners(convertTo(s.origin, to), convertTo(Point{s.maxX(), s.maxY()}, to));
+}
+
+// --- Hit testing -------------------------------------------------------------------------------
+
+View* View::hitTest(Point pointInSelf) {
+    if (hidden_ || !allowsHitTesting_)
+        return nullptr;
+    if (clipsToBounds_ && !bounds().contains(pointInSelf))
+        return nullptr;
+    for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it)
+        if (View* hit = (*it)->hitTest((*it)->convertFromSuperview(pointInSelf)))
+            return hit;
+    return hitTestSelf(pointInSelf) ? this : nullptr;
+}
+
+bool View::hitTestSelf(Point pointInSelf) const {
+    return bounds().contains(pointInSelf);
+}
+
+// --- Tracking areas, cursor --------------------------------------------------------------------
+
+TrackingArea* View::addTrackingArea(TrackingArea area) {
+    auto owned = std::make_unique<TrackingArea>(std::move(area));
+    owned->view_ = this;
+    TrackingArea* raw = owned.get();
+    trackingAreas_.push_back(std::move(owned));
+    return raw;
+}
+
+void View::removeTrackingArea(const TrackingArea* area) {
+    auto it = std::find_if(trackingAreas_.begin(), trackingAreas_.end(),
+                           [&](const std::unique_ptr<TrackingArea>& a) { return a.get() == area; });
+    if (it == trackingAreas_.end())
+        return;
+    if (window_)
+        window_->trackingAreaWillBeRemoved(area);
+    trackingAreas_.erase(it);
+}
+
+void View::removeAllTrackingAreas() {
+    while (!trackingAreas_.empty())
+        removeTrackingArea(trackingAreas_.back().get());
+}
+
+void View::updateTrackingAreas() {}
+
+void View::setCursor(std::optional<Cursor> cursor) {
+    cursor_ = cursor;
+    if (window_)
+        window_->updateCursor();
+}
+
+std::shared_ptr<Menu> View::menuForEvent(const Event&) {
+    return menu_;
+}
+
+// --- Responder ---------------------------------------------------------------------------------
+
+Responder* View::nextResponder() const {
+    if (superview_)
+        return superview_;
+    if (window_ && window_->contentView() == this)
+        return window_;
+    return nullptr;
+}
+
+bool View::isFirstResponder() const {
+    return window_ && window_->firstResponder() == this;
+}
+
+bool View::canBecomeKeyView() const {
+    return window_ && acceptsFirstResponder() && !isHiddenOrHasHiddenAncestor();
+}
+
+bool View::beginDraggingSession(const DragItem& item, const Event& event) {
+    return window_ && window_->beginDraggingSession(item, *this, event);
+}
+
+} // namespace tk

@@ -1,0 +1,249 @@
+#pragma once
+
+// View: one node of the retained view tree that every window draws and routes events through.
+//
+// Tree rules:
+//   - Coordinates: a view's frame is in its superview's coordinates; its bounds are its own
+//     coordinate system. Both have the top-left origin with y growing downwards. Bounds of another
+//     size than the frame scale the content (a 616 x 678 bounds in a 308 x 339 frame draws at half
+//     size); a bounds origin other than zero scrolls it.
+//   - Drawing: a view draws itself first, then its subviews in order (the last is on top). Hidden
+//     views and their subtrees are skipped; alpha applies to the view with its subtree. Content
+//     outside the bounds shows unless clipsToBounds is set.
+//   - Events: pointer events go to the topmost visible view under the pointer (the last subview
+//     first, depth first); a view that does not handle one passes it to its next responder
+//     (superview ... window). A handled event stops there. The view that handles a mouse-down
+//     captures the pointer: the drags and the mouse-up of that gesture go to it wherever the pointer
+//     is, and when the gesture cannot finish (grab lost, view removed, window closed) it receives
+//     mouseCancelled() instead of mouseUp().
+//   - Keyboard events and text go to the window's first responder and up its chain.
+//
+// Life cycle: views are made with View::make<T>(args...), which constructs and then calls setup(),
+// so that a subclass's set-up code runs with the subclass complete. A superview owns its
+// subviews (shared pointers); superview() and window() are plain back references kept by the tree.
+//
+// All members are [main].
+
+#include "platform/tk/base/Geometry.h"
+#include "platform/tk/view/Cursor.h"
+#include "platform/tk/view/DragItem.h"
+#include "platform/tk/view/Event.h"
+#include "platform/tk/view/Responder.h"
+#include "platform/tk/view/TrackingArea.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class GraphicsContext;
+class Menu;
+class Window;
+
+// Which margins and sides follow a superview's size change (classic numbering). Top-left origin:
+// minYMargin is the top margin.
+enum class AutoresizingMask : std::uint32_t {
+    none = 0,
+    minXMargin = 1,
+    widthSizable = 2,
+    maxXMargin = 4,
+    minYMargin = 8,
+    heightSizable = 16,
+    maxYMargin = 32,
+};
+constexpr AutoresizingMask operator|(AutoresizingMask a, AutoresizingMask b) {
+    return static_cast<AutoresizingMask>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));
+}
+constexpr bool contains(AutoresizingMask set, AutoresizingMask m) {
+    return (static_cast<std::uint32_t>(set) & static_cast<std::uint32_t>(m)) != 0;
+}
+
+enum class SubviewOrder { above, below };
+
+class View : public Responder {
+public:
+    // Marks an intrinsic size component that the view does not have.
+    static constexpr double kNoIntrinsicMetric = -1;
+
+    // Constructs a T and then runs its setup(). Always make views this way.
+    template <class T = View, class... Args> static std::shared_ptr<T> make(Args&&... args) {
+        auto view = std::make_shared<T>(std::forward<Args>(args)...);
+        static_cast<View&>(*view).setup();
+        return view;
+    }
+
+    View() = default;
+    explicit View(Rect frame);
+    ~View() override;
+
+    // A shared pointer to this view (empty for a view not made by make()).
+    std::shared_ptr<View> sharedView();
+    std::weak_ptr<View> weakView();
+
+    // --- Geometry --------------------------------------------------------------------------
+    Rect frame() const { return frame_; }
+    void setFrame(const Rect& frame);
+    void setFrameOrigin(Point origin);
+    void setFrameSize(Size size);
+    // Own coordinate system: origin (scroll offset) and size (scale against the frame).
+    Rect bounds() const;
+    void setBoundsOrigin(Point origin);
+    // Scales the content so that `size` fills the frame; the scale stays when the frame changes.
+    void setBoundsSize(Size size);
+
+    // Called after the frame changed (origin or size).
+    virtual void frameDidChange(const Rect& oldFrame);
+
+    // --- Tree ------------------------------------------------------------------------------
+    View* superview() const { return superview_; }
+    const std::vector<std::shared_ptr<View>>& subviews() const { return subviews_; }
+    Window* window() const { return window_; }
+
+    // Adds on top (or above/below `relativeTo`, a current subview; on top/bottom when absent). A
+    // view that already has a superview leaves it first. Adding an ancestor of this view, or the
+    // view itself, is refused (nothing happens).
+    void addSubview(std::shared_ptr<View> view);
+    void addSubview(std::shared_ptr<View> view, SubviewOrder order, const View* relativeTo = nullptr);
+    void insertSubview(std::shared_ptr<View> view, std::size_t index);
+    void removeFromSuperview();
+    void removeAllSubviews();
+    // Replaces the subviews with `views` in that order (views kept stay, others leave).
+    void setSubviews(std::vector<std::shared_ptr<View>> views);
+    bool isDescendantOf(const View& ancestor) const; // true for the view itself too
+
+    // Hooks around tree changes.
+    virtual void viewWillMoveToSuperview(View* newSuperview);
+    virtual void viewDidMoveToSuperview();
+    virtual void viewWillMoveToWindow(Window* newWindow);
+    virtual void viewDidMoveToWindow();
+    virtual void didAddSubview(View& subview);
+    virtual void willRemoveSubview(View& subview);
+
+    // --- Appearance ------------------------------------------------------------------------
+    bool isHidden() const { return hidden_; }
+    void setHidden(bool hidden);
+    bool isHiddenOrHasHiddenAncestor() const;
+    double alpha() const { return alpha_; }
+    void setAlpha(double alpha); // clamped to 0..1
+    bool clipsToBounds() const { return clipsToBounds_; }
+    void setClipsToBounds(bool clips);
+    const std::string& identifier() const { return identifier_; }
+    void setIdentifier(std::string identifier) { identifier_ = std::move(identifier); }
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+
+    // --- Drawing ---------------------------------------------------------------------------
+    bool needsDisplay() const { return needsDisplay_; }
+    void setNeedsDisplay();
+    void setNeedsDisplayInRect(const Rect& rectInBounds);
+    // Draws the view's own content (not its subviews) in its bounds coordinates. `dirtyRect` is
+    // the part that must be drawn, in the same coordinates.
+    virtual void draw(GraphicsContext& context, const Rect& dirtyRect);
+    // Draws this view and its subtree into `context`, whose current coordinates are this view's
+    // superview's (the window uses it; so can snapshots). Clears the needs-display marks.
+    void drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview);
+
+    // --- Layout ----------------------------------------------------------------------------
+    // Places the subviews. Runs before drawing when needsLayout is set (a size change sets it).
+    virtual void layout();
+    bool needsLayout() const { return needsLayout_; }
+    void setNeedsLayout();
+    // Runs layout() here and below wherever it is needed, parents before children.
+    void layoutSubtreeIfNeeded();
+    // The size the content wants; kNoIntrinsicMetric for a dimension it does not care about.
+    virtual Size intrinsicContentSize() const;
+    // Tells the superview (through setNeedsLayout) that the intrinsic size changed.
+    void invalidateIntrinsicContentSize();
+    AutoresizingMask autoresizingMask() const { return autoresizingMask_; }
+    void setAutoresizingMask(AutoresizingMask mask) { autoresizingMask_ = mask; }
+
+    // --- Coordinates -----------------------------------------------------------------------
+    Point convertToSuperview(Point p) const;
+    Point convertFromSuperview(Point p) const;
+    Point convertToWindow(Point p) const;
+    Point convertFromWindow(Point p) const;
+    // From another view's coordinates into this one's (window coordinates when `from` is null).
+    Point convertFrom(Point p, const View* from) const;
+    Point convertTo(Point p, const View* to) const;
+    Rect convertFrom(const Rect& r, const View* from) const;
+    Rect convertTo(const Rect& r, const View* to) const;
+    // The event's location in this view's coordinates.
+    Point locationOf(const Event& event) const { return convertFromWindow(event.locationInWindow); }
+
+    // --- Hit testing -----------------------------------------------------------------------
+    // The deepest visible view at `pointInSelf` (this view's coordinates): subviews from the top
+    // down first, then this view when hitTestSelf() says so. Hidden views, views that do not allow
+    // hit testing and their subtrees are skipped. With clipsToBounds, points outside the bounds
+    // miss the whole subtree.
+    virtual View* hitTest(Point pointInSelf);
+    // Whether this view itself (not its subviews) takes the point; default: inside the bounds.
+    // Containers that should let clicks through their empty parts return false.
+    virtual bool hitTestSelf(Point pointInSelf) const;
+    bool allowsHitTesting() const { return allowsHitTesting_; }
+    // False takes the view and its subtree out of hit testing.
+    void setAllowsHitTesting(bool allows) { allowsHitTesting_ = allows; }
+
+    // --- Tracking areas, cursor, tool tip --------------------------------------------------
+    TrackingArea* addTrackingArea(TrackingArea area);
+    void removeTrackingArea(const TrackingArea* area);
+    void removeAllTrackingAreas();
+    const std::vector<std::unique_ptr<TrackingArea>>& trackingAreas() const { return trackingAreas_; }
+    // Called when the window recomputes tracking (the view moved or resized): rebuild areas here.
+    virtual void updateTrackingAreas();
+    // The cursor over the whole bounds (a cursor rect); none leaves it to the views below.
+    std::optional<Cursor> cursor() const { return cursor_; }
+    void setCursor(std::optional<Cursor> cursor);
+    const std::string& toolTip() const { return toolTip_; }
+    void setToolTip(std::string toolTip) { toolTip_ = std::move(toolTip); }
+    // A context menu for a right click that no view handled.
+    virtual std::shared_ptr<Menu> menuForEvent(const Event& event);
+    void setMenu(std::shared_ptr<Menu> menu) { menu_ = std::move(menu); }
+
+    // --- Responder -------------------------------------------------------------------------
+    Responder* nextResponder() const override;
+    bool isFirstResponder() const;
+    // Whether Tab may bring the focus here (accepts first responder and is visible by default).
+    virtual bool canBecomeKeyView() const;
+
+    // --- Dragging out ----------------------------------------------------------------------
+    // Starts offering `item` to other programs, from the current pointer gesture. False when the
+    // view has no window or the backend cannot drag.
+    bool beginDraggingSession(const DragItem& item, const Event& event);
+
+protected:
+    // Runs once, right after construction by make().
+    virtual void setup() {}
+
+private:
+    friend class Window;
+
+    void setWindowRecursively(Window* window);
+    void resizeSubviewsWithOldSize(Size oldSize);
+    Rect convertFromSuperviewRect(const Rect& r) const;
+
+    Rect frame_;
+    Point boundsOrigin_;
+    double boundsScaleX_ = 1; // frame size / bounds size
+    double boundsScaleY_ = 1;
+    View* superview_ = nullptr;
+    Window* window_ = nullptr;
+    std::vector<std::shared_ptr<View>> subviews_;
+    std::vector<std::unique_ptr<TrackingArea>> trackingAreas_;
+    std::optional<Cursor> cursor_;
+    std::string toolTip_;
+    std::shared_ptr<Menu> menu_;
+    std::string identifier_;
+    int tag_ = 0;
+    double alpha_ = 1;
+    AutoresizingMask autoresizingMask_ = AutoresizingMask::none;
+    bool hidden_ = false;
+    bool clipsToBounds_ = false;
+    bool allowsHitTesting_ = true;
+    bool needsDisplay_ = true;
+    bool needsLayout_ = true;
+};
+
+} // namespace tk

@@ -1,0 +1,36 @@
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/view/View.h"
+
+namespace tk {
+
+void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview) {
+    needsDisplay_ = false;
+    if (hidden_ || alpha_ <= 0)
+        return;
+    GraphicsStateGuard guard(context);
+    context.translate(frame_.origin.x, frame_.origin.y);
+    context.scale(boundsScaleX_, boundsScaleY_);
+    context.translate(-boundsOrigin_.x, -boundsOrigin_.y);
+    Rect dirty = convertFromSuperviewRect(dirtyInSuperview);
+    if (clipsToBounds_) {
+        context.clipToRect(bounds());
+        dirty = dirty.intersection(bounds());
+        if (dirty.isEmpty())
+            return;
+    }
+    if (alpha_ < 1)
+        context.setAlpha(context.alpha() * alpha_);
+    draw(context, dirty);
+    auto children = subviews_; // drawing code may not edit the tree, but stay safe if it does
+    for (auto& child : children)
+        child->drawHierarchy(context, dirty);
+}
+
+Rect View::convertFromSuperviewRect(const Rect& r) const {
+    const Rect s = r.standardized();
+    const Point a = convertFromSuperview(s.origin);
+    const Point b = convertFromSuperview(Point{s.maxX(), s.maxY()});
+    return {a, Size{b.x - a.x, b.y - a.y}};
+}
+
+} // namespace tk

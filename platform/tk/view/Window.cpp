@@ -1,0 +1,657 @@
+#include "platform/tk/view/Window.h"
+
+#include "platform/tk/base/MainThread.h"
+#include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/view/Backend.h"
+#include "platform/tk/view/Menu.h"
+#include "platform/tk/view/View.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+namespace {
+// Keeps a responder alive across a handler that may remove it from its tree.
+std::shared_ptr<Responder> keepAlive(Responder* r) {
+    return r ? r->weak_from_this().lock() : nullptr;
+}
+
+Event derivedEvent(EventType type, const Event& from) {
+    Event e;
+    e.type = type;
+    e.timestamp = from.timestamp;
+    e.locationInWindow = from.locationInWindow;
+    e.modifierFlags = from.modifierFlags;
+    return e;
+}
+} // namespace
+
+Window::Window(const Options& options)
+    : contentSize_(options.contentSize), title_(options.title), identifier_(options.identifier) {
+    Backend& backend = currentBackend();
+    const double scale =
+        options.backingScaleFactor > 0 ? options.backingScaleFactor : backend.defaultBackingScaleFactor();
+    backingScaleFactor_ = std::clamp(std::isfinite(scale) ? scale : 1.0, 1.0, 4.0);
+    native_ = backend.createNativeWindow(*this, options);
+    setContentView(View::make<View>());
+}
+
+std::shared_ptr<Window> Window::make(const Options& options) {
+    TK_CHECK_MAIN_THREAD();
+    return std::make_shared<Window>(options);
+}
+
+std::shared_ptr<Window> Window::make(Size contentSize, std::string title) {
+    Options options;
+    options.contentSize = contentSize;
+    options.title = std::move(title);
+    return make(options);
+}
+
+Window::~Window() {
+    capture_ = nullptr;
+    firstResponder_ = nullptr;
+    hovered_.clear();
+    if (contentView_)
+        contentView_->setWindowRecursively(nullptr);
+    if (native_ && !closed_)
+        native_->close();
+}
+
+std::shared_ptr<Window> Window::sharedWindow() {
+    return std::static_pointer_cast<Window>(weak_from_this().lock());
+}
+
+// --- Content -----------------------------------------------------------------------------------
+
+void Window::setContentView(std::shared_ptr<View> view) {
+    if (view == contentView_)
+        return;
+    if (view && view->superview())
+        view->removeFromSuperview();
+    if (contentView_) {
+        viewSubtreeWillDisappear(*contentView_);
+        contentView_->setWindowRecursively(nullptr);
+    }
+    contentView_ = std::move(view);
+    if (contentView_) {
+        contentView_->setFrame({Point{}, contentSize_});
+        if (!closed_)
+            contentView_->setWindowRecursively(this);
+    }
+    viewNeedsLayout();
+}
+
+void Window::setContentSize(Size size) {
+    size = {std::max(0.0, size.width), std::max(0.0, size.height)};
+    if (size == contentSize_)
+        return;
+    contentSize_ = size;
+    if (contentView_)
+        contentView_->setFrame({Point{}, size});
+    if (native_)
+        native_->setContentSize(size);
+    viewNeedsLayout();
+}
+
+void Window::setBackingScaleFactor(double scale) {
+    scale = std::clamp(std::isfinite(scale) ? scale : 1.0, 1.0, 4.0);
+    if (scale == backingScaleFactor_)
+        return;
+    backingScaleFactor_ = scale;
+    setNeedsDisplay();
+}
+
+void Window::setTitle(std::string title) {
+    title_ = std::move(title);
+    if (native_)
+        native_->setTitle(title_);
+}
+
+// --- Showing, key state, closing -----------------------------------------------------------------
+
+void Window::orderFront() {
+    if (closed_ || visible_)
+        return;
+    visible_ = true;
+    if (native_)
+        native_->show();
+    setNeedsDisplay();
+}
+
+void Window::makeKeyAndOrderFront() {
+    if (closed_)
+        return;
+    orderFront();
+    if (native_)
+        native_->requestKeyFocus();
+}
+
+void Window::becomeKeyWindow() {
+    if (key_ || closed_)
+        return;
+    key_ = true;
+    notifyKeyState();
+}
+
+void Window::resignKeyWindow() {
+    if (!key_)
+        return;
+    // Focus moving to another window takes the pointer grab with it.
+    cancelTracking();
+    key_ = false;
+    notifyKeyState();
+}
+
+void Window::notifyKeyState() {
+    auto observers = *keyObservers_;
+    for (auto& o : observers)
+        o.fn(*this, key_);
+}
+
+Subscription Window::observeKeyState(std::function<void(Window&, bool)> observer) {
+    const int id = nextObserverId_++;
+    keyObservers_->push_back({id, std::move(observer)});
+    std::weak_ptr<std::vector<KeyObserver>> list = keyObservers_;
+    return Subscription([list, id] {
+        if (auto l = list.lock())
+            std::erase_if(*l, [id](const KeyObserver& o) { return o.id == id; });
+    });
+}
+
+Subscription Window::observeWillClose(std::function<void(Window&)> observer) {
+    const int id = nextObserverId_++;
+    closeObservers_->push_back({id, std::move(observer)});
+    std::weak_ptr<std::vector<CloseObserver>> list = closeObservers_;
+    return Subscription([list, id] {
+        if (auto l = list.lock())
+            std::erase_if(*l, [id](const CloseObserver& o) { return o.id == id; });
+    });
+}
+
+void Window::close() {
+    if (closed_)
+        return;
+    auto self = weak_from_this().lock(); // observers may drop the last reference
+    cancelTracking();
+    auto observers = *closeObservers_;
+    for (auto& o : observers)
+        o.fn(*this);
+    makeFirstResponder(nullptr);
+    firstResponder_ = nullptr;
+    resignKeyWindow();
+    closed_ = true;
+    visible_ = false;
+    hovered_.clear();
+    if (contentView_)
+        contentView_->setWindowRecursively(nullptr);
+    if (native_)
+        native_->close();
+}
+
+// --- Responders --------------------------------------------------------------------------------
+
+Responder* Window::firstResponder() const {
+    return firstResponder_ ? static_cast<Responder*>(firstResponder_) : const_cast<Window*>(this);
+}
+
+bool Window::makeFirstResponder(Responder* responder) {
+    View* view = nullptr;
+    if (responder && responder != this) {
+        view = dynamic_cast<View*>(responder);
+        if (!view || view->window() != this || !view->acceptsFirstResponder())
+            return false;
+    }
+    if (view == firstResponder_)
+        return true;
+    auto keepNew = keepAlive(view);
+    if (View* current = firstResponder_) {
+        auto keepOld = keepAlive(current);
+        if (!current->resignFirstResponder())
+            return false;
+        // Resigning may have moved the focus itself or taken the new one out of the window.
+        if (firstResponder_ == current)
+            firstResponder_ = nullptr;
+        if (view && view->window() != this)
+            return false;
+    }
+    if (view) {
+        if (!view->becomeFirstResponder())
+            return false;
+        firstResponder_ = view;
+    }
+    return true;
+}
+
+void Window::collectKeyViews(View& view, std::vector<View*>& out) const {
+    if (view.isHidden())
+        return;
+    if (view.canBecomeKeyView())
+        out.push_back(&view);
+    for (auto& child : view.subviews())
+        collectKeyViews(*child, out);
+}
+
+void Window::selectNextKeyView() {
+    std::vector<View*> views;
+    if (contentView_)
+        collectKeyViews(*contentView_, views);
+    if (views.empty())
+        return;
+    auto it = std::find(views.begin(), views.end(), firstResponder_);
+    View* next = it == views.end() || std::next(it) == views.end() ? views.front() : *std::next(it);
+    makeFirstResponder(next);
+}
+
+void Window::selectPreviousKeyView() {
+    std::vector<View*> views;
+    if (contentView_)
+        collectKeyViews(*contentView_, views);
+    if (views.empty())
+        return;
+    auto it = std::find(views.begin(), views.end(), firstResponder_);
+    View* previous = it == views.end() || it == views.begin() ? views.back() : *std::prev(it);
+    makeFirstResponder(previous);
+}
+
+Responder* Window::nextResponder() const {
+    return nextResponder_.lock().get();
+}
+
+bool Window::sendAction(std::string_view action, Responder* target, const ActionSender& sender) {
+    if (action.empty())
+        return false;
+    Responder* start = target ? target : firstResponder();
+    auto keep = keepAlive(start);
+    return start->tryToPerform(action, sender);
+}
+
+// --- Events ------------------------------------------------------------------------------------
+
+void Window::sendEvent(const Event& event) {
+    TK_CHECK_MAIN_THREAD();
+    if (closed_)
+        return;
+    auto self = weak_from_this().lock();
+    lastTimestamp_ = event.timestamp;
+    if (event.type != EventType::textInput) {
+        lastModifiers_ = event.modifierFlags;
+        setCurrentModifierFlags(event.modifierFlags);
+    }
+    if (event.isMouseEvent() && event.type != EventType::mouseCancelled)
+        mouseLocation_ = event.locationInWindow;
+
+    switch (event.type) {
+    case EventType::mouseDown:
+        if (event.button == MouseButton::left)
+            dispatchMouseDown(event);
+        else if (event.button == MouseButton::right)
+            dispatchRightMouse(event);
+        break;
+    case EventType::mouseDragged:
+    case EventType::mouseUp:
+        updateTracking(event);
+        if (event.button == MouseButton::right)
+            dispatchRightMouse(event);
+        else if (event.button == MouseButton::left)
+            dispatchMouseDragOrUp(event);
+        break;
+    case EventType::mouseMoved:
+        updateTracking(event);
+        break;
+    case EventType::scrollWheel:
+        if (contentView_) {
+            View* hit = contentView_->hitTest(contentView_->convertFromSuperview(event.locationInWindow));
+            for (Responder* r = hit; r;) {
+                auto keep = keepAlive(r);
+                if (r->scrollWheel(event))
+                    break;
+                r = r->nextResponder();
+            }
+        }
+        break;
+    case EventType::mouseCancelled:
+        cancelTracking();
+        break;
+    case EventType::keyDown:
+        dispatchKeyDown(event);
+        break;
+    case EventType::keyUp:
+    case EventType::flagsChanged:
+    case EventType::textInput:
+        for (Responder* r = firstResponder(); r;) {
+            auto keep = keepAlive(r);
+            const bool handled = event.type == EventType::keyUp          ? r->keyUp(event)
+                                 : event.type == EventType::flagsChanged ? r->flagsChanged(event)
+                                                                         : r->insertText(event.text);
+            if (handled)
+                break;
+            r = r->nextResponder();
+        }
+        break;
+    case EventType::mouseEntered:
+    case EventType::mouseExited:
+        break; // the window makes these itself from moves
+    }
+    updateCursor();
+}
+
+void Window::dispatchMouseDown(const Event& event) {
+    if (capture_)
+        cancelTracking(); // a gesture whose mouse-up never came
+    if (!contentView_)
+        return;
+    auto hitView = [&]() -> View* {
+        return contentView_->hitTest(contentView_->convertFromSuperview(event.locationInWindow));
+    };
+    // Focus first: the nearest view that takes it, else the window (ending any edit elsewhere).
+    View* focus = hitView();
+    while (focus && !focus->acceptsFirstResponder())
+        focus = focus->superview();
+    if (focus != firstResponder_)
+        makeFirstResponder(focus);
+    // The focus change may have rebuilt the tree under the pointer.
+    View* hit = hitView();
+    for (Responder* r = hit; r;) {
+        auto keep = keepAlive(r);
+        if (r->mouseDown(event)) {
+            auto* view = dynamic_cast<View*>(r);
+            if (view && view->window() == this) {
+                capture_ = view;
+                captureButton_ = MouseButton::left;
+            }
+            return;
+        }
+        r = r->nextResponder();
+    }
+}
+
+void Window::dispatchMouseDragOrUp(const Event& event) {
+    if (!capture_ || captureButton_ != MouseButton::left)
+        return;
+    View* view = capture_;
+    auto keep = keepAlive(view);
+    if (event.type == EventType::mouseUp) {
+        capture_ = nullptr;
+        view->mouseUp(event);
+    } else {
+        view->mouseDragged(event);
+    }
+}
+
+void Window::dispatchRightMouse(const Event& event) {
+    if (event.type == EventType::mouseDown) {
+        if (capture_)
+            cancelTracking();
+        if (!contentView_)
+            return;
+        View* hit = contentView_->hitTest(contentView_->convertFromSuperview(event.locationInWindow));
+        for (Responder* r = hit; r;) {
+            auto keep = keepAlive(r);
+            if (r->rightMouseDown(event)) {
+                auto* view = dynamic_cast<View*>(r);
+                if (view && view->window() == this) {
+                    capture_ = view;
+                    captureButton_ = MouseButton::right;
+                }
+                return;
+            }
+            r = r->nextResponder();
+        }
+        // Nobody took it: the nearest context menu.
+        for (View* v = hit; v; v = v->superview())
+            if (auto menu = v->menuForEvent(event)) {
+                popUpMenu(std::move(menu), event.locationInWindow);
+                return;
+            }
+        return;
+    }
+    if (!capture_ || captureButton_ != MouseButton::right)
+        return;
+    View* view = capture_;
+    auto keep = keepAlive(view);
+    if (event.type == EventType::mouseUp) {
+        capture_ = nullptr;
+        view->rightMouseUp(event);
+    } else {
+        view->rightMouseDragged(event);
+    }
+}
+
+void Window::cancelTracking() {
+    if (!capture_)
+        return;
+    View* view = capture_;
+    capture_ = nullptr;
+    auto keep = keepAlive(view);
+    Event cancel;
+    cancel.type = EventType::mouseCancelled;
+    cancel.timestamp = lastTimestamp_;
+    cancel.locationInWindow = mouseLocation_;
+    cancel.modifierFlags = lastModifiers_;
+    cancel.button = captureButton_;
+    view->mouseCancelled(cancel);
+}
+
+void Window::dispatchKeyDown(const Event& event) {
+    const ModifierFlags m = event.modifierFlags;
+    if ((contains(m, ModifierFlags::command) || contains(m, ModifierFlags::control)) &&
+        performKeyEquivalent(event))
+        return;
+    for (Responder* r = firstResponder(); r;) {
+        auto keep = keepAlive(r);
+        if (r->keyDown(event))
+            return;
+        r = r->nextResponder();
+    }
+    if (event.keyCode == KeyCode::tab && !contains(m, ModifierFlags::control) &&
+        !contains(m, ModifierFlags::command) && !contains(m, ModifierFlags::option)) {
+        if (contains(m, ModifierFlags::shift))
+            selectPreviousKeyView();
+        else
+            selectNextKeyView();
+    }
+}
+
+// --- Tracking areas and cursor -----------------------------------------------------------------
+
+namespace {
+struct AreaHit {
+    View* view;
+    const TrackingArea* area;
+};
+
+void collectAreasAt(View& view, Point inWindow, std::vector<AreaHit>& out) {
+    if (view.isHidden() || !view.allowsHitTesting())
+        return;
+    if (!view.trackingAreas().empty() || view.cursor()) {
+        const Point local = view.convertFromWindow(inWindow);
+        for (auto& area : view.trackingAreas()) {
+            const Rect r =
+                contains(area->options(), TrackingOptions::inVisibleRect) ? view.bounds() : area->rect();
+            if (r.contains(local))
+                out.push_back({&view, area.get()});
+        }
+    }
+    for (auto& child : view.subviews())
+        collectAreasAt(*child, inWindow, out);
+}
+
+bool stillHas(View& view, const TrackingArea* area) {
+    for (auto& a : view.trackingAreas())
+        if (a.get() == area)
+            return true;
+    return false;
+}
+} // namespace
+
+void Window::updateTracking(const Event& event) {
+    std::vector<AreaHit> now;
+    if (contentView_)
+        collectAreasAt(*contentView_, event.locationInWindow, now);
+    std::vector<const TrackingArea*> nowAreas;
+    for (auto& h : now)
+        nowAreas.push_back(h.area);
+
+    // Exits first (of areas that are still around), then entries, then moves.
+    auto previous = hovered_;
+    hovered_ = nowAreas;
+    for (const TrackingArea* area : previous) {
+        if (std::find(nowAreas.begin(), nowAreas.end(), area) != nowAreas.end())
+            continue;
+        View* view = area->view();
+        if (!contains(area->options(), TrackingOptions::mouseEnteredAndExited))
+            continue;
+        auto keep = keepAlive(view);
+        Event exited = derivedEvent(EventType::mouseExited, event);
+        exited.trackingArea = area;
+        view->mouseExited(exited);
+    }
+    for (auto& h : now) {
+        if (std::find(previous.begin(), previous.end(), h.area) != previous.end())
+            continue;
+        if (h.view->window() != this || !stillHas(*h.view, h.area))
+            continue;
+        if (!contains(h.area->options(), TrackingOptions::mouseEnteredAndExited))
+            continue;
+        auto keep = keepAlive(h.view);
+        Event entered = derivedEvent(EventType::mouseEntered, event);
+        entered.trackingArea = h.area;
+        h.view->mouseEntered(entered);
+    }
+    if (event.type == EventType::mouseMoved) {
+        for (auto& h : now) {
+            if (h.view->window() != this || !stillHas(*h.view, h.area))
+                continue;
+            if (!contains(h.area->options(), TrackingOptions::mouseMoved))
+                continue;
+            auto keep = keepAlive(h.view);
+            Event moved = event;
+            moved.trackingArea = h.area;
+            h.view->mouseMoved(moved);
+        }
+    }
+}
+
+void Window::forgetTrackingIn(View& subtree) {
+    std::erase_if(hovered_,
+                  [&](const TrackingArea* a) { return a->view() && a->view()->isDescendantOf(subtree); });
+}
+
+void Window::trackingAreaWillBeRemoved(const TrackingArea* area) {
+    std::erase(hovered_, area);
+}
+
+Cursor Window::currentCursor() const {
+    if (!cursorStack_.empty())
+        return cursorStack_.top();
+    // While a gesture runs the cursor stays with the captured view.
+    const View* start = capture_;
+    if (!start && contentView_)
+        start = contentView_->hitTest(contentView_->convertFromSuperview(mouseLocation_));
+    // Areas that set a cursor, topmost (last in tree order) first.
+    for (auto it = hovered_.rbegin(); it != hovered_.rend(); ++it)
+        if (contains((*it)->options(), TrackingOptions::cursorUpdate) && (*it)->cursor())
+            return *(*it)->cursor();
+    for (const View* v = start; v; v = v->superview())
+        if (v->cursor())
+            return *v->cursor();
+    return Cursor::arrow;
+}
+
+void Window::updateCursor() {
+    const Cursor c = currentCursor();
+    if (c == shownCursor_)
+        return;
+    shownCursor_ = c;
+    if (native_)
+        native_->setCursor(c);
+}
+
+void Window::viewSubtreeWillDisappear(View& view) {
+    if (capture_ && capture_->isDescendantOf(view))
+        cancelTracking();
+    if (firstResponder_ && firstResponder_->isDescendantOf(view)) {
+        View* leaving = firstResponder_;
+        auto keep = keepAlive(leaving);
+        // A view that leaves cannot keep the focus, whatever it answers.
+        leaving->resignFirstResponder();
+        if (firstResponder_ == leaving)
+            firstResponder_ = nullptr;
+    }
+    forgetTrackingIn(view);
+}
+
+// --- Drawing (render() and display() are in WindowDrawing.cpp) ----------------------------------
+
+void Window::viewNeedsLayout() {
+    needsLayout_ = true;
+    setNeedsDisplay();
+}
+
+void Window::setBackgroundColor(Color color) {
+    if (color == backgroundColor_)
+        return;
+    backgroundColor_ = color;
+    setNeedsDisplay();
+}
+
+void Window::setNeedsDisplay() {
+    if (needsDisplay_)
+        return;
+    needsDisplay_ = true;
+    if (native_ && !closed_)
+        native_->setNeedsDisplay();
+}
+
+void Window::layoutIfNeeded() {
+    if (!contentView_)
+        return;
+    // Layout can ask for more layout (a child's size depends on its parent's); a few passes settle it.
+    for (int pass = 0; pass < 8 && needsLayout_; ++pass) {
+        needsLayout_ = false;
+        contentView_->layoutSubtreeIfNeeded();
+    }
+}
+
+// --- Menu --------------------------------------------------------------------------------------
+
+void Window::setMenu(std::shared_ptr<Menu> menu) {
+    menu_ = std::move(menu);
+}
+
+bool Window::performKeyEquivalent(const Event& event) {
+    if (!menu_)
+        return false;
+    if (const MenuItem* item = menu_->itemForKeyEquivalent(event)) {
+        const MenuItem copy = *item; // the handler may edit the menu
+        return performMenuItem(copy);
+    }
+    return false;
+}
+
+bool Window::performMenuItem(const MenuItem& item) {
+    if (!item.enabled || item.isSeparator)
+        return false;
+    if (item.handler) {
+        item.handler(item);
+        return true;
+    }
+    auto target = item.target.lock();
+    return sendAction(item.action, target.get(), ActionSender{nullptr, &item});
+}
+
+void Window::popUpMenu(std::shared_ptr<Menu> menu, Point location) {
+    if (!menu || closed_)
+        return;
+    currentBackend().menuPresenter().present(*this, std::move(menu), location);
+}
+
+bool Window::beginDraggingSession(const DragItem& item, View& source, const Event& event) {
+    if (closed_ || !native_ || source.window() != this)
+        return false;
+    return native_->beginDrag(item, event);
+}
+
+} // namespace tk

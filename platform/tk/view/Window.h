@@ -1,0 +1,215 @@
+#pragma once
+
+// Window: a top-level surface holding one content view tree.
+//
+// It owns the content view, keeps the key (keyboard-focus) state and the first responder, routes
+// the events its backend (or a test) hands to sendEvent(), lays out and draws its tree into a
+// graphics context on demand, and knows its menu. The native side (an SDL window, or a headless
+// image) is made by the current backend when the window is made; code above the toolkit never sees
+// which one it is.
+//
+// Event routing:
+//   - mouse-down: hit test; the deepest view and then its responder chain get mouseDown until one
+//     handles it; that one captures the gesture (drags and the mouse-up go to it). Before that the
+//     focus moves: the nearest view from the hit view upwards that accepts first responder becomes
+//     first responder, or the window itself when there is none (so clicking elsewhere ends an edit).
+//   - cancelTracking(), removing the captured view from the window and close() send the captured
+//     view mouseCancelled() once; the gesture is then over.
+//   - moves and drags update the tracking areas (entered/exited, moved) and the cursor.
+//   - key-down: menu key equivalents first (when command or control is held), then the first
+//     responder's chain; Tab and Shift-Tab left over move the focus along the key view loop.
+//   - text input: insertText() along the first responder's chain.
+//
+// Windows are made with Window::make(); all members are [main].
+
+#include "platform/tk/base/Color.h"
+#include "platform/tk/base/Geometry.h"
+#include "platform/tk/base/Subscription.h"
+#include "platform/tk/view/Cursor.h"
+#include "platform/tk/view/DragItem.h"
+#include "platform/tk/view/Event.h"
+#include "platform/tk/view/Responder.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class BitmapContext;
+class GraphicsContext;
+class Menu;
+class MenuItem;
+class NativeWindow;
+class TrackingArea;
+class View;
+
+class Window : public Responder {
+public:
+    struct Options {
+        Size contentSize{400, 300};
+        std::string title;
+        std::string identifier;
+        // Pixels per point; 0 lets the backend decide (the display's scale).
+        double backingScaleFactor = 0;
+    };
+
+    // Makes the window and its native side through the current backend. Not yet shown.
+    static std::shared_ptr<Window> make(const Options& options);
+    static std::shared_ptr<Window> make(Size contentSize, std::string title = {});
+    ~Window() override;
+
+    std::shared_ptr<Window> sharedWindow();
+
+    // --- Content ---------------------------------------------------------------------------
+    View* contentView() const { return contentView_.get(); }
+    std::shared_ptr<View> sharedContentView() const { return contentView_; }
+    // The view is sized to the content size and follows it.
+    void setContentView(std::shared_ptr<View> view);
+    Size contentSize() const { return contentSize_; }
+    void setContentSize(Size size);
+    // Pixels per point of the backing surface (1 or 2).
+    double backingScaleFactor() const { return backingScaleFactor_; }
+    void setBackingScaleFactor(double scale); // the backend tells; clamped to 1..4
+
+    const std::string& title() const { return title_; }
+    void setTitle(std::string title);
+    const std::string& identifier() const { return identifier_; }
+    void setIdentifier(std::string identifier) { identifier_ = std::move(identifier); }
+
+    // --- Showing, key state, closing -------------------------------------------------------
+    bool isVisible() const { return visible_; }
+    void orderFront();
+    // Shows the window and asks for keyboard focus (headless: it becomes key at once).
+    void makeKeyAndOrderFront();
+    bool isKeyWindow() const { return key_; }
+    // The backend reports focus gained and lost; observers hear of each change once.
+    void becomeKeyWindow();
+    void resignKeyWindow();
+    [[nodiscard]] Subscription observeKeyState(std::function<void(Window&, bool isKey)> observer);
+    // Cancels a running gesture, tells observers, detaches the tree and closes the native window.
+    // A closed window stays closed; calling it again does nothing.
+    void close();
+    bool isClosed() const { return closed_; }
+    [[nodiscard]] Subscription observeWillClose(std::function<void(Window&)> observer);
+
+    // --- Responders ------------------------------------------------------------------------
+    // The focused responder: a view of this window's tree, or the window itself.
+    Responder* firstResponder() const;
+    // Moves the focus: the current one must agree to resign, the new one must accept and agree to
+    // become; null means the window itself. Returns whether `responder` is now first responder.
+    bool makeFirstResponder(Responder* responder);
+    // Tab / Shift-Tab: the next or previous view (tree order) that can become key view.
+    void selectNextKeyView();
+    void selectPreviousKeyView();
+    // The responder after the window in the chain (an application object, for instance).
+    Responder* nextResponder() const override;
+    void setNextResponder(std::weak_ptr<Responder> next) { nextResponder_ = std::move(next); }
+
+    // Sends `action` to `target`, or up the chain from the first responder when `target` is null.
+    bool sendAction(std::string_view action, Responder* target, const ActionSender& sender);
+
+    // --- Events ----------------------------------------------------------------------------
+    // Dispatches one event (from the backend, or injected by a test).
+    void sendEvent(const Event& event);
+    // The view that captured the pointer gesture in progress, if any.
+    View* mouseCaptureView() const { return capture_; }
+    // Ends the gesture in progress: the captured view gets mouseCancelled().
+    void cancelTracking();
+    // Pointer location (window coordinates) of the last pointer event.
+    Point mouseLocation() const { return mouseLocation_; }
+
+    // --- Drawing ---------------------------------------------------------------------------
+    // The colour under the content (the frame is cleared to it before the tree draws); clear by
+    // default.
+    Color backgroundColor() const { return backgroundColor_; }
+    void setBackgroundColor(Color color);
+    void setNeedsDisplay();
+    bool needsDisplay() const { return needsDisplay_; }
+    void layoutIfNeeded();
+    // Lays out and renders the tree into `context`, whose coordinates are the window's points.
+    void render(GraphicsContext& context);
+    // Lays out, renders and hands the frame to the native window when something changed.
+    void displayIfNeeded();
+    void display();
+    // The pixels of the last display() (null before the first one).
+    const BitmapContext* lastFrame() const { return backing_.get(); }
+
+    // --- Cursor ----------------------------------------------------------------------------
+    CursorStack& cursorStack() { return cursorStack_; }
+    // The cursor for the pointer's position now (stack, then cursor rects and areas, then arrow).
+    Cursor currentCursor() const;
+    void updateCursor();
+
+    // --- Menu ------------------------------------------------------------------------------
+    void setMenu(std::shared_ptr<Menu> menu);
+    Menu* menu() const { return menu_.get(); }
+    // Finds the enabled item whose key equivalent matches and performs it.
+    bool performKeyEquivalent(const Event& event);
+    // Performs a menu item: its handler, else its action to its target or up the chain.
+    bool performMenuItem(const MenuItem& item);
+    // Shows `menu` at `location` (window coordinates) through the backend's menu presenter.
+    void popUpMenu(std::shared_ptr<Menu> menu, Point location);
+
+    // --- Backend ---------------------------------------------------------------------------
+    NativeWindow* nativeWindow() const { return native_.get(); }
+    bool beginDraggingSession(const DragItem& item, View& source, const Event& event);
+
+    // The tree calls these: a subtree leaves the window or is hidden (its gesture is cancelled, its
+    // focus and hovering end); a tracking area goes away; some view needs layout.
+    void viewSubtreeWillDisappear(View& view);
+    void trackingAreaWillBeRemoved(const TrackingArea* area);
+    void viewNeedsLayout();
+
+    explicit Window(const Options& options); // use make()
+
+private:
+    void dispatchMouseDown(const Event& event);
+    void dispatchMouseDragOrUp(const Event& event);
+    void dispatchRightMouse(const Event& event);
+    void dispatchKeyDown(const Event& event);
+    void updateTracking(const Event& event);
+    void forgetTrackingIn(View& subtree);
+    void notifyKeyState();
+    void collectKeyViews(View& view, std::vector<View*>& out) const;
+
+    std::shared_ptr<View> contentView_;
+    std::unique_ptr<NativeWindow> native_;
+    std::unique_ptr<BitmapContext> backing_;
+    Size contentSize_;
+    double backingScaleFactor_ = 1;
+    std::string title_;
+    std::string identifier_;
+    std::weak_ptr<Responder> nextResponder_;
+    View* firstResponder_ = nullptr; // null: the window itself
+    View* capture_ = nullptr;
+    MouseButton captureButton_ = MouseButton::left;
+    Point mouseLocation_;
+    ModifierFlags lastModifiers_ = ModifierFlags::none;
+    double lastTimestamp_ = 0;
+    std::vector<const TrackingArea*> hovered_; // areas the pointer is inside, in tree order
+    Cursor shownCursor_ = Cursor::arrow;
+    CursorStack cursorStack_;
+    std::shared_ptr<Menu> menu_;
+    Color backgroundColor_ = Color::clear();
+    struct KeyObserver {
+        int id;
+        std::function<void(Window&, bool)> fn;
+    };
+    struct CloseObserver {
+        int id;
+        std::function<void(Window&)> fn;
+    };
+    std::shared_ptr<std::vector<KeyObserver>> keyObservers_ = std::make_shared<std::vector<KeyObserver>>();
+    std::shared_ptr<std::vector<CloseObserver>> closeObservers_ =
+        std::make_shared<std::vector<CloseObserver>>();
+    int nextObserverId_ = 1;
+    bool visible_ = false;
+    bool key_ = false;
+    bool closed_ = false;
+    bool needsDisplay_ = true;
+    bool needsLayout_ = true;
+};
+
+} // namespace tk
