@@ -91,4 +91,8 @@ void AudioUnit::setFullState(const std::optional<Value>& state) {
     }
 }
 
+std::shared_ptr<MessageChannel> AudioUnit::messageChannelFor(std::string_view) {
+    return nullptr;
+}
+
 } // namespace au

@@ -2,6 +2,7 @@
 
 #include "platform/au/BusArray.h"
 #include "platform/au/ComponentDescription.h"
+#include "platform/au/MessageChannel.h"
 #include "platform/au/ParameterTree.h"
 #include "platform/au/RenderTypes.h"
 #include "platform/au/Status.h"
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace au {
@@ -97,6 +99,10 @@ public:
     // observer passes it on). Non-finite values, unknown identifiers and entries of another kind are
     // skipped; a state that is absent or not a dictionary restores nothing. Never fails.
     virtual void setFullState(const std::optional<Value>& state);
+
+    // ---- messages ----
+    // The unit's channel of that name, or null (the base has none).
+    virtual std::shared_ptr<MessageChannel> messageChannelFor(std::string_view channelName);
 
 protected:
     // Sets `outError` when the unit cannot be made (a component description without a type); a

@@ -1,0 +1,141 @@
+#include "platform/host/HostOptions.h"
+
+#include "platform/host/HostModel.h"
+
+#include <charconv>
+#include <cmath>
+#include <set>
+
+namespace host {
+
+namespace {
+
+template <class Number> bool parseWhole(const std::string& text, Number& out) {
+    if (text.empty() || text.front() == '+') {
+        return false;
+    }
+    auto result = std::from_chars(text.data(), text.data() + text.size(), out);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+}
+
+bool parsePositiveFinite(const std::string& text, double& out) {
+    return parseWhole(text, out) && std::isfinite(out) && out > 0.0;
+}
+
+} // namespace
+
+std::string usageLine() {
+    return "usage: zindral-host [--plugin DIR] [--seed N] [--set A=V]... [--note-on N]... [--tempo BPM] "
+           "[--sample-rate HZ] [--block FRAMES] [--beats B] [--start-beat B] [--events] [--export FILE] "
+           "[--state-in FILE] [--state-out FILE] [--realtime] [--help]";
+}
+
+std::string usageText() {
+    return usageLine() +
+           "\n"
+           "\n"
+           "Loads ZindralExtension, plays it and prints the MIDI it sends.\n"
+           "\n"
+           "  --plugin DIR       the extension bundle (default: <exe dir>/../ZindralExtension.bundle)\n"
+           "  --seed N           restore a state holding only \"seed\" = N (unsigned 64-bit decimal)\n"
+           "  --set A=V          parameter event (address A, value V) in the first render call; repeatable\n"
+           "  --note-on N        MIDI note-on (0x90, N, 100) in the first render call; repeatable\n"
+           "  --tempo BPM        tempo (default 120)\n"
+           "  --sample-rate HZ   sample rate (default 44100)\n"
+           "  --block FRAMES     frames per render call (default 512)\n"
+           "  --beats B          beats to play (default 16)\n"
+           "  --start-beat B     beat position of the first render call (default 0)\n"
+           "  --events           print every MIDI message: sample time, then the bytes in hex\n"
+           "  --export FILE      after playing, write the unit's MIDI export (a Standard MIDI File)\n"
+           "  --state-in FILE    restore the unit's state from FILE before playing\n"
+           "  --state-out FILE   save the unit's state to FILE after playing\n"
+           "  --realtime         pace the render calls by the wall clock on a render thread\n"
+           "  --help             show this text\n"
+           "\n"
+           "Exit status: 0 done, 1 the extension failed, 2 bad command line or state file.\n";
+}
+
+ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
+    HostOptions options;
+    auto fail = [](std::string message) { return ParsedOptions{std::nullopt, std::move(message)}; };
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        static const std::set<std::string> kFlags = {"--events", "--realtime", "--help"};
+        static const std::set<std::string> kWithValue = {
+            "--plugin", "--seed",       "--set",         "--note-on", "--tempo",    "--block",
+            "--beats",  "--start-beat", "--sample-rate", "--export",  "--state-in", "--state-out"};
+        if (!kFlags.contains(option) && !kWithValue.contains(option)) {
+            return fail("unknown option '" + option + "'");
+        }
+        std::string value;
+        if (kWithValue.contains(option)) {
+            if (i + 1 >= arguments.size()) {
+                return fail(option + " needs a value");
+            }
+            value = arguments[++i];
+        }
+        if (option == "--events") {
+            options.printEvents = true;
+        } else if (option == "--realtime") {
+            options.realtime = true;
+        } else if (option == "--help") {
+            options.help = true;
+        } else if (option == "--plugin") {
+            options.pluginDirectory = value;
+        } else if (option == "--seed") {
+            uint64_t seed = 0;
+            if (!parseWhole(value, seed)) {
+                return fail("--seed needs an unsigned 64-bit decimal number, not '" + value + "'");
+            }
+            options.seed = seed;
+        } else if (option == "--set") {
+            size_t equals = value.find('=');
+            ParameterSetting setting;
+            if (equals == std::string::npos || !parseWhole(value.substr(0, equals), setting.address) ||
+                !parseWhole(value.substr(equals + 1), setting.value)) {
+                return fail("--set needs ADDRESS=VALUE (e.g. 7=0.25), not '" + value + "'");
+            }
+            options.firstCallEvents.push_back(setting);
+        } else if (option == "--note-on") {
+            unsigned note = 0;
+            if (!parseWhole(value, note) || note > 127) {
+                return fail("--note-on needs a MIDI note number 0 to 127, not '" + value + "'");
+            }
+            options.firstCallEvents.push_back(NoteOn{static_cast<uint8_t>(note)});
+        } else if (option == "--tempo") {
+            if (!parsePositiveFinite(value, options.tempo)) {
+                return fail("--tempo needs a positive number of beats per minute, not '" + value + "'");
+            }
+        } else if (option == "--sample-rate") {
+            if (!parsePositiveFinite(value, options.sampleRate)) {
+                return fail("--sample-rate needs a positive number of hertz, not '" + value + "'");
+            }
+        } else if (option == "--block") {
+            if (!parseWhole(value, options.blockFrames) || options.blockFrames == 0 ||
+                options.blockFrames > kMaximumBlockFrames) {
+                return fail("--block needs a frame count from 1 to " + std::to_string(kMaximumBlockFrames) +
+                            ", not '" + value + "'");
+            }
+        } else if (option == "--beats") {
+            if (!parseWhole(value, options.beats) || !std::isfinite(options.beats) || options.beats < 0.0) {
+                return fail("--beats needs a number of beats of 0 or more, not '" + value + "'");
+            }
+        } else if (option == "--start-beat") {
+            if (!parseWhole(value, options.startBeat) || !std::isfinite(options.startBeat)) {
+                return fail("--start-beat needs a beat position, not '" + value + "'");
+            }
+        } else if (option == "--export") {
+            options.exportPath = value;
+        } else if (option == "--state-in") {
+            options.stateInPath = value;
+        } else if (option == "--state-out") {
+            options.stateOutPath = value;
+        }
+    }
+    if (renderCallCountAsDouble(options) > kMaximumRenderCalls) {
+        return fail("--beats is too long for this tempo, sample rate and block size");
+    }
+    return ParsedOptions{options, {}};
+}
+
+} // namespace host

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace host {
+
+// One event of the first render call, in command-line order.
+struct ParameterSetting {
+    uint64_t address = 0;
+    float value = 0.0f;
+};
+struct NoteOn {
+    uint8_t note = 0;
+};
+using FirstCallEvent = std::variant<ParameterSetting, NoteOn>;
+
+// What the command line asks of zindral-host (see usageText()).
+struct HostOptions {
+    std::optional<std::string> pluginDirectory;
+    std::optional<uint64_t> seed;
+    std::vector<FirstCallEvent> firstCallEvents;
+    double tempo = 120.0;
+    double sampleRate = 44100.0;
+    uint32_t blockFrames = 512;
+    double beats = 16.0;
+    double startBeat = 0.0;
+    bool printEvents = false;
+    std::optional<std::string> exportPath;
+    std::optional<std::string> stateInPath;
+    std::optional<std::string> stateOutPath;
+    bool realtime = false;
+    bool help = false;
+};
+
+// Either the options or a one-line description of what is wrong with the command line.
+struct ParsedOptions {
+    std::optional<HostOptions> options;
+    std::string error;
+};
+
+// [any] Parses the arguments after the program name. Numbers are read locale-independently and
+// must use the whole argument.
+ParsedOptions parseHostOptions(const std::vector<std::string>& arguments);
+
+// [any] The --help text.
+std::string usageText();
+// [any] The one-line synopsis used in usage errors.
+std::string usageLine();
+
+// The most render calls one run may make (guards against a --beats that would run for days).
+inline constexpr double kMaximumRenderCalls = 1e8;
+inline constexpr uint32_t kMaximumBlockFrames = 1u << 20;
+
+} // namespace host

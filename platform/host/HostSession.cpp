@@ -1,0 +1,345 @@
+#include "platform/host/HostSession.h"
+
+#include "platform/au/PCMBuffer.h"
+#include "platform/au/ValueText.h"
+#include "platform/host/ExtensionLoader.h"
+#include "platform/host/HostModel.h"
+#include "platform/host/MidiFormatting.h"
+#include "platform/host/MidiMessageQueue.h"
+#include "platform/tk/base/MainThread.h"
+#include "platform/tk/base/RunLoop.h"
+
+#include <chrono>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <thread>
+
+namespace host {
+
+namespace {
+
+// What the host's blocks report during render call k; written by the rendering thread just before
+// the call and read by the blocks on the same thread.
+struct Transport {
+    double tempo = 120.0;
+    double beatPosition = 0.0;
+    double samplePosition = 0.0;
+    bool firstCall = true;
+};
+
+void installHostBlocks(au::AudioUnit& unit, Transport& transport, MidiMessageQueue& queue) {
+    unit.setMusicalContextBlock([&transport](double* tempo, double* numerator, int64_t* denominator,
+                                             double* beat, int64_t* sampleOffsetToNextBeat,
+                                             double* downbeat) {
+        if (tempo) {
+            *tempo = transport.tempo;
+        }
+        if (numerator) {
+            *numerator = 4.0;
+        }
+        if (denominator) {
+            *denominator = 4;
+        }
+        if (beat) {
+            *beat = transport.beatPosition;
+        }
+        if (sampleOffsetToNextBeat) {
+            *sampleOffsetToNextBeat = 0;
+        }
+        if (downbeat) {
+            *downbeat = std::floor(transport.beatPosition / 4.0) * 4.0;
+        }
+        return true;
+    });
+    unit.setTransportStateBlock([&transport](au::TransportStateFlags* flags, double* samplePosition,
+                                             double* cycleStart, double* cycleEnd) {
+        if (flags) {
+            *flags = au::kTransportStateMoving | (transport.firstCall ? au::kTransportStateChanged : 0);
+        }
+        if (samplePosition) {
+            *samplePosition = transport.samplePosition;
+        }
+        if (cycleStart) {
+            *cycleStart = 0.0;
+        }
+        if (cycleEnd) {
+            *cycleEnd = 0.0;
+        }
+        return true;
+    });
+    unit.setMIDIOutputEventBlock(
+        [&queue](int64_t sampleTime, uint8_t cable, int64_t length, const uint8_t* bytes) {
+            if (length < 0 || (length > 0 && !bytes)) {
+                return au::kErrInvalidParameter;
+            }
+            MidiMessage message;
+            message.sampleTime = sampleTime;
+            message.cable = cable;
+            message.length =
+                static_cast<uint8_t>(length < MidiMessage::kMaxBytes ? length : MidiMessage::kMaxBytes);
+            for (uint8_t i = 0; i < message.length; ++i) {
+                message.bytes[i] = bytes[i];
+            }
+            queue.push(message);
+            return au::kNoErr;
+        });
+}
+
+std::vector<au::RenderEvent> firstCallEvents(const HostOptions& options) {
+    std::vector<au::RenderEvent> events;
+    for (const FirstCallEvent& event : options.firstCallEvents) {
+        if (const auto* setting = std::get_if<ParameterSetting>(&event)) {
+            events.push_back(au::parameterEvent(0, setting->address, setting->value));
+        } else {
+            events.push_back(au::midiEvent(0, 0, 3, {0x90, std::get<NoteOn>(event).note, 100}));
+        }
+    }
+    for (size_t i = 0; i + 1 < events.size(); ++i) {
+        events[i].next = &events[i + 1];
+    }
+    return events;
+}
+
+// A damaged, unreadable or foreign state file: the reason, or nothing when `state` is usable.
+std::optional<std::string> readStateFile(const std::string& path, const au::AudioUnit& unit,
+                                         au::Value& state) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return "cannot open the file";
+    }
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    auto parsed = au::parseStateText(text);
+    if (!parsed) {
+        return parsed.error().description;
+    }
+    if (!parsed.value().dictionary()) {
+        return "the state is not a dictionary";
+    }
+    const au::ComponentDescription& description = unit.componentDescription();
+    const std::pair<const char*, uint32_t> identity[] = {{"type", description.componentType},
+                                                         {"subtype", description.componentSubType},
+                                                         {"manufacturer", description.componentManufacturer}};
+    for (const auto& [key, expected] : identity) {
+        const au::Value* entry = parsed.value().find(key);
+        if (entry && entry->asUInt64() != std::optional<uint64_t>(expected)) {
+            return std::string("the state belongs to another audio unit (\"") + key + "\" differs)";
+        }
+    }
+    state = std::move(parsed).value();
+    return std::nullopt;
+}
+
+bool writeFile(const std::string& path, const void* data, size_t size) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+    file.close();
+    return static_cast<bool>(file);
+}
+
+// Plays every render call; returns the first non-zero status (and its call) for a warning.
+struct RenderOutcome {
+    uint64_t failedCalls = 0;
+    uint64_t firstFailedCall = 0;
+    au::Status firstStatus = au::kNoErr;
+};
+
+class Player {
+public:
+    Player(const HostOptions& options, au::AudioUnit& unit, Transport& transport)
+        : options_(options), transport_(transport), render_(unit.renderBlock()),
+          events_(firstCallEvents(options)),
+          buffer_(au::PCMBuffer::create({options.sampleRate, 2}, options.blockFrames)) {}
+
+    // [render] Call k.
+    void renderCall(uint64_t call) {
+        transport_.tempo = options_.tempo;
+        transport_.beatPosition = beatPositionOfCall(options_, call);
+        transport_.samplePosition = static_cast<double>(sampleTimeOfCall(options_, call));
+        au::TimeStamp timestamp;
+        timestamp.sampleTime = static_cast<double>(sampleTimeOfCall(options_, call));
+        timestamp.flags = au::kTimeStampSampleTimeValid;
+        au::RenderActionFlags flags = 0;
+        const au::RenderEvent* head = call == 0 && !events_.empty() ? events_.data() : nullptr;
+        au::Status status = render_(&flags, timestamp, options_.blockFrames, 0,
+                                    buffer_->mutableAudioBufferList(), head, pullInput_);
+        transport_.firstCall = false;
+        if (status != au::kNoErr) {
+            if (outcome_.failedCalls++ == 0) {
+                outcome_.firstFailedCall = call;
+                outcome_.firstStatus = status;
+            }
+        }
+    }
+    const RenderOutcome& outcome() const { return outcome_; }
+
+private:
+    const HostOptions& options_;
+    Transport& transport_;
+    au::RenderBlock render_;
+    std::vector<au::RenderEvent> events_;
+    std::unique_ptr<au::PCMBuffer> buffer_;
+    au::PullInputBlock pullInput_;
+    RenderOutcome outcome_;
+};
+
+void flushMessages(MidiMessageQueue& queue, std::vector<MidiMessage>& all, bool printEvents,
+                   std::ostream& out) {
+    size_t before = all.size();
+    queue.popAll(all);
+    if (printEvents) {
+        for (size_t i = before; i < all.size(); ++i) {
+            out << eventLine(all[i]) << '\n';
+        }
+    }
+}
+
+// Runs the calls on a render thread at the pace of the wall clock while the main run loop prints
+// what arrives.
+void playRealtime(const HostOptions& options, Player& player, uint64_t calls, MidiMessageQueue& queue,
+                  std::vector<MidiMessage>& all, std::ostream& out) {
+    tk::MainThread::adopt();
+    tk::RunLoop& loop = tk::RunLoop::main();
+    auto drainTimer = loop.scheduleTimer(std::chrono::milliseconds(10), true,
+                                         [&] { flushMessages(queue, all, options.printEvents, out); });
+    std::thread renderThread([&] {
+        auto start = std::chrono::steady_clock::now();
+        for (uint64_t call = 0; call < calls; ++call) {
+            auto due =
+                start +
+                std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(
+                    static_cast<double>(sampleTimeOfCall(options, call)) / options.sampleRate));
+            std::this_thread::sleep_until(due);
+            player.renderCall(call);
+        }
+        tk::RunLoop::main().post([] { tk::RunLoop::main().stop(); });
+    });
+    loop.run();
+    renderThread.join();
+    drainTimer.invalidate();
+    flushMessages(queue, all, options.printEvents, out);
+}
+
+} // namespace
+
+int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
+    std::string bundle = options.pluginDirectory.value_or(defaultBundleDirectory());
+    auto loaded = LoadedExtension::load(bundle);
+    if (!loaded.extension) {
+        err << "zindral-host: " << loaded.error << '\n';
+        return kExitFailure;
+    }
+    LoadedExtension& extension = *loaded.extension;
+    MidiMessageQueue queue;
+    Transport transport;
+    int status = kExitOK;
+    {
+        auto created = extension.factory().createAudioUnit(extension.componentDescription());
+        if (!created) {
+            err << "zindral-host: cannot create the audio unit: " << created.error().description << " ("
+                << created.error().code << ")\n";
+            return kExitFailure;
+        }
+        std::shared_ptr<au::AudioUnit> unit = created.value();
+
+        auto outputs = unit->outputBusses();
+        auto output = outputs ? outputs->bus(0) : nullptr;
+        if (!output) {
+            err << "zindral-host: the audio unit has no output bus\n";
+            return kExitFailure;
+        }
+        if (output->setFormat({options.sampleRate, output->format().channelCount}) != au::kNoErr) {
+            err << "zindral-host: the audio unit does not accept the sample rate " << options.sampleRate
+                << '\n';
+            return kExitUsage;
+        }
+        unit->setMaximumFramesToRender(options.blockFrames);
+
+        if (options.stateInPath) {
+            au::Value state;
+            if (auto problem = readStateFile(*options.stateInPath, *unit, state)) {
+                err << "zindral-host: cannot restore the state from " << *options.stateInPath << ": "
+                    << *problem << '\n';
+                return kExitUsage;
+            }
+            unit->setFullState(state);
+        }
+        if (options.seed) {
+            au::Value::Dictionary state;
+            state["seed"] = au::Value::unsignedInteger(*options.seed);
+            unit->setFullState(au::Value(std::move(state)));
+        }
+
+        installHostBlocks(*unit, transport, queue);
+        if (auto error = unit->allocateRenderResources()) {
+            err << "zindral-host: cannot allocate render resources: " << error->description << " ("
+                << error->code << ")\n";
+            return kExitFailure;
+        }
+
+        uint64_t calls = renderCallCount(options);
+        std::vector<MidiMessage> messages;
+        Player player(options, *unit, transport);
+        if (!options.printEvents) {
+            std::string seed;
+            if (auto state = unit->fullState();
+                state && state->find("seed") && state->find("seed")->asUInt64()) {
+                seed = ", seed " + std::to_string(*state->find("seed")->asUInt64());
+            }
+            out << "ZindralExtension " << extension.version() << ": " << options.beats << " beats at "
+                << options.tempo << " BPM, " << options.sampleRate << " Hz" << seed << '\n';
+        }
+        if (options.realtime) {
+            playRealtime(options, player, calls, queue, messages, out);
+        } else {
+            for (uint64_t call = 0; call < calls; ++call) {
+                player.renderCall(call);
+                flushMessages(queue, messages, options.printEvents, out);
+            }
+        }
+        unit->deallocateRenderResources();
+
+        if (!options.printEvents) {
+            out << noteSummary(options, messages);
+        }
+        const RenderOutcome& outcome = player.outcome();
+        if (outcome.failedCalls > 0) {
+            err << "zindral-host: " << outcome.failedCalls << " render calls failed, the first (call "
+                << outcome.firstFailedCall << ") with status " << outcome.firstStatus << '\n';
+            status = kExitFailure;
+        }
+        if (queue.dropped() > 0) {
+            err << "zindral-host: " << queue.dropped() << " MIDI messages were dropped\n";
+        }
+
+        if (options.exportPath) {
+            auto channel = unit->messageChannelFor("midiExport");
+            const au::Value* data = nullptr;
+            au::Value reply;
+            if (channel) {
+                reply = channel->callAudioUnit(au::Value(au::Value::Dictionary{}));
+                data = reply.find("midiData");
+            }
+            if (!data || !data->data()) {
+                err << "zindral-host: the audio unit offers no MIDI export\n";
+                status = kExitFailure;
+            } else if (!writeFile(*options.exportPath, data->data()->data(), data->data()->size())) {
+                err << "zindral-host: cannot write " << *options.exportPath << '\n';
+                status = kExitFailure;
+            }
+        }
+        if (options.stateOutPath) {
+            std::optional<au::Value> state = unit->fullState();
+            std::string text = au::toStateText(state.value_or(au::Value()));
+            if (!writeFile(*options.stateOutPath, text.data(), text.size())) {
+                err << "zindral-host: cannot write " << *options.stateOutPath << '\n';
+                status = kExitFailure;
+            }
+        }
+    }
+    out.flush();
+    return status;
+}
+
+} // namespace host
