@@ -1,0 +1,78 @@
+// artgen: draws the pictures of the resource bundles at build time.
+//
+//   artgen bundle <Korvane|ZindralExtension|Tessaly|Zindral|WendleShaders> <bundle dir> [--font FILE]...
+//       writes <bundle dir>/Images/<name>.png, <name>@2x.png and <name>.json for every picture
+//   artgen sheet <out.png> <1|2> <bundle dir>...
+//       writes a contact sheet of the bundles' pictures
+//   artgen preview <out.png> <1|2> <bundles dir> [--font FILE]...
+//       writes a mock-up of the plug-in window made from the Korvane and extension pictures
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tools/artgen/BundleArt.h"
+#include "tools/artgen/ContactSheet.h"
+#include "tools/artgen/Preview.h"
+#include "tools/artgen/Text.h"
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: artgen bundle <name> <bundle dir> [--font FILE]...\n"
+                 "       artgen sheet <out.png> <1|2> <bundle dir>...\n";
+    return 2;
+}
+
+int drawBundle(const std::string& name, const std::filesystem::path& dir) {
+    using Maker = artgen::ImageList (*)();
+    static const std::map<std::string, Maker> makers = {{"Korvane", artgen::korvaneImages},
+                                                        {"ZindralExtension", artgen::extensionImages},
+                                                        {"Tessaly", artgen::tessalyImages},
+                                                        {"Zindral", artgen::applicationImages},
+                                                        {"WendleShaders", artgen::shaderImages}};
+    const auto it = makers.find(name);
+    if (it == makers.end()) {
+        std::cerr << "artgen: unknown bundle " << name << "\n";
+        return 2;
+    }
+    const std::filesystem::path images = dir / "Images";
+    // Start clean so pictures that are no longer drawn do not linger in the bundle.
+    std::filesystem::remove_all(images);
+    std::filesystem::create_directories(images);
+    for (const auto& image : it->second())
+        artgen::write(image, images);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) try {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 3 && args[0] == "bundle") {
+        for (size_t i = 3; i + 1 < args.size(); i += 2) {
+            if (args[i] != "--font")
+                return usage();
+            artgen::registerFontFile(args[i + 1]);
+        }
+        return drawBundle(args[1], args[2]);
+    }
+    if (args.size() >= 4 && args[0] == "sheet") {
+        std::vector<std::filesystem::path> bundles(args.begin() + 3, args.end());
+        artgen::writeContactSheet(args[1], std::stoi(args[2]) == 2 ? 2 : 1, bundles);
+        return 0;
+    }
+    if (args.size() >= 4 && args[0] == "preview") {
+        for (size_t i = 4; i + 1 < args.size(); i += 2)
+            artgen::registerFontFile(args[i + 1]);
+        artgen::writePluginPreview(args[1], std::stoi(args[2]) == 2 ? 2 : 1, args[3]);
+        return 0;
+    }
+    return usage();
+} catch (const std::exception& e) {
+    std::cerr << "artgen: " << e.what() << "\n";
+    return 1;
+}
