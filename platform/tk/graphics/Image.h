@@ -1,0 +1,92 @@
+#pragma once
+
+// An immutable picture with a size in points and one or more pixel representations (1x, 2x: pixel
+// size = point size x scale). Copies share the pixels. A context draws the representation that
+// suits its backing scale: the smallest scale at least as large as the context's, else the largest.
+// An image may be a template (only its alpha counts; drawn tinted with a colour) and may carry
+// cap insets for nine-part stretching. A default-constructed Image is empty and draws nothing.
+
+#include "platform/tk/base/Color.h"
+#include "platform/tk/base/Geometry.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class GraphicsContext;
+
+namespace detail {
+struct ImageAccess;
+}
+
+class Image {
+public:
+    Image();
+
+    // One PNG file at the given scale (its point size is its pixel size / scale).
+    static std::optional<Image> fromPNGFile(const std::filesystem::path& file, double scale = 1);
+    static std::optional<Image> fromPNGData(std::span<const std::uint8_t> png, double scale = 1);
+    // `path` names the 1x file ("dir/name.png"); for scale 2 "dir/name@2x.png" is taken when it
+    // exists, else the 1x file. nullopt when neither can be read.
+    static std::optional<Image> load(const std::filesystem::path& path, double scale);
+    // Both "name.png" and "name@2x.png", whichever exist, as representations of one image.
+    static std::optional<Image> loadAllScales(const std::filesystem::path& path);
+    // A picture of `size` points at `scale`, drawn by `draw` into a transparent context whose
+    // origin is the top-left corner.
+    static Image draw(Size size, double scale, const std::function<void(GraphicsContext&)>& draw);
+
+    bool isEmpty() const;
+    explicit operator bool() const { return !isEmpty(); }
+
+    Size size() const;
+    // Scale of the finest representation.
+    double scale() const;
+    // Pixel size of the finest representation.
+    Size pixelSize() const;
+    // Scales of all representations, ascending.
+    std::vector<double> scales() const;
+
+    bool isTemplate() const;
+    EdgeInsets capInsets() const;
+    // The asset name it was loaded under (empty for drawn images); shown by recording contexts.
+    const std::string& name() const;
+
+    Image withTemplate(bool isTemplate) const;
+    Image withCapInsets(EdgeInsets insets) const;
+    Image withName(std::string name) const;
+    // This image with another image's representations added (same point size expected; a
+    // representation of a scale it already has is replaced).
+    Image addingRepresentations(const Image& other) const;
+
+    // A template image filled with `color` over its shape (source-atop), no longer a template.
+    // A non-template image is returned unchanged (the same image).
+    Image tinted(const Color& color) const;
+    // The part inside `rect` (points), at every scale.
+    Image subImage(const Rect& rect) const;
+
+    // Colour of one pixel of the representation at `scale` (the finest when 0), unpremultiplied;
+    // clear outside the picture.
+    Color pixelColor(int px, int py, double scale = 0) const;
+
+    // PNG of the finest representation (or of the one at `scale`).
+    bool writePNG(const std::filesystem::path& file, double scale = 0) const;
+    std::vector<std::uint8_t> pngData(double scale = 0) const;
+
+    // True when both share one picture (copies of each other).
+    bool isSameImage(const Image& other) const { return impl_ == other.impl_; }
+
+private:
+    struct Impl;
+    explicit Image(std::shared_ptr<const Impl> impl);
+    std::shared_ptr<const Impl> impl_;
+    friend struct detail::ImageAccess;
+};
+
+} // namespace tk

@@ -1,0 +1,54 @@
+#pragma once
+
+// A string laid out in its attributes, optionally within a width: measured once, drawn by a
+// GraphicsContext. Text is UTF-8. Measuring and drawing use the same layout rules (Pango with
+// fontconfig, metrics unhinted), so a measured size is the size drawn at any backing scale.
+
+#include "platform/tk/base/Geometry.h"
+#include "platform/tk/graphics/TextAttributes.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tk {
+
+class TextLayout {
+public:
+    // Without a width the text is laid out on one line per paragraph; with one it wraps at
+    // words (characters inside over-long words) and honours the line limit and truncation.
+    TextLayout(std::string text, TextAttributes attributes, std::optional<double> width = std::nullopt);
+
+    const std::string& text() const { return text_; }
+    // The text as shown (upper-cased when the attributes ask for it).
+    const std::string& displayedText() const { return displayed_; }
+    const TextAttributes& attributes() const { return attributes_; }
+    std::optional<double> width() const { return width_; }
+
+    // Size of the laid-out text in points (its logical extents: the width of the longest line, the
+    // height of the lines shown).
+    Size size() const { return size_; }
+    // Distance from the top to the first line's baseline.
+    double baseline() const { return baseline_; }
+    int lineCount() const { return lineCount_; }
+    bool isTruncated() const { return truncated_; }
+
+private:
+    std::string text_;
+    std::string displayed_;
+    TextAttributes attributes_;
+    std::optional<double> width_;
+    Size size_;
+    double baseline_ = 0;
+    int lineCount_ = 0;
+    bool truncated_ = false;
+};
+
+// The size a string takes in the attributes (see TextLayout).
+Size measureText(std::string_view text, const TextAttributes& attributes,
+                 std::optional<double> width = std::nullopt);
+
+// Plain (not localised) Unicode upper-casing of UTF-8 text.
+std::string uppercased(std::string_view text);
+
+} // namespace tk

@@ -1,0 +1,391 @@
+#include "platform/tk/graphics/cairo/CairoGraphicsContext.h"
+
+#include "platform/tk/graphics/Image.h"
+#include "platform/tk/graphics/TextLayout.h"
+#include "platform/tk/graphics/cairo/CairoInternal.h"
+#include "platform/tk/graphics/cairo/PangoInternal.h"
+#include "platform/tk/graphics/cairo/ShadowBlur.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+namespace {
+
+AffineTransform fromCairo(const cairo_matrix_t& m) {
+    return {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0};
+}
+
+cairo_matrix_t toCairo(const AffineTransform& t) {
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, t.a, t.b, t.c, t.d, t.tx, t.ty);
+    return m;
+}
+
+bool isInvertible(const AffineTransform& t) {
+    const double det = t.a * t.d - t.b * t.c;
+    return std::isfinite(det) && det != 0 && std::isfinite(t.tx) && std::isfinite(t.ty);
+}
+
+cairo_fill_rule_t fillRule(FillRule rule) {
+    return rule == FillRule::evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING;
+}
+
+cairo_filter_t filterFor(ImageInterpolation i) {
+    switch (i) {
+    case ImageInterpolation::none:
+        return CAIRO_FILTER_NEAREST;
+    case ImageInterpolation::low:
+        return CAIRO_FILTER_BILINEAR;
+    case ImageInterpolation::high:
+        return CAIRO_FILTER_GOOD;
+    }
+    return CAIRO_FILTER_GOOD;
+}
+
+void applyStroke(cairo_t* cr, const StrokeStyle& s) {
+    cairo_set_line_width(cr, std::max(0.0, s.lineWidth));
+    cairo_set_line_cap(cr, s.lineCap == LineCap::round    ? CAIRO_LINE_CAP_ROUND
+                           : s.lineCap == LineCap::square ? CAIRO_LINE_CAP_SQUARE
+                                                          : CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, s.lineJoin == LineJoin::round   ? CAIRO_LINE_JOIN_ROUND
+                            : s.lineJoin == LineJoin::bevel ? CAIRO_LINE_JOIN_BEVEL
+                                                            : CAIRO_LINE_JOIN_MITER);
+    cairo_set_miter_limit(cr, s.miterLimit);
+    // Cairo rejects dashes that are negative or all zero; such a dash draws solid.
+    const bool valid = !s.dash.empty() &&
+                       std::all_of(s.dash.begin(), s.dash.end(), [](double d) { return d >= 0; }) &&
+                       std::any_of(s.dash.begin(), s.dash.end(), [](double d) { return d > 0; });
+    if (valid)
+        cairo_set_dash(cr, s.dash.data(), static_cast<int>(s.dash.size()), s.dashPhase);
+    else
+        cairo_set_dash(cr, nullptr, 0, 0);
+}
+
+// User-space bounds of the current path as filled or stroked.
+Rect pathExtents(cairo_t* cr, bool stroke) {
+    double x0, y0, x1, y1;
+    if (stroke)
+        cairo_stroke_extents(cr, &x0, &y0, &x1, &y1);
+    else
+        cairo_path_extents(cr, &x0, &y0, &x1, &y1);
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+} // namespace
+
+CairoGraphicsContext::CairoGraphicsContext(cairo_t* cr, double backingScale)
+    : cr_(cr), scale_(backingScale > 0 ? backingScale : 1) {
+    cairo_save(cr_);
+}
+
+CairoGraphicsContext::~CairoGraphicsContext() {
+    while (!stack_.empty()) {
+        cairo_restore(cr_);
+        stack_.pop_back();
+    }
+    cairo_restore(cr_);
+}
+
+void CairoGraphicsContext::resetState() {
+    while (!stack_.empty())
+        restore();
+    cairo_restore(cr_);
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    cairo_reset_clip(cr_);
+    cairo_new_path(cr_);
+    state_ = State{};
+}
+
+void CairoGraphicsContext::save() {
+    cairo_save(cr_);
+    stack_.push_back(state_);
+}
+
+void CairoGraphicsContext::restore() {
+    if (stack_.empty())
+        return;
+    cairo_restore(cr_);
+    state_ = stack_.back();
+    stack_.pop_back();
+}
+
+void CairoGraphicsContext::concatTransform(const AffineTransform& t) {
+    // A singular transform would put Cairo into an error state for good; it is ignored.
+    if (!isInvertible(t.concatenating(transform())))
+        return;
+    const cairo_matrix_t m = toCairo(t);
+    cairo_transform(cr_, &m);
+}
+
+AffineTransform CairoGraphicsContext::transform() const {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    return fromCairo(m);
+}
+
+void CairoGraphicsContext::clipToRect(const Rect& rect) {
+    cairo_new_path(cr_);
+    const Rect r = rect.standardized();
+    cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
+    cairo_clip(cr_);
+}
+
+void CairoGraphicsContext::clipToPath(const Path& path, FillRule rule) {
+    cairo_new_path(cr_);
+    detail::appendPath(cr_, path);
+    cairo_set_fill_rule(cr_, fillRule(rule));
+    cairo_clip(cr_);
+}
+
+Rect CairoGraphicsContext::clipBounds() const {
+    double x0, y0, x1, y1;
+    cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+void CairoGraphicsContext::setAlpha(double alpha) {
+    state_.alpha = std::isfinite(alpha) ? std::clamp(alpha, 0.0, 1.0) : 1.0;
+}
+
+template <typename Draw> void CairoGraphicsContext::withShadow(const Rect& bounds, Draw&& draw) {
+    const cairo_operator_t op = detail::cairoOperator(state_.blendMode);
+    if (!state_.shadow || state_.shadow->color.a <= 0 || bounds.isEmpty()) {
+        draw(op, state_.alpha);
+        return;
+    }
+    const Shadow shadow = *state_.shadow;
+    // Limit the temporary surface to what the draw and its shadow can reach (base space).
+    const Rect base = transform().apply(bounds);
+    const double reach = std::max(0.0, shadow.blur) * 1.5 + 2;
+    const Rect area =
+        base.unionWith(base.offsetBy(shadow.offset.width, shadow.offset.height)).insetBy(-reach, -reach);
+    cairo_save(cr_);
+    cairo_matrix_t current;
+    cairo_get_matrix(cr_, &current);
+    cairo_identity_matrix(cr_);
+    cairo_new_path(cr_);
+    cairo_rectangle(cr_, area.x(), area.y(), area.width(), area.height());
+    cairo_clip(cr_);
+    cairo_set_matrix(cr_, &current);
+    cairo_push_group(cr_);
+    draw(CAIRO_OPERATOR_OVER, 1.0);
+    cairo_pattern_t* group = cairo_pop_group(cr_);
+    castShadow(group, shadow);
+    cairo_set_source(cr_, group);
+    cairo_set_operator(cr_, op);
+    cairo_paint_with_alpha(cr_, state_.alpha);
+    cairo_pattern_destroy(group);
+    cairo_restore(cr_);
+}
+
+void CairoGraphicsContext::castShadow(cairo_pattern_t* group, const Shadow& shadow) {
+    cairo_surface_t* surface = nullptr;
+    if (cairo_pattern_get_surface(group, &surface) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE)
+        return;
+    cairo_surface_flush(surface);
+    const int w = cairo_image_surface_get_width(surface);
+    const int h = cairo_image_surface_get_height(surface);
+    if (w <= 0 || h <= 0)
+        return;
+    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+    const int srcStride = cairo_image_surface_get_stride(surface);
+    const int maskStride = cairo_image_surface_get_stride(mask);
+    const unsigned char* src = cairo_image_surface_get_data(surface);
+    unsigned char* dst = cairo_image_surface_get_data(mask);
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(src + y * srcStride);
+        for (int x = 0; x < w; ++x)
+            dst[y * maskStride + x] = static_cast<unsigned char>(row[x] >> 24);
+    }
+    detail::blurAlpha(dst, w, h, maskStride, std::max(0.0, shadow.blur) * scale_ / 2);
+    cairo_surface_mark_dirty(mask);
+    // The mask takes the group's device transform, so the group's pattern matrix addresses both.
+    double dsx = 1, dsy = 1, dox = 0, doy = 0;
+    cairo_surface_get_device_scale(surface, &dsx, &dsy);
+    cairo_surface_get_device_offset(surface, &dox, &doy);
+    cairo_surface_set_device_scale(mask, dsx, dsy);
+    cairo_surface_set_device_offset(mask, dox, doy);
+
+    // A point drawn in user space samples the mask where the shape was, the offset (base space)
+    // earlier: user -> base -> shifted back -> user -> group pattern.
+    cairo_matrix_t patternMatrix;
+    cairo_pattern_get_matrix(group, &patternMatrix);
+    cairo_pattern_t* maskPattern = cairo_pattern_create_for_surface(mask);
+    cairo_matrix_t ctm;
+    cairo_get_matrix(cr_, &ctm);
+    cairo_matrix_t baseToUser = ctm;
+    if (cairo_matrix_invert(&baseToUser) == CAIRO_STATUS_SUCCESS) {
+        cairo_matrix_t shift;
+        cairo_matrix_init_translate(&shift, -shadow.offset.width, -shadow.offset.height);
+        cairo_matrix_t userToPattern;
+        cairo_matrix_multiply(&userToPattern, &ctm, &shift);
+        cairo_matrix_multiply(&userToPattern, &userToPattern, &baseToUser);
+        cairo_matrix_multiply(&userToPattern, &userToPattern, &patternMatrix);
+        cairo_pattern_set_matrix(maskPattern, &userToPattern);
+        cairo_save(cr_);
+        detail::setSourceColor(cr_, shadow.color, state_.alpha);
+        cairo_set_operator(cr_, detail::cairoOperator(state_.blendMode));
+        cairo_mask(cr_, maskPattern);
+        cairo_restore(cr_);
+    }
+    cairo_pattern_destroy(maskPattern);
+    cairo_surface_destroy(mask);
+}
+
+void CairoGraphicsContext::fillPath(const Path& path, const Color& color, FillRule rule) {
+    if (path.isEmpty())
+        return;
+    cairo_new_path(cr_);
+    detail::appendPath(cr_, path);
+    const Rect bounds = pathExtents(cr_, false);
+    cairo_new_path(cr_);
+    withShadow(bounds, [&](cairo_operator_t op, double alpha) {
+        cairo_new_path(cr_);
+        detail::appendPath(cr_, path);
+        cairo_set_fill_rule(cr_, fillRule(rule));
+        cairo_set_operator(cr_, op);
+        detail::setSourceColor(cr_, color, alpha);
+        cairo_fill(cr_);
+    });
+}
+
+void CairoGraphicsContext::fillPath(const Path& path, const LinearGradient& gradient, FillRule rule) {
+    if (path.isEmpty() || gradient.stops.empty())
+        return;
+    cairo_new_path(cr_);
+    detail::appendPath(cr_, path);
+    const Rect bounds = pathExtents(cr_, false);
+    cairo_new_path(cr_);
+    withShadow(bounds, [&](cairo_operator_t op, double alpha) {
+        cairo_pattern_t* p =
+            cairo_pattern_create_linear(gradient.start.x, gradient.start.y, gradient.end.x, gradient.end.y);
+        for (const GradientStop& s : gradient.stops) {
+            const Color c = s.color.clamped();
+            cairo_pattern_add_color_stop_rgba(p, std::clamp(s.location, 0.0, 1.0), c.r, c.g, c.b,
+                                              c.a * alpha);
+        }
+        cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD);
+        cairo_new_path(cr_);
+        detail::appendPath(cr_, path);
+        cairo_set_fill_rule(cr_, fillRule(rule));
+        cairo_set_operator(cr_, op);
+        cairo_set_source(cr_, p);
+        cairo_fill(cr_);
+        cairo_pattern_destroy(p);
+    });
+}
+
+void CairoGraphicsContext::strokePath(const Path& path, const Color& color, const StrokeStyle& style) {
+    if (path.isEmpty() || !(style.lineWidth > 0))
+        return;
+    cairo_save(cr_);
+    applyStroke(cr_, style);
+    cairo_new_path(cr_);
+    detail::appendPath(cr_, path);
+    const Rect bounds = pathExtents(cr_, true);
+    cairo_new_path(cr_);
+    withShadow(bounds, [&](cairo_operator_t op, double alpha) {
+        cairo_new_path(cr_);
+        detail::appendPath(cr_, path);
+        cairo_set_operator(cr_, op);
+        detail::setSourceColor(cr_, color, alpha);
+        cairo_stroke(cr_);
+    });
+    cairo_restore(cr_);
+}
+
+void CairoGraphicsContext::clearRect(const Rect& rect) {
+    cairo_save(cr_);
+    cairo_new_path(cr_);
+    const Rect r = rect.standardized();
+    cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
+    cairo_set_operator(cr_, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(cr_);
+    cairo_restore(cr_);
+}
+
+void CairoGraphicsContext::drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) {
+    const AffineTransform t = transform();
+    const double deviceScale = scale_ * std::sqrt(std::abs(t.a * t.d - t.b * t.c));
+    const detail::ImageRepresentation* rep = detail::ImageAccess::representationFor(image, deviceScale);
+    const Rect dest = rect.standardized();
+    const Rect whole{Point{}, image.size()};
+    const Rect source = options.source ? options.source->standardized().intersection(whole) : whole;
+    if (!rep || dest.isEmpty() || source.isEmpty() || !(options.opacity > 0))
+        return;
+    const double s = rep->scale;
+    cairo_surface_t* full = rep->surface.get();
+    // A sub-surface for a part, so sampling at its edges does not reach the neighbouring pixels.
+    cairo_surface_t* sub = nullptr;
+    Rect pixelSource{source.x() * s, source.y() * s, source.width() * s, source.height() * s};
+    if (options.source) {
+        const Rect px = pixelSource.integral();
+        sub = cairo_surface_create_for_rectangle(full, px.x(), px.y(), px.width(), px.height());
+        pixelSource = pixelSource.offsetBy(-px.x(), -px.y());
+    }
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(sub ? sub : full);
+    cairo_matrix_t m;
+    cairo_matrix_init_translate(&m, pixelSource.x(), pixelSource.y());
+    cairo_matrix_scale(&m, pixelSource.width() / dest.width(), pixelSource.height() / dest.height());
+    cairo_matrix_translate(&m, -dest.x(), -dest.y());
+    cairo_pattern_set_matrix(pattern, &m);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    cairo_pattern_set_filter(pattern, filterFor(options.interpolation));
+
+    const BlendMode savedMode = state_.blendMode;
+    if (options.blendMode)
+        state_.blendMode = *options.blendMode;
+    const double opacity = std::clamp(options.opacity, 0.0, 1.0);
+    withShadow(dest, [&](cairo_operator_t op, double alpha) {
+        cairo_save(cr_);
+        cairo_new_path(cr_);
+        cairo_rectangle(cr_, dest.x(), dest.y(), dest.width(), dest.height());
+        cairo_clip(cr_);
+        cairo_set_operator(cr_, op);
+        if (options.tint) {
+            detail::setSourceColor(cr_, *options.tint, alpha * opacity);
+            cairo_mask(cr_, pattern);
+        } else {
+            cairo_set_source(cr_, pattern);
+            cairo_paint_with_alpha(cr_, alpha * opacity);
+        }
+        cairo_restore(cr_);
+    });
+    state_.blendMode = savedMode;
+    cairo_pattern_destroy(pattern);
+    if (sub)
+        cairo_surface_destroy(sub);
+}
+
+void CairoGraphicsContext::drawText(const TextLayout& layout, const Rect& rect) {
+    if (layout.displayedText().empty())
+        return;
+    Point origin = rect.origin;
+    if (!layout.width()) {
+        const double room = rect.width() - layout.size().width;
+        switch (layout.attributes().alignment) {
+        case TextAlignment::center:
+            origin.x += room / 2;
+            break;
+        case TextAlignment::right:
+            origin.x += room;
+            break;
+        default:
+            break;
+        }
+    }
+    const Rect bounds{origin,
+                      Size{std::max(layout.size().width, layout.width().value_or(0)), layout.size().height}};
+    withShadow(bounds.insetBy(-2, -2), [&](cairo_operator_t op, double alpha) {
+        cairo_save(cr_);
+        cairo_set_operator(cr_, op);
+        detail::showLayout(cr_, layout, origin, alpha);
+        cairo_restore(cr_);
+    });
+}
+
+} // namespace tk

@@ -1,0 +1,74 @@
+#pragma once
+
+// Backend only: the Cairo implementation of GraphicsContext over a cairo_t that the caller owns
+// (BitmapContext uses it on its own surface; a window backend may use it on a surface of its
+// own). The surface's device scale should be the backing scale, so that user space is in points.
+
+#include "platform/tk/graphics/GraphicsContext.h"
+
+#include <cairo.h>
+
+#include <optional>
+#include <vector>
+
+namespace tk {
+
+class CairoGraphicsContext final : public GraphicsContext {
+public:
+    // Does not take ownership of `cr`; the context's state starts from cr's current state.
+    CairoGraphicsContext(cairo_t* cr, double backingScale);
+    ~CairoGraphicsContext() override;
+
+    cairo_t* cairo() const { return cr_; }
+
+    double backingScale() const override { return scale_; }
+    void save() override;
+    void restore() override;
+    void concatTransform(const AffineTransform& t) override;
+    AffineTransform transform() const override;
+    void clipToRect(const Rect& rect) override;
+    void clipToPath(const Path& path, FillRule rule = FillRule::nonZero) override;
+    Rect clipBounds() const override;
+    void setAlpha(double alpha) override;
+    double alpha() const override { return state_.alpha; }
+    void setBlendMode(BlendMode mode) override { state_.blendMode = mode; }
+    BlendMode blendMode() const override { return state_.blendMode; }
+    void setShadow(const Shadow& shadow) override { state_.shadow = shadow; }
+    void clearShadow() override { state_.shadow.reset(); }
+    void fillPath(const Path& path, const Color& color, FillRule rule = FillRule::nonZero) override;
+    void fillPath(const Path& path, const LinearGradient& gradient,
+                  FillRule rule = FillRule::nonZero) override;
+    void strokePath(const Path& path, const Color& color, const StrokeStyle& style = {}) override;
+    void clearRect(const Rect& rect) override;
+    void drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options = {}) override;
+    void drawText(const TextLayout& layout, const Rect& rect) override;
+
+    using GraphicsContext::clipToPath;
+    using GraphicsContext::drawImage;
+    using GraphicsContext::drawText;
+    using GraphicsContext::fillPath;
+    using GraphicsContext::strokePath;
+
+    // Back to identity transform, no clip, alpha 1, normal blending, no shadow.
+    void resetState();
+
+private:
+    struct State {
+        double alpha = 1;
+        BlendMode blendMode = BlendMode::normal;
+        std::optional<Shadow> shadow;
+    };
+
+    // Runs `draw(op, alpha)` once, casting the current shadow first when one is set. `bounds`
+    // is the user-space area the draw can touch.
+    template <typename Draw> void withShadow(const Rect& bounds, Draw&& draw);
+    void castShadow(cairo_pattern_t* group, const Shadow& shadow);
+
+    cairo_t* cr_;
+    double scale_;
+    State state_;
+    std::vector<State> stack_;
+    int baseDepth_ = 0;
+};
+
+} // namespace tk

@@ -1,0 +1,328 @@
+#include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/graphics/Image.h"
+#include "platform/tk/graphics/cairo/CairoInternal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <system_error>
+
+namespace tk {
+
+namespace detail {
+
+Image ImageAccess::make(Size size, std::vector<ImageRepresentation> representations, bool isTemplate,
+                        EdgeInsets capInsets, std::string name) {
+    std::sort(representations.begin(), representations.end(),
+              [](const ImageRepresentation& a, const ImageRepresentation& b) { return a.scale < b.scale; });
+    auto impl = std::make_shared<Image::Impl>();
+    impl->size = size;
+    impl->representations = std::move(representations);
+    impl->isTemplate = isTemplate;
+    impl->capInsets = capInsets;
+    impl->name = std::move(name);
+    return Image(std::move(impl));
+}
+
+const std::vector<ImageRepresentation>& ImageAccess::representations(const Image& image) {
+    static const std::vector<ImageRepresentation> kNone;
+    return image.impl_ ? image.impl_->representations : kNone;
+}
+
+const ImageRepresentation* ImageAccess::representationFor(const Image& image, double deviceScale) {
+    const auto& reps = representations(image);
+    if (reps.empty())
+        return nullptr;
+    for (const ImageRepresentation& r : reps)
+        if (r.scale >= deviceScale - 1e-6)
+            return &r;
+    return &reps.back();
+}
+
+} // namespace detail
+
+namespace {
+
+using detail::ImageAccess;
+using detail::ImageRepresentation;
+using detail::SurfacePtr;
+
+std::optional<SurfacePtr> readPNG(const std::filesystem::path& file) {
+    SurfacePtr s = detail::adoptSurface(cairo_image_surface_create_from_png(file.c_str()));
+    if (cairo_surface_status(s.get()) != CAIRO_STATUS_SUCCESS)
+        return std::nullopt;
+    return detail::copySurface(s.get());
+}
+
+Size pointSizeOf(cairo_surface_t* s, double scale) {
+    return {cairo_image_surface_get_width(s) / scale, cairo_image_surface_get_height(s) / scale};
+}
+
+std::filesystem::path withPNGExtension(std::filesystem::path path) {
+    if (path.extension().empty())
+        path += ".png";
+    return path;
+}
+
+std::filesystem::path twoXPath(const std::filesystem::path& onePath) {
+    std::filesystem::path p = onePath;
+    p.replace_filename(onePath.stem().string() + "@2x" + onePath.extension().string());
+    return p;
+}
+
+bool isFile(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(p, ec);
+}
+
+double normalisedScale(double scale) {
+    return scale > 0 && std::isfinite(scale) ? scale : 1;
+}
+
+cairo_status_t appendToVector(void* closure, const unsigned char* data, unsigned int length) {
+    auto* out = static_cast<std::vector<std::uint8_t>*>(closure);
+    out->insert(out->end(), data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+struct ReadCursor {
+    std::span<const std::uint8_t> data;
+    std::size_t offset = 0;
+};
+
+cairo_status_t readFromSpan(void* closure, unsigned char* data, unsigned int length) {
+    auto* cursor = static_cast<ReadCursor*>(closure);
+    if (cursor->data.size() - cursor->offset < length)
+        return CAIRO_STATUS_READ_ERROR;
+    std::memcpy(data, cursor->data.data() + cursor->offset, length);
+    cursor->offset += length;
+    return CAIRO_STATUS_SUCCESS;
+}
+
+} // namespace
+
+Image::Image() = default;
+
+Image::Image(std::shared_ptr<const Impl> impl) : impl_(std::move(impl)) {}
+
+std::optional<Image> Image::fromPNGFile(const std::filesystem::path& file, double scale) {
+    scale = normalisedScale(scale);
+    auto s = readPNG(file);
+    if (!s)
+        return std::nullopt;
+    const Size size = pointSizeOf(s->get(), scale);
+    return ImageAccess::make(size, {ImageRepresentation{scale, *s}});
+}
+
+std::optional<Image> Image::fromPNGData(std::span<const std::uint8_t> png, double scale) {
+    scale = normalisedScale(scale);
+    ReadCursor cursor{png};
+    SurfacePtr s = detail::adoptSurface(cairo_image_surface_create_from_png_stream(readFromSpan, &cursor));
+    if (cairo_surface_status(s.get()) != CAIRO_STATUS_SUCCESS)
+        return std::nullopt;
+    SurfacePtr copy = detail::copySurface(s.get());
+    const Size size = pointSizeOf(copy.get(), scale);
+    return ImageAccess::make(size, {ImageRepresentation{scale, copy}});
+}
+
+std::optional<Image> Image::load(const std::filesystem::path& path, double scale) {
+    const std::filesystem::path one = withPNGExtension(path);
+    if (scale > 1.5) {
+        const std::filesystem::path two = twoXPath(one);
+        if (isFile(two))
+            if (auto image = fromPNGFile(two, 2))
+                return image;
+    }
+    return fromPNGFile(one, 1);
+}
+
+std::optional<Image> Image::loadAllScales(const std::filesystem::path& path) {
+    const std::filesystem::path one = withPNGExtension(path);
+    std::vector<ImageRepresentation> reps;
+    std::optional<Size> size;
+    if (isFile(one))
+        if (auto s = readPNG(one)) {
+            size = pointSizeOf(s->get(), 1);
+            reps.push_back({1, *s});
+        }
+    const std::filesystem::path two = twoXPath(one);
+    if (isFile(two))
+        if (auto s = readPNG(two)) {
+            if (!size)
+                size = pointSizeOf(s->get(), 2);
+            reps.push_back({2, *s});
+        }
+    if (reps.empty())
+        return std::nullopt;
+    return ImageAccess::make(*size, std::move(reps));
+}
+
+Image Image::draw(Size size, double scale, const std::function<void(GraphicsContext&)>& draw) {
+    BitmapContext context(size, scale);
+    if (draw)
+        draw(context);
+    return context.makeImage();
+}
+
+bool Image::isEmpty() const {
+    return !impl_ || impl_->representations.empty();
+}
+
+Size Image::size() const {
+    return impl_ ? impl_->size : Size{};
+}
+
+double Image::scale() const {
+    return isEmpty() ? 1 : impl_->representations.back().scale;
+}
+
+Size Image::pixelSize() const {
+    if (isEmpty())
+        return {};
+    cairo_surface_t* s = impl_->representations.back().surface.get();
+    return {static_cast<double>(cairo_image_surface_get_width(s)),
+            static_cast<double>(cairo_image_surface_get_height(s))};
+}
+
+std::vector<double> Image::scales() const {
+    std::vector<double> out;
+    if (impl_)
+        for (const auto& r : impl_->representations)
+            out.push_back(r.scale);
+    return out;
+}
+
+bool Image::isTemplate() const {
+    return impl_ && impl_->isTemplate;
+}
+
+EdgeInsets Image::capInsets() const {
+    return impl_ ? impl_->capInsets : EdgeInsets{};
+}
+
+const std::string& Image::name() const {
+    static const std::string kEmpty;
+    return impl_ ? impl_->name : kEmpty;
+}
+
+Image Image::withTemplate(bool isTemplate) const {
+    if (!impl_)
+        return *this;
+    auto impl = std::make_shared<Impl>(*impl_);
+    impl->isTemplate = isTemplate;
+    return Image(std::move(impl));
+}
+
+Image Image::withCapInsets(EdgeInsets insets) const {
+    if (!impl_)
+        return *this;
+    auto impl = std::make_shared<Impl>(*impl_);
+    impl->capInsets = insets;
+    return Image(std::move(impl));
+}
+
+Image Image::withName(std::string name) const {
+    if (!impl_)
+        return *this;
+    auto impl = std::make_shared<Impl>(*impl_);
+    impl->name = std::move(name);
+    return Image(std::move(impl));
+}
+
+Image Image::addingRepresentations(const Image& other) const {
+    if (other.isEmpty())
+        return *this;
+    if (isEmpty())
+        return other;
+    auto impl = std::make_shared<Impl>(*impl_);
+    for (const ImageRepresentation& r : other.impl_->representations) {
+        auto& reps = impl->representations;
+        reps.erase(std::remove_if(reps.begin(), reps.end(),
+                                  [&](const ImageRepresentation& x) { return x.scale == r.scale; }),
+                   reps.end());
+        reps.push_back(r);
+    }
+    std::sort(impl->representations.begin(), impl->representations.end(),
+              [](const ImageRepresentation& a, const ImageRepresentation& b) { return a.scale < b.scale; });
+    return Image(std::move(impl));
+}
+
+Image Image::tinted(const Color& color) const {
+    if (!isTemplate())
+        return *this;
+    std::vector<ImageRepresentation> reps;
+    for (const ImageRepresentation& r : impl_->representations) {
+        SurfacePtr copy = detail::copySurface(r.surface.get());
+        cairo_t* cr = cairo_create(copy.get());
+        cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+        detail::setSourceColor(cr, color, 1);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(copy.get());
+        reps.push_back({r.scale, copy});
+    }
+    return ImageAccess::make(impl_->size, std::move(reps), false, impl_->capInsets, impl_->name);
+}
+
+Image Image::subImage(const Rect& rect) const {
+    if (isEmpty())
+        return *this;
+    const Rect r = rect.standardized().intersection(Rect{Point{}, impl_->size});
+    if (r.isEmpty())
+        return Image();
+    std::vector<ImageRepresentation> reps;
+    for (const ImageRepresentation& rep : impl_->representations) {
+        const Rect px =
+            Rect{r.x() * rep.scale, r.y() * rep.scale, r.width() * rep.scale, r.height() * rep.scale}
+                .integral();
+        SurfacePtr s = detail::makeSurface(static_cast<int>(px.width()), static_cast<int>(px.height()), 1);
+        cairo_t* cr = cairo_create(s.get());
+        double sx = 1, sy = 1;
+        cairo_surface_get_device_scale(rep.surface.get(), &sx, &sy);
+        cairo_scale(cr, 1 / sx, 1 / sy);
+        cairo_set_source_surface(cr, rep.surface.get(), -px.x(), -px.y());
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(s.get());
+        reps.push_back({rep.scale, s});
+    }
+    return ImageAccess::make(r.size, std::move(reps), impl_->isTemplate, {}, impl_->name);
+}
+
+namespace {
+const ImageRepresentation* representationAt(const Image& image, double scale) {
+    const auto& reps = ImageAccess::representations(image);
+    if (reps.empty())
+        return nullptr;
+    if (scale <= 0)
+        return &reps.back();
+    for (const auto& r : reps)
+        if (std::abs(r.scale - scale) < 1e-6)
+            return &r;
+    return nullptr;
+}
+} // namespace
+
+Color Image::pixelColor(int px, int py, double scale) const {
+    const ImageRepresentation* r = representationAt(*this, scale);
+    return r ? detail::unpremultipliedPixel(r->surface.get(), px, py) : Color::clear();
+}
+
+bool Image::writePNG(const std::filesystem::path& file, double scale) const {
+    const ImageRepresentation* r = representationAt(*this, scale);
+    if (!r)
+        return false;
+    return cairo_surface_write_to_png(r->surface.get(), file.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+std::vector<std::uint8_t> Image::pngData(double scale) const {
+    std::vector<std::uint8_t> out;
+    const ImageRepresentation* r = representationAt(*this, scale);
+    if (r &&
+        cairo_surface_write_to_png_stream(r->surface.get(), appendToVector, &out) != CAIRO_STATUS_SUCCESS)
+        out.clear();
+    return out;
+}
+
+} // namespace tk

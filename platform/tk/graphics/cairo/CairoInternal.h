@@ -1,0 +1,59 @@
+#pragma once
+
+// Backend only: what the Cairo implementation files share. Nothing outside platform/tk/graphics
+// (and the platform's backends) includes this.
+
+#include "platform/tk/graphics/GraphicsTypes.h"
+#include "platform/tk/graphics/Image.h"
+#include "platform/tk/graphics/Path.h"
+
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+namespace detail {
+
+using SurfacePtr = std::shared_ptr<cairo_surface_t>;
+
+// Takes over one reference of `surface`.
+SurfacePtr adoptSurface(cairo_surface_t* surface);
+// A new ARGB32 surface of the given pixel size with the given device scale, transparent.
+SurfacePtr makeSurface(int pixelWidth, int pixelHeight, double scale);
+// An ARGB32 copy of `source` (any format, any device scale), pixel for pixel, device scale 1.
+SurfacePtr copySurface(cairo_surface_t* source);
+
+// Pixels of one scale. The surface's device scale is 1: sampling addresses pixels.
+struct ImageRepresentation {
+    double scale = 1;
+    SurfacePtr surface;
+};
+
+struct ImageAccess {
+    static Image make(Size size, std::vector<ImageRepresentation> representations, bool isTemplate = false,
+                      EdgeInsets capInsets = {}, std::string name = {});
+    static const std::vector<ImageRepresentation>& representations(const Image& image);
+    // The representation for drawing at `deviceScale` pixels per point (see Image.h); null when
+    // the image is empty.
+    static const ImageRepresentation* representationFor(const Image& image, double deviceScale);
+};
+
+cairo_operator_t cairoOperator(BlendMode mode);
+void appendPath(cairo_t* cr, const Path& path);
+void setSourceColor(cairo_t* cr, const Color& color, double alpha);
+Color unpremultipliedPixel(cairo_surface_t* surface, int px, int py);
+
+} // namespace detail
+
+struct Image::Impl {
+    Size size;
+    std::vector<detail::ImageRepresentation> representations; // ascending scale
+    bool isTemplate = false;
+    EdgeInsets capInsets;
+    std::string name;
+};
+
+} // namespace tk

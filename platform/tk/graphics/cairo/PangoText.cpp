@@ -1,0 +1,245 @@
+#include "platform/tk/graphics/TextLayout.h"
+#include "platform/tk/graphics/cairo/CairoInternal.h"
+#include "platform/tk/graphics/cairo/PangoInternal.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+namespace detail {
+
+namespace {
+
+PangoFontMap*& currentFontMap() {
+    static PangoFontMap* map = nullptr;
+    return map;
+}
+
+PangoEllipsizeMode ellipsizeMode(TruncationMode mode) {
+    switch (mode) {
+    case TruncationMode::none:
+        return PANGO_ELLIPSIZE_NONE;
+    case TruncationMode::head:
+        return PANGO_ELLIPSIZE_START;
+    case TruncationMode::middle:
+        return PANGO_ELLIPSIZE_MIDDLE;
+    case TruncationMode::tail:
+        return PANGO_ELLIPSIZE_END;
+    }
+    return PANGO_ELLIPSIZE_END;
+}
+
+int pangoUnits(double points) {
+    return static_cast<int>(std::lround(points * PANGO_SCALE));
+}
+
+// Height of the first `lines` lines of a layout, in points.
+double heightOfLines(PangoLayout* layout, int lines) {
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    double bottom = 0;
+    int index = 0;
+    do {
+        PangoRectangle logical;
+        pango_layout_iter_get_line_extents(iter, nullptr, &logical);
+        bottom = static_cast<double>(logical.y + logical.height) / PANGO_SCALE;
+        ++index;
+    } while (index < lines && pango_layout_iter_next_line(iter));
+    pango_layout_iter_free(iter);
+    return bottom;
+}
+
+} // namespace
+
+std::recursive_mutex& textMutex() {
+    static std::recursive_mutex mutex;
+    return mutex;
+}
+
+void resetFontMap() {
+    PangoFontMap*& map = currentFontMap();
+    if (map) {
+        g_object_unref(map);
+        map = nullptr;
+    }
+}
+
+PangoContext* newTextContext() {
+    PangoFontMap*& map = currentFontMap();
+    if (!map)
+        map = pango_cairo_font_map_new();
+    PangoContext* context = pango_font_map_create_context(map);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    pango_cairo_context_set_font_options(context, options);
+    cairo_font_options_destroy(options);
+    pango_context_set_round_glyph_positions(context, FALSE);
+    return context;
+}
+
+PangoFontDescription* newFontDescription(const Font& font) {
+    const ResolvedFont r = font.resolved();
+    PangoFontDescription* d = pango_font_description_new();
+    pango_font_description_set_family(d, r.family.c_str());
+    pango_font_description_set_weight(d, static_cast<PangoWeight>(static_cast<int>(r.weight)));
+    pango_font_description_set_style(d, r.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    const double size = std::isfinite(r.size) && r.size > 0 ? r.size : Font::kDefaultSize;
+    pango_font_description_set_absolute_size(d, size * PANGO_SCALE);
+    return d;
+}
+
+PangoLayout* newLayout(PangoContext* context, const std::string& displayed, const TextAttributes& attributes,
+                       std::optional<double> width) {
+    PangoLayout* layout = pango_layout_new(context);
+    pango_layout_set_text(layout, displayed.c_str(), static_cast<int>(displayed.size()));
+    PangoFontDescription* d = newFontDescription(attributes.font);
+    pango_layout_set_font_description(layout, d);
+    pango_font_description_free(d);
+    if (attributes.letterSpacing != 0) {
+        PangoAttrList* list = pango_attr_list_new();
+        pango_attr_list_insert(list, pango_attr_letter_spacing_new(pangoUnits(attributes.letterSpacing)));
+        pango_layout_set_attributes(layout, list);
+        pango_attr_list_unref(list);
+    }
+    if (attributes.lineSpacing != 0)
+        pango_layout_set_spacing(layout, pangoUnits(attributes.lineSpacing));
+    switch (attributes.alignment) {
+    case TextAlignment::leading:
+        pango_layout_set_alignment(layout, PANGO_ALIGN_LEFT);
+        break;
+    case TextAlignment::left:
+        pango_layout_set_auto_dir(layout, FALSE);
+        pango_layout_set_alignment(layout, PANGO_ALIGN_LEFT);
+        break;
+    case TextAlignment::center:
+        pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER);
+        break;
+    case TextAlignment::right:
+        pango_layout_set_auto_dir(layout, FALSE);
+        pango_layout_set_alignment(layout, PANGO_ALIGN_RIGHT);
+        break;
+    case TextAlignment::justified:
+        pango_layout_set_alignment(layout, PANGO_ALIGN_LEFT);
+        pango_layout_set_justify(layout, TRUE);
+        break;
+    }
+    if (width && std::isfinite(*width)) {
+        pango_layout_set_width(layout, std::max(0, pangoUnits(*width)));
+        pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+        if (attributes.lineLimit > 0 && attributes.truncation != TruncationMode::none) {
+            pango_layout_set_height(layout, -attributes.lineLimit);
+            pango_layout_set_ellipsize(layout, ellipsizeMode(attributes.truncation));
+        }
+    }
+    return layout;
+}
+
+void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha) {
+    std::lock_guard lock(textMutex());
+    PangoContext* context = newTextContext();
+    pango_cairo_update_context(cr, context);
+    PangoLayout* pl = newLayout(context, layout.displayedText(), layout.attributes(), layout.width());
+    cairo_save(cr);
+    const int lines = pango_layout_get_line_count(pl);
+    if (layout.attributes().lineLimit > 0 && lines > layout.attributes().lineLimit) {
+        // More lines than the limit and no ellipsis: show only the lines that fit.
+        const double w = std::max(layout.size().width, layout.width().value_or(0));
+        cairo_new_path(cr);
+        cairo_rectangle(cr, origin.x - 1, origin.y, w + 2, layout.size().height);
+        cairo_clip(cr);
+    }
+    setSourceColor(cr, layout.attributes().color, alpha);
+    cairo_move_to(cr, origin.x, origin.y);
+    pango_cairo_show_layout(cr, pl);
+    cairo_new_path(cr);
+    cairo_restore(cr);
+    g_object_unref(pl);
+    g_object_unref(context);
+}
+
+} // namespace detail
+
+std::string uppercased(std::string_view text) {
+    gchar* up = g_utf8_strup(text.data(), static_cast<gssize>(text.size()));
+    std::string out = up ? up : "";
+    g_free(up);
+    return out;
+}
+
+TextLayout::TextLayout(std::string text, TextAttributes attributes, std::optional<double> width)
+    : text_(std::move(text)), attributes_(std::move(attributes)), width_(width) {
+    if (width_ && !(std::isfinite(*width_) && *width_ >= 0))
+        width_.reset();
+    if (!g_utf8_validate(text_.data(), static_cast<gssize>(text_.size()), nullptr)) {
+        // Invalid UTF-8 would make Pango refuse the text; show what is valid.
+        gchar* valid = g_utf8_make_valid(text_.data(), static_cast<gssize>(text_.size()));
+        displayed_ = valid;
+        g_free(valid);
+    } else {
+        displayed_ = text_;
+    }
+    if (attributes_.uppercased)
+        displayed_ = uppercased(displayed_);
+
+    std::lock_guard lock(detail::textMutex());
+    PangoContext* context = detail::newTextContext();
+    PangoLayout* layout = detail::newLayout(context, displayed_, attributes_, width_);
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    lineCount_ = displayed_.empty() ? 0 : pango_layout_get_line_count(layout);
+    double height = static_cast<double>(logical.height) / PANGO_SCALE;
+    truncated_ = pango_layout_is_ellipsized(layout);
+    if (attributes_.lineLimit > 0 && lineCount_ > attributes_.lineLimit) {
+        height = detail::heightOfLines(layout, attributes_.lineLimit);
+        lineCount_ = attributes_.lineLimit;
+        truncated_ = true;
+    }
+    const double w = displayed_.empty() ? 0 : static_cast<double>(logical.width) / PANGO_SCALE;
+    size_ = Size{w, height};
+    baseline_ = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
+    g_object_unref(layout);
+    g_object_unref(context);
+}
+
+Size measureText(std::string_view text, const TextAttributes& attributes, std::optional<double> width) {
+    return TextLayout(std::string(text), attributes, width).size();
+}
+
+std::string Font::matchedFamily() const {
+    std::lock_guard lock(detail::textMutex());
+    PangoContext* context = detail::newTextContext();
+    PangoFontDescription* d = detail::newFontDescription(*this);
+    std::string family;
+    if (PangoFont* font = pango_context_load_font(context, d)) {
+        PangoFontDescription* actual = pango_font_describe(font);
+        if (const char* f = pango_font_description_get_family(actual))
+            family = f;
+        pango_font_description_free(actual);
+        g_object_unref(font);
+    }
+    pango_font_description_free(d);
+    g_object_unref(context);
+    return family;
+}
+
+FontMetrics Font::metrics() const {
+    std::lock_guard lock(detail::textMutex());
+    PangoContext* context = detail::newTextContext();
+    PangoFontDescription* d = detail::newFontDescription(*this);
+    FontMetrics out;
+    if (PangoFontMetrics* m = pango_context_get_metrics(context, d, nullptr)) {
+        out.ascent = static_cast<double>(pango_font_metrics_get_ascent(m)) / PANGO_SCALE;
+        out.descent = static_cast<double>(pango_font_metrics_get_descent(m)) / PANGO_SCALE;
+        out.lineHeight = static_cast<double>(pango_font_metrics_get_height(m)) / PANGO_SCALE;
+        if (out.lineHeight <= 0)
+            out.lineHeight = out.ascent + out.descent;
+        pango_font_metrics_unref(m);
+    }
+    pango_font_description_free(d);
+    g_object_unref(context);
+    return out;
+}
+
+} // namespace tk

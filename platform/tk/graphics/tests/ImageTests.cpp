@@ -1,0 +1,150 @@
+#include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/graphics/Image.h"
+#include "platform/tk/graphics/tests/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tk {
+namespace {
+
+using testing::colorNear;
+
+// A picture of `size` points at `scale` in one colour.
+Image solid(Size size, double scale, Color color) {
+    return Image::draw(size, scale, [&](GraphicsContext& g) { g.fillRect(Rect{Point{}, size}, color); });
+}
+
+class ImageFiles : public ::testing::Test {
+protected:
+    testing::TempDir dir;
+    std::filesystem::path path(const char* name) const { return dir.path() / name; }
+};
+
+TEST_F(ImageFiles, LoadPicksTwoTimesFileForScaleTwoWhenPresent) {
+    ASSERT_TRUE(solid(Size{8, 6}, 1, Color::red()).writePNG(path("knob.png")));
+    ASSERT_TRUE(solid(Size{8, 6}, 2, Color::blue()).writePNG(path("knob@2x.png")));
+    ASSERT_TRUE(solid(Size{5, 5}, 1, Color::green()).writePNG(path("only1x.png")));
+
+    const auto one = Image::load(path("knob.png"), 1);
+    ASSERT_TRUE(one.has_value());
+    EXPECT_DOUBLE_EQ(one->scale(), 1);
+    EXPECT_TRUE(colorNear(one->pixelColor(0, 0), Color::red()));
+
+    const auto two = Image::load(path("knob"), 2);
+    ASSERT_TRUE(two.has_value());
+    EXPECT_DOUBLE_EQ(two->scale(), 2);
+    EXPECT_EQ(two->size(), (Size{8, 6}));
+    EXPECT_EQ(two->pixelSize(), (Size{16, 12}));
+    EXPECT_TRUE(colorNear(two->pixelColor(0, 0), Color::blue()));
+
+    const auto fallback = Image::load(path("only1x.png"), 2);
+    ASSERT_TRUE(fallback.has_value());
+    EXPECT_DOUBLE_EQ(fallback->scale(), 1);
+
+    EXPECT_FALSE(Image::load(path("missing.png"), 2).has_value());
+    std::ofstream(path("broken.png")) << "not a png";
+    EXPECT_FALSE(Image::fromPNGFile(path("broken.png")).has_value());
+}
+
+TEST_F(ImageFiles, BothScalesAndTheContextChoosesByItsBackingScale) {
+    ASSERT_TRUE(solid(Size{4, 4}, 1, Color::red()).writePNG(path("dot.png")));
+    ASSERT_TRUE(solid(Size{4, 4}, 2, Color::blue()).writePNG(path("dot@2x.png")));
+    const auto dot = Image::loadAllScales(path("dot.png"));
+    ASSERT_TRUE(dot.has_value());
+    EXPECT_EQ(dot->scales(), (std::vector<double>{1, 2}));
+
+    BitmapContext one(Size{4, 4}, 1);
+    one.drawImage(*dot, Point{0, 0});
+    EXPECT_TRUE(colorNear(one.pixelColor(1, 1), Color::red()));
+    BitmapContext two(Size{4, 4}, 2);
+    two.drawImage(*dot, Point{0, 0});
+    EXPECT_TRUE(colorNear(two.pixelColor(1, 1), Color::blue()));
+}
+
+TEST(Image, DrawnImageStretchesIntoARect) {
+    const Image halves = Image::draw(Size{2, 1}, 1, [](GraphicsContext& g) {
+        g.fillRect(Rect{0, 0, 1, 1}, Color::red());
+        g.fillRect(Rect{1, 0, 1, 1}, Color::blue());
+    });
+    BitmapContext g(Size{20, 10}, 1);
+    g.drawImage(halves, Rect{0, 0, 20, 10}, ImageDrawOptions{}.withInterpolation(ImageInterpolation::none));
+    EXPECT_TRUE(colorNear(g.pixelColor(2, 5), Color::red()));
+    EXPECT_TRUE(colorNear(g.pixelColor(17, 5), Color::blue()));
+
+    BitmapContext faded(Size{2, 1}, 1);
+    faded.drawImage(halves, Point{0, 0}, ImageDrawOptions{}.withOpacity(0.5));
+    EXPECT_NEAR(faded.pixelColor(0, 0).a, 0.5, 0.01);
+}
+
+TEST(Image, NinePartKeepsCornersAndStretchesTheMiddle) {
+    // 6 x 6 picture: a 2-point red frame around a blue middle, caps 2 all round.
+    const Image framed = Image::draw(Size{6, 6}, 2, [](GraphicsContext& g) {
+                             g.fillRect(Rect{0, 0, 6, 6}, Color::red());
+                             g.fillRect(Rect{2, 2, 2, 2}, Color::blue());
+                         }).withCapInsets(EdgeInsets::all(2));
+    BitmapContext g(Size{30, 20}, 2);
+    g.drawImageNinePart(framed, Rect{0, 0, 30, 20});
+    EXPECT_TRUE(colorNear(g.pixelColor(1, 1), Color::red()));
+    EXPECT_TRUE(colorNear(g.pixelColor(2 * 15, 2 * 1), Color::red())) << "top edge stays 2 points";
+    EXPECT_TRUE(colorNear(g.pixelColor(2 * 15, 2 * 10), Color::blue())) << "middle stretched";
+    EXPECT_TRUE(colorNear(g.pixelColor(2 * 3, 2 * 3), Color::blue()));
+    EXPECT_TRUE(colorNear(g.pixelColor(2 * 29, 2 * 19), Color::red()));
+}
+
+TEST(Image, TemplatesTintAndPlainImagesStayTheSame) {
+    const Image shape = Image::draw(Size{4, 4}, 1, [](GraphicsContext& g) {
+        g.fillRect(Rect{0, 0, 2, 4}, Color::black().withAlpha(0.5));
+    });
+    EXPECT_TRUE(shape.tinted(Color::red()).isSameImage(shape)) << "not a template";
+
+    const Image tmpl = shape.withTemplate(true);
+    const Image red = tmpl.tinted(Color::red());
+    EXPECT_FALSE(red.isTemplate());
+    EXPECT_TRUE(colorNear(red.pixelColor(0, 0), Color::red().withAlpha(0.5)));
+    EXPECT_TRUE(colorNear(red.pixelColor(3, 0), Color::clear()));
+
+    BitmapContext g(Size{4, 4}, 1);
+    g.drawTemplateImage(tmpl, Rect{0, 0, 4, 4}, Color::green());
+    EXPECT_TRUE(colorNear(g.pixelColor(1, 1), Color::green().withAlpha(0.5)));
+    EXPECT_TRUE(colorNear(g.pixelColor(3, 1), Color::clear()));
+}
+
+TEST(Image, SubImageCropsEveryScaleAndKeepsOptionsSeparate) {
+    const Image quarters = Image::draw(Size{4, 4}, 2, [](GraphicsContext& g) {
+        g.fillRect(Rect{0, 0, 4, 4}, Color::red());
+        g.fillRect(Rect{2, 2, 2, 2}, Color::blue());
+    });
+    const Image corner = quarters.subImage(Rect{2, 2, 2, 2});
+    EXPECT_EQ(corner.size(), (Size{2, 2}));
+    EXPECT_EQ(corner.pixelSize(), (Size{4, 4}));
+    EXPECT_TRUE(colorNear(corner.pixelColor(0, 0), Color::blue()));
+
+    const Image named = quarters.withName("x").withTemplate(true).withCapInsets(EdgeInsets::all(1));
+    EXPECT_EQ(named.name(), "x");
+    EXPECT_TRUE(named.isTemplate());
+    EXPECT_EQ(named.capInsets(), EdgeInsets::all(1));
+    EXPECT_TRUE(quarters.name().empty());
+    EXPECT_FALSE(quarters.isTemplate());
+
+    const auto png = quarters.pngData();
+    const auto back = Image::fromPNGData(png, 2);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->size(), (Size{4, 4}));
+    EXPECT_FALSE(Image::fromPNGData(std::vector<std::uint8_t>{1, 2, 3}).has_value());
+}
+
+TEST(Image, EmptyImageDrawsNothing) {
+    const Image empty;
+    EXPECT_TRUE(empty.isEmpty());
+    EXPECT_FALSE(static_cast<bool>(empty));
+    BitmapContext g(Size{2, 2}, 1);
+    g.drawImage(empty, Rect{0, 0, 2, 2});
+    g.drawImageNinePart(empty, Rect{0, 0, 2, 2});
+    EXPECT_TRUE(colorNear(g.pixelColor(0, 0), Color::clear()));
+    EXPECT_FALSE(empty.writePNG("/nonexistent/none.png"));
+}
+
+} // namespace
+} // namespace tk
