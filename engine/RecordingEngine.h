@@ -15,7 +15,7 @@ public:
     /// [any] Copies `source`'s parameters and tables; records at tempo (BPM) and beats per sample.
     RecordingEngine(const ZindralEngine& source, double tempoBPM, double beatsPerSampleValue);
 
-    /// The notes recorded so far, in recording order.
+    /// [any] The notes recorded so far, in recording order; takeEvents moves them out.
     const std::vector<Velmor::RecordedMIDIEvent>& events() const { return recordedEvents; }
     std::vector<Velmor::RecordedMIDIEvent> takeEvents() { return std::move(recordedEvents); }
 

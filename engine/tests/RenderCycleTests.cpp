@@ -196,6 +196,14 @@ TEST(RenderCycle, WithoutMusicalContextNothingHappens) {
     EXPECT_EQ(e.dirtyMask, 0u);
     EXPECT_TRUE(h.sent.empty());
     EXPECT_EQ(e.tempo, 120.0);
+
+    // Render resources deallocated: the blocks are cleared and rendering fails again.
+    h.contextAvailable = true;
+    ASSERT_EQ(h.render(e, 512), 0);
+    e.setMusicalContextBlock({});
+    e.setTransportStateBlock({});
+    e.setMIDIOutputBlock({});
+    EXPECT_EQ(e.process(0, 512, {}), kStatusCannotDoInCurrentContext);
 }
 
 TEST(RenderCycle, WithoutMidiOutputTheSchedulerStillAdvances) {
