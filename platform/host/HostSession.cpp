@@ -288,7 +288,8 @@ int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
                 seed = ", seed " + std::to_string(*state->find("seed")->asUInt64());
             }
             out << "ZindralExtension " << extension.version() << ": " << options.beats << " beats at "
-                << options.tempo << " BPM, " << options.sampleRate << " Hz" << seed << '\n';
+                << options.tempo << " BPM, " << options.sampleRate << " Hz" << seed << ", " << calls
+                << " render calls of " << options.blockFrames << " frames\n";
         }
         if (options.realtime) {
             playRealtime(options, player, calls, queue, messages, out);

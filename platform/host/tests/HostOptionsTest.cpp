@@ -1,0 +1,151 @@
+#include "platform/host/HostOptions.h"
+#include "platform/host/HostModel.h"
+#include "platform/host/MidiFormatting.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using host::parseHostOptions;
+
+TEST(HostOptions, DefaultsAndEveryOption) {
+    auto defaults = parseHostOptions({});
+    ASSERT_TRUE(defaults.options);
+    EXPECT_EQ(defaults.options->tempo, 120.0);
+    EXPECT_EQ(defaults.options->sampleRate, 44100.0);
+    EXPECT_EQ(defaults.options->blockFrames, 512u);
+    EXPECT_EQ(defaults.options->beats, 16.0);
+    EXPECT_EQ(defaults.options->startBeat, 0.0);
+    EXPECT_FALSE(defaults.options->seed);
+
+    auto parsed = parseHostOptions({"--plugin",
+                                    "/x.bundle",
+                                    "--seed",
+                                    "18446744073709551615",
+                                    "--set",
+                                    "7=0.25",
+                                    "--note-on",
+                                    "60",
+                                    "--set",
+                                    "22=nan",
+                                    "--tempo",
+                                    "90.5",
+                                    "--sample-rate",
+                                    "48000",
+                                    "--block",
+                                    "64",
+                                    "--beats",
+                                    "2",
+                                    "--start-beat",
+                                    "-1.5",
+                                    "--events",
+                                    "--export",
+                                    "a.mid",
+                                    "--state-in",
+                                    "in",
+                                    "--state-out",
+                                    "out",
+                                    "--realtime"});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    const host::HostOptions& o = *parsed.options;
+    EXPECT_EQ(o.pluginDirectory, "/x.bundle");
+    EXPECT_EQ(o.seed, std::numeric_limits<uint64_t>::max());
+    ASSERT_EQ(o.firstCallEvents.size(), 3u);
+    EXPECT_EQ(std::get<host::ParameterSetting>(o.firstCallEvents[0]).address, 7u);
+    EXPECT_EQ(std::get<host::ParameterSetting>(o.firstCallEvents[0]).value, 0.25f);
+    EXPECT_EQ(std::get<host::NoteOn>(o.firstCallEvents[1]).note, 60);
+    EXPECT_TRUE(std::isnan(std::get<host::ParameterSetting>(o.firstCallEvents[2]).value));
+    EXPECT_EQ(o.tempo, 90.5);
+    EXPECT_EQ(o.sampleRate, 48000.0);
+    EXPECT_EQ(o.blockFrames, 64u);
+    EXPECT_EQ(o.beats, 2.0);
+    EXPECT_EQ(o.startBeat, -1.5);
+    EXPECT_TRUE(o.printEvents && o.realtime);
+    EXPECT_EQ(o.exportPath, "a.mid");
+    EXPECT_EQ(o.stateInPath, "in");
+    EXPECT_EQ(o.stateOutPath, "out");
+}
+
+TEST(HostOptions, BadCommandLinesAreOneLineErrors) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--bogus"},
+        {"extra"},
+        {"--seed"},
+        {"--seed", "-1"},
+        {"--seed", "+1"},
+        {"--seed", "18446744073709551616"},
+        {"--seed", "12x"},
+        {"--set", "7"},
+        {"--set", "x=1"},
+        {"--set", "7=abc"},
+        {"--set", "-1=2"},
+        {"--note-on", "128"},
+        {"--note-on", "a"},
+        {"--tempo", "0"},
+        {"--tempo", "inf"},
+        {"--tempo", "-120"},
+        {"--sample-rate", "nan"},
+        {"--block", "0"},
+        {"--block", "2000000"},
+        {"--beats", "-1"},
+        {"--beats", "1e300"},
+        {"--start-beat", "inf"},
+    };
+    for (const auto& arguments : bad) {
+        auto parsed = parseHostOptions(arguments);
+        EXPECT_FALSE(parsed.options) << arguments[0];
+        EXPECT_FALSE(parsed.error.empty());
+        EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
+    }
+}
+
+TEST(HostModel, BeatPositionsAndCallCount) {
+    host::HostOptions options;
+    EXPECT_EQ(host::renderCallCount(options), 690u); // 16 beats = 352800 frames = 689.06 blocks
+    EXPECT_EQ(host::beatPositionOfCall(options, 0), 0.0);
+    EXPECT_EQ(host::beatPositionOfCall(options, 3), 0.0 + double(3 * 512) * 120.0 / (60.0 * 44100.0));
+    EXPECT_EQ(host::sampleTimeOfCall(options, 3), 1536u);
+    options.beats = 0.0;
+    EXPECT_EQ(host::renderCallCount(options), 0u);
+    options.beats = 1.0;
+    options.tempo = 60.0;
+    options.sampleRate = 1000.0;
+    options.blockFrames = 100;
+    options.startBeat = 2.0;
+    EXPECT_EQ(host::renderCallCount(options), 10u);
+    EXPECT_EQ(host::beatPositionOfCall(options, 5), 2.5);
+}
+
+TEST(MidiFormatting, EventLinesAndNoteNames) {
+    host::MidiMessage message;
+    message.sampleTime = 5513;
+    message.length = 3;
+    message.bytes = {0x80, 0x30, 0x00};
+    EXPECT_EQ(host::eventLine(message), "5513 80 30 00");
+    const std::pair<int, const char*> names[] = {{60, "C4"},  {0, "C-1"},    {61, "C#4"},
+                                                 {127, "G9"}, {128, "None"}, {-1, "None"}};
+    for (const auto& [note, name] : names) {
+        EXPECT_EQ(host::noteName(note), name);
+    }
+}
+
+TEST(MidiFormatting, SummaryPairsNotesWithTheirEnds) {
+    host::HostOptions options; // 120 BPM, 44100 Hz: 22050 samples per beat
+    auto message = [](int64_t time, uint8_t status, uint8_t note, uint8_t velocity) {
+        host::MidiMessage m;
+        m.sampleTime = time;
+        m.length = 3;
+        m.bytes = {status, note, velocity};
+        return m;
+    };
+    std::string summary = host::noteSummary(
+        options, {message(0, 0x90, 60, 80), message(11025, 0x80, 60, 0), message(22050, 0x90, 61, 120)});
+    EXPECT_NE(summary.find("   0.000  C4          80  0.500"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("   1.000  C#4        120  (still sounding)"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("2 notes"), std::string::npos);
+}
+
+} // namespace
