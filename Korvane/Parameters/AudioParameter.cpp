@@ -76,7 +76,8 @@ void AudioParameter::applyPublished(ParameterEditor source, float published) {
 }
 
 float AudioParameter::displayableValue() const {
-    return units_ == au::ParameterUnit::absoluteCents ? value.peek() / 100.0f : value.peek();
+    const float current = value.get(); // a tracked read: a label showing it follows the value
+    return units_ == au::ParameterUnit::absoluteCents ? current / 100.0f : current;
 }
 
 std::string AudioParameter::displayableSuffix() const {

@@ -31,6 +31,10 @@ bool MainThread::isCurrent() {
 void checkMainThread(const char* function) {
     if (MainThread::isCurrent())
         return;
+    // Nothing adopted yet: the first thread that does main-thread work becomes the main thread.
+    std::thread::id none{};
+    if (mainThreadId().compare_exchange_strong(none, std::this_thread::get_id(), std::memory_order_acq_rel))
+        return;
     std::fprintf(stderr, "tk: %s must run on the main thread\n", function ? function : "function");
     std::fflush(stderr);
     std::abort();

@@ -4,7 +4,9 @@
 //
 // The toolkit's objects (views, observables, the main run loop's queue draining) belong to one
 // thread. A program names it at start-up with MainThread::adopt(); a test adopts the thread it runs
-// on. When nothing was adopted, the first thread that drains or runs the main run loop adopts itself.
+// on. When nothing was adopted, the first thread that drains or runs the main run loop, or calls a
+// function that checks for the main thread, adopts itself (a program should not rely on that: adopt
+// at start-up, before any other thread runs).
 
 namespace tk {
 
@@ -24,8 +26,9 @@ inline bool isMainThread() {
 }
 
 // [any] Backs a [main] function: when called off the main thread, reports the function on
-// standard error and aborts. A [main] function running elsewhere would be a data race, so stopping
-// at once is the only safe answer. Cheap enough (one atomic load) to stay on in release builds.
+// standard error and aborts (when no thread was adopted yet, the caller is adopted instead). A [main]
+// function running elsewhere would be a data race, so stopping at once is the only safe answer. Cheap enough
+// (one atomic load) to stay on in release builds.
 void checkMainThread(const char* function);
 
 } // namespace tk

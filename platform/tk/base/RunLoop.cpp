@@ -16,14 +16,6 @@ namespace tk {
 
 namespace {
 constexpr Clock::Duration kMinimumInterval = std::chrono::microseconds(100);
-
-// The main run loop's queue belongs to the main thread; the first thread that runs it becomes the
-// main thread when the program did not name one.
-void adoptOrCheckMainThread(const char* function) {
-    if (!MainThread::isAdopted())
-        MainThread::adopt();
-    checkMainThread(function);
-}
 } // namespace
 
 struct RunLoop::Impl {
@@ -167,7 +159,7 @@ bool firesIn(const detail::TimerState& timer, RunLoopMode mode) {
 } // namespace
 
 std::size_t RunLoop::drain(RunLoopMode mode) {
-    adoptOrCheckMainThread("tk::RunLoop::drain");
+    checkMainThread("tk::RunLoop::drain");
     std::size_t count = 0;
     for (;;) {
         std::deque<Task> batch;
@@ -242,7 +234,7 @@ std::size_t RunLoop::drain(RunLoopMode mode) {
 }
 
 bool RunLoop::runOnce(RunLoopMode mode, std::optional<Clock::TimePoint> deadline) {
-    adoptOrCheckMainThread("tk::RunLoop::runOnce");
+    checkMainThread("tk::RunLoop::runOnce");
     std::shared_ptr<EventSource> source;
     {
         std::lock_guard lock(impl_->mutex);
@@ -280,7 +272,7 @@ bool RunLoop::runOnce(RunLoopMode mode, std::optional<Clock::TimePoint> deadline
 }
 
 void RunLoop::run() {
-    adoptOrCheckMainThread("tk::RunLoop::run");
+    checkMainThread("tk::RunLoop::run");
     while (!impl_->stopRequested.exchange(false, std::memory_order_acq_rel))
         runOnce(RunLoopMode::defaultMode);
 }
