@@ -1,0 +1,414 @@
+#include "platform/tk/view/TextField.h"
+
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/TextLayout.h"
+#include "platform/tk/view/Backend.h"
+#include "platform/tk/view/Clipboard.h"
+#include "platform/tk/view/Window.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+namespace {
+constexpr double kBezelInset = 4;
+
+bool primaryModifier(ModifierFlags m) {
+    return contains(m, ModifierFlags::command) || contains(m, ModifierFlags::control);
+}
+bool wordModifier(ModifierFlags m) {
+    return contains(m, ModifierFlags::option) || contains(m, ModifierFlags::control);
+}
+} // namespace
+
+void TextField::setup() {
+    Control::setup();
+    setCursor(Cursor::iBeam);
+    setActionHandler("selectAll:", [this](const ActionSender&) { selectAll(); });
+    setActionHandler("copy:", [this](const ActionSender&) { copy(); });
+    setActionHandler("cut:", [this](const ActionSender&) { cut(); });
+    setActionHandler("paste:", [this](const ActionSender&) { paste(); });
+}
+
+// --- Content and look ------------------------------------------------------------------------
+
+void TextField::setText(std::string text) {
+    if (text == editor_.text())
+        return;
+    editor_.setText(std::move(text));
+    setNeedsDisplay();
+    invalidateIntrinsicContentSize();
+}
+
+void TextField::setPlaceholder(std::string placeholder) {
+    placeholder_ = std::move(placeholder);
+    setNeedsDisplay();
+}
+
+void TextField::setFont(Font font) {
+    font_ = std::move(font);
+    setNeedsDisplay();
+    invalidateIntrinsicContentSize();
+}
+
+void TextField::setTextColor(Color color) {
+    textColor_ = color;
+    setNeedsDisplay();
+}
+
+void TextField::setPlaceholderColor(std::optional<Color> color) {
+    placeholderColor_ = color;
+    setNeedsDisplay();
+}
+
+void TextField::setAlignment(TextAlignment alignment) {
+    alignment_ = alignment;
+    setNeedsDisplay();
+}
+
+void TextField::setLetterSpacing(double spacing) {
+    letterSpacing_ = spacing;
+    setNeedsDisplay();
+    invalidateIntrinsicContentSize();
+}
+
+void TextField::setBezelStyle(BezelStyle style) {
+    bezelStyle_ = style;
+    setNeedsDisplay();
+    invalidateIntrinsicContentSize();
+}
+
+void TextField::setSelection(std::size_t anchor, std::size_t caret) {
+    editor_.setSelection(anchor, caret);
+    setNeedsDisplay();
+}
+
+void TextField::selectAll() {
+    editor_.selectAll();
+    setNeedsDisplay();
+}
+
+// --- Editing session -------------------------------------------------------------------------
+
+void TextField::beginEditingIfNeeded() {
+    if (editing_)
+        return;
+    editing_ = true;
+    textBeforeEditing_ = editor_.text();
+    if (onBeginEditing)
+        onBeginEditing(*this);
+}
+
+void TextField::finishEditing(TextEditingEndReason reason) {
+    if (!editing_)
+        return;
+    editing_ = false;
+    selectingWithMouse_ = false;
+    setNeedsDisplay();
+    if (onEndEditing)
+        onEndEditing(*this, reason);
+}
+
+void TextField::endEditing() {
+    finishEditing(TextEditingEndReason::focusLost);
+}
+
+void TextField::textDidChange() {
+    setNeedsDisplay();
+    invalidateIntrinsicContentSize();
+    if (onChange)
+        onChange(*this, editor_.text());
+}
+
+bool TextField::becomeFirstResponder() {
+    if (!isEnabled())
+        return false;
+    editor_.selectAll();
+    beginEditingIfNeeded();
+    setNeedsDisplay();
+    return true;
+}
+
+bool TextField::resignFirstResponder() {
+    finishEditing(TextEditingEndReason::focusLost);
+    editor_.setCaret(editor_.caret()); // no selection shown while unfocused
+    scrollX_ = 0;
+    setNeedsDisplay();
+    return true;
+}
+
+// --- Keys and text -----------------------------------------------------------------------------
+
+bool TextField::keyDown(const Event& event) {
+    auto keep = weak_from_this().lock(); // handlers may take the field out of its window
+    if (keyHandler && keyHandler(*this, event))
+        return true;
+    if (!isEnabled())
+        return false;
+    const ModifierFlags m = event.modifierFlags;
+    const bool shift = contains(m, ModifierFlags::shift);
+    switch (event.keyCode) {
+    case KeyCode::leftArrow:
+        editor_.moveLeft(shift, wordModifier(m));
+        setNeedsDisplay();
+        return true;
+    case KeyCode::rightArrow:
+        editor_.moveRight(shift, wordModifier(m));
+        setNeedsDisplay();
+        return true;
+    case KeyCode::home:
+    case KeyCode::upArrow:
+        editor_.moveToStart(shift);
+        setNeedsDisplay();
+        return true;
+    case KeyCode::end:
+    case KeyCode::downArrow:
+        editor_.moveToEnd(shift);
+        setNeedsDisplay();
+        return true;
+    case KeyCode::deleteBackward:
+        if (!editable_)
+            return true;
+        beginEditingIfNeeded();
+        if (editor_.deleteBackward(wordModifier(m)))
+            textDidChange();
+        return true;
+    case KeyCode::deleteForward:
+        if (!editable_)
+            return true;
+        beginEditingIfNeeded();
+        if (editor_.deleteForward(wordModifier(m)))
+            textDidChange();
+        return true;
+    case KeyCode::returnKey:
+    case KeyCode::keypadEnter:
+        finishEditing(TextEditingEndReason::returnKey);
+        if (onSubmit)
+            onSubmit(*this);
+        sendAction();
+        return true;
+    case KeyCode::escape: {
+        if (!editing_)
+            return false;
+        if (editor_.text() != textBeforeEditing_) {
+            editor_.setText(textBeforeEditing_);
+            textDidChange();
+        }
+        finishEditing(TextEditingEndReason::escape);
+        if (onCancel)
+            onCancel(*this);
+        return true;
+    }
+    case KeyCode::tab:
+        return false; // the window moves the focus
+    default:
+        break;
+    }
+    if (primaryModifier(m)) {
+        const std::string& key = event.charactersIgnoringModifiers;
+        if (key == "a") {
+            selectAll();
+            return true;
+        }
+        if (key == "c")
+            return copy();
+        if (key == "x")
+            return cut();
+        if (key == "v")
+            return paste();
+        return false;
+    }
+    // Printable keys belong to the field: their text arrives as text input.
+    return !event.characters.empty() && static_cast<unsigned char>(event.characters[0]) >= 0x20 &&
+           event.characters[0] != 0x7F;
+}
+
+bool TextField::insertText(const std::string& text) {
+    if (!isEnabled() || !editable_)
+        return false;
+    beginEditingIfNeeded();
+    if (editor_.insert(text))
+        textDidChange();
+    return true;
+}
+
+bool TextField::copy() {
+    if (!editor_.hasSelection())
+        return true;
+    currentBackend().clipboard().setText(editor_.selectedText());
+    return true;
+}
+
+bool TextField::cut() {
+    if (!editor_.hasSelection())
+        return true;
+    currentBackend().clipboard().setText(editor_.selectedText());
+    if (!editable_)
+        return true;
+    beginEditingIfNeeded();
+    if (editor_.deleteBackward())
+        textDidChange();
+    return true;
+}
+
+bool TextField::paste() {
+    auto text = currentBackend().clipboard().text();
+    if (!text || !editable_)
+        return true;
+    beginEditingIfNeeded();
+    if (editor_.insert(*text))
+        textDidChange();
+    return true;
+}
+
+// --- Pointer -----------------------------------------------------------------------------------
+
+bool TextField::mouseDown(const Event& event) {
+    if (!isEnabled())
+        return false;
+    const Point p = locationOf(event);
+    if (event.clickCount >= 2) {
+        selectAll();
+        selectingWithMouse_ = false;
+        return true;
+    }
+    editor_.setCaret(positionForX(p.x), contains(event.modifierFlags, ModifierFlags::shift));
+    selectingWithMouse_ = true;
+    setNeedsDisplay();
+    return true;
+}
+
+bool TextField::mouseDragged(const Event& event) {
+    if (selectingWithMouse_) {
+        editor_.setCaret(positionForX(locationOf(event).x), true);
+        setNeedsDisplay();
+    }
+    return true;
+}
+
+bool TextField::mouseUp(const Event&) {
+    selectingWithMouse_ = false;
+    return true;
+}
+
+void TextField::mouseCancelled(const Event&) {
+    selectingWithMouse_ = false;
+}
+
+// --- Geometry and drawing ------------------------------------------------------------------------
+
+TextAttributes TextField::attributes() const {
+    TextAttributes a;
+    a.font = font_;
+    a.color = textColor_;
+    a.alignment = TextAlignment::left;
+    a.lineLimit = 1;
+    a.letterSpacing = letterSpacing_;
+    return a;
+}
+
+Rect TextField::textRect() const {
+    const double inset = bezelStyle_ == BezelStyle::roundedBorder ? kBezelInset : 1;
+    return bounds().insetBy(inset, 0);
+}
+
+double TextField::textOriginX() const {
+    const Rect r = textRect();
+    const double width = measureText(editor_.text(), attributes()).width;
+    if (width > r.width())
+        return r.x() - scrollX_;
+    switch (alignment_) {
+    case TextAlignment::center:
+        return r.x() + (r.width() - width) / 2;
+    case TextAlignment::right:
+        return r.maxX() - width;
+    default:
+        return r.x();
+    }
+}
+
+double TextField::xForPosition(std::size_t position) const {
+    position = std::min(position, editor_.text().size());
+    const double prefix =
+        position == 0 ? 0 : measureText(editor_.text().substr(0, position), attributes()).width;
+    return textOriginX() + prefix;
+}
+
+std::size_t TextField::positionForX(double x) const {
+    std::size_t best = 0;
+    double bestDistance = std::abs(x - xForPosition(0));
+    for (std::size_t p = editor_.nextBoundary(0); p > 0;) {
+        const double d = std::abs(x - xForPosition(p));
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = p;
+        }
+        if (p >= editor_.text().size())
+            break;
+        p = editor_.nextBoundary(p);
+    }
+    return best;
+}
+
+Size TextField::intrinsicContentSize() const {
+    const FontMetrics metrics = font_.metrics();
+    const double inset = bezelStyle_ == BezelStyle::roundedBorder ? kBezelInset : 1;
+    const double width =
+        measureText(editor_.text().empty() ? placeholder_ : editor_.text(), attributes()).width;
+    return {std::ceil(width + 2 * inset + 2), std::ceil(metrics.lineHeight + (inset > 1 ? 6 : 2))};
+}
+
+void TextField::draw(GraphicsContext& context, const Rect&) {
+    const Rect b = bounds();
+    const bool focused = isFirstResponder();
+    if (bezelStyle_ == BezelStyle::roundedBorder) {
+        const Rect box = b.insetBy(0.5, 0.5);
+        context.fillPath(Path::roundedRect(box, 4), Color{0, 0, 0, 0.25});
+        context.strokePath(Path::roundedRect(box, 4),
+                           focused ? Color{0.35, 0.6, 1.0, 0.9} : Color{1, 1, 1, 0.35});
+    }
+    const Rect r = textRect();
+    GraphicsStateGuard guard(context);
+    context.clipToRect(r);
+
+    // Keep the caret inside the visible width when the text is wider than the field.
+    TextAttributes a = attributes();
+    const double fullWidth = measureText(editor_.text(), a).width;
+    if (fullWidth <= r.width()) {
+        scrollX_ = 0;
+    } else {
+        const double caretX = xForPosition(editor_.caret());
+        if (caretX > r.maxX())
+            scrollX_ += caretX - r.maxX() + 2;
+        else if (caretX < r.x())
+            scrollX_ -= r.x() - caretX;
+        scrollX_ = std::clamp(scrollX_, 0.0, fullWidth - r.width() + 2);
+    }
+    const FontMetrics metrics = font_.metrics();
+    const double lineHeight = metrics.lineHeight > 0 ? metrics.lineHeight : font_.size() * 1.2;
+    const double y = b.y() + (b.height() - lineHeight) / 2;
+
+    if (focused && editor_.hasSelection()) {
+        const auto [start, end] = editor_.selection();
+        const double x0 = xForPosition(start);
+        const double x1 = xForPosition(end);
+        context.fillRect(Rect{x0, y, x1 - x0, lineHeight}, Color{0.3, 0.5, 0.9, 0.45});
+    }
+    if (editor_.text().empty()) {
+        if (!placeholder_.empty()) {
+            TextAttributes pa = a;
+            pa.color = placeholderColor_ ? *placeholderColor_ : textColor_.withAlpha(textColor_.a * 0.4);
+            pa.alignment = alignment_;
+            context.drawText(placeholder_, Rect{r.x(), y, r.width(), lineHeight}, pa);
+        }
+    } else {
+        context.drawText(editor_.text(), Point{textOriginX(), y}, a);
+    }
+    if (focused && !editor_.hasSelection() && isEnabled() && editable_) {
+        const double x = std::round(xForPosition(editor_.caret()) * 2) / 2;
+        context.fillRect(Rect{x, y, 1, lineHeight}, textColor_);
+    }
+}
+
+} // namespace tk

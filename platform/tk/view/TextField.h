@@ -1,0 +1,136 @@
+#pragma once
+
+// TextField: a single-line text field with its own field editor (caret, selection, typing,
+// clipboard).
+//
+// Editing session: it begins when the field becomes first responder (all text selected; a click
+// then places the caret) or, after an earlier session ended with Return or Escape while the field
+// kept the focus, with the next edit. It ends with
+//   - Return: onEndEditing(returnKey), then onSubmit and the control's action;
+//   - Escape: the text goes back to what it was when the session began, onEndEditing(escape),
+//     then onCancel;
+//   - focus loss (another responder, a click elsewhere, the field leaving the window or the window
+//     closing): onEndEditing(focusLost); the typed text stays.
+// The key handler sees every key-down first and can take it (return true), e.g. to give Escape its
+// own meaning. Typed text arrives as text input events (Window, EventType::textInput).
+//
+// Keys: Left/Right (Shift extends, Alt or Ctrl by word), Home/Up and End/Down, Backspace and
+// Delete (Alt or Ctrl by word), Ctrl/Command + A, C, X, V. Double click selects all. The actions
+// "selectAll:", "copy:", "cut:" and "paste:" (from a menu, say) do the same.
+
+#include "platform/tk/base/Color.h"
+#include "platform/tk/graphics/Font.h"
+#include "platform/tk/graphics/TextAttributes.h"
+#include "platform/tk/view/Control.h"
+#include "platform/tk/view/TextEditor.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace tk {
+
+enum class TextEditingEndReason { returnKey, escape, focusLost };
+
+class TextField : public Control {
+public:
+    enum class BezelStyle { none, roundedBorder };
+
+    using Callback = std::function<void(TextField&)>;
+    using ChangeCallback = std::function<void(TextField&, const std::string& text)>;
+    using EndCallback = std::function<void(TextField&, TextEditingEndReason)>;
+    using KeyHandler = std::function<bool(TextField&, const Event& keyDown)>;
+
+    TextField() = default;
+    explicit TextField(Rect frame) : Control(frame) {}
+
+    // --- Content and look ------------------------------------------------------------------
+    const std::string& text() const { return editor_.text(); }
+    // Replaces the text (caret to the end); does not call onChange.
+    void setText(std::string text);
+    const std::string& placeholder() const { return placeholder_; }
+    void setPlaceholder(std::string placeholder);
+    const Font& font() const { return font_; }
+    void setFont(Font font);
+    Color textColor() const { return textColor_; }
+    void setTextColor(Color color);
+    // Placeholder colour; the text colour at 40 % when unset.
+    void setPlaceholderColor(std::optional<Color> color);
+    TextAlignment alignment() const { return alignment_; }
+    void setAlignment(TextAlignment alignment);
+    // Extra space between characters (kerning), points.
+    double letterSpacing() const { return letterSpacing_; }
+    void setLetterSpacing(double spacing);
+    BezelStyle bezelStyle() const { return bezelStyle_; }
+    void setBezelStyle(BezelStyle style);
+    bool isEditable() const { return editable_; }
+    void setEditable(bool editable) { editable_ = editable; }
+
+    // --- Editing state ---------------------------------------------------------------------
+    bool isEditing() const { return editing_; }
+    const TextEditor& editor() const { return editor_; }
+    std::size_t caret() const { return editor_.caret(); }
+    std::pair<std::size_t, std::size_t> selection() const { return editor_.selection(); }
+    void setSelection(std::size_t anchor, std::size_t caret);
+    void selectAll();
+
+    // --- Callbacks -------------------------------------------------------------------------
+    Callback onBeginEditing;
+    ChangeCallback onChange;
+    EndCallback onEndEditing;
+    Callback onSubmit;
+    Callback onCancel;
+    KeyHandler keyHandler;
+
+    // Ends the running session as if the focus went away (focusLost); nothing when not editing.
+    void endEditing();
+
+    // --- Geometry used by drawing and clicks -----------------------------------------------
+    // Where the text starts (x) in the field's coordinates, and the x of a byte position.
+    double textOriginX() const;
+    double xForPosition(std::size_t position) const;
+    // The code point boundary nearest to `x`.
+    std::size_t positionForX(double x) const;
+    Size intrinsicContentSize() const override;
+
+    // --- Responder -------------------------------------------------------------------------
+    bool acceptsFirstResponder() const override { return isEnabled(); }
+    bool becomeFirstResponder() override;
+    bool resignFirstResponder() override;
+    bool keyDown(const Event& event) override;
+    bool insertText(const std::string& text) override;
+    bool mouseDown(const Event& event) override;
+    bool mouseDragged(const Event& event) override;
+    bool mouseUp(const Event& event) override;
+    void mouseCancelled(const Event& event) override;
+    void draw(GraphicsContext& context, const Rect& dirtyRect) override;
+
+protected:
+    void setup() override;
+
+private:
+    void beginEditingIfNeeded();
+    void finishEditing(TextEditingEndReason reason);
+    void textDidChange();
+    TextAttributes attributes() const;
+    Rect textRect() const;
+    bool copy();
+    bool cut();
+    bool paste();
+
+    TextEditor editor_;
+    std::string textBeforeEditing_;
+    std::string placeholder_;
+    Font font_ = Font::system(13);
+    Color textColor_ = Color::black();
+    std::optional<Color> placeholderColor_;
+    TextAlignment alignment_ = TextAlignment::left;
+    double letterSpacing_ = 0;
+    BezelStyle bezelStyle_ = BezelStyle::none;
+    double scrollX_ = 0; // how far the text is moved left to keep the caret in view
+    bool editable_ = true;
+    bool editing_ = false;
+    bool selectingWithMouse_ = false;
+};
+
+} // namespace tk

@@ -1,0 +1,83 @@
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/Image.h"
+#include "platform/tk/view/HeadlessBackend.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/View.h"
+#include "platform/tk/view/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tk {
+namespace {
+
+struct FillView : View {
+    Color color;
+    int draws = 0;
+    FillView(Rect frame, Color c) : View(frame), color(c) {}
+    void draw(GraphicsContext& context, const Rect&) override {
+        ++draws;
+        context.fillRect(bounds(), color);
+    }
+};
+
+bool near(const Color& a, const Color& b) {
+    auto close = [](double x, double y) { return std::abs(x - y) < 0.02; };
+    return close(a.r, b.r) && close(a.g, b.g) && close(a.b, b.b) && close(a.a, b.a);
+}
+
+TEST(Rendering, AWindowWrittenToPNGShowsWhatItsViewsDrew) {
+    TestMainLoop loop;
+    HeadlessWindow w({120, 80}, 2);
+    const Color background = Color::rgba8(20, 30, 60);
+    auto back = View::make<FillView>(Rect{0, 0, 120, 80}, background);
+    auto red = View::make<FillView>(Rect{10, 10, 20, 20}, Color::red());
+    auto scaledParent = View::make<View>(Rect{60, 10, 40, 40});
+    scaledParent->setBoundsSize({80, 80});                                   // half size
+    auto green = View::make<FillView>(Rect{40, 40, 40, 40}, Color::green()); // shows at 80..100
+    auto hidden = View::make<FillView>(Rect{0, 60, 20, 20}, Color::white());
+    hidden->setHidden(true);
+    auto faint = View::make<FillView>(Rect{90, 60, 20, 20}, Color::white());
+    faint->setAlpha(0.5);
+    w.contentView().addSubview(back);
+    w.contentView().addSubview(red);
+    w.contentView().addSubview(scaledParent);
+    scaledParent->addSubview(green);
+    w.contentView().addSubview(hidden);
+    w.contentView().addSubview(faint);
+
+    const auto file = std::filesystem::path(::testing::TempDir()) / "tk_view_window.png";
+    ASSERT_TRUE(w.writePNG(file));
+    auto image = Image::fromPNGFile(file, 2);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->pixelSize(), (Size{240, 160})) << "backing scale 2";
+    EXPECT_TRUE(near(image->pixelColor(2, 2), background));
+    EXPECT_TRUE(near(image->pixelColor(40, 40), Color::red()));
+    EXPECT_TRUE(near(image->pixelColor(2 * 90, 2 * 40), Color::green()));
+    EXPECT_TRUE(near(image->pixelColor(2 * 70, 2 * 20), background)) << "the scaled child starts at 80";
+    EXPECT_TRUE(near(image->pixelColor(2 * 10, 2 * 70), background)) << "hidden views do not draw";
+    EXPECT_TRUE(near(image->pixelColor(2 * 100, 2 * 70), background.blended(0.5, Color::white())));
+    EXPECT_EQ(hidden->draws, 0);
+
+    // Nothing changed: nothing to display; a change asks for a frame.
+    auto* native = w.native();
+    const int frames = native->framesPresented();
+    w.window().displayIfNeeded();
+    EXPECT_EQ(native->framesPresented(), frames);
+    red->setNeedsDisplay();
+    w.window().displayIfNeeded();
+    EXPECT_EQ(native->framesPresented(), frames + 1);
+}
+
+TEST(Rendering, TheWindowBackgroundColourFillsWhereNoViewDraws) {
+    TestMainLoop loop;
+    HeadlessWindow w({10, 10});
+    w.window().setBackgroundColor(Color::blue());
+    EXPECT_TRUE(near(w.colorAt({5, 5}), Color::blue()));
+}
+
+} // namespace
+} // namespace tk
