@@ -1,0 +1,81 @@
+#include "platform/tk/ui/Component.h"
+
+#include "platform/tk/base/MainThread.h"
+#include "platform/tk/base/ReadTracking.h"
+#include "platform/tk/ui/detail/ComponentView.h"
+
+namespace tk::ui {
+namespace {
+
+// The environment of the body being built on this thread (null: none).
+thread_local const EnvironmentValues* tCurrentEnvironment = nullptr;
+
+} // namespace
+
+const EnvironmentValues& currentEnvironment() {
+    static const EnvironmentValues kDefaults;
+    return tCurrentEnvironment ? *tCurrentEnvironment : kDefaults;
+}
+
+EnvironmentScope::EnvironmentScope(const EnvironmentValues& environment) : previous_(tCurrentEnvironment) {
+    tCurrentEnvironment = &environment;
+}
+
+EnvironmentScope::~EnvironmentScope() {
+    tCurrentEnvironment = previous_;
+}
+
+namespace detail {
+
+std::shared_ptr<NodeView> ComponentNodeBase::makeView() const {
+    return View::make<ComponentView>();
+}
+
+void ComponentView::update(const NodeData& node) {
+    const auto& description = static_cast<const ComponentNodeBase&>(node);
+    if (!instance_)
+        instance_ = description.instantiate();
+    else
+        description.assignTo(instance_.get());
+    body_ = description.bodyFunction();
+    rebuild();
+}
+
+void ComponentView::rebuild() {
+    TK_CHECK_MAIN_THREAD();
+    if (dismantled_ || !instance_ || !body_)
+        return;
+    dirty_ = false;
+    ++buildCount_;
+    Node content;
+    ObservedReads reads = trackReads([&] {
+        EnvironmentScope scope(context_.environment);
+        content = body_(instance_.get());
+    });
+    std::weak_ptr<ComponentView> weak = sharedComponentView();
+    readsChanged_ = reads.subscribe([weak] {
+        if (auto self = weak.lock())
+            self->invalidate();
+    });
+    BuildContext inner = context_;
+    inner.componentDepth = context_.componentDepth + 1;
+    inner.component = this;
+    setContent(content, inner);
+}
+
+void ComponentView::invalidate() {
+    if (dirty_ || dismantled_)
+        return;
+    dirty_ = true;
+    if (context_.host)
+        context_.host->markDirty(sharedComponentView(), context_.componentDepth);
+}
+
+void ComponentView::dismantle() {
+    WrapperView::dismantle();
+    dismantled_ = true;
+    readsChanged_.cancel();
+}
+
+} // namespace detail
+} // namespace tk::ui

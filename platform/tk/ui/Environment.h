@@ -1,0 +1,65 @@
+#pragma once
+
+// Environment values: a typed key -> value map handed down the tree. A node sets a value for
+// everything below it (`node.environment<Key>(value)`); a component reads the value that the
+// nearest ancestor set, or the key's default.
+//
+// A key is a type with a `Value` and a default:
+//
+//     struct LineLimitKey {
+//         using Value = std::optional<int>;
+//         static Value defaultValue() { return std::nullopt; }
+//     };
+//
+// The values form a persistent chain: setting a value makes a new head that points at the
+// ancestors' chain, so handing the environment down costs one pointer.
+
+#include <any>
+#include <memory>
+#include <utility>
+
+namespace tk::ui {
+
+namespace detail {
+// One distinct address per key type identifies the key.
+template <class Key> inline constexpr char kEnvironmentKeyTag = 0;
+} // namespace detail
+
+class EnvironmentValues {
+public:
+    EnvironmentValues() = default;
+
+    // The value of `Key` set nearest to here, or the key's default.
+    template <class Key> typename Key::Value get() const {
+        for (const Entry* e = head_.get(); e; e = e->parent.get())
+            if (e->key == &detail::kEnvironmentKeyTag<Key>)
+                return std::any_cast<const typename Key::Value&>(e->value);
+        return Key::defaultValue();
+    }
+
+    // Whether some ancestor set `Key`.
+    template <class Key> bool contains() const {
+        for (const Entry* e = head_.get(); e; e = e->parent.get())
+            if (e->key == &detail::kEnvironmentKeyTag<Key>)
+                return true;
+        return false;
+    }
+
+    // These values with `Key` set to `value`.
+    template <class Key> EnvironmentValues with(typename Key::Value value) const {
+        EnvironmentValues result;
+        result.head_ = std::make_shared<const Entry>(
+            Entry{&detail::kEnvironmentKeyTag<Key>, std::any(std::move(value)), head_});
+        return result;
+    }
+
+private:
+    struct Entry {
+        const void* key;
+        std::any value;
+        std::shared_ptr<const Entry> parent;
+    };
+    std::shared_ptr<const Entry> head_;
+};
+
+} // namespace tk::ui

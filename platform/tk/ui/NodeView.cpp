@@ -1,0 +1,183 @@
+#include "platform/tk/ui/NodeView.h"
+
+#include "platform/tk/base/MainThread.h"
+#include "platform/tk/base/RunLoop.h"
+#include "platform/tk/ui/detail/ComponentView.h"
+
+#include <algorithm>
+
+namespace tk::ui {
+
+// Clears the scheduled flag when the posted flush runs or is dropped unrun (a test's loop
+// discards what it left queued), so that a later change schedules a flush again.
+struct FlushGuard {
+    std::weak_ptr<UpdateHost> host;
+    ~FlushGuard() {
+        if (auto h = host.lock())
+            h->flushScheduled_ = false;
+    }
+};
+
+void UpdateHost::markDirty(const std::shared_ptr<detail::ComponentView>& component, int depth) {
+    TK_CHECK_MAIN_THREAD();
+    dirty_.push_back({depth, component});
+    if (flushScheduled_)
+        return;
+    flushScheduled_ = true;
+    auto guard = std::make_shared<FlushGuard>(FlushGuard{weak_from_this()});
+    RunLoop::main().post([guard] {
+        if (auto h = guard->host.lock())
+            h->flush();
+    });
+}
+
+void UpdateHost::afterBuild(std::function<void()> action) {
+    pending_.push_back(std::move(action));
+}
+
+void UpdateHost::runPendingActions() {
+    // Actions may queue more (an observer's action changing state that an appearing view reads).
+    for (std::size_t round = 0; round < 64 && !pending_.empty(); ++round) {
+        auto actions = std::exchange(pending_, {});
+        for (auto& a : actions)
+            a();
+    }
+}
+
+void UpdateHost::flush() {
+    TK_CHECK_MAIN_THREAD();
+    flushScheduled_ = false;
+    auto dirty = std::exchange(dirty_, {});
+    // Parents first: rebuilding a parent rebuilds its children, which are then clean.
+    std::stable_sort(dirty.begin(), dirty.end(),
+                     [](const Dirty& a, const Dirty& b) { return a.depth < b.depth; });
+    bool rebuilt = false;
+    for (auto& d : dirty) {
+        auto view = d.view.lock();
+        if (view && view->isDirty()) {
+            view->rebuild();
+            rebuilt = true;
+        }
+    }
+    runPendingActions();
+    if (rebuilt)
+        relayout();
+}
+
+void NodeView::apply(const NodeData& node, const BuildContext& context) {
+    context_ = context;
+    cache_.clear();
+    update(node);
+}
+
+Size NodeView::sizeThatFits(ProposedSize proposal) {
+    const std::uint64_t generation = context_.host ? context_.host->layoutGeneration() : 0;
+    if (generation != cacheGeneration_ || generation == 0) {
+        cache_.clear();
+        cacheGeneration_ = generation;
+    }
+    for (const auto& c : cache_)
+        if (c.proposal == proposal)
+            return c.size;
+    const Size s = measure(proposal);
+    cache_.push_back({proposal, s});
+    return s;
+}
+
+void NodeView::place(const Rect& frame) {
+    setFrame(frame);
+    layoutContent(frame.size);
+}
+
+void NodeView::layoutContent(Size) {}
+
+void NodeView::dismantle() {
+    for (const auto& sub : subviews())
+        if (auto* n = dynamic_cast<NodeView*>(sub.get()))
+            n->dismantle();
+}
+
+void NodeView::installSubviews(const std::vector<std::shared_ptr<NodeView>>& views) {
+    std::vector<std::shared_ptr<View>> list;
+    list.reserve(views.size());
+    for (const auto& v : views)
+        if (v)
+            list.push_back(v);
+    // Avoid touching the tree (and the window's bookkeeping) when nothing changed.
+    if (list.size() == subviews().size() && std::equal(list.begin(), list.end(), subviews().begin()))
+        return;
+    setSubviews(std::move(list));
+}
+
+std::shared_ptr<NodeView> NodeView::reconcile(std::shared_ptr<NodeView> existing, const Node& node,
+                                              const BuildContext& context) {
+    if (node.isEmpty()) {
+        if (existing)
+            existing->dismantle();
+        return nullptr;
+    }
+    const NodeData& data = *node.data();
+    const std::type_index kind(data.kind());
+    if (existing && existing->kind_ == kind && existing->identity_ == data.identity) {
+        existing->apply(data, context);
+        return existing;
+    }
+    if (existing)
+        existing->dismantle();
+    auto view = data.makeView();
+    view->kind_ = kind;
+    view->identity_ = data.identity;
+    view->apply(data, context);
+    return view;
+}
+
+std::vector<std::shared_ptr<NodeView>> NodeView::reconcile(std::vector<std::shared_ptr<NodeView>> existing,
+                                                           const std::vector<Node>& nodes,
+                                                           const BuildContext& context) {
+    std::vector<std::shared_ptr<NodeView>> result(nodes.size());
+    std::vector<bool> used(existing.size(), false);
+    // Nodes with an id find their old view wherever it stood.
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const NodeData* d = nodes[i].data();
+        if (!d || !d->identity)
+            continue;
+        for (std::size_t j = 0; j < existing.size(); ++j) {
+            if (!used[j] && existing[j] && existing[j]->identity_ == d->identity &&
+                existing[j]->kind_ == std::type_index(d->kind())) {
+                used[j] = true;
+                result[i] = reconcile(existing[j], nodes[i], context);
+                break;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        if (result[i] || nodes[i].isEmpty())
+            continue;
+        std::shared_ptr<NodeView> old;
+        if (i < existing.size() && !used[i] && existing[i] && !existing[i]->identity_) {
+            old = existing[i];
+            used[i] = true;
+        }
+        result[i] = reconcile(old, nodes[i], context);
+    }
+    for (std::size_t j = 0; j < existing.size(); ++j)
+        if (!used[j] && existing[j])
+            existing[j]->dismantle();
+    return result;
+}
+
+void WrapperView::setContent(const Node& content, const BuildContext& context) {
+    child_ = reconcile(child_, content, context);
+    installSubviews({child_});
+}
+
+Size WrapperView::measure(ProposedSize proposal) {
+    return child_ ? child_->sizeThatFits(proposal) : Size{};
+}
+
+void WrapperView::layoutContent(Size size) {
+    if (child_)
+        child_->place(Rect(Point{}, size));
+}
+
+} // namespace tk::ui

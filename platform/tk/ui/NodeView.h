@@ -1,0 +1,155 @@
+#pragma once
+
+// NodeView: the retained view that realises one node, and the machinery every node view shares.
+//
+// A tree of nodes is realised as a tree of NodeViews (tk::View subclasses) under a HostingView.
+// Rebuilding applies a new node to each view whose node kind and id did not change (update in
+// place) and replaces the others; a view that leaves for good is dismantled first (gestures in
+// progress are cancelled, onDisappear runs) while everything it refers to is still alive.
+//
+// Layout: NodeViews answer sizeThatFits() (memoised for one layout pass) and are placed by their
+// parent with place(); node views do not take pointer events themselves (hitTestSelf is false)
+// except those that have gestures, buttons and the classic views they carry.
+//
+// UpdateHost is shared by all views under one hosting view: it collects the components that must
+// rebuild, rebuilds them once on the main queue (parents first), runs the observers' actions
+// after a build, and lays the tree out again.
+//
+// All members are [main].
+
+#include "platform/tk/ui/Environment.h"
+#include "platform/tk/ui/Layout.h"
+#include "platform/tk/ui/Node.h"
+#include "platform/tk/view/View.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <typeindex>
+#include <utility>
+#include <vector>
+
+namespace tk::ui {
+
+class UpdateHost;
+
+namespace detail {
+class ComponentView;
+}
+
+// What a node view is built with: the environment of its place, the host, and the component
+// whose body described it.
+struct BuildContext {
+    EnvironmentValues environment;
+    std::shared_ptr<UpdateHost> host;
+    int componentDepth = 0;
+    detail::ComponentView* component = nullptr;
+};
+
+class UpdateHost : public std::enable_shared_from_this<UpdateHost> {
+public:
+    UpdateHost() = default;
+    UpdateHost(const UpdateHost&) = delete;
+    UpdateHost& operator=(const UpdateHost&) = delete;
+
+    // Rebuilds `component` on the main queue (together with every other component marked before
+    // the queue gets there).
+    void markDirty(const std::shared_ptr<detail::ComponentView>& component, int depth);
+    // Runs `action` once the build in progress is complete (or at once, outside builds, at the
+    // next flush of the queue).
+    void afterBuild(std::function<void()> action);
+    // Rebuilds what is marked, runs the pending actions and lays the tree out; normally called
+    // from the main queue, callable directly.
+    void flush();
+    // Runs the pending actions now.
+    void runPendingActions();
+
+    // Called after a flush so that the hosting view lays out again.
+    void setRelayout(std::function<void()> relayout) { relayout_ = std::move(relayout); }
+    void relayout() {
+        if (relayout_)
+            relayout_();
+    }
+
+    // Sizes measured with an older generation are measured again.
+    std::uint64_t layoutGeneration() const { return layoutGeneration_; }
+    void beginLayoutPass() { ++layoutGeneration_; }
+
+    bool isFlushScheduled() const { return flushScheduled_; }
+
+private:
+    struct Dirty {
+        int depth;
+        std::weak_ptr<detail::ComponentView> view;
+    };
+    std::vector<Dirty> dirty_;
+    std::vector<std::function<void()>> pending_;
+    std::function<void()> relayout_;
+    std::uint64_t layoutGeneration_ = 1;
+    bool flushScheduled_ = false;
+    friend struct FlushGuard;
+};
+
+class NodeView : public View, public Layoutable {
+public:
+    NodeView() = default;
+
+    // Applies `node` (of this view's kind): the first time and at every rebuild.
+    void apply(const NodeData& node, const BuildContext& context);
+    const BuildContext& buildContext() const { return context_; }
+
+    Size sizeThatFits(ProposedSize proposal) final;
+    void place(const Rect& frame) override;
+
+    // Before the view leaves the tree for good; the default dismantles the child node views.
+    virtual void dismantle();
+
+    // Placement is done by place(); the view tree's own layout pass has nothing to add.
+    void layout() override {}
+    bool hitTestSelf(Point) const override { return false; }
+
+    // The view that realises `node` where `existing` stood: `existing` updated in place when the
+    // kinds and ids match, else a new view (and `existing` dismantled). Null for the empty node.
+    static std::shared_ptr<NodeView> reconcile(std::shared_ptr<NodeView> existing, const Node& node,
+                                               const BuildContext& context);
+    // The same for a list, by position (nodes with an id match an old view of the same id first).
+    static std::vector<std::shared_ptr<NodeView>> reconcile(std::vector<std::shared_ptr<NodeView>> existing,
+                                                            const std::vector<Node>& nodes,
+                                                            const BuildContext& context);
+
+protected:
+    // Applies the node's data; context_ is already the new one.
+    virtual void update(const NodeData& node) = 0;
+    virtual Size measure(ProposedSize proposal) = 0;
+    // Places the content for a layout size (the bounds' size unless a subclass scales).
+    virtual void layoutContent(Size size);
+
+    // Makes `views` the subviews, in order (nulls skipped).
+    void installSubviews(const std::vector<std::shared_ptr<NodeView>>& views);
+
+    BuildContext context_;
+
+private:
+    std::optional<std::type_index> kind_;
+    std::optional<std::size_t> identity_;
+    struct CachedSize {
+        ProposedSize proposal;
+        Size size;
+    };
+    std::vector<CachedSize> cache_;
+    std::uint64_t cacheGeneration_ = 0;
+};
+
+// A node view with one child that fills it; the base of most modifiers.
+class WrapperView : public NodeView {
+protected:
+    // Reconciles the child with `content` in `context` and installs it.
+    void setContent(const Node& content, const BuildContext& context);
+    Size measure(ProposedSize proposal) override;
+    void layoutContent(Size size) override;
+
+    std::shared_ptr<NodeView> child_;
+};
+
+} // namespace tk::ui

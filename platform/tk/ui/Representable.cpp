@@ -1,0 +1,66 @@
+#include "platform/tk/ui/Representable.h"
+
+#include "platform/tk/ui/NodeView.h"
+
+namespace tk::ui {
+namespace {
+
+constexpr double kUnspecifiedSide = 10;
+
+class RepresentableView final : public NodeView {
+public:
+    View* hosted() const { return hosted_.get(); }
+
+    void dismantle() override {
+        if (hosted_ && dismantle_)
+            dismantle_(*hosted_);
+        NodeView::dismantle();
+    }
+
+protected:
+    void update(const NodeData& node) override {
+        const auto& d = static_cast<const detail::RepresentableNodeData&>(node);
+        if (!hosted_ && d.make) {
+            hosted_ = d.make();
+            if (hosted_)
+                addSubview(hosted_);
+        }
+        sizeThatFits_ = d.sizeThatFits;
+        dismantle_ = d.dismantle;
+        if (hosted_ && d.update)
+            d.update(*hosted_);
+    }
+
+    Size measure(ProposedSize proposal) override {
+        if (!hosted_)
+            return {};
+        if (sizeThatFits_)
+            if (auto s = sizeThatFits_(*hosted_, proposal))
+                return *s;
+        const Size intrinsic = hosted_->intrinsicContentSize();
+        auto side = [](double metric, std::optional<double> p) {
+            if (metric != View::kNoIntrinsicMetric && metric >= 0)
+                return metric;
+            return p.value_or(kUnspecifiedSide);
+        };
+        return {side(intrinsic.width, proposal.width), side(intrinsic.height, proposal.height)};
+    }
+
+    void layoutContent(Size size) override {
+        if (hosted_)
+            hosted_->setFrame(Rect(Point{}, size));
+    }
+
+private:
+    std::shared_ptr<View> hosted_;
+    std::function<std::optional<Size>(View&, ProposedSize)> sizeThatFits_;
+    std::function<void(View&)> dismantle_;
+};
+
+} // namespace
+
+std::shared_ptr<NodeView> detail::RepresentableNodeData::makeView() const {
+    return View::make<RepresentableView>();
+}
+
+} // namespace tk::ui

@@ -1,0 +1,191 @@
+#include "platform/tk/base/Observable.h"
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/ui/Component.h"
+#include "platform/tk/ui/HostingView.h"
+#include "platform/tk/ui/tests/UiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tk::ui {
+namespace {
+
+using testing::frameOf;
+using testing::host;
+
+struct Reader {
+    Observable<int>* shown = nullptr;
+    Observable<int>* ignored = nullptr;
+    int* builds = nullptr;
+
+    Node body() {
+        ++*builds;
+        (void)ignored->peek(); // not tracked
+        return Rectangle().frame(double(shown->get()), 10).identifier("r");
+    }
+};
+
+TEST(UiComponent, RebuildsOnceWhenWhatItReadChangesAndNotOtherwise) {
+    TestMainLoop loop;
+    Observable<int> shown{10};
+    Observable<int> ignored{0};
+    Observable<int> unrelated{0};
+    int builds = 0;
+    auto h = host(Reader{.shown = &shown, .ignored = &ignored, .builds = &builds}, {200, 100});
+    EXPECT_EQ(builds, 1);
+
+    ignored.set(1);
+    unrelated.set(1);
+    loop.drain();
+    EXPECT_EQ(builds, 1);
+
+    shown.set(20);
+    shown.set(30); // coalesced with the one before
+    EXPECT_EQ(builds, 1) << "rebuilds wait for the main queue";
+    loop.drain();
+    EXPECT_EQ(builds, 2);
+    EXPECT_EQ(frameOf(*h, "r").width(), 30) << "the rebuild is laid out";
+}
+
+struct Child {
+    std::string label;
+    Child** living = nullptr;
+    State<int> count{0};
+
+    Node body() {
+        *living = this;
+        return Text(label + std::to_string(count.get()));
+    }
+};
+
+struct Parent {
+    Observable<std::string>* label = nullptr;
+    Child** living = nullptr;
+    Node body() { return VStack({Child{.label = label->get(), .living = living}}); }
+};
+
+TEST(UiComponent, StateSurvivesTheParentsRebuildAndRebuildsTheChild) {
+    TestMainLoop loop;
+    Observable<std::string> label{"a"};
+    Child* living = nullptr;
+    auto h = host(Parent{.label = &label, .living = &living}, {200, 100});
+    ASSERT_NE(living, nullptr);
+    Child* first = living;
+
+    living->count.set(5);
+    loop.drain();
+    EXPECT_EQ(living, first);
+    EXPECT_EQ(living->count.peek(), 5);
+
+    label.set("b");
+    loop.drain();
+    EXPECT_EQ(living, first) << "the same instance lives on";
+    EXPECT_EQ(living->label, "b") << "with the new description's fields";
+    EXPECT_EQ(living->count.peek(), 5) << "and its state";
+}
+
+struct NameKey {
+    using Value = std::string;
+    static Value defaultValue() { return "none"; }
+};
+
+struct EnvReader {
+    std::vector<std::pair<std::string, std::string>>* seen = nullptr;
+    std::string where;
+    Node body() {
+        seen->push_back({where, ui::environment<NameKey>()});
+        return Node();
+    }
+};
+
+TEST(UiComponent, EnvironmentValuesComeFromTheNearestAncestor) {
+    TestMainLoop loop;
+    std::vector<std::pair<std::string, std::string>> seen;
+    auto tree = VStack({
+        EnvReader{.seen = &seen, .where = "top"},
+        VStack({
+                   EnvReader{.seen = &seen, .where = "outer"},
+                   Node(EnvReader{.seen = &seen, .where = "inner"}).padding(2).environment<NameKey>("inner"),
+               })
+            .environment<NameKey>("outer"),
+    });
+    auto h = host(tree, {200, 100});
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"top", "none"}, {"outer", "outer"}, {"inner", "inner"}};
+    EXPECT_EQ(seen, expected);
+
+    seen.clear();
+    h->setEnvironment<NameKey>("host");
+    EXPECT_EQ(seen.front(), (std::pair<std::string, std::string>{"top", "host"}));
+}
+
+struct Observed {
+    Observable<int>* value = nullptr;
+    Observable<int>* other = nullptr;
+    Observable<bool>* present = nullptr;
+    std::vector<std::string>* log = nullptr;
+
+    Node body() {
+        (void)other->get();
+        if (!present->get())
+            return Node();
+        return Rectangle()
+            .onChange(
+                value->get(),
+                [this](const int& o, const int& n) {
+                    log->push_back(std::to_string(o) + "->" + std::to_string(n));
+                },
+                true)
+            .onAppear([this] { log->push_back("appear"); })
+            .onDisappear([this] { log->push_back("disappear"); });
+    }
+};
+
+TEST(UiComponent, ObserversFireOnChangeOnlyAndOnAppearOnce) {
+    TestMainLoop loop;
+    Observable<int> value{1};
+    Observable<int> other{0};
+    Observable<bool> present{true};
+    std::vector<std::string> log;
+    auto h = host(Observed{.value = &value, .other = &other, .present = &present, .log = &log}, {100, 100});
+    EXPECT_EQ(log, (std::vector<std::string>{"1->1", "appear"})) << "initial change and first show";
+
+    log.clear();
+    other.set(1); // a rebuild with the same value
+    loop.drain();
+    EXPECT_TRUE(log.empty());
+
+    value.set(2);
+    loop.drain();
+    EXPECT_EQ(log, (std::vector<std::string>{"1->2"}));
+
+    log.clear();
+    present.set(false);
+    loop.drain();
+    EXPECT_EQ(log, (std::vector<std::string>{"disappear"}));
+
+    log.clear();
+    present.set(true);
+    loop.drain();
+    EXPECT_EQ(log, (std::vector<std::string>{"2->2", "appear"})) << "a new view shows anew";
+}
+
+TEST(UiComponent, GeometryReaderScalesAFixedCanvasToTheHost) {
+    TestMainLoop loop;
+    auto canvas = Rectangle().frame(616, 678).identifier("canvas");
+    auto root = GeometryReader([canvas](Size size) {
+        const double scale = std::min(size.width / 616, size.height / 678);
+        return canvas.scaleEffect(scale, Alignment::topLeading());
+    });
+    auto h = host(root, {308, 339});
+    EXPECT_EQ(frameOf(*h, "canvas"), (Rect{0, 0, 308, 339}));
+    h->setFrame(Rect{0, 0, 1232, 678});
+    h->layoutNow();
+    EXPECT_EQ(frameOf(*h, "canvas"), (Rect{0, 0, 616, 678}));
+}
+
+} // namespace
+} // namespace tk::ui
