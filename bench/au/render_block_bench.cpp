@@ -1,0 +1,74 @@
+// The whole render path as a host calls it: the unit's render block (resource and frame checks),
+// the event-list adapter and the wrapped host blocks around MidiProcessor::process, at 48 kHz.
+// Reports ns per frame and the share of one core real-time playback takes (core_share_48k).
+
+#include "extension/ZindralAudioUnit.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr double kSampleRate = 48000.0;
+constexpr double kTempo = 120.0;
+
+void renderBlockPath(benchmark::State& state, bool withEvents) {
+    const auto frames = static_cast<uint32_t>(state.range(0));
+    auto unit =
+        extension::ZindralAudioUnit::create(
+            {au::kComponentTypeMIDIProcessor, au::fourCharCode("Zndr"), au::fourCharCode("Krvn"), 0, 0}, 0)
+            .value();
+    (*unit->outputBusses())[0].setFormat({kSampleRate, 2});
+    unit->setMaximumFramesToRender(frames);
+    double sampleTime = 0.0;
+    int64_t sent = 0;
+    unit->setMusicalContextBlock(
+        [&](double* tempo, double*, int64_t*, double* beat, int64_t*, double* downbeat) {
+            *tempo = kTempo;
+            *beat = sampleTime * kTempo / (60.0 * kSampleRate);
+            *downbeat = 0.0;
+            return true;
+        });
+    unit->setTransportStateBlock([](au::TransportStateFlags* flags, double*, double*, double*) {
+        *flags = au::kTransportStateMoving;
+        return true;
+    });
+    unit->setMIDIOutputEventBlock([&](int64_t, uint8_t, int64_t, const uint8_t*) {
+        ++sent;
+        return au::kNoErr;
+    });
+    if (unit->allocateRenderResources()) {
+        state.SkipWithError("allocateRenderResources failed");
+        return;
+    }
+    au::RenderBlock block = unit->renderBlock();
+    au::RenderEvent events[] = {au::parameterEvent(0, 7, 0.4f), au::midiEvent(0, 0, 3, {0x90, 36, 100})};
+    events[0].next = &events[1];
+    const au::PullInputBlock noInput;
+    for (auto _ : state) {
+        au::TimeStamp timestamp;
+        timestamp.sampleTime = sampleTime;
+        benchmark::DoNotOptimize(
+            block(nullptr, timestamp, frames, 0, nullptr, withEvents ? events : nullptr, noInput));
+        sampleTime += frames;
+    }
+    unit->deallocateRenderResources();
+    const double totalFrames = static_cast<double>(state.iterations()) * frames;
+    state.SetItemsProcessed(static_cast<int64_t>(totalFrames));
+    state.counters["ns_per_frame"] =
+        benchmark::Counter(totalFrames * 1e-9, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["core_share_48k"] = benchmark::Counter(
+        totalFrames / kSampleRate, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["messages"] = static_cast<double>(sent);
+}
+
+void BM_RenderBlock(benchmark::State& state) {
+    renderBlockPath(state, false);
+}
+void BM_RenderBlockWithEvents(benchmark::State& state) {
+    renderBlockPath(state, true);
+}
+
+BENCHMARK(BM_RenderBlock)->Arg(64)->Arg(512)->Arg(4096);
+BENCHMARK(BM_RenderBlockWithEvents)->Arg(64)->Arg(512)->Arg(4096);
+
+} // namespace
