@@ -7,6 +7,7 @@
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/graphics/TextAttributes.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,14 @@ public:
     double baseline() const { return baseline_; }
     int lineCount() const { return lineCount_; }
     bool isTruncated() const { return truncated_; }
+
+    // For carets and clicks, in the layout's own coordinates (its top-left corner at 0, 0) and
+    // byte indices into displayedText(); an index inside a character counts as its start.
+    // The caret before byte `index` (clamped to the text): x, the line's top, zero width, the
+    // line's height.
+    Rect caretRect(std::size_t index) const;
+    // The byte index where a click at `point` puts the caret (the nearer edge of the character).
+    std::size_t indexAt(Point point) const;
 
 private:
     std::string text_;

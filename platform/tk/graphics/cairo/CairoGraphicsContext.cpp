@@ -28,6 +28,11 @@ bool isInvertible(const AffineTransform& t) {
     return std::isfinite(det) && det != 0 && std::isfinite(t.tx) && std::isfinite(t.ty);
 }
 
+bool isFinite(const Rect& r) {
+    return std::isfinite(r.x()) && std::isfinite(r.y()) && std::isfinite(r.width()) &&
+           std::isfinite(r.height());
+}
+
 cairo_fill_rule_t fillRule(FillRule rule) {
     return rule == FillRule::evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING;
 }
@@ -113,9 +118,12 @@ void CairoGraphicsContext::restore() {
 }
 
 void CairoGraphicsContext::concatTransform(const AffineTransform& t) {
-    // A singular transform would put Cairo into an error state for good; it is ignored.
-    if (!isInvertible(t.concatenating(transform())))
+    // A singular transform would put Cairo into an error state for good. Drawing through it
+    // covers no area, so the context draws nothing until the state is restored.
+    if (!isInvertible(t.concatenating(transform()))) {
+        state_.collapsed = true;
         return;
+    }
     const cairo_matrix_t m = toCairo(t);
     cairo_transform(cr_, &m);
 }
@@ -128,7 +136,7 @@ AffineTransform CairoGraphicsContext::transform() const {
 
 void CairoGraphicsContext::clipToRect(const Rect& rect) {
     cairo_new_path(cr_);
-    const Rect r = rect.standardized();
+    const Rect r = isFinite(rect) ? rect.standardized() : Rect{};
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
     cairo_clip(cr_);
 }
@@ -237,7 +245,7 @@ void CairoGraphicsContext::castShadow(cairo_pattern_t* group, const Shadow& shad
 }
 
 void CairoGraphicsContext::fillPath(const Path& path, const Color& color, FillRule rule) {
-    if (path.isEmpty())
+    if (path.isEmpty() || state_.collapsed)
         return;
     cairo_new_path(cr_);
     detail::appendPath(cr_, path);
@@ -254,7 +262,7 @@ void CairoGraphicsContext::fillPath(const Path& path, const Color& color, FillRu
 }
 
 void CairoGraphicsContext::fillPath(const Path& path, const LinearGradient& gradient, FillRule rule) {
-    if (path.isEmpty() || gradient.stops.empty())
+    if (path.isEmpty() || gradient.stops.empty() || state_.collapsed)
         return;
     cairo_new_path(cr_);
     detail::appendPath(cr_, path);
@@ -280,7 +288,7 @@ void CairoGraphicsContext::fillPath(const Path& path, const LinearGradient& grad
 }
 
 void CairoGraphicsContext::strokePath(const Path& path, const Color& color, const StrokeStyle& style) {
-    if (path.isEmpty() || !(style.lineWidth > 0))
+    if (path.isEmpty() || !(style.lineWidth > 0) || state_.collapsed)
         return;
     cairo_save(cr_);
     applyStroke(cr_, style);
@@ -315,7 +323,8 @@ void CairoGraphicsContext::drawImage(const Image& image, const Rect& rect, const
     const Rect dest = rect.standardized();
     const Rect whole{Point{}, image.size()};
     const Rect source = options.source ? options.source->standardized().intersection(whole) : whole;
-    if (!rep || dest.isEmpty() || source.isEmpty() || !(options.opacity > 0))
+    if (!rep || dest.isEmpty() || source.isEmpty() || !isFinite(dest) || !isFinite(source) ||
+        !(options.opacity > 0) || state_.collapsed)
         return;
     const double s = rep->scale;
     cairo_surface_t* full = rep->surface.get();
@@ -362,7 +371,7 @@ void CairoGraphicsContext::drawImage(const Image& image, const Rect& rect, const
 }
 
 void CairoGraphicsContext::drawText(const TextLayout& layout, const Rect& rect) {
-    if (layout.displayedText().empty())
+    if (layout.displayedText().empty() || state_.collapsed)
         return;
     Point origin = rect.origin;
     if (!layout.width()) {

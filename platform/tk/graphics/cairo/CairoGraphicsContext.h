@@ -57,6 +57,9 @@ private:
         double alpha = 1;
         BlendMode blendMode = BlendMode::normal;
         std::optional<Shadow> shadow;
+        // A singular transform was concatenated: everything drawn collapses to nothing until
+        // restore().
+        bool collapsed = false;
     };
 
     // Runs `draw(op, alpha)` once, casting the current shadow first when one is set. `bounds`

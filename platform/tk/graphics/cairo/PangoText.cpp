@@ -203,6 +203,44 @@ TextLayout::TextLayout(std::string text, TextAttributes attributes, std::optiona
     g_object_unref(context);
 }
 
+Rect TextLayout::caretRect(std::size_t index) const {
+    index = std::min(index, displayed_.size());
+    // Back to the start of the character the index falls in.
+    while (index > 0 && index < displayed_.size() &&
+           (static_cast<unsigned char>(displayed_[index]) & 0xC0) == 0x80)
+        --index;
+    std::lock_guard lock(detail::textMutex());
+    PangoContext* context = detail::newTextContext();
+    PangoLayout* layout = detail::newLayout(context, displayed_, attributes_, width_);
+    PangoRectangle strong;
+    pango_layout_get_cursor_pos(layout, static_cast<int>(index), &strong, nullptr);
+    g_object_unref(layout);
+    g_object_unref(context);
+    return {static_cast<double>(strong.x) / PANGO_SCALE, static_cast<double>(strong.y) / PANGO_SCALE, 0,
+            static_cast<double>(strong.height) / PANGO_SCALE};
+}
+
+std::size_t TextLayout::indexAt(Point point) const {
+    if (displayed_.empty())
+        return 0;
+    std::lock_guard lock(detail::textMutex());
+    PangoContext* context = detail::newTextContext();
+    PangoLayout* layout = detail::newLayout(context, displayed_, attributes_, width_);
+    int index = 0;
+    int trailing = 0;
+    const auto clampUnits = [](double v) {
+        return static_cast<int>(std::clamp(v * PANGO_SCALE, -1.0e9, 1.0e9));
+    };
+    pango_layout_xy_to_index(layout, clampUnits(point.x), clampUnits(point.y), &index, &trailing);
+    // `trailing` counts characters past the start of the one hit.
+    const char* p = displayed_.c_str() + index;
+    for (int i = 0; i < trailing && *p; ++i)
+        p = g_utf8_next_char(p);
+    g_object_unref(layout);
+    g_object_unref(context);
+    return std::min(static_cast<std::size_t>(p - displayed_.c_str()), displayed_.size());
+}
+
 Size measureText(std::string_view text, const TextAttributes& attributes, std::optional<double> width) {
     return TextLayout(std::string(text), attributes, width).size();
 }

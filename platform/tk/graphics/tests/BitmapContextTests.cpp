@@ -104,6 +104,17 @@ TEST(BitmapContext, ResetClearsPixelsAndState) {
     EXPECT_TRUE(colorNear(g.pixelColor(3, 3), Color::blue()));
 }
 
+TEST(BitmapContext, SingularTransformDrawsNothingUntilRestored) {
+    BitmapContext g(Size{4, 4}, 1);
+    g.save();
+    g.scale(0, 0);
+    g.fillRect(Rect{0, 0, 4, 4}, Color::red());
+    g.restore();
+    EXPECT_TRUE(colorNear(g.pixelColor(0, 0), Color::clear()));
+    g.fillRect(Rect{0, 0, 4, 4}, Color::red());
+    EXPECT_TRUE(colorNear(g.pixelColor(0, 0), Color::red())) << "the context still works";
+}
+
 TEST(BitmapContext, TextDrawsInsideItsMeasuredBox) {
     BitmapContext g(Size{120, 40}, 2);
     TextAttributes attrs;

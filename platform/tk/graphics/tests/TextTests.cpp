@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 namespace tk {
 namespace {
 
@@ -54,6 +57,23 @@ TEST(Text, TailTruncationFitsOneLine) {
     EXPECT_EQ(layout.lineCount(), 1);
     EXPECT_TRUE(layout.isTruncated());
     EXPECT_LE(layout.size().width, 50.5);
+}
+
+TEST(Text, MeasuringFromSeveralThreadsGivesOneAnswer) {
+    TextAttributes attrs;
+    attrs.font = Font::system(15);
+    const double expected = measureText("threads", attrs).width;
+    std::vector<double> widths(6);
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        threads.emplace_back([&, i] {
+            for (int k = 0; k < 20; ++k)
+                widths[i] = measureText("threads", attrs).width;
+        });
+    for (auto& t : threads)
+        t.join();
+    for (double w : widths)
+        EXPECT_DOUBLE_EQ(w, expected);
 }
 
 TEST(Text, UpperCasingIsPlainUnicode) {
@@ -111,6 +131,32 @@ TEST(Font, MetricsArePositiveAndMatchedFamilyExists) {
     EXPECT_GT(m.descent, 0);
     EXPECT_GE(m.lineHeight, m.ascent);
     EXPECT_FALSE(Font::system(16).matchedFamily().empty());
+}
+
+} // namespace
+} // namespace tk
+
+namespace tk {
+namespace {
+
+TEST(Text, CaretPositionsAndClicksAgree) {
+    TextAttributes attrs;
+    attrs.font = Font::system(14);
+    const TextLayout layout("abc déf", attrs);
+    EXPECT_DOUBLE_EQ(layout.caretRect(0).x(), 0);
+    EXPECT_GT(layout.caretRect(0).height(), 0);
+    double previous = -1;
+    for (std::size_t i : {0u, 1u, 2u, 3u, 4u, 5u, 7u, 8u}) {
+        const double x = layout.caretRect(i).x();
+        EXPECT_GT(x, previous) << i;
+        previous = x;
+        // A click just right of each caret position lands on it.
+        EXPECT_EQ(layout.indexAt(Point{x + 0.5, 5}), i) << i;
+    }
+    EXPECT_NEAR(layout.caretRect(1000).x(), layout.size().width, 0.5) << "clamped to the end";
+    EXPECT_EQ(layout.caretRect(6).x(), layout.caretRect(5).x()) << "inside 'é' counts as its start";
+    EXPECT_EQ(layout.indexAt(Point{-10, 5}), 0u);
+    EXPECT_EQ(layout.indexAt(Point{1000, 5}), layout.displayedText().size());
 }
 
 } // namespace
