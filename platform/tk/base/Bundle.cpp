@@ -133,16 +133,19 @@ bool Bundle::setMain(const fs::path& directory) {
 
 std::optional<Bundle> Bundle::forCodeAt(const void* address) {
     Dl_info info{};
-    if (!address || dladdr(address, &info) == 0 || !info.dli_fname || !*info.dli_fname)
+    if (!address || dladdr(address, &info) == 0)
         return std::nullopt;
-    fs::path object(info.dli_fname);
-    // The main program may be reported by the name it was started with; /proc/self/exe is exact.
+    // The main program may be reported by no name or by the name it was started with;
+    // /proc/self/exe is exact.
+    fs::path object(info.dli_fname ? info.dli_fname : "");
     std::error_code error;
-    if (!object.has_parent_path() || object.is_relative()) {
+    if (object.empty() || object.is_relative()) {
         auto executable = fs::read_symlink("/proc/self/exe", error);
-        if (!error && object.filename() == executable.filename())
+        if (!error && (object.empty() || object.filename() == executable.filename()))
             object = executable;
     }
+    if (object.empty())
+        return std::nullopt;
     return open(canonicalOrSelf(object).parent_path());
 }
 
