@@ -14,13 +14,14 @@ namespace {
 using namespace palette;
 
 // Dial sizes are the frames the dials give their pictures (large 56 x 64, medium 68 x 84,
-// small 34 x 40). The large and medium pictures are moved 16 points up under a label whose name
-// row falls just below the knob's centre and whose value row falls into the gap of the travel.
+// small 34 x 40). The large and medium pictures are moved 16 points up under their label, which
+// lays the name across the middle of the ring and the value into the open gap at the bottom; the
+// ring's centre sits on the name row (33 of 64 and 43 of 84 points down).
 DialLook largeDial() {
-    return {56, 64, 28, 28, 0, 24.3, 3.2, kYellow, false};
+    return {56, 64, 28, 33, 0, 24.2, 3.0, kYellow, false};
 }
 DialLook mediumDial(const Rgba& accent) {
-    return {68, 84, 34, 35, 0, 29.6, 3.8, accent, false};
+    return {68, 84, 34, 43, 0, 29.8, 3.4, accent, false};
 }
 DialLook smallDial() {
     return {34, 40, 17, 18, 10.5, 14.0, 2.6, kSteel, true};

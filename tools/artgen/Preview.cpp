@@ -21,13 +21,14 @@ struct Ctx {
 };
 
 void image(const Ctx& c, const std::filesystem::path& bundle, const std::string& name, double x, double y) {
-    const std::string file = (bundle / "Images" / name).string() + (c.scale == 2 ? "@2x.png" : ".png");
+    const std::string file = (bundle / "Images" / name).string() + (c.scale >= 2 ? "@2x.png" : ".png");
     cairo_surface_t* s = cairo_image_surface_create_from_png(file.c_str());
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("cannot read " + file);
     cairo_save(c.cr);
     cairo_translate(c.cr, x, y);
-    cairo_scale(c.cr, 1.0 / c.scale, 1.0 / c.scale);
+    const double pictureScale = c.scale >= 2 ? 2.0 : 1.0;
+    cairo_scale(c.cr, 1.0 / pictureScale, 1.0 / pictureScale);
     cairo_set_source_surface(c.cr, s, 0, 0);
     cairo_paint(c.cr);
     cairo_restore(c.cr);
@@ -47,11 +48,15 @@ void text(const Ctx& c, const std::string& s, const std::string& font, double si
 
 } // namespace
 
-void writePluginPreview(const std::filesystem::path& out, int scale,
-                        const std::filesystem::path& bundlesDir) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 616 * scale, 678 * scale);
+void writePluginPreview(const std::filesystem::path& out, int scale, const std::filesystem::path& bundlesDir,
+                        PreviewCrop crop) {
+    if (crop.width <= 0 || crop.height <= 0)
+        crop = {0, 0, 616, 678};
+    cairo_surface_t* surface = cairo_image_surface_create(
+        CAIRO_FORMAT_ARGB32, static_cast<int>(crop.width * scale), static_cast<int>(crop.height * scale));
     cairo_t* cr = cairo_create(surface);
     cairo_scale(cr, scale, scale);
+    cairo_translate(cr, -crop.x, -crop.y);
     const Ctx c{cr, scale, bundlesDir / "Korvane_Korvane.bundle",
                 bundlesDir / "ZindralExtension_ZindralExtension.bundle"};
     setColor(cr, kWindow);

@@ -6,6 +6,11 @@
 
 namespace artgen {
 
-void writePluginPreview(const std::filesystem::path& out, int scale, const std::filesystem::path& bundlesDir);
+// `crop` (x, y, width, height in points; all zero for the whole window) limits the picture.
+struct PreviewCrop {
+    double x = 0, y = 0, width = 0, height = 0;
+};
+void writePluginPreview(const std::filesystem::path& out, int scale, const std::filesystem::path& bundlesDir,
+                        PreviewCrop crop = {});
 
 } // namespace artgen

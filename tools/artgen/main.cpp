@@ -4,9 +4,9 @@
 //       writes <bundle dir>/Images/<name>.png, <name>@2x.png and <name>.json for every picture
 //   artgen sheet <out.png> <1|2> <bundle dir>...
 //       writes a contact sheet of the bundles' pictures
-//   artgen preview <out.png> <1|2> <bundles dir> [--font FILE]...
+//   artgen preview <out.png> <scale 1..4> <bundles dir> [--font FILE]... [--crop X Y W H]
 //       writes a mock-up of the plug-in window made from the Korvane and extension pictures
-#include <cstring>
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -66,9 +66,19 @@ int main(int argc, char** argv) try {
         return 0;
     }
     if (args.size() >= 4 && args[0] == "preview") {
-        for (size_t i = 4; i + 1 < args.size(); i += 2)
-            artgen::registerFontFile(args[i + 1]);
-        artgen::writePluginPreview(args[1], std::stoi(args[2]) == 2 ? 2 : 1, args[3]);
+        artgen::PreviewCrop crop;
+        for (size_t i = 4; i + 1 < args.size(); i += 2) {
+            if (args[i] == "--font") {
+                artgen::registerFontFile(args[i + 1]);
+            } else if (args[i] == "--crop" && i + 4 < args.size()) {
+                crop = {std::stod(args[i + 1]), std::stod(args[i + 2]), std::stod(args[i + 3]),
+                        std::stod(args[i + 4])};
+                i += 3;
+            } else {
+                return usage();
+            }
+        }
+        artgen::writePluginPreview(args[1], std::clamp(std::stoi(args[2]), 1, 4), args[3], crop);
         return 0;
     }
     return usage();

@@ -252,7 +252,7 @@ TEST(Bundles, FontTablesNameFilesThatTheBundleCarries) {
         std::vector<std::string> names;
     };
     for (const auto& f : std::vector<Fonts>{{"Korvane_Korvane", {"Rocket", "Dosis-Light", "Dosis-Medium"}},
-                                            {"Zindral_Zindral", {"Quicksand-Medium", "Quicksand-Bold"}}}) {
+                                            {"Zindral_Zindral", {"system-rounded", "Quicksand-Bold"}}}) {
         const json fonts = readJson(bundle(f.bundle) / "Fonts.json");
         for (const auto& name : f.names) {
             ASSERT_TRUE(fonts.contains(name)) << f.bundle << ": " << name;
