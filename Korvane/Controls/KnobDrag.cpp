@@ -10,7 +10,7 @@
 
 namespace Korvane {
 
-void KnobDrag::changed(AudioParameter& param, double y) {
+void KnobDrag::changed(AudioParameter& param, double y, float dragScaleFactor) {
     TK_CHECK_MAIN_THREAD();
     if (!lastDragValue_) {
         param.isBeingInteractivelyEdited.set(true);
@@ -19,7 +19,7 @@ void KnobDrag::changed(AudioParameter& param, double y) {
         lastSentValue_ = current;
         param.setValue(current, ParameterEditor::ui, ParameterEditorState::beginInteractive);
     } else {
-        const float d = static_cast<float>(*lastDragValue_ - y) * dragScaleFactor_;
+        const float d = static_cast<float>(*lastDragValue_ - y) * dragScaleFactor;
         const KnobTravel travel = KnobTravel::of(param);
         const float base = continuousDragValue_.value_or(param.value.peek());
         float n = travel.normalisedValue(base) + d;

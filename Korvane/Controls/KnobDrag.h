@@ -20,10 +20,9 @@ class AudioParameter;
 
 class KnobDrag {
 public:
-    explicit KnobDrag(float dragScaleFactor) : dragScaleFactor_(dragScaleFactor) {}
-
-    // [main] One recognised drag event at vertical location y (points, down is positive).
-    void changed(AudioParameter& param, double y);
+    // [main] One recognised drag event at vertical location y (points, down is positive);
+    // `dragScaleFactor` is the knob-position change per point.
+    void changed(AudioParameter& param, double y, float dragScaleFactor);
     // [main] The drag ended (released) or was cancelled; both end the edit. Does nothing when no
     // drag runs.
     void ended(AudioParameter& param);
@@ -31,7 +30,6 @@ public:
     bool isDragging() const { return lastDragValue_.has_value(); }
 
 private:
-    float dragScaleFactor_;
     std::optional<double> lastDragValue_;
     std::optional<float> continuousDragValue_;
     float lastSentValue_ = 0;
