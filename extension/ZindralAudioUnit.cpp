@@ -4,6 +4,7 @@
 #include "extension/HostBlockAdapters.h"
 #include "extension/MIDIExportChannel.h"
 #include "extension/RenderEventAdapter.h"
+#include "platform/tk/base/MainThread.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,7 @@ ZindralAudioUnit::create(const au::ComponentDescription& description, au::Instan
 ZindralAudioUnit::ZindralAudioUnit(const au::ComponentDescription& componentDescription,
                                    au::InstantiationOptions options, std::optional<au::Error>& outError)
     : KorvAudioUnit(componentDescription, options, outError), midiProcessor_(0) {
+    TK_CHECK_MAIN_THREAD();
     std::optional<au::Format> format = au::standardFormat(kDefaultSampleRate, kOutputChannels);
     if (!format) {
         // The standard stereo format always exists; without it nothing here can work.
@@ -56,6 +58,7 @@ ZindralAudioUnit::ZindralAudioUnit(const au::ComponentDescription& componentDesc
 ZindralAudioUnit::~ZindralAudioUnit() = default;
 
 void ZindralAudioUnit::setSeed(uint64_t seed) {
+    TK_CHECK_MAIN_THREAD();
     seed_ = seed;
     midiProcessor_.setSeed(seed);
     if (onSeedUpdate) {
@@ -81,6 +84,7 @@ float ZindralAudioUnit::currentSampleRate() const {
 }
 
 std::vector<uint8_t> ZindralAudioUnit::generateMIDIData() const {
+    TK_CHECK_MAIN_THREAD();
     auto events = midiProcessor_.generateMIDISequenceEvents(currentTempo(), currentSampleRate());
     return Velmor::MIDIRecorder(1, false).convertToMIDIBytes(events);
 }
@@ -104,6 +108,7 @@ au::InternalRenderBlock ZindralAudioUnit::internalRenderBlock() {
 }
 
 std::optional<au::Error> ZindralAudioUnit::allocateRenderResources() {
+    TK_CHECK_MAIN_THREAD();
     if (auto error = KorvAudioUnit::allocateRenderResources()) {
         return error;
     }
@@ -117,6 +122,7 @@ std::optional<au::Error> ZindralAudioUnit::allocateRenderResources() {
 }
 
 void ZindralAudioUnit::deallocateRenderResources() {
+    TK_CHECK_MAIN_THREAD();
     midiProcessor_.setMusicalContextBlock({});
     midiProcessor_.setTransportStateBlock({});
     midiProcessor_.setMIDIOutputBlock({});
@@ -125,6 +131,7 @@ void ZindralAudioUnit::deallocateRenderResources() {
 }
 
 std::optional<au::Value> ZindralAudioUnit::fullState() const {
+    TK_CHECK_MAIN_THREAD();
     std::optional<au::Value> state = KorvAudioUnit::fullState();
     if (!state || !state->mutableDictionary()) {
         return state;
@@ -134,6 +141,7 @@ std::optional<au::Value> ZindralAudioUnit::fullState() const {
 }
 
 void ZindralAudioUnit::setFullState(const std::optional<au::Value>& state) {
+    TK_CHECK_MAIN_THREAD();
     KorvAudioUnit::setFullState(state);
     if (!state) {
         return;
@@ -148,6 +156,7 @@ void ZindralAudioUnit::setFullState(const std::optional<au::Value>& state) {
 }
 
 std::shared_ptr<au::MessageChannel> ZindralAudioUnit::messageChannelFor(std::string_view channelName) {
+    TK_CHECK_MAIN_THREAD();
     if (channelName == MIDIExportChannel::kName) {
         return std::make_shared<MIDIExportChannel>(*this);
     }

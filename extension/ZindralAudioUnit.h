@@ -27,8 +27,9 @@ namespace extension {
 //   4. the render block [render], any number of calls: MidiProcessor::process, no lock, no allocation.
 //   5. deallocateRenderResources() [main]: the engine's blocks are emptied, so a render call that
 //      still arrives fails with -10863; then 3 to 5 may repeat.
-// Seed, state, sequence queries and the export are [main]; setParameter is [any] (the tree's value
-// observer may run on a host thread). The engine's shared fields are atomics, so main-thread stores
+// Seed, state, sequence queries and the export are [main] (the ones that change state or allocate stop
+// the program when called elsewhere: a race there would corrupt the unit); setParameter is [any] (the tree's
+// value observer may run on a host thread). The engine's shared fields are atomics, so main-thread stores
 // never race with the render thread.
 class ZindralAudioUnit final : public Korvane::KorvAudioUnit {
 public:
