@@ -5,6 +5,19 @@
 #include <algorithm>
 #include <cmath>
 
+// Sanitizer runs: fontconfig's match results are kept by Cairo's and Pango's font caches until
+// the process ends, where the leak checker reports them; and Pango hands fontconfig work to
+// threads of its own, synchronised with GLib primitives that ThreadSanitizer does not see. Both
+// are the libraries' own; every use of Pango here is serialised by textMutex().
+extern "C" const char* __lsan_default_suppressions();
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+extern "C" const char* __tsan_default_suppressions();
+extern "C" const char* __tsan_default_suppressions() {
+    return "race:libfontconfig.so\nrace:libpangoft2-1.0.so\nrace:libglib-2.0.so\n";
+}
+
 namespace tk {
 
 namespace detail {
