@@ -3,6 +3,8 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <regex>
 #include <stdexcept>
@@ -17,7 +19,18 @@ namespace {
 struct Entry {
     std::string label;
     cairo_surface_t* surface;
+    bool isTemplate; // shown tinted, as the controls show it
 };
+
+bool isTemplate(const std::filesystem::path& png) {
+    std::string base = png.string();
+    base = base.substr(0, base.size() - 4);
+    if (base.size() > 3 && base.compare(base.size() - 3, 3, "@2x") == 0)
+        base.resize(base.size() - 3);
+    std::ifstream in(base + ".json");
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    return text.find("\"template\": true") != std::string::npos;
+}
 
 bool wanted(const std::string& rel, int scale) {
     const bool is2x = rel.size() > 7 && rel.compare(rel.size() - 7, 7, "@2x.png") == 0;
@@ -51,7 +64,8 @@ void writeContactSheet(const std::filesystem::path& out, int scale,
             cairo_surface_t* s = cairo_image_surface_create_from_png((bundle / "Images" / rel).c_str());
             if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS)
                 throw std::runtime_error("cannot read " + rel);
-            entries.push_back({bundle.filename().string() + ": " + rel, s});
+            entries.push_back(
+                {bundle.filename().string() + ": " + rel, s, isTemplate(bundle / "Images" / rel)});
         }
     }
     const int maxWidth = 2000, pad = 10, labelH = 14;
@@ -80,8 +94,13 @@ void writeContactSheet(const std::filesystem::path& out, int scale,
     cairo_paint(cr);
     for (size_t i = 0; i < entries.size(); ++i) {
         const Cell& c = cells[i];
-        cairo_set_source_surface(cr, entries[i].surface, c.x, c.y);
-        cairo_paint(cr);
+        if (entries[i].isTemplate) {
+            setColor(cr, hex(0xc9cdd5));
+            cairo_mask_surface(cr, entries[i].surface, c.x, c.y);
+        } else {
+            cairo_set_source_surface(cr, entries[i].surface, c.x, c.y);
+            cairo_paint(cr);
+        }
         cairo_save(cr);
         cairo_rectangle(cr, c.x, c.y + c.h - labelH, c.w, labelH);
         cairo_clip(cr);

@@ -10,22 +10,23 @@ namespace artgen {
 void paintEmblem(cairo_t* cr, double x, double y, double size, const Rgba& ring, const Rgba& mark) {
     const double cx = x + size / 2, cy = y + size / 2, r = size / 2;
     cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, r - size * 0.06, 0, 2 * M_PI);
-    cairo_set_line_width(cr, size * 0.12);
+    cairo_arc(cr, cx, cy, r - size * 0.05, 0, 2 * M_PI);
+    cairo_set_line_width(cr, size * 0.09);
     setColor(cr, ring);
     cairo_stroke(cr);
-    // A "V" drawn as one stroke that rises again past its start: a note bending upwards.
+    // A "V" built from five steps hanging from one line: the letter as a step sequence.
+    const double lengths[] = {0.30, 0.50, 0.72, 0.50, 0.30};
+    const double barWidth = size * 0.085, pitch = size * 0.135, top = cy - r * 0.40;
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_new_path(cr);
-    cairo_move_to(cr, cx - r * 0.46, cy - r * 0.30);
-    cairo_line_to(cr, cx - r * 0.05, cy + r * 0.40);
-    cairo_line_to(cr, cx + r * 0.48, cy - r * 0.50);
-    cairo_set_line_width(cr, size * 0.13);
+    cairo_set_line_width(cr, barWidth);
     setColor(cr, mark);
-    cairo_stroke(cr);
-    circlePath(cr, cx + r * 0.48, cy - r * 0.50, size * 0.085);
-    cairo_fill(cr);
+    for (int i = 0; i < 5; ++i) {
+        const double bx = cx + (i - 2) * pitch;
+        cairo_new_path(cr);
+        cairo_move_to(cr, bx, top);
+        cairo_line_to(cr, bx, top + r * lengths[i] * 1.45 - barWidth);
+        cairo_stroke(cr);
+    }
 }
 
 void paintWordMark(cairo_t* cr, const Rect& box, const Rgba& emblem, const Rgba& text) {
