@@ -25,8 +25,9 @@ namespace extension {
 //   3. allocateRenderResources() [main]: sizes the input buffer, gives the engine the output sample
 //      rate and wraps the host's three blocks for it.
 //   4. the render block [render], any number of calls: MidiProcessor::process, no lock, no allocation.
-//   5. deallocateRenderResources() [main]: the engine's blocks are emptied, so a render call that
-//      still arrives fails with -10863; then 3 to 5 may repeat.
+//   5. deallocateRenderResources() [main], once the host has stopped rendering: the engine's blocks
+//      are emptied, so the internal render block answers -10863 from then on (the host-facing
+//      render block answers -10867, not allocated); then 3 to 5 may repeat.
 // Seed, state, sequence queries and the export are [main] (the ones that change state or allocate stop
 // the program when called elsewhere: a race there would corrupt the unit); setParameter is [any] (the tree's
 // value observer may run on a host thread). The engine's shared fields are atomics, so main-thread stores

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace au {
 
@@ -19,8 +20,8 @@ AudioUnit::~AudioUnit() = default;
 
 std::optional<Error> AudioUnit::allocateRenderResources() {
     uint32_t frames = maximumFramesToRender();
-    if (frames == 0) {
-        return Error{kErrInvalidPropertyValue, "maximumFramesToRender is 0"};
+    if (frames == 0 || frames > kMaximumFramesToRenderLimit) {
+        return Error{kErrInvalidPropertyValue, "maximumFramesToRender is 0 or too large"};
     }
     for (const auto& busses : {inputBusses(), outputBusses()}) {
         for (size_t i = 0; busses && i < busses->count(); ++i) {
@@ -85,8 +86,11 @@ void AudioUnit::setFullState(const std::optional<Value>& state) {
         if (!number || !parameter || !std::isfinite(*number)) {
             continue;
         }
-        // Clamp in double first: a huge double would not fit a float.
+        // Clamp in double first: a huge double would not fit a float (and NaN bounds clamp nothing).
         double clamped = std::clamp(*number, double(parameter->minValue()), double(parameter->maxValue()));
+        if (!(std::abs(clamped) <= double(std::numeric_limits<AUValue>::max()))) {
+            continue;
+        }
         parameter->setValue(static_cast<AUValue>(clamped));
     }
 }

@@ -17,6 +17,10 @@
 
 namespace au {
 
+// More frames than any host renders at once; a larger maximumFramesToRender is refused at allocation
+// rather than sizing buffers from it.
+inline constexpr uint32_t kMaximumFramesToRenderLimit = 1u << 20;
+
 // Base class of an audio unit as a host drives it.
 //
 // Lifecycle:
@@ -65,11 +69,12 @@ public:
     void setMIDIOutputEventBlock(MIDIOutputEventBlock block) { midiOutputEventBlock_ = std::move(block); }
 
     // ---- render resources ----
-    // Base: checks that maximumFramesToRender is above 0 and every bus has a valid format, then
-    // marks the unit allocated. Returns nothing on success, else the Error. A subclass calls the
-    // base first and stops on its error.
+    // Base: checks that maximumFramesToRender is 1 to kMaximumFramesToRenderLimit and every bus has a
+    // valid format, then marks the unit allocated. Returns nothing on success, else the Error. A subclass
+    // calls the base first and stops on its error.
     virtual std::optional<Error> allocateRenderResources();
     // Base: marks the unit deallocated. A subclass releases its own resources, then calls the base.
+    // The host calls it only while no render call is running.
     virtual void deallocateRenderResources();
     // [any]
     bool renderResourcesAllocated() const {

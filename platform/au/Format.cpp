@@ -5,8 +5,8 @@
 namespace au {
 
 std::optional<Format> standardFormat(double sampleRate, uint32_t channels) {
-    if (!std::isfinite(sampleRate) || sampleRate <= 0.0 || channels == 0 ||
-        channels > kMaximumFormatChannels) {
+    if (!std::isfinite(sampleRate) || sampleRate <= 0.0 || sampleRate > kMaximumFormatSampleRate ||
+        channels == 0 || channels > kMaximumFormatChannels) {
         return std::nullopt;
     }
     return Format{sampleRate, channels};

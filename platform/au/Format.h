@@ -14,9 +14,12 @@ struct Format {
 };
 
 inline constexpr uint32_t kMaximumFormatChannels = 64;
+// Far above any real stream; keeps every sample rate exactly convertible to float and to frame counts.
+inline constexpr double kMaximumFormatSampleRate = 10'000'000.0;
 
 // The standard format, or nothing when the arguments describe no stream (a sample rate that is not a
-// positive finite number, or a channel count of 0 or above kMaximumFormatChannels). [any]
+// positive finite number up to kMaximumFormatSampleRate, or a channel count of 0 or above
+// kMaximumFormatChannels). [any]
 std::optional<Format> standardFormat(double sampleRate, uint32_t channels);
 
 } // namespace au

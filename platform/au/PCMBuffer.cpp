@@ -3,7 +3,8 @@
 namespace au {
 
 std::unique_ptr<PCMBuffer> PCMBuffer::create(const Format& format, uint32_t frameCapacity) {
-    if (frameCapacity == 0 || !standardFormat(format.sampleRate, format.channelCount)) {
+    if (frameCapacity == 0 || frameCapacity > kMaximumPCMBufferFrames ||
+        !standardFormat(format.sampleRate, format.channelCount)) {
         return nullptr;
     }
     return std::make_unique<PCMBuffer>(format, frameCapacity);

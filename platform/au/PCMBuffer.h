@@ -11,9 +11,12 @@ namespace au {
 
 // Owned sample memory for `frameCapacity` frames of a format, with the buffer list that points into
 // it. Made on the main thread (it allocates); its lists may then be used on the render thread.
+inline constexpr uint32_t kMaximumPCMBufferFrames = 1u << 24;
+
 class PCMBuffer {
 public:
-    // Nothing when the frame capacity is 0 or the format is invalid. [main]
+    // Nothing when the frame capacity is 0 or above kMaximumPCMBufferFrames, or the format is
+    // invalid. [main]
     static std::unique_ptr<PCMBuffer> create(const Format& format, uint32_t frameCapacity);
 
     const Format& format() const { return format_; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/au/AudioUnit.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,6 +55,6 @@ std::string usageLine();
 
 // The most render calls one run may make (guards against a --beats that would run for days).
 inline constexpr double kMaximumRenderCalls = 1e8;
-inline constexpr uint32_t kMaximumBlockFrames = 1u << 20;
+inline constexpr uint32_t kMaximumBlockFrames = au::kMaximumFramesToRenderLimit;
 
 } // namespace host

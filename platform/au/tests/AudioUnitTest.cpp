@@ -52,6 +52,8 @@ TEST(AudioUnit, RenderBlockChecksRenderResourcesAndFrameCount) {
     ASSERT_TRUE(error.has_value());
     EXPECT_FALSE(unit->renderResourcesAllocated());
 
+    unit->setMaximumFramesToRender(au::kMaximumFramesToRenderLimit + 1);
+    EXPECT_TRUE(unit->allocateRenderResources().has_value());
     unit->setMaximumFramesToRender(256);
     EXPECT_FALSE(unit->allocateRenderResources().has_value());
     EXPECT_TRUE(unit->renderResourcesAllocated());
@@ -71,8 +73,8 @@ TEST(AudioUnit, BusFormatsAreChecked) {
     bus->setMaximumChannelCount(2);
     EXPECT_EQ(bus->setFormat({96000.0, 2}), au::kNoErr);
     EXPECT_EQ(bus->format().sampleRate, 96000.0);
-    const au::Format bad[] = {{96000.0, 3},      {0.0, 2},      {-1.0, 2},
-                              {std::nan(""), 2}, {HUGE_VAL, 2}, {44100.0, 0}};
+    const au::Format bad[] = {{96000.0, 3},  {0.0, 2},   {-1.0, 2},   {std::nan(""), 2},
+                              {HUGE_VAL, 2}, {1e300, 2}, {44100.0, 0}};
     for (const au::Format& format : bad) {
         EXPECT_EQ(bus->setFormat(format), au::kErrFormatNotSupported);
     }
@@ -104,6 +106,7 @@ TEST(AudioUnit, FullStateCarriesTheParameterTree) {
     au::Value::Dictionary parameters;
     parameters["gain"] = au::Value::real(99.0);
     parameters["mix"] = au::Value::real(std::nan(""));
+    parameters["odd"] = au::Value::real(1e300);
     parameters["other"] = au::Value::real(1.0);
     au::Value::Dictionary restored;
     restored["parameters"] = au::Value(parameters);
@@ -118,6 +121,15 @@ TEST(AudioUnit, FullStateCarriesTheParameterTree) {
     unit->setFullState(au::Value(restored));
     EXPECT_EQ(gain->value(), -10.0f);
     EXPECT_EQ(mix->value(), 0.5f);
+
+    // Bounds that clamp nothing cannot let a double outside the float range through.
+    auto odd = au::ParameterTree::createParameter("odd", "Odd", 2, std::nanf(""), std::nanf(""),
+                                                  au::ParameterUnit::generic, {}, 0, {}, {});
+    unit->setParameterTree(au::ParameterTree::createTree({gain, mix, odd}));
+    delivered.clear();
+    unit->setFullState(au::Value(au::Value::Dictionary{
+        {"parameters", au::Value(au::Value::Dictionary{{"odd", au::Value::real(1e300)}})}}));
+    EXPECT_EQ(odd->value(), 0.0f);
 
     // Damaged states restore nothing and do not fail.
     for (const au::Value& damaged : {au::Value(), au::Value::integer(3), au::Value(au::Value::Dictionary{}),
