@@ -22,6 +22,13 @@ namespace tk {
 
 class GraphicsContext;
 
+// Layouts of raw pixel buffers.
+enum class PixelFormat {
+    argb32Premultiplied, // 32-bit native-endian words 0xAARRGGBB, premultiplied (BitmapContext)
+    rgba8,               // bytes R, G, B, A, not premultiplied (PNG decoders, GL read-back)
+    rgba8Premultiplied,  // bytes R, G, B, A, premultiplied
+};
+
 namespace detail {
 struct ImageAccess;
 }
@@ -38,6 +45,11 @@ public:
     static std::optional<Image> load(const std::filesystem::path& path, double scale);
     // Both "name.png" and "name@2x.png", whichever exist, as representations of one image.
     static std::optional<Image> loadAllScales(const std::filesystem::path& path);
+    // A copy of raw pixels: `width` x `height` pixels, rows `stride` bytes apart, top row first
+    // unless `bottomUp` (as OpenGL reads back). nullopt when the sizes do not fit the data.
+    static std::optional<Image> fromPixels(std::span<const std::uint8_t> data, int width, int height,
+                                           int stride, PixelFormat format, double scale = 1,
+                                           bool bottomUp = false);
     // A picture of `size` points at `scale`, drawn by `draw` into a transparent context whose
     // origin is the top-left corner.
     static Image draw(Size size, double scale, const std::function<void(GraphicsContext&)>& draw);

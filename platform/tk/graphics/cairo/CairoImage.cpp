@@ -125,6 +125,42 @@ std::optional<Image> Image::fromPNGData(std::span<const std::uint8_t> png, doubl
     return ImageAccess::make(size, {ImageRepresentation{scale, copy}});
 }
 
+std::optional<Image> Image::fromPixels(std::span<const std::uint8_t> data, int width, int height, int stride,
+                                       PixelFormat format, double scale, bool bottomUp) {
+    scale = normalisedScale(scale);
+    if (width <= 0 || height <= 0 || width > (1 << 15) || height > (1 << 15) || stride < 4 * width)
+        return std::nullopt;
+    if (data.size() < static_cast<std::size_t>(stride) * (height - 1) + 4 * static_cast<std::size_t>(width))
+        return std::nullopt;
+    SurfacePtr s = detail::makeSurface(width, height, 1);
+    if (cairo_surface_status(s.get()) != CAIRO_STATUS_SUCCESS)
+        return std::nullopt;
+    cairo_surface_flush(s.get());
+    unsigned char* out = cairo_image_surface_get_data(s.get());
+    const int outStride = cairo_image_surface_get_stride(s.get());
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* in =
+            data.data() + static_cast<std::size_t>(stride) * (bottomUp ? height - 1 - y : y);
+        auto* row = reinterpret_cast<std::uint32_t*>(out + static_cast<std::size_t>(outStride) * y);
+        if (format == PixelFormat::argb32Premultiplied) {
+            std::memcpy(row, in, 4 * static_cast<std::size_t>(width));
+            continue;
+        }
+        for (int x = 0; x < width; ++x) {
+            std::uint32_t r = in[4 * x], g = in[4 * x + 1], b = in[4 * x + 2];
+            const std::uint32_t a = in[4 * x + 3];
+            if (format == PixelFormat::rgba8) {
+                r = (r * a + 127) / 255;
+                g = (g * a + 127) / 255;
+                b = (b * a + 127) / 255;
+            }
+            row[x] = (a << 24) | (std::min(r, a) << 16) | (std::min(g, a) << 8) | std::min(b, a);
+        }
+    }
+    cairo_surface_mark_dirty(s.get());
+    return ImageAccess::make(Size{width / scale, height / scale}, {ImageRepresentation{scale, s}});
+}
+
 std::optional<Image> Image::load(const std::filesystem::path& path, double scale) {
     const std::filesystem::path one = withPNGExtension(path);
     if (scale > 1.5) {

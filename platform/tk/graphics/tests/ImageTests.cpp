@@ -135,6 +135,36 @@ TEST(Image, SubImageCropsEveryScaleAndKeepsOptionsSeparate) {
     EXPECT_FALSE(Image::fromPNGData(std::vector<std::uint8_t>{1, 2, 3}).has_value());
 }
 
+TEST(Image, FromRawPixelsInEachLayout) {
+    // Two pixels: opaque red, then half-transparent white.
+    const std::vector<std::uint8_t> rgba{255, 0, 0, 255, 255, 255, 255, 128};
+    const auto plain = Image::fromPixels(rgba, 2, 1, 8, PixelFormat::rgba8);
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_TRUE(colorNear(plain->pixelColor(0, 0), Color::red()));
+    EXPECT_TRUE(colorNear(plain->pixelColor(1, 0), Color::white().withAlpha(128 / 255.0)));
+
+    const std::vector<std::uint8_t> premultiplied{255, 0, 0, 255, 128, 128, 128, 128};
+    const auto pre =
+        Image::fromPixels(premultiplied, 1, 2, 4, PixelFormat::rgba8Premultiplied, 2, /*bottomUp=*/true);
+    ASSERT_TRUE(pre.has_value());
+    EXPECT_EQ(pre->size(), (Size{0.5, 1}));
+    EXPECT_TRUE(colorNear(pre->pixelColor(0, 0), Color::white().withAlpha(128 / 255.0)))
+        << "bottom row first";
+    EXPECT_TRUE(colorNear(pre->pixelColor(0, 1), Color::red()));
+
+    BitmapContext g(Size{2, 2}, 1);
+    g.fillRect(Rect{0, 0, 1, 2}, Color::blue());
+    const auto copy = Image::fromPixels(std::span(g.pixelData(), g.stride() * 2), 2, 2, g.stride(),
+                                        PixelFormat::argb32Premultiplied);
+    ASSERT_TRUE(copy.has_value());
+    EXPECT_TRUE(colorNear(copy->pixelColor(0, 1), Color::blue()));
+    EXPECT_TRUE(colorNear(copy->pixelColor(1, 1), Color::clear()));
+
+    EXPECT_FALSE(Image::fromPixels(rgba, 3, 1, 12, PixelFormat::rgba8).has_value()) << "too little data";
+    EXPECT_FALSE(Image::fromPixels(rgba, 2, 1, 4, PixelFormat::rgba8).has_value()) << "stride below a row";
+    EXPECT_FALSE(Image::fromPixels(rgba, 0, 1, 8, PixelFormat::rgba8).has_value());
+}
+
 TEST(Image, EmptyImageDrawsNothing) {
     const Image empty;
     EXPECT_TRUE(empty.isEmpty());
