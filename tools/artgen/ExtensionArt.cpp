@@ -21,7 +21,7 @@ constexpr int kMelodyHeight = 192;
 // Panel layout, in the panel's own coordinates (its centre is at 308, 220).
 constexpr Rect kButtonTray{24, 22, 568, 94};  // playback and randomise rows, captions under them
 constexpr double kTrayDivider = 452;          // between the two rows
-constexpr Rect kDialPlate{24, 130, 568, 104}; // the row of eight dials
+constexpr Rect kDialPlate{24, 127, 568, 104}; // the row of eight dials
 constexpr Rect kMorphWell{24, 278, 280, 142}; // the 264 x 120 morph pad at 32, 288
 constexpr Rect kMorphPad{32, 288, 264, 120};
 constexpr Rect kKeyTray{312, 278, 280, 142}; // the twelve pitch keys
@@ -47,6 +47,8 @@ void paintControlsBackground(cairo_t* cr) {
     setVertical(cr, kMorphPad, {{0.0, hex(0x0d0e11)}, {1.0, hex(0x14161a)}});
     cairo_fill(cr);
     recessedWell(cr, kKeyTray, 8, kRecess.mixed(kPanel, 0.5));
+    // A hairline between the dial row and the pads below.
+    paintEngravedLine(cr, kDialPlate.x + 16, 254, kDialPlate.maxX() - 16, 254);
     // Screws in the corners.
     const double s = 4.2;
     paintScrew(cr, 11, 11, s, 0.4);

@@ -10,6 +10,8 @@ void paintKeycap(cairo_t* cr, const Keycap& cap, bool pressed, Lamp lamp) {
     const Rect l = pressed ? cap.lamp.offset(0, 0.8) : cap.lamp;
     if (lamp == Lamp::lit) {
         ledPill(cr, l, cap.lampColor, true, 1.0);
+    } else if (lamp == Lamp::faint) {
+        ledPill(cr, l, cap.lampColor.mixed(kRaised, 0.45), true, 0.0);
     } else {
         ledPill(cr, l, cap.lampColor, false);
     }

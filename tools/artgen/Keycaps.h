@@ -7,7 +7,8 @@
 
 namespace artgen {
 
-enum class Lamp { none, dim, lit };
+// dim: off; faint: a momentary button's colour at rest, lit without glow; lit: on, glowing.
+enum class Lamp { none, dim, faint, lit };
 
 struct Keycap {
     Rect body; // the cap, in points

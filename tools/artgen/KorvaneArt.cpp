@@ -126,7 +126,7 @@ ImageList korvaneImages() {
                       },
                       {}});
 
-    images.push_back(keycapImage("zindral-button-yellow", 48, 56, squareCap(), false, Lamp::dim));
+    images.push_back(keycapImage("zindral-button-yellow", 48, 56, squareCap(), false, Lamp::faint));
     images.push_back(keycapImage("zindral-button-yellow-down", 48, 56, squareCap(), true, Lamp::lit));
     images.push_back(keycapImage("zindral-button-grey-off", 48, 56, squareCap(), false, Lamp::dim));
     images.push_back(keycapImage("zindral-button-grey-off-down", 48, 56, squareCap(), true, Lamp::dim));
