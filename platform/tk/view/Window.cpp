@@ -399,12 +399,14 @@ void Window::dispatchRightMouse(const Event& event) {
             }
             r = r->nextResponder();
         }
-        // Nobody took it: the nearest context menu.
+        // Nobody took it: the nearest context menu, else the window's menu.
         for (View* v = hit; v; v = v->superview())
             if (auto menu = v->menuForEvent(event)) {
                 popUpMenu(std::move(menu), event.locationInWindow);
                 return;
             }
+        if (menu_)
+            popUpMenu(menu_, event.locationInWindow);
         return;
     }
     if (!capture_ || captureButton_ != MouseButton::right)
@@ -444,6 +446,11 @@ void Window::dispatchKeyDown(const Event& event) {
         if (r->keyDown(event))
             return;
         r = r->nextResponder();
+    }
+    // F10 opens the window's menu, as on other desktops of this platform.
+    if (event.keyCode == KeyCode::f10 && (m & kShortcutModifierMask) == ModifierFlags::none && menu_) {
+        popUpMenu(menu_, Point{8, 8});
+        return;
     }
     if (event.keyCode == KeyCode::tab && !contains(m, ModifierFlags::control) &&
         !contains(m, ModifierFlags::command) && !contains(m, ModifierFlags::option)) {

@@ -17,7 +17,9 @@
 //     view mouseCancelled() once; the gesture is then over.
 //   - moves and drags update the tracking areas (entered/exited, moved) and the cursor.
 //   - key-down: menu key equivalents first (when command or control is held), then the first
-//     responder's chain; Tab and Shift-Tab left over move the focus along the key view loop.
+//     responder's chain; Tab and Shift-Tab left over move the focus along the key view loop, and
+//     F10 shows the window's menu.
+//   - a right click no view handles shows the nearest view's menuForEvent(), else the window's menu.
 //   - text input: insertText() along the first responder's chain.
 //
 // Windows are made with Window::make(); all members are [main].

@@ -1,0 +1,523 @@
+// The SDL2 backend: native windows are SDL windows with a streaming texture fed from the window's
+// Cairo-rendered ARGB32 frame; SDL events become toolkit events; SDL's queue is the main run loop's
+// event source.
+
+#include "platform/tk/base/MainThread.h"
+#include "platform/tk/base/RunLoop.h"
+#include "platform/tk/sdl/SdlApplication.h"
+#include "platform/tk/sdl/SdlKeys.h"
+#include "platform/tk/view/Backend.h"
+#include "platform/tk/view/Clipboard.h"
+#include "platform/tk/view/View.h"
+#include "platform/tk/view/Window.h"
+#include "platform/tk/view/Workspace.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace tk::sdl {
+
+namespace {
+
+class SdlNativeWindow;
+
+class SdlClipboard final : public Clipboard {
+public:
+    std::optional<std::string> text() const override {
+        if (!SDL_HasClipboardText())
+            return std::nullopt;
+        char* raw = SDL_GetClipboardText();
+        if (!raw)
+            return std::nullopt;
+        std::string text(raw);
+        SDL_free(raw);
+        return text;
+    }
+    void setText(const std::string& text) override { SDL_SetClipboardText(text.c_str()); }
+};
+
+// SDL window units per point: 1, or TK_SCALE on systems where SDL windows are in pixels.
+double windowUnitsPerPoint() {
+    static const double units = [] {
+        const char* env = std::getenv("TK_SCALE");
+        const double v = env ? std::atof(env) : 1.0;
+        return std::isfinite(v) && v >= 1 && v <= 4 ? v : 1.0;
+    }();
+    return units;
+}
+
+class SdlBackend final : public Backend {
+public:
+    SdlBackend() { wakeEvent_ = SDL_RegisterEvents(1); }
+    ~SdlBackend() override {
+        for (auto& [id, cursor] : cursors_)
+            SDL_FreeCursor(cursor);
+    }
+
+    const char* name() const override { return "sdl"; }
+    std::unique_ptr<NativeWindow> createNativeWindow(Window& window, const Window::Options& options) override;
+    Clipboard& clipboard() override { return clipboard_; }
+    bool openURL(const std::string& url) override {
+        return Workspace::launchDetached(Workspace::openCommand(url));
+    }
+
+    void registerWindow(Uint32 id, SdlNativeWindow* native) { windows_[id] = native; }
+    void unregisterWindow(Uint32 id) { windows_.erase(id); }
+    SdlNativeWindow* windowFor(Uint32 id) const {
+        auto it = windows_.find(id);
+        return it == windows_.end() ? nullptr : it->second;
+    }
+    bool hasOpenWindows() const { return !windows_.empty(); }
+
+    void setCursor(Cursor cursor);
+    void dispatch(const SDL_Event& event);
+    void displayWindows();
+    Uint32 wakeEvent() const { return wakeEvent_; }
+
+    ApplicationOptions appOptions;
+    bool quitWhenNoWindows = false;
+
+private:
+    SdlClipboard clipboard_;
+    std::map<Uint32, SdlNativeWindow*> windows_;
+    std::map<int, SDL_Cursor*> cursors_;
+    Uint32 wakeEvent_ = 0;
+};
+
+class SdlNativeWindow final : public NativeWindow {
+public:
+    SdlNativeWindow(SdlBackend& backend, Window& owner, const Window::Options& options)
+        : backend_(backend), owner_(owner) {
+        const double u = windowUnitsPerPoint();
+        window_ = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   std::max(1, int(std::lround(options.contentSize.width * u))),
+                                   std::max(1, int(std::lround(options.contentSize.height * u))),
+                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE);
+        if (!window_) {
+            std::fprintf(stderr, "tk: cannot create a window: %s\n", SDL_GetError());
+            return;
+        }
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+        if (!renderer_)
+            renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+        id_ = SDL_GetWindowID(window_);
+        backend_.registerWindow(id_, this);
+    }
+
+    ~SdlNativeWindow() override { destroy(); }
+
+    Window& owner() const { return owner_; }
+
+    void setTitle(const std::string& title) override {
+        if (window_)
+            SDL_SetWindowTitle(window_, title.c_str());
+    }
+    void setContentSize(Size size) override {
+        if (!window_ || applyingResize_)
+            return;
+        const double u = windowUnitsPerPoint();
+        SDL_SetWindowSize(window_, std::max(1, int(std::lround(size.width * u))),
+                          std::max(1, int(std::lround(size.height * u))));
+        updateScale();
+    }
+    void show() override {
+        if (!window_)
+            return;
+        SDL_ShowWindow(window_);
+        updateScale();
+        owner_.setNeedsDisplay();
+    }
+    void requestKeyFocus() override {
+        if (window_)
+            SDL_RaiseWindow(window_);
+    }
+    void close() override { destroy(); }
+    void setNeedsDisplay() override {}
+    void present(const RenderedFrame& frame) override;
+    void setCursor(Cursor cursor) override {
+        cursor_ = cursor;
+        if (window_ && SDL_GetMouseFocus() == window_)
+            backend_.setCursor(cursor);
+    }
+    // Offering files to other programs (XDND) is not done yet.
+    bool beginDrag(const DragItem&, const Event&) override { return false; }
+
+    // Pixels of the drawable per point.
+    void updateScale() {
+        if (!window_ || !renderer_)
+            return;
+        int pw = 0, ph = 0, ww = 0, wh = 0;
+        SDL_GetRendererOutputSize(renderer_, &pw, &ph);
+        SDL_GetWindowSize(window_, &ww, &wh);
+        if (ww > 0 && pw > 0)
+            owner_.setBackingScaleFactor(double(pw) / ww * windowUnitsPerPoint());
+    }
+    void windowResized(int w, int h) {
+        const double u = windowUnitsPerPoint();
+        applyingResize_ = true;
+        owner_.setContentSize({w / u, h / u});
+        applyingResize_ = false;
+        updateScale();
+        owner_.setNeedsDisplay();
+    }
+    Cursor cursor() const { return cursor_; }
+
+private:
+    void destroy() {
+        if (texture_)
+            SDL_DestroyTexture(texture_);
+        if (renderer_)
+            SDL_DestroyRenderer(renderer_);
+        if (window_) {
+            backend_.unregisterWindow(id_);
+            SDL_DestroyWindow(window_);
+        }
+        texture_ = nullptr;
+        renderer_ = nullptr;
+        window_ = nullptr;
+    }
+
+    SdlBackend& backend_;
+    Window& owner_;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    int textureWidth_ = 0;
+    int textureHeight_ = 0;
+    Uint32 id_ = 0;
+    Cursor cursor_ = Cursor::arrow;
+    bool applyingResize_ = false;
+};
+
+void SdlNativeWindow::present(const RenderedFrame& frame) {
+    if (!renderer_ || !frame.pixels)
+        return;
+    if (!texture_ || textureWidth_ != frame.pixelWidth || textureHeight_ != frame.pixelHeight) {
+        if (texture_)
+            SDL_DestroyTexture(texture_);
+        // ARGB8888 is a native-endian 32-bit word 0xAARRGGBB, the same layout Cairo renders.
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                     frame.pixelWidth, frame.pixelHeight);
+        textureWidth_ = frame.pixelWidth;
+        textureHeight_ = frame.pixelHeight;
+        if (!texture_)
+            return;
+        SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_BLEND);
+    }
+    SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.stride);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+}
+
+std::unique_ptr<NativeWindow> SdlBackend::createNativeWindow(Window& window, const Window::Options& options) {
+    return std::make_unique<SdlNativeWindow>(*this, window, options);
+}
+
+void SdlBackend::setCursor(Cursor cursor) {
+    SDL_SystemCursor id = SDL_SYSTEM_CURSOR_ARROW;
+    switch (cursor) {
+    case Cursor::arrow:
+    case Cursor::dragCopy:
+        id = SDL_SYSTEM_CURSOR_ARROW;
+        break;
+    case Cursor::iBeam:
+        id = SDL_SYSTEM_CURSOR_IBEAM;
+        break;
+    case Cursor::pointingHand:
+    case Cursor::openHand:
+        id = SDL_SYSTEM_CURSOR_HAND;
+        break;
+    case Cursor::closedHand:
+        id = SDL_SYSTEM_CURSOR_SIZEALL;
+        break;
+    case Cursor::crosshair:
+        id = SDL_SYSTEM_CURSOR_CROSSHAIR;
+        break;
+    case Cursor::resizeLeftRight:
+        id = SDL_SYSTEM_CURSOR_SIZEWE;
+        break;
+    case Cursor::resizeUpDown:
+        id = SDL_SYSTEM_CURSOR_SIZENS;
+        break;
+    case Cursor::operationNotAllowed:
+        id = SDL_SYSTEM_CURSOR_NO;
+        break;
+    }
+    auto& c = cursors_[int(id)];
+    if (!c)
+        c = SDL_CreateSystemCursor(id);
+    if (c)
+        SDL_SetCursor(c);
+}
+
+double seconds(Uint32 ticks) {
+    return ticks / 1000.0;
+}
+
+Event pointerEvent(EventType type, double x, double y, Uint32 timestamp) {
+    const double u = windowUnitsPerPoint();
+    Event e;
+    e.type = type;
+    e.timestamp = seconds(timestamp);
+    e.locationInWindow = {x / u, y / u};
+    e.modifierFlags = modifierFlagsFromSdl(Uint16(SDL_GetModState()));
+    return e;
+}
+
+MouseButton buttonFromSdl(Uint8 button) {
+    switch (button) {
+    case SDL_BUTTON_RIGHT:
+        return MouseButton::right;
+    case SDL_BUTTON_MIDDLE:
+        return MouseButton::middle;
+    default:
+        return MouseButton::left;
+    }
+}
+
+void SdlBackend::dispatch(const SDL_Event& event) {
+    auto windowOf = [this](Uint32 id) -> Window* {
+        SdlNativeWindow* n = windowFor(id);
+        return n ? &n->owner() : nullptr;
+    };
+    switch (event.type) {
+    case SDL_QUIT:
+        for (auto it = windows_.begin(); it != windows_.end();) {
+            Window& w = (it++)->second->owner();
+            w.close();
+        }
+        RunLoop::main().stop();
+        break;
+    case SDL_WINDOWEVENT: {
+        SdlNativeWindow* native = windowFor(event.window.windowID);
+        if (!native)
+            break;
+        Window& w = native->owner();
+        auto keep = w.sharedWindow();
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            w.becomeKeyWindow();
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            w.resignKeyWindow();
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            w.close();
+            if (quitWhenNoWindows && !hasOpenWindows())
+                RunLoop::main().stop();
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            native->windowResized(event.window.data1, event.window.data2);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+            native->updateScale();
+            w.setNeedsDisplay();
+            w.display();
+            break;
+        case SDL_WINDOWEVENT_ENTER:
+            setCursor(native->cursor());
+            break;
+        case SDL_WINDOWEVENT_LEAVE: {
+            // Far outside: every tracking area reports its exit.
+            Event e = pointerEvent(EventType::mouseMoved, -1e6, -1e6, event.window.timestamp);
+            if (!(SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK))
+                w.sendEvent(e);
+            break;
+        }
+        default:
+            break;
+        }
+        break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        Window* w = windowOf(event.button.windowID);
+        if (!w || event.button.which == SDL_TOUCH_MOUSEID)
+            break;
+        auto keep = w->sharedWindow();
+        const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+        Event e = pointerEvent(down ? EventType::mouseDown : EventType::mouseUp, event.button.x,
+                               event.button.y, event.button.timestamp);
+        e.button = buttonFromSdl(event.button.button);
+        e.clickCount = event.button.clicks;
+        // Keep receiving the drag when it leaves the window.
+        SDL_CaptureMouse(down ? SDL_TRUE : SDL_FALSE);
+        w->sendEvent(e);
+        break;
+    }
+    case SDL_MOUSEMOTION: {
+        Window* w = windowOf(event.motion.windowID);
+        if (!w || event.motion.which == SDL_TOUCH_MOUSEID)
+            break;
+        auto keep = w->sharedWindow();
+        const Uint32 state = event.motion.state;
+        const bool left = state & SDL_BUTTON_LMASK;
+        const bool right = state & SDL_BUTTON_RMASK;
+        Event e = pointerEvent(left || right ? EventType::mouseDragged : EventType::mouseMoved,
+                               event.motion.x, event.motion.y, event.motion.timestamp);
+        e.button = left ? MouseButton::left : MouseButton::right;
+        w->sendEvent(e);
+        break;
+    }
+    case SDL_MOUSEWHEEL: {
+        Window* w = windowOf(event.wheel.windowID);
+        if (!w)
+            break;
+        auto keep = w->sharedWindow();
+        int mx = 0, my = 0;
+        SDL_GetMouseState(&mx, &my);
+        Event e = pointerEvent(EventType::scrollWheel, mx, my, event.wheel.timestamp);
+        const double flip = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+        // One notch is one line, ten points.
+        e.scrollingDelta = {-event.wheel.preciseX * 10 * flip, event.wheel.preciseY * 10 * flip};
+        w->sendEvent(e);
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        Window* w = windowOf(event.key.windowID);
+        if (!w)
+            break;
+        auto keep = w->sharedWindow();
+        Event e;
+        e.timestamp = seconds(event.key.timestamp);
+        e.modifierFlags = modifierFlagsFromSdl(event.key.keysym.mod);
+        e.keyCode = keyCodeFromScancode(event.key.keysym.scancode);
+        e.charactersIgnoringModifiers = charactersIgnoringModifiers(event.key.keysym);
+        e.characters = e.charactersIgnoringModifiers;
+        if (contains(e.modifierFlags, ModifierFlags::shift) && e.characters.size() == 1 &&
+            e.characters[0] >= 'a' && e.characters[0] <= 'z')
+            e.characters[0] = char(e.characters[0] - 'a' + 'A');
+        e.isARepeat = event.key.repeat != 0;
+        const bool isModifierKey = e.keyCode == KeyCode::shift || e.keyCode == KeyCode::rightShift ||
+                                   e.keyCode == KeyCode::control || e.keyCode == KeyCode::rightControl ||
+                                   e.keyCode == KeyCode::option || e.keyCode == KeyCode::rightOption ||
+                                   e.keyCode == KeyCode::command || e.keyCode == KeyCode::capsLock;
+        e.type = isModifierKey ? EventType::flagsChanged
+                               : (event.type == SDL_KEYDOWN ? EventType::keyDown : EventType::keyUp);
+        if (isModifierKey) {
+            e.characters.clear();
+            e.charactersIgnoringModifiers.clear();
+        }
+        int mx = 0, my = 0;
+        SDL_GetMouseState(&mx, &my);
+        e.locationInWindow = {mx / windowUnitsPerPoint(), my / windowUnitsPerPoint()};
+        w->sendEvent(e);
+        break;
+    }
+    case SDL_TEXTINPUT: {
+        Window* w = windowOf(event.text.windowID);
+        if (!w)
+            break;
+        auto keep = w->sharedWindow();
+        Event e;
+        e.type = EventType::textInput;
+        e.timestamp = seconds(event.text.timestamp);
+        e.text = event.text.text;
+        w->sendEvent(e);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void SdlBackend::displayWindows() {
+    auto snapshot = windows_;
+    for (auto& [id, native] : snapshot)
+        if (windowFor(id) == native)
+            native->owner().displayIfNeeded();
+}
+
+// SDL's queue as the main run loop's source of window-system events.
+class SdlEventSource final : public EventSource {
+public:
+    explicit SdlEventSource(SdlBackend& backend) : backend_(backend) {}
+
+    bool waitAndDispatch(std::optional<Clock::Duration> timeout) override {
+        backend_.displayWindows();
+        SDL_Event event;
+        bool got = false;
+        if (!timeout) {
+            got = SDL_WaitEvent(&event) == 1;
+        } else {
+            const auto ms = std::chrono::ceil<std::chrono::milliseconds>(*timeout).count();
+            got = ms <= 0 ? SDL_PollEvent(&event) == 1
+                          : SDL_WaitEventTimeout(&event, int(std::min<long long>(ms, 1 << 30))) == 1;
+        }
+        bool dispatched = false;
+        while (got) {
+            if (event.type != backend_.wakeEvent()) {
+                backend_.dispatch(event);
+                dispatched = true;
+            }
+            got = SDL_PollEvent(&event) == 1;
+        }
+        backend_.displayWindows();
+        return dispatched;
+    }
+
+    void wake() override {
+        SDL_Event event{};
+        event.type = backend_.wakeEvent();
+        SDL_PushEvent(&event); // thread-safe in SDL2
+    }
+
+private:
+    SdlBackend& backend_;
+};
+
+std::shared_ptr<SdlBackend>& installed() {
+    static std::shared_ptr<SdlBackend> backend;
+    return backend;
+}
+
+} // namespace
+
+bool installBackend() {
+    if (!MainThread::isAdopted())
+        MainThread::adopt();
+    TK_CHECK_MAIN_THREAD();
+    if (installed())
+        return true;
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        std::fprintf(stderr, "tk: no display available: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_StartTextInput();
+    auto backend = std::make_shared<SdlBackend>();
+    installed() = backend;
+    setCurrentBackend(backend);
+    RunLoop::main().setEventSource(std::make_shared<SdlEventSource>(*backend));
+    return true;
+}
+
+int runApplication(const std::function<void()>& launch, const ApplicationOptions& options) {
+    if (!installBackend())
+        return 1;
+    installed()->appOptions = options;
+    installed()->quitWhenNoWindows = options.quitWhenLastWindowCloses;
+    if (launch)
+        launch();
+    RunLoop::main().run();
+    return 0;
+}
+
+void quitApplication() {
+    RunLoop::main().stop();
+}
+
+} // namespace tk::sdl
