@@ -22,7 +22,7 @@ TEST(RenderFuzz, RandomEventListsKeepTheOutputWellFormed) {
     au::RenderBlock block = unit->renderBlock();
 
     std::mt19937_64 random(2024);
-    const float specials[] = {std::nanf(""), HUGE_VALF, -HUGE_VALF, 0.0f, -0.0f,
+    const float extremes[] = {std::nanf(""), HUGE_VALF, -HUGE_VALF, 0.0f, -0.0f,
                               1e-40f,        1e30f,     -1e30f,     0.5f, 127.0f};
     const au::RenderEventType types[] = {
         au::RenderEventType::parameter,     au::RenderEventType::parameterRamp,
@@ -37,7 +37,7 @@ TEST(RenderFuzz, RandomEventListsKeepTheOutputWellFormed) {
             event.eventSampleTime = static_cast<int64_t>(random());
             event.parameter.parameterAddress = random() % 3 ? random() % 26 : random();
             event.parameter.value = random() % 2
-                                        ? specials[random() % std::size(specials)]
+                                        ? extremes[random() % std::size(extremes)]
                                         : std::uniform_real_distribution<float>(-200.0f, 200.0f)(random);
             event.midi.length = static_cast<uint16_t>(random() % 5);
             event.midi.data = {static_cast<uint8_t>(random()), static_cast<uint8_t>(random()),
@@ -47,7 +47,7 @@ TEST(RenderFuzz, RandomEventListsKeepTheOutputWellFormed) {
             events[i].next = &events[i + 1];
         }
         const uint32_t frames = 1 + static_cast<uint32_t>(random() % 1024);
-        host.tempo = random() % 50 ? 30.0 + double(random() % 270) : specials[random() % std::size(specials)];
+        host.tempo = random() % 50 ? 30.0 + double(random() % 270) : extremes[random() % std::size(extremes)];
         host.beat =
             random() % 20 ? host.beat + frames * host.tempo / (60.0 * 44100.0) : double(random() % 64);
         if (!std::isfinite(host.beat)) {
