@@ -6,8 +6,8 @@
 // Node::buttonStyle; the plain style shows the label as it is). The style is asked for a body
 // every time the pressed state changes:
 //
-//     struct BadgeStyle final : tk::ui::ButtonStyle {
-//         tk::ui::Node makeBody(const tk::ui::ButtonStyleConfiguration& c) const override {
+//     struct BadgeStyle {            // or derive from tk::ui::ButtonStyle
+//         tk::ui::Node makeBody(const tk::ui::ButtonStyleConfiguration& c) const {
 //             return c.label.padding(4).background(tk::ui::RoundedRectangle(4).fill(kBadge))
 //                 .opacity(c.isPressed ? 0.8 : 1);
 //         }
@@ -24,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 namespace tk::ui {
 
@@ -55,6 +56,29 @@ struct ButtonStyleKey {
     using Value = std::shared_ptr<const ButtonStyle>;
     static Value defaultValue() { return std::make_shared<const PlainButtonStyle>(); }
 };
+
+namespace detail {
+// Lets any type with a makeBody serve as a style.
+template <class S> class ButtonStyleHolder final : public ButtonStyle {
+public:
+    explicit ButtonStyleHolder(S style) : style_(std::move(style)) {}
+    Node makeBody(const ButtonStyleConfiguration& configuration) const override {
+        return style_.makeBody(configuration);
+    }
+
+private:
+    S style_;
+};
+} // namespace detail
+
+template <class Style> Node Node::buttonStyle(Style style) const {
+    if constexpr (std::is_base_of_v<ButtonStyle, Style>)
+        return buttonStyle(
+            std::shared_ptr<const ButtonStyle>(std::make_shared<const Style>(std::move(style))));
+    else
+        return buttonStyle(std::shared_ptr<const ButtonStyle>(
+            std::make_shared<const detail::ButtonStyleHolder<Style>>(std::move(style))));
+}
 
 Node Button(std::function<void()> action, Node label);
 // A button labelled with a text.

@@ -18,6 +18,10 @@
 //     drag calls onCancelled, or, when that is not set, onEnded with `isCancelled` set, so that an
 //     edit in progress always ends.
 //
+// Node::onDrag offers an item (a file) to other programs: once the pointer has moved
+// kDragOutDistance from the press, the provider is asked for the item and the window's drag
+// session takes over; the press then ends without taps or drag events.
+//
 // Locations are in the node's own coordinates (top-left origin, y down).
 
 #include "platform/tk/base/Geometry.h"
@@ -28,6 +32,8 @@
 namespace tk::ui {
 
 inline constexpr double kTapSlop = 4;
+// How far the pointer moves before a node with onDrag starts dragging its item out.
+inline constexpr double kDragOutDistance = 3;
 inline constexpr double kDefaultDragMinimumDistance = 10;
 
 struct TapGesture {

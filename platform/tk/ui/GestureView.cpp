@@ -15,6 +15,7 @@ struct GestureNodeData final : NodeData {
     Node content;
     std::vector<TapGesture> taps;
     std::vector<DragGesture> drags;
+    std::function<std::optional<DragItem>()> dragOut;
     std::shared_ptr<NodeView> makeView() const override;
 };
 
@@ -25,10 +26,11 @@ public:
 
     bool mouseDown(const Event& e) override {
         TK_CHECK_MAIN_THREAD();
-        if (!context_.environment.get<IsEnabledKey>() || (taps_.empty() && drags_.empty()))
+        if (!context_.environment.get<IsEnabledKey>() || (taps_.empty() && drags_.empty() && !dragOut_))
             return false;
+        auto keepAlive = sharedView(); // a handler may rebuild the tree around this view
         const Point loc = locationOf(e);
-        press_ = Press{loc, loc, e.clickCount, false, std::vector<bool>(drags_.size(), false)};
+        press_ = Press{loc, loc, e.clickCount, false, false, std::vector<bool>(drags_.size(), false)};
         for (std::size_t i = 0; i < drags_.size(); ++i) {
             if (drags_[i].minimumDistance <= 0) {
                 press_->active[i] = true;
@@ -41,10 +43,21 @@ public:
     bool mouseDragged(const Event& e) override {
         if (!press_)
             return false;
+        auto keepAlive = sharedView();
         const Point loc = locationOf(e);
         const double moved = loc.distanceTo(press_->start);
+        if (press_->draggedOut)
+            return true;
         if (moved > kTapSlop)
             press_->tapFailed = true;
+        if (dragOut_ && moved >= kDragOutDistance) {
+            press_->draggedOut = true;
+            press_->tapFailed = true;
+            auto provider = dragOut_;
+            if (auto item = provider())
+                beginDraggingSession(*item, e);
+            return true;
+        }
         press_->active.resize(drags_.size(), false);
         for (std::size_t i = 0; i < drags_.size() && press_; ++i) {
             if (!press_->active[i] && moved >= drags_[i].minimumDistance) {
@@ -60,6 +73,7 @@ public:
     bool mouseUp(const Event& e) override {
         if (!press_)
             return false;
+        auto keepAlive = sharedView();
         const Press p = *std::exchange(press_, std::nullopt);
         const Point loc = locationOf(e);
         const auto drags = drags_;
@@ -98,6 +112,7 @@ protected:
         const auto& d = static_cast<const GestureNodeData&>(node);
         taps_ = d.taps;
         drags_ = d.drags;
+        dragOut_ = d.dragOut;
         setContent(d.content, context_);
     }
 
@@ -107,6 +122,7 @@ private:
         Point last;
         int clickCount = 0;
         bool tapFailed = false;
+        bool draggedOut = false;
         std::vector<bool> active;
     };
 
@@ -127,6 +143,7 @@ private:
     void cancel(Point loc, ModifierFlags flags) {
         if (!press_)
             return;
+        auto keepAlive = sharedView();
         const Press p = *std::exchange(press_, std::nullopt);
         const auto drags = drags_;
         for (std::size_t i = 0; i < drags.size() && i < p.active.size(); ++i) {
@@ -142,6 +159,7 @@ private:
 
     std::vector<TapGesture> taps_;
     std::vector<DragGesture> drags_;
+    std::function<std::optional<DragItem>()> dragOut_;
     std::optional<Press> press_;
 };
 
@@ -170,6 +188,12 @@ Node Node::gesture(TapGesture tap) const {
 Node Node::gesture(DragGesture drag) const {
     auto d = gestureData(*this);
     d->drags.push_back(std::move(drag));
+    return Node(std::move(d));
+}
+
+Node Node::onDrag(std::function<std::optional<DragItem>()> provider) const {
+    auto d = gestureData(*this);
+    d->dragOut = std::move(provider);
     return Node(std::move(d));
 }
 

@@ -48,6 +48,7 @@ protected:
         attributes_.color = foreground(env);
         attributes_.alignment = env.get<MultilineTextAlignmentKey>();
         attributes_.lineLimit = env.get<LineLimitKey>().value_or(0);
+        attributes_.truncation = env.get<TruncationModeKey>();
         attributes_.uppercased = env.get<TextCaseKey>() == TextCase::uppercase;
         attributes_.letterSpacing = env.get<KerningKey>();
         ideal_ = measureText(text_, attributes_);

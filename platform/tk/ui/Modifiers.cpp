@@ -492,6 +492,9 @@ Node Node::kerning(double points) const {
 Node Node::lineLimit(std::optional<int> limit) const {
     return environment<LineLimitKey>(limit);
 }
+Node Node::truncationMode(TruncationMode mode) const {
+    return environment<TruncationModeKey>(mode);
+}
 Node Node::textCase(TextCase textCase) const {
     return environment<TextCaseKey>(textCase);
 }

@@ -23,6 +23,7 @@
 #include "platform/tk/ui/Environment.h"
 #include "platform/tk/ui/Gesture.h"
 #include "platform/tk/ui/Layout.h"
+#include "platform/tk/view/DragItem.h"
 
 #include <concepts>
 #include <cstddef>
@@ -128,22 +129,22 @@ public:
     Node foregroundColor(Color color) const;
     Node kerning(double points) const;
     Node lineLimit(std::optional<int> limit) const;
+    Node truncationMode(TruncationMode mode) const;
     Node textCase(TextCase textCase) const;
     Node multilineTextAlignment(TextAlignment alignment) const;
     // Disables buttons and text fields below (enabled stays false once an ancestor disabled).
     Node disabled(bool isDisabled = true) const;
     Node buttonStyle(std::shared_ptr<const ButtonStyle> style) const;
-    template <class Style>
-    requires std::derived_from<Style, ButtonStyle> Node buttonStyle(Style style)
-    const {
-        return buttonStyle(
-            std::shared_ptr<const ButtonStyle>(std::make_shared<const Style>(std::move(style))));
-    }
+    // Any ButtonStyle, or any type with `Node makeBody(const ButtonStyleConfiguration&) const`
+    // (defined in Button.h).
+    template <class Style> Node buttonStyle(Style style) const;
 
     // --- Gestures (see Gesture.h) ----------------------------------------------------------
     Node gesture(TapGesture tap) const;
     Node gesture(DragGesture drag) const;
     Node onTapGesture(std::function<void()> action, int count = 1) const;
+    // Drags an item out of the window (see Gesture.h); nullopt from the provider drags nothing.
+    Node onDrag(std::function<std::optional<DragItem>()> provider) const;
 
     // --- Observers -------------------------------------------------------------------------
     // Runs `action(old, new)` after a rebuild in which `value` differs from the value of the
@@ -252,6 +253,10 @@ struct LineLimitKey {
 struct TextCaseKey {
     using Value = TextCase;
     static Value defaultValue() { return TextCase::none; }
+};
+struct TruncationModeKey {
+    using Value = TruncationMode;
+    static Value defaultValue() { return TruncationMode::tail; }
 };
 struct MultilineTextAlignmentKey {
     using Value = TextAlignment;

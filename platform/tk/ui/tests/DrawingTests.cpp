@@ -1,0 +1,51 @@
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/RecordingContext.h"
+#include "platform/tk/ui/HostingView.h"
+#include "platform/tk/ui/tests/UiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace tk::ui {
+namespace {
+
+TEST(UiDrawing, DrawsBackgroundsTextImagesAndCanvasesInOrderWithTheirModifiers) {
+    TestMainLoop loop;
+    const tk::Image picture = tk::Image::draw({20, 10}, 1, [](GraphicsContext&) {}).withName("pic");
+    int canvasDraws = 0;
+    Size canvasSize;
+    auto root = VStack({.spacing = 0}, {
+                                           Text("gate")
+                                               .textCase(TextCase::uppercase)
+                                               .foregroundColor(Color::red())
+                                               .padding(2)
+                                               .background(Color::blue()),
+                                           Image(picture).opacity(0.5),
+                                           Image(picture).hidden(),
+                                           Canvas([&](GraphicsContext& c, Size s) {
+                                               ++canvasDraws;
+                                               canvasSize = s;
+                                               c.fillRect(Rect(Point{}, s), Color::green());
+                                           }).frame(30, 12),
+                                       });
+    auto h = testing::host(root, {100, 100});
+    RecordingContext context;
+    h->drawHierarchy(context, Rect{0, 0, 100, 100});
+
+    const auto& draws = context.draws();
+    ASSERT_GE(draws.size(), 4u);
+    EXPECT_EQ(draws[0].kind, RecordedDraw::Kind::fill);
+    EXPECT_EQ(draws[0].color, Color::blue()) << "the background first";
+    const auto texts = context.texts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "GATE");
+    EXPECT_EQ(texts[0].color, Color::red());
+    const auto images = context.images();
+    ASSERT_EQ(images.size(), 1u) << "the hidden image is not drawn";
+    EXPECT_DOUBLE_EQ(images[0].alpha * images[0].opacity, 0.5);
+    EXPECT_EQ(canvasDraws, 1);
+    EXPECT_EQ(canvasSize, (Size{30, 12}));
+    EXPECT_EQ(draws.back().color, Color::green());
+}
+
+} // namespace
+} // namespace tk::ui

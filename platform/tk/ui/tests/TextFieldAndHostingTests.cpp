@@ -1,0 +1,166 @@
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/ui/Component.h"
+#include "platform/tk/ui/HostingView.h"
+#include "platform/tk/ui/Representable.h"
+#include "platform/tk/ui/TextField.h"
+#include "platform/tk/ui/tests/UiTestSupport.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/TextField.h"
+#include "platform/tk/view/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tk::ui {
+namespace {
+
+tk::TextField* findField(View& root) {
+    if (auto* f = dynamic_cast<tk::TextField*>(&root))
+        return f;
+    for (const auto& sub : root.subviews())
+        if (auto* f = findField(*sub))
+            return f;
+    return nullptr;
+}
+
+// A value label that turns into a field when tapped, the way the dials' labels work.
+struct EditableLabel {
+    std::vector<std::string>* log = nullptr;
+    State<bool> editing{false};
+    State<std::string> text{std::string("0.5")};
+    State<bool> focused{false};
+
+    Node body() {
+        Node content = editing.get() ? Node(TextField("", text.binding())
+                                                .focused(focused.binding())
+                                                .onKeyPress([this](const Event& e) {
+                                                    if (e.keyCode != KeyCode::escape)
+                                                        return false;
+                                                    log->push_back("escape");
+                                                    editing.set(false);
+                                                    return true;
+                                                })
+                                                .onSubmit([this] {
+                                                    log->push_back("submit " + text.peek());
+                                                    editing.set(false);
+                                                })
+                                                .frame(80, 24))
+                                     : Text(text.get()).frame(80, 24);
+        return VStack({content})
+            .onTapGesture([this] {
+                if (editing.peek())
+                    return;
+                editing.set(true);
+                focused.set(true);
+            })
+            .onChange(focused.get(), [this](const bool&, const bool& now) {
+                if (!now && editing.peek()) {
+                    log->push_back("focus lost");
+                    editing.set(false);
+                }
+            });
+    }
+};
+
+struct Fixture {
+    TestMainLoop loop;
+    HeadlessWindow window{Size{200, 100}};
+    std::shared_ptr<HostingView> host;
+    std::vector<std::string> log;
+
+    Fixture() {
+        host = View::make<HostingView>(
+            Node(EditableLabel{.log = &log})
+                .frame(
+                    {.maxWidth = kInfinity, .maxHeight = kInfinity, .alignment = Alignment::topLeading()}));
+        window.setContentView(host);
+        window.window().layoutIfNeeded();
+    }
+    void settle() {
+        loop.drain();
+        window.window().layoutIfNeeded();
+    }
+    tk::TextField* field() { return findField(*host); }
+};
+
+TEST(UiTextField, TapOpensAFocusedFieldAndReturnSubmitsWhatWasTyped) {
+    Fixture f;
+    EXPECT_EQ(f.field(), nullptr);
+    f.window.click({10, 10});
+    f.settle();
+    ASSERT_NE(f.field(), nullptr);
+    EXPECT_EQ(f.window.window().firstResponder(), f.field()) << "the focus binding gave it the focus";
+    EXPECT_EQ(f.field()->text(), "0.5") << "the field opens with the bound text";
+
+    f.field()->selectAll();
+    f.window.type("42");
+    f.window.key(KeyCode::returnKey);
+    f.settle();
+    EXPECT_EQ(f.log, (std::vector<std::string>{"submit 42"}));
+    EXPECT_EQ(f.field(), nullptr);
+}
+
+TEST(UiTextField, EscapeGoesToTheKeyHandlerAndAClickElsewhereTakesTheFocus) {
+    Fixture f;
+    f.window.click({10, 10});
+    f.settle();
+    f.window.key(KeyCode::escape);
+    f.settle();
+    EXPECT_EQ(f.log, (std::vector<std::string>{"escape"}));
+    EXPECT_EQ(f.field(), nullptr);
+
+    f.log.clear();
+    f.window.click({10, 10});
+    f.settle();
+    ASSERT_NE(f.field(), nullptr);
+    f.window.type("7");
+    f.window.click({150, 80}); // outside the label: the window takes the focus
+    f.settle();
+    EXPECT_EQ(f.log, (std::vector<std::string>{"focus lost"}));
+    EXPECT_EQ(f.field(), nullptr);
+}
+
+class Probe final : public View {
+public:
+    int updates = 0;
+    Size intrinsicContentSize() const override { return {30, kNoIntrinsicMetric}; }
+};
+
+TEST(UiHosting, RepresentableCarriesAClassicViewAndTheHostSizesToItsContent) {
+    TestMainLoop loop;
+    std::shared_ptr<Probe> made;
+    int makes = 0;
+    Observable<int> tick{0};
+    struct Root {
+        std::shared_ptr<Probe>* made;
+        int* makes;
+        Observable<int>* tick;
+        Node body() {
+            (void)tick->get();
+            return HStack({.spacing = 0}, {Representable<Probe>(
+                                               [this] {
+                                                   ++*makes;
+                                                   *made = View::make<Probe>();
+                                                   return *made;
+                                               },
+                                               [](Probe& p) { ++p.updates; })
+                                               .frame(std::nullopt, 20)
+                                               .identifier("probe"),
+                                           Rectangle().frame(10, 10)});
+        }
+    };
+    auto h = testing::host(Root{&made, &makes, &tick}, {100, 100});
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(testing::frameOf(*h, "probe").size, (Size{30, 20}));
+    EXPECT_EQ(made->frame().size, (Size{30, 20})) << "the classic view fills its place";
+    tick.set(1);
+    loop.drain();
+    EXPECT_EQ(makes, 1) << "made once";
+    EXPECT_EQ(made->updates, 2) << "updated at each build";
+    EXPECT_EQ(h->intrinsicContentSize(), (Size{40, 20}));
+}
+
+} // namespace
+} // namespace tk::ui
