@@ -46,6 +46,30 @@ void text(const Ctx& c, const std::string& s, const std::string& font, double si
     cairo_fill(c.cr);
 }
 
+// A bezel stretched horizontally through side caps of `cap` points, as a three-part image draws.
+void stretched(const Ctx& c, const std::filesystem::path& bundle, const std::string& name, double x, double y,
+               double width, double cap) {
+    const std::string file = (bundle / "Images" / name).string() + "@2x.png";
+    cairo_surface_t* s = cairo_image_surface_create_from_png(file.c_str());
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cannot read " + file);
+    const double w = cairo_image_surface_get_width(s) / 2.0, h = cairo_image_surface_get_height(s) / 2.0;
+    const double parts[3][4] = {
+        {0, cap, x, cap}, {cap, w - 2 * cap, x + cap, width - 2 * cap}, {w - cap, cap, x + width - cap, cap}};
+    for (const auto& p : parts) {
+        cairo_save(c.cr);
+        cairo_rectangle(c.cr, p[2], y, p[3], h);
+        cairo_clip(c.cr);
+        cairo_translate(c.cr, p[2], y);
+        cairo_scale(c.cr, p[3] / p[1] / 2.0, 0.5);
+        cairo_set_source_surface(c.cr, s, -p[0] * 2.0, 0);
+        cairo_pattern_set_extend(cairo_get_source(c.cr), CAIRO_EXTEND_PAD);
+        cairo_paint(c.cr);
+        cairo_restore(c.cr);
+    }
+    cairo_surface_destroy(s);
+}
+
 } // namespace
 
 void writePluginPreview(const std::filesystem::path& out, int scale, const std::filesystem::path& bundlesDir,
@@ -159,6 +183,46 @@ void writePluginPreview(const std::filesystem::path& out, int scale, const std::
               320 + 40 * i, pcy + 166 - 31);
         text(c, keys[i], "Dosis Medium", 13, hex(0xc9cdd5), 332 + 40 * i, pcy + 166 - 2);
     }
+    cairo_destroy(cr);
+    const auto status = cairo_surface_write_to_png(surface, out.c_str());
+    cairo_surface_destroy(surface);
+    if (status != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cannot write " + out.string());
+}
+
+void writeApplicationPreview(const std::filesystem::path& out, int scale,
+                             const std::filesystem::path& bundlesDir) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 400 * scale, 572 * scale);
+    cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, scale, scale);
+    const Ctx c{cr, 2, bundlesDir / "Tessaly_Tessaly.bundle", bundlesDir / "Zindral_Zindral.bundle"};
+    setColor(cr, kWindow);
+    cairo_paint(cr);
+    // The shader band is drawn by the GPU; a plain gradient stands in for it here.
+    cairo_rectangle(cr, 0, 0, 400, 300);
+    setVertical(cr, {0, 0, 400, 300}, {{0.0, hex(0x1d2a44)}, {1.0, hex(0x2a1d3c)}});
+    cairo_fill(cr);
+    text(c, "Zindral", "League Spartan SemiBold", 36, kWhite, 200, 150);
+    const Rgba tint = hex(0xc9cdd5);
+    text(c, "Zindral is now available as an Audio Unit.", "Quicksand Bold", 15, tint, 200, 338);
+    text(c, "Keep this app in your applications folder.", "Quicksand Bold", 15, tint, 200, 357);
+    text(c, "To use Zindral, insert it as", "Quicksand", 12, tint, 200, 385);
+    text(c, "a MIDI plugin on an instrument track.", "Quicksand", 12, tint, 200, 400);
+    text(c, "1.0.0 (1)", "Quicksand", 12, tint, 200, 428);
+    // The logo is a template: the window tints it with "logoTint".
+    const std::string logo = (c.korvane / "Images" / "window-velmor@2x.png").string();
+    cairo_surface_t* mask = cairo_image_surface_create_from_png(logo.c_str());
+    cairo_save(cr);
+    cairo_translate(cr, 125, 454);
+    cairo_scale(cr, 0.5, 0.5);
+    setColor(cr, tint);
+    cairo_mask_surface(cr, mask, 0, 0);
+    cairo_restore(cr);
+    cairo_surface_destroy(mask);
+    stretched(c, c.korvane, "tui-button", 14, 534, 184, 8);
+    stretched(c, c.korvane, "tui-button-down", 202, 534, 184, 8);
+    text(c, "Help", "Quicksand Bold", 12, hex(0xd9d9d9), 106, 546);
+    text(c, "Velmor Website", "Quicksand Bold", 12, hex(0x808080), 294, 546);
     cairo_destroy(cr);
     const auto status = cairo_surface_write_to_png(surface, out.c_str());
     cairo_surface_destroy(surface);

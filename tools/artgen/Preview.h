@@ -13,4 +13,8 @@ struct PreviewCrop {
 void writePluginPreview(const std::filesystem::path& out, int scale, const std::filesystem::path& bundlesDir,
                         PreviewCrop crop = {});
 
+// The application window (400 x 572) with the Tessaly and application pictures.
+void writeApplicationPreview(const std::filesystem::path& out, int scale,
+                             const std::filesystem::path& bundlesDir);
+
 } // namespace artgen

@@ -6,6 +6,8 @@
 //       writes a contact sheet of the bundles' pictures
 //   artgen preview <out.png> <scale 1..4> <bundles dir> [--font FILE]... [--crop X Y W H]
 //       writes a mock-up of the plug-in window made from the Korvane and extension pictures
+//   artgen preview-app <out.png> <scale 1..4> <bundles dir> [--font FILE]...
+//       the same for the application window
 #include <algorithm>
 #include <exception>
 #include <filesystem>
@@ -79,6 +81,12 @@ int main(int argc, char** argv) try {
             }
         }
         artgen::writePluginPreview(args[1], std::clamp(std::stoi(args[2]), 1, 4), args[3], crop);
+        return 0;
+    }
+    if (args.size() >= 4 && args[0] == "preview-app") {
+        for (size_t i = 4; i + 1 < args.size(); i += 2)
+            artgen::registerFontFile(args[i + 1]);
+        artgen::writeApplicationPreview(args[1], std::clamp(std::stoi(args[2]), 1, 4), args[3]);
         return 0;
     }
     return usage();
