@@ -23,6 +23,20 @@ int hexDigit(char c) {
 
 } // namespace
 
+const char* colorSpaceName(ColorSpace space) {
+    switch (space) {
+    case ColorSpace::sRGB:
+        return "sRGB";
+    case ColorSpace::displayP3:
+        return "Display P3";
+    case ColorSpace::genericGray:
+        return "Generic Gray";
+    case ColorSpace::deviceRGB:
+        return "Device RGB";
+    }
+    return "";
+}
+
 std::optional<Color> Color::fromHex(std::string_view text) {
     if (!text.empty() && text.front() == '#')
         text.remove_prefix(1);

@@ -17,6 +17,9 @@ enum class ColorSpace {
     deviceRGB,
 };
 
+// The space's name, e.g. "sRGB", "Display P3".
+const char* colorSpaceName(ColorSpace space);
+
 struct Color {
     double r = 0;
     double g = 0;

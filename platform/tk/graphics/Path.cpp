@@ -236,6 +236,59 @@ std::optional<Rect> Path::asRect() const {
     return boundingBox();
 }
 
+bool Path::contains(Point p, FillRule rule) const {
+    int winding = 0;
+    int crossings = 0;
+    auto edge = [&](Point a, Point b) {
+        if ((a.y <= p.y) == (b.y <= p.y))
+            return;
+        const double x = a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y);
+        if (x > p.x) {
+            ++crossings;
+            winding += b.y > a.y ? 1 : -1;
+        }
+    };
+    std::optional<Point> start;
+    Point last;
+    auto closeOpen = [&] {
+        if (start)
+            edge(last, *start);
+    };
+    for (const Element& e : elements_) {
+        switch (e.type) {
+        case ElementType::moveTo:
+            closeOpen();
+            start = e.points[0];
+            last = e.points[0];
+            break;
+        case ElementType::lineTo:
+            edge(last, e.points[0]);
+            last = e.points[0];
+            break;
+        case ElementType::curveTo: {
+            constexpr int kSteps = 16;
+            const Point p0 = last;
+            for (int i = 1; i <= kSteps; ++i) {
+                const double t = static_cast<double>(i) / kSteps;
+                const double u = 1 - t;
+                const Point q = p0 * (u * u * u) + e.points[0] * (3 * u * u * t) +
+                                e.points[1] * (3 * u * t * t) + e.points[2] * (t * t * t);
+                edge(last, q);
+                last = q;
+            }
+            break;
+        }
+        case ElementType::closeSubpath:
+            closeOpen();
+            if (start)
+                last = *start;
+            break;
+        }
+    }
+    closeOpen();
+    return rule == FillRule::evenOdd ? (crossings % 2) != 0 : winding != 0;
+}
+
 Path Path::transformed(const AffineTransform& t) const {
     Path out;
     out.elements_.reserve(elements_.size());

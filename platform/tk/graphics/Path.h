@@ -9,6 +9,7 @@
 // in addArc means the angle grows from start to end.
 
 #include "platform/tk/base/Geometry.h"
+#include "platform/tk/graphics/GraphicsTypes.h"
 
 #include <optional>
 #include <vector>
@@ -69,6 +70,10 @@ public:
     Rect boundingBox() const;
     // True when the path is exactly one closed axis-aligned rectangle; gives the rectangle.
     std::optional<Rect> asRect() const;
+
+    // Whether a point lies inside the filled path (curves flattened finely; open sub-paths count
+    // as closed, as filling does).
+    bool contains(Point p, FillRule rule = FillRule::nonZero) const;
 
     Path transformed(const AffineTransform& t) const;
 

@@ -46,6 +46,8 @@ TEST(Color, KeepsItsColourSpaceThroughChanges) {
     const Color p3{0.1, 0.2, 0.3, 1, ColorSpace::displayP3};
     EXPECT_EQ(p3.withAlpha(0.5).space, ColorSpace::displayP3);
     EXPECT_NE(p3, (Color{0.1, 0.2, 0.3, 1}));
+    EXPECT_STREQ(colorSpaceName(p3.space), "Display P3");
+    EXPECT_STREQ(colorSpaceName(Color::black().space), "sRGB");
 }
 
 } // namespace

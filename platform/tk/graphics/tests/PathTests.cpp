@@ -56,6 +56,28 @@ TEST(Path, TransformedMovesEveryPoint) {
     EXPECT_EQ(p.elements()[1].points[0], (Point{12, 23}));
 }
 
+TEST(Path, ContainsFollowsTheFillRule) {
+    EXPECT_TRUE(Path::rect(Rect{0, 0, 10, 10}).contains(Point{5, 5}));
+    EXPECT_FALSE(Path::rect(Rect{0, 0, 10, 10}).contains(Point{15, 5}));
+    const Path circle = Path::ellipse(Rect{0, 0, 10, 10});
+    EXPECT_TRUE(circle.contains(Point{5, 5}));
+    EXPECT_FALSE(circle.contains(Point{0.5, 0.5})) << "outside the curve, inside the box";
+
+    // A square with a same-direction inner square (non-zero: filled) and the even-odd hole.
+    Path ring = Path::rect(Rect{0, 0, 10, 10});
+    ring.addRect(Rect{3, 3, 4, 4});
+    EXPECT_TRUE(ring.contains(Point{5, 5}, FillRule::nonZero));
+    EXPECT_FALSE(ring.contains(Point{5, 5}, FillRule::evenOdd));
+    EXPECT_TRUE(ring.contains(Point{1, 5}, FillRule::evenOdd));
+
+    Path open;
+    open.moveTo(Point{0, 0});
+    open.lineTo(Point{10, 0});
+    open.lineTo(Point{0, 10});
+    EXPECT_TRUE(open.contains(Point{2, 2})) << "an open sub-path fills as closed";
+    EXPECT_FALSE(Path{}.contains(Point{0, 0}));
+}
+
 TEST(NinePart, PiecesCoverTheDestinationWithFixedCorners) {
     // 30 x 20 picture, caps 5 top, 6 left, 7 bottom, 8 right, drawn into 100 x 50 at (10, 10).
     const auto pieces = ninePartPieces(Size{30, 20}, EdgeInsets{5, 6, 7, 8}, Rect{10, 10, 100, 50});
