@@ -10,20 +10,15 @@ namespace tk {
 struct BitmapContext::Impl {
     Impl(Size s, double sc)
         : size(s), scale(sc),
-          surface(detail::makeSurface(static_cast<int>(std::ceil(std::max(0.0, s.width) * sc - 1e-9)),
-                                      static_cast<int>(std::ceil(std::max(0.0, s.height) * sc - 1e-9)), sc)),
-          cr(cairo_create(surface.get())), context(cr, sc) {}
-    ~Impl() = default;
+          surface(detail::makeSurface(static_cast<int>(std::ceil(s.width * sc - 1e-9)),
+                                      static_cast<int>(std::ceil(s.height * sc - 1e-9)), sc)),
+          cr(cairo_create(surface.get()), cairo_destroy), context(cr.get(), sc) {}
 
     Size size;
     double scale;
     detail::SurfacePtr surface;
-    struct CairoDeleter {
-        cairo_t* cr;
-        ~CairoDeleter() { cairo_destroy(cr); }
-    };
-    cairo_t* cr;
-    CairoDeleter crOwner{cr};
+    std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr;
+    // Declared last: restores its state on `cr` before `cr` goes.
     CairoGraphicsContext context;
 };
 
@@ -78,10 +73,10 @@ int BitmapContext::stride() const {
 
 void BitmapContext::reset() {
     impl_->context.resetState();
-    cairo_save(impl_->cr);
-    cairo_set_operator(impl_->cr, CAIRO_OPERATOR_CLEAR);
-    cairo_paint(impl_->cr);
-    cairo_restore(impl_->cr);
+    cairo_save(impl_->cr.get());
+    cairo_set_operator(impl_->cr.get(), CAIRO_OPERATOR_CLEAR);
+    cairo_paint(impl_->cr.get());
+    cairo_restore(impl_->cr.get());
 }
 
 double BitmapContext::backingScale() const {

@@ -151,5 +151,61 @@ TEST(BitmapContext, WritesPNGThatReadsBack) {
     EXPECT_TRUE(colorNear(image->pixelColor(6, 0), Color::clear()));
 }
 
+// A sheet of everything the context draws, written into the test's working folder so a person can
+// look at it (tk_graphics_sample.png).
+TEST(BitmapContext, WritesASampleSheet) {
+    BitmapContext g(Size{320, 200}, 2);
+    g.fillRect(Rect{0, 0, 320, 200}, Color::rgba8(21, 22, 26));
+    g.fillPath(Path::roundedRect(Rect{10, 10, 90, 40}, 8),
+               LinearGradient{Point{0, 10},
+                              Point{0, 50},
+                              {{0, Color::rgba8(80, 84, 96)}, {1, Color::rgba8(40, 42, 50)}}});
+    g.strokePath(Path::roundedRect(Rect{10.5, 10.5, 89, 39}, 8), Color::white().withAlpha(0.3));
+    g.save();
+    g.setShadow(Shadow{Size{0, 3}, 6, Color::black().withAlpha(0.8)});
+    g.fillEllipse(Rect{120, 10, 40, 40}, Color::rgba8(242, 193, 78));
+    g.restore();
+    Path arc;
+    arc.addArc(Point{200, 30}, 18, 0.75 * 3.14159, 2.25 * 3.14159);
+    g.strokePath(arc, Color::rgba8(79, 163, 247), StrokeStyle{}.withLineWidth(4).withLineCap(LineCap::round));
+    g.strokeLine(Point{240, 30}, Point{310, 30}, Color::white(),
+                 StrokeStyle{}.withLineWidth(2).withDash({6, 3}));
+
+    const Image framed = Image::draw(Size{12, 12}, 2, [](GraphicsContext& p) {
+                             p.fillPath(Path::roundedRect(Rect{0, 0, 12, 12}, 4), Color::rgba8(240, 96, 90));
+                             p.fillRect(Rect{4, 4, 4, 4}, Color::white().withAlpha(0.6));
+                         }).withCapInsets(EdgeInsets::all(5));
+    g.drawImageNinePart(framed, Rect{10, 70, 140, 30});
+    const Image mark =
+        Image::draw(Size{16, 16}, 2, [](GraphicsContext& p) {
+            p.strokeLine(Point{3, 8}, Point{7, 12}, Color::black(), StrokeStyle{}.withLineWidth(2.5));
+            p.strokeLine(Point{7, 12}, Point{13, 4}, Color::black(), StrokeStyle{}.withLineWidth(2.5));
+        }).withTemplate(true);
+    g.drawTemplateImage(mark, Rect{170, 72, 24, 24}, Color::rgba8(90, 200, 120));
+    g.drawImage(framed, Rect{210, 70, 50, 30}, ContentMode::aspectFit);
+
+    TextAttributes title;
+    title.font = Font::system(18, FontWeight::bold);
+    title.color = Color::white();
+    g.drawText("Zindral graphics", Point{10, 115}, title);
+    TextAttributes body;
+    body.font = Font::system(11);
+    body.color = Color::lightGray();
+    body.lineLimit = 2;
+    g.drawText(
+        "Text wraps within its rect, stops after two lines and ends in an ellipsis when there is more.",
+        Rect{10, 145, 200, 40}, body);
+    TextAttributes caps = body;
+    caps.uppercased = true;
+    caps.alignment = TextAlignment::right;
+    g.drawText("right aligned", Rect{210, 145, 100, 20}, caps);
+
+    const auto file = std::filesystem::current_path() / "tk_graphics_sample.png";
+    ASSERT_TRUE(g.writePNG(file));
+    const auto back = Image::fromPNGFile(file, 2);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->size(), (Size{320, 200}));
+}
+
 } // namespace
 } // namespace tk
