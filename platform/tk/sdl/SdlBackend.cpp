@@ -100,7 +100,8 @@ public:
         window_ = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    std::max(1, int(std::lround(options.contentSize.width * u))),
                                    std::max(1, int(std::lround(options.contentSize.height * u))),
-                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE);
+                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI |
+                                       (options.resizable ? SDL_WINDOW_RESIZABLE : 0));
         if (!window_) {
             std::fprintf(stderr, "tk: cannot create a window: %s\n", SDL_GetError());
             return;

@@ -2,6 +2,8 @@
 
 #include "platform/tk/view/Menu.h"
 
+#include <algorithm>
+
 namespace tk {
 
 void RecordingMenuPresenter::present(Window& window, std::shared_ptr<Menu> menu, Point locationInWindow) {
@@ -38,6 +40,22 @@ std::unique_ptr<NativeWindow> HeadlessBackend::createNativeWindow(Window& window
 bool HeadlessBackend::openURL(const std::string& url) {
     openedURLs_.push_back(url);
     return true;
+}
+
+std::vector<Window*> HeadlessBackend::windows() const {
+    std::vector<Window*> result;
+    for (auto* n : natives_)
+        result.push_back(&n->owner());
+    return result;
+}
+
+HeadlessNativeWindow::HeadlessNativeWindow(HeadlessBackend& backend, Window& window)
+    : backend_(backend), window_(window) {
+    backend_.natives_.push_back(this);
+}
+
+HeadlessNativeWindow::~HeadlessNativeWindow() {
+    std::erase(backend_.natives_, this);
 }
 
 HeadlessBackend* HeadlessBackend::current() {

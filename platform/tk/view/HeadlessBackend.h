@@ -14,6 +14,7 @@
 
 namespace tk {
 
+class HeadlessNativeWindow;
 class Menu;
 
 // Records the menus windows show; a test then picks an item as a user would.
@@ -54,6 +55,8 @@ public:
     RecordingMenuPresenter& menus() { return menus_; }
     // The window that has the (pretend) keyboard focus.
     Window* keyWindow() const { return keyWindow_.lock().get(); }
+    // Every window made with this backend that still exists, oldest first.
+    std::vector<Window*> windows() const;
 
     // The current backend when it is a headless one, else null.
     static HeadlessBackend* current();
@@ -65,12 +68,15 @@ private:
     std::vector<Drag> drags_;
     RecordingMenuPresenter menus_;
     std::weak_ptr<Window> keyWindow_;
+    std::vector<HeadlessNativeWindow*> natives_;
 };
 
 // The native side of a headless window: remembers what it was told.
 class HeadlessNativeWindow final : public NativeWindow {
 public:
-    HeadlessNativeWindow(HeadlessBackend& backend, Window& window) : backend_(backend), window_(window) {}
+    HeadlessNativeWindow(HeadlessBackend& backend, Window& window);
+    ~HeadlessNativeWindow() override;
+    Window& owner() const { return window_; }
 
     void setTitle(const std::string& title) override { title_ = title; }
     void show() override { shown_ = true; }

@@ -55,6 +55,8 @@ public:
         std::string identifier;
         // Pixels per point; 0 lets the backend decide (the display's scale).
         double backingScaleFactor = 0;
+        // Whether the user may resize it (the content view follows).
+        bool resizable = true;
     };
 
     // Makes the window and its native side through the current backend. Not yet shown.

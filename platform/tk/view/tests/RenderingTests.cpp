@@ -1,8 +1,10 @@
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Image.h"
 #include "platform/tk/view/HeadlessBackend.h"
+#include "platform/tk/view/HeadlessRun.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/View.h"
 #include "platform/tk/view/Window.h"
@@ -77,6 +79,42 @@ TEST(Rendering, TheWindowBackgroundColourFillsWhereNoViewDraws) {
     HeadlessWindow w({10, 10});
     w.window().setBackgroundColor(Color::blue());
     EXPECT_TRUE(near(w.colorAt({5, 5}), Color::blue()));
+}
+
+TEST(Rendering, AHeadlessRunWritesTheKeyWindowAfterSimulatedTime) {
+    TestMainLoop loop;
+    std::shared_ptr<Window> window;
+    std::shared_ptr<FillView> view;
+    Timer timer;
+    int ticks = 0;
+    const auto file = std::filesystem::path(::testing::TempDir()) / "tk_view_headless_run.png";
+    std::filesystem::remove(file);
+    HeadlessRunOptions options;
+    options.duration = seconds(0.5);
+    options.pngFile = file;
+    const int status = runHeadless(
+        [&] {
+            window = Window::make({40, 30}, "run");
+            view = View::make<FillView>(Rect{0, 0, 40, 30}, Color::black());
+            window->contentView()->addSubview(view);
+            window->makeKeyAndOrderFront();
+            timer = RunLoop::main().scheduleTimer(seconds(0.1), true, [&] {
+                if (++ticks == 5) {
+                    view->color = Color::red();
+                    view->setNeedsDisplay();
+                }
+            });
+        },
+        options);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ticks, 5);
+    auto image = Image::fromPNGFile(file);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_TRUE(near(image->pixelColor(20, 15), Color::red()));
+
+    options.windowIdentifier = "none such";
+    EXPECT_EQ(runHeadless([] {}, options), 1);
+    setCurrentBackend(nullptr);
 }
 
 } // namespace

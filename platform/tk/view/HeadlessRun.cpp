@@ -1,0 +1,78 @@
+#include "platform/tk/view/HeadlessRun.h"
+
+#include "platform/tk/base/MainThread.h"
+#include "platform/tk/base/RunLoop.h"
+#include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/view/HeadlessBackend.h"
+#include "platform/tk/view/Window.h"
+
+#include <cstdio>
+
+namespace tk {
+
+namespace {
+Window* chooseWindow(const HeadlessBackend& backend, const std::string& identifier) {
+    const auto windows = backend.windows();
+    for (Window* w : windows)
+        if (!identifier.empty() && w->identifier() == identifier && !w->isClosed())
+            return w;
+    if (!identifier.empty())
+        return nullptr;
+    if (Window* key = backend.keyWindow(); key && !key->isClosed())
+        return key;
+    for (Window* w : windows)
+        if (w->isVisible() && !w->isClosed())
+            return w;
+    return nullptr;
+}
+
+void runSimulated(RunLoop& loop, ManualClock& clock, Clock::Duration duration) {
+    const auto end = clock.now() + duration;
+    loop.drain();
+    for (;;) {
+        const auto next = loop.nextTimerFireDate();
+        const auto stepTo = next && *next < end ? *next : end;
+        if (stepTo > clock.now())
+            clock.advance(stepTo - clock.now());
+        loop.drain();
+        if (stepTo >= end)
+            break;
+    }
+}
+} // namespace
+
+int runHeadless(const std::function<void()>& launch, const HeadlessRunOptions& options) {
+    if (!MainThread::isAdopted())
+        MainThread::adopt();
+    TK_CHECK_MAIN_THREAD();
+    auto backend = std::make_shared<HeadlessBackend>();
+    setCurrentBackend(backend);
+    RunLoop& loop = RunLoop::main();
+    std::shared_ptr<ManualClock> clock;
+    if (options.simulatedTime) {
+        clock = std::make_shared<ManualClock>();
+        loop.setClock(clock);
+    }
+    if (launch)
+        launch();
+    if (clock) {
+        runSimulated(loop, *clock, options.duration);
+    } else {
+        const auto end = loop.now() + options.duration;
+        while (loop.now() < end)
+            loop.runOnce(RunLoopMode::defaultMode, end);
+    }
+    Window* window = chooseWindow(*backend, options.windowIdentifier);
+    if (!window) {
+        std::fprintf(stderr, "tk: no window to write to %s\n", options.pngFile.c_str());
+        return 1;
+    }
+    window->display();
+    if (!window->lastFrame() || !window->lastFrame()->writePNG(options.pngFile)) {
+        std::fprintf(stderr, "tk: cannot write %s\n", options.pngFile.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace tk
