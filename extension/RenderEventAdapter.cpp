@@ -13,8 +13,9 @@ const void* readEvent(const void* node, engine::RenderEvent& out) {
         out.address = event->parameter.parameterAddress;
         out.value = event->parameter.value;
     } else if (event->eventType == au::RenderEventType::midi) {
-        // The au event holds at most three bytes; a longer claimed length is cut to what is there.
-        out.midiLength = event->midi.length > 3 ? 3 : event->midi.length;
+        // The true length goes on: the engine reads the bytes only of three-byte messages, so a
+        // longer claimed length is ignored rather than mistaken for a note-on.
+        out.midiLength = event->midi.length;
         out.midiBytes = event->midi.data.data();
     }
     return event->next;
