@@ -134,6 +134,36 @@ std::shared_ptr<NodeView> OffsetNodeData::makeView() const {
     return View::make<OffsetView>();
 }
 
+struct PositionNodeData final : ModifierNodeData<PositionNodeData> {
+    Point center;
+    std::shared_ptr<NodeView> makeView() const override;
+};
+
+class PositionView final : public WrapperView {
+protected:
+    void update(const NodeData& node) override {
+        const auto& d = static_cast<const PositionNodeData&>(node);
+        center_ = d.center;
+        setContent(d.content, context_);
+    }
+    Size measure(ProposedSize proposal) override {
+        const Size ideal = child_ ? child_->sizeThatFits(ProposedSize::unspecified()) : Size{};
+        return proposal.replacingUnspecified(ideal);
+    }
+    void layoutContent(Size) override {
+        if (!child_)
+            return;
+        const Size s = child_->sizeThatFits(ProposedSize::unspecified());
+        child_->place(Rect(center_.x - s.width / 2, center_.y - s.height / 2, s.width, s.height));
+    }
+
+private:
+    Point center_;
+};
+std::shared_ptr<NodeView> PositionNodeData::makeView() const {
+    return View::make<PositionView>();
+}
+
 struct AspectNodeData final : ModifierNodeData<AspectNodeData> {
     std::optional<double> ratio;
     AspectMode mode = AspectMode::fit;
@@ -407,6 +437,12 @@ Node Node::padding(EdgeInsets insets) const {
 Node Node::offset(double x, double y) const {
     auto d = wrap<OffsetNodeData>(*this);
     d->offset = {x, y};
+    return Node(std::move(d));
+}
+
+Node Node::position(double x, double y) const {
+    auto d = wrap<PositionNodeData>(*this);
+    d->center = {x, y};
     return Node(std::move(d));
 }
 

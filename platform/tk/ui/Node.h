@@ -103,6 +103,8 @@ public:
     Node padding(EdgeInsets insets) const;
     // Moves the drawing and hit area; layout keeps the original place.
     Node offset(double x, double y) const;
+    // Takes all the space offered and puts the content's centre at (x, y) of it.
+    Node position(double x, double y) const;
     // A size of the ratio (width / height; the content's ideal ratio when unset) fitted into or
     // filling the proposal.
     Node aspectRatio(std::optional<double> ratio, AspectMode mode) const;
@@ -122,6 +124,10 @@ public:
     Node hidden(bool isHidden = true) const;
     Node allowsHitTesting(bool allows) const;
     Node clipped() const;
+    // A drop shadow under the drawn content (offset in points, y down; blur radius in points).
+    // Shadows stack: an outer shadow is cast by the content with its inner shadows. Content under
+    // a shadow is drawn only - it takes no pointer events (meant for titles and decorations).
+    Node shadow(const Color& color, double radius, double x = 0, double y = 0) const;
 
     // --- Environment -----------------------------------------------------------------------
     template <class Key> Node environment(typename Key::Value value) const;

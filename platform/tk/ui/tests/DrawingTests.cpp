@@ -47,5 +47,21 @@ TEST(UiDrawing, DrawsBackgroundsTextImagesAndCanvasesInOrderWithTheirModifiers) 
     EXPECT_EQ(draws.back().color, Color::green());
 }
 
+TEST(UiDrawing, ShadowsAreCastByTheContentDrawnAsAPicture) {
+    TestMainLoop loop;
+    const Color ink{0.05, 0.02, 0.13, 0.4};
+    auto h = testing::host(
+        Text("Zindral").foregroundColor(Color::white()).shadow(ink, 0, 0, 1).shadow(ink, 4, 0, 4),
+        {200, 100});
+    RecordingContext context;
+    h->drawHierarchy(context, Rect{0, 0, 200, 100});
+    const auto images = context.images();
+    ASSERT_EQ(images.size(), 1u) << "the outer shadow draws the inner one's picture";
+    ASSERT_TRUE(images[0].shadow.has_value());
+    EXPECT_EQ(images[0].shadow->offset, (Size{0, 4}));
+    EXPECT_EQ(images[0].shadow->blur, 4);
+    EXPECT_TRUE(context.texts().empty()) << "the text itself went into the picture";
+}
+
 } // namespace
 } // namespace tk::ui

@@ -114,6 +114,11 @@ TEST(UiLayout, PlacesStacksFramesPaddingAndOffsets) {
              .frame(200, 10),
          {200, 10},
          {{"r", {0, 0, 40, 10}}, {"f1", {50, 0, 70, 10}}, {"f2", {130, 0, 70, 10}}}},
+        {"position puts the centre at a point of all the space offered",
+         ZStack({box("pad", 264, 120), box("handle", 20, 20).position(132, 60).identifier("p")})
+             .frame(264, 120),
+         {264, 120},
+         {{"p", {0, 0, 264, 120}}, {"handle", {122, 50, 20, 20}}}},
         {"empty nodes take no space or spacing",
          topLeft(VStack({.spacing = 10}, {box("a", 10, 10), Node(), box("b", 10, 10)})),
          {200, 200},
