@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -146,6 +147,27 @@ TEST(ParameterSettingsTest, ADragTravelsAsBeginChangeEndAndTheEngineGetsEverySte
     EXPECT_EQ(types, (std::vector<T>{T::touch, T::value, T::value, T::release}));
     EXPECT_EQ(c.unit->calls(), (std::vector<Call>{{7, 0.5f}, {7, 0.6f}, {7, 0.7f}, {7, 0.7f}}));
     EXPECT_EQ(morph.value.get(), 0.7f);
+}
+
+TEST(ParameterSettingsTest, HostThreadsSetValuesWhileTheMainThreadDrainsAndReads) {
+    Configured c;
+    std::atomic<bool> done{false};
+    std::thread host([&] {
+        for (int i = 0; i <= 2000; ++i)
+            c.settings->low->auParameter()->setValue(float(i % 128), nullptr, 1,
+                                                     au::ParameterAutomationEventType::value);
+        done = true;
+    });
+    std::int64_t hashes = 0;
+    while (!done) {
+        c.loop.drain();
+        hashes ^= c.settings->paramsHash();
+    }
+    host.join();
+    c.loop.drain();
+    EXPECT_EQ(c.settings->low->value.get(), float(2000 % 128)) << "published in order, the last one wins";
+    EXPECT_EQ(c.unit->calls().size(), 2001u);
+    (void)hashes;
 }
 
 TEST(ParameterSettingsTest, TheValueObserverHoldsTheSettingsWeakly) {
