@@ -19,10 +19,14 @@ MenuPresenter& Backend::menuPresenter() {
 }
 
 Backend& currentBackend() {
+    return *sharedCurrentBackend();
+}
+
+std::shared_ptr<Backend> sharedCurrentBackend() {
     auto& backend = installedBackend();
     if (!backend)
         backend = std::make_shared<HeadlessBackend>();
-    return *backend;
+    return backend;
 }
 
 void setCurrentBackend(std::shared_ptr<Backend> backend) {

@@ -74,6 +74,8 @@ public:
 
 // [main] The backend windows are made with: the headless one unless a program installed another.
 Backend& currentBackend();
+// [main] The same, shared: each window keeps the backend that made its native side alive.
+std::shared_ptr<Backend> sharedCurrentBackend();
 // [main] Installs the backend for the windows made from now on (null puts a new headless one back).
 void setCurrentBackend(std::shared_ptr<Backend> backend);
 

@@ -233,17 +233,21 @@ bool TextField::insertText(const std::string& text) {
     return true;
 }
 
+Clipboard& TextField::clipboard() const {
+    return window() ? window()->backend().clipboard() : currentBackend().clipboard();
+}
+
 bool TextField::copy() {
     if (!editor_.hasSelection())
         return true;
-    currentBackend().clipboard().setText(editor_.selectedText());
+    clipboard().setText(editor_.selectedText());
     return true;
 }
 
 bool TextField::cut() {
     if (!editor_.hasSelection())
         return true;
-    currentBackend().clipboard().setText(editor_.selectedText());
+    clipboard().setText(editor_.selectedText());
     if (!editable_)
         return true;
     beginEditingIfNeeded();
@@ -253,7 +257,7 @@ bool TextField::cut() {
 }
 
 bool TextField::paste() {
-    auto text = currentBackend().clipboard().text();
+    auto text = clipboard().text();
     if (!text || !editable_)
         return true;
     beginEditingIfNeeded();

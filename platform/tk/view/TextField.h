@@ -30,6 +30,8 @@
 
 namespace tk {
 
+class Clipboard;
+
 enum class TextEditingEndReason { returnKey, escape, focusLost };
 
 class TextField : public Control {
@@ -114,6 +116,7 @@ private:
     void textDidChange();
     TextAttributes attributes() const;
     Rect textRect() const;
+    Clipboard& clipboard() const;
     bool copy();
     bool cut();
     bool paste();

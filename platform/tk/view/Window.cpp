@@ -29,11 +29,11 @@ Event derivedEvent(EventType type, const Event& from) {
 
 Window::Window(const Options& options)
     : contentSize_(options.contentSize), title_(options.title), identifier_(options.identifier) {
-    Backend& backend = currentBackend();
+    backend_ = sharedCurrentBackend();
     const double scale =
-        options.backingScaleFactor > 0 ? options.backingScaleFactor : backend.defaultBackingScaleFactor();
+        options.backingScaleFactor > 0 ? options.backingScaleFactor : backend_->defaultBackingScaleFactor();
     backingScaleFactor_ = std::clamp(std::isfinite(scale) ? scale : 1.0, 1.0, 4.0);
-    native_ = backend.createNativeWindow(*this, options);
+    native_ = backend_->createNativeWindow(*this, options);
     setContentView(View::make<View>());
 }
 
@@ -652,7 +652,7 @@ bool Window::performMenuItem(const MenuItem& item) {
 void Window::popUpMenu(std::shared_ptr<Menu> menu, Point location) {
     if (!menu || closed_)
         return;
-    currentBackend().menuPresenter().present(*this, std::move(menu), location);
+    backend_->menuPresenter().present(*this, std::move(menu), location);
 }
 
 bool Window::beginDraggingSession(const DragItem& item, View& source, const Event& event) {

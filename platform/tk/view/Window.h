@@ -39,6 +39,7 @@
 
 namespace tk {
 
+class Backend;
 class BitmapContext;
 class GraphicsContext;
 class Menu;
@@ -158,6 +159,8 @@ public:
 
     // --- Backend ---------------------------------------------------------------------------
     NativeWindow* nativeWindow() const { return native_.get(); }
+    // The backend that made this window (its clipboard, menus and URLs serve the window's views).
+    Backend& backend() const { return *backend_; }
     bool beginDraggingSession(const DragItem& item, View& source, const Event& event);
 
     // The tree calls these: a subtree leaves the window or is hidden (its gesture is cancelled, its
@@ -179,6 +182,7 @@ private:
     void collectKeyViews(View& view, std::vector<View*>& out) const;
 
     std::shared_ptr<View> contentView_;
+    std::shared_ptr<Backend> backend_; // outlives native_, which refers to it
     std::unique_ptr<NativeWindow> native_;
     std::unique_ptr<BitmapContext> backing_;
     Size contentSize_;
