@@ -192,6 +192,13 @@ Node ZStack(std::vector<Node> children);
 Node ZStack(Alignment alignment, std::vector<Node> children);
 // Children that a stack takes as its own (a list built in a loop); elsewhere they overlay.
 Node Group(std::vector<Node> children);
+// One node per element of `range`, in order (a stack takes them as its own children).
+template <class Range, class Make> Node ForEach(const Range& range, Make make) {
+    std::vector<Node> nodes;
+    for (const auto& element : range)
+        nodes.push_back(Node(make(element)));
+    return Group(std::move(nodes));
+}
 // Takes the space left along its stack's axis (at least `minLength`).
 Node Spacer(std::optional<double> minLength = std::nullopt);
 

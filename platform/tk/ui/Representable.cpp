@@ -13,7 +13,7 @@ public:
 
     void dismantle() override {
         if (hosted_ && dismantle_)
-            dismantle_(*hosted_);
+            dismantle_(*hosted_, coordinator_.get());
         NodeView::dismantle();
     }
 
@@ -21,14 +21,15 @@ protected:
     void update(const NodeData& node) override {
         const auto& d = static_cast<const detail::RepresentableNodeData&>(node);
         if (!hosted_ && d.make) {
-            hosted_ = d.make();
+            coordinator_ = d.makeCoordinator ? d.makeCoordinator() : nullptr;
+            hosted_ = d.make(coordinator_.get());
             if (hosted_)
                 addSubview(hosted_);
         }
         sizeThatFits_ = d.sizeThatFits;
         dismantle_ = d.dismantle;
         if (hosted_ && d.update)
-            d.update(*hosted_);
+            d.update(*hosted_, coordinator_.get());
     }
 
     Size measure(ProposedSize proposal) override {
@@ -52,9 +53,10 @@ protected:
     }
 
 private:
+    std::shared_ptr<void> coordinator_;
     std::shared_ptr<View> hosted_;
     std::function<std::optional<Size>(View&, ProposedSize)> sizeThatFits_;
-    std::function<void(View&)> dismantle_;
+    std::function<void(View&, void*)> dismantle_;
 };
 
 } // namespace

@@ -9,7 +9,17 @@
 // The view is made once for its place in the tree and updated at every rebuild; it fills the rect
 // it is given. Its size: `sizeThatFits` when given, else its intrinsic content size, with the
 // proposal (10 points when unspecified) on the sides without an intrinsic metric.
-// A coordinator is whatever the make closure creates and the update closure captures.
+//
+// With a coordinator (an object that lives as long as the view and receives its callbacks):
+//
+//     ui::RepresentableWithCoordinator<tk::PopUpButton, PopUpCoordinator>({
+//         .makeCoordinator = [&] { return PopUpCoordinator{selection}; },
+//         .make = [](PopUpCoordinator& c) { auto b = tk::View::make<tk::PopUpButton>(); c.connect(*b); return
+//         b; }, .update = [&](tk::PopUpButton& b, PopUpCoordinator& c) { c.selection = selection;
+//         b.select(...); },
+//     });
+//
+// The kind of a representable is its view type: another type at the same place makes a new view.
 
 #include "platform/tk/ui/Node.h"
 #include "platform/tk/view/View.h"
@@ -25,34 +35,71 @@ namespace detail {
 
 struct RepresentableNodeData final : NodeData {
     const std::type_info* viewType = &typeid(View);
-    std::function<std::shared_ptr<View>()> make;
-    std::function<void(View&)> update;
+    std::function<std::shared_ptr<void>()> makeCoordinator;
+    std::function<std::shared_ptr<View>(void* coordinator)> make;
+    std::function<void(View&, void* coordinator)> update;
     std::function<std::optional<Size>(View&, ProposedSize)> sizeThatFits;
-    std::function<void(View&)> dismantle;
+    std::function<void(View&, void* coordinator)> dismantle;
 
     std::shared_ptr<NodeView> makeView() const override;
-    // One kind per classic view type: a different type at the same place gets a new view.
     const std::type_info& kind() const override { return *viewType; }
 };
 
+} // namespace detail
+
+template <class V, class Coordinator> struct RepresentableCallbacks {
+    std::function<Coordinator()> makeCoordinator = {};
+    // [main] Once, when the node first appears.
+    std::function<std::shared_ptr<V>(Coordinator&)> make = {};
+    // [main] After every build (the first included).
+    std::function<void(V&, Coordinator&)> update = {};
+    // [main] The size for a proposal; nullopt (or unset) uses the intrinsic size.
+    std::function<std::optional<Size>(V&, ProposedSize)> sizeThatFits = {};
+    // [main] When the node leaves the tree.
+    std::function<void(V&, Coordinator&)> dismantle = {};
+};
+
+template <class V, class Coordinator>
+Node RepresentableWithCoordinator(RepresentableCallbacks<V, Coordinator> callbacks) {
+    auto d = std::make_shared<detail::RepresentableNodeData>();
+    d->viewType = &typeid(V);
+    d->makeCoordinator = [f = std::move(callbacks.makeCoordinator)]() -> std::shared_ptr<void> {
+        return f ? std::make_shared<Coordinator>(f()) : std::make_shared<Coordinator>();
+    };
+    d->make = [f = std::move(callbacks.make)](void* c) -> std::shared_ptr<View> {
+        return f ? f(*static_cast<Coordinator*>(c)) : nullptr;
+    };
+    if (callbacks.update)
+        d->update = [f = std::move(callbacks.update)](View& v, void* c) {
+            f(static_cast<V&>(v), *static_cast<Coordinator*>(c));
+        };
+    if (callbacks.sizeThatFits)
+        d->sizeThatFits = [f = std::move(callbacks.sizeThatFits)](View& v, ProposedSize p) {
+            return f(static_cast<V&>(v), p);
+        };
+    if (callbacks.dismantle)
+        d->dismantle = [f = std::move(callbacks.dismantle)](View& v, void* c) {
+            f(static_cast<V&>(v), *static_cast<Coordinator*>(c));
+        };
+    return Node(std::move(d));
+}
+
+namespace detail {
+struct NoCoordinator {};
 } // namespace detail
 
 template <class V>
 Node Representable(std::function<std::shared_ptr<V>()> make, std::function<void(V&)> update = {},
                    std::function<std::optional<Size>(V&, ProposedSize)> sizeThatFits = {},
                    std::function<void(V&)> dismantle = {}) {
-    auto d = std::make_shared<detail::RepresentableNodeData>();
-    d->viewType = &typeid(V);
-    d->make = [make = std::move(make)]() -> std::shared_ptr<View> { return make(); };
+    RepresentableCallbacks<V, detail::NoCoordinator> c;
+    c.make = [make = std::move(make)](detail::NoCoordinator&) { return make(); };
     if (update)
-        d->update = [update = std::move(update)](View& v) { update(static_cast<V&>(v)); };
-    if (sizeThatFits)
-        d->sizeThatFits = [f = std::move(sizeThatFits)](View& v, ProposedSize p) {
-            return f(static_cast<V&>(v), p);
-        };
+        c.update = [update = std::move(update)](V& v, detail::NoCoordinator&) { update(v); };
+    c.sizeThatFits = std::move(sizeThatFits);
     if (dismantle)
-        d->dismantle = [f = std::move(dismantle)](View& v) { f(static_cast<V&>(v)); };
-    return Node(std::move(d));
+        c.dismantle = [dismantle = std::move(dismantle)](V& v, detail::NoCoordinator&) { dismantle(v); };
+    return RepresentableWithCoordinator<V, detail::NoCoordinator>(std::move(c));
 }
 
 } // namespace tk::ui

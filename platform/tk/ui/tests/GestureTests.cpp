@@ -147,6 +147,11 @@ TEST(UiGesture, DragIsCancelledWhenItsViewGoesAwayOrTheGrabIsLost) {
         f.window.mouseDown({10, 10});
         f.window.cancelDrag();
         EXPECT_EQ(log, (std::vector<std::string>{"change", ending}));
+
+        log.clear();
+        f.window.mouseDown({10, 10});
+        f.window.close();
+        EXPECT_EQ(log, (std::vector<std::string>{"change", ending})) << "closing the window mid-drag";
     }
 }
 

@@ -119,6 +119,13 @@ TEST(UiLayout, PlacesStacksFramesPaddingAndOffsets) {
              .frame(264, 120),
          {264, 120},
          {{"p", {0, 0, 264, 120}}, {"handle", {122, 50, 20, 20}}}},
+        {"ForEach children join the stack",
+         topLeft(HStack(
+             {.spacing = 2},
+             {box("first", 10, 10), ForEach(std::vector<int>{1, 2},
+                                            [](int i) { return box("each" + std::to_string(i), 10, 10); })})),
+         {200, 200},
+         {{"first", {0, 0, 10, 10}}, {"each1", {12, 0, 10, 10}}, {"each2", {24, 0, 10, 10}}}},
         {"empty nodes take no space or spacing",
          topLeft(VStack({.spacing = 10}, {box("a", 10, 10), Node(), box("b", 10, 10)})),
          {200, 200},

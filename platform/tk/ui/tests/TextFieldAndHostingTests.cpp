@@ -162,5 +162,44 @@ TEST(UiHosting, RepresentableCarriesAClassicViewAndTheHostSizesToItsContent) {
     EXPECT_EQ(h->intrinsicContentSize(), (Size{40, 20}));
 }
 
+struct Counter {
+    int updates = 0;
+};
+
+TEST(UiHosting, RepresentableCoordinatorLivesAsLongAsTheViewAndIsDismantledWithIt) {
+    TestMainLoop loop;
+    Observable<bool> present{true};
+    Observable<int> tick{0};
+    std::vector<std::string> log;
+    struct Root {
+        Observable<bool>* present;
+        Observable<int>* tick;
+        std::vector<std::string>* log;
+        Node body() {
+            (void)tick->get();
+            if (!present->get())
+                return Node();
+            return RepresentableWithCoordinator<Probe, Counter>({
+                .makeCoordinator =
+                    [this] {
+                        log->push_back("coordinator");
+                        return Counter{};
+                    },
+                .make = [](Counter&) { return View::make<Probe>(); },
+                .update = [this](Probe&,
+                                 Counter& c) { log->push_back("update " + std::to_string(++c.updates)); },
+                .dismantle = [this](Probe&,
+                                    Counter& c) { log->push_back("dismantle " + std::to_string(c.updates)); },
+            });
+        }
+    };
+    auto h = testing::host(Root{&present, &tick, &log}, {100, 100});
+    tick.set(1);
+    loop.drain();
+    present.set(false);
+    loop.drain();
+    EXPECT_EQ(log, (std::vector<std::string>{"coordinator", "update 1", "update 2", "dismantle 2"}));
+}
+
 } // namespace
 } // namespace tk::ui
