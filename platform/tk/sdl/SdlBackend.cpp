@@ -6,6 +6,7 @@
 #include "platform/tk/base/RunLoop.h"
 #include "platform/tk/sdl/SdlApplication.h"
 #include "platform/tk/sdl/SdlKeys.h"
+#include "platform/tk/sdl/XdndSource.h"
 #include "platform/tk/view/Backend.h"
 #include "platform/tk/view/Clipboard.h"
 #include "platform/tk/view/View.h"
@@ -148,8 +149,16 @@ public:
         if (window_ && SDL_GetMouseFocus() == window_)
             backend_.setCursor(cursor);
     }
-    // Offering files to other programs (XDND) is not done yet.
-    bool beginDrag(const DragItem&, const Event&) override { return false; }
+    // Offers the file to other programs (XDND on X11; nothing elsewhere).
+    bool beginDrag(const DragItem& item, const Event&) override {
+        if (!window_ || item.filePath.empty())
+            return false;
+        if (!xdnd_)
+            xdnd_ = XdndSource::create(window_);
+        return xdnd_ && xdnd_->begin(fileURIListEntry(item.filePath));
+    }
+    XdndSource* dragSource() const { return xdnd_ && xdnd_->isActive() ? xdnd_.get() : nullptr; }
+    bool handleSystemEvent(const SDL_SysWMmsg& message) { return xdnd_ && xdnd_->handleSystemEvent(message); }
 
     // Pixels of the drawable per point.
     void updateScale() {
@@ -173,6 +182,7 @@ public:
 
 private:
     void destroy() {
+        xdnd_.reset();
         if (texture_)
             SDL_DestroyTexture(texture_);
         if (renderer_)
@@ -191,6 +201,7 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    std::unique_ptr<XdndSource> xdnd_;
     int textureWidth_ = 0;
     int textureHeight_ = 0;
     Uint32 id_ = 0;
@@ -354,6 +365,9 @@ void SdlBackend::dispatch(const SDL_Event& event) {
         e.clickCount = event.button.clicks;
         // Keep receiving the drag when it leaves the window.
         SDL_CaptureMouse(down ? SDL_TRUE : SDL_FALSE);
+        if (!down)
+            if (XdndSource* drag = windowFor(event.button.windowID)->dragSource())
+                drag->pointerReleased();
         w->sendEvent(e);
         break;
     }
@@ -368,6 +382,8 @@ void SdlBackend::dispatch(const SDL_Event& event) {
         Event e = pointerEvent(left || right ? EventType::mouseDragged : EventType::mouseMoved,
                                event.motion.x, event.motion.y, event.motion.timestamp);
         e.button = left ? MouseButton::left : MouseButton::right;
+        if (XdndSource* drag = windowFor(event.motion.windowID)->dragSource())
+            drag->pointerMoved();
         w->sendEvent(e);
         break;
     }
@@ -417,6 +433,12 @@ void SdlBackend::dispatch(const SDL_Event& event) {
         w->sendEvent(e);
         break;
     }
+    case SDL_SYSWMEVENT:
+        if (event.syswm.msg)
+            for (auto& [id, native] : windows_)
+                if (native->handleSystemEvent(*event.syswm.msg))
+                    break;
+        break;
     case SDL_TEXTINPUT: {
         Window* w = windowOf(event.text.windowID);
         if (!w)
