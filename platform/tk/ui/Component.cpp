@@ -5,26 +5,6 @@
 #include "platform/tk/ui/detail/ComponentView.h"
 
 namespace tk::ui {
-namespace {
-
-// The environment of the body being built on this thread (null: none).
-thread_local const EnvironmentValues* tCurrentEnvironment = nullptr;
-
-} // namespace
-
-const EnvironmentValues& currentEnvironment() {
-    static const EnvironmentValues kDefaults;
-    return tCurrentEnvironment ? *tCurrentEnvironment : kDefaults;
-}
-
-EnvironmentScope::EnvironmentScope(const EnvironmentValues& environment) : previous_(tCurrentEnvironment) {
-    tCurrentEnvironment = &environment;
-}
-
-EnvironmentScope::~EnvironmentScope() {
-    tCurrentEnvironment = previous_;
-}
-
 namespace detail {
 
 std::shared_ptr<NodeView> ComponentNodeBase::makeView() const {

@@ -44,26 +44,6 @@
 
 namespace tk::ui {
 
-// [main] The environment of the body being built (the defaults outside any body).
-const EnvironmentValues& currentEnvironment();
-
-// [main] The value of `Key` for the body being built.
-template <class Key> typename Key::Value environment() {
-    return currentEnvironment().get<Key>();
-}
-
-// Makes `environment` the current one while it lives (the layer uses it around bodies).
-class EnvironmentScope {
-public:
-    explicit EnvironmentScope(const EnvironmentValues& environment);
-    ~EnvironmentScope();
-    EnvironmentScope(const EnvironmentScope&) = delete;
-    EnvironmentScope& operator=(const EnvironmentScope&) = delete;
-
-private:
-    const EnvironmentValues* previous_;
-};
-
 namespace detail {
 
 class ComponentNodeBase : public NodeData {

@@ -62,4 +62,25 @@ private:
     std::shared_ptr<const Entry> head_;
 };
 
+// [main] The environment of the body being built, or of the node whose handler runs (a gesture,
+// a text field's callback, an observer's action); the defaults elsewhere.
+const EnvironmentValues& currentEnvironment();
+
+// [main] The value of `Key` for the body being built.
+template <class Key> typename Key::Value environment() {
+    return currentEnvironment().get<Key>();
+}
+
+// Makes `environment` the current one while it lives (the layer uses it around bodies).
+class EnvironmentScope {
+public:
+    explicit EnvironmentScope(const EnvironmentValues& environment);
+    ~EnvironmentScope();
+    EnvironmentScope(const EnvironmentScope&) = delete;
+    EnvironmentScope& operator=(const EnvironmentScope&) = delete;
+
+private:
+    const EnvironmentValues* previous_;
+};
+
 } // namespace tk::ui

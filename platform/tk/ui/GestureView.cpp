@@ -29,6 +29,7 @@ public:
         if (!context_.environment.get<IsEnabledKey>() || (taps_.empty() && drags_.empty() && !dragOut_))
             return false;
         auto keepAlive = sharedView(); // a handler may rebuild the tree around this view
+        EnvironmentScope scope(context_.environment);
         const Point loc = locationOf(e);
         press_ = Press{loc, loc, e.clickCount, false, false, std::vector<bool>(drags_.size(), false)};
         for (std::size_t i = 0; i < drags_.size(); ++i) {
@@ -44,6 +45,7 @@ public:
         if (!press_)
             return false;
         auto keepAlive = sharedView();
+        EnvironmentScope scope(context_.environment);
         const Point loc = locationOf(e);
         const double moved = loc.distanceTo(press_->start);
         if (press_->draggedOut)
@@ -74,6 +76,7 @@ public:
         if (!press_)
             return false;
         auto keepAlive = sharedView();
+        EnvironmentScope scope(context_.environment);
         const Press p = *std::exchange(press_, std::nullopt);
         const Point loc = locationOf(e);
         const auto drags = drags_;
@@ -144,6 +147,7 @@ private:
         if (!press_)
             return;
         auto keepAlive = sharedView();
+        EnvironmentScope scope(context_.environment);
         const Press p = *std::exchange(press_, std::nullopt);
         const auto drags = drags_;
         for (std::size_t i = 0; i < drags.size() && i < p.active.size(); ++i) {

@@ -9,9 +9,11 @@ namespace {
 // Runs `action` after the build, unless the view that asked has left by then.
 void afterBuild(const BuildContext& context, const std::weak_ptr<View>& requester,
                 std::function<void()> action) {
-    auto run = [requester, action = std::move(action)] {
-        if (requester.lock() && action)
+    auto run = [requester, environment = context.environment, action = std::move(action)] {
+        if (requester.lock() && action) {
+            EnvironmentScope scope(environment);
             action();
+        }
     };
     if (context.host)
         context.host->afterBuild(std::move(run));
@@ -52,6 +54,7 @@ public:
         if (appeared_ && onDisappear_) {
             appeared_ = false;
             auto action = std::move(onDisappear_);
+            EnvironmentScope scope(context_.environment);
             action();
         }
     }

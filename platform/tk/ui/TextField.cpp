@@ -56,10 +56,12 @@ protected:
                 d_.text.set(text);
         };
         field_->onSubmit = [this](tk::TextField&) {
+            EnvironmentScope scope(context_.environment);
             if (auto action = d_.onSubmit)
                 action();
         };
         field_->keyHandler = [this](tk::TextField&, const Event& e) {
+            EnvironmentScope scope(context_.environment);
             auto handler = d_.onKeyPress;
             return handler ? handler(e) : false;
         };

@@ -177,6 +177,19 @@ TEST(UiGesture, DragOutOffersTheItemOnceAndTapsStillWork) {
     EXPECT_EQ(backend->drags().back().item.filePath, "/tmp/export.mid");
 }
 
+struct WhereKey {
+    using Value = std::string;
+    static Value defaultValue() { return "nowhere"; }
+};
+
+TEST(UiGesture, HandlersSeeTheEnvironmentOfTheirPlace) {
+    std::string seen;
+    Fixture f(Button([&] { seen = environment<WhereKey>(); }, target()).environment<WhereKey>("panel"));
+    f.window.click({10, 10});
+    EXPECT_EQ(seen, "panel");
+    EXPECT_EQ(environment<WhereKey>(), "nowhere") << "outside a handler: the default";
+}
+
 struct RecordingStyle {
     std::vector<bool>* pressed = nullptr;
     Node makeBody(const ButtonStyleConfiguration& c) const {
