@@ -2,6 +2,7 @@
 
 #include "platform/tk/base/ReadTracking.h"
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/ResourceBundle.h"
 #include "platform/tk/graphics/TextLayout.h"
 #include "platform/tk/ui/Component.h"
 #include "platform/tk/ui/Node.h"
@@ -275,6 +276,10 @@ ImageNode Image(tk::Image image) {
     auto d = std::make_shared<ImageNodeData>();
     d->image = std::move(image);
     return ImageNode(std::move(d));
+}
+
+ImageNode Image(const ResourceBundle& bundle, std::string_view name) {
+    return Image(bundle.image(name).value_or(tk::Image()));
 }
 
 ImageNode ImageNode::resizable(EdgeInsets capInsets, ImageResizingMode mode) const {

@@ -37,8 +37,9 @@
 #include <vector>
 
 namespace tk {
+class ResourceBundle;
 class View;
-}
+} // namespace tk
 
 namespace tk::ui {
 
@@ -217,6 +218,8 @@ public:
 };
 // A picture at its own size (points).
 ImageNode Image(tk::Image image);
+// The named picture of a resource bundle; a missing one shows nothing (and takes no space).
+ImageNode Image(const ResourceBundle& bundle, std::string_view name);
 
 class ShapeNode : public Node {
 public:
