@@ -31,8 +31,11 @@
 //     std::function and Nodes, not references.
 //   - Handlers in the body may capture `this`: the body always runs on the living instance, which
 //     outlives the views its body made.
-//   - environment<Key>() reads the environment at the component's place while its body runs
-//     (capture what a handler needs).
+//   - environment<Key>() reads the environment at the component's place while its body runs; in
+//     gesture handlers, text-field callbacks and observers' actions it reads the environment of
+//     the node that carries them.
+//   - With -Wextra, give every field a default initialiser (`State<T> x{};`, `std::function<...>
+//     f = {};`) so that designated initialisers may leave fields out.
 
 #include "platform/tk/ui/Environment.h"
 #include "platform/tk/ui/Node.h"

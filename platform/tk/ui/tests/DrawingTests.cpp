@@ -2,6 +2,8 @@
 #include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/ui/HostingView.h"
 #include "platform/tk/ui/tests/UiTestSupport.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +63,17 @@ TEST(UiDrawing, ShadowsAreCastByTheContentDrawnAsAPicture) {
     EXPECT_EQ(images[0].shadow->offset, (Size{0, 4}));
     EXPECT_EQ(images[0].shadow->blur, 4);
     EXPECT_TRUE(context.texts().empty()) << "the text itself went into the picture";
+}
+
+TEST(UiDrawing, RendersScaledContentIntoAWindow) {
+    TestMainLoop loop;
+    HeadlessWindow w({100, 100});
+    w.window().setBackgroundColor(Color::white());
+    auto canvas = ZStack(Alignment::topLeading(), {Rectangle().fill(Color::red()).frame(60, 60)})
+                      .frame(100, 100, Alignment::topLeading());
+    w.setContentView(View::make<HostingView>(canvas.scaleEffect(0.5, Alignment::topLeading())));
+    EXPECT_EQ(w.colorAt({10, 10}), Color::red());
+    EXPECT_EQ(w.colorAt({40, 40}), Color::white()) << "60 points at half scale end at 30";
 }
 
 } // namespace

@@ -31,7 +31,7 @@ struct BadgeStyle {
 
 // A vertical slider: drag up to raise the level, the button resets it.
 struct LevelSlider {
-    tk::Observable<float>* level = nullptr;   // 0 ... 1, owned by the model
+    tk::Observable<float>* level = nullptr;     // 0 ... 1, owned by the model
     State<std::optional<float>> levelAtPress{}; // survives rebuilds; none between drags
 
     Node body() {
