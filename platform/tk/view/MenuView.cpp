@@ -31,8 +31,8 @@ void MenuView::placePanel() {
 }
 
 void MenuView::layout() {
-    if (superview())
-        setFrame(superview()->bounds());
+    if (Window* w = window())
+        setFrame(Rect{Point{}, w->contentSize()});
     placePanel();
 }
 
@@ -191,12 +191,11 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
 }
 
 void InWindowMenuPresenter::present(Window& window, std::shared_ptr<Menu> menu, Point locationInWindow) {
-    View* content = window.contentView();
-    if (!content || !menu)
+    if (!menu)
         return;
-    auto view = View::make<MenuView>(std::move(menu), content->convertFromWindow(locationInWindow));
-    view->setFrame(content->bounds());
-    content->addSubview(view);
+    auto view = View::make<MenuView>(std::move(menu), locationInWindow);
+    view->setFrame(Rect{Point{}, window.contentSize()});
+    window.addOverlayView(view);
     window.makeFirstResponder(view.get());
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // A menu drawn inside its window: the default way a backend without native menus shows one. The
-// overlay covers the window's content so that a click outside the menu closes it; a click on an
-// item (or Return on the highlighted one) performs it; Escape closes; Up and Down move the
+// overlay (Window::addOverlayView) covers the window's content so that a click outside the menu closes it; a
+// click on an item (or Return on the highlighted one) performs it; Escape closes; Up and Down move the
 // highlight. A submenu item opens its submenu in place.
 
 #include "platform/tk/view/Backend.h"
@@ -24,7 +24,7 @@ public:
 
     const Menu& menu() const { return *menu_; }
     int highlightedIndex() const { return highlighted_; }
-    // The menu's panel, in the overlay's (window content) coordinates.
+    // The menu's panel, in window coordinates.
     Rect panelRect() const { return panel_; }
     // The item under `point` (overlay coordinates) that can be chosen, or -1.
     int itemAt(Point point) const;

@@ -1,5 +1,6 @@
 #include "platform/tk/view/View.h"
 
+#include "platform/tk/base/MainThread.h"
 #include "platform/tk/view/Window.h"
 
 #include <algorithm>
@@ -126,6 +127,7 @@ void View::addSubview(std::shared_ptr<View> view, SubviewOrder order, const View
 }
 
 void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
+    TK_CHECK_MAIN_THREAD();
     if (!view || isDescendantOf(*view))
         return;
     if (view->superview_ == this) {
@@ -162,9 +164,13 @@ void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
 }
 
 void View::removeFromSuperview() {
+    TK_CHECK_MAIN_THREAD();
     View* parent = superview_;
-    if (!parent)
+    if (!parent) {
+        if (window_ && window_->isOverlayView(this))
+            window_->removeOverlayView(this);
         return;
+    }
     auto it = std::find_if(parent->subviews_.begin(), parent->subviews_.end(),
                            [&](const std::shared_ptr<View>& v) { return v.get() == this; });
     // Keeps this view alive until the removal is complete, whoever else holds it.
@@ -422,7 +428,7 @@ std::shared_ptr<Menu> View::menuForEvent(const Event&) {
 Responder* View::nextResponder() const {
     if (superview_)
         return superview_;
-    if (window_ && window_->contentView() == this)
+    if (window_ && (window_->contentView() == this || window_->isOverlayView(this)))
         return window_;
     return nullptr;
 }

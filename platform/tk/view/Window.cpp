@@ -53,10 +53,53 @@ Window::~Window() {
     capture_ = nullptr;
     firstResponder_ = nullptr;
     hovered_.clear();
-    if (contentView_)
-        contentView_->setWindowRecursively(nullptr);
+    for (auto& v : rootViews())
+        v->setWindowRecursively(nullptr);
     if (native_ && !closed_)
         native_->close();
+}
+
+std::vector<std::shared_ptr<View>> Window::rootViews() const {
+    std::vector<std::shared_ptr<View>> roots;
+    if (contentView_)
+        roots.push_back(contentView_);
+    roots.insert(roots.end(), overlays_.begin(), overlays_.end());
+    return roots;
+}
+
+View* Window::hitTest(Point locationInWindow) const {
+    for (auto it = overlays_.rbegin(); it != overlays_.rend(); ++it)
+        if (View* hit = (*it)->hitTest((*it)->convertFromSuperview(locationInWindow)))
+            return hit;
+    return contentView_ ? contentView_->hitTest(contentView_->convertFromSuperview(locationInWindow))
+                        : nullptr;
+}
+
+void Window::addOverlayView(std::shared_ptr<View> view) {
+    if (!view || closed_ || isOverlayView(view.get()) || view.get() == contentView_.get())
+        return;
+    if (view->superview())
+        view->removeFromSuperview();
+    overlays_.push_back(view);
+    view->setWindowRecursively(this);
+    viewNeedsLayout();
+}
+
+void Window::removeOverlayView(View* view) {
+    auto it = std::find_if(overlays_.begin(), overlays_.end(),
+                           [&](const std::shared_ptr<View>& v) { return v.get() == view; });
+    if (it == overlays_.end())
+        return;
+    auto keep = *it;
+    viewSubtreeWillDisappear(*keep);
+    keep->setWindowRecursively(nullptr);
+    std::erase(overlays_, keep);
+    setNeedsDisplay();
+}
+
+bool Window::isOverlayView(const View* view) const {
+    return std::any_of(overlays_.begin(), overlays_.end(),
+                       [&](const std::shared_ptr<View>& v) { return v.get() == view; });
 }
 
 std::shared_ptr<Window> Window::sharedWindow() {
@@ -184,8 +227,8 @@ void Window::close() {
     closed_ = true;
     visible_ = false;
     hovered_.clear();
-    if (contentView_)
-        contentView_->setWindowRecursively(nullptr);
+    for (auto& v : rootViews())
+        v->setWindowRecursively(nullptr);
     if (native_)
         native_->close();
 }
@@ -235,8 +278,8 @@ void Window::collectKeyViews(View& view, std::vector<View*>& out) const {
 
 void Window::selectNextKeyView() {
     std::vector<View*> views;
-    if (contentView_)
-        collectKeyViews(*contentView_, views);
+    for (auto& root : rootViews())
+        collectKeyViews(*root, views);
     if (views.empty())
         return;
     auto it = std::find(views.begin(), views.end(), firstResponder_);
@@ -246,8 +289,8 @@ void Window::selectNextKeyView() {
 
 void Window::selectPreviousKeyView() {
     std::vector<View*> views;
-    if (contentView_)
-        collectKeyViews(*contentView_, views);
+    for (auto& root : rootViews())
+        collectKeyViews(*root, views);
     if (views.empty())
         return;
     auto it = std::find(views.begin(), views.end(), firstResponder_);
@@ -301,14 +344,11 @@ void Window::sendEvent(const Event& event) {
         updateTracking(event);
         break;
     case EventType::scrollWheel:
-        if (contentView_) {
-            View* hit = contentView_->hitTest(contentView_->convertFromSuperview(event.locationInWindow));
-            for (Responder* r = hit; r;) {
-                auto keep = keepAlive(r);
-                if (r->scrollWheel(event))
-                    break;
-                r = r->nextResponder();
-            }
+        for (Responder* r = hitTest(event.locationInWindow); r;) {
+            auto keep = keepAlive(r);
+            if (r->scrollWheel(event))
+                break;
+            r = r->nextResponder();
         }
         break;
     case EventType::mouseCancelled:
@@ -340,11 +380,7 @@ void Window::sendEvent(const Event& event) {
 void Window::dispatchMouseDown(const Event& event) {
     if (capture_)
         cancelTracking(); // a gesture whose mouse-up never came
-    if (!contentView_)
-        return;
-    auto hitView = [&]() -> View* {
-        return contentView_->hitTest(contentView_->convertFromSuperview(event.locationInWindow));
-    };
+    auto hitView = [&]() -> View* { return hitTest(event.locationInWindow); };
     // Focus first: the nearest view that takes it, else the window (ending any edit elsewhere).
     View* focus = hitView();
     while (focus && !focus->acceptsFirstResponder())
@@ -384,9 +420,7 @@ void Window::dispatchRightMouse(const Event& event) {
     if (event.type == EventType::mouseDown) {
         if (capture_)
             cancelTracking();
-        if (!contentView_)
-            return;
-        View* hit = contentView_->hitTest(contentView_->convertFromSuperview(event.locationInWindow));
+        View* hit = hitTest(event.locationInWindow);
         for (Responder* r = hit; r;) {
             auto keep = keepAlive(r);
             if (r->rightMouseDown(event)) {
@@ -495,8 +529,8 @@ bool stillHas(View& view, const TrackingArea* area) {
 
 void Window::updateTracking(const Event& event) {
     std::vector<AreaHit> now;
-    if (contentView_)
-        collectAreasAt(*contentView_, event.locationInWindow, now);
+    for (auto& root : rootViews())
+        collectAreasAt(*root, event.locationInWindow, now);
     std::vector<const TrackingArea*> nowAreas;
     for (auto& h : now)
         nowAreas.push_back(h.area);
@@ -555,8 +589,8 @@ Cursor Window::currentCursor() const {
         return cursorStack_.top();
     // While a gesture runs the cursor stays with the captured view.
     const View* start = capture_;
-    if (!start && contentView_)
-        start = contentView_->hitTest(contentView_->convertFromSuperview(mouseLocation_));
+    if (!start)
+        start = hitTest(mouseLocation_);
     // Areas that set a cursor, topmost (last in tree order) first.
     for (auto it = hovered_.rbegin(); it != hovered_.rend(); ++it)
         if (contains((*it)->options(), TrackingOptions::cursorUpdate) && (*it)->cursor())
@@ -613,12 +647,11 @@ void Window::setNeedsDisplay() {
 }
 
 void Window::layoutIfNeeded() {
-    if (!contentView_)
-        return;
     // Layout can ask for more layout (a child's size depends on its parent's); a few passes settle it.
     for (int pass = 0; pass < 8 && needsLayout_; ++pass) {
         needsLayout_ = false;
-        contentView_->layoutSubtreeIfNeeded();
+        for (auto& root : rootViews())
+            root->layoutSubtreeIfNeeded();
     }
 }
 

@@ -72,6 +72,15 @@ public:
     std::shared_ptr<View> sharedContentView() const { return contentView_; }
     // The view is sized to the content size and follows it.
     void setContentView(std::shared_ptr<View> view);
+    // Views above the content (menus, popovers): drawn after it and hit first, sized by whoever adds
+    // them (window coordinates). A view's removeFromSuperview() takes an overlay away too.
+    void addOverlayView(std::shared_ptr<View> view);
+    void removeOverlayView(View* view);
+    bool isOverlayView(const View* view) const;
+    const std::vector<std::shared_ptr<View>>& overlayViews() const { return overlays_; }
+    // The deepest view at a window location: overlays first, then the content view's tree.
+    View* hitTest(Point locationInWindow) const;
+
     Size contentSize() const { return contentSize_; }
     void setContentSize(Size size);
     // Pixels per point of the backing surface (1 or 2).
@@ -179,9 +188,11 @@ private:
     void updateTracking(const Event& event);
     void forgetTrackingIn(View& subtree);
     void notifyKeyState();
+    std::vector<std::shared_ptr<View>> rootViews() const;
     void collectKeyViews(View& view, std::vector<View*>& out) const;
 
     std::shared_ptr<View> contentView_;
+    std::vector<std::shared_ptr<View>> overlays_;
     std::shared_ptr<Backend> backend_; // outlives native_, which refers to it
     std::unique_ptr<NativeWindow> native_;
     std::unique_ptr<BitmapContext> backing_;

@@ -13,8 +13,8 @@ void Window::render(GraphicsContext& context) {
     GraphicsStateGuard guard(context);
     if (backgroundColor_.a > 0)
         context.fillRect(all, backgroundColor_);
-    if (contentView_)
-        contentView_->drawHierarchy(context, all);
+    for (auto& root : rootViews())
+        root->drawHierarchy(context, all);
 }
 
 void Window::display() {
