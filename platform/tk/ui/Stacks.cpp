@@ -13,11 +13,15 @@ struct GroupNodeData final : NodeData {
     std::shared_ptr<NodeView> makeView() const override;
 };
 
-// Children of groups become children of the stack; empty nodes take no part.
+// Children of groups become children of the stack. Empty nodes stay as empty slots, so that a
+// child shown only sometimes does not shift the places of its siblings (which keep their views and
+// state); they take no space.
 void flatten(const std::vector<Node>& in, std::vector<Node>& out) {
     for (const auto& n : in) {
-        if (n.isEmpty())
+        if (n.isEmpty()) {
+            out.push_back(n);
             continue;
+        }
         if (auto* g = dynamic_cast<const GroupNodeData*>(n.data()); g && !g->identity)
             flatten(g->children, out);
         else
@@ -73,7 +77,6 @@ protected:
             children = &d.children;
         }
         children_ = reconcile(std::move(children_), *children, context_);
-        std::erase(children_, nullptr);
         std::optional<Axis> axis;
         if (kind_ == StackKind::vertical)
             axis = Axis::vertical;
@@ -85,7 +88,8 @@ protected:
         installSubviews(children_);
         layoutables_.clear();
         for (const auto& c : children_)
-            layoutables_.push_back(c.get());
+            if (c)
+                layoutables_.push_back(c.get());
     }
 
     Size measure(ProposedSize proposal) override {
@@ -110,7 +114,7 @@ private:
     StackKind kind_ = StackKind::vertical;
     Alignment alignment_;
     double spacing_ = kDefaultSpacing;
-    std::vector<std::shared_ptr<NodeView>> children_;
+    std::vector<std::shared_ptr<NodeView>> children_; // one slot per child node, null for empty ones
     std::vector<Layoutable*> layoutables_;
 };
 

@@ -87,6 +87,27 @@ TEST(UiComponent, StateSurvivesTheParentsRebuildAndRebuildsTheChild) {
     EXPECT_EQ(living->count.peek(), 5) << "and its state";
 }
 
+struct Sometimes {
+    Observable<bool>* shown = nullptr;
+    Child** living = nullptr;
+    Node body() {
+        return VStack({shown->get() ? Text("hint") : Node(), Child{.label = "x", .living = living}});
+    }
+};
+
+TEST(UiComponent, AChildShownOnlySometimesDoesNotMoveItsSiblingsState) {
+    TestMainLoop loop;
+    Observable<bool> shown{false};
+    Child* living = nullptr;
+    auto h = host(Sometimes{.shown = &shown, .living = &living}, {200, 100});
+    Child* first = living;
+    living->count.set(3);
+    shown.set(true);
+    loop.drain();
+    EXPECT_EQ(living, first);
+    EXPECT_EQ(living->count.peek(), 3);
+}
+
 struct NameKey {
     using Value = std::string;
     static Value defaultValue() { return "none"; }
