@@ -76,7 +76,7 @@ public:
         auto it = windows_.find(id);
         return it == windows_.end() ? nullptr : it->second;
     }
-    bool hasOpenWindows() const { return !windows_.empty(); }
+    bool hasVisibleWindows() const;
 
     void setCursor(Cursor cursor);
     void dispatch(const SDL_Event& event);
@@ -325,7 +325,7 @@ void SdlBackend::dispatch(const SDL_Event& event) {
             break;
         case SDL_WINDOWEVENT_CLOSE:
             w.close();
-            if (quitWhenNoWindows && !hasOpenWindows())
+            if (quitWhenNoWindows && !hasVisibleWindows())
                 RunLoop::main().stop();
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
@@ -454,6 +454,13 @@ void SdlBackend::dispatch(const SDL_Event& event) {
     default:
         break;
     }
+}
+
+bool SdlBackend::hasVisibleWindows() const {
+    for (auto& [id, native] : windows_)
+        if (native->owner().isVisible() && !native->owner().isClosed())
+            return true;
+    return false;
 }
 
 void SdlBackend::displayWindows() {
