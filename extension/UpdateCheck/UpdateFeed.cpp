@@ -1,0 +1,10 @@
+#include "extension/UpdateCheck/UpdateFeed.h"
+
+namespace extension {
+
+const std::string& appUpdateURL() {
+    static const std::string url = "zindral://openAndUpdate";
+    return url;
+}
+
+} // namespace extension
