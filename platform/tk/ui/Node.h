@@ -206,7 +206,8 @@ Node Spacer(std::optional<double> minLength = std::nullopt);
 // Text in the environment's font, colour, kerning, line limit, alignment and case.
 Node Text(std::string text);
 
-enum class ImageResizingMode { stretch, tile };
+// How a resizable picture fills its rect (stretched, with its cap insets kept unscaled).
+enum class ImageResizingMode { stretch };
 
 class ImageNode : public Node {
 public:
