@@ -42,30 +42,50 @@ public:
 
 protected:
     void update(const NodeData& node) override {
-        text_ = static_cast<const TextNodeData&>(node).text;
+        const std::string& text = static_cast<const TextNodeData&>(node).text;
         const auto& env = context_.environment;
-        attributes_ = TextAttributes{};
-        attributes_.font = env.get<FontKey>();
-        attributes_.color = foreground(env);
-        attributes_.alignment = env.get<MultilineTextAlignmentKey>();
-        attributes_.lineLimit = env.get<LineLimitKey>().value_or(0);
-        attributes_.truncation = env.get<TruncationModeKey>();
-        attributes_.uppercased = env.get<TextCaseKey>() == TextCase::uppercase;
-        attributes_.letterSpacing = env.get<KerningKey>();
+        TextAttributes attributes;
+        attributes.font = env.get<FontKey>();
+        attributes.color = foreground(env);
+        attributes.alignment = env.get<MultilineTextAlignmentKey>();
+        attributes.lineLimit = env.get<LineLimitKey>().value_or(0);
+        attributes.truncation = env.get<TruncationModeKey>();
+        attributes.uppercased = env.get<TextCaseKey>() == TextCase::uppercase;
+        attributes.letterSpacing = env.get<KerningKey>();
+        if (measured_ && text == text_ && attributes == attributes_)
+            return; // a rebuild that changed nothing here
+        text_ = text;
+        attributes_ = attributes;
+        measured_ = true;
         ideal_ = measureText(text_, attributes_);
+        wrapped_.clear();
         setNeedsDisplay();
     }
 
     Size measure(ProposedSize proposal) override {
-        if (proposal.width && std::isfinite(*proposal.width) && *proposal.width < ideal_.width)
-            return measureText(text_, attributes_, std::max(0.0, *proposal.width));
-        return ideal_;
+        if (!proposal.width || !std::isfinite(*proposal.width) || *proposal.width >= ideal_.width)
+            return ideal_;
+        // Wrapped sizes are kept until the text or its attributes change: stacks ask for the same
+        // widths at every layout pass.
+        const double width = std::max(0.0, *proposal.width);
+        for (const auto& [w, size] : wrapped_)
+            if (w == width)
+                return size;
+        const Size size = measureText(text_, attributes_, width);
+        if (wrapped_.size() >= kWrappedCacheSize)
+            wrapped_.erase(wrapped_.begin());
+        wrapped_.emplace_back(width, size);
+        return size;
     }
 
 private:
+    static constexpr std::size_t kWrappedCacheSize = 8;
+
     std::string text_;
     TextAttributes attributes_;
     Size ideal_;
+    bool measured_ = false;
+    std::vector<std::pair<double, Size>> wrapped_;
 };
 std::shared_ptr<NodeView> TextNodeData::makeView() const {
     return View::make<TextView>();
