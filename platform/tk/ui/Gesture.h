@@ -20,7 +20,8 @@
 //
 // Node::onDrag offers an item (a file) to other programs: once the pointer has moved
 // kDragOutDistance from the press, the provider is asked for the item and the window's drag
-// session takes over; the press then ends without taps or drag events.
+// session takes over; no tap fires for that press and no drag is recognised after it (a drag
+// already recognised still ends at the release).
 //
 // Locations are in the node's own coordinates (top-left origin, y down).
 
