@@ -328,6 +328,10 @@ void SdlBackend::dispatch(const SDL_Event& event) {
             if (quitWhenNoWindows && !hasVisibleWindows())
                 RunLoop::main().stop();
             break;
+        case SDL_WINDOWEVENT_HIDDEN:
+        case SDL_WINDOWEVENT_MINIMIZED:
+            w.cancelTracking(); // the pointer cannot finish a gesture on a window it cannot see
+            break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             native->windowResized(event.window.data1, event.window.data2);
             break;
