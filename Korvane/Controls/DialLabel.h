@@ -1,0 +1,62 @@
+#pragma once
+
+// DialLabel: under a dial, the parameter's name (optional) and its value with the unit's suffix.
+// A tap turns the value into a text field holding the value's text:
+//   - Return applies what was typed, when the formatter reads it as a finite number: scaled for
+//     display (absolute cents are typed as hundreds), clamped to the range and, for an indexed
+//     parameter, rounded as the knob rounds (halves away from zero); one change, no begin or end.
+//     Then the edit finishes.
+//   - Escape finishes without applying.
+//   - Finishing calls onEditingEnded, resets the text to the current value and closes the field.
+//   - Losing the focus closes the field without applying and without finishing; what was typed
+//     stays for the next opening, until the value changes.
+
+#include "Korvane/Controls/LabelDisplayOptions.h"
+#include "Korvane/Controls/LabelFormatter.h"
+#include "Korvane/Resources/KorvFont.h"
+
+#include "platform/tk/base/Color.h"
+#include "platform/tk/ui/Component.h"
+#include "platform/tk/ui/Node.h"
+#include "platform/tk/ui/State.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace Korvane {
+
+class AudioParameter;
+
+struct DialLabel {
+    DialLabel(std::shared_ptr<AudioParameter> param, tk::Color color, LabelDisplayOptions displayOptions,
+              KorvFont font, std::shared_ptr<const LabelFormatter> formatter,
+              std::function<void()> onEditingEnded);
+
+    std::shared_ptr<AudioParameter> param;
+    LabelDisplayOptions displayOptions;
+    std::shared_ptr<const LabelFormatter> formatter;
+    std::function<void()> onEditingEnded;
+    tk::Color color;
+    KorvFont font;
+    tk::ui::State<bool> isEditing{false};
+    tk::ui::State<std::string> valueString{std::string()};
+    tk::ui::State<bool> editingFieldFocussed{false};
+
+    // [main]
+    tk::ui::Node body();
+
+    // [main] A tap on the name or the value (their text, not the space around it, so that the
+    // dial under the label can still be dragged): the field opens with the focus.
+    void beginEditing();
+    // [main] Return in the field: apply the typed text, then finish.
+    void submit();
+    // [main] Escape, or after Return.
+    void finishEditing();
+
+private:
+    tk::ui::Node valueRow();
+    tk::ui::Node editingField();
+};
+
+} // namespace Korvane
