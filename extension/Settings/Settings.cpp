@@ -43,7 +43,7 @@ Settings::Settings(Environment environment) : environment_(std::move(environment
     if (!environment_.fetcher)
         environment_.fetcher = tk::CurlFetcher::shared();
     if (environment_.updateFeedURL.empty())
-        environment_.updateFeedURL = kUpdateFeedURL;
+        environment_.updateFeedURL = updateFeedURL();
     setupParameters(makeParameters());
 }
 

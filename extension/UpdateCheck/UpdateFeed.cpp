@@ -1,6 +1,15 @@
 #include "extension/UpdateCheck/UpdateFeed.h"
 
+#ifndef ZINDRAL_UPDATE_FEED_URL
+#define ZINDRAL_UPDATE_FEED_URL "https://updates.zindral.example/appcast.xml"
+#endif
+
 namespace extension {
+
+const std::string& updateFeedURL() {
+    static const std::string url = ZINDRAL_UPDATE_FEED_URL;
+    return url;
+}
 
 const std::string& appUpdateURL() {
     static const std::string url = "zindral://openAndUpdate";

@@ -3,17 +3,14 @@
 #include <string>
 
 // Where the update check looks, and where the update notice leads.
-//
-// The feed's address is fixed at build time: compile with -DZINDRAL_UPDATE_FEED_URL="\"https://...\""
-// to point it at the real update server. The default lies under a reserved example domain, so that
-// no build contacts a real server by accident.
-#ifndef ZINDRAL_UPDATE_FEED_URL
-#define ZINDRAL_UPDATE_FEED_URL "https://updates.zindral.example/appcast.xml"
-#endif
 
 namespace extension {
 
-inline constexpr const char* kUpdateFeedURL = ZINDRAL_UPDATE_FEED_URL;
+// [any] The update feed's address, fixed at build time: the compile definition
+// ZINDRAL_UPDATE_FEED_URL of UpdateFeed.cpp (a CMake cache variable of the same name can set it)
+// names the real update server. Its default lies under a reserved example domain
+// (https://updates.zindral.example/appcast.xml), so that no build contacts a real server by accident.
+const std::string& updateFeedURL();
 
 // [any] The deep link the update notice opens; the desktop application answers it with its own
 // update check. The same object on every call, made on first use.

@@ -138,7 +138,8 @@ TEST(UpdateCheck, AnnouncesOnlyAHeavierVersion) {
 }
 
 TEST(UpdateCheck, TheFeedAndTheDeepLink) {
-    EXPECT_STREQ(extension::kUpdateFeedURL, "https://updates.zindral.example/appcast.xml");
+    // Whatever the build names, it is an HTTPS address; by default one no real server answers.
+    EXPECT_EQ(extension::updateFeedURL().rfind("https://", 0), 0u);
     EXPECT_EQ(extension::appUpdateURL(), "zindral://openAndUpdate");
     EXPECT_EQ(&extension::appUpdateURL(), &extension::appUpdateURL());
 }
