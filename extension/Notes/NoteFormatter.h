@@ -14,10 +14,10 @@ class NoteFormatter final : public Korvane::LabelFormatter {
 public:
     NoteFormatter() = default;
 
-    // [main] The name of the note the value truncates to ("C2" for 36 and 36.9); "None" outside
+    // [any] The name of the note the value truncates to ("C2" for 36 and 36.9); "None" outside
     // 0...127 and for values that are not finite.
     std::string format(float value) const override;
-    // [main] The MIDI note of a note name ("C4" gives 60), or none when the text is not one.
+    // [any] The MIDI note of a note name ("C4" gives 60), or none when the text is not one.
     std::optional<float> value(const std::string& text) const override;
 };
 

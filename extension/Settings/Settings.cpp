@@ -41,7 +41,7 @@ Settings::Settings(Environment environment) : environment_(std::move(environment
     if (!environment_.random)
         environment_.random = systemRandomSource();
     if (!environment_.fetcher)
-        environment_.fetcher = tk::CurlFetcher::shared();
+        environment_.fetcher = std::make_shared<tk::CurlFetcher>();
     if (environment_.updateFeedURL.empty())
         environment_.updateFeedURL = updateFeedURL();
     setupParameters(makeParameters());
@@ -96,7 +96,7 @@ void Settings::configureAudioUnit(const std::shared_ptr<Korvane::KorvAudioUnit>&
     if (seed_.peek() != zindral->seed())
         seed_.set(zindral->seed());
     if (seed_.peek() == 0)
-        setSeed(randomSeed(environment_.random));
+        setSeed(freshRandomSeed());
     updateInterpolatedSequence(*zindral);
 
     if (const auto& tree = zindral->parameterTree()) {
@@ -178,7 +178,7 @@ void Settings::randomize() {
     auto set = [](const Parameter& parameter, float value) {
         parameter->setValue(value, ParameterEditor::ui, ParameterEditorState::change);
     };
-    setSeed(randomSeed(random));
+    setSeed(freshRandomSeed());
     set(playback(), 0.0f);
     set(range(), (random() & (uint64_t{1} << 17)) != 0 ? 24.0f : 12.0f);
     set(restAmount(), uniformClosed(random, 0.2f));
@@ -189,6 +189,11 @@ void Settings::randomize() {
     set(division(), u < 0.8f ? 1.0f : 2.0f);
     const float v = uniformUnit(random);
     set(sequenceLength(), v < 0.7f ? 8.0f : v < 0.75f ? 12.0f : 16.0f);
+}
+
+uint64_t Settings::freshRandomSeed() {
+    TK_CHECK_MAIN_THREAD();
+    return randomSeed(environment_.random);
 }
 
 void Settings::incrementOffset() {

@@ -146,6 +146,8 @@ public:
     void decrementOffset();
     // One complete interactive edit of the offset: begin (current value), change and end (new value).
     void setOffset(float newOffset);
+    // A fresh random seed (uniform below 2^64 - 1) from the model's random source, for "A BIT".
+    uint64_t freshRandomSeed();
     // Recomputes the displayed sequence from the unit's engine at the interface's morph position.
     void updateInterpolatedSequence(const ZindralAudioUnit& unit);
     // Starts one update check; a newer version found lands in updateDetails on the main thread.

@@ -43,6 +43,7 @@ BackgroundFetch::BackgroundFetch(PrivateTag, std::shared_ptr<Fetcher> fetcher, F
 }
 
 BackgroundFetch::~BackgroundFetch() {
+    TK_CHECK_MAIN_THREAD();
     shared_->ownerAlive.store(false, std::memory_order_release);
     worker_.request_stop();
     if (worker_.joinable())
@@ -50,10 +51,12 @@ BackgroundFetch::~BackgroundFetch() {
 }
 
 bool BackgroundFetch::isFinished() const {
+    TK_CHECK_MAIN_THREAD();
     return shared_->finished.load(std::memory_order_acquire);
 }
 
 void BackgroundFetch::wait() {
+    TK_CHECK_MAIN_THREAD();
     if (worker_.joinable())
         worker_.join();
 }
