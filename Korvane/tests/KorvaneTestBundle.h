@@ -15,8 +15,7 @@ inline std::filesystem::path buildFolder() {
 }
 
 inline void useBuiltBundles() {
-    static const bool done = tk::Bundle::setMain(buildFolder() / "bundles");
-    (void)done;
+    tk::Bundle::setMain(buildFolder() / "bundles");
 }
 
 } // namespace Korvane::testing
