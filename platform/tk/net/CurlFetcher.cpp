@@ -51,6 +51,11 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 } // namespace
 
+std::shared_ptr<CurlFetcher> CurlFetcher::shared() {
+    static const auto instance = std::make_shared<CurlFetcher>();
+    return instance;
+}
+
 FetchResult CurlFetcher::fetch(const FetchRequest& request, std::stop_token stop) {
     const bool https = startsWith(request.url, "https://");
     if (!https && !startsWith(request.url, "http://"))
