@@ -1,0 +1,492 @@
+// The machine's device: OpenGL core on a surfaceless EGL context (EglContext.h).
+//
+// How recorded commands map onto GL (see Types.h for the slot rule): a pass renders into an
+// offscreen framebuffer with the drawable's texture attached; at each draw the bytes bound to the
+// vertex slots are uploaded to shader storage buffers of the same binding, those of the fragment
+// slots to uniform buffers of the same binding, and fragment textures go to the texture units of
+// their index. Metal-style pixel rows run top-down, GL's bottom-up; readImage() flips the rows in
+// a small resolve pass, encodes linear light to sRGB when asked, premultiplies, and reads the
+// result back as ARGB32 words in one glReadPixels.
+
+#include "platform/gpu/Device.h"
+#include "platform/gpu/Error.h"
+#include "platform/gpu/RenderCommandEncoder.h"
+#include "platform/gpu/gl/EglContext.h"
+#include "platform/tk/base/MainThread.h"
+
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+namespace gpu {
+
+namespace {
+
+constexpr std::size_t kSlots = 16;
+
+struct GlFormat {
+    GLenum internalFormat;
+    GLenum format;
+    GLenum type;
+};
+
+std::optional<GlFormat> glFormat(PixelFormat format) {
+    switch (format) {
+    case PixelFormat::rgba8Unorm:
+        return GlFormat{GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE};
+    case PixelFormat::bgra8Unorm:
+        return GlFormat{GL_RGBA8, GL_BGRA, GL_UNSIGNED_BYTE};
+    case PixelFormat::rgba16Float:
+        return GlFormat{GL_RGBA16F, GL_RGBA, GL_HALF_FLOAT};
+    case PixelFormat::invalid:
+        break;
+    }
+    return std::nullopt;
+}
+
+GLenum glPrimitive(PrimitiveType type) {
+    switch (type) {
+    case PrimitiveType::point:
+        return GL_POINTS;
+    case PrimitiveType::line:
+        return GL_LINES;
+    case PrimitiveType::lineStrip:
+        return GL_LINE_STRIP;
+    case PrimitiveType::triangle:
+        return GL_TRIANGLES;
+    case PrimitiveType::triangleStrip:
+        break;
+    }
+    return GL_TRIANGLE_STRIP;
+}
+
+class GlTexture final : public TextureBackend {
+public:
+    GlTexture(std::shared_ptr<gl::EglContext> context, GLuint name)
+        : context_(std::move(context)), name_(name) {}
+    ~GlTexture() override {
+        context_->makeCurrent();
+        glDeleteTextures(1, &name_);
+    }
+    GLuint name() const { return name_; }
+
+private:
+    std::shared_ptr<gl::EglContext> context_;
+    GLuint name_;
+};
+
+class GlProgram final : public PipelineBackend {
+public:
+    GlProgram(std::shared_ptr<gl::EglContext> context, GLuint program)
+        : context_(std::move(context)), program_(program) {}
+    ~GlProgram() override {
+        context_->makeCurrent();
+        glDeleteProgram(program_);
+    }
+    GLuint program() const { return program_; }
+
+private:
+    std::shared_ptr<gl::EglContext> context_;
+    GLuint program_;
+};
+
+std::string shaderLog(GLuint shader) {
+    GLint length = 0;
+    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+    std::string log(static_cast<std::size_t>(std::max(length, 1)), '\0');
+    glGetShaderInfoLog(shader, length, nullptr, log.data());
+    while (!log.empty() && (log.back() == '\0' || log.back() == '\n'))
+        log.pop_back();
+    return log;
+}
+
+std::string programLog(GLuint program) {
+    GLint length = 0;
+    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+    std::string log(static_cast<std::size_t>(std::max(length, 1)), '\0');
+    glGetProgramInfoLog(program, length, nullptr, log.data());
+    while (!log.empty() && (log.back() == '\0' || log.back() == '\n'))
+        log.pop_back();
+    return log;
+}
+
+GLuint compile(GLenum stage, const std::string& source, const std::string& name) {
+    const GLuint shader = glCreateShader(stage);
+    const char* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
+    glCompileShader(shader);
+    GLint ok = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (ok != GL_TRUE) {
+        const auto log = shaderLog(shader);
+        glDeleteShader(shader);
+        throw Error("Compiling " + name + " failed: " + log);
+    }
+    return shader;
+}
+
+GLuint link(const std::string& vertexSource, const std::string& vertexName, const std::string& fragmentSource,
+            const std::string& fragmentName) {
+    const GLuint vs = compile(GL_VERTEX_SHADER, vertexSource, vertexName);
+    GLuint fs = 0;
+    try {
+        fs = compile(GL_FRAGMENT_SHADER, fragmentSource, fragmentName);
+    } catch (...) {
+        glDeleteShader(vs);
+        throw;
+    }
+    const GLuint program = glCreateProgram();
+    glAttachShader(program, vs);
+    glAttachShader(program, fs);
+    glLinkProgram(program);
+    glDetachShader(program, vs);
+    glDetachShader(program, fs);
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    GLint ok = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (ok != GL_TRUE) {
+        const auto log = programLog(program);
+        glDeleteProgram(program);
+        throw Error("Linking " + vertexName + " with " + fragmentName + " failed: " + log);
+    }
+    return program;
+}
+
+// Full-view triangle that copies a texture with its rows flipped, optionally encoding linear light
+// as sRGB, premultiplied and clamped for an 8-bit target. GLSL 3.30 so that it runs everywhere.
+constexpr const char* kResolveVertex = R"(#version 330 core
+void main() {
+    vec2 p = vec2(float((gl_VertexID << 1) & 2), float(gl_VertexID & 2));
+    gl_Position = vec4(p * 2.0 - 1.0, 0.0, 1.0);
+}
+)";
+constexpr const char* kResolveFragment = R"(#version 330 core
+uniform sampler2D source;
+uniform int encodeSRGB;
+out vec4 color;
+vec3 toSRGB(vec3 c) {
+    c = clamp(c, 0.0, 1.0);
+    return mix(c * 12.92, 1.055 * pow(c, vec3(1.0 / 2.4)) - 0.055, step(vec3(0.0031308), c));
+}
+void main() {
+    ivec2 size = textureSize(source, 0);
+    ivec2 p = ivec2(gl_FragCoord.xy);
+    vec4 c = texelFetch(source, ivec2(p.x, size.y - 1 - p.y), 0);
+    float a = clamp(c.a, 0.0, 1.0);
+    vec3 rgb = encodeSRGB != 0 ? toSRGB(c.rgb) : clamp(c.rgb, 0.0, 1.0);
+    color = vec4(min(rgb, vec3(a)), a);
+}
+)";
+
+class GlDevice final : public Device {
+public:
+    explicit GlDevice(std::shared_ptr<gl::EglContext> context);
+    ~GlDevice() override;
+
+    std::string name() const override { return context_->description(); }
+    std::shared_ptr<RenderPipelineState>
+    makeRenderPipelineState(const RenderPipelineDescriptor& descriptor) override;
+    std::shared_ptr<Texture> makeTexture(const TextureDescriptor& descriptor,
+                                         std::span<const std::uint8_t> pixels) override;
+    void execute(const CommandBuffer& commandBuffer) override;
+    std::optional<tk::Image> readImage(const Texture& texture, ColorSpace colorSpace, double scale) override;
+
+private:
+    struct Slot {
+        const std::byte* data = nullptr;
+        std::size_t size = 0;
+    };
+    struct Bindings {
+        std::array<Slot, kSlots> vertex{};
+        std::array<Slot, kSlots> fragment{};
+        std::array<GLuint, kSlots> textures{};
+    };
+
+    void run(const RenderCommandEncoder& encoder);
+    void draw(const Bindings& bindings, const DrawPrimitives& draw);
+
+    std::shared_ptr<gl::EglContext> context_;
+    GLuint framebuffer_ = 0;
+    GLuint resolveFramebuffer_ = 0;
+    GLuint resolveTexture_ = 0;
+    PixelSize resolveSize_;
+    GLuint resolveProgram_ = 0;
+    GLint resolveEncodeLocation_ = -1;
+    GLuint vertexArray_ = 0;
+    GLuint sampler_ = 0;
+    std::array<GLuint, kSlots> vertexBuffers_{};
+    std::array<GLuint, kSlots> fragmentBuffers_{};
+    std::vector<std::uint8_t> readBack_;
+};
+
+GlDevice::GlDevice(std::shared_ptr<gl::EglContext> context) : context_(std::move(context)) {
+    context_->makeCurrent();
+    glGenFramebuffers(1, &framebuffer_);
+    glGenFramebuffers(1, &resolveFramebuffer_);
+    glGenVertexArrays(1, &vertexArray_);
+    glGenSamplers(1, &sampler_);
+    glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glGenBuffers(static_cast<GLsizei>(kSlots), vertexBuffers_.data());
+    glGenBuffers(static_cast<GLsizei>(kSlots), fragmentBuffers_.data());
+    resolveProgram_ = link(kResolveVertex, "resolve vertex", kResolveFragment, "resolve fragment");
+    glUseProgram(resolveProgram_);
+    glUniform1i(glGetUniformLocation(resolveProgram_, "source"), 0);
+    resolveEncodeLocation_ = glGetUniformLocation(resolveProgram_, "encodeSRGB");
+    glUseProgram(0);
+}
+
+GlDevice::~GlDevice() {
+    context_->makeCurrent();
+    glDeleteBuffers(static_cast<GLsizei>(kSlots), vertexBuffers_.data());
+    glDeleteBuffers(static_cast<GLsizei>(kSlots), fragmentBuffers_.data());
+    glDeleteSamplers(1, &sampler_);
+    glDeleteVertexArrays(1, &vertexArray_);
+    glDeleteProgram(resolveProgram_);
+    if (resolveTexture_)
+        glDeleteTextures(1, &resolveTexture_);
+    glDeleteFramebuffers(1, &resolveFramebuffer_);
+    glDeleteFramebuffers(1, &framebuffer_);
+}
+
+std::shared_ptr<RenderPipelineState>
+GlDevice::makeRenderPipelineState(const RenderPipelineDescriptor& descriptor) {
+    TK_CHECK_MAIN_THREAD();
+    validate(descriptor);
+    context_->makeCurrent();
+    const GLuint program = link(descriptor.vertexFunction->source(), descriptor.vertexFunction->name(),
+                                descriptor.fragmentFunction->source(), descriptor.fragmentFunction->name());
+    return std::make_shared<RenderPipelineState>(
+        descriptor.label, descriptor.vertexFunction->name(), descriptor.fragmentFunction->name(),
+        descriptor.colorAttachments[0].pixelFormat, std::make_unique<GlProgram>(context_, program));
+}
+
+std::shared_ptr<Texture> GlDevice::makeTexture(const TextureDescriptor& descriptor,
+                                               std::span<const std::uint8_t> pixels) {
+    TK_CHECK_MAIN_THREAD();
+    const auto format = glFormat(descriptor.pixelFormat);
+    GLint maxSize = 0;
+    context_->makeCurrent();
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    if (!format || descriptor.size.isEmpty() || descriptor.size.width > maxSize ||
+        descriptor.size.height > maxSize)
+        return nullptr;
+    const auto needed = static_cast<std::size_t>(descriptor.size.width) * descriptor.size.height *
+                        bytesPerPixel(descriptor.pixelFormat);
+    if (!pixels.empty() && pixels.size() < needed)
+        return nullptr;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format->internalFormat), descriptor.size.width,
+                 descriptor.size.height, 0, format->format, format->type,
+                 pixels.empty() ? nullptr : pixels.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteTextures(1, &name);
+        return nullptr;
+    }
+    return std::make_shared<Texture>(descriptor, std::make_unique<GlTexture>(context_, name));
+}
+
+void GlDevice::execute(const CommandBuffer& commandBuffer) {
+    TK_CHECK_MAIN_THREAD();
+    context_->makeCurrent();
+    for (const auto& encoder : commandBuffer.encoders())
+        run(*encoder);
+}
+
+void GlDevice::run(const RenderCommandEncoder& encoder) {
+    const auto& target = encoder.descriptor().colorAttachments[0];
+    const auto* texture =
+        target.texture ? dynamic_cast<const GlTexture*>(target.texture->backend()) : nullptr;
+    if (!texture)
+        return;
+    const int width = target.texture->width();
+    const int height = target.texture->height();
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture->name(), 0);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        std::fprintf(stderr, "gpu: render target of %dx%d cannot be drawn into; pass skipped\n", width,
+                     height);
+        return;
+    }
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_SCISSOR_TEST);
+    glDisable(GL_CULL_FACE);
+    glViewport(0, 0, width, height);
+    if (target.loadAction == LoadAction::clear) {
+        const auto& c = target.clearColor;
+        glClearColor(static_cast<GLfloat>(c.red), static_cast<GLfloat>(c.green), static_cast<GLfloat>(c.blue),
+                     static_cast<GLfloat>(c.alpha));
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+
+    Bindings bindings;
+    bool havePipeline = false;
+    for (const auto& command : encoder.commands()) {
+        std::visit(
+            [&](const auto& c) {
+                using C = std::decay_t<decltype(c)>;
+                if constexpr (std::is_same_v<C, SetRenderPipelineState>) {
+                    const auto* program =
+                        c.state ? dynamic_cast<const GlProgram*>(c.state->backend()) : nullptr;
+                    havePipeline = program != nullptr;
+                    glUseProgram(program ? program->program() : 0);
+                } else if constexpr (std::is_same_v<C, SetViewport>) {
+                    // Top-left origin in, bottom-left origin out.
+                    const auto& v = c.viewport;
+                    glViewport(static_cast<GLint>(std::lround(v.originX)),
+                               static_cast<GLint>(std::lround(height - (v.originY + v.height))),
+                               static_cast<GLsizei>(std::lround(std::max(0.0, v.width))),
+                               static_cast<GLsizei>(std::lround(std::max(0.0, v.height))));
+                    glDepthRange(v.znear, v.zfar);
+                } else if constexpr (std::is_same_v<C, SetBuffer>) {
+                    if (c.index >= kSlots)
+                        return;
+                    Slot slot;
+                    if (c.buffer && c.offset < c.buffer->length()) {
+                        const auto bytes = c.buffer->contents().subspan(c.offset);
+                        slot = {bytes.data(), bytes.size()};
+                    }
+                    (c.stage == ShaderStage::vertex ? bindings.vertex : bindings.fragment)[c.index] = slot;
+                } else if constexpr (std::is_same_v<C, SetBytes>) {
+                    if (c.index >= kSlots)
+                        return;
+                    (c.stage == ShaderStage::vertex ? bindings.vertex : bindings.fragment)[c.index] =
+                        Slot{c.bytes.data(), c.bytes.size()};
+                } else if constexpr (std::is_same_v<C, SetTexture>) {
+                    if (c.index >= kSlots || c.stage != ShaderStage::fragment)
+                        return;
+                    const auto* t =
+                        c.texture ? dynamic_cast<const GlTexture*>(c.texture->backend()) : nullptr;
+                    bindings.textures[c.index] = t ? t->name() : 0;
+                } else if constexpr (std::is_same_v<C, DrawPrimitives>) {
+                    if (havePipeline)
+                        draw(bindings, c);
+                }
+            },
+            command);
+    }
+    glUseProgram(0);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+void GlDevice::draw(const Bindings& bindings, const DrawPrimitives& draw) {
+    const bool storageBuffers = context_->glVersion() >= 43;
+    for (std::size_t i = 0; i < kSlots; ++i) {
+        const auto& v = bindings.vertex[i];
+        if (v.size > 0 && storageBuffers) {
+            glBindBuffer(GL_SHADER_STORAGE_BUFFER, vertexBuffers_[i]);
+            glBufferData(GL_SHADER_STORAGE_BUFFER, static_cast<GLsizeiptr>(v.size), v.data, GL_STREAM_DRAW);
+            glBindBufferBase(GL_SHADER_STORAGE_BUFFER, static_cast<GLuint>(i), vertexBuffers_[i]);
+        }
+        const auto& f = bindings.fragment[i];
+        if (f.size > 0) {
+            glBindBuffer(GL_UNIFORM_BUFFER, fragmentBuffers_[i]);
+            glBufferData(GL_UNIFORM_BUFFER, static_cast<GLsizeiptr>(f.size), f.data, GL_STREAM_DRAW);
+            glBindBufferBase(GL_UNIFORM_BUFFER, static_cast<GLuint>(i), fragmentBuffers_[i]);
+        }
+        if (bindings.textures[i]) {
+            glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(i));
+            glBindTexture(GL_TEXTURE_2D, bindings.textures[i]);
+            glBindSampler(static_cast<GLuint>(i), sampler_);
+        }
+    }
+    glBindVertexArray(vertexArray_);
+    glDrawArrays(glPrimitive(draw.type), static_cast<GLint>(draw.vertexStart),
+                 static_cast<GLsizei>(draw.vertexCount));
+    glBindVertexArray(0);
+}
+
+std::optional<tk::Image> GlDevice::readImage(const Texture& texture, ColorSpace colorSpace, double scale) {
+    TK_CHECK_MAIN_THREAD();
+    const auto* source = dynamic_cast<const GlTexture*>(texture.backend());
+    if (!source)
+        return std::nullopt;
+    const PixelSize size = texture.size();
+    context_->makeCurrent();
+    if (!resolveTexture_ || resolveSize_ != size) {
+        if (resolveTexture_)
+            glDeleteTextures(1, &resolveTexture_);
+        glGenTextures(1, &resolveTexture_);
+        glBindTexture(GL_TEXTURE_2D, resolveTexture_);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size.width, size.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     nullptr);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        resolveSize_ = size;
+        glBindFramebuffer(GL_FRAMEBUFFER, resolveFramebuffer_);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, resolveTexture_, 0);
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, resolveFramebuffer_);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        return std::nullopt;
+    }
+    glDisable(GL_BLEND);
+    glViewport(0, 0, size.width, size.height);
+    glUseProgram(resolveProgram_);
+    glUniform1i(resolveEncodeLocation_, colorSpace == ColorSpace::extendedLinearSRGB ? 1 : 0);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, source->name());
+    glBindSampler(0, 0);
+    glBindVertexArray(vertexArray_);
+    glDrawArrays(GL_TRIANGLES, 0, 3);
+    glBindVertexArray(0);
+    glUseProgram(0);
+
+    const int stride = size.width * 4;
+    readBack_.resize(static_cast<std::size_t>(stride) * size.height);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    // 32-bit words 0xAARRGGBB in native order: the toolkit's premultiplied ARGB32.
+    glReadPixels(0, 0, size.width, size.height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, readBack_.data());
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (glGetError() != GL_NO_ERROR)
+        return std::nullopt;
+    return tk::Image::fromPixels(readBack_, size.width, size.height, stride,
+                                 tk::PixelFormat::argb32Premultiplied, scale > 0 ? scale : 1.0);
+}
+
+} // namespace
+
+std::shared_ptr<Device> createSystemDefaultDevice() {
+    TK_CHECK_MAIN_THREAD();
+    static std::weak_ptr<Device> shared;
+    static bool reported = false;
+    if (auto device = shared.lock())
+        return device;
+    std::string whyNot;
+    auto context = gl::EglContext::create(whyNot);
+    if (!context) {
+        if (!reported)
+            std::fprintf(stderr, "gpu: no device: %s\n", whyNot.c_str());
+        reported = true;
+        return nullptr;
+    }
+    try {
+        auto device = std::make_shared<GlDevice>(std::move(context));
+        shared = device;
+        return device;
+    } catch (const Error& error) {
+        if (!reported)
+            std::fprintf(stderr, "gpu: no device: %s\n", error.what());
+        reported = true;
+        return nullptr;
+    }
+}
+
+} // namespace gpu

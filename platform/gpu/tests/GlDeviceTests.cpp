@@ -1,0 +1,81 @@
+#include "platform/gpu/Device.h"
+#include "platform/gpu/Error.h"
+#include "platform/gpu/ShaderView.h"
+#include "platform/tk/base/TestMainLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace gpu {
+namespace {
+
+// The top half red, the bottom half a linear-light grey of 0.2; read back through the device.
+constexpr const char* kVertex = R"(#version 450 core
+layout(std430, binding = 0) readonly buffer Positions { vec2 positions[]; };
+out vec2 uv;
+void main() { uv = positions[gl_VertexID] * 0.5 + 0.5; gl_Position = vec4(positions[gl_VertexID], 0.0, 1.0); }
+)";
+constexpr const char* kFragment = R"(#version 450 core
+layout(std140, binding = 0) uniform Grey { float grey; };
+in vec2 uv;
+layout(location = 0) out vec4 colour;
+void main() { colour = uv.y > 0.5 ? vec4(1.0, 0.0, 0.0, 1.0) : vec4(vec3(grey), 1.0); }
+)";
+
+// Mesa's surfaceless platform must give this machine a real device: the one test that draws for real.
+TEST(GlDevice, RendersThroughEglAndReadsBackTopRowFirstInSRGB) {
+    tk::TestMainLoop loop;
+    auto device = createSystemDefaultDevice();
+    if (!device)
+        GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
+    EXPECT_EQ(createSystemDefaultDevice(), device) << "one shared device";
+
+    Library library({Function("quad", ShaderStage::vertex, kVertex),
+                     Function("halves", ShaderStage::fragment, kFragment)});
+    RenderPipelineDescriptor descriptor;
+    descriptor.label = "test";
+    descriptor.vertexFunction = library.makeFunction("quad");
+    descriptor.fragmentFunction = library.makeFunction("halves");
+    descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
+    auto pipeline = device->makeRenderPipelineState(descriptor);
+    ASSERT_TRUE(pipeline);
+
+    const std::array<float, 8> quad{-1, -1, -1, 1, 1, -1, 1, 1};
+    auto vertices = device->makeBuffer(std::as_bytes(std::span(quad)));
+    auto target = device->makeTexture({PixelFormat::rgba16Float, {8, 6}, TextureUsage::renderTarget});
+    ASSERT_TRUE(target);
+
+    RenderPassDescriptor pass;
+    pass.colorAttachments[0] = {target, LoadAction::clear, {0, 0, 0, 1}};
+    auto buffer = device->makeCommandQueue()->makeCommandBuffer();
+    auto* encoder = buffer->makeRenderCommandEncoder(pass);
+    const float grey = 0.2f;
+    encoder->setRenderPipelineState(pipeline);
+    encoder->setViewport({0, 0, 8, 6, 0, 1});
+    encoder->setVertexBuffer(vertices, 0, 0);
+    encoder->setFragmentBytes(&grey, sizeof grey, 0);
+    encoder->drawPrimitives(PrimitiveType::triangleStrip, 0, 4);
+    encoder->endEncoding();
+    buffer->commit();
+
+    const auto image = device->readImage(*target, ColorSpace::extendedLinearSRGB, 2);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixelSize(), (tk::Size{8, 6}));
+    EXPECT_EQ(image->size(), (tk::Size{4, 3}));
+    EXPECT_EQ(image->pixelColor(3, 0), tk::Color(1, 0, 0, 1)) << "top row first";
+    const auto bottom = image->pixelColor(3, 5);
+    EXPECT_NEAR(bottom.r, 124 / 255.0, 1.5 / 255) << "linear 0.2 shows as sRGB 124";
+    EXPECT_NEAR(bottom.b, bottom.r, 1e-9);
+
+    const auto raw = device->readImage(*target, ColorSpace::sRGB, 1);
+    ASSERT_TRUE(raw);
+    EXPECT_NEAR(raw->pixelColor(3, 5).r, 51 / 255.0, 1.5 / 255) << "sRGB values pass unchanged";
+
+    descriptor.fragmentFunction =
+        std::make_shared<Function>("broken", ShaderStage::fragment, "#version 450 core\nnot glsl");
+    EXPECT_THROW(device->makeRenderPipelineState(descriptor), Error);
+}
+
+} // namespace
+} // namespace gpu
