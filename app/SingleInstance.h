@@ -1,0 +1,85 @@
+#pragma once
+
+// One running instance per user. The first instance listens on a Unix-domain socket; a later
+// launch finds it there, hands over its URLs and exits.
+//
+//     auto listening = InstanceServer::listen(path);
+//     if (listening.status == InstanceServer::Status::anotherInstanceRunning)
+//         return sendToRunningInstance(path, urls) ? 0 : 1;
+//     ... every so often, on the main thread: listening.server->pump([](auto urls) { ... });
+//
+// The message is one header line, then one URL per line, ended by closing the connection:
+//
+//     zindral-open 1\n
+//     zindral://openAndUpdate\n
+//
+// An empty list asks the running instance to bring its window forward. The server reads without
+// ever blocking (pump() takes what has arrived), accepts only connections of the same user, caps a
+// message at 64 KiB and drops a connection that stays silent too long. Each message is delivered
+// once, when its sender has closed the connection. A socket file left by an instance that died is
+// replaced.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace app {
+
+inline constexpr const char* kInstanceMessageHeader = "zindral-open 1";
+
+// [any] $XDG_RUNTIME_DIR/zindral/instance.sock, or /tmp/zindral-<uid>/instance.sock without one.
+std::filesystem::path defaultInstanceSocketPath();
+
+class InstanceServer {
+public:
+    enum class Status { listening, anotherInstanceRunning, failed };
+    struct Result {
+        Status status = Status::failed;
+        std::unique_ptr<InstanceServer> server; // when listening
+        std::string error;                      // when failed
+    };
+
+    // [main] Listens at `socketPath` (its folder is made, private to the user, when missing).
+    static Result listen(const std::filesystem::path& socketPath);
+    ~InstanceServer();
+    InstanceServer(const InstanceServer&) = delete;
+    InstanceServer& operator=(const InstanceServer&) = delete;
+
+    using Delivery = std::function<void(const std::vector<std::string>& urls)>;
+    // [main] Accepts and reads what has arrived, without waiting; calls `deliver` once for each
+    // complete message. Returns how many messages were delivered.
+    int pump(const Delivery& deliver);
+
+    const std::filesystem::path& socketPath() const { return path_; }
+
+    static constexpr std::size_t kMaximumMessageBytes = 64 * 1024;
+    static constexpr int kMaximumConnections = 8;
+    // Pumps a connection may stay incomplete before it is dropped.
+    static constexpr int kMaximumIdlePumps = 50;
+
+private:
+    struct Connection {
+        int fd = -1;
+        std::string data;
+        int idlePumps = 0;
+    };
+    InstanceServer(int fd, std::filesystem::path path);
+    void acceptPending();
+    void closeConnection(Connection& connection);
+
+    int fd_ = -1;
+    std::filesystem::path path_;
+    std::vector<Connection> connections_;
+};
+
+// [any] Sends `urls` to the instance listening at `socketPath`. False when none answers.
+bool sendToRunningInstance(const std::filesystem::path& socketPath, const std::vector<std::string>& urls);
+
+// [any] The URLs of a message (nothing when it is not one): the lines after the header, without
+// empty lines and lines holding control characters.
+std::optional<std::vector<std::string>> parseInstanceMessage(const std::string& message);
+
+} // namespace app

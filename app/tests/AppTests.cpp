@@ -1,0 +1,213 @@
+#include "app/AboutPanel.h"
+#include "app/ContentView.h"
+#include "app/HeadlessApp.h"
+#include "app/ZindralApp.h"
+#include "app/tests/AppTestSupport.h"
+
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/Image.h"
+#include "platform/tk/ui/UI.h"
+#include "platform/tk/view/HeadlessBackend.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/Menu.h"
+#include "platform/tk/view/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace app {
+namespace {
+
+using Shown = std::vector<std::string>;
+
+struct AppFixture {
+    tk::TestMainLoop loop;
+    std::shared_ptr<tk::HeadlessBackend> backend = std::make_shared<tk::HeadlessBackend>();
+    apptest::TestEnvironment env;
+    std::unique_ptr<ZindralApp> app;
+
+    explicit AppFixture(const std::string& name) {
+        tk::setCurrentBackend(backend);
+        app = std::make_unique<ZindralApp>(env.make(name));
+    }
+    ~AppFixture() {
+        app.reset();
+        tk::setCurrentBackend(nullptr);
+    }
+    void settle() {
+        app->sparkleHelper()->updaterController->updater().waitForFetch();
+        loop.drain();
+    }
+    tk::Rect frameOf(const std::string& name) {
+        tk::View* root = app->window()->contentView();
+        tk::View* v = tk::ui::findNodeView(*root, name);
+        EXPECT_NE(v, nullptr) << name;
+        return v ? v->convertTo(tk::Rect(tk::Point{}, v->bounds().size), nullptr) : tk::Rect{};
+    }
+};
+
+TEST(AppStartUp, TheUpdaterIsWiredAndStartedBeforeTheDelegateGetsTheHelper) {
+    AppFixture f("startup");
+    const auto& helper = f.app->sparkleHelper();
+    ASSERT_TRUE(helper);
+    ASSERT_TRUE(helper->updaterController);
+    EXPECT_TRUE(helper->updaterController->updater().isStarted());
+    EXPECT_EQ(f.app->appDelegate().sparkleHelper(), helper) << "one helper, two references";
+    EXPECT_EQ(helper->feedURLString(helper->updaterController->updater()), "https://u.example/appcast.xml");
+    f.app->launchFinished();
+    EXPECT_EQ(f.app->application().appearance(), Appearance::dark);
+    EXPECT_TRUE(f.env.driver->shown.empty()) << "starting checks nothing yet";
+}
+
+TEST(AppURLs, OpenAndUpdateChecksOncePerURLAndOthersAreIgnored) {
+    AppFixture f("urls");
+    f.app->open({"Zindral://openAndUpdate", "zindral://openandupdate", "zindral://elsewhere",
+                 "https://velmor.example/"});
+    f.settle();
+    EXPECT_TRUE(f.env.driver->shown.empty());
+    EXPECT_EQ(f.env.fetcher->fetches, 0);
+
+    f.app->open({"zindral://openAndUpdate"});
+    f.settle();
+    EXPECT_EQ(f.env.driver->shown, (Shown{"checking", "up to date"}));
+    EXPECT_EQ(f.env.fetcher->fetches, 1);
+    EXPECT_EQ(f.env.fetcher->lastURL, "https://u.example/appcast.xml");
+
+    // Two in one delivery reach the updater twice, in order; the second finds the first running.
+    f.env.driver->shown.clear();
+    f.app->open({"zindral://openAndUpdate", "zindral://openAndUpdate"});
+    f.settle();
+    EXPECT_EQ(f.env.driver->shown, (Shown{"checking", "focus", "up to date"}));
+}
+
+TEST(AppURLs, ACheckAskedForBeforeTheUpdaterStartedRunsOnceItHas) {
+    tk::TestMainLoop loop;
+    apptest::TestEnvironment env;
+    AppDelegate delegate;
+    Application application;
+    delegate.application(application, {"zindral://openAndUpdate"});
+    EXPECT_EQ(delegate.pendingUpdateChecks(), 1);
+
+    auto helper = std::make_shared<UpdaterHelper>("https://u.example/appcast.xml");
+    helper->updaterController = std::make_unique<updater::StandardUpdaterController>(
+        false, helper.get(), nullptr, env.make("early").updater);
+    delegate.setSparkleHelper(helper);
+    EXPECT_EQ(delegate.pendingUpdateChecks(), 1) << "not started yet: still waiting";
+    EXPECT_TRUE(env.driver->shown.empty());
+
+    helper->updaterController->startUpdater();
+    delegate.setSparkleHelper(helper);
+    EXPECT_EQ(delegate.pendingUpdateChecks(), 0);
+    helper->updaterController->updater().waitForFetch();
+    loop.drain();
+    EXPECT_EQ(env.driver->shown, (Shown{"checking", "up to date"})) << "handled once, after the start";
+}
+
+TEST(AppWindow, LayoutOfTheMainWindow) {
+    AppFixture f("layout");
+    auto window = f.app->body();
+    EXPECT_EQ(f.app->body(), window) << "one window";
+    EXPECT_EQ(window->title(), "Zindral");
+    EXPECT_EQ(window->identifier(), "main");
+    EXPECT_EQ(window->contentSize(), (tk::Size{400, 572}));
+    EXPECT_TRUE(window->isKeyWindow());
+    window->layoutIfNeeded();
+
+    const tk::Rect band = f.frameOf("band");
+    EXPECT_EQ(band, (tk::Rect{0, 0, 400, 300})) << "the shader band across the top";
+    const tk::Rect help = f.frameOf("help");
+    const tk::Rect site = f.frameOf("website");
+    EXPECT_DOUBLE_EQ(help.width(), 176) << "a 180-point label, its bezel overhanging by 2 on each side";
+    EXPECT_DOUBLE_EQ(site.width(), 176);
+    EXPECT_DOUBLE_EQ(help.height(), 24);
+    EXPECT_DOUBLE_EQ(site.minX() - help.maxX(), 16);
+    EXPECT_DOUBLE_EQ(572 - help.maxY(), 14) << "14 points above the bottom edge";
+    EXPECT_DOUBLE_EQ(help.midX() + site.midX(), 400) << "centred";
+    const tk::Rect version = f.frameOf("version");
+    const tk::Rect logo = f.frameOf("logo");
+    EXPECT_GT(version.minY(), band.maxY());
+    EXPECT_GT(logo.minY(), version.maxY());
+    EXPECT_LT(logo.maxY(), help.minY());
+}
+
+TEST(AppWindow, ButtonsOpenTheirPagesAndLeaveTheWindowAlone) {
+    AppFixture f("buttons");
+    auto window = f.app->body();
+    window->layoutIfNeeded();
+    tk::HeadlessWindow driver(window);
+    const tk::Rect help = f.frameOf("help");
+    const tk::Rect site = f.frameOf("website");
+    driver.click({help.midX(), help.midY()});
+    driver.click({site.midX(), site.midY()});
+    f.loop.drain();
+    EXPECT_EQ(
+        f.backend->openedURLs(),
+        (std::vector<std::string>{"https://velmor.example/help/zindral/welcome", "https://velmor.example/"}));
+    EXPECT_FALSE(window->isClosed());
+    EXPECT_EQ(window->contentSize(), (tk::Size{400, 572}));
+}
+
+TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
+    AppFixture f("menu");
+    auto window = f.app->body();
+    tk::Menu* menu = window->menu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_GE(menu->numberOfItems(), 3);
+    EXPECT_EQ(menu->item(0)->title, "About");
+    EXPECT_TRUE(menu->item(1)->isSeparator);
+    EXPECT_EQ(menu->item(2)->title, "Check for Updates\u2026");
+
+    tk::HeadlessWindow driver(window);
+    driver.key(tk::KeyCode::u, tk::ModifierFlags::control, "u");
+    f.settle();
+    EXPECT_EQ(f.env.driver->shown, (Shown{"checking", "up to date"}));
+
+    ASSERT_TRUE(window->performMenuItem(*menu->item(0)));
+    ASSERT_NE(f.app->application().aboutPanel(), nullptr);
+    EXPECT_EQ(f.app->application().aboutPanel()->identifier(), "about");
+
+    // Closing the only window ends the program.
+    EXPECT_EQ(f.env.terminations, 0);
+    window->close();
+    EXPECT_EQ(f.env.terminations, 1);
+}
+
+TEST(AppWindow, VersionLineFromTheBundle) {
+    auto bundleWith = [](const std::string& name, const std::string& json) {
+        const auto dir = std::filesystem::temp_directory_path() / ("zindral-version-" + name + ".bundle");
+        std::filesystem::create_directories(dir);
+        std::ofstream(dir / "Info.json") << json;
+        return *tk::Bundle::open(dir);
+    };
+    EXPECT_EQ(
+        versionLine(bundleWith("both", R"({"CFBundleShortVersionString": "2.0", "CFBundleVersion": "7"})")),
+        "2.0 (7)");
+    EXPECT_EQ(versionLine(bundleWith("build", R"({"CFBundleVersion": "45"})")), " (45)");
+    EXPECT_EQ(
+        versionLine(bundleWith("short", R"({"CFBundleShortVersionString": "1.2", "CFBundleVersion": 45})")),
+        "1.2 ()");
+    const auto about = aboutPanelContent(bundleWith("about", R"({"CFBundleName": "Zindral",
+        "CFBundleShortVersionString": "1.0.0", "CFBundleVersion": "1", "HumanReadableCopyright": "(c) Velmor"})"));
+    EXPECT_EQ(about.version, "Version 1.0.0 (1)");
+    EXPECT_EQ(about.copyright, "(c) Velmor");
+}
+
+TEST(AppHeadless, WritesTheWindowToAPicture) {
+    apptest::TestEnvironment env;
+    CommandLine line;
+    line.headless = true;
+    line.afterSeconds = 0.5;
+    line.screenshot = std::filesystem::temp_directory_path() / "zindral-headless-test.png";
+    std::filesystem::remove(line.screenshot);
+    ASSERT_EQ(runHeadlessApp(line, env.make("headless")), 0);
+    const auto picture = tk::Image::fromPNGFile(line.screenshot);
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->pixelSize().width, 400);
+    EXPECT_EQ(picture->pixelSize().height, 572);
+    tk::setCurrentBackend(nullptr);
+}
+
+} // namespace
+} // namespace app
