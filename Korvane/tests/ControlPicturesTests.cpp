@@ -69,8 +69,8 @@ const LabelDisplayOptions kLargeLabel{.valueColor = tk::Color::rgba8(230, 232, 2
 // The small dial has room for its value only.
 const LabelDisplayOptions kTinyLabel{.valueColor = tk::Color::rgba8(200, 204, 212),
                                      .labelFontSize = 9,
-                                     .valueFontSize = 11,
-                                     .editingFontSize = 11,
+                                     .valueFontSize = 9,
+                                     .editingFontSize = 9,
                                      .showSuffix = false,
                                      .showName = false,
                                      .labelWidth = 40};

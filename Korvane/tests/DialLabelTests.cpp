@@ -75,6 +75,22 @@ TEST(DialLabel, ShowsNameValueAndSuffix) {
     }
 }
 
+TEST(DialLabel, TheSuffixStandsFourPointsAfterTheNumber) {
+    Label label({.units = au::ParameterUnit::hertz, .hi = 20000, .value = 440, .name = "Cutoff"});
+    label.tree.settle();
+    tk::RecordingContext context;
+    label.tree.window.window().render(context);
+    const auto texts = context.texts();
+    ASSERT_EQ(texts.size(), 3u);
+    const tk::Rect number = texts[1].deviceRect();
+    const tk::Rect suffix = texts[2].deviceRect();
+    EXPECT_NEAR(suffix.x() - (number.x() + number.width()), 4, 0.01);
+    EXPECT_EQ(texts[1].textAttributes.font.name(), "Rocket");
+    EXPECT_EQ(texts[1].textAttributes.font.size(), 14);
+    EXPECT_EQ(texts[1].color, tk::Color::white());
+    EXPECT_EQ(texts[0].textAttributes.font.size(), 11);
+}
+
 TEST(DialLabel, TypedValuesAreOneChange) {
     struct Case {
         const char* name;
