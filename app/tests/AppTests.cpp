@@ -160,6 +160,9 @@ TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
     EXPECT_EQ(menu->item(2)->title, "Check for Updates\u2026");
 
     tk::HeadlessWindow driver(window);
+    driver.key(tk::KeyCode::f10);
+    EXPECT_EQ(f.backend->menus().shownMenu(), menu) << "F10 shows the window's menu";
+    f.backend->menus().dismiss();
     driver.key(tk::KeyCode::u, tk::ModifierFlags::control, "u");
     f.settle();
     EXPECT_EQ(f.env.driver->shown, (Shown{"checking", "up to date"}));

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <filesystem>
+#include <system_error>
 
 namespace updater {
 
@@ -22,7 +24,13 @@ constexpr double kMinimumUpdateCheckInterval = 60 * 60;
 HostInfo mainBundleHost() {
     const tk::Bundle bundle = tk::Bundle::main();
     HostInfo host;
-    host.name = bundle.string("CFBundleName").value_or(bundle.bundlePath().stem().string());
+    if (auto name = bundle.string("CFBundleName")) {
+        host.name = *name;
+    } else {
+        // Outside a program bundle: the program's own name.
+        std::error_code ec;
+        host.name = std::filesystem::read_symlink("/proc/self/exe", ec).filename().string();
+    }
     host.shortVersion = bundle.string("CFBundleShortVersionString").value_or("");
     host.version = bundle.string("CFBundleVersion").value_or("");
     return host;

@@ -15,7 +15,7 @@ namespace updater {
 
 // The host program as the dialogs name it.
 struct HostInfo {
-    std::string name = "Zindral";
+    std::string name;
     std::string shortVersion; // CFBundleShortVersionString
     std::string version;      // CFBundleVersion
 
