@@ -2,18 +2,22 @@
 
 // The animated shader band of the main window, put into the declarative tree.
 //
-// makeNSViewController: a plain view of (0, 0, 300, 300) and the shader view controller on it,
-// with renderer name "Main" and the pair "audioWaveformVertexShader" / "audioWaveformFragmentShader";
-// updateNSViewController: asks the controller's shader view to redraw. The band fills the rect it
-// is given.
+// makeNSViewController: a plain view of (0, 0, 300, 300) and a MetalShaderViewController on it with
+// the renderer name "Main" and the pair "audioWaveformVertexShader" / "audioWaveformFragmentShader";
+// updateNSViewController: when the controller has its shader view, asks it to redraw.
 //
-// PLACEHOLDER: the shader module's view controller has not landed in WendleShaders yet, so the
-// band shows BandPlaceholderView, a still picture of a waveform drawn with the toolkit. When the
-// controller lands, makeNSViewController creates it here instead; nothing else changes.
+// The representable's view is ShaderBandView, which holds the controller (so the controller lives
+// exactly as long as the band's place in the tree) and keeps the controller's root view filling
+// it. The controller follows the root view into and out of the window by itself: it builds its
+// shader view on appearance and pauses it, clock included, while the window is not key. Without a
+// GPU device the band stays empty and the rest of the window is unaffected.
+
+#include "WendleShaders/MetalShaderViewController.h"
 
 #include "platform/tk/ui/Node.h"
 #include "platform/tk/view/View.h"
 
+#include <memory>
 #include <string_view>
 
 namespace app {
@@ -22,17 +26,22 @@ inline constexpr std::string_view kBandRendererName = "Main";
 inline constexpr std::string_view kBandVertexFunction = "audioWaveformVertexShader";
 inline constexpr std::string_view kBandFragmentFunction = "audioWaveformFragmentShader";
 
-// Stands in for the shader view controller's view until the shader module provides it. Still
-// (no clock, no timer), so it trivially stands still while the window is not key.
-class BandPlaceholderView final : public tk::View {
+class ShaderBandView final : public tk::View {
 public:
-    using tk::View::View;
-    void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
-    int redrawRequests() const { return redrawRequests_; }
-    void requestRedraw();
+    explicit ShaderBandView(WendleShaders::ShaderViewControllerEnvironment environment = {});
+    ~ShaderBandView() override;
+
+    WendleShaders::MetalShaderViewController& controller() const { return *controller_; }
+    // updateNSViewController's work.
+    void update();
+    void layout() override;
+
+protected:
+    void setup() override;
 
 private:
-    int redrawRequests_ = 0;
+    WendleShaders::ShaderViewControllerEnvironment environment_;
+    std::unique_ptr<WendleShaders::MetalShaderViewController> controller_;
 };
 
 struct ContentViewShader {

@@ -1,5 +1,6 @@
 #include "app/AboutPanel.h"
 #include "app/ContentView.h"
+#include "app/ContentViewShader.h"
 #include "app/HeadlessApp.h"
 #include "app/ZindralApp.h"
 #include "app/tests/AppTestSupport.h"
@@ -130,6 +131,35 @@ TEST(AppWindow, LayoutOfTheMainWindow) {
     EXPECT_GT(version.minY(), band.maxY());
     EXPECT_GT(logo.minY(), version.maxY());
     EXPECT_LT(logo.maxY(), help.minY());
+}
+
+ShaderBandView* findBand(tk::View& view) {
+    if (auto* band = dynamic_cast<ShaderBandView*>(&view))
+        return band;
+    for (const auto& child : view.subviews())
+        if (auto* band = findBand(*child))
+            return band;
+    return nullptr;
+}
+
+TEST(AppWindow, TheBandRunsTheWaveformShaderOnlyWhileTheWindowIsKey) {
+    AppFixture f("band");
+    auto window = f.app->body();
+    window->layoutIfNeeded();
+    ShaderBandView* band = findBand(*window->contentView());
+    ASSERT_NE(band, nullptr);
+    const auto& controller = band->controller();
+    EXPECT_EQ(controller.rendererName(), "Main");
+    EXPECT_EQ(controller.vertxShaderName(), "audioWaveformVertexShader");
+    EXPECT_EQ(controller.fragmentShaderName(), "audioWaveformFragmentShader");
+    EXPECT_EQ(controller.view()->frame(), (tk::Rect{0, 0, 400, 300})) << "the root view fills the band";
+    if (!controller.metalKitView())
+        GTEST_SKIP() << "no GPU device here: the band stays empty";
+    EXPECT_FALSE(controller.metalKitView()->isPaused());
+    tk::HeadlessWindow(window).unfocus();
+    EXPECT_TRUE(controller.metalKitView()->isPaused());
+    tk::HeadlessWindow(window).focus();
+    EXPECT_FALSE(controller.metalKitView()->isPaused());
 }
 
 TEST(AppWindow, ButtonsOpenTheirPagesAndLeaveTheWindowAlone) {
