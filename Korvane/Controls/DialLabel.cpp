@@ -1,5 +1,6 @@
 #include "Korvane/Controls/DialLabel.h"
 
+#include "Korvane/Controls/DefaultLabelFormatter.h"
 #include "Korvane/Parameters/AudioParameter.h"
 #include "Korvane/Resources/CustomFont.h"
 
@@ -23,7 +24,12 @@ DialLabel::DialLabel(std::shared_ptr<AudioParameter> labelParam, tk::Color nameC
                      LabelDisplayOptions options, KorvFont labelFont,
                      std::shared_ptr<const LabelFormatter> valueFormatter, std::function<void()> editingEnded)
     : param(std::move(labelParam)), displayOptions(options), formatter(std::move(valueFormatter)),
-      onEditingEnded(std::move(editingEnded)), color(nameColor), font(labelFont) {}
+      onEditingEnded(std::move(editingEnded)), color(nameColor), font(labelFont) {
+    // A label always has a formatter; without one it shows numbers as a dial does by default.
+    if (!formatter) {
+        formatter = std::make_shared<const DefaultLabelFormatter>(*param, 1);
+    }
+}
 
 tk::ui::Node DialLabel::valueRow() {
     using namespace tk::ui;

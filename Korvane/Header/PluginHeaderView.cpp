@@ -45,15 +45,15 @@ PluginHeaderView::PluginHeaderView(std::string updateURL, std::string version,
 
 tk::ui::Node PluginHeaderView::tabRow() const {
     using namespace tk::ui;
-    const auto& strings = tabParameter->valueStrings();
-    if (!strings) {
+    const auto* strings = tabParameter ? &tabParameter->valueStrings() : nullptr;
+    if (!strings || !*strings) {
         return Node();
     }
     const float value = tabParameter->value.get();
     std::vector<Node> tabs;
-    for (std::size_t i = 0; i < strings->size(); ++i) {
+    for (std::size_t i = 0; i < (*strings)->size(); ++i) {
         const float index = static_cast<float>(i);
-        const auto& title = (*strings)[i];
+        const auto& title = (**strings)[i];
         Node label = korvFont(Text(title).textCase(TextCase::uppercase), font, kTabFontSize)
                          .foregroundColor(value == index ? Colors::tabSelected() : Colors::tabUnselected());
         auto param = tabParameter;
