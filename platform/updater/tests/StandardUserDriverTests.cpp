@@ -31,7 +31,8 @@ TEST(UpdaterStandardUserDriver, UpdateFoundDialogOffersItsThreeChoices) {
     const AppcastItem item{"Version 2.0", "20", "2.0", "https://velmor.example/zindral/2.0", ""};
     driver.showUpdateFound(updatertest::testHost(), item, [&](UpdateChoice c) { choices.push_back(c); });
     ASSERT_NE(driver.dialogWindow(), nullptr);
-    tk::Window& window = *driver.dialogWindow();
+    const auto shared = driver.dialogWindow()->sharedWindow(); // outlives the driver's reference
+    tk::Window& window = *shared;
     EXPECT_EQ(window.identifier(), "updater.found");
     EXPECT_TRUE(window.isKeyWindow());
     window.display();
