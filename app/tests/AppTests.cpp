@@ -6,6 +6,7 @@
 #include "app/tests/AppTestSupport.h"
 
 #include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/Image.h"
 #include "platform/tk/ui/UI.h"
 #include "platform/tk/view/HeadlessBackend.h"
@@ -199,7 +200,12 @@ TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
 
     ASSERT_TRUE(window->performMenuItem(*menu->item(0)));
     ASSERT_NE(f.app->application().aboutPanel(), nullptr);
-    EXPECT_EQ(f.app->application().aboutPanel()->identifier(), "about");
+    tk::Window& about = *f.app->application().aboutPanel();
+    EXPECT_EQ(about.identifier(), "about");
+    EXPECT_EQ(about.contentSize(), (tk::Size{kAboutPanelWidth, kAboutPanelHeight}));
+    about.display();
+    ASSERT_NE(about.lastFrame(), nullptr);
+    EXPECT_TRUE(about.lastFrame()->writePNG(std::filesystem::temp_directory_path() / "zindral-about.png"));
 
     // Closing the only window ends the program.
     EXPECT_EQ(f.env.terminations, 0);
