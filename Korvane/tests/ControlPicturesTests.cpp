@@ -234,5 +234,58 @@ TEST(ControlPictures, Header) {
                  {616, 46});
 }
 
+// All controls at rest on one sheet, to see them side by side.
+TEST(ControlPictures, Sheet) {
+    useBuiltBundles();
+    using namespace tk::ui;
+    auto percent = [](float v) {
+        return makeParameter({.units = au::ParameterUnit::percent, .hi = 100, .value = v, .name = "Gate"});
+    };
+    auto modes = [](float v) {
+        auto shape = kModes;
+        shape.value = v;
+        return makeParameter(shape);
+    };
+    auto toggle = [](float v) { return makeParameter({.value = v, .name = "Sync"}); };
+    std::vector<Node> dials;
+    for (float v : {0.0f, 50.0f, 100.0f}) {
+        dials.push_back(ZindralDial(percent(v), ModernDialColor::grey, kLargeLabel, nullptr, [] {}));
+    }
+    for (auto color :
+         {SmallDialColor::blue, SmallDialColor::yellow, SmallDialColor::red, SmallDialColor::purple}) {
+        dials.push_back(MediumDial(percent(65), color, kLargeLabel, nullptr, [] {}));
+    }
+    dials.push_back(TinyDial(percent(30), kTinyLabel, nullptr, [] {}));
+    Node buttons =
+        HStack({.spacing = 16}, {ZindralButton("Seed", ZindralButtonColor::yellow, [] {}),
+                                 ZindralToggleButton(modes(2), 2, ZindralButtonColor::yellow),
+                                 ZindralToggleButton(modes(0), 2, ZindralButtonColor::yellow),
+                                 ZindralToggleButtonNarrow(toggle(1), std::string("C#")),
+                                 ZindralToggleButtonNarrow(toggle(0), std::string("D#")),
+                                 LeftRightArrowButton(toggle(0), 0), LeftRightArrowButton(toggle(1), 0)});
+    Node modeButtons =
+        HStack({.spacing = 12},
+               {ModeToggleButton(modes(2), 2, Colors::ZindralYellowText(), ToggleButtonStyle::modern, 12),
+                ModeToggleButton(modes(0), 2, Colors::ZindralYellowText(), ToggleButtonStyle::modern, 12),
+                ModeToggleButton(modes(2), 2, Colors::ZindralYellowText(), ToggleButtonStyle::retro, 12),
+                ModeToggleButton(modes(0), 2, Colors::ZindralYellowText(), ToggleButtonStyle::retro, 12),
+                ToggleButton(toggle(1), Colors::ZindralYellowText(), std::nullopt, 12)});
+    auto styleLabel = [](const char* text) { return rocketFont(Text(text), 12); };
+    Node styles = HStack(
+        {.spacing = 12},
+        {Button([] {}, styleLabel("Sync")).buttonStyle(ModernButtonStyle(true, Colors::ZindralYellowText())),
+         Button([] {}, styleLabel("Sync")).buttonStyle(ModernButtonStyle(false, Colors::ZindralYellowText())),
+         Button([] {}, styleLabel("Settings")).buttonStyle(SettingsButtonStyle(KorvFont::rocket)),
+         Button([] {}, Text("1.2.0 Available").textCase(TextCase::uppercase))
+             .buttonStyle(UpdateButtonStyle())});
+    auto tabs = AudioParameter::dummyParam();
+    Node header = PluginHeaderView("zindral://openAndUpdate", "1.0.0", tabs, KorvFont::rocket, std::nullopt);
+    Node update = PluginHeaderView("zindral://openAndUpdate", "1.0.0", tabs, KorvFont::rocket,
+                                   UpdateAvailableDetails{"1.2.0"});
+    Node sheet = VStack({.spacing = 20}, {header.frame(616, 46), update.frame(616, 46),
+                                          HStack({.spacing = 4}, dials), buttons, modeButtons, styles});
+    writePicture("sheet", sheet, {680, 560});
+}
+
 } // namespace
 } // namespace Korvane
