@@ -27,7 +27,7 @@ bool parsePositiveFinite(const std::string& text, double& out) {
 std::string usageLine() {
     return "usage: zindral-host [--plugin DIR] [--seed N] [--set A=V]... [--note-on N]... [--tempo BPM] "
            "[--sample-rate HZ] [--block FRAMES] [--beats B] [--start-beat B] [--events] [--export FILE] "
-           "[--state-in FILE] [--state-out FILE] [--realtime] [--help]";
+           "[--state-in FILE] [--state-out FILE] [--realtime] [--window] [--screenshot FILE] [--help]";
 }
 
 std::string usageText() {
@@ -50,6 +50,8 @@ std::string usageText() {
            "  --state-in FILE    restore the unit's state from FILE before playing\n"
            "  --state-out FILE   save the unit's state to FILE after playing\n"
            "  --realtime         pace the render calls by the wall clock on a render thread\n"
+           "  --window           open the plug-in's window and play in real time until it is closed\n"
+           "  --screenshot FILE  after playing, render the plug-in's window headless to a PNG file\n"
            "  --help             show this text\n"
            "\n"
            "Exit status: 0 done, 1 the extension failed, 2 bad command line or state file.\n";
@@ -60,10 +62,11 @@ ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
     auto fail = [](std::string message) { return ParsedOptions{std::nullopt, std::move(message)}; };
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
-        static const std::set<std::string> kFlags = {"--events", "--realtime", "--help"};
+        static const std::set<std::string> kFlags = {"--events", "--realtime", "--window", "--help"};
         static const std::set<std::string> kWithValue = {
-            "--plugin", "--seed",       "--set",         "--note-on", "--tempo",    "--block",
-            "--beats",  "--start-beat", "--sample-rate", "--export",  "--state-in", "--state-out"};
+            "--plugin",   "--seed",      "--set",        "--note-on",     "--tempo",
+            "--block",    "--beats",     "--start-beat", "--sample-rate", "--export",
+            "--state-in", "--state-out", "--screenshot"};
         if (!kFlags.contains(option) && !kWithValue.contains(option)) {
             return fail("unknown option '" + option + "'");
         }
@@ -78,6 +81,10 @@ ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
             options.printEvents = true;
         } else if (option == "--realtime") {
             options.realtime = true;
+        } else if (option == "--window") {
+            options.window = true;
+        } else if (option == "--screenshot") {
+            options.screenshotPath = value;
         } else if (option == "--help") {
             options.help = true;
         } else if (option == "--plugin") {
@@ -131,6 +138,9 @@ ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--state-out") {
             options.stateOutPath = value;
         }
+    }
+    if (options.window && options.screenshotPath) {
+        return fail("--window and --screenshot cannot be combined");
     }
     if (renderCallCountAsDouble(options) > kMaximumRenderCalls) {
         return fail("--beats is too long for this tempo, sample rate and block size");

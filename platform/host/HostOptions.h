@@ -35,6 +35,10 @@ struct HostOptions {
     std::optional<std::string> stateInPath;
     std::optional<std::string> stateOutPath;
     bool realtime = false;
+    // Open the plug-in's interface in a real window and play in real time until it is closed.
+    bool window = false;
+    // After playing, render the plug-in's interface headless and write it to this PNG file.
+    std::optional<std::string> screenshotPath;
     bool help = false;
 };
 

@@ -4,11 +4,13 @@
 #include "platform/au/ValueText.h"
 #include "platform/host/ExtensionLoader.h"
 #include "platform/host/HostModel.h"
+#include "platform/host/InterfacePresenting.h"
 #include "platform/host/MidiFormatting.h"
 #include "platform/host/MidiMessageQueue.h"
 #include "platform/tk/base/MainThread.h"
 #include "platform/tk/base/RunLoop.h"
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <fstream>
@@ -221,6 +223,39 @@ void playRealtime(const HostOptions& options, Player& player, uint64_t calls, Mi
     flushMessages(queue, all, options.printEvents, out);
 }
 
+// Plays in real time on a render thread while the plug-in's window is open (the interface runs the
+// main thread); the window's idle calls print what arrived. Returns the calls made.
+uint64_t playWithWindow(const HostOptions& options, Player& player, host::InterfacePresenting& presenter,
+                        MidiMessageQueue& queue, std::vector<MidiMessage>& all, std::ostream& out,
+                        std::ostream& err, int& status) {
+    std::atomic<bool> stop{false};
+    std::atomic<uint64_t> made{0};
+    std::thread renderThread([&] {
+        auto start = std::chrono::steady_clock::now();
+        for (uint64_t call = 0; !stop.load(std::memory_order_relaxed); ++call) {
+            auto due =
+                start +
+                std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(
+                    static_cast<double>(sampleTimeOfCall(options, call)) / options.sampleRate));
+            std::this_thread::sleep_until(due);
+            player.renderCall(call);
+            made.store(call + 1, std::memory_order_relaxed);
+        }
+    });
+    InterfacePresenting::Request request;
+    request.kind = InterfacePresenting::Request::Kind::window;
+    request.idle = [&] { flushMessages(queue, all, options.printEvents, out); };
+    InterfacePresenting::Outcome outcome = presenter.presentInterface(request);
+    stop.store(true, std::memory_order_relaxed);
+    renderThread.join();
+    flushMessages(queue, all, options.printEvents, out);
+    if (outcome.status != 0) {
+        err << "zindral-host: cannot open the plug-in's window: " << outcome.error << '\n';
+        status = kExitFailure;
+    }
+    return made.load();
+}
+
 } // namespace
 
 int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
@@ -242,6 +277,11 @@ int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
             return kExitFailure;
         }
         std::shared_ptr<au::AudioUnit> unit = created.value();
+        auto* presenter = dynamic_cast<InterfacePresenting*>(&extension.factory());
+        if ((options.window || options.screenshotPath) && !presenter) {
+            err << "zindral-host: the extension has no interface to show\n";
+            return kExitFailure;
+        }
 
         auto outputs = unit->outputBusses();
         auto output = outputs ? outputs->bus(0) : nullptr;
@@ -287,11 +327,23 @@ int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
                 state && state->find("seed") && state->find("seed")->asUInt64()) {
                 seed = ", seed " + std::to_string(*state->find("seed")->asUInt64());
             }
-            out << "ZindralExtension " << extension.version() << ": " << options.beats << " beats at "
-                << options.tempo << " BPM, " << options.sampleRate << " Hz" << seed << ", " << calls
-                << " render calls of " << options.blockFrames << " frames\n";
+            out << "ZindralExtension " << extension.version() << ": ";
+            if (options.window) {
+                out << "playing in its window";
+            } else {
+                out << options.beats << " beats";
+            }
+            out << " at " << options.tempo << " BPM, " << options.sampleRate << " Hz" << seed << ", ";
+            if (options.window) {
+                out << "render calls";
+            } else {
+                out << calls << " render calls";
+            }
+            out << " of " << options.blockFrames << " frames\n";
         }
-        if (options.realtime) {
+        if (options.window) {
+            playWithWindow(options, player, *presenter, queue, messages, out, err, status);
+        } else if (options.realtime) {
             playRealtime(options, player, calls, queue, messages, out);
         } else {
             for (uint64_t call = 0; call < calls; ++call) {
@@ -327,6 +379,16 @@ int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
                 status = kExitFailure;
             } else if (!writeFile(*options.exportPath, data->data()->data(), data->data()->size())) {
                 err << "zindral-host: cannot write " << *options.exportPath << '\n';
+                status = kExitFailure;
+            }
+        }
+        if (options.screenshotPath) {
+            InterfacePresenting::Request request;
+            request.kind = InterfacePresenting::Request::Kind::screenshot;
+            request.pngFile = *options.screenshotPath;
+            InterfacePresenting::Outcome shot = presenter->presentInterface(request);
+            if (shot.status != 0) {
+                err << "zindral-host: cannot take the screenshot: " << shot.error << '\n';
                 status = kExitFailure;
             }
         }

@@ -1,0 +1,34 @@
+#pragma once
+
+// MelodyView: the strip at the top of the plug-in window. It shows the line the engine plays (one
+// note line per sounding step, its height the step's note value, slid steps joined to the next
+// note, accented steps in their own colour, note names under the notes when there is room) with a
+// playhead over the step that plays, and under it a row of controls: the two offset buttons, the
+// seed field and the "MIDI" button that drags the sequence out as a Standard MIDI File. Everything
+// comes from the Settings in the environment (SettingsEnvironment.h).
+
+#include "extension/Interface/MelodyDrawing.h"
+
+#include "platform/tk/ui/Component.h"
+#include "platform/tk/ui/Node.h"
+#include "platform/tk/ui/State.h"
+
+namespace extension {
+
+struct MelodyView {
+    double gx = 32;
+    double gy = 16;
+    double gw = 552;
+    double gh = 122;
+    tk::ui::State<bool> showDragMessage{false};
+
+    static constexpr tk::Size kSize{616, 192};
+
+    // [main]
+    tk::ui::Node body();
+
+private:
+    tk::ui::Node controlRow();
+};
+
+} // namespace extension
