@@ -6,44 +6,37 @@
 
 namespace Korvane {
 
+namespace {
+
+constexpr tk::Size kZindralFrame{56, 64};
+constexpr tk::Size kMediumFrame{68, 84};
+constexpr tk::Size kTinyFrame{34, 40};
+constexpr double kShiftUp = 16;
+
+} // namespace
+
 DialStyle zindralDialStyle() {
-    return {"knobs/zindral-dial-grey_", {56, 64}, 16,     AssetNames::pluginGrey,
-            KorvFont::dosisMedium,      6.0,      0.005f, kDialImageCount};
+    return {"knobs/zindral-dial-grey_", kZindralFrame, kShiftUp, AssetNames::pluginGrey,
+            KorvFont::dosisMedium};
 }
 
 DialStyle mediumDialStyle(SmallDialColor color) {
     switch (color) {
     case SmallDialColor::blue:
-        return {"knobs/dial-medium-blue-", {68, 84}, 16,     AssetNames::pluginBlue,
-                KorvFont::rocket,          6.0,      0.005f, kDialImageCount};
+        return {"knobs/dial-medium-blue-", kMediumFrame, kShiftUp, AssetNames::pluginBlue, KorvFont::rocket};
     case SmallDialColor::yellow:
-        return {"knobs/dial-medium-yellow-",
-                {68, 84},
-                16,
-                AssetNames::pluginYellow,
-                KorvFont::rocket,
-                6.0,
-                0.005f,
-                kDialImageCount};
+        return {"knobs/dial-medium-yellow-", kMediumFrame, kShiftUp, AssetNames::pluginYellow,
+                KorvFont::rocket};
     case SmallDialColor::red:
-        return {"knobs/dial-medium-red-", {68, 84}, 16,     AssetNames::pluginRed,
-                KorvFont::rocket,         6.0,      0.005f, kDialImageCount};
+        return {"knobs/dial-medium-red-", kMediumFrame, kShiftUp, AssetNames::pluginRed, KorvFont::rocket};
     case SmallDialColor::purple:
         break;
     }
-    return {"knobs/dial-medium-purple-",
-            {68, 84},
-            16,
-            AssetNames::pluginPurple,
-            KorvFont::rocket,
-            6.0,
-            0.005f,
-            kDialImageCount};
+    return {"knobs/dial-medium-purple-", kMediumFrame, kShiftUp, AssetNames::pluginPurple, KorvFont::rocket};
 }
 
 DialStyle tinyDialStyle() {
-    return {"knobs/dial-small-grey-", {34, 40}, 0,     AssetNames::tinyDialLabel,
-            KorvFont::rocket,         3.0,      0.01f, kDialImageCount};
+    return {"knobs/dial-small-grey-", kTinyFrame, 0, AssetNames::tinyDialLabel, KorvFont::rocket};
 }
 
 std::string dialFrameName(const DialStyle& style, int frame) {

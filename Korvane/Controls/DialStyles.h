@@ -1,7 +1,7 @@
 #pragma once
 
-// The three film-strip dials' constants: film-strip names, frame sizes, label colour and font,
-// and the knob's drag settings. Only data here; the dial views read it.
+// How the three film-strip dials look: film-strip names, frame sizes, the picture's shift, label
+// colour and font. Only data here; the dial views read it.
 
 #include "Korvane/Resources/KorvFont.h"
 
@@ -24,9 +24,6 @@ struct DialStyle {
     double imageShiftUp;
     std::string_view labelColor; // asset colour of the name
     KorvFont labelFont;
-    double knobMinDrag;
-    float knobDragScaleFactor;
-    int imageCount;
 };
 
 // [any]

@@ -10,13 +10,13 @@
 namespace Korvane {
 
 tk::ui::Node filmStripDial(const std::shared_ptr<AudioParameter>& param, const DialStyle& style,
-                           const LabelDisplayOptions& labelDisplayOptions,
+                           DialKnob knobSettings, const LabelDisplayOptions& labelDisplayOptions,
                            const std::shared_ptr<const LabelFormatter>& formatter,
                            const std::function<void()>& onEditingEnded) {
     TK_CHECK_MAIN_THREAD();
     using namespace tk::ui;
-    KnobControl knob(param, style.knobMinDrag, style.knobDragScaleFactor, style.imageCount,
-                     [style](int frame) {
+    KnobControl knob(param, knobSettings.knobMinDrag, knobSettings.knobDragScaleFactor,
+                     knobSettings.imageCount, [style](int frame) {
                          return Image(korvaneImage(dialFrameName(style, frame)))
                              .frame(style.frameSize.width, style.frameSize.height);
                      });
@@ -35,7 +35,8 @@ ZindralDial::ZindralDial(std::shared_ptr<AudioParameter> dialParam, ModernDialCo
       formatter(std::move(labelFormatter)), onEditingEnded(std::move(editingEnded)) {}
 
 tk::ui::Node ZindralDial::body() {
-    return filmStripDial(param, zindralDialStyle(), labelDisplayOptions, formatter, onEditingEnded);
+    return filmStripDial(param, zindralDialStyle(), {imageCount, knobMinDrag, knobDragScaleFactor},
+                         labelDisplayOptions, formatter, onEditingEnded);
 }
 
 MediumDial::MediumDial(std::shared_ptr<AudioParameter> dialParam, SmallDialColor dialColor,
@@ -45,7 +46,8 @@ MediumDial::MediumDial(std::shared_ptr<AudioParameter> dialParam, SmallDialColor
       formatter(std::move(labelFormatter)), onEditingEnded(std::move(editingEnded)) {}
 
 tk::ui::Node MediumDial::body() {
-    return filmStripDial(param, mediumDialStyle(color), labelDisplayOptions, formatter, onEditingEnded);
+    return filmStripDial(param, mediumDialStyle(color), {imageCount, knobMinDrag, knobDragScaleFactor},
+                         labelDisplayOptions, formatter, onEditingEnded);
 }
 
 TinyDial::TinyDial(std::shared_ptr<AudioParameter> dialParam, LabelDisplayOptions options,
@@ -54,7 +56,8 @@ TinyDial::TinyDial(std::shared_ptr<AudioParameter> dialParam, LabelDisplayOption
       onEditingEnded(std::move(editingEnded)) {}
 
 tk::ui::Node TinyDial::body() {
-    return filmStripDial(param, tinyDialStyle(), labelDisplayOptions, formatter, onEditingEnded);
+    return filmStripDial(param, tinyDialStyle(), {imageCount, knobMinDrag, knobDragScaleFactor},
+                         labelDisplayOptions, formatter, onEditingEnded);
 }
 
 } // namespace Korvane

@@ -19,9 +19,16 @@ namespace Korvane {
 
 class AudioParameter;
 
-// [main] The body every dial shares: knob and label for a dial's constants.
+// The knob's settings of a dial.
+struct DialKnob {
+    int imageCount;
+    double knobMinDrag;
+    float knobDragScaleFactor;
+};
+
+// [main] The body every dial shares: knob and label for a dial's look and knob settings.
 tk::ui::Node filmStripDial(const std::shared_ptr<AudioParameter>& param, const DialStyle& style,
-                           const LabelDisplayOptions& labelDisplayOptions,
+                           DialKnob knob, const LabelDisplayOptions& labelDisplayOptions,
                            const std::shared_ptr<const LabelFormatter>& formatter,
                            const std::function<void()>& onEditingEnded);
 

@@ -142,7 +142,7 @@ TEST(FilmStripDials, EveryFrameNameOfEveryStripIsInTheBundle) {
     for (const DialStyle& style :
          {zindralDialStyle(), mediumDialStyle(SmallDialColor::blue), mediumDialStyle(SmallDialColor::yellow),
           mediumDialStyle(SmallDialColor::red), mediumDialStyle(SmallDialColor::purple), tinyDialStyle()}) {
-        for (int k = 1; k <= style.imageCount; ++k) {
+        for (int k = 1; k <= kDialImageCount; ++k) {
             const auto image = korvaneResources().image(dialFrameName(style, k));
             ASSERT_TRUE(image.has_value()) << dialFrameName(style, k);
             EXPECT_EQ(image->size(), style.frameSize) << dialFrameName(style, k);
