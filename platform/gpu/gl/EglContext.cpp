@@ -129,10 +129,11 @@ EglContext::EglContext(EGLDisplay display, EGLContext context, int glVersion)
                    (versionText ? versionText : "?");
 }
 
+// The display stays initialised: EGL displays are one per process and platform, shared with any
+// other user of the same display, and a later device initialises it again cheaply.
 EglContext::~EglContext() {
     eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(display_, context_);
-    eglTerminate(display_);
 }
 
 void EglContext::makeCurrent() const {
