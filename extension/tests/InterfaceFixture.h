@@ -29,25 +29,32 @@ inline void useBuiltExtensionBundle() {
     tk::Bundle::setMain(ZINDRAL_EXTENSION_BUNDLE);
 }
 
-// Fails every fetch, counting them.
+// Counts fetches; fails each one unless it was given a feed to serve.
 class CountingFetcher final : public tk::Fetcher {
 public:
+    explicit CountingFetcher(std::string feed = {}) : feed_(std::move(feed)) {}
     std::atomic<int> fetches{0};
     tk::FetchResult fetch(const tk::FetchRequest&, std::stop_token) override {
         ++fetches;
-        return tk::FetchResult::failure(tk::FetchError::Kind::transport, "offline");
+        if (feed_.empty())
+            return tk::FetchResult::failure(tk::FetchError::Kind::transport, "offline");
+        return tk::FetchResult::success(feed_, 200);
     }
+
+private:
+    std::string feed_;
 };
 
 struct Interface {
     tk::TestMainLoop loop;
-    std::shared_ptr<CountingFetcher> fetcher = std::make_shared<CountingFetcher>();
+    std::shared_ptr<CountingFetcher> fetcher;
     std::unique_ptr<extension::AudioUnitViewController> controller;
     std::unique_ptr<tk::HeadlessWindow> window;
     std::vector<au::ParameterAutomationEvent> automation;
     au::ObserverToken automationToken;
 
-    explicit Interface(tk::Size windowSize = {616, 678}) {
+    explicit Interface(tk::Size windowSize = {616, 678}, std::string feed = {})
+        : fetcher(std::make_shared<CountingFetcher>(std::move(feed))) {
         useBuiltExtensionBundle();
         auto environment = settingstest::quietEnvironment();
         environment.fetcher = fetcher;

@@ -6,6 +6,7 @@
 #include "extension/Interface/MainView.h"
 #include "extension/Interface/MelodyDrawing.h"
 #include "platform/tk/graphics/RecordingContext.h"
+#include "platform/tk/view/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +207,29 @@ TEST(MainView, TheMelodyDisplayDrawsItsStepsAndThePlayhead) {
                  draw.color == extension::ColorResource::noteLineAccented();
     }
     EXPECT_GT(lines, 0);
+}
+
+TEST(MainView, ANewerVersionOnTheFeedShowsTheNoticeThatOpensTheApplication) {
+    Interface f({616, 678},
+                "<rss><channel><item><sparkle:shortVersionString>2.0.0</sparkle:shortVersionString>"
+                "</item></channel></rss>");
+    auto texts = textsDrawn(f);
+    ASSERT_NE(std::find(texts.begin(), texts.end(), "2.0.0 AVAILABLE"), texts.end());
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "1.0.0"), texts.end());
+    auto* backend = tk::HeadlessBackend::current();
+    ASSERT_NE(backend, nullptr);
+    size_t opened = backend->openedURLs().size();
+    tk::RecordingContext context(tk::Rect{0, 0, 616, 678});
+    f.w().window().render(context);
+    for (const auto& draw : context.texts()) {
+        if (draw.text == "2.0.0 AVAILABLE") {
+            tk::Rect r = draw.deviceRect();
+            f.w().click({r.origin.x + r.size.width / 2, r.origin.y + r.size.height / 2});
+        }
+    }
+    f.settle();
+    ASSERT_EQ(backend->openedURLs().size(), opened + 1);
+    EXPECT_EQ(backend->openedURLs().back(), "zindral://openAndUpdate");
 }
 
 TEST(MainView, EndingALabelEditGivesTheFocusBackToTheRecordedResponder) {
