@@ -11,11 +11,25 @@
 #include "platform/tk/view/View.h"
 #include "platform/tk/view/Window.h"
 
+#include <cstdlib>
+
 namespace extension {
 
 namespace {
 constexpr const char* kWindowIdentifier = "plugin";
 constexpr const char* kWindowTitle = "Zindral";
+
+// SDL also starts on drivers that show nothing (offscreen, dummy); without a display named, or a
+// driver asked for, a window would never be seen and never be closed.
+bool hasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) {
+            return true;
+        }
+    }
+    return false;
+}
 } // namespace
 
 AudioUnitViewController::Outcome AudioUnitViewController::presentInterface(const Request& request) {
@@ -44,7 +58,7 @@ AudioUnitViewController::Outcome AudioUnitViewController::presentInterface(const
 
     int status = 0;
     if (request.kind == Request::Kind::window) {
-        status = tk::sdl::runApplication(launch);
+        status = hasDisplay() ? tk::sdl::runApplication(launch) : 1;
     } else {
         // Real time, briefly: the poll timer and the queued parameter values run as they would.
         tk::HeadlessRunOptions options;

@@ -225,6 +225,16 @@ TEST_F(EndToEnd, ScreenshotWritesThePluginWindowAfterPlaying) {
     EXPECT_NE(unwritable.err.find("cannot take the screenshot"), std::string::npos) << unwritable.err;
 }
 
+TEST_F(EndToEnd, WindowWithoutADisplayFailsWithOneLine) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+        unsetenv(name);
+    }
+    HostRun result = run({"--window", "--beats", "0"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
+    EXPECT_NE(result.err.find("cannot open the plug-in's window"), std::string::npos) << result.err;
+}
+
 TEST_F(EndToEnd, RealtimePlaysTheSameEvents) {
     // A quarter beat: an eighth of a second of wall-clock time.
     HostRun offline = run({"--events", "--beats", "0.25", "--seed", "3"});
