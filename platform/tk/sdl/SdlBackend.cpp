@@ -1,6 +1,11 @@
-// The SDL2 backend: native windows are SDL windows with a streaming texture fed from the window's
+// The SDL2 backend: native windows are SDL windows whose window surface is filled from the window's
 // Cairo-rendered ARGB32 frame; SDL events become toolkit events; SDL's queue is the main run loop's
 // event source.
+//
+// The backend uses no OpenGL of its own. Frames are drawn on the CPU, so a GL renderer gains little,
+// and a GL context it made current on the main thread (SDL's GL renderer, or the GL texture SDL
+// puts behind a window surface by default) keeps any other OpenGL user of that thread - the gpu
+// layer's EGL context - from becoming current.
 
 #include "platform/tk/base/MainThread.h"
 #include "platform/tk/base/RunLoop.h"
@@ -18,6 +23,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -107,9 +113,6 @@ public:
             std::fprintf(stderr, "tk: cannot create a window: %s\n", SDL_GetError());
             return;
         }
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-        if (!renderer_)
-            renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
         id_ = SDL_GetWindowID(window_);
         backend_.registerWindow(id_, this);
     }
@@ -162,10 +165,10 @@ public:
 
     // Pixels of the drawable per point.
     void updateScale() {
-        if (!window_ || !renderer_)
+        if (!window_)
             return;
         int pw = 0, ph = 0, ww = 0, wh = 0;
-        SDL_GetRendererOutputSize(renderer_, &pw, &ph);
+        SDL_GetWindowSizeInPixels(window_, &pw, &ph);
         SDL_GetWindowSize(window_, &ww, &wh);
         if (ww > 0 && pw > 0)
             owner_.setBackingScaleFactor(double(pw) / ww * windowUnitsPerPoint());
@@ -183,52 +186,45 @@ public:
 private:
     void destroy() {
         xdnd_.reset();
-        if (texture_)
-            SDL_DestroyTexture(texture_);
-        if (renderer_)
-            SDL_DestroyRenderer(renderer_);
         if (window_) {
             backend_.unregisterWindow(id_);
-            SDL_DestroyWindow(window_);
+            SDL_DestroyWindow(window_); // frees the window surface too
         }
-        texture_ = nullptr;
-        renderer_ = nullptr;
         window_ = nullptr;
     }
 
     SdlBackend& backend_;
     Window& owner_;
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
     std::unique_ptr<XdndSource> xdnd_;
-    int textureWidth_ = 0;
-    int textureHeight_ = 0;
     Uint32 id_ = 0;
     Cursor cursor_ = Cursor::arrow;
     bool applyingResize_ = false;
 };
 
+// Copies the frame into the window surface. The frame is premultiplied, so copying its colour and
+// dropping alpha is the frame over black; a frame of another size (a resize on its way) is scaled.
 void SdlNativeWindow::present(const RenderedFrame& frame) {
-    if (!renderer_ || !frame.pixels)
+    if (!window_ || !frame.pixels || frame.pixelWidth <= 0 || frame.pixelHeight <= 0)
         return;
-    if (!texture_ || textureWidth_ != frame.pixelWidth || textureHeight_ != frame.pixelHeight) {
-        if (texture_)
-            SDL_DestroyTexture(texture_);
-        // ARGB8888 is a native-endian 32-bit word 0xAARRGGBB, the same layout Cairo renders.
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                     frame.pixelWidth, frame.pixelHeight);
-        textureWidth_ = frame.pixelWidth;
-        textureHeight_ = frame.pixelHeight;
-        if (!texture_)
-            return;
-        SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_BLEND);
+    SDL_Surface* target = SDL_GetWindowSurface(window_); // remade by SDL after a resize
+    if (!target)
+        return;
+    // ARGB8888 is a native-endian 32-bit word 0xAARRGGBB, the same layout Cairo renders.
+    SDL_Surface* source =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(frame.pixels), frame.pixelWidth,
+                                           frame.pixelHeight, 32, frame.stride, SDL_PIXELFORMAT_ARGB8888);
+    if (!source)
+        return;
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    if (frame.pixelWidth == target->w && frame.pixelHeight == target->h) {
+        SDL_BlitSurface(source, nullptr, target, nullptr);
+    } else {
+        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+        SDL_BlitScaled(source, nullptr, target, nullptr);
     }
-    SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.stride);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    SDL_FreeSurface(source);
+    SDL_UpdateWindowSurface(window_);
 }
 
 std::unique_ptr<NativeWindow> SdlBackend::createNativeWindow(Window& window, const Window::Options& options) {
@@ -527,6 +523,9 @@ bool installBackend() {
         return true;
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // Window surfaces stay plain memory, never a GL texture (see the top of this file); an
+    // environment setting must not bring the GL context back.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "tk: no display available: %s\n", SDL_GetError());
         return false;
