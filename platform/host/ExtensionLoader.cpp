@@ -50,7 +50,9 @@ LoadedExtension::LoadResult LoadedExtension::load(const std::string& bundleDirec
         }
     }
 
-    loaded->library_ = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // RTLD_NODELETE: the extension carries its own toolkit, whose run loop and caches live until the
+    // process ends; unmapping them at dlclose would leave them dangling.
+    loaded->library_ = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!loaded->library_) {
         const char* why = dlerror();
         return {nullptr, "cannot load " + libraryPath.string() + ": " + (why ? why : "unknown error")};

@@ -9,7 +9,8 @@
 namespace host {
 
 // An extension bundle loaded through its entry point (platform/au/ExtensionEntry.h). Owns the
-// library and the factory; destroying it deletes the factory and then unloads the library, so every
+// library and the factory; destroying it deletes the factory and then closes the library (which stays
+// mapped: its toolkit's process-lifetime objects must outlive it), so every
 // unit made by the factory must be gone first. [main]
 class LoadedExtension {
 public:

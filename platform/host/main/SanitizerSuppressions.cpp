@@ -1,0 +1,12 @@
+// Sanitizer runs of zindral-host: the extension it loads draws its interface with its own copy of
+// the toolkit, whose fontconfig, Pango and GLib use the toolkit's suppressions - but those live
+// inside the extension, where the sanitizers of this program do not look. The same list, here.
+
+extern "C" const char* __lsan_default_suppressions();
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+extern "C" const char* __tsan_default_suppressions();
+extern "C" const char* __tsan_default_suppressions() {
+    return "race:libfontconfig.so\nrace:libpangoft2-1.0.so\nrace:libglib-2.0.so\n";
+}
