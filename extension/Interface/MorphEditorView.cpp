@@ -99,7 +99,7 @@ void MorphEditorView::dragChanged(const tk::ui::DragValue& value) {
         isDragging.set(true);
         beginEdit();
     }
-    apply(value.location, static_cast<int>(ParameterEditorState::change));
+    apply(value.location, ParameterEditorState::change);
 }
 
 void MorphEditorView::dragEnded(const tk::ui::DragValue& value) {
@@ -137,10 +137,9 @@ void MorphEditorView::beginEdit() {
     morphY->setValue(y, ParameterEditor::ui, ParameterEditorState::beginInteractive);
 }
 
-void MorphEditorView::apply(tk::Point location, int state) {
+void MorphEditorView::apply(tk::Point location, ParameterEditorState phase) {
     auto [x, y] = geometry().morphPosition(location);
     lastSent.set(std::pair{x, y});
-    auto phase = static_cast<ParameterEditorState>(state);
     morphX->setValue(x, ParameterEditor::ui, phase);
     morphY->setValue(y, ParameterEditor::ui, phase);
 }

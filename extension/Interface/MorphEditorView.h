@@ -8,6 +8,7 @@
 // held during a drag, which first ends the running edit) puts the handle back in the centre, each
 // parameter with its own begin, change to 0.5 and end.
 
+#include "Korvane/Parameters/ParameterEditor.h"
 #include "platform/tk/base/Color.h"
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/ui/Component.h"
@@ -67,7 +68,7 @@ struct MorphEditorView {
 private:
     MorphPadGeometry geometry() const { return {viewWidth, viewHeight, padding}; }
     void beginEdit();
-    void apply(tk::Point location, int state);
+    void apply(tk::Point location, Korvane::ParameterEditorState phase);
     void endEdit();
     void reset();
 };
