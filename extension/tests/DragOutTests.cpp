@@ -16,9 +16,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <locale>
 #include <sstream>
 
 namespace {
@@ -62,6 +64,17 @@ TEST(DragOut, TheFileIsNamedForTheMomentInTheTemporaryDirectory) {
     EXPECT_EQ(extension::midiFileName(utc(2026, 3, 1, 14, 5, 9)), "Zindral 2026-03-01 14.05.09.mid");
     EXPECT_EQ(extension::midiFileName(utc(1999, 12, 31, 23, 59, 59)), "Zindral 1999-12-31 23.59.59.mid");
     EXPECT_EQ(extension::midiFileURL("a.mid"), fs::temp_directory_path() / "a.mid");
+
+    // The user's locale does not reach the name.
+    try {
+        std::locale previous = std::locale::global(std::locale("de_DE.utf8"));
+        setlocale(LC_ALL, "de_DE.utf8");
+        EXPECT_EQ(extension::midiFileName(utc(2026, 3, 1, 14, 5, 9)), "Zindral 2026-03-01 14.05.09.mid");
+        std::locale::global(previous);
+        setlocale(LC_ALL, "C");
+    } catch (const std::runtime_error&) {
+        // no such locale here
+    }
 }
 
 TEST(DragOut, TheItemIsAStandardMIDIFileThatLibsmfReadsBack) {
