@@ -99,6 +99,7 @@ tk::ui::Node MelodyView::controlRow() {
                     ? Korvane::korvFont(Text("DRAG TO EXPORT"), Korvane::KorvFont::dosisMedium, 12)
                           .foregroundColor(ColorResource::noteText())
                           .opacity(0.4)
+                          .fixedSize() // one line: the space before it gives way first
                     : Node();
     Node midiButton = ZStack({Image(ImageResource::notesButtonMidi()),
                               Korvane::korvFont(Text("MIDI"), Korvane::KorvFont::dosisMedium, 12)
@@ -114,7 +115,7 @@ tk::ui::Node MelodyView::controlRow() {
                           })
                           .onTapGesture([this] { showDragMessage.set(true); })
                           .identifier("midi-button");
-    Node exportGroup = HStack({Spacer(), hint, midiButton}).frame(kGroupWidth, std::nullopt);
+    Node exportGroup = HStack({Spacer(0), hint, midiButton}).frame(kGroupWidth, std::nullopt);
 
     return VStack({Spacer(), HStack({offsetGroup, Spacer(), Node(SeedView{}), Spacer(), exportGroup})})
         .padding(Edges::bottom(), 16)
