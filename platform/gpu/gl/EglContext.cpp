@@ -112,33 +112,79 @@ std::shared_ptr<EglContext> EglContext::create(std::string& whyNot) {
         eglTerminate(display);
         return nullptr;
     }
-    if (!eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, context)) {
-        whyNot = "the OpenGL context cannot be made current";
-        eglDestroyContext(display, context);
-        eglTerminate(display);
-        return nullptr;
+    auto made = std::shared_ptr<EglContext>(new EglContext(display, context, version));
+    {
+        const auto current = made->makeCurrent();
+        if (!current) {
+            whyNot = current.whyNot();
+            return nullptr;
+        }
+        const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+        const auto* versionText = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+        made->description_ = std::string(renderer ? renderer : "unknown renderer") + ", OpenGL " +
+                             (versionText ? versionText : "?");
     }
-    return std::shared_ptr<EglContext>(new EglContext(display, context, version));
+    return made;
 }
 
 EglContext::EglContext(EGLDisplay display, EGLContext context, int glVersion)
-    : display_(display), context_(context), glVersion_(glVersion) {
-    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    const auto* versionText = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    description_ = std::string(renderer ? renderer : "unknown renderer") + ", OpenGL " +
-                   (versionText ? versionText : "?");
-}
+    : display_(display), context_(context), glVersion_(glVersion) {}
 
 // The display stays initialised: EGL displays are one per process and platform, shared with any
 // other user of the same display, and a later device initialises it again cheaply.
 EglContext::~EglContext() {
-    eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    const EGLenum api = eglQueryAPI();
+    eglBindAPI(EGL_OPENGL_API);
+    if (eglGetCurrentContext() == context_)
+        eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    eglBindAPI(api);
     eglDestroyContext(display_, context_);
 }
 
-void EglContext::makeCurrent() const {
-    if (eglGetCurrentContext() != context_)
-        eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, context_);
+EglContext::Current::Current(const EglContext& context) : context_(context) {
+    // The current context EGL reports is the one of the bound API: ask about desktop GL.
+    previousAPI_ = eglQueryAPI();
+    if (previousAPI_ != EGL_OPENGL_API)
+        eglBindAPI(EGL_OPENGL_API);
+    if (eglGetCurrentContext() == context.context_) {
+        current_ = true;
+        return;
+    }
+    previousContext_ = eglGetCurrentContext();
+    if (previousContext_ != EGL_NO_CONTEXT) {
+        previousDisplay_ = eglGetCurrentDisplay();
+        previousDraw_ = eglGetCurrentSurface(EGL_DRAW);
+        previousRead_ = eglGetCurrentSurface(EGL_READ);
+    } else {
+        // No EGL context is current, but a GLX one may be, and would keep ours out.
+        glx_.emplace();
+        if (glx_->blocked()) {
+            whyNot_ = "the OpenGL context cannot be made current: another GL context (GLX) holds this "
+                      "thread and cannot be released";
+            return;
+        }
+    }
+    if (!eglMakeCurrent(context.display_, EGL_NO_SURFACE, EGL_NO_SURFACE, context.context_)) {
+        whyNot_ = eglGetError() == EGL_BAD_ACCESS
+                      ? "the OpenGL context cannot be made current: another GL context holds this thread"
+                      : "the OpenGL context cannot be made current";
+        glx_.reset();
+        return;
+    }
+    switched_ = true;
+    current_ = true;
+}
+
+EglContext::Current::~Current() {
+    if (switched_) {
+        if (previousContext_ != EGL_NO_CONTEXT)
+            eglMakeCurrent(previousDisplay_, previousDraw_, previousRead_, previousContext_);
+        else
+            eglMakeCurrent(context_.display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+        glx_.reset(); // after ours is released: GLX can only come back to a free thread
+    }
+    if (previousAPI_ != EGL_OPENGL_API)
+        eglBindAPI(previousAPI_);
 }
 
 } // namespace gpu::gl

@@ -72,8 +72,8 @@ public:
     GlTexture(std::shared_ptr<gl::EglContext> context, GLuint name)
         : context_(std::move(context)), name_(name) {}
     ~GlTexture() override {
-        context_->makeCurrent();
-        glDeleteTextures(1, &name_);
+        if (const auto current = context_->makeCurrent())
+            glDeleteTextures(1, &name_);
     }
     GLuint name() const { return name_; }
 
@@ -87,8 +87,8 @@ public:
     GlProgram(std::shared_ptr<gl::EglContext> context, GLuint program)
         : context_(std::move(context)), program_(program) {}
     ~GlProgram() override {
-        context_->makeCurrent();
-        glDeleteProgram(program_);
+        if (const auto current = context_->makeCurrent())
+            glDeleteProgram(program_);
     }
     GLuint program() const { return program_; }
 
@@ -228,7 +228,9 @@ private:
 };
 
 GlDevice::GlDevice(std::shared_ptr<gl::EglContext> context) : context_(std::move(context)) {
-    context_->makeCurrent();
+    const auto current = context_->makeCurrent();
+    if (!current)
+        throw Error(current.whyNot());
     glGenFramebuffers(1, &framebuffer_);
     glGenFramebuffers(1, &resolveFramebuffer_);
     glGenVertexArrays(1, &vertexArray_);
@@ -247,7 +249,9 @@ GlDevice::GlDevice(std::shared_ptr<gl::EglContext> context) : context_(std::move
 }
 
 GlDevice::~GlDevice() {
-    context_->makeCurrent();
+    const auto current = context_->makeCurrent();
+    if (!current)
+        return; // the names go with the context
     glDeleteBuffers(static_cast<GLsizei>(kSlots), vertexBuffers_.data());
     glDeleteBuffers(static_cast<GLsizei>(kSlots), fragmentBuffers_.data());
     glDeleteSamplers(1, &sampler_);
@@ -263,7 +267,9 @@ std::shared_ptr<RenderPipelineState>
 GlDevice::makeRenderPipelineState(const RenderPipelineDescriptor& descriptor) {
     TK_CHECK_MAIN_THREAD();
     validate(descriptor);
-    context_->makeCurrent();
+    const auto current = context_->makeCurrent();
+    if (!current)
+        throw Error(current.whyNot());
     const GLuint program = link(descriptor.vertexFunction->source(), descriptor.vertexFunction->name(),
                                 descriptor.fragmentFunction->source(), descriptor.fragmentFunction->name());
     return std::make_shared<RenderPipelineState>(
@@ -276,7 +282,9 @@ std::shared_ptr<Texture> GlDevice::makeTexture(const TextureDescriptor& descript
     TK_CHECK_MAIN_THREAD();
     const auto format = glFormat(descriptor.pixelFormat);
     GLint maxSize = 0;
-    context_->makeCurrent();
+    const auto current = context_->makeCurrent();
+    if (!current)
+        return nullptr;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
     if (!format || descriptor.size.isEmpty() || descriptor.size.width > maxSize ||
         descriptor.size.height > maxSize)
@@ -303,7 +311,9 @@ std::shared_ptr<Texture> GlDevice::makeTexture(const TextureDescriptor& descript
 
 void GlDevice::execute(const CommandBuffer& commandBuffer) {
     TK_CHECK_MAIN_THREAD();
-    context_->makeCurrent();
+    const auto current = context_->makeCurrent();
+    if (!current)
+        return;
     for (const auto& encoder : commandBuffer.encoders())
         run(*encoder);
 }
@@ -418,7 +428,9 @@ std::optional<tk::Image> GlDevice::readImage(const Texture& texture, ColorSpace 
     if (!source)
         return std::nullopt;
     const PixelSize size = texture.size();
-    context_->makeCurrent();
+    const auto current = context_->makeCurrent();
+    if (!current)
+        return std::nullopt;
     if (!resolveTexture_ || resolveSize_ != size) {
         if (resolveTexture_)
             glDeleteTextures(1, &resolveTexture_);
