@@ -5,7 +5,8 @@
 // The backend uses no OpenGL of its own. Frames are drawn on the CPU, so a GL renderer gains little,
 // and a GL context it made current on the main thread (SDL's GL renderer, or the GL texture SDL
 // puts behind a window surface by default) keeps any other OpenGL user of that thread - the gpu
-// layer's EGL context - from becoming current.
+// layer's EGL context - from becoming current. Only where SDL offers no window surface (its Wayland
+// and KMS drivers) is an SDL renderer used; it runs on EGL there, which the gpu layer steps around.
 
 #include "platform/tk/base/MainThread.h"
 #include "platform/tk/base/RunLoop.h"
@@ -147,6 +148,7 @@ public:
     void close() override { destroy(); }
     void setNeedsDisplay() override {}
     void present(const RenderedFrame& frame) override;
+    void presentThroughRenderer(const RenderedFrame& frame);
     void setCursor(Cursor cursor) override {
         cursor_ = cursor;
         if (window_ && SDL_GetMouseFocus() == window_)
@@ -186,6 +188,12 @@ public:
 private:
     void destroy() {
         xdnd_.reset();
+        if (texture_)
+            SDL_DestroyTexture(texture_);
+        if (renderer_)
+            SDL_DestroyRenderer(renderer_);
+        texture_ = nullptr;
+        renderer_ = nullptr;
         if (window_) {
             backend_.unregisterWindow(id_);
             SDL_DestroyWindow(window_); // frees the window surface too
@@ -196,6 +204,10 @@ private:
     SdlBackend& backend_;
     Window& owner_;
     SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr; // only where there is no window surface
+    SDL_Texture* texture_ = nullptr;
+    int textureWidth_ = 0;
+    int textureHeight_ = 0;
     std::unique_ptr<XdndSource> xdnd_;
     Uint32 id_ = 0;
     Cursor cursor_ = Cursor::arrow;
@@ -207,9 +219,19 @@ private:
 void SdlNativeWindow::present(const RenderedFrame& frame) {
     if (!window_ || !frame.pixels || frame.pixelWidth <= 0 || frame.pixelHeight <= 0)
         return;
-    SDL_Surface* target = SDL_GetWindowSurface(window_); // remade by SDL after a resize
-    if (!target)
+    if (renderer_) {
+        presentThroughRenderer(frame);
         return;
+    }
+    SDL_Surface* target = SDL_GetWindowSurface(window_); // remade by SDL after a resize
+    if (!target) {
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+        if (!renderer_)
+            renderer_ = SDL_CreateRenderer(window_, -1, 0);
+        if (renderer_)
+            presentThroughRenderer(frame);
+        return;
+    }
     // ARGB8888 is a native-endian 32-bit word 0xAARRGGBB, the same layout Cairo renders.
     SDL_Surface* source =
         SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(frame.pixels), frame.pixelWidth,
@@ -225,6 +247,25 @@ void SdlNativeWindow::present(const RenderedFrame& frame) {
     }
     SDL_FreeSurface(source);
     SDL_UpdateWindowSurface(window_);
+}
+
+void SdlNativeWindow::presentThroughRenderer(const RenderedFrame& frame) {
+    if (!texture_ || textureWidth_ != frame.pixelWidth || textureHeight_ != frame.pixelHeight) {
+        if (texture_)
+            SDL_DestroyTexture(texture_);
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                     frame.pixelWidth, frame.pixelHeight);
+        textureWidth_ = frame.pixelWidth;
+        textureHeight_ = frame.pixelHeight;
+        if (!texture_)
+            return;
+        SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE); // the frame over black, as above
+    }
+    SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.stride);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
 }
 
 std::unique_ptr<NativeWindow> SdlBackend::createNativeWindow(Window& window, const Window::Options& options) {
