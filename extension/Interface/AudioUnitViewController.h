@@ -20,7 +20,7 @@
 #include "extension/Settings/Settings.h"
 #include "platform/au/Factory.h"
 #include "platform/au/ViewController.h"
-#include "platform/host/InterfacePresenting.h"
+#include "platform/au/ViewPresenting.h"
 
 #include <functional>
 #include <memory>
@@ -38,7 +38,7 @@ class ZindralAudioUnit;
 
 class AudioUnitViewController final : public au::ViewController,
                                       public au::Factory,
-                                      public host::InterfacePresenting {
+                                      public au::ViewPresenting {
 public:
     using UnitMaker =
         std::function<au::Result<std::shared_ptr<ZindralAudioUnit>>(const au::ComponentDescription&)>;
@@ -68,7 +68,8 @@ public:
     // [main] Hosts MainView with the settings in its environment, pinned to the root view.
     void setupHostingController();
 
-    // ---- zindral-host ----
+    // ---- view presenting ----
+    // [main] Shows the interface in a window or writes it headless to a PNG file.
     Outcome presentInterface(const Request& request) override;
 
 private:

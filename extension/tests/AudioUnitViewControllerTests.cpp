@@ -5,6 +5,7 @@
 
 #include "extension/Interface/AudioUnitViewController.h"
 #include "platform/au/ExtensionEntry.h"
+#include "platform/au/ViewPresenting.h"
 #include "platform/tk/ui/HostingView.h"
 
 #include <dlfcn.h>
@@ -26,7 +27,7 @@ TEST(AudioUnitViewController, TheEntryPointsFactoryIsTheViewController) {
     ASSERT_NE(factory, nullptr);
     // The host finds the controller's two other roles behind the factory it was given.
     EXPECT_NE(dynamic_cast<au::ViewController*>(factory.get()), nullptr);
-    EXPECT_NE(dynamic_cast<host::InterfacePresenting*>(factory.get()), nullptr);
+    EXPECT_NE(dynamic_cast<au::ViewPresenting*>(factory.get()), nullptr);
     factory.reset();
     dlclose(library);
 }

@@ -2,9 +2,9 @@
 
 #include "platform/au/PCMBuffer.h"
 #include "platform/au/ValueText.h"
+#include "platform/au/ViewPresenting.h"
 #include "platform/host/ExtensionLoader.h"
 #include "platform/host/HostModel.h"
-#include "platform/host/InterfacePresenting.h"
 #include "platform/host/MidiFormatting.h"
 #include "platform/host/MidiMessageQueue.h"
 #include "platform/tk/base/MainThread.h"
@@ -225,7 +225,7 @@ void playRealtime(const HostOptions& options, Player& player, uint64_t calls, Mi
 
 // Plays in real time on a render thread while the plug-in's window is open (the interface runs the
 // main thread); the window's idle calls print what arrived. Returns the calls made.
-uint64_t playWithWindow(const HostOptions& options, Player& player, host::InterfacePresenting& presenter,
+uint64_t playWithWindow(const HostOptions& options, Player& player, au::ViewPresenting& presenter,
                         MidiMessageQueue& queue, std::vector<MidiMessage>& all, std::ostream& out,
                         std::ostream& err, int& status) {
     std::atomic<bool> stop{false};
@@ -242,10 +242,10 @@ uint64_t playWithWindow(const HostOptions& options, Player& player, host::Interf
             made.store(call + 1, std::memory_order_relaxed);
         }
     });
-    InterfacePresenting::Request request;
-    request.kind = InterfacePresenting::Request::Kind::window;
+    au::ViewPresenting::Request request;
+    request.kind = au::ViewPresenting::Request::Kind::window;
     request.idle = [&] { flushMessages(queue, all, options.printEvents, out); };
-    InterfacePresenting::Outcome outcome = presenter.presentInterface(request);
+    au::ViewPresenting::Outcome outcome = presenter.presentInterface(request);
     stop.store(true, std::memory_order_relaxed);
     renderThread.join();
     flushMessages(queue, all, options.printEvents, out);
@@ -277,7 +277,7 @@ int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
             return kExitFailure;
         }
         std::shared_ptr<au::AudioUnit> unit = created.value();
-        auto* presenter = dynamic_cast<InterfacePresenting*>(&extension.factory());
+        auto* presenter = dynamic_cast<au::ViewPresenting*>(&extension.factory());
         if ((options.window || options.screenshotPath) && !presenter) {
             err << "zindral-host: the extension has no interface to show\n";
             return kExitFailure;
@@ -383,10 +383,10 @@ int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
             }
         }
         if (options.screenshotPath) {
-            InterfacePresenting::Request request;
-            request.kind = InterfacePresenting::Request::Kind::screenshot;
+            au::ViewPresenting::Request request;
+            request.kind = au::ViewPresenting::Request::Kind::screenshot;
             request.pngFile = *options.screenshotPath;
-            InterfacePresenting::Outcome shot = presenter->presentInterface(request);
+            au::ViewPresenting::Outcome shot = presenter->presentInterface(request);
             if (shot.status != 0) {
                 err << "zindral-host: cannot take the screenshot: " << shot.error << '\n';
                 status = kExitFailure;

@@ -1,18 +1,18 @@
 #pragma once
 
-// What zindral-host asks of an extension whose factory is also its view controller: to show the
-// plug-in's interface. An extension here carries its own toolkit (statically linked, as plug-ins on
-// this platform do), so the interface runs on the extension's copy of the toolkit and only plain
-// values cross between host and extension. The host finds the presenter by a dynamic_cast of the
+// The part of an audio unit's view controller that a host asks to show the unit's interface, in a
+// window or headless into a file. An extension here carries its own toolkit (statically linked, as
+// plug-ins on this platform do), so the interface runs on the extension's copy of the toolkit and
+// only plain values cross between host and extension. A host finds it by a dynamic_cast of the
 // factory the entry point returned; an extension without an interface simply is not one.
 
 #include <filesystem>
 #include <functional>
 #include <string>
 
-namespace host {
+namespace au {
 
-class InterfacePresenting {
+class ViewPresenting {
 public:
     struct Request {
         enum class Kind {
@@ -35,9 +35,9 @@ public:
         std::string error; // why it failed
     };
 
-    virtual ~InterfacePresenting() = default;
+    virtual ~ViewPresenting() = default;
     // [main]
     virtual Outcome presentInterface(const Request& request) = 0;
 };
 
-} // namespace host
+} // namespace au
