@@ -197,6 +197,14 @@ void flushMessages(MidiMessageQueue& queue, std::vector<MidiMessage>& all, bool 
     }
 }
 
+// When render call `call` is due on the wall clock, for calls paced from `start`.
+std::chrono::steady_clock::time_point
+dueTimeOfCall(const HostOptions& options, std::chrono::steady_clock::time_point start, uint64_t call) {
+    return start +
+           std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(
+               static_cast<double>(sampleTimeOfCall(options, call)) / options.sampleRate));
+}
+
 // Runs the calls on a render thread at the pace of the wall clock while the main run loop prints
 // what arrives.
 void playRealtime(const HostOptions& options, Player& player, uint64_t calls, MidiMessageQueue& queue,
@@ -208,11 +216,7 @@ void playRealtime(const HostOptions& options, Player& player, uint64_t calls, Mi
     std::thread renderThread([&] {
         auto start = std::chrono::steady_clock::now();
         for (uint64_t call = 0; call < calls; ++call) {
-            auto due =
-                start +
-                std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(
-                    static_cast<double>(sampleTimeOfCall(options, call)) / options.sampleRate));
-            std::this_thread::sleep_until(due);
+            std::this_thread::sleep_until(dueTimeOfCall(options, start, call));
             player.renderCall(call);
         }
         tk::RunLoop::main().post([] { tk::RunLoop::main().stop(); });
@@ -233,11 +237,7 @@ uint64_t playWithWindow(const HostOptions& options, Player& player, au::ViewPres
     std::thread renderThread([&] {
         auto start = std::chrono::steady_clock::now();
         for (uint64_t call = 0; !stop.load(std::memory_order_relaxed); ++call) {
-            auto due =
-                start +
-                std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(
-                    static_cast<double>(sampleTimeOfCall(options, call)) / options.sampleRate));
-            std::this_thread::sleep_until(due);
+            std::this_thread::sleep_until(dueTimeOfCall(options, start, call));
             player.renderCall(call);
             made.store(call + 1, std::memory_order_relaxed);
         }
