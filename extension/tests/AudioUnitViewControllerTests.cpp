@@ -80,6 +80,19 @@ TEST(AudioUnitViewController, AFailingUnitLeavesTheEarlierOne) {
     controller.settings()->waitForUpdateChecks();
 }
 
+TEST(AudioUnitViewController, TheUnitsConstructionErrorsArePassedOn) {
+    tk::TestMainLoop loop;
+    interfacetest::useBuiltExtensionBundle();
+    extension::AudioUnitViewController factory(settingstest::quietEnvironment());
+    auto failed = factory.createAudioUnit(au::ComponentDescription{});
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.error().code, au::kErrFailedInitialization);
+    auto made = factory.createAudioUnit(testhost::kDescription);
+    ASSERT_TRUE(made.ok());
+    EXPECT_TRUE(made.value()->isMusicDeviceOrEffect());
+    factory.settings()->waitForUpdateChecks();
+}
+
 TEST(AudioUnitViewController, ACreationFromAHostThreadRunsOnTheMainThread) {
     tk::TestMainLoop loop;
     interfacetest::useBuiltExtensionBundle();

@@ -1,7 +1,6 @@
 #include "TestHost.h"
 
 #include "extension/MIDIExportChannel.h"
-#include "extension/ZindralFactory.h"
 #include "platform/au/ValueText.h"
 
 #include <gtest/gtest.h>
@@ -43,16 +42,6 @@ TEST(ZindralAudioUnit, NewUnitReportsItsLayout) {
     EXPECT_EQ(output.maximumChannelCount(), 2u);
     EXPECT_EQ((*unit->inputBusses())[0].maximumChannelCount(), 8u);
     EXPECT_EQ((*unit->inputBusses())[0].format(), (au::Format{44100.0, 2}));
-}
-
-TEST(ZindralAudioUnit, FactoryPassesConstructionErrorsOn) {
-    extension::ZindralFactory factory;
-    auto failed = factory.createAudioUnit(au::ComponentDescription{});
-    ASSERT_FALSE(failed.ok());
-    EXPECT_EQ(failed.error().code, au::kErrFailedInitialization);
-    auto made = factory.createAudioUnit(testhost::kDescription);
-    ASSERT_TRUE(made.ok());
-    EXPECT_TRUE(made.value()->isMusicDeviceOrEffect());
 }
 
 TEST(ZindralAudioUnit, EverySeedAssignmentReseedsAndNotifies) {
