@@ -86,8 +86,7 @@ int32_t MidiProcessor::process(double sampleTime, uint32_t frameCount, RenderEve
     hostSampleTime = truncateSaturating<int64_t>(sampleTime);
 
     if (std::fabs(beatPosition - nextExpectedBeat) > kJumpToleranceBeats) {
-        allNotesOff(0);
-        lastStep = -1;
+        stopPlaying();
     }
 
     if (events.read != nullptr) {
@@ -105,8 +104,7 @@ int32_t MidiProcessor::process(double sampleTime, uint32_t frameCount, RenderEve
     if (transportStateBlock) {
         uint32_t flags = 0;
         if (transportStateBlock(&flags) && (flags & kTransportStateMoving) == 0) {
-            allNotesOff(0);
-            lastStep = -1;
+            stopPlaying();
             return 0;
         }
     }
@@ -116,8 +114,7 @@ int32_t MidiProcessor::process(double sampleTime, uint32_t frameCount, RenderEve
     if (!std::isfinite(beatPosition) || !std::isfinite(endBeat)) {
         // No usable time line (a non-finite tempo, beat or sample rate): nothing can be placed, so
         // behave as a stopped transport rather than sounding a note that never ends.
-        allNotesOff(0);
-        lastStep = -1;
+        stopPlaying();
         return 0;
     }
     const int32_t frames =
@@ -125,6 +122,11 @@ int32_t MidiProcessor::process(double sampleTime, uint32_t frameCount, RenderEve
     renderSteps(frames, beatPosition, beatsPerSample);
     nextExpectedBeat = endBeat;
     return 0;
+}
+
+void MidiProcessor::stopPlaying() {
+    allNotesOff(0);
+    lastStep = -1;
 }
 
 void MidiProcessor::send(int32_t sampleOffset, uint8_t status, uint8_t note, uint8_t velocity) {

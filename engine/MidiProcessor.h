@@ -77,6 +77,9 @@ private:
     void noteOff(int32_t sampleOffset, int32_t note) override;
     void stepChanged(int32_t step) override;
     void applyEvent(const RenderEvent& event);
+    // [render] Ends every sounding note at the call's first sample and forgets the step, so the next
+    // sample that plays starts a step afresh.
+    void stopPlaying();
     void send(int32_t sampleOffset, uint8_t status, uint8_t note, uint8_t velocity);
 
     MidiOutputBlock midiOutputBlock;
