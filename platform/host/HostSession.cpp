@@ -158,9 +158,10 @@ public:
     void renderCall(uint64_t call) {
         transport_.tempo = options_.tempo;
         transport_.beatPosition = beatPositionOfCall(options_, call);
-        transport_.samplePosition = static_cast<double>(sampleTimeOfCall(options_, call));
+        const double sampleTime = static_cast<double>(sampleTimeOfCall(options_, call));
+        transport_.samplePosition = sampleTime;
         au::TimeStamp timestamp;
-        timestamp.sampleTime = static_cast<double>(sampleTimeOfCall(options_, call));
+        timestamp.sampleTime = sampleTime;
         timestamp.flags = au::kTimeStampSampleTimeValid;
         au::RenderActionFlags flags = 0;
         const au::RenderEvent* head = call == 0 && !events_.empty() ? events_.data() : nullptr;
