@@ -63,7 +63,6 @@ void Settings::configureAudioUnit(const std::shared_ptr<Korvane::KorvAudioUnit>&
     auto zindral = std::dynamic_pointer_cast<ZindralAudioUnit>(unit);
     if (!zindral)
         return;
-    zindralAudioUnit_ = zindral;
     std::weak_ptr<Settings> weakSelf = std::static_pointer_cast<Settings>(shared_from_this());
     std::weak_ptr<ZindralAudioUnit> weakUnit = zindral;
 
@@ -124,6 +123,10 @@ void Settings::configureAudioUnit(const std::shared_ptr<Korvane::KorvAudioUnit>&
     checkForNewVersion();
 }
 
+std::shared_ptr<ZindralAudioUnit> Settings::zindralAudioUnit() const {
+    return std::dynamic_pointer_cast<ZindralAudioUnit>(audioUnit());
+}
+
 void Settings::hashAdditionalValues(tk::Hasher& hasher) const {
     TK_CHECK_MAIN_THREAD();
     hasher.combine(seed_.peek());
@@ -168,7 +171,7 @@ void Settings::setSeed(uint64_t newSeed) {
     TK_CHECK_MAIN_THREAD();
     if (seed_.peek() != newSeed)
         seed_.set(newSeed);
-    if (auto zindral = std::dynamic_pointer_cast<ZindralAudioUnit>(audioUnit()))
+    if (auto zindral = zindralAudioUnit())
         zindral->setSeed(newSeed);
 }
 

@@ -162,13 +162,13 @@ public:
     void waitForUpdateChecks();
 
 private:
-    std::shared_ptr<ZindralAudioUnit> zindralAudioUnit() const { return zindralAudioUnit_.lock(); }
+    // The bound unit as a ZindralAudioUnit, or null when there is none or it is another kind. [any]
+    std::shared_ptr<ZindralAudioUnit> zindralAudioUnit() const;
     // Refreshes the displayed sequence after the values already queued for the main thread have
     // landed (they are posted before this).
     void scheduleSequenceRefresh();
 
     Environment environment_;
-    std::weak_ptr<ZindralAudioUnit> zindralAudioUnit_;
     tk::Timer pollTimer_;
     au::ObserverToken parameterObserverToken_;
     std::vector<std::unique_ptr<UpdateCheck>> updateChecks_;
