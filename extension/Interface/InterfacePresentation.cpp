@@ -1,5 +1,6 @@
-// How the view controller shows the plug-in's interface for zindral-host: in a real window on the
-// SDL backend, or headless into a PNG file. Both run on the extension's own copy of the toolkit.
+// How the view controller shows the plug-in's interface when a host asks (au::ViewPresenting): in
+// a real window on the SDL backend, or headless into a PNG file. Both run on the extension's own
+// copy of the toolkit.
 
 #include "extension/Interface/AudioUnitViewController.h"
 
