@@ -11,8 +11,11 @@
 namespace tk::ui {
 namespace {
 
-// A modifier node: its content plus the modifier's own values.
-template <class Derived> struct ModifierNodeData : NodeData { Node content; };
+// A modifier node: its content plus the modifier's own values. Views are matched to nodes by the
+// dynamic type of the data, so each modifier has a type of its own.
+struct ModifierNodeData : NodeData {
+    Node content;
+};
 
 // --- frames, padding ---------------------------------------------------------------------------
 
@@ -22,15 +25,16 @@ struct NothingLayoutable final : Layoutable {
     void place(const Rect&) override {}
 };
 
-struct FixedFrameNodeData final : ModifierNodeData<FixedFrameNodeData> {
-    FixedFrameLayout layout;
+// A modifier that measures and places its content through one of the frame or padding layouts.
+template <class Layout> struct LayoutNodeData final : ModifierNodeData {
+    Layout layout;
     std::shared_ptr<NodeView> makeView() const override;
 };
 
-class FixedFrameView final : public WrapperView {
+template <class Layout> class LayoutModifierView final : public WrapperView {
 protected:
     void update(const NodeData& node) override {
-        const auto& d = static_cast<const FixedFrameNodeData&>(node);
+        const auto& d = static_cast<const LayoutNodeData<Layout>&>(node);
         layout_ = d.layout;
         setContent(d.content, context_);
     }
@@ -44,71 +48,15 @@ protected:
     }
 
 private:
-    FixedFrameLayout layout_;
+    Layout layout_;
 };
-std::shared_ptr<NodeView> FixedFrameNodeData::makeView() const {
-    return View::make<FixedFrameView>();
-}
-
-struct FlexibleFrameNodeData final : ModifierNodeData<FlexibleFrameNodeData> {
-    FlexibleFrameLayout layout;
-    std::shared_ptr<NodeView> makeView() const override;
-};
-
-class FlexibleFrameView final : public WrapperView {
-protected:
-    void update(const NodeData& node) override {
-        const auto& d = static_cast<const FlexibleFrameNodeData&>(node);
-        layout_ = d.layout;
-        setContent(d.content, context_);
-    }
-    Size measure(ProposedSize proposal) override {
-        NothingLayoutable nothing;
-        return layout_.sizeThatFits(proposal, child_ ? static_cast<Layoutable&>(*child_) : nothing);
-    }
-    void layoutContent(Size size) override {
-        if (child_)
-            layout_.place(Rect(Point{}, size), *child_);
-    }
-
-private:
-    FlexibleFrameLayout layout_;
-};
-std::shared_ptr<NodeView> FlexibleFrameNodeData::makeView() const {
-    return View::make<FlexibleFrameView>();
-}
-
-struct PaddingNodeData final : ModifierNodeData<PaddingNodeData> {
-    EdgeInsets insets;
-    std::shared_ptr<NodeView> makeView() const override;
-};
-
-class PaddingView final : public WrapperView {
-protected:
-    void update(const NodeData& node) override {
-        const auto& d = static_cast<const PaddingNodeData&>(node);
-        layout_.insets = d.insets;
-        setContent(d.content, context_);
-    }
-    Size measure(ProposedSize proposal) override {
-        NothingLayoutable nothing;
-        return layout_.sizeThatFits(proposal, child_ ? static_cast<Layoutable&>(*child_) : nothing);
-    }
-    void layoutContent(Size size) override {
-        if (child_)
-            layout_.place(Rect(Point{}, size), *child_);
-    }
-
-private:
-    PaddingLayout layout_;
-};
-std::shared_ptr<NodeView> PaddingNodeData::makeView() const {
-    return View::make<PaddingView>();
+template <class Layout> std::shared_ptr<NodeView> LayoutNodeData<Layout>::makeView() const {
+    return View::make<LayoutModifierView<Layout>>();
 }
 
 // --- offset, aspect ratio, fixed size ----------------------------------------------------------
 
-struct OffsetNodeData final : ModifierNodeData<OffsetNodeData> {
+struct OffsetNodeData final : ModifierNodeData {
     Point offset;
     std::shared_ptr<NodeView> makeView() const override;
 };
@@ -134,7 +82,7 @@ std::shared_ptr<NodeView> OffsetNodeData::makeView() const {
     return View::make<OffsetView>();
 }
 
-struct PositionNodeData final : ModifierNodeData<PositionNodeData> {
+struct PositionNodeData final : ModifierNodeData {
     Point center;
     std::shared_ptr<NodeView> makeView() const override;
 };
@@ -164,7 +112,7 @@ std::shared_ptr<NodeView> PositionNodeData::makeView() const {
     return View::make<PositionView>();
 }
 
-struct AspectNodeData final : ModifierNodeData<AspectNodeData> {
+struct AspectNodeData final : ModifierNodeData {
     std::optional<double> ratio;
     AspectMode mode = AspectMode::fit;
     std::shared_ptr<NodeView> makeView() const override;
@@ -202,7 +150,7 @@ std::shared_ptr<NodeView> AspectNodeData::makeView() const {
     return View::make<AspectView>();
 }
 
-struct FixedSizeNodeData final : ModifierNodeData<FixedSizeNodeData> {
+struct FixedSizeNodeData final : ModifierNodeData {
     bool horizontal = true;
     bool vertical = true;
     std::shared_ptr<NodeView> makeView() const override;
@@ -239,7 +187,7 @@ std::shared_ptr<NodeView> FixedSizeNodeData::makeView() const {
 
 // --- background and overlay --------------------------------------------------------------------
 
-struct DecorationNodeData final : ModifierNodeData<DecorationNodeData> {
+struct DecorationNodeData final : ModifierNodeData {
     Node decoration;
     Alignment alignment;
     bool behind = true;
@@ -265,10 +213,6 @@ protected:
             decoration_->place(Rect(alignedOrigin(s, size, alignment_), s));
         }
     }
-    void dismantle() override {
-        // Both children are subviews; the base walks them.
-        WrapperView::dismantle();
-    }
 
 private:
     std::shared_ptr<NodeView> decoration_;
@@ -280,7 +224,7 @@ std::shared_ptr<NodeView> DecorationNodeData::makeView() const {
 
 // --- opacity, hidden, hit testing, clipping ----------------------------------------------------
 
-struct AppearanceNodeData final : ModifierNodeData<AppearanceNodeData> {
+struct AppearanceNodeData final : ModifierNodeData {
     double opacity = 1;
     bool hidden = false;
     bool hitTesting = true;
@@ -305,7 +249,7 @@ std::shared_ptr<NodeView> AppearanceNodeData::makeView() const {
 
 // --- scale -------------------------------------------------------------------------------------
 
-struct ScaleNodeData final : ModifierNodeData<ScaleNodeData> {
+struct ScaleNodeData final : ModifierNodeData {
     double sx = 1;
     double sy = 1;
     Alignment anchor;
@@ -366,7 +310,7 @@ protected:
     }
 };
 
-struct IdentityNodeData final : ModifierNodeData<IdentityNodeData> {
+struct IdentityNodeData final : ModifierNodeData {
     std::shared_ptr<NodeView> makeView() const override;
 };
 
@@ -380,7 +324,7 @@ std::shared_ptr<NodeView> IdentityNodeData::makeView() const {
     return View::make<IdentityView>();
 }
 
-struct IdentifierNodeData final : ModifierNodeData<IdentifierNodeData> {
+struct IdentifierNodeData final : ModifierNodeData {
     std::string name;
     std::shared_ptr<NodeView> makeView() const override;
 };
@@ -403,6 +347,15 @@ template <class D> std::shared_ptr<D> wrap(const Node& content) {
     return d;
 }
 
+std::shared_ptr<DecorationNodeData> decorated(const Node& content, Node decoration, Alignment alignment,
+                                              bool behind) {
+    auto d = wrap<DecorationNodeData>(content);
+    d->decoration = std::move(decoration);
+    d->alignment = alignment;
+    d->behind = behind;
+    return d;
+}
+
 } // namespace
 
 std::shared_ptr<NodeView> detail::EnvironmentNodeData::makeView() const {
@@ -410,13 +363,13 @@ std::shared_ptr<NodeView> detail::EnvironmentNodeData::makeView() const {
 }
 
 Node Node::frame(std::optional<double> width, std::optional<double> height, Alignment alignment) const {
-    auto d = wrap<FixedFrameNodeData>(*this);
+    auto d = wrap<LayoutNodeData<FixedFrameLayout>>(*this);
     d->layout = FixedFrameLayout{width, height, alignment};
     return Node(std::move(d));
 }
 
 Node Node::frame(const FrameLimits& l) const {
-    auto d = wrap<FlexibleFrameNodeData>(*this);
+    auto d = wrap<LayoutNodeData<FlexibleFrameLayout>>(*this);
     d->layout = FlexibleFrameLayout{l.minWidth,    l.idealWidth, l.maxWidth, l.minHeight,
                                     l.idealHeight, l.maxHeight,  l.alignment};
     return Node(std::move(d));
@@ -429,8 +382,8 @@ Node Node::padding(Edges edges, double amount) const {
     return padding(edges.insets(amount));
 }
 Node Node::padding(EdgeInsets insets) const {
-    auto d = wrap<PaddingNodeData>(*this);
-    d->insets = insets;
+    auto d = wrap<LayoutNodeData<PaddingLayout>>(*this);
+    d->layout = PaddingLayout{insets};
     return Node(std::move(d));
 }
 
@@ -465,19 +418,11 @@ Node Node::background(const Color& color) const {
 }
 
 Node Node::background(Node content, Alignment alignment) const {
-    auto d = wrap<DecorationNodeData>(*this);
-    d->decoration = std::move(content);
-    d->alignment = alignment;
-    d->behind = true;
-    return Node(std::move(d));
+    return Node(decorated(*this, std::move(content), alignment, true));
 }
 
 Node Node::overlay(Node content, Alignment alignment) const {
-    auto d = wrap<DecorationNodeData>(*this);
-    d->decoration = std::move(content);
-    d->alignment = alignment;
-    d->behind = false;
-    return Node(std::move(d));
+    return Node(decorated(*this, std::move(content), alignment, false));
 }
 
 Node Node::opacity(double opacity) const {
