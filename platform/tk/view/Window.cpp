@@ -17,6 +17,41 @@ std::shared_ptr<Responder> keepAlive(Responder* r) {
     return r ? r->weak_from_this().lock() : nullptr;
 }
 
+// Offers an event to `first` and up its responder chain until `handle` says one took it; each
+// responder is kept alive while it handles. Returns whether one did.
+template <class Handle> bool offerUpChain(Responder* first, Handle&& handle) {
+    for (Responder* r = first; r;) {
+        auto keep = keepAlive(r);
+        if (handle(*r))
+            return true;
+        r = r->nextResponder();
+    }
+    return false;
+}
+
+// The responder that took a mouse-down, as the view that captures the gesture: only a view that
+// is still in `window` does.
+View* capturingView(Responder& responder, const Window& window) {
+    auto* view = dynamic_cast<View*>(&responder);
+    return view && view->window() == &window ? view : nullptr;
+}
+
+// A drag or mouse-up to the view that captured the gesture, if any; the up ends the capture
+// before the view sees it.
+void sendToCapture(View*& capture, const Event& event, bool (Responder::*dragged)(const Event&),
+                   bool (Responder::*up)(const Event&)) {
+    if (!capture)
+        return;
+    View* view = capture;
+    auto keep = keepAlive(view);
+    if (event.type == EventType::mouseUp) {
+        capture = nullptr;
+        (view->*up)(event);
+    } else {
+        (view->*dragged)(event);
+    }
+}
+
 Event derivedEvent(EventType type, const Event& from) {
     Event e;
     e.type = type;
@@ -344,12 +379,7 @@ void Window::sendEvent(const Event& event) {
         updateTracking(event);
         break;
     case EventType::scrollWheel:
-        for (Responder* r = hitTest(event.locationInWindow); r;) {
-            auto keep = keepAlive(r);
-            if (r->scrollWheel(event))
-                break;
-            r = r->nextResponder();
-        }
+        offerUpChain(hitTest(event.locationInWindow), [&](Responder& r) { return r.scrollWheel(event); });
         break;
     case EventType::mouseCancelled:
         cancelTracking();
@@ -360,15 +390,11 @@ void Window::sendEvent(const Event& event) {
     case EventType::keyUp:
     case EventType::flagsChanged:
     case EventType::textInput:
-        for (Responder* r = firstResponder(); r;) {
-            auto keep = keepAlive(r);
-            const bool handled = event.type == EventType::keyUp          ? r->keyUp(event)
-                                 : event.type == EventType::flagsChanged ? r->flagsChanged(event)
-                                                                         : r->insertText(event.text);
-            if (handled)
-                break;
-            r = r->nextResponder();
-        }
+        offerUpChain(firstResponder(), [&](Responder& r) {
+            return event.type == EventType::keyUp          ? r.keyUp(event)
+                   : event.type == EventType::flagsChanged ? r.flagsChanged(event)
+                                                           : r.insertText(event.text);
+        });
         break;
     case EventType::mouseEntered:
     case EventType::mouseExited:
@@ -388,32 +414,20 @@ void Window::dispatchMouseDown(const Event& event) {
     if (focus != firstResponder_)
         makeFirstResponder(focus);
     // The focus change may have rebuilt the tree under the pointer.
-    View* hit = hitView();
-    for (Responder* r = hit; r;) {
-        auto keep = keepAlive(r);
-        if (r->mouseDown(event)) {
-            auto* view = dynamic_cast<View*>(r);
-            if (view && view->window() == this) {
-                capture_ = view;
-                captureButton_ = MouseButton::left;
-            }
-            return;
+    offerUpChain(hitView(), [&](Responder& r) {
+        if (!r.mouseDown(event))
+            return false;
+        if (View* view = capturingView(r, *this)) {
+            capture_ = view;
+            captureButton_ = MouseButton::left;
         }
-        r = r->nextResponder();
-    }
+        return true;
+    });
 }
 
 void Window::dispatchMouseDragOrUp(const Event& event) {
-    if (!capture_ || captureButton_ != MouseButton::left)
-        return;
-    View* view = capture_;
-    auto keep = keepAlive(view);
-    if (event.type == EventType::mouseUp) {
-        capture_ = nullptr;
-        view->mouseUp(event);
-    } else {
-        view->mouseDragged(event);
-    }
+    if (captureButton_ == MouseButton::left)
+        sendToCapture(capture_, event, &Responder::mouseDragged, &Responder::mouseUp);
 }
 
 void Window::dispatchRightMouse(const Event& event) {
@@ -421,18 +435,17 @@ void Window::dispatchRightMouse(const Event& event) {
         if (capture_)
             cancelTracking();
         View* hit = hitTest(event.locationInWindow);
-        for (Responder* r = hit; r;) {
-            auto keep = keepAlive(r);
-            if (r->rightMouseDown(event)) {
-                auto* view = dynamic_cast<View*>(r);
-                if (view && view->window() == this) {
-                    capture_ = view;
-                    captureButton_ = MouseButton::right;
-                }
-                return;
+        const bool taken = offerUpChain(hit, [&](Responder& r) {
+            if (!r.rightMouseDown(event))
+                return false;
+            if (View* view = capturingView(r, *this)) {
+                capture_ = view;
+                captureButton_ = MouseButton::right;
             }
-            r = r->nextResponder();
-        }
+            return true;
+        });
+        if (taken)
+            return;
         // Nobody took it: the nearest context menu, else the window's menu.
         for (View* v = hit; v; v = v->superview())
             if (auto menu = v->menuForEvent(event)) {
@@ -443,16 +456,8 @@ void Window::dispatchRightMouse(const Event& event) {
             popUpMenu(menu_, event.locationInWindow);
         return;
     }
-    if (!capture_ || captureButton_ != MouseButton::right)
-        return;
-    View* view = capture_;
-    auto keep = keepAlive(view);
-    if (event.type == EventType::mouseUp) {
-        capture_ = nullptr;
-        view->rightMouseUp(event);
-    } else {
-        view->rightMouseDragged(event);
-    }
+    if (captureButton_ == MouseButton::right)
+        sendToCapture(capture_, event, &Responder::rightMouseDragged, &Responder::rightMouseUp);
 }
 
 void Window::cancelTracking() {
@@ -475,12 +480,8 @@ void Window::dispatchKeyDown(const Event& event) {
     if ((contains(m, ModifierFlags::command) || contains(m, ModifierFlags::control)) &&
         performKeyEquivalent(event))
         return;
-    for (Responder* r = firstResponder(); r;) {
-        auto keep = keepAlive(r);
-        if (r->keyDown(event))
-            return;
-        r = r->nextResponder();
-    }
+    if (offerUpChain(firstResponder(), [&](Responder& r) { return r.keyDown(event); }))
+        return;
     // F10 opens the window's menu, as on other desktops of this platform.
     if (event.keyCode == KeyCode::f10 && (m & kShortcutModifierMask) == ModifierFlags::none && menu_) {
         popUpMenu(menu_, Point{8, 8});
