@@ -16,20 +16,36 @@ std::vector<RecordedDraw> RecordingContext::draws(RecordedDraw::Kind kind) const
     return out;
 }
 
-std::vector<std::string> RecordingContext::imageNames() const {
+namespace {
+// One string member of every draw of one kind, in order.
+std::vector<std::string> collect(const std::vector<RecordedDraw>& draws, RecordedDraw::Kind kind,
+                                 std::string RecordedDraw::*member) {
     std::vector<std::string> out;
-    for (const RecordedDraw& d : draws_)
-        if (d.kind == RecordedDraw::Kind::image)
-            out.push_back(d.imageName);
+    for (const RecordedDraw& d : draws)
+        if (d.kind == kind)
+            out.push_back(d.*member);
     return out;
 }
 
+// A draw's shape: a path with its bounding box, or a rect as a path.
+RecordedDraw ofPath(RecordedDraw d, const Path& path) {
+    d.path = path;
+    d.rect = path.boundingBox();
+    return d;
+}
+RecordedDraw ofRect(RecordedDraw d, const Rect& rect) {
+    d.rect = rect;
+    d.path = Path::rect(rect);
+    return d;
+}
+} // namespace
+
+std::vector<std::string> RecordingContext::imageNames() const {
+    return collect(draws_, RecordedDraw::Kind::image, &RecordedDraw::imageName);
+}
+
 std::vector<std::string> RecordingContext::textStrings() const {
-    std::vector<std::string> out;
-    for (const RecordedDraw& d : draws_)
-        if (d.kind == RecordedDraw::Kind::text)
-            out.push_back(d.text);
-    return out;
+    return collect(draws_, RecordedDraw::Kind::text, &RecordedDraw::text);
 }
 
 void RecordingContext::save() {
@@ -52,17 +68,12 @@ void RecordingContext::intersectClip(const Rect& baseRect) {
 }
 
 void RecordingContext::clipToRect(const Rect& rect) {
-    RecordedDraw d = begin(RecordedDraw::Kind::clip);
-    d.path = Path::rect(rect);
-    d.rect = rect;
-    draws_.push_back(std::move(d));
+    draws_.push_back(ofRect(begin(RecordedDraw::Kind::clip), rect));
     intersectClip(state_.transform.apply(rect));
 }
 
 void RecordingContext::clipToPath(const Path& path, FillRule rule) {
-    RecordedDraw d = begin(RecordedDraw::Kind::clip);
-    d.path = path;
-    d.rect = path.boundingBox();
+    RecordedDraw d = ofPath(begin(RecordedDraw::Kind::clip), path);
     d.fillRule = rule;
     draws_.push_back(std::move(d));
     intersectClip(state_.transform.apply(path.boundingBox()));
@@ -90,18 +101,14 @@ RecordedDraw RecordingContext::begin(RecordedDraw::Kind kind) const {
 }
 
 void RecordingContext::fillPath(const Path& path, const Color& color, FillRule rule) {
-    RecordedDraw d = begin(RecordedDraw::Kind::fill);
-    d.path = path;
-    d.rect = path.boundingBox();
+    RecordedDraw d = ofPath(begin(RecordedDraw::Kind::fill), path);
     d.fillRule = rule;
     d.color = color;
     draws_.push_back(std::move(d));
 }
 
 void RecordingContext::fillPath(const Path& path, const LinearGradient& gradient, FillRule rule) {
-    RecordedDraw d = begin(RecordedDraw::Kind::fill);
-    d.path = path;
-    d.rect = path.boundingBox();
+    RecordedDraw d = ofPath(begin(RecordedDraw::Kind::fill), path);
     d.fillRule = rule;
     d.gradient = gradient;
     if (!gradient.stops.empty())
@@ -110,28 +117,22 @@ void RecordingContext::fillPath(const Path& path, const LinearGradient& gradient
 }
 
 void RecordingContext::strokePath(const Path& path, const Color& color, const StrokeStyle& style) {
-    RecordedDraw d = begin(RecordedDraw::Kind::stroke);
-    d.path = path;
-    d.rect = path.boundingBox();
+    RecordedDraw d = ofPath(begin(RecordedDraw::Kind::stroke), path);
     d.color = color;
     d.stroke = style;
     draws_.push_back(std::move(d));
 }
 
 void RecordingContext::clearRect(const Rect& rect) {
-    RecordedDraw d = begin(RecordedDraw::Kind::clear);
-    d.rect = rect;
-    d.path = Path::rect(rect);
+    RecordedDraw d = ofRect(begin(RecordedDraw::Kind::clear), rect);
     d.color = Color::clear();
     draws_.push_back(std::move(d));
 }
 
 void RecordingContext::drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) {
-    RecordedDraw d = begin(RecordedDraw::Kind::image);
+    RecordedDraw d = ofRect(begin(RecordedDraw::Kind::image), rect);
     if (options.blendMode)
         d.blendMode = *options.blendMode;
-    d.rect = rect;
-    d.path = Path::rect(rect);
     d.imageName = image.name();
     d.image = image;
     d.sourceRect = options.source ? *options.source : Rect{Point{}, image.size()};
@@ -144,9 +145,7 @@ void RecordingContext::drawImage(const Image& image, const Rect& rect, const Ima
 }
 
 void RecordingContext::drawText(const TextLayout& layout, const Rect& rect) {
-    RecordedDraw d = begin(RecordedDraw::Kind::text);
-    d.rect = rect;
-    d.path = Path::rect(rect);
+    RecordedDraw d = ofRect(begin(RecordedDraw::Kind::text), rect);
     d.text = layout.displayedText();
     d.textAttributes = layout.attributes();
     d.color = layout.attributes().color;
