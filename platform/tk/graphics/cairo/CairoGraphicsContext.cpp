@@ -68,13 +68,17 @@ void applyStroke(cairo_t* cr, const StrokeStyle& s) {
         cairo_set_dash(cr, nullptr, 0, 0);
 }
 
-// User-space bounds of the current path as filled or stroked.
-Rect pathExtents(cairo_t* cr, bool stroke) {
+// User-space bounds of `path` as filled or stroked with cr's current settings; leaves cr with no
+// path.
+Rect pathExtents(cairo_t* cr, const Path& path, bool stroke) {
+    cairo_new_path(cr);
+    detail::appendPath(cr, path);
     double x0, y0, x1, y1;
     if (stroke)
         cairo_stroke_extents(cr, &x0, &y0, &x1, &y1);
     else
         cairo_path_extents(cr, &x0, &y0, &x1, &y1);
+    cairo_new_path(cr);
     return {x0, y0, x1 - x0, y1 - y0};
 }
 
@@ -247,10 +251,7 @@ void CairoGraphicsContext::castShadow(cairo_pattern_t* group, const Shadow& shad
 void CairoGraphicsContext::fillPath(const Path& path, const Color& color, FillRule rule) {
     if (path.isEmpty() || state_.collapsed)
         return;
-    cairo_new_path(cr_);
-    detail::appendPath(cr_, path);
-    const Rect bounds = pathExtents(cr_, false);
-    cairo_new_path(cr_);
+    const Rect bounds = pathExtents(cr_, path, false);
     withShadow(bounds, [&](cairo_operator_t op, double alpha) {
         cairo_new_path(cr_);
         detail::appendPath(cr_, path);
@@ -264,10 +265,7 @@ void CairoGraphicsContext::fillPath(const Path& path, const Color& color, FillRu
 void CairoGraphicsContext::fillPath(const Path& path, const LinearGradient& gradient, FillRule rule) {
     if (path.isEmpty() || gradient.stops.empty() || state_.collapsed)
         return;
-    cairo_new_path(cr_);
-    detail::appendPath(cr_, path);
-    const Rect bounds = pathExtents(cr_, false);
-    cairo_new_path(cr_);
+    const Rect bounds = pathExtents(cr_, path, false);
     withShadow(bounds, [&](cairo_operator_t op, double alpha) {
         cairo_pattern_t* p =
             cairo_pattern_create_linear(gradient.start.x, gradient.start.y, gradient.end.x, gradient.end.y);
@@ -292,10 +290,7 @@ void CairoGraphicsContext::strokePath(const Path& path, const Color& color, cons
         return;
     cairo_save(cr_);
     applyStroke(cr_, style);
-    cairo_new_path(cr_);
-    detail::appendPath(cr_, path);
-    const Rect bounds = pathExtents(cr_, true);
-    cairo_new_path(cr_);
+    const Rect bounds = pathExtents(cr_, path, true);
     withShadow(bounds, [&](cairo_operator_t op, double alpha) {
         cairo_new_path(cr_);
         detail::appendPath(cr_, path);
