@@ -9,13 +9,18 @@
 namespace tk::ui {
 namespace {
 
-struct TextFieldNodeData final : NodeData {
+// What a text field node says; its view keeps a copy for the field's callbacks.
+struct TextFieldValues {
     std::string placeholder;
     Binding<std::string> text;
     Binding<bool> focused;
     std::function<void()> onSubmit;
     std::function<bool(const Event&)> onKeyPress;
     TextFieldStyle style = TextFieldStyle::plain;
+};
+
+struct TextFieldNodeData final : NodeData {
+    TextFieldValues values;
     std::shared_ptr<NodeView> makeView() const override;
 };
 
@@ -72,13 +77,8 @@ protected:
     }
 
     void update(const NodeData& node) override {
-        const auto& d = static_cast<const TextFieldNodeData&>(node);
-        d_.placeholder = d.placeholder;
-        d_.text = d.text;
-        d_.focused = d.focused;
-        d_.onSubmit = d.onSubmit;
-        d_.onKeyPress = d.onKeyPress;
-        d_.style = d.style;
+        const TextFieldValues& d = static_cast<const TextFieldNodeData&>(node).values;
+        d_ = d;
 
         const auto& env = context_.environment;
         field_->setPlaceholder(d.placeholder);
@@ -135,15 +135,7 @@ private:
             w->makeFirstResponder(nullptr);
     }
 
-    struct Values {
-        std::string placeholder;
-        Binding<std::string> text;
-        Binding<bool> focused;
-        std::function<void()> onSubmit;
-        std::function<bool(const Event&)> onKeyPress;
-        TextFieldStyle style = TextFieldStyle::plain;
-    };
-    Values d_;
+    TextFieldValues d_;
     std::shared_ptr<BridgedTextField> field_;
 };
 
@@ -151,12 +143,12 @@ std::shared_ptr<NodeView> TextFieldNodeData::makeView() const {
     return View::make<TextFieldView>();
 }
 
-TextFieldNode modified(const Node& node, const std::function<void(TextFieldNodeData&)>& change) {
+TextFieldNode modified(const Node& node, const std::function<void(TextFieldValues&)>& change) {
     auto* src = dynamic_cast<const TextFieldNodeData*>(node.data());
     if (!src)
         return TextFieldNode(node.sharedData());
     auto d = std::make_shared<TextFieldNodeData>(*src);
-    change(*d);
+    change(d->values);
     return TextFieldNode(std::move(d));
 }
 
@@ -164,22 +156,22 @@ TextFieldNode modified(const Node& node, const std::function<void(TextFieldNodeD
 
 TextFieldNode TextField(std::string placeholder, Binding<std::string> text) {
     auto d = std::make_shared<TextFieldNodeData>();
-    d->placeholder = std::move(placeholder);
-    d->text = std::move(text);
+    d->values.placeholder = std::move(placeholder);
+    d->values.text = std::move(text);
     return TextFieldNode(std::move(d));
 }
 
 TextFieldNode TextFieldNode::focused(Binding<bool> isFocused) const {
-    return modified(*this, [&](TextFieldNodeData& d) { d.focused = std::move(isFocused); });
+    return modified(*this, [&](TextFieldValues& d) { d.focused = std::move(isFocused); });
 }
 TextFieldNode TextFieldNode::onSubmit(std::function<void()> action) const {
-    return modified(*this, [&](TextFieldNodeData& d) { d.onSubmit = std::move(action); });
+    return modified(*this, [&](TextFieldValues& d) { d.onSubmit = std::move(action); });
 }
 TextFieldNode TextFieldNode::onKeyPress(std::function<bool(const Event&)> handler) const {
-    return modified(*this, [&](TextFieldNodeData& d) { d.onKeyPress = std::move(handler); });
+    return modified(*this, [&](TextFieldValues& d) { d.onKeyPress = std::move(handler); });
 }
 TextFieldNode TextFieldNode::textFieldStyle(TextFieldStyle style) const {
-    return modified(*this, [&](TextFieldNodeData& d) { d.style = style; });
+    return modified(*this, [&](TextFieldValues& d) { d.style = style; });
 }
 
 } // namespace tk::ui
