@@ -142,12 +142,11 @@ public:
             if (target_)
                 sendMessage(target_, leave_, {long(source_), 0, 0, 0, 0});
             target_ = target;
-            targetVersion_ = target ? awareVersion(target) : 0;
             accepted_ = false;
             awaitingStatus_ = false;
             if (target_)
                 sendMessage(target_, enter_,
-                            {long(source_), std::min(kVersion, targetVersion_) << 24, long(uriList_),
+                            {long(source_), std::min(kVersion, awareVersion(target_)) << 24, long(uriList_),
                              long(textPlain_), 0});
         }
         if (!target_)
@@ -297,7 +296,6 @@ private:
     ::Window root_ = 0;
     ::Window source_ = 0;
     ::Window target_ = 0;
-    long targetVersion_ = 0;
     Atom aware_, enter_, position_, status_, leave_, drop_, finished_, selection_, actionCopy_, uriList_,
         textPlain_, targets_;
     std::string data_;
