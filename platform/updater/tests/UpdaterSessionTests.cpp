@@ -1,10 +1,10 @@
 #include "platform/updater/StandardUpdaterController.h"
 #include "platform/updater/UpdaterSettings.h"
-#include "platform/updater/tests/LocalFeedServer.h"
 #include "platform/updater/tests/UpdaterTestSupport.h"
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/net/CurlFetcher.h"
+#include "platform/tk/net/tests/LoopbackServer.h"
 
 #include <gtest/gtest.h>
 
@@ -207,8 +207,8 @@ TEST(UpdaterSession, ScheduledChecksRunAfterTheIntervalWhileAutomatic) {
 }
 
 TEST(UpdaterSession, FeedsFromALoopbackServerAndFromFiles) {
-    updatertest::LocalFeedServer server({{"/appcast.xml", {200, updatertest::feedWith("2.1", "21")}},
-                                         {"/broken.xml", {200, "<rss><channel>"}}});
+    nettest::LoopbackServer server({{"/appcast.xml", {200, updatertest::feedWith("2.1", "21")}},
+                                    {"/broken.xml", {200, "<rss><channel>"}}});
     {
         Fixture f("loopback-newer", tk::CurlFetcher::shared(), server.url("/appcast.xml"));
         f.make().checkForUpdates();
