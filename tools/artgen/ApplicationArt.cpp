@@ -4,6 +4,7 @@
 #include "tools/artgen/BundleArt.h"
 #include "tools/artgen/Logo.h"
 #include "tools/artgen/Paint.h"
+#include "tools/artgen/Pointer.h"
 
 namespace artgen {
 namespace {
@@ -11,22 +12,8 @@ namespace {
 using namespace palette;
 
 void paintCycleCursor(cairo_t* cr) {
-    // Arrow with its tip on the hot spot (3, 4), and a circular-arrows badge: clicking cycles.
-    cairo_new_path(cr);
-    cairo_move_to(cr, 3, 4);
-    cairo_line_to(cr, 3, 14);
-    cairo_line_to(cr, 5.6, 11.6);
-    cairo_line_to(cr, 7.4, 15.2);
-    cairo_line_to(cr, 8.9, 14.5);
-    cairo_line_to(cr, 7.2, 11.0);
-    cairo_line_to(cr, 10.6, 11.0);
-    cairo_close_path(cr);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    setColor(cr, hex(0x000000));
-    cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, 1.0);
-    setColor(cr, kWhite);
-    cairo_stroke(cr);
+    // The arrow with a circular-arrows badge: clicking cycles.
+    paintPointerArrow(cr);
     for (int pass = 0; pass < 2; ++pass) {
         cairo_new_path(cr);
         cairo_arc(cr, 12, 5, 3, -M_PI * 0.1, M_PI * 1.3);

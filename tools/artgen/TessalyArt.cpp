@@ -8,6 +8,7 @@
 #include "tools/artgen/BundleArt.h"
 #include "tools/artgen/Keycaps.h"
 #include "tools/artgen/Logo.h"
+#include "tools/artgen/Pointer.h"
 
 namespace artgen {
 namespace {
@@ -234,22 +235,8 @@ void cornerTool(cairo_t* cr, Look look) {
 }
 
 void cursor(cairo_t* cr) {
-    // An arrow whose tip is the hot spot (3, 4), with a left-right badge: drag to track.
-    cairo_new_path(cr);
-    cairo_move_to(cr, 3, 4);
-    cairo_line_to(cr, 3, 14);
-    cairo_line_to(cr, 5.6, 11.6);
-    cairo_line_to(cr, 7.4, 15.2);
-    cairo_line_to(cr, 8.9, 14.5);
-    cairo_line_to(cr, 7.2, 11.0);
-    cairo_line_to(cr, 10.6, 11.0);
-    cairo_close_path(cr);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    setColor(cr, hex(0x000000));
-    cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, 1.0);
-    setColor(cr, kWhite);
-    cairo_stroke(cr);
+    // The arrow with a left-right badge: drag to track.
+    paintPointerArrow(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     for (int pass = 0; pass < 2; ++pass) {
