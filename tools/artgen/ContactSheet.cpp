@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "tools/artgen/Image.h"
 #include "tools/artgen/Paint.h"
 #include "tools/artgen/Text.h"
 
@@ -113,10 +114,8 @@ void writeContactSheet(const std::filesystem::path& out, int scale,
         cairo_surface_destroy(entries[i].surface);
     }
     cairo_destroy(cr);
-    const auto status = cairo_surface_write_to_png(sheet, out.c_str());
-    cairo_surface_destroy(sheet);
-    if (status != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error("cannot write " + out.string());
+    const SurfacePtr owned(sheet);
+    writePng(sheet, out);
 }
 
 } // namespace artgen

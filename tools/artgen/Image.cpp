@@ -1,22 +1,11 @@
 #include "tools/artgen/Image.h"
 
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
 
 namespace artgen {
 namespace {
-
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-
-void writePng(cairo_surface_t* surface, const std::filesystem::path& path) {
-    if (cairo_surface_write_to_png(surface, path.c_str()) != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error("cannot write " + path.string());
-}
 
 std::string optionsJson(const ImageOptions& o) {
     std::ostringstream s;
@@ -37,6 +26,11 @@ std::string optionsJson(const ImageOptions& o) {
 }
 
 } // namespace
+
+void writePng(cairo_surface_t* surface, const std::filesystem::path& path) {
+    if (cairo_surface_write_to_png(surface, path.c_str()) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cannot write " + path.string());
+}
 
 cairo_surface_t* render(const Image& image, int scale) {
     cairo_surface_t* surface =

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,8 +29,17 @@ struct Image {
 
 using ImageList = std::vector<Image>;
 
+struct SurfaceDeleter {
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+// An image surface that is destroyed with its owner.
+using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+
 // Paints `image` at `scale` into a new ARGB surface (the caller owns it).
 cairo_surface_t* render(const Image& image, int scale);
+
+// Writes `surface` to `path` as a PNG. Throws std::runtime_error when the file cannot be written.
+void writePng(cairo_surface_t* surface, const std::filesystem::path& path);
 
 // Writes the 1x and 2x PNGs (and the options file when there are options) below `imagesDir`.
 // Throws std::runtime_error when a file cannot be written.

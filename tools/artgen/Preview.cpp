@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "tools/artgen/Image.h"
 #include "tools/artgen/Paint.h"
 #include "tools/artgen/Text.h"
 
@@ -184,10 +185,8 @@ void writePluginPreview(const std::filesystem::path& out, int scale, const std::
         text(c, keys[i], "Dosis Medium", 13, hex(0xc9cdd5), 332 + 40 * i, pcy + 166 - 2);
     }
     cairo_destroy(cr);
-    const auto status = cairo_surface_write_to_png(surface, out.c_str());
-    cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error("cannot write " + out.string());
+    const SurfacePtr owned(surface);
+    writePng(surface, out);
 }
 
 void writeApplicationPreview(const std::filesystem::path& out, int scale,
@@ -224,10 +223,8 @@ void writeApplicationPreview(const std::filesystem::path& out, int scale,
     text(c, "Help", "Quicksand Bold", 12, hex(0xd9d9d9), 106, 546);
     text(c, "Velmor Website", "Quicksand Bold", 12, hex(0x808080), 294, 546);
     cairo_destroy(cr);
-    const auto status = cairo_surface_write_to_png(surface, out.c_str());
-    cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error("cannot write " + out.string());
+    const SurfacePtr owned(surface);
+    writePng(surface, out);
 }
 
 } // namespace artgen
