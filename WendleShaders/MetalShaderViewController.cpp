@@ -113,15 +113,7 @@ void MetalShaderViewController::viewDidAppear() {
     }
     if (!metalKitView_)
         return;
-    if (window && window->isKeyWindow()) {
-        if (renderer_)
-            renderer_->resumeClock();
-        metalKitView_->setPaused(false);
-    } else {
-        if (renderer_)
-            renderer_->pauseClock();
-        metalKitView_->setPaused(true);
-    }
+    setRunning(window && window->isKeyWindow());
 }
 
 void MetalShaderViewController::viewDidDisappear() {
@@ -138,20 +130,25 @@ void MetalShaderViewController::handleDidResignKey(const tk::Window& window) {
     TK_CHECK_MAIN_THREAD();
     if (&window != view_->window())
         return;
-    if (renderer_)
-        renderer_->pauseClock();
-    if (metalKitView_)
-        metalKitView_->setPaused(true);
+    setRunning(false);
 }
 
 void MetalShaderViewController::handleDidBecomeKey(const tk::Window& window) {
     TK_CHECK_MAIN_THREAD();
     if (&window != view_->window())
         return;
-    if (renderer_)
-        renderer_->resumeClock();
+    setRunning(true);
+}
+
+void MetalShaderViewController::setRunning(bool running) {
+    if (renderer_) {
+        if (running)
+            renderer_->resumeClock();
+        else
+            renderer_->pauseClock();
+    }
     if (metalKitView_)
-        metalKitView_->setPaused(false);
+        metalKitView_->setPaused(!running);
 }
 
 bool MetalShaderViewController::layerShouldInheritContentsScale(double, const tk::Window*) const {

@@ -66,6 +66,8 @@ public:
 
 private:
     void rootWindowChanged(tk::Window* from, tk::Window* to);
+    // The renderer's clock and the view's drawing run and stop together.
+    void setRunning(bool running);
 
     std::shared_ptr<gpu::ShaderView> metalKitView_;
     std::shared_ptr<MetalShaderRenderer> renderer_;
