@@ -50,9 +50,7 @@ std::shared_ptr<Texture> FakeDevice::makeTexture(const TextureDescriptor& descri
                                                  std::span<const std::uint8_t> pixels) {
     if (failsTextures || descriptor.size.isEmpty() || bytesPerPixel(descriptor.pixelFormat) == 0)
         return nullptr;
-    const auto needed = static_cast<std::size_t>(descriptor.size.width) * descriptor.size.height *
-                        bytesPerPixel(descriptor.pixelFormat);
-    if (!pixels.empty() && pixels.size() < needed)
+    if (!pixels.empty() && pixels.size() < byteCount(descriptor))
         return nullptr;
     texturesMade.push_back(descriptor);
     return std::make_shared<Texture>(descriptor, std::make_unique<FakeTexture>());

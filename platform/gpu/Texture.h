@@ -6,6 +6,7 @@
 
 #include "platform/gpu/Types.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,12 @@ struct TextureDescriptor {
     PixelSize size;
     TextureUsage usage = TextureUsage::shaderRead;
 };
+
+// Bytes of pixel data a texture of `descriptor` takes in, rows packed.
+constexpr std::size_t byteCount(const TextureDescriptor& descriptor) {
+    return static_cast<std::size_t>(descriptor.size.width) * descriptor.size.height *
+           bytesPerPixel(descriptor.pixelFormat);
+}
 
 // The device's own side of a texture (a GL texture name, a fake's record). Released with it.
 class TextureBackend {

@@ -289,9 +289,7 @@ std::shared_ptr<Texture> GlDevice::makeTexture(const TextureDescriptor& descript
     if (!format || descriptor.size.isEmpty() || descriptor.size.width > maxSize ||
         descriptor.size.height > maxSize)
         return nullptr;
-    const auto needed = static_cast<std::size_t>(descriptor.size.width) * descriptor.size.height *
-                        bytesPerPixel(descriptor.pixelFormat);
-    if (!pixels.empty() && pixels.size() < needed)
+    if (!pixels.empty() && pixels.size() < byteCount(descriptor))
         return nullptr;
     GLuint name = 0;
     glGenTextures(1, &name);
