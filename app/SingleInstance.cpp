@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "app/URLMatching.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -40,13 +42,6 @@ int connectTo(const std::filesystem::path& path) {
         return -1;
     }
     return fd;
-}
-
-bool hasControlCharacters(const std::string& text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            return true;
-    return false;
 }
 } // namespace
 

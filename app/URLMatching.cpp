@@ -9,13 +9,14 @@ bool isAlpha(char c) {
 bool isSchemeCharacter(char c) {
     return isAlpha(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
 }
+} // namespace
+
 bool hasControlCharacters(std::string_view text) {
     for (char c : text)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
             return true;
     return false;
 }
-} // namespace
 
 std::optional<std::string> urlScheme(std::string_view url) {
     const auto colon = url.find(':');

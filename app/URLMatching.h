@@ -19,6 +19,10 @@ std::optional<std::string> urlScheme(std::string_view url);
 // when the URL has no authority part.
 std::optional<std::string> urlHost(std::string_view url);
 
+// [any] Whether `text` holds a control character (below 0x20, or DEL): such a URL is never acted on
+// nor passed on.
+bool hasControlCharacters(std::string_view text);
+
 // [any] Whether `url` asks for an update check.
 bool isOpenAndUpdateURL(std::string_view url);
 
