@@ -16,6 +16,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 
 namespace {
 
@@ -28,15 +29,21 @@ bool setUp() {
     return ready;
 }
 
+// The machine's device, or nothing with `state` marked skipped.
+std::shared_ptr<gpu::Device> deviceOrSkip(benchmark::State& state) {
+    auto device = setUp() ? gpu::createSystemDefaultDevice() : nullptr;
+    if (!device)
+        state.SkipWithError("no device or no bundles");
+    return device;
+}
+
 // Render, read back and composite one frame per iteration, at width x height pixels.
 void BM_ShaderBandFrame(benchmark::State& state) {
     const auto width = static_cast<double>(state.range(0));
     const auto height = static_cast<double>(state.range(1));
-    auto device = setUp() ? gpu::createSystemDefaultDevice() : nullptr;
-    if (!device) {
-        state.SkipWithError("no device or no bundles");
+    auto device = deviceOrSkip(state);
+    if (!device)
         return;
-    }
     auto view = tk::View::make<gpu::ShaderView>(tk::Rect{0, 0, width, height}, device);
     view->setColorPixelFormat(gpu::PixelFormat::rgba16Float);
     view->setColorspace(gpu::ColorSpace::extendedLinearSRGB);
@@ -57,11 +64,9 @@ void BM_ShaderBandFrame(benchmark::State& state) {
 void BM_ReadBackAndComposite(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    auto device = setUp() ? gpu::createSystemDefaultDevice() : nullptr;
-    if (!device) {
-        state.SkipWithError("no device or no bundles");
+    auto device = deviceOrSkip(state);
+    if (!device)
         return;
-    }
     auto pipeline =
         WendleShaders::makePipelineState(*device, "audioWaveformVertexShader", "audioWaveformFragmentShader");
     const std::array<float, 8> quad{-1, -1, -1, 1, 1, -1, 1, 1};
