@@ -302,7 +302,8 @@ bool Window::makeFirstResponder(Responder* responder) {
     return true;
 }
 
-void Window::collectKeyViews(View& view, std::vector<View*>& out) const {
+namespace {
+void collectKeyViews(View& view, std::vector<View*>& out) {
     if (view.isHidden())
         return;
     if (view.canBecomeKeyView())
@@ -310,11 +311,17 @@ void Window::collectKeyViews(View& view, std::vector<View*>& out) const {
     for (auto& child : view.subviews())
         collectKeyViews(*child, out);
 }
+} // namespace
 
-void Window::selectNextKeyView() {
+std::vector<View*> Window::keyViewLoop() const {
     std::vector<View*> views;
     for (auto& root : rootViews())
         collectKeyViews(*root, views);
+    return views;
+}
+
+void Window::selectNextKeyView() {
+    const std::vector<View*> views = keyViewLoop();
     if (views.empty())
         return;
     auto it = std::find(views.begin(), views.end(), firstResponder_);
@@ -323,9 +330,7 @@ void Window::selectNextKeyView() {
 }
 
 void Window::selectPreviousKeyView() {
-    std::vector<View*> views;
-    for (auto& root : rootViews())
-        collectKeyViews(*root, views);
+    const std::vector<View*> views = keyViewLoop();
     if (views.empty())
         return;
     auto it = std::find(views.begin(), views.end(), firstResponder_);

@@ -189,7 +189,8 @@ private:
     void forgetTrackingIn(View& subtree);
     void notifyKeyState();
     std::vector<std::shared_ptr<View>> rootViews() const;
-    void collectKeyViews(View& view, std::vector<View*>& out) const;
+    // The views Tab moves the focus through, in tree order.
+    std::vector<View*> keyViewLoop() const;
 
     std::shared_ptr<View> contentView_;
     std::vector<std::shared_ptr<View>> overlays_;
