@@ -105,23 +105,21 @@ std::vector<Size> StackLayout::childSizes(ProposedSize proposal,
     std::stable_sort(others.begin(), others.end(),
                      [&](std::size_t a, std::size_t b) { return flexibility[a] < flexibility[b]; });
 
-    std::size_t left = others.size();
-    for (auto i : others) {
-        const double share = std::max(0.0, remaining / double(left));
-        sizes[i] = children[i]->sizeThatFits(makeProposal(axis, share, acrossProposal));
-        remaining -= along(sizes[i], axis);
-        --left;
-    }
+    // Each child of `group` in turn is offered an equal part of what is left and takes what it uses.
+    auto shareRemaining = [&](const std::vector<std::size_t>& group) {
+        std::size_t left = group.size();
+        for (auto i : group) {
+            const double share = std::max(0.0, remaining / double(left));
+            sizes[i] = children[i]->sizeThatFits(makeProposal(axis, share, acrossProposal));
+            remaining -= along(sizes[i], axis);
+            --left;
+        }
+    };
+    shareRemaining(others);
     // Spacers: their minimum is already taken off; what is left goes to them in equal parts.
     for (auto i : spacers)
         remaining += along(children[i]->sizeThatFits(makeProposal(axis, 0.0, acrossProposal)), axis);
-    left = spacers.size();
-    for (auto i : spacers) {
-        const double share = std::max(0.0, remaining / double(left));
-        sizes[i] = children[i]->sizeThatFits(makeProposal(axis, share, acrossProposal));
-        remaining -= along(sizes[i], axis);
-        --left;
-    }
+    shareRemaining(spacers);
     return sizes;
 }
 
