@@ -174,12 +174,7 @@ void Updater::checkForUpdates() {
             userDriver_->showUpdateInFocus();
         } else if (!session_->userInitiated) {
             session_->userInitiated = true;
-            const int id = session_->id;
-            userDriver_->showUserInitiatedUpdateCheck(host_, [weak = std::weak_ptr<Updater*>(self_), id] {
-                if (auto self = weak.lock();
-                    self && *self && (*self)->session_ && (*self)->session_->id == id)
-                    (*self)->endSession();
-            });
+            showCheckInProgress();
         } else {
             userDriver_->showUpdateInFocus();
         }
@@ -204,10 +199,7 @@ void Updater::beginSession(bool userInitiated) {
         return;
     }
     if (userInitiated)
-        userDriver_->showUserInitiatedUpdateCheck(host_, [weak = std::weak_ptr<Updater*>(self_), id] {
-            if (auto self = weak.lock(); self && *self && (*self)->session_ && (*self)->session_->id == id)
-                (*self)->endSession();
-        });
+        showCheckInProgress();
 
     tk::FetchRequest request;
     request.url = *feed;
@@ -239,6 +231,15 @@ void Updater::beginSession(bool userInitiated) {
         tk::RunLoop::main().post([old = std::shared_ptr<tk::BackgroundFetch>(std::move(fetch_))] {});
     fetch_ = std::make_unique<tk::BackgroundFetch>(environment_.fetcher, std::move(request), std::move(work),
                                                    std::move(completion));
+}
+
+void Updater::showCheckInProgress() {
+    // Cancelling the dialog ends this session, unless another has taken its place by then.
+    userDriver_->showUserInitiatedUpdateCheck(
+        host_, [weak = std::weak_ptr<Updater*>(self_), id = session_->id] {
+            if (auto self = weak.lock(); self && *self && (*self)->session_ && (*self)->session_->id == id)
+                (*self)->endSession();
+        });
 }
 
 void Updater::finishFetch(int sessionId, FetchOutcome outcome) {

@@ -109,6 +109,8 @@ private:
     struct FetchOutcome;
 
     void beginSession(bool userInitiated);
+    // The "checking" dialog of the current session.
+    void showCheckInProgress();
     void finishFetch(int sessionId, FetchOutcome outcome);
     void offer(const AppcastItem& item);
     void choose(int sessionId, const AppcastItem& item, UpdateChoice choice);
