@@ -97,21 +97,13 @@ private:
     GLuint program_;
 };
 
-std::string shaderLog(GLuint shader) {
+// The info log of a shader (glGetShaderiv, glGetShaderInfoLog) or a program (glGetProgramiv,
+// glGetProgramInfoLog), without its trailing NULs and newlines.
+std::string infoLog(GLuint object, PFNGLGETSHADERIVPROC getParameter, PFNGLGETSHADERINFOLOGPROC getLog) {
     GLint length = 0;
-    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+    getParameter(object, GL_INFO_LOG_LENGTH, &length);
     std::string log(static_cast<std::size_t>(std::max(length, 1)), '\0');
-    glGetShaderInfoLog(shader, length, nullptr, log.data());
-    while (!log.empty() && (log.back() == '\0' || log.back() == '\n'))
-        log.pop_back();
-    return log;
-}
-
-std::string programLog(GLuint program) {
-    GLint length = 0;
-    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-    std::string log(static_cast<std::size_t>(std::max(length, 1)), '\0');
-    glGetProgramInfoLog(program, length, nullptr, log.data());
+    getLog(object, length, nullptr, log.data());
     while (!log.empty() && (log.back() == '\0' || log.back() == '\n'))
         log.pop_back();
     return log;
@@ -125,7 +117,7 @@ GLuint compile(GLenum stage, const std::string& source, const std::string& name)
     GLint ok = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
     if (ok != GL_TRUE) {
-        const auto log = shaderLog(shader);
+        const auto log = infoLog(shader, glGetShaderiv, glGetShaderInfoLog);
         glDeleteShader(shader);
         throw Error("Compiling " + name + " failed: " + log);
     }
@@ -153,7 +145,7 @@ GLuint link(const std::string& vertexSource, const std::string& vertexName, cons
     GLint ok = GL_FALSE;
     glGetProgramiv(program, GL_LINK_STATUS, &ok);
     if (ok != GL_TRUE) {
-        const auto log = programLog(program);
+        const auto log = infoLog(program, glGetProgramiv, glGetProgramInfoLog);
         glDeleteProgram(program);
         throw Error("Linking " + vertexName + " with " + fragmentName + " failed: " + log);
     }
