@@ -169,7 +169,6 @@ void InstanceServer::acceptPending() {
 
 int InstanceServer::pump(const Delivery& deliver) {
     acceptPending();
-    int delivered = 0;
     std::vector<std::vector<std::string>> messages;
     for (auto& c : connections_) {
         bool finished = false;
@@ -206,12 +205,10 @@ int InstanceServer::pump(const Delivery& deliver) {
     }
     std::erase_if(connections_, [](const Connection& c) { return c.fd < 0; });
     // Delivered after the bookkeeping, so that a delivery may pump again or destroy nothing here.
-    for (const auto& urls : messages) {
-        ++delivered;
-        if (deliver)
+    if (deliver)
+        for (const auto& urls : messages)
             deliver(urls);
-    }
-    return delivered;
+    return static_cast<int>(messages.size());
 }
 
 bool sendToRunningInstance(const std::filesystem::path& socketPath, const std::vector<std::string>& urls) {
