@@ -29,13 +29,6 @@ template <class Handle> bool offerUpChain(Responder* first, Handle&& handle) {
     return false;
 }
 
-// The responder that took a mouse-down, as the view that captures the gesture: only a view that
-// is still in `window` does.
-View* capturingView(Responder& responder, const Window& window) {
-    auto* view = dynamic_cast<View*>(&responder);
-    return view && view->window() == &window ? view : nullptr;
-}
-
 // A drag or mouse-up to the view that captured the gesture, if any; the up ends the capture
 // before the view sees it.
 void sendToCapture(View*& capture, const Event& event, bool (Responder::*dragged)(const Event&),
@@ -419,12 +412,18 @@ void Window::dispatchMouseDown(const Event& event) {
     if (focus != firstResponder_)
         makeFirstResponder(focus);
     // The focus change may have rebuilt the tree under the pointer.
-    offerUpChain(hitView(), [&](Responder& r) {
-        if (!r.mouseDown(event))
+    offerMouseDown(hitView(), event);
+}
+
+bool Window::offerMouseDown(View* hit, const Event& event) {
+    const MouseButton button = event.button;
+    return offerUpChain(hit, [&](Responder& r) {
+        if (!(button == MouseButton::right ? r.rightMouseDown(event) : r.mouseDown(event)))
             return false;
-        if (View* view = capturingView(r, *this)) {
+        auto* view = dynamic_cast<View*>(&r);
+        if (view && view->window() == this) {
             capture_ = view;
-            captureButton_ = MouseButton::left;
+            captureButton_ = button;
         }
         return true;
     });
@@ -440,16 +439,7 @@ void Window::dispatchRightMouse(const Event& event) {
         if (capture_)
             cancelTracking();
         View* hit = hitTest(event.locationInWindow);
-        const bool taken = offerUpChain(hit, [&](Responder& r) {
-            if (!r.rightMouseDown(event))
-                return false;
-            if (View* view = capturingView(r, *this)) {
-                capture_ = view;
-                captureButton_ = MouseButton::right;
-            }
-            return true;
-        });
-        if (taken)
+        if (offerMouseDown(hit, event))
             return;
         // Nobody took it: the nearest context menu, else the window's menu.
         for (View* v = hit; v; v = v->superview())

@@ -184,6 +184,9 @@ private:
     void dispatchMouseDown(const Event& event);
     void dispatchMouseDragOrUp(const Event& event);
     void dispatchRightMouse(const Event& event);
+    // Offers a left or right mouse-down to `hit` and up its responder chain; the view that takes
+    // it, if still in this window, captures the gesture. Returns whether one took it.
+    bool offerMouseDown(View* hit, const Event& event);
     void dispatchKeyDown(const Event& event);
     void updateTracking(const Event& event);
     void forgetTrackingIn(View& subtree);
