@@ -48,12 +48,17 @@ void HeadlessWindow::send(const Event& event) {
     window_->sendEvent(event);
 }
 
-void HeadlessWindow::mouseDown(Point p, ModifierFlags modifiers, int clickCount, MouseButton button) {
+void HeadlessWindow::sendButton(EventType type, Point p, ModifierFlags modifiers, int clickCount,
+                                MouseButton button) {
     pointer_ = p;
-    Event e = makeEvent(EventType::mouseDown, p, modifiers);
+    Event e = makeEvent(type, p, modifiers);
     e.clickCount = clickCount;
     e.button = button;
     send(e);
+}
+
+void HeadlessWindow::mouseDown(Point p, ModifierFlags modifiers, int clickCount, MouseButton button) {
+    sendButton(EventType::mouseDown, p, modifiers, clickCount, button);
 }
 
 void HeadlessWindow::mouseDragged(Point p, ModifierFlags modifiers, MouseButton button) {
@@ -64,11 +69,7 @@ void HeadlessWindow::mouseDragged(Point p, ModifierFlags modifiers, MouseButton 
 }
 
 void HeadlessWindow::mouseUp(Point p, ModifierFlags modifiers, int clickCount, MouseButton button) {
-    pointer_ = p;
-    Event e = makeEvent(EventType::mouseUp, p, modifiers);
-    e.clickCount = clickCount;
-    e.button = button;
-    send(e);
+    sendButton(EventType::mouseUp, p, modifiers, clickCount, button);
 }
 
 void HeadlessWindow::click(Point p, ModifierFlags modifiers, int clickCount) {
@@ -117,11 +118,17 @@ void HeadlessWindow::cancelDrag() {
     window_->cancelTracking();
 }
 
-void HeadlessWindow::keyDown(KeyCode code, ModifierFlags modifiers, std::string characters, bool isRepeat) {
-    Event e = makeEvent(EventType::keyDown, pointer_, modifiers);
+Event HeadlessWindow::makeKeyEvent(EventType type, KeyCode code, ModifierFlags modifiers,
+                                   std::string characters) {
+    Event e = makeEvent(type, pointer_, modifiers);
     e.keyCode = code;
-    e.characters = characters.empty() ? charactersForKey(code, modifiers) : characters;
+    e.characters = characters.empty() ? charactersForKey(code, modifiers) : std::move(characters);
     e.charactersIgnoringModifiers = charactersIgnoringModifiersForKey(code);
+    return e;
+}
+
+void HeadlessWindow::keyDown(KeyCode code, ModifierFlags modifiers, std::string characters, bool isRepeat) {
+    Event e = makeKeyEvent(EventType::keyDown, code, modifiers, std::move(characters));
     if (e.charactersIgnoringModifiers.empty())
         e.charactersIgnoringModifiers = e.characters;
     e.isARepeat = isRepeat;
@@ -129,11 +136,7 @@ void HeadlessWindow::keyDown(KeyCode code, ModifierFlags modifiers, std::string 
 }
 
 void HeadlessWindow::keyUp(KeyCode code, ModifierFlags modifiers, std::string characters) {
-    Event e = makeEvent(EventType::keyUp, pointer_, modifiers);
-    e.keyCode = code;
-    e.characters = characters.empty() ? charactersForKey(code, modifiers) : characters;
-    e.charactersIgnoringModifiers = charactersIgnoringModifiersForKey(code);
-    send(e);
+    send(makeKeyEvent(EventType::keyUp, code, modifiers, std::move(characters)));
 }
 
 void HeadlessWindow::key(KeyCode code, ModifierFlags modifiers, std::string characters) {

@@ -95,6 +95,10 @@ public:
 
 private:
     Event makeEvent(EventType type, Point p, ModifierFlags modifiers);
+    // A press or release of `button` at `p`, where the pointer now is.
+    void sendButton(EventType type, Point p, ModifierFlags modifiers, int clickCount, MouseButton button);
+    // A key event with the characters the key types, or `characters` when given.
+    Event makeKeyEvent(EventType type, KeyCode code, ModifierFlags modifiers, std::string characters);
     void send(const Event& event);
 
     std::shared_ptr<Window> window_;
