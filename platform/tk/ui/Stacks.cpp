@@ -37,8 +37,6 @@ struct StackNodeData final : NodeData {
     std::shared_ptr<NodeView> makeView() const override;
 };
 
-class SpacerView;
-
 struct SpacerNodeData final : NodeData {
     double minLength = kDefaultSpacerMinLength;
     std::shared_ptr<NodeView> makeView() const override;
