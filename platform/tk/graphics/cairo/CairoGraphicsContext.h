@@ -71,7 +71,6 @@ private:
     double scale_;
     State state_;
     std::vector<State> stack_;
-    int baseDepth_ = 0;
 };
 
 } // namespace tk
