@@ -1,21 +1,12 @@
 #pragma once
 
-// Tests run from <build>/bin; the resource bundles are drawn into <build>/bundles. Making that
-// folder the main bundle lets the Korvane bundle lookup find Korvane_Korvane.bundle next to the
-// main bundle's resources, as a program bundle would carry it.
+// The Korvane tests find Korvane_Korvane.bundle among the bundles drawn into the build folder.
 
-#include "platform/tk/base/Bundle.h"
-
-#include <filesystem>
+#include "platform/tk/base/tests/BuiltBundles.h"
 
 namespace Korvane::testing {
 
-inline std::filesystem::path buildFolder() {
-    return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
-}
-
-inline void useBuiltBundles() {
-    tk::Bundle::setMain(buildFolder() / "bundles");
-}
+using tk::testing::buildFolder;
+using tk::testing::useBuiltBundles;
 
 } // namespace Korvane::testing

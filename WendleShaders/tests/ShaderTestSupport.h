@@ -1,27 +1,20 @@
 #pragma once
 
-// Tests run from <build>/bin; the resource bundles are built into <build>/bundles. Making that
-// folder the main bundle lets the module's bundle lookup find WendleShaders_WendleShaders.bundle
-// next to the main bundle's resources, as a program bundle carries it.
+// What the shader tests share: WendleShaders_WendleShaders.bundle found among the bundles built into
+// the build folder, a fake device and a manual clock.
 
 #include "WendleShaders/MetalShaderViewController.h"
 #include "platform/gpu/FakeDevice.h"
-#include "platform/tk/base/Bundle.h"
 #include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/base/tests/BuiltBundles.h"
 
 #include <filesystem>
 #include <memory>
 
 namespace WendleShaders::testing {
 
-inline std::filesystem::path buildFolder() {
-    return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
-}
-
-inline void useBuiltBundles() {
-    static const bool done = tk::Bundle::setMain(buildFolder() / "bundles");
-    (void)done;
-}
+using tk::testing::buildFolder;
+using tk::testing::useBuiltBundles;
 
 inline constexpr const char* kVertexName = "audioWaveformVertexShader";
 inline constexpr const char* kFragmentName = "audioWaveformFragmentShader";

@@ -1,11 +1,12 @@
 #pragma once
 
-// What the application's tests share: the drawn resource bundles as the main bundle's neighbours,
-// and an application environment whose updater talks to a recording driver and a fixed feed.
+// What the application's tests share: the drawn resource bundles as the main bundle's neighbours
+// (tk::testing::useBuiltBundles), and an application environment whose updater talks to a recording driver
+// and a fixed feed.
 
 #include "app/ZindralApp.h"
 
-#include "platform/tk/base/Bundle.h"
+#include "platform/tk/base/tests/BuiltBundles.h"
 #include "platform/updater/tests/UpdaterTestSupport.h"
 
 #include <filesystem>
@@ -14,15 +15,8 @@
 
 namespace apptest {
 
-inline std::filesystem::path buildFolder() {
-    return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
-}
-
-// Tests run from <build>/bin; the resource bundles are drawn into <build>/bundles.
-inline void useBuiltBundles() {
-    static const bool done = tk::Bundle::setMain(buildFolder() / "bundles");
-    (void)done;
-}
+using tk::testing::buildFolder;
+using tk::testing::useBuiltBundles;
 
 struct TestEnvironment {
     std::shared_ptr<updatertest::RecordingUserDriver> driver =
