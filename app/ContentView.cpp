@@ -6,9 +6,9 @@
 
 #include "Korvane/Resources/CustomFont.h"
 #include "Korvane/Resources/Links.h"
+#include "Tessaly/Declarative/ButtonStyles.h"
 #include "Tessaly/Foundation/BundleInfo.h"
 #include "Tessaly/Resources/TYImages.h"
-#include "Tessaly/SwiftUI/ButtonStyles.h"
 
 #include "platform/tk/ui/UI.h"
 #include "platform/tk/view/Workspace.h"

@@ -1,5 +1,5 @@
+#include "Tessaly/Declarative/ButtonStyles.h"
 #include "Tessaly/Resources/TYColors.h"
-#include "Tessaly/SwiftUI/ButtonStyles.h"
 #include "Tessaly/tests/TessalyTestBundle.h"
 
 #include "platform/tk/base/TestMainLoop.h"

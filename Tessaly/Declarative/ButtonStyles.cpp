@@ -1,4 +1,4 @@
-#include "Tessaly/SwiftUI/ButtonStyles.h"
+#include "Tessaly/Declarative/ButtonStyles.h"
 
 #include "Tessaly/Resources/TYColors.h"
 #include "Tessaly/Resources/TYImages.h"
