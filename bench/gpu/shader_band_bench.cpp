@@ -1,8 +1,12 @@
 // The waveform band on this machine's device (Mesa's software rasteriser where there is no GPU):
 // whole frames as the shader view makes them (render, read back, composite into a window-sized
-// bitmap), and the read-back and compositing alone.
+// bitmap), and the read-back and compositing alone. The software rasteriser works on threads of
+// its own, so besides the wall time each benchmark reports the process CPU time per frame (all
+// threads) and how many threads the device started (driver_threads; LP_NUM_THREADS sets how many of
+// them rasterise, the label shows it when it is set).
 //
 //     <build>/bin/gpu_bench            (needs <build>/bundles, built with the shader library)
+//     LP_NUM_THREADS=1 <build>/bin/gpu_bench     (one rasteriser thread)
 
 #include "WendleShaders/MetalShaderRenderer.h"
 #include "WendleShaders/PipelineState.h"
@@ -14,11 +18,45 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace {
+
+double processSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+std::size_t processThreads() {
+    std::size_t count = 0;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it("/proc/self/task", error), end; !error && it != end;
+         it.increment(error))
+        ++count;
+    return count;
+}
+
+// Counted before any device exists.
+const std::size_t threadsAtStart = processThreads();
+
+// Process CPU per frame and the threads the device added, after the timed loop.
+void reportProcessCost(benchmark::State& state, double cpuSeconds) {
+    state.counters["process_cpu_ms_per_frame"] =
+        cpuSeconds * 1e3 / static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    state.counters["driver_threads"] = static_cast<double>(processThreads() - threadsAtStart);
+}
+
+std::string deviceLabel(const gpu::Device& device) {
+    const char* threads = std::getenv("LP_NUM_THREADS");
+    return device.name() + (threads ? std::string(", LP_NUM_THREADS=") + threads : std::string());
+}
 
 bool setUp() {
     static const bool ready = [] {
@@ -51,13 +89,15 @@ void BM_ShaderBandFrame(benchmark::State& state) {
         *view, "Main", "audioWaveformVertexShader", "audioWaveformFragmentShader");
     view->setDelegate(renderer);
     tk::BitmapContext window(tk::Size{width, height}, 1);
+    const double start = processSeconds();
     for (auto _ : state) {
         view->renderFrame();
         window.drawImage(view->presentedImage(), tk::Rect{0, 0, width, height});
     }
+    reportProcessCost(state, processSeconds() - start);
     state.counters["fps"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-    state.SetLabel(device->name());
+    state.SetLabel(deviceLabel(*device));
 }
 
 // Read-back (row flip, sRGB encoding, premultiplied ARGB32) and compositing of a rendered frame.
@@ -90,11 +130,13 @@ void BM_ReadBackAndComposite(benchmark::State& state) {
     commandBuffer->commit();
 
     tk::BitmapContext window(tk::Size{static_cast<double>(width), static_cast<double>(height)}, 1);
+    const double start = processSeconds();
     for (auto _ : state) {
         auto image = device->readImage(*target, gpu::ColorSpace::extendedLinearSRGB, 1);
         window.drawImage(*image, tk::Rect{0, 0, static_cast<double>(width), static_cast<double>(height)});
         benchmark::DoNotOptimize(image);
     }
+    reportProcessCost(state, processSeconds() - start);
 }
 
 BENCHMARK(BM_ShaderBandFrame)
