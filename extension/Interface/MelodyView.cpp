@@ -47,22 +47,31 @@ tk::ui::Node MelodyView::body() {
     input.noteText = ColorResource::noteText();
     input.labelFont = tk::Font::named("Dosis-Medium", 11);
 
-    const tk::Rect playhead = playheadRect(input.area, input.geometry, settings->playheadIndex());
-
     return ZStack(Alignment::topLeading(),
                   {
                       Image(ImageResource::notesBackground()),
-                      Rectangle()
-                          .fill(ColorResource::noteOverlay())
-                          .frame(playhead.size.width, playhead.size.height)
-                          .offset(playhead.origin.x, playhead.origin.y)
-                          .allowsHitTesting(false),
+                      Node(MelodyPlayhead{input.area, input.geometry}),
                       Canvas([input](tk::GraphicsContext& context, tk::Size) {
                           drawNoteLines(context, input);
                       }).allowsHitTesting(false),
                       controlRow(),
                   })
         .frame(kSize.width, kSize.height, Alignment::topLeading());
+}
+
+tk::ui::Node MelodyPlayhead::body() {
+    TK_CHECK_MAIN_THREAD();
+    using namespace tk::ui;
+    std::shared_ptr<Settings> settings = environment<SettingsKey>();
+    if (!settings) {
+        return Node();
+    }
+    const tk::Rect playhead = playheadRect(area, geometry, settings->playheadIndex());
+    return Rectangle()
+        .fill(ColorResource::noteOverlay())
+        .frame(playhead.size.width, playhead.size.height)
+        .offset(playhead.origin.x, playhead.origin.y)
+        .allowsHitTesting(false);
 }
 
 tk::ui::Node MelodyView::controlRow() {

@@ -15,6 +15,16 @@
 
 namespace extension {
 
+// The playhead bar over the note area. It reads the playing step itself, so that a step rebuilds
+// only the bar and not the whole strip.
+struct MelodyPlayhead {
+    NoteArea area{};
+    StepGeometry geometry{};
+
+    // [main]
+    tk::ui::Node body();
+};
+
 struct MelodyView {
     double gx = 32;
     double gy = 16;

@@ -41,6 +41,8 @@ void ComponentView::rebuild() {
     inner.componentDepth = context_.componentDepth + 1;
     inner.component = this;
     setContent(content, inner);
+    // The new content is measured and placed again, with the branch above it.
+    invalidateLayout();
 }
 
 void ComponentView::invalidate() {

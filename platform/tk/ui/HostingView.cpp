@@ -16,7 +16,7 @@ void HostingView::setup() {
     std::weak_ptr<View> weak = weakView();
     host_->setRelayout([weak] {
         if (auto v = weak.lock())
-            static_cast<HostingView&>(*v).layout();
+            static_cast<HostingView&>(*v).layoutChanged();
     });
     setUp_ = true;
     rebuild();
@@ -64,6 +64,15 @@ void HostingView::layout() {
     // Content built during layout (geometry readers) may have queued observers' actions.
     host_->runPendingActions();
     setNeedsDisplay();
+}
+
+void HostingView::layoutChanged() {
+    if (!rootView_)
+        return;
+    const Size available = bounds().size;
+    const Size s = rootView_->sizeThatFits(ProposedSize(available));
+    rootView_->place(Rect(alignedOrigin(s, available, Alignment::center()), s));
+    host_->runPendingActions();
 }
 
 void HostingView::layoutNow() {

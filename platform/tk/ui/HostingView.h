@@ -46,6 +46,8 @@ public:
     Size sizeThatFits(ProposedSize proposal);
     Size intrinsicContentSize() const override;
     void layout() override;
+    // After rebuilds: measures and places again only what they invalidated.
+    void layoutChanged();
     // Lays out now (rebuilds that are due run first).
     void layoutNow();
 

@@ -65,7 +65,7 @@ class OffsetView final : public WrapperView {
 public:
     void place(const Rect& frame) override {
         setFrame(frame.offsetBy(offset_.x, offset_.y));
-        layoutContent(frame.size);
+        layoutContentIfNeeded(frame.size);
     }
 
 protected:
@@ -277,7 +277,7 @@ public:
         const Size scaled{frame.width() * sx, frame.height() * sy};
         setFrame(Rect(ax - scaled.width * fx, ay - scaled.height * fy, scaled.width, scaled.height));
         setBoundsSize(frame.size);
-        layoutContent(frame.size);
+        layoutContentIfNeeded(frame.size);
     }
 
 protected:

@@ -66,8 +66,20 @@ void UpdateHost::flush() {
 
 void NodeView::apply(const NodeData& node, const BuildContext& context) {
     context_ = context;
-    cache_.clear();
+    invalidateLayout();
     update(node);
+    // What the node draws may have changed with it.
+    setNeedsDisplay();
+}
+
+void NodeView::invalidateLayout() {
+    for (View* v = this; v; v = v->superview()) {
+        auto* node = dynamic_cast<NodeView*>(v);
+        if (!node)
+            break;
+        node->cache_.clear();
+        node->placedSize_.reset();
+    }
 }
 
 Size NodeView::sizeThatFits(ProposedSize proposal) {
@@ -86,7 +98,16 @@ Size NodeView::sizeThatFits(ProposedSize proposal) {
 
 void NodeView::place(const Rect& frame) {
     setFrame(frame);
-    layoutContent(frame.size);
+    layoutContentIfNeeded(frame.size);
+}
+
+void NodeView::layoutContentIfNeeded(Size size) {
+    const std::uint64_t generation = context_.host ? context_.host->layoutGeneration() : 0;
+    if (placedSize_ == size && placedGeneration_ == generation && generation != 0)
+        return;
+    layoutContent(size);
+    placedSize_ = size;
+    placedGeneration_ = generation;
 }
 
 void NodeView::layoutContent(Size) {}

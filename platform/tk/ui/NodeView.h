@@ -65,14 +65,16 @@ public:
     // Runs the pending actions now.
     void runPendingActions();
 
-    // Called after a flush so that the hosting view lays out again.
+    // Called after a flush so that the hosting view lays out again (only what the rebuilds
+    // invalidated is measured and placed again, see NodeView::invalidateLayout).
     void setRelayout(std::function<void()> relayout) { relayout_ = std::move(relayout); }
     void relayout() {
         if (relayout_)
             relayout_();
     }
 
-    // Sizes measured with an older generation are measured again.
+    // Sizes measured, and placements made, with an older generation are made again: a new
+    // generation lays out the whole tree.
     std::uint64_t layoutGeneration() const { return layoutGeneration_; }
     void beginLayoutPass() { ++layoutGeneration_; }
 
@@ -102,6 +104,10 @@ public:
     Size sizeThatFits(ProposedSize proposal) final;
     void place(const Rect& frame) override;
 
+    // This view's content changed: its measured sizes and its placement, and those of the node
+    // views above it, are made again at the next layout. The rest of the tree keeps its layout.
+    void invalidateLayout();
+
     // Before the view leaves the tree for good; the default dismantles the child node views.
     virtual void dismantle();
 
@@ -125,6 +131,10 @@ protected:
     // Places the content for a layout size (the bounds' size unless a subclass scales).
     virtual void layoutContent(Size size);
 
+    // Places the content for `size` unless it is already placed at that size and nothing under it
+    // changed since (see invalidateLayout).
+    void layoutContentIfNeeded(Size size);
+
     // Makes `views` the subviews, in order (nulls skipped).
     void installSubviews(const std::vector<std::shared_ptr<NodeView>>& views);
 
@@ -139,6 +149,8 @@ private:
     };
     std::vector<CachedSize> cache_;
     std::uint64_t cacheGeneration_ = 0;
+    std::uint64_t placedGeneration_ = 0;
+    std::optional<Size> placedSize_;
 };
 
 // A node view with one child that fills it; the base of most modifiers.
