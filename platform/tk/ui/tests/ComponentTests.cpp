@@ -2,6 +2,7 @@
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/ui/Component.h"
 #include "platform/tk/ui/HostingView.h"
+#include "platform/tk/ui/Representable.h"
 #include "platform/tk/ui/tests/UiTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,42 @@ TEST(UiComponent, RebuildsOnceWhenWhatItReadChangesAndNotOtherwise) {
     loop.drain();
     EXPECT_EQ(builds, 2);
     EXPECT_EQ(frameOf(*h, "r").width(), 30) << "the rebuild is laid out";
+}
+
+// A classic view that counts how often the layout asks for its size.
+Node countingMeasure(int* measured) {
+    return Representable<View>([] { return View::make<View>(); }, {},
+                               [measured](View&, ProposedSize) -> std::optional<Size> {
+                                   ++*measured;
+                                   return Size{40, 10};
+                               })
+        .identifier("counted");
+}
+
+TEST(UiComponent, ARebuildLaysOutItsBranchAndLeavesTheRestMeasured) {
+    TestMainLoop loop;
+    Observable<int> shown{10};
+    int builds = 0;
+    int measured = 0;
+    auto h = host(VStack({.spacing = 0}, {Reader{.shown = &shown, .ignored = &shown, .builds = &builds},
+                                          countingMeasure(&measured)}),
+                  {200, 100});
+    ASSERT_GT(measured, 0);
+    const Rect before = frameOf(*h, "counted");
+
+    measured = 0;
+    shown.set(20);
+    loop.drain();
+    EXPECT_EQ(builds, 2);
+    EXPECT_EQ(measured, 0) << "the sibling is proposed what it was before: its size is not asked again";
+    EXPECT_EQ(frameOf(*h, "r"), (Rect{90, 40, 20, 10})) << "the rebuilt branch is measured and placed";
+    EXPECT_EQ(frameOf(*h, "counted"), before);
+
+    measured = 0;
+    h->setFrame(Rect(0, 0, 300, 100));
+    h->layoutNow();
+    EXPECT_GT(measured, 0) << "a new size lays out the whole tree";
+    EXPECT_EQ(frameOf(*h, "counted"), (Rect{130, 50, 40, 10}));
 }
 
 struct Child {
