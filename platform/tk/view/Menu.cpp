@@ -26,6 +26,13 @@ MenuItem MenuItem::separator() {
     return item;
 }
 
+MenuItem MenuItem::sectionHeader(std::string title) {
+    MenuItem item(std::move(title));
+    item.isSectionHeader = true;
+    item.enabled = false;
+    return item;
+}
+
 bool MenuItem::matchesKeyEquivalent(const Event& event) const {
     if (keyEquivalent.empty() || event.type != EventType::keyDown)
         return false;
@@ -124,6 +131,33 @@ const MenuItem* Menu::itemForKeyEquivalent(const Event& event) const {
                 return found;
     }
     return nullptr;
+}
+
+void Menu::update() {
+    if (auto d = delegate_.lock())
+        d->menuNeedsUpdate(*this);
+}
+
+std::vector<int> Menu::visibleItemIndices(ModifierFlags modifiers) const {
+    std::vector<int> shown;
+    const ModifierFlags held = modifiers & kShortcutModifierMask;
+    for (int i = 0; i < numberOfItems(); ++i) {
+        const MenuItem& item = items_[std::size_t(i)];
+        if (item.hidden)
+            continue;
+        if (!item.isAlternate) {
+            shown.push_back(i);
+            continue;
+        }
+        const ModifierFlags wanted = item.keyEquivalentModifierMask & kShortcutModifierMask;
+        if (wanted == ModifierFlags::none || (held & wanted) != wanted)
+            continue;
+        if (!shown.empty() && shown.back() == i - 1)
+            shown.back() = i;
+        else
+            shown.push_back(i);
+    }
+    return shown;
 }
 
 } // namespace tk

@@ -15,15 +15,16 @@ double itemHeight(const MenuItem& item) {
 }
 } // namespace
 
-MenuView::MenuView(std::shared_ptr<Menu> menu, Point location) : menu_(std::move(menu)), location_(location) {
+MenuView::MenuView(std::shared_ptr<Menu> menu, Point location, ModifierFlags modifiers)
+    : menu_(std::move(menu)), location_(location), modifiers_(modifiers) {
     addTrackingArea(TrackingArea({}, TrackingOptions::mouseMoved | TrackingOptions::inVisibleRect));
 }
 
 void MenuView::placePanel() {
+    shown_ = menu_->visibleItemIndices(modifiers_);
     double height = 8;
-    for (const MenuItem& item : menu_->items())
-        if (!item.hidden)
-            height += itemHeight(item);
+    for (int i : shown_)
+        height += itemHeight(*menu_->item(i));
     const Rect b = bounds();
     const double x = std::clamp(location_.x, 0.0, std::max(0.0, b.width() - kWidth));
     const double y = std::clamp(location_.y, 0.0, std::max(0.0, b.height() - height));
@@ -45,16 +46,23 @@ int MenuView::itemAt(Point point) const {
     if (!panel_.contains(point))
         return -1;
     double y = panel_.y() + 4;
-    for (int i = 0; i < menu_->numberOfItems(); ++i) {
+    for (int i : shown_) {
         const MenuItem& item = *menu_->item(i);
-        if (item.hidden)
-            continue;
         const double h = itemHeight(item);
         if (point.y >= y && point.y < y + h)
-            return item.isSeparator || !item.enabled ? -1 : i;
+            return item.isSeparator || item.isSectionHeader || !item.enabled ? -1 : i;
         y += h;
     }
     return -1;
+}
+
+bool MenuView::flagsChanged(const Event& event) {
+    modifiers_ = event.modifierFlags;
+    placePanel();
+    if (highlighted_ >= 0 && std::find(shown_.begin(), shown_.end(), highlighted_) == shown_.end())
+        highlighted_ = -1;
+    setNeedsDisplay();
+    return true;
 }
 
 void MenuView::dismiss() {
@@ -65,10 +73,11 @@ void MenuView::dismiss() {
 
 void MenuView::choose(int index) {
     const MenuItem* item = menu_->item(index);
-    if (!item || !item->enabled || item->isSeparator)
+    if (!item || !item->enabled || item->isSeparator || item->isSectionHeader)
         return;
     if (item->submenu) {
         menu_ = item->submenu;
+        menu_->update();
         highlighted_ = -1;
         placePanel();
         setNeedsDisplay();
@@ -117,13 +126,15 @@ bool MenuView::mouseMoved(const Event& event) {
 }
 
 void MenuView::moveHighlight(int step) {
-    const int n = menu_->numberOfItems();
-    int i = highlighted_;
+    const int n = int(shown_.size());
+    int at = int(std::find(shown_.begin(), shown_.end(), highlighted_) - shown_.begin());
+    if (at >= n)
+        at = -1;
     for (int tries = 0; tries < n; ++tries) {
-        i = i < 0 ? (step > 0 ? 0 : n - 1) : (i + step + n) % n;
-        const MenuItem& item = *menu_->item(i);
-        if (!item.hidden && !item.isSeparator && item.enabled) {
-            highlighted_ = i;
+        at = at < 0 ? (step > 0 ? 0 : n - 1) : (at + step + n) % n;
+        const MenuItem& item = *menu_->item(shown_[std::size_t(at)]);
+        if (!item.isSeparator && !item.isSectionHeader && item.enabled) {
+            highlighted_ = shown_[std::size_t(at)];
             setNeedsDisplay();
             return;
         }
@@ -156,6 +167,7 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
     const Color panelColor = Color::rgba8(40, 40, 44, 245);
     const Color textColor = Color::gray(0.92);
     const Color disabledColor = Color::gray(0.5);
+    const Color headerColor = Color::gray(0.62);
     const Color highlightColor = Color::rgba8(60, 110, 200);
     context.setShadow(Shadow{Size{0, 3}, 8, Color{0, 0, 0, 0.5}});
     context.fillRect(panel_, panelColor);
@@ -163,27 +175,45 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
     double y = panel_.y() + 4;
     TextAttributes attributes;
     attributes.font = Font::system(13);
-    for (int i = 0; i < menu_->numberOfItems(); ++i) {
+    for (int i : shown_) {
         const MenuItem& item = *menu_->item(i);
-        if (item.hidden)
-            continue;
         const double h = itemHeight(item);
+        const Rect textRect{panel_.x() + 22, y + 3, panel_.width() - 36, h - 3};
         if (item.isSeparator) {
             context.fillRect(Rect{panel_.x() + 8, y + h / 2, panel_.width() - 16, 1}, Color::gray(0.35));
+        } else if (item.isSectionHeader) {
+            TextAttributes header = attributes;
+            header.font = Font::system(11, FontWeight::semibold);
+            header.color = headerColor;
+            context.drawText(item.title, Rect{panel_.x() + 10, y + 5, panel_.width() - 20, h - 5}, header);
         } else {
             if (i == highlighted_)
                 context.fillRect(Rect{panel_.x() + 4, y, panel_.width() - 8, h}, highlightColor);
             attributes.color = item.enabled ? textColor : disabledColor;
             attributes.alignment = TextAlignment::left;
-            std::string title = item.title;
-            if (item.state == MenuItemState::on)
-                title = "\u2713 " + title;
-            context.drawText(title, Rect{panel_.x() + 14, y + 3, panel_.width() - 28, h - 3}, attributes);
+            const Image& stateImage = item.state == MenuItemState::on      ? item.onStateImage
+                                      : item.state == MenuItemState::mixed ? item.mixedStateImage
+                                                                           : item.offStateImage;
+            if (stateImage)
+                context.drawImage(stateImage, Rect{panel_.x() + 5, y + (h - 14) / 2, 14, 14});
+            else if (item.state != MenuItemState::off)
+                context.drawText(item.state == MenuItemState::on ? "\u2713" : "\u2013",
+                                 Rect{panel_.x() + 7, y + 3, 14, h - 3}, attributes);
+            Rect titleRect = textRect;
+            if (item.image) {
+                const Size s = item.image.size();
+                const double side = std::min(16.0, h - 4);
+                const double w = s.height > 0 ? side * s.width / s.height : side;
+                context.drawImage(item.image, Rect{textRect.x(), y + (h - side) / 2, w, side});
+                titleRect =
+                    Rect{textRect.x() + w + 6, textRect.y(), textRect.width() - w - 6, textRect.height()};
+            }
+            context.drawText(item.title, titleRect, attributes);
             const std::string right =
                 item.submenu ? std::string("\u25B8") : item.keyEquivalentDisplayString();
             if (!right.empty()) {
                 attributes.alignment = TextAlignment::right;
-                context.drawText(right, Rect{panel_.x() + 14, y + 3, panel_.width() - 28, h - 3}, attributes);
+                context.drawText(right, textRect, attributes);
             }
         }
         y += h;
@@ -193,7 +223,7 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
 void InWindowMenuPresenter::present(Window& window, std::shared_ptr<Menu> menu, Point locationInWindow) {
     if (!menu)
         return;
-    auto view = View::make<MenuView>(std::move(menu), locationInWindow);
+    auto view = View::make<MenuView>(std::move(menu), locationInWindow, currentModifierFlags());
     view->setFrame(Rect{Point{}, window.contentSize()});
     window.addOverlayView(view);
     window.makeFirstResponder(view.get());

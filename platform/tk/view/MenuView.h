@@ -3,12 +3,14 @@
 // A menu drawn inside its window: the default way a backend without native menus shows one. The
 // overlay (Window::addOverlayView) covers the window's content so that a click outside the menu closes it; a
 // click on an item (or Return on the highlighted one) performs it; Escape closes; Up and Down move the
-// highlight. A submenu item opens its submenu in place.
+// highlight. A submenu item opens its submenu in place. Holding Option shows the alternate items in
+// place of the items they stand in for.
 
 #include "platform/tk/view/Backend.h"
 #include "platform/tk/view/View.h"
 
 #include <memory>
+#include <vector>
 
 namespace tk {
 
@@ -20,7 +22,7 @@ public:
     static constexpr double kSeparatorHeight = 9;
     static constexpr double kWidth = 220;
 
-    MenuView(std::shared_ptr<Menu> menu, Point location);
+    MenuView(std::shared_ptr<Menu> menu, Point location, ModifierFlags modifiers = ModifierFlags::none);
 
     const Menu& menu() const { return *menu_; }
     int highlightedIndex() const { return highlighted_; }
@@ -37,6 +39,7 @@ public:
     bool mouseUp(const Event& event) override;
     bool mouseMoved(const Event& event) override;
     bool keyDown(const Event& event) override;
+    bool flagsChanged(const Event& event) override;
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
     void layout() override;
     void viewDidMoveToWindow() override;
@@ -48,6 +51,8 @@ private:
     std::shared_ptr<Menu> menu_;
     Point location_;
     Rect panel_;
+    std::vector<int> shown_; // indices of the items shown, top to bottom
+    ModifierFlags modifiers_ = ModifierFlags::none;
     int highlighted_ = -1;
 };
 

@@ -681,6 +681,7 @@ bool Window::performMenuItem(const MenuItem& item) {
 void Window::popUpMenu(std::shared_ptr<Menu> menu, Point location) {
     if (!menu || closed_)
         return;
+    menu->update();
     backend_->menuPresenter().present(*this, std::move(menu), location);
 }
 

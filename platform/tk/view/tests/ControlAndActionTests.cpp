@@ -165,6 +165,47 @@ TEST_F(Actions, TheInWindowMenuShowsItemsAndPerformsTheClickedOne) {
     EXPECT_EQ(log.size(), 1u);
 }
 
+TEST_F(Actions, MenusAskTheirDelegateBeforeOpeningAndOptionShowsAlternates) {
+    struct Filler : MenuDelegate {
+        int updates = 0;
+        void menuNeedsUpdate(Menu& menu) override {
+            ++updates;
+            menu.removeAllItems();
+            menu.addItem(MenuItem::sectionHeader("Recent"));
+            menu.addItem("Open", "open");
+            MenuItem alternate("Open in New Window", "openNew");
+            alternate.isAlternate = true;
+            alternate.keyEquivalentModifierMask = ModifierFlags::option;
+            menu.addItem(alternate);
+        }
+    };
+    auto filler = std::make_shared<Filler>();
+    auto menu = std::make_shared<Menu>();
+    menu->setDelegate(filler);
+    auto app = std::make_shared<Responder>();
+    app->setActionHandler("open", [&](const ActionSender&) { log.push_back("open"); });
+    app->setActionHandler("openNew", [&](const ActionSender&) { log.push_back("openNew"); });
+    w.window().setNextResponder(app);
+
+    w.window().popUpMenu(menu, {20, 10});
+    EXPECT_EQ(filler->updates, 1);
+    ASSERT_EQ(menu->numberOfItems(), 3);
+    EXPECT_FALSE(HeadlessBackend::current()->menus().chooseItem(0)) << "a section header cannot be chosen";
+
+    InWindowMenuPresenter presenter;
+    presenter.present(w.window(), menu, {20, 10});
+    auto* view = dynamic_cast<MenuView*>(w.window().overlayViews().back().get());
+    ASSERT_NE(view, nullptr);
+    w.render();
+    const Rect panelRect = view->panelRect();
+    const Point second{panelRect.midX(), panelRect.y() + 4 + MenuView::kItemHeight * 1.5};
+    EXPECT_EQ(view->itemAt(second), 1);
+    w.flagsChanged(ModifierFlags::option);
+    EXPECT_EQ(view->itemAt(second), 2) << "Option shows the alternate in the same place";
+    w.click(second, ModifierFlags::option);
+    EXPECT_EQ(log, (Log{"openNew"}));
+}
+
 TEST(Workspace, OpensURLsThroughTheOpenerWithoutAShell) {
     TestMainLoop loop;
     std::vector<std::vector<std::string>> commands;
