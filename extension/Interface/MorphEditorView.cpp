@@ -66,9 +66,10 @@ tk::ui::Node MorphEditorView::body() {
     const MorphPadGeometry g = geometry();
     const tk::Point handle = g.handleCentre(morphX->value.get(), morphY->value.get());
     const tk::Color field = ColorResource::morphField();
+    std::shared_ptr<MorphDotField> dots = dotField.peek();
     return ZStack({
-                      Canvas([handle, field](tk::GraphicsContext& context, tk::Size size) {
-                          drawMorphDots(context, size, handle, field);
+                      Canvas([handle, field, dots](tk::GraphicsContext& context, tk::Size size) {
+                          dots->draw(context, size, handle, field);
                       }).clipped(), // dots pushed past the edge stay inside the pad's well
                       Image(ImageResource::morphOverlay()),
                       Image(isDragging.get() ? ImageResource::morphDotDown() : ImageResource::morphDot())

@@ -8,6 +8,8 @@
 // held during a drag, which first ends the running edit) puts the handle back in the centre, each
 // parameter with its own begin, change to 0.5 and end.
 
+#include "extension/Interface/MorphDotField.h"
+
 #include "Korvane/Parameters/ParameterEditor.h"
 #include "platform/tk/base/Color.h"
 #include "platform/tk/base/Geometry.h"
@@ -56,6 +58,8 @@ struct MorphEditorView {
     // The values the running edit last sent (the parameters' own values follow a main-queue turn
     // later), so that an edit ends with what it sent.
     tk::ui::State<std::optional<std::pair<float, float>>> lastSent{std::nullopt};
+    // The dot field's picture, kept through rebuilds (only ever peeked at, never tracked).
+    tk::ui::State<std::shared_ptr<MorphDotField>> dotField{std::make_shared<MorphDotField>()};
 
     // [main]
     tk::ui::Node body();

@@ -4,11 +4,14 @@
 #include "InterfaceFixture.h"
 
 #include "extension/Interface/MorphEditorView.h"
+#include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/RecordingContext.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -48,6 +51,58 @@ TEST(MorphPad, DotsArePushedAwayFromTheHandle) {
 // Local pad points in window coordinates (the pad lies at 32, 526).
 tk::Point pad(double x, double y) {
     return {32 + x, 526 + y};
+}
+
+// The largest difference of one channel between two pictures of the same size (255 when the sizes
+// differ).
+int largestDifference(const tk::BitmapContext& a, const tk::BitmapContext& b) {
+    if (a.pixelWidth() != b.pixelWidth() || a.pixelHeight() != b.pixelHeight())
+        return 255;
+    int largest = 0;
+    for (int y = 0; y < a.pixelHeight(); ++y) {
+        const std::uint8_t* ra = a.pixelData() + y * a.stride();
+        const std::uint8_t* rb = b.pixelData() + y * b.stride();
+        for (int x = 0; x < a.pixelWidth() * 4; ++x)
+            largest = std::max(largest, std::abs(int(ra[x]) - int(rb[x])));
+    }
+    return largest;
+}
+
+TEST(MorphPad, TheKeptDotFieldLooksAsDrawnAndIsDrawnAgainOnlyWhenTheHandleMoves) {
+    const tk::Size pad{264, 120};
+    const tk::Color colour{0.4, 0.6, 0.9, 0.8};
+    struct Case {
+        double scale;
+        tk::Point origin;
+        bool kept; // the picture is reused
+    };
+    for (const Case& c : {Case{1, {18, 12}, true}, Case{2, {18.5, 12}, true}, Case{1, {18.5, 12}, false}}) {
+        SCOPED_TRACE(c.scale);
+        SCOPED_TRACE(c.origin.x);
+        extension::MorphDotField field;
+        auto drawBoth = [&](tk::Point handle) {
+            tk::BitmapContext direct({300, 150}, c.scale);
+            tk::BitmapContext kept({300, 150}, c.scale);
+            for (tk::BitmapContext* context : {&direct, &kept}) {
+                context->translate(c.origin.x, c.origin.y);
+                context->clipToRect({tk::Point{}, pad}); // as the pad clips its canvas
+            }
+            extension::drawMorphDots(direct, pad, handle, colour);
+            field.draw(kept, pad, handle, colour);
+            EXPECT_LE(largestDifference(direct, kept), 1) << "the same dots, up to rounding";
+        };
+        drawBoth({132, 60});
+        drawBoth({132, 60});
+        EXPECT_EQ(field.renders(), c.kept ? 1 : 2);
+        drawBoth({40, 100});
+        EXPECT_EQ(field.renders(), c.kept ? 2 : 3) << "a moved handle draws the dots again";
+    }
+    // Unclipped, the dots pushed past the edge show: they are drawn, not copied.
+    extension::MorphDotField field;
+    tk::BitmapContext direct({300, 150}), kept({300, 150});
+    extension::drawMorphDots(direct, pad, {4, 4}, colour);
+    field.draw(kept, pad, {4, 4}, colour);
+    EXPECT_EQ(largestDifference(direct, kept), 0);
 }
 
 TEST(MorphPad, ADragIsOneEditOfBothParameters) {

@@ -162,9 +162,15 @@ void CairoGraphicsContext::setAlpha(double alpha) {
     state_.alpha = std::isfinite(alpha) ? std::clamp(alpha, 0.0, 1.0) : 1.0;
 }
 
-template <typename Draw> void CairoGraphicsContext::withShadow(const Rect& bounds, Draw&& draw) {
+template <typename Bounds, typename Draw>
+void CairoGraphicsContext::withShadow(Bounds&& boundsOf, Draw&& draw) {
     const cairo_operator_t op = detail::cairoOperator(state_.blendMode);
-    if (!state_.shadow || state_.shadow->color.a <= 0 || bounds.isEmpty()) {
+    if (!state_.shadow || state_.shadow->color.a <= 0) {
+        draw(op, state_.alpha);
+        return;
+    }
+    const Rect bounds = boundsOf();
+    if (bounds.isEmpty()) {
         draw(op, state_.alpha);
         return;
     }
@@ -251,38 +257,38 @@ void CairoGraphicsContext::castShadow(cairo_pattern_t* group, const Shadow& shad
 void CairoGraphicsContext::fillPath(const Path& path, const Color& color, FillRule rule) {
     if (path.isEmpty() || state_.collapsed)
         return;
-    const Rect bounds = pathExtents(cr_, path, false);
-    withShadow(bounds, [&](cairo_operator_t op, double alpha) {
-        cairo_new_path(cr_);
-        detail::appendPath(cr_, path);
-        cairo_set_fill_rule(cr_, fillRule(rule));
-        cairo_set_operator(cr_, op);
-        detail::setSourceColor(cr_, color, alpha);
-        cairo_fill(cr_);
-    });
+    withShadow([&] { return pathExtents(cr_, path, false); },
+               [&](cairo_operator_t op, double alpha) {
+                   cairo_new_path(cr_);
+                   detail::appendPath(cr_, path);
+                   cairo_set_fill_rule(cr_, fillRule(rule));
+                   cairo_set_operator(cr_, op);
+                   detail::setSourceColor(cr_, color, alpha);
+                   cairo_fill(cr_);
+               });
 }
 
 void CairoGraphicsContext::fillPath(const Path& path, const LinearGradient& gradient, FillRule rule) {
     if (path.isEmpty() || gradient.stops.empty() || state_.collapsed)
         return;
-    const Rect bounds = pathExtents(cr_, path, false);
-    withShadow(bounds, [&](cairo_operator_t op, double alpha) {
-        cairo_pattern_t* p =
-            cairo_pattern_create_linear(gradient.start.x, gradient.start.y, gradient.end.x, gradient.end.y);
-        for (const GradientStop& s : gradient.stops) {
-            const Color c = s.color.clamped();
-            cairo_pattern_add_color_stop_rgba(p, std::clamp(s.location, 0.0, 1.0), c.r, c.g, c.b,
-                                              c.a * alpha);
-        }
-        cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD);
-        cairo_new_path(cr_);
-        detail::appendPath(cr_, path);
-        cairo_set_fill_rule(cr_, fillRule(rule));
-        cairo_set_operator(cr_, op);
-        cairo_set_source(cr_, p);
-        cairo_fill(cr_);
-        cairo_pattern_destroy(p);
-    });
+    withShadow([&] { return pathExtents(cr_, path, false); },
+               [&](cairo_operator_t op, double alpha) {
+                   cairo_pattern_t* p = cairo_pattern_create_linear(gradient.start.x, gradient.start.y,
+                                                                    gradient.end.x, gradient.end.y);
+                   for (const GradientStop& s : gradient.stops) {
+                       const Color c = s.color.clamped();
+                       cairo_pattern_add_color_stop_rgba(p, std::clamp(s.location, 0.0, 1.0), c.r, c.g, c.b,
+                                                         c.a * alpha);
+                   }
+                   cairo_pattern_set_extend(p, CAIRO_EXTEND_PAD);
+                   cairo_new_path(cr_);
+                   detail::appendPath(cr_, path);
+                   cairo_set_fill_rule(cr_, fillRule(rule));
+                   cairo_set_operator(cr_, op);
+                   cairo_set_source(cr_, p);
+                   cairo_fill(cr_);
+                   cairo_pattern_destroy(p);
+               });
 }
 
 void CairoGraphicsContext::strokePath(const Path& path, const Color& color, const StrokeStyle& style) {
@@ -290,14 +296,14 @@ void CairoGraphicsContext::strokePath(const Path& path, const Color& color, cons
         return;
     cairo_save(cr_);
     applyStroke(cr_, style);
-    const Rect bounds = pathExtents(cr_, path, true);
-    withShadow(bounds, [&](cairo_operator_t op, double alpha) {
-        cairo_new_path(cr_);
-        detail::appendPath(cr_, path);
-        cairo_set_operator(cr_, op);
-        detail::setSourceColor(cr_, color, alpha);
-        cairo_stroke(cr_);
-    });
+    withShadow([&] { return pathExtents(cr_, path, true); },
+               [&](cairo_operator_t op, double alpha) {
+                   cairo_new_path(cr_);
+                   detail::appendPath(cr_, path);
+                   cairo_set_operator(cr_, op);
+                   detail::setSourceColor(cr_, color, alpha);
+                   cairo_stroke(cr_);
+               });
     cairo_restore(cr_);
 }
 
@@ -344,21 +350,22 @@ void CairoGraphicsContext::drawImage(const Image& image, const Rect& rect, const
     if (options.blendMode)
         state_.blendMode = *options.blendMode;
     const double opacity = std::clamp(options.opacity, 0.0, 1.0);
-    withShadow(dest, [&](cairo_operator_t op, double alpha) {
-        cairo_save(cr_);
-        cairo_new_path(cr_);
-        cairo_rectangle(cr_, dest.x(), dest.y(), dest.width(), dest.height());
-        cairo_clip(cr_);
-        cairo_set_operator(cr_, op);
-        if (options.tint) {
-            detail::setSourceColor(cr_, *options.tint, alpha * opacity);
-            cairo_mask(cr_, pattern);
-        } else {
-            cairo_set_source(cr_, pattern);
-            cairo_paint_with_alpha(cr_, alpha * opacity);
-        }
-        cairo_restore(cr_);
-    });
+    withShadow([&] { return dest; },
+               [&](cairo_operator_t op, double alpha) {
+                   cairo_save(cr_);
+                   cairo_new_path(cr_);
+                   cairo_rectangle(cr_, dest.x(), dest.y(), dest.width(), dest.height());
+                   cairo_clip(cr_);
+                   cairo_set_operator(cr_, op);
+                   if (options.tint) {
+                       detail::setSourceColor(cr_, *options.tint, alpha * opacity);
+                       cairo_mask(cr_, pattern);
+                   } else {
+                       cairo_set_source(cr_, pattern);
+                       cairo_paint_with_alpha(cr_, alpha * opacity);
+                   }
+                   cairo_restore(cr_);
+               });
     state_.blendMode = savedMode;
     cairo_pattern_destroy(pattern);
     if (sub)
@@ -384,12 +391,13 @@ void CairoGraphicsContext::drawText(const TextLayout& layout, const Rect& rect) 
     }
     const Rect bounds{origin,
                       Size{std::max(layout.size().width, layout.width().value_or(0)), layout.size().height}};
-    withShadow(bounds.insetBy(-2, -2), [&](cairo_operator_t op, double alpha) {
-        cairo_save(cr_);
-        cairo_set_operator(cr_, op);
-        detail::showLayout(cr_, layout, origin, alpha);
-        cairo_restore(cr_);
-    });
+    withShadow([&] { return bounds.insetBy(-2, -2); },
+               [&](cairo_operator_t op, double alpha) {
+                   cairo_save(cr_);
+                   cairo_set_operator(cr_, op);
+                   detail::showLayout(cr_, layout, origin, alpha);
+                   cairo_restore(cr_);
+               });
 }
 
 } // namespace tk

@@ -62,9 +62,10 @@ private:
         bool collapsed = false;
     };
 
-    // Runs `draw(op, alpha)` once, casting the current shadow first when one is set. `bounds`
-    // is the user-space area the draw can touch.
-    template <typename Draw> void withShadow(const Rect& bounds, Draw&& draw);
+    // Runs `draw(op, alpha)` once, casting the current shadow first when one is set. `bounds()`
+    // gives the user-space area the draw can touch; it is asked only when there is a shadow to
+    // cast (measuring a path costs a walk over it).
+    template <typename Bounds, typename Draw> void withShadow(Bounds&& bounds, Draw&& draw);
     void castShadow(cairo_pattern_t* group, const Shadow& shadow);
 
     cairo_t* cr_;

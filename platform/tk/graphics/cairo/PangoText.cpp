@@ -1,6 +1,7 @@
 #include "platform/tk/graphics/TextLayout.h"
 #include "platform/tk/graphics/cairo/CairoInternal.h"
 #include "platform/tk/graphics/cairo/PangoInternal.h"
+#include "platform/tk/graphics/cairo/PangoLayoutCache.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,6 +71,7 @@ std::recursive_mutex& textMutex() {
 }
 
 void resetFontMap() {
+    clearLayoutCache();
     PangoFontMap*& map = currentFontMap();
     if (map) {
         g_object_unref(map);
@@ -151,9 +153,11 @@ PangoLayout* newLayout(PangoContext* context, const std::string& displayed, cons
 
 void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha) {
     std::lock_guard lock(textMutex());
-    PangoContext* context = newTextContext();
-    pango_cairo_update_context(cr, context);
-    PangoLayout* pl = newLayout(context, layout.displayedText(), layout.attributes(), layout.width());
+    PangoLayout* pl =
+        cachedLayout(LayoutUse::drawing, layout.displayedText(), layout.attributes(), layout.width());
+    // The layout follows this context's transformation and font options (laid out again only
+    // when they differ from its last drawing).
+    pango_cairo_update_context(cr, pango_layout_get_context(pl));
     cairo_save(cr);
     const int lines = pango_layout_get_line_count(pl);
     if (layout.attributes().lineLimit > 0 && lines > layout.attributes().lineLimit) {
@@ -168,8 +172,6 @@ void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alph
     pango_cairo_show_layout(cr, pl);
     cairo_new_path(cr);
     cairo_restore(cr);
-    g_object_unref(pl);
-    g_object_unref(context);
 }
 
 } // namespace detail
@@ -197,8 +199,7 @@ TextLayout::TextLayout(std::string text, TextAttributes attributes, std::optiona
         displayed_ = uppercased(displayed_);
 
     std::lock_guard lock(detail::textMutex());
-    PangoContext* context = detail::newTextContext();
-    PangoLayout* layout = detail::newLayout(context, displayed_, attributes_, width_);
+    PangoLayout* layout = detail::cachedLayout(detail::LayoutUse::measuring, displayed_, attributes_, width_);
     PangoRectangle logical;
     pango_layout_get_extents(layout, nullptr, &logical);
     lineCount_ = displayed_.empty() ? 0 : pango_layout_get_line_count(layout);
@@ -212,8 +213,6 @@ TextLayout::TextLayout(std::string text, TextAttributes attributes, std::optiona
     const double w = displayed_.empty() ? 0 : static_cast<double>(logical.width) / PANGO_SCALE;
     size_ = Size{w, height};
     baseline_ = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
-    g_object_unref(layout);
-    g_object_unref(context);
 }
 
 Rect TextLayout::caretRect(std::size_t index) const {
@@ -223,12 +222,9 @@ Rect TextLayout::caretRect(std::size_t index) const {
            (static_cast<unsigned char>(displayed_[index]) & 0xC0) == 0x80)
         --index;
     std::lock_guard lock(detail::textMutex());
-    PangoContext* context = detail::newTextContext();
-    PangoLayout* layout = detail::newLayout(context, displayed_, attributes_, width_);
+    PangoLayout* layout = detail::cachedLayout(detail::LayoutUse::measuring, displayed_, attributes_, width_);
     PangoRectangle strong;
     pango_layout_get_cursor_pos(layout, static_cast<int>(index), &strong, nullptr);
-    g_object_unref(layout);
-    g_object_unref(context);
     return {static_cast<double>(strong.x) / PANGO_SCALE, static_cast<double>(strong.y) / PANGO_SCALE, 0,
             static_cast<double>(strong.height) / PANGO_SCALE};
 }
@@ -237,8 +233,7 @@ std::size_t TextLayout::indexAt(Point point) const {
     if (displayed_.empty())
         return 0;
     std::lock_guard lock(detail::textMutex());
-    PangoContext* context = detail::newTextContext();
-    PangoLayout* layout = detail::newLayout(context, displayed_, attributes_, width_);
+    PangoLayout* layout = detail::cachedLayout(detail::LayoutUse::measuring, displayed_, attributes_, width_);
     int index = 0;
     int trailing = 0;
     const auto clampUnits = [](double v) {
@@ -249,8 +244,6 @@ std::size_t TextLayout::indexAt(Point point) const {
     const char* p = displayed_.c_str() + index;
     for (int i = 0; i < trailing && *p; ++i)
         p = g_utf8_next_char(p);
-    g_object_unref(layout);
-    g_object_unref(context);
     return std::min(static_cast<std::size_t>(p - displayed_.c_str()), displayed_.size());
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+// Backend only: Pango layouts kept for reuse, by text and attributes. Making a layout (a context,
+// font selection, shaping) costs far more than measuring or drawing one that exists, and most text
+// is laid out again unchanged at every rebuild and drawn unchanged at every frame.
+//
+// Measuring and drawing keep layouts apart: a drawing layout's context follows the Cairo context
+// it draws on (transformation, surface font options), a measuring layout's never changes, so
+// measured sizes stay those of a fresh layout. The colour is not part of a layout. The least
+// recently used layouts go when the cache is full; registering fonts empties it.
+//
+// Everything here runs with textMutex() held.
+
+#include "platform/tk/graphics/TextAttributes.h"
+
+#include <pango/pangocairo.h>
+
+#include <optional>
+#include <string>
+
+namespace tk::detail {
+
+enum class LayoutUse { measuring, drawing };
+
+// The layout of `displayed` in `attributes` (and `width`), made on first use; owned by the
+// cache and valid until the next call.
+PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
+                          std::optional<double> width);
+
+// Forgets every layout (their contexts hold the old font map).
+void clearLayoutCache();
+
+} // namespace tk::detail
