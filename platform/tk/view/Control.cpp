@@ -50,7 +50,7 @@ void Control::stopTracking(Point, Point, bool) {}
 void Control::trackingCancelled() {}
 
 bool Control::mouseDown(const Event& event) {
-    if (!enabled_)
+    if (!isEnabled())
         return false;
     const Point p = locationOf(event);
     tracking_ = true;
@@ -86,11 +86,13 @@ bool Control::mouseUp(const Event& event) {
     if (!tracking_)
         return true;
     const Point p = locationOf(event);
-    const bool act = !trackingStopped_ && isInside(p) && sendOn_ == SendActionOn::mouseUp;
+    const bool clicked = !trackingStopped_ && isInside(p);
     tracking_ = false;
     setHighlighted(false);
     stopTracking(lastLocation_, p, true);
-    if (act)
+    if (clicked)
+        trackingDidEndInside();
+    if (clicked && sendOn_ == SendActionOn::mouseUp)
         sendAction();
     return true;
 }

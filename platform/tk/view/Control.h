@@ -41,9 +41,10 @@ public:
     void setSendActionOn(SendActionOn on) { sendOn_ = on; }
 
     // --- State -----------------------------------------------------------------------------
-    bool isEnabled() const { return enabled_; }
+    // Virtual so that a control keeping these in another object (a cell) can answer from there.
+    virtual bool isEnabled() const { return enabled_; }
     virtual void setEnabled(bool enabled);
-    bool isHighlighted() const { return highlighted_; }
+    virtual bool isHighlighted() const { return highlighted_; }
     virtual void setHighlighted(bool highlighted);
     bool isTracking() const { return tracking_; }
 
@@ -58,6 +59,9 @@ public:
     virtual void trackingCancelled();
     // Whether a release here counts as inside (bounds by default).
     virtual bool isInside(Point location) const { return bounds().contains(location); }
+    // A press ended with a release inside that tracking accepted (a click): runs after
+    // stopTracking and before the action is sent, e.g. to move a button to its next state.
+    virtual void trackingDidEndInside() {}
 
     bool mouseDown(const Event& event) override;
     bool mouseDragged(const Event& event) override;

@@ -441,6 +441,14 @@ bool View::canBecomeKeyView() const {
     return window_ && acceptsFirstResponder() && !isHiddenOrHasHiddenAncestor();
 }
 
+bool View::performKeyEquivalent(const Event& event) {
+    const auto subviews = subviews_; // a view taking the key may change the tree
+    for (auto it = subviews.rbegin(); it != subviews.rend(); ++it)
+        if (!(*it)->isHidden() && (*it)->performKeyEquivalent(event))
+            return true;
+    return false;
+}
+
 bool View::beginDraggingSession(const DragItem& item, const Event& event) {
     return window_ && window_->beginDraggingSession(item, *this, event);
 }

@@ -207,6 +207,9 @@ public:
     bool isFirstResponder() const;
     // Whether Tab may bring the focus here (accepts first responder and is visible by default).
     virtual bool canBecomeKeyView() const;
+    // A key-down offered to the whole tree as a shortcut (a button's key equivalent): true once a
+    // view took it. By default the visible subviews are asked, the topmost first.
+    virtual bool performKeyEquivalent(const Event& event);
 
     // --- Dragging out ----------------------------------------------------------------------
     // Starts offering `item` to other programs, from the current pointer gesture. False when the

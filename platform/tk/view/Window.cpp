@@ -472,10 +472,14 @@ void Window::cancelTracking() {
 
 void Window::dispatchKeyDown(const Event& event) {
     const ModifierFlags m = event.modifierFlags;
-    if ((contains(m, ModifierFlags::command) || contains(m, ModifierFlags::control)) &&
-        performKeyEquivalent(event))
+    // Shortcuts: the menu's, then the views' (a button's key equivalent); keys without Command or
+    // Control go to the focus first and are shortcuts only when it leaves them.
+    const bool shortcut = contains(m, ModifierFlags::command) || contains(m, ModifierFlags::control);
+    if (shortcut && (performKeyEquivalent(event) || viewsPerformKeyEquivalent(event)))
         return;
     if (offerUpChain(firstResponder(), [&](Responder& r) { return r.keyDown(event); }))
+        return;
+    if (!shortcut && viewsPerformKeyEquivalent(event))
         return;
     // F10 opens the window's menu, as on other desktops of this platform.
     if (event.keyCode == KeyCode::f10 && (m & kShortcutModifierMask) == ModifierFlags::none && menu_) {
@@ -664,6 +668,14 @@ bool Window::performKeyEquivalent(const Event& event) {
         const MenuItem copy = *item; // the handler may edit the menu
         return performMenuItem(copy);
     }
+    return false;
+}
+
+bool Window::viewsPerformKeyEquivalent(const Event& event) {
+    const auto roots = rootViews();
+    for (auto it = roots.rbegin(); it != roots.rend(); ++it)
+        if (!(*it)->isHidden() && (*it)->performKeyEquivalent(event))
+            return true;
     return false;
 }
 

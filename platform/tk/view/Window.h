@@ -16,9 +16,10 @@
 //   - cancelTracking(), removing the captured view from the window and close() send the captured
 //     view mouseCancelled() once; the gesture is then over.
 //   - moves and drags update the tracking areas (entered/exited, moved) and the cursor.
-//   - key-down: menu key equivalents first (when command or control is held), then the first
-//     responder's chain; Tab and Shift-Tab left over move the focus along the key view loop, and
-//     F10 shows the window's menu.
+//   - key-down: with command or control held, the menu's key equivalents and then the views' (see
+//     View::performKeyEquivalent) first; then the first responder's chain; a key without those
+//     modifiers that the chain leaves goes to the views' key equivalents; Tab and Shift-Tab left
+//     over move the focus along the key view loop, and F10 shows the window's menu.
 //   - a right click no view handles shows the nearest view's menuForEvent(), else the window's menu.
 //   - text input: insertText() along the first responder's chain.
 //
@@ -188,6 +189,8 @@ private:
     // it, if still in this window, captures the gesture. Returns whether one took it.
     bool offerMouseDown(View* hit, const Event& event);
     void dispatchKeyDown(const Event& event);
+    // Offers a key-down to the views' key equivalents (overlays, then the content view's tree).
+    bool viewsPerformKeyEquivalent(const Event& event);
     void updateTracking(const Event& event);
     void forgetTrackingIn(View& subtree);
     void notifyKeyState();
