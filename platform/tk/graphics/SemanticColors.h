@@ -1,0 +1,34 @@
+#pragma once
+
+// The desktop's semantic colours, by role rather than by value, in their dark-appearance shades
+// (the only appearance the toolkit draws). Controls that draw "in the control text colour" or
+// "in the secondary label colour" take them from here, so one table decides the whole look.
+
+#include "platform/tk/base/Color.h"
+
+namespace tk {
+
+// Text.
+Color labelColor();
+Color secondaryLabelColor();
+Color tertiaryLabelColor();
+Color controlTextColor();
+Color disabledControlTextColor();
+Color selectedControlTextColor();
+
+// Surfaces.
+Color windowBackgroundColor();
+Color controlBackgroundColor();
+Color textBackgroundColor();
+// The face of a bezel at rest, pressed, and on (a pushed-in toggle).
+Color controlColor();
+Color controlHighlightColor();
+Color selectedControlColor();
+Color separatorColor();
+
+// Accents.
+Color controlAccentColor();
+Color keyboardFocusIndicatorColor();
+Color selectedTextBackgroundColor();
+
+} // namespace tk
