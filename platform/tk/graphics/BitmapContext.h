@@ -52,6 +52,8 @@ public:
     BlendMode blendMode() const override;
     void setShadow(const Shadow& shadow) override;
     void clearShadow() override;
+    void beginTransparencyLayer(double opacity) override;
+    void endTransparencyLayer() override;
     void fillPath(const Path& path, const Color& color, FillRule rule = FillRule::nonZero) override;
     void fillPath(const Path& path, const LinearGradient& gradient,
                   FillRule rule = FillRule::nonZero) override;

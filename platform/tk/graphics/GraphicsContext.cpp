@@ -8,6 +8,19 @@
 
 namespace tk {
 
+void GraphicsContext::beginTransparencyLayer(double opacity) {
+    save();
+    ++foldedLayers_;
+    setAlpha(alpha() * opacity);
+}
+
+void GraphicsContext::endTransparencyLayer() {
+    if (foldedLayers_ == 0)
+        return;
+    --foldedLayers_;
+    restore();
+}
+
 void GraphicsContext::translate(double dx, double dy) {
     concatTransform(AffineTransform::translation(dx, dy));
 }

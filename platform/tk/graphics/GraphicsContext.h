@@ -56,6 +56,14 @@ public:
     virtual void setShadow(const Shadow& shadow) = 0;
     virtual void clearShadow() = 0;
 
+    // Everything drawn until the matching endTransparencyLayer() is drawn into a group of its own
+    // and composited once, at `opacity` times the current alpha, so that overlapping parts do not
+    // show through each other. Inside the layer the alpha starts at 1, with normal blending and no
+    // shadow. The default only folds `opacity` into the alpha (enough for contexts that record).
+    virtual void beginTransparencyLayer(double opacity);
+    // Does nothing without a matching beginTransparencyLayer().
+    virtual void endTransparencyLayer();
+
     // --- shapes
     virtual void fillPath(const Path& path, const Color& color, FillRule rule = FillRule::nonZero) = 0;
     virtual void fillPath(const Path& path, const LinearGradient& gradient,
@@ -94,6 +102,9 @@ public:
     void drawText(std::string_view text, const Rect& rect, const TextAttributes& attributes);
     // On one line per paragraph from `origin` (top-left).
     void drawText(std::string_view text, Point origin, const TextAttributes& attributes);
+
+private:
+    int foldedLayers_ = 0; // open layers of the default implementation
 };
 
 // save() now, restore() when the guard goes out of scope.
@@ -103,6 +114,20 @@ public:
     ~GraphicsStateGuard() { context_.restore(); }
     GraphicsStateGuard(const GraphicsStateGuard&) = delete;
     GraphicsStateGuard& operator=(const GraphicsStateGuard&) = delete;
+
+private:
+    GraphicsContext& context_;
+};
+
+// beginTransparencyLayer(opacity) now, endTransparencyLayer() when the guard goes out of scope.
+class TransparencyLayerGuard {
+public:
+    TransparencyLayerGuard(GraphicsContext& context, double opacity) : context_(context) {
+        context_.beginTransparencyLayer(opacity);
+    }
+    ~TransparencyLayerGuard() { context_.endTransparencyLayer(); }
+    TransparencyLayerGuard(const TransparencyLayerGuard&) = delete;
+    TransparencyLayerGuard& operator=(const TransparencyLayerGuard&) = delete;
 
 private:
     GraphicsContext& context_;

@@ -1,6 +1,8 @@
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/view/View.h"
 
+#include <optional>
+
 namespace tk {
 
 void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview) {
@@ -18,8 +20,11 @@ void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview)
         if (dirty.isEmpty())
             return;
     }
+    // A faded view is drawn whole into a group and composited once, so that its overlapping
+    // children do not show through each other.
+    std::optional<TransparencyLayerGuard> layer;
     if (alpha_ < 1)
-        context.setAlpha(context.alpha() * alpha_);
+        layer.emplace(context, alpha_);
     draw(context, dirty);
     auto children = subviews_; // drawing code may not edit the tree, but stay safe if it does
     for (auto& child : children)

@@ -103,6 +103,12 @@ void BitmapContext::clipToPath(const Path& path, FillRule rule) {
 Rect BitmapContext::clipBounds() const {
     return impl_->context.clipBounds();
 }
+void BitmapContext::beginTransparencyLayer(double opacity) {
+    impl_->context.beginTransparencyLayer(opacity);
+}
+void BitmapContext::endTransparencyLayer() {
+    impl_->context.endTransparencyLayer();
+}
 void BitmapContext::setAlpha(double alpha) {
     impl_->context.setAlpha(alpha);
 }

@@ -90,6 +90,8 @@ CairoGraphicsContext::CairoGraphicsContext(cairo_t* cr, double backingScale)
 }
 
 CairoGraphicsContext::~CairoGraphicsContext() {
+    while (!layers_.empty())
+        endTransparencyLayer();
     while (!stack_.empty()) {
         cairo_restore(cr_);
         stack_.pop_back();
@@ -98,6 +100,8 @@ CairoGraphicsContext::~CairoGraphicsContext() {
 }
 
 void CairoGraphicsContext::resetState() {
+    while (!layers_.empty())
+        endTransparencyLayer();
     while (!stack_.empty())
         restore();
     cairo_restore(cr_);
@@ -114,11 +118,38 @@ void CairoGraphicsContext::save() {
 }
 
 void CairoGraphicsContext::restore() {
-    if (stack_.empty())
+    if (stack_.size() <= (layers_.empty() ? 0 : layers_.back().depth))
         return;
     cairo_restore(cr_);
     state_ = stack_.back();
     stack_.pop_back();
+}
+
+void CairoGraphicsContext::beginTransparencyLayer(double opacity) {
+    opacity = std::isfinite(opacity) ? std::clamp(opacity, 0.0, 1.0) : 1.0;
+    const Layer layer{stack_.size() + 1, state_.alpha * opacity, state_.blendMode};
+    save();
+    layers_.push_back(layer);
+    // The group covers the current clip only, so a small view makes a small group.
+    cairo_push_group(cr_);
+    state_.alpha = 1;
+    state_.blendMode = BlendMode::normal;
+    state_.shadow.reset();
+}
+
+void CairoGraphicsContext::endTransparencyLayer() {
+    if (layers_.empty())
+        return;
+    const Layer layer = layers_.back();
+    while (stack_.size() > layer.depth)
+        restore();
+    layers_.pop_back();
+    cairo_pop_group_to_source(cr_);
+    if (!state_.collapsed) {
+        cairo_set_operator(cr_, detail::cairoOperator(layer.blendMode));
+        cairo_paint_with_alpha(cr_, layer.alpha);
+    }
+    restore();
 }
 
 void CairoGraphicsContext::concatTransform(const AffineTransform& t) {

@@ -35,6 +35,8 @@ public:
     BlendMode blendMode() const override { return state_.blendMode; }
     void setShadow(const Shadow& shadow) override { state_.shadow = shadow; }
     void clearShadow() override { state_.shadow.reset(); }
+    void beginTransparencyLayer(double opacity) override;
+    void endTransparencyLayer() override;
     void fillPath(const Path& path, const Color& color, FillRule rule = FillRule::nonZero) override;
     void fillPath(const Path& path, const LinearGradient& gradient,
                   FillRule rule = FillRule::nonZero) override;
@@ -68,10 +70,19 @@ private:
     template <typename Bounds, typename Draw> void withShadow(Bounds&& bounds, Draw&& draw);
     void castShadow(cairo_pattern_t* group, const Shadow& shadow);
 
+    // An open transparency layer: the save depth it began at (restore() never goes below it) and
+    // how its group is composited when it ends.
+    struct Layer {
+        std::size_t depth;
+        double alpha;
+        BlendMode blendMode;
+    };
+
     cairo_t* cr_;
     double scale_;
     State state_;
     std::vector<State> stack_;
+    std::vector<Layer> layers_;
 };
 
 } // namespace tk

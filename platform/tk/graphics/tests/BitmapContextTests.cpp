@@ -47,6 +47,25 @@ TEST(BitmapContext, AlphaBlendModesAndClipping) {
     EXPECT_TRUE(colorNear(g.pixelColor(3, 0), Color::clear()));
 }
 
+TEST(BitmapContext, ATransparencyLayerIsCompositedOnceAndKeepsItsStateToItself) {
+    BitmapContext g(Size{3, 1}, 1);
+    g.fillRect(Rect{0, 0, 3, 1}, Color::white());
+    g.setAlpha(0.5);
+    g.beginTransparencyLayer(1);
+    EXPECT_EQ(g.alpha(), 1) << "the layer starts opaque; its alpha applies once, at the end";
+    g.fillRect(Rect{0, 0, 2, 1}, Color::black());
+    g.fillRect(Rect{1, 0, 2, 1}, Color::black()); // overlaps the first at x = 1
+    g.save();                                     // left open: ending the layer closes it
+    g.translate(100, 0);
+    g.endTransparencyLayer();
+    g.endTransparencyLayer(); // unmatched: nothing
+    g.restore();              // unmatched: nothing
+    EXPECT_EQ(g.alpha(), 0.5);
+    EXPECT_EQ(g.transform().apply(Point{0, 0}), (Point{0, 0}));
+    for (int x : {0, 1, 2})
+        EXPECT_TRUE(colorNear(g.pixelColor(x, 0), Color{0.5, 0.5, 0.5, 1})) << x;
+}
+
 TEST(BitmapContext, TransformsMoveDrawing) {
     BitmapContext g(Size{20, 20}, 2);
     g.translate(10, 0);

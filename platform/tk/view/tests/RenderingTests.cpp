@@ -31,6 +31,23 @@ bool near(const Color& a, const Color& b) {
     return close(a.r, b.r) && close(a.g, b.g) && close(a.b, b.b) && close(a.a, b.a);
 }
 
+TEST(Rendering, AFadedViewIsCompositedOnceSoItsOverlappingChildrenDoNotShowThroughEachOther) {
+    TestMainLoop loop;
+    HeadlessWindow w({60, 20}, 1);
+    w.contentView().addSubview(View::make<FillView>(Rect{0, 0, 60, 20}, Color::white()));
+    auto faded = View::make<View>(Rect{0, 0, 60, 20});
+    faded->setAlpha(0.5);
+    faded->addSubview(View::make<FillView>(Rect{0, 0, 30, 20}, Color::red()));
+    faded->addSubview(View::make<FillView>(Rect{20, 0, 30, 20}, Color::blue()));
+    w.contentView().addSubview(faded);
+
+    const Color halfBlue = Color::rgba8(128, 128, 255);
+    EXPECT_TRUE(near(w.colorAt({25, 10}), halfBlue)) << "the red child must not show under the blue one";
+    EXPECT_TRUE(near(w.colorAt({45, 10}), halfBlue));
+    EXPECT_TRUE(near(w.colorAt({10, 10}), Color::rgba8(255, 128, 128)));
+    EXPECT_TRUE(near(w.colorAt({55, 10}), Color::white()));
+}
+
 TEST(Rendering, AWindowWrittenToPNGShowsWhatItsViewsDrew) {
     TestMainLoop loop;
     HeadlessWindow w({120, 80}, 2);
