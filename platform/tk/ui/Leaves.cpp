@@ -4,12 +4,15 @@
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/ResourceBundle.h"
 #include "platform/tk/graphics/TextLayout.h"
+#include "platform/tk/graphics/TextTruncation.h"
 #include "platform/tk/ui/Component.h"
 #include "platform/tk/ui/Node.h"
 #include "platform/tk/ui/NodeView.h"
 #include "platform/tk/ui/detail/ComponentView.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace tk::ui {
 namespace {
@@ -30,13 +33,17 @@ struct TextNodeData final : NodeData {
 
 class TextView final : public NodeView {
 public:
-    void draw(GraphicsContext& context, const Rect&) override {
+    void draw(GraphicsContext& context, const Rect& dirty) override {
         const Size b = bounds().size;
         // Laid out as measured: on one line when the ideal width fits, else wrapped in the width.
-        std::optional<double> width;
-        if (b.width + 0.01 < ideal_.width)
-            width = b.width;
-        TextLayout layout(text_, attributes_, width);
+        if (!(b.width + 0.01 < ideal_.width)) {
+            context.drawText(TextLayout(text_, attributes_), Rect(Point{}, b));
+            return;
+        }
+        // Wrapped: only the lines that show in the frame and the area being drawn are laid out.
+        const double shown = std::clamp(dirty.maxY(), 0.0, b.height);
+        TextLayout layout(truncatedToFrame(text_, attributes_, b.width, visibleLines(shown)), attributes_,
+                          b.width);
         context.drawText(layout, Rect(Point{}, b));
     }
 
@@ -68,24 +75,33 @@ protected:
         // Wrapped sizes are kept until the text or its attributes change: stacks ask for the same
         // widths at every layout pass.
         const double width = std::max(0.0, *proposal.width);
-        for (const auto& [w, size] : wrapped_)
-            if (w == width)
+        // A proposed height bounds the lines laid out; without one the whole text is measured.
+        const int lines = proposal.height ? visibleLines(*proposal.height) : 0;
+        for (const auto& [w, l, size] : wrapped_)
+            if (w == width && l == lines)
                 return size;
-        const Size size = measureText(text_, attributes_, width);
+        const Size size = measureText(truncatedToFrame(text_, attributes_, width, lines), attributes_, width);
         if (wrapped_.size() >= kWrappedCacheSize)
             wrapped_.erase(wrapped_.begin());
-        wrapped_.emplace_back(width, size);
+        wrapped_.emplace_back(width, lines, size);
         return size;
     }
 
 private:
     static constexpr std::size_t kWrappedCacheSize = 8;
 
+    // Lines a frame of `height` can show: the line limit, when tighter.
+    int visibleLines(double height) const {
+        const int fit = linesWithin(height, attributes_);
+        return attributes_.lineLimit > 0 && (fit <= 0 || attributes_.lineLimit < fit) ? attributes_.lineLimit
+                                                                                      : fit;
+    }
+
     std::string text_;
     TextAttributes attributes_;
     Size ideal_;
     bool measured_ = false;
-    std::vector<std::pair<double, Size>> wrapped_;
+    std::vector<std::tuple<double, int, Size>> wrapped_; // width, lines, size
 };
 std::shared_ptr<NodeView> TextNodeData::makeView() const {
     return View::make<TextView>();

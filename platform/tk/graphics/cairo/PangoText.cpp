@@ -1,4 +1,5 @@
 #include "platform/tk/graphics/TextLayout.h"
+#include "platform/tk/graphics/TextTruncation.h"
 #include "platform/tk/graphics/cairo/CairoInternal.h"
 #include "platform/tk/graphics/cairo/PangoInternal.h"
 #include "platform/tk/graphics/cairo/PangoLayoutCache.h"
@@ -187,13 +188,14 @@ TextLayout::TextLayout(std::string text, TextAttributes attributes, std::optiona
     : text_(std::move(text)), attributes_(std::move(attributes)), width_(width) {
     if (width_ && !(std::isfinite(*width_) && *width_ >= 0))
         width_.reset();
-    if (!g_utf8_validate(text_.data(), static_cast<gssize>(text_.size()), nullptr)) {
+    // Only what the line limit can show is shaped.
+    displayed_ = width_ ? truncatedToFrame(text_, attributes_, *width_, attributes_.lineLimit)
+                        : truncatedToWidestLine(text_, attributes_);
+    if (!g_utf8_validate(displayed_.data(), static_cast<gssize>(displayed_.size()), nullptr)) {
         // Invalid UTF-8 would make Pango refuse the text; show what is valid.
-        gchar* valid = g_utf8_make_valid(text_.data(), static_cast<gssize>(text_.size()));
+        gchar* valid = g_utf8_make_valid(displayed_.data(), static_cast<gssize>(displayed_.size()));
         displayed_ = valid;
         g_free(valid);
-    } else {
-        displayed_ = text_;
     }
     if (attributes_.uppercased)
         displayed_ = uppercased(displayed_);

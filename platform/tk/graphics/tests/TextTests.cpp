@@ -1,9 +1,11 @@
 #include "platform/tk/graphics/Font.h"
 #include "platform/tk/graphics/FontRegistry.h"
 #include "platform/tk/graphics/TextLayout.h"
+#include "platform/tk/graphics/TextTruncation.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <thread>
 #include <vector>
 
@@ -57,6 +59,59 @@ TEST(Text, TailTruncationFitsOneLine) {
     EXPECT_EQ(layout.lineCount(), 1);
     EXPECT_TRUE(layout.isTruncated());
     EXPECT_LE(layout.size().width, 50.5);
+}
+
+// A long text is cut to what its frame can show before it is shaped, keeping more than shows, so
+// the lines and the ellipsis come out as for the whole text.
+TEST(Text, ALongTextIsCutToItsFrameBeforeShapingAndStillOverflowsIt) {
+    struct Case {
+        const char* name;
+        std::string text;
+        TruncationMode truncation;
+        int lines;
+    };
+    std::string words;
+    while (words.size() < 400'000)
+        words += "lorem ipsum dolor sit amet ";
+    const std::vector<Case> cases = {
+        {"narrowest glyphs", std::string(1'000'000, 'i'), TruncationMode::tail, 1},
+        {"two-byte characters",
+         [] {
+             std::string s;
+             while (s.size() < 400'000)
+                 s += "\u00e9";
+             return s;
+         }(),
+         TruncationMode::tail, 2},
+        {"words", words, TruncationMode::tail, 3},
+        {"head", std::string(500'000, '9') + "END", TruncationMode::head, 1},
+        {"middle", "BEGIN" + std::string(500'000, '.') + "END", TruncationMode::middle, 1},
+    };
+    for (const Case& c : cases) {
+        TextAttributes a = inFont(Font::system(12));
+        a.truncation = c.truncation;
+        a.lineLimit = c.lines;
+        const std::string cut = truncatedToFrame(c.text, a, 90, c.lines);
+        EXPECT_LT(cut.size(), 10'000u) << c.name;
+        TextAttributes unlimited = a;
+        unlimited.lineLimit = 0;
+        EXPECT_GT(TextLayout(cut, unlimited, 90.0).lineCount(), c.lines)
+            << c.name << ": what was kept must not fit";
+        const TextLayout layout(c.text, a, 90.0);
+        EXPECT_TRUE(layout.isTruncated()) << c.name;
+        EXPECT_EQ(layout.lineCount(), c.lines) << c.name;
+        if (c.truncation != TruncationMode::head) {
+            EXPECT_EQ(cut.substr(0, 5), c.text.substr(0, 5)) << c.name;
+        }
+        if (c.truncation != TruncationMode::tail) {
+            EXPECT_EQ(cut.substr(cut.size() - 3), "END") << c.name;
+        }
+    }
+    TextAttributes a = inFont(Font::system(12));
+    EXPECT_EQ(truncatedToFrame("short", a, 90, 1), "short");
+    EXPECT_EQ(truncatedToFrame(words, a, 90, 0), words) << "no limit on the lines: nothing to cut to";
+    EXPECT_EQ(linesWithin(60, a), 11) << "lines at least half the size high";
+    EXPECT_EQ(linesWithin(std::numeric_limits<double>::infinity(), a), 0);
 }
 
 TEST(Text, MeasuringFromSeveralThreadsGivesOneAnswer) {

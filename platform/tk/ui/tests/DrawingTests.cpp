@@ -49,6 +49,22 @@ TEST(UiDrawing, DrawsBackgroundsTextImagesAndCanvasesInOrderWithTheirModifiers) 
     EXPECT_EQ(draws.back().color, Color::green());
 }
 
+TEST(UiDrawing, AHugeTextLaysOutOnlyWhatItsFrameShows) {
+    TestMainLoop loop;
+    // Wrapped whole, a megabyte of text would take minutes to lay out.
+    const std::string huge(1'000'000, '7');
+    for (int limit : {0, 2}) {
+        auto root = Text(huge).lineLimit(limit > 0 ? std::optional<int>(limit) : std::nullopt).frame(120, 40);
+        auto h = testing::host(root, {200, 100});
+        RecordingContext context;
+        h->drawHierarchy(context, Rect{0, 0, 200, 100});
+        const auto texts = context.textStrings();
+        ASSERT_EQ(texts.size(), 1u) << limit;
+        EXPECT_LT(texts[0].size(), 20'000u) << limit;
+        EXPECT_EQ(texts[0].substr(0, 3), "777") << limit;
+    }
+}
+
 TEST(UiDrawing, ShadowsAreCastByTheContentDrawnAsAPicture) {
     TestMainLoop loop;
     const Color ink{0.05, 0.02, 0.13, 0.4};
