@@ -37,12 +37,4 @@ inline void drawTitle(tk::GraphicsContext& context, const ControlStyle& style, S
     context.drawText(layout, origin);
 }
 
-// Bezel (when the style has one for the state) and title.
-inline void drawStyledButton(tk::GraphicsContext& context, const ControlStyle& style,
-                             StyledControlState state, const tk::Rect& rect, std::string_view title) {
-    if (const std::optional<tk::Image> bezel = style.bezelImage(state))
-        drawBezelImage(context, style, *bezel, state, rect);
-    drawTitle(context, style, state, rect, title);
-}
-
 } // namespace Tessaly::testing

@@ -3,10 +3,13 @@
 //   build/bin/tessaly_bench
 
 #include "Tessaly/Styles/ButtonCellStyles.h"
+#include "Tessaly/Styles/ControlStateDerivation.h"
 #include "Tessaly/tests/StyleDrawing.h"
 
 #include "platform/tk/base/tests/BuiltBundles.h"
+#include "platform/tk/controls/ButtonCell.h"
 #include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/view/View.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,17 +35,43 @@ void BM_BestMatchImageNineEntries(benchmark::State& state) {
 }
 BENCHMARK(BM_BestMatchImageNineEntries);
 
-// One push button, 96 x 24 points at 2x: the bezel the style picks for its state, stretched by its
-// cap insets, and its title.
+// A button cell drawn from a ButtonCellStyle: the bezel the style picks for the cell's state,
+// stretched by its cap insets, and the title in the style's font and colour for that state.
+class StyledButtonCell : public tk::ButtonCell {
+public:
+    StyledButtonCell(std::string title, const Tessaly::ButtonCellStyle& style)
+        : tk::ButtonCell(std::move(title)), style_(style) {}
+
+    S controlState() const {
+        return Tessaly::deriveControlState(
+            {.cellState = static_cast<int>(state()), .enabled = isEnabled(), .highlighted = isHighlighted()});
+    }
+    void drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) override {
+        const S current = controlState();
+        if (const std::optional<tk::Image> bezel = style_.bezelImage(current))
+            Tessaly::testing::drawBezelImage(context, style_, *bezel, current, frame);
+    }
+    tk::AttributedString attributedTitle() const override {
+        return {title(),
+                {.font = style_.font(), .color = style_.textColor(controlState()), .alignment = alignment()}};
+    }
+
+private:
+    const Tessaly::ButtonCellStyle& style_;
+};
+
+// One pressed push button cell, 96 x 24 points at 2x.
 void BM_DrawStyledButton2x(benchmark::State& state) {
     tk::testing::useBuiltBundles();
     const Tessaly::ButtonCellStyle style;
+    StyledButtonCell cell("Render", style);
+    cell.setHighlighted(true);
     const tk::Rect frame{0, 0, 96, 24};
+    auto view = tk::View::make<tk::View>(frame);
     tk::BitmapContext context(frame.size, 2);
-    const S pressed{S::defaultState, S::highlighted};
     for (auto _ : state) {
         context.reset();
-        Tessaly::testing::drawStyledButton(context, style, pressed, frame, "Render");
+        cell.draw(frame, *view, context);
         benchmark::ClobberMemory();
     }
 }
