@@ -28,6 +28,7 @@ struct RunLoop::Impl {
     std::uint64_t nextTimerOrder = 0;
     bool woken = false; // something arrived since the last wait
     std::atomic<bool> stopRequested{false};
+    bool isMain = false; // the main thread's loop; other loops belong to the thread that runs them
 
     void wake(std::unique_lock<std::mutex>& lock) {
         woken = true;
@@ -100,7 +101,11 @@ RunLoop::~RunLoop() = default;
 
 RunLoop& RunLoop::main() {
     // Never destroyed: objects torn down at exit may still post or cancel timers.
-    static RunLoop* const loop = new RunLoop;
+    static RunLoop* const loop = [] {
+        auto* made = new RunLoop;
+        made->impl_->isMain = true;
+        return made;
+    }();
     return *loop;
 }
 
@@ -115,7 +120,7 @@ void RunLoop::post(Task task) {
 void RunLoop::sync(Task task) {
     if (!task)
         return;
-    if (isMainThread()) {
+    if (impl_->isMain && isMainThread()) {
         task();
         return;
     }
@@ -159,7 +164,8 @@ bool firesIn(const detail::TimerState& timer, RunLoopMode mode) {
 } // namespace
 
 std::size_t RunLoop::drain(RunLoopMode mode) {
-    checkMainThread("tk::RunLoop::drain");
+    if (impl_->isMain)
+        checkMainThread("tk::RunLoop::drain");
     std::size_t count = 0;
     for (;;) {
         std::deque<Task> batch;
@@ -234,7 +240,8 @@ std::size_t RunLoop::drain(RunLoopMode mode) {
 }
 
 bool RunLoop::runOnce(RunLoopMode mode, std::optional<Clock::TimePoint> deadline) {
-    checkMainThread("tk::RunLoop::runOnce");
+    if (impl_->isMain)
+        checkMainThread("tk::RunLoop::runOnce");
     std::shared_ptr<EventSource> source;
     {
         std::lock_guard lock(impl_->mutex);
@@ -272,7 +279,8 @@ bool RunLoop::runOnce(RunLoopMode mode, std::optional<Clock::TimePoint> deadline
 }
 
 void RunLoop::run() {
-    checkMainThread("tk::RunLoop::run");
+    if (impl_->isMain)
+        checkMainThread("tk::RunLoop::run");
     while (!impl_->stopRequested.exchange(false, std::memory_order_acq_rel))
         runOnce(RunLoopMode::defaultMode);
 }

@@ -9,7 +9,9 @@
 #include <optional>
 
 // The main thread's run loop: a queue of tasks that any thread may add to, the timers, and the
-// door through which a window-system backend feeds its events.
+// door through which a window-system backend feeds its events. A loop made with the constructor
+// instead of main() belongs to whichever thread drains or runs it (a worker, see WorkerQueue.h); its
+// [main] members are then that thread's, and its sync() always posts and waits.
 //
 //   - post(task)   [any]  queue a task; it runs on the main thread, in order, in every mode.
 //   - sync(task)   [any]  run a task on the main thread and wait for it; on the main thread it runs

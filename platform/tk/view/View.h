@@ -24,6 +24,7 @@
 //
 // All members are [main].
 
+#include "platform/tk/base/AssociatedObjects.h"
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/view/Cursor.h"
 #include "platform/tk/view/DragItem.h"
@@ -134,6 +135,9 @@ public:
     void setIdentifier(std::string identifier) { identifier_ = std::move(identifier); }
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
+    // Objects the view keeps alive for others (see AssociatedObjects.h).
+    AssociatedObjects& associatedObjects() { return associatedObjects_; }
+    const AssociatedObjects& associatedObjects() const { return associatedObjects_; }
 
     // --- Drawing ---------------------------------------------------------------------------
     bool needsDisplay() const { return needsDisplay_; }
@@ -247,6 +251,7 @@ private:
     bool allowsHitTesting_ = true;
     bool needsDisplay_ = true;
     bool needsLayout_ = true;
+    AssociatedObjects associatedObjects_;
 };
 
 } // namespace tk
