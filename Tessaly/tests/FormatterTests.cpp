@@ -1,0 +1,84 @@
+#include "Tessaly/Formatters/ConstantNameFormatter.h"
+#include "Tessaly/Formatters/ExpressionFormatter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace Tessaly {
+namespace {
+
+using tk::FormatterValue;
+
+TEST(ConstantNameFormatterTest, ShowsWithThePrefixAndEditsWithoutALeadingOne) {
+    ConstantNameFormatter formatter;
+    formatter.setRequiredPrefix("k");
+    EXPECT_EQ(formatter.string(FormatterValue(std::string("Value"))), "kValue");
+    EXPECT_EQ(formatter.string(FormatterValue(std::string("kValue"))), "kValue");
+    EXPECT_EQ(formatter.string(FormatterValue(2.0)), std::nullopt);
+    EXPECT_EQ(formatter.editingString(FormatterValue(std::string("kValue"))), "Value");
+    // Only a leading prefix goes: an inner "k" is part of the name.
+    EXPECT_EQ(formatter.editingString(FormatterValue(std::string("Mykey"))), "Mykey");
+    EXPECT_EQ(formatter.editingString(FormatterValue()), std::nullopt);
+}
+
+TEST(ConstantNameFormatterTest, AcceptsOnlyNameCharacters) {
+    ConstantNameFormatter formatter;
+    FormatterValue value;
+    std::string error;
+    EXPECT_TRUE(formatter.getObjectValue(value, "kMy-Name.v2_$", &error));
+    EXPECT_EQ(value, FormatterValue(std::string("kMy-Name.v2_$")));
+    for (const char* bad : {"my name", "a+b", "caf\xC3\xA9"}) {
+        error.clear();
+        EXPECT_FALSE(formatter.getObjectValue(value, bad, &error)) << bad;
+        EXPECT_EQ(error, kInvalidConstantNameMessage);
+        EXPECT_FALSE(formatter.isPartialStringValid(bad, nullptr, nullptr)) << bad;
+    }
+    EXPECT_TRUE(formatter.isPartialStringValid("kPart", nullptr, nullptr));
+}
+
+TEST(ExpressionFormatterTest, OnlyPlainDecimalNumbersAreNumbers) {
+    struct Case {
+        const char* text;
+        bool number;
+    };
+    for (const auto& c : std::initializer_list<Case>{{"12.5", true},
+                                                     {"-3", true},
+                                                     {"+.5e-3", true},
+                                                     {"5.", true},
+                                                     {"2*3", false},
+                                                     {"", false},
+                                                     {" 12", false},
+                                                     {"12 ", false},
+                                                     {"inf", false},
+                                                     {"nan", false},
+                                                     {"0x1F", false},
+                                                     {"1e", false},
+                                                     {".", false}})
+        EXPECT_EQ(ExpressionFormatter::isDecimalNumber(c.text), c.number) << '"' << c.text << '"';
+}
+
+TEST(ExpressionFormatterTest, KeepsExpressionsAsTextAndFormatsNumbersWithTheSuffixOnce) {
+    ExpressionFormatter formatter;
+    formatter.setMaximumFractionDigits(2);
+    formatter.setPositiveSuffix(" pt");
+    EXPECT_EQ(formatter.string(FormatterValue(std::string("2*3"))), "2*3");
+    EXPECT_EQ(formatter.editingString(FormatterValue(std::string(" 12"))), " 12");
+    EXPECT_EQ(formatter.string(FormatterValue(12.5)), "12.5 pt");
+    EXPECT_EQ(formatter.string(FormatterValue(-2.0)), "-2 pt");
+
+    FormatterValue value;
+    EXPECT_TRUE(formatter.getObjectValue(value, "2*3", nullptr));
+    EXPECT_EQ(value, FormatterValue(std::string("2*3")));
+    EXPECT_TRUE(formatter.getObjectValue(value, "12.5", nullptr));
+    EXPECT_EQ(value, FormatterValue(12.5));
+    EXPECT_TRUE(formatter.getObjectValue(value, "inf", nullptr));
+    EXPECT_EQ(value, FormatterValue(std::string("inf")));
+
+    formatter.setFormatterBehavior(tk::NumberFormatter::Behavior::behavior10_0);
+    formatter.setPositiveSuffix("");
+    EXPECT_EQ(formatter.string(FormatterValue(3.0)), "3");
+}
+
+} // namespace
+} // namespace Tessaly
