@@ -1,0 +1,85 @@
+#include "Tessaly/Declarative/Backport.h"
+#include "Tessaly/Declarative/Bindings.h"
+#include "Tessaly/Declarative/ShakeEffect.h"
+
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/RecordingContext.h"
+#include "platform/tk/ui/UI.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace Tessaly {
+namespace {
+
+using namespace tk::ui;
+
+TEST(DeclarativeBindingsTest, OptionalBindingIgnoresNoneAndWithoutAnimationPassesWritesOn) {
+    tk::TestMainLoop loop;
+    State<int> value{3};
+    auto optional = optionalBinding(value.binding());
+    EXPECT_EQ(optional.get(), std::optional<int>(3));
+    optional.set(std::nullopt);
+    EXPECT_EQ(value.peek(), 3);
+    optional.set(7);
+    EXPECT_EQ(value.peek(), 7);
+    withoutAnimation(value.binding()).set(9);
+    EXPECT_EQ(value.peek(), 9);
+}
+
+TEST(ShakeEffectTest, SwingsSidewaysBySineOfTheProgress) {
+    struct Case {
+        double progress, dx;
+    };
+    for (const auto& c : std::vector<Case>{{0, 0}, {1.0 / 6, 10}, {0.5, -10}, {1, 0}}) {
+        const auto t =
+            ShakeEffect{.amount = 10, .shakes = 3, .animatableData = c.progress}.effectValue({40, 20});
+        EXPECT_NEAR(t.tx, c.dx, 1e-9) << c.progress;
+        EXPECT_EQ(t.ty, 0);
+        EXPECT_EQ(t.a, 1);
+        EXPECT_EQ(t.d, 1);
+    }
+}
+
+struct HostedNode {
+    tk::TestMainLoop loop;
+    tk::HeadlessWindow window{tk::Size{300, 100}};
+    std::shared_ptr<HostingView> host;
+
+    explicit HostedNode(Node node) {
+        host = tk::View::make<HostingView>(node.frame({.maxWidth = kInfinity, .maxHeight = kInfinity}));
+        window.setContentView(host);
+        window.window().layoutIfNeeded();
+    }
+};
+
+TEST(BackportTest, FixedWidthIsACentredFrameAndTheBackgroundIsScaledAboutTheCentre) {
+    HostedNode fixed(
+        backport(Rectangle().fill(tk::Color::black()).frame(std::nullopt, 20).identifier("content"))
+            .fixedWidth(120));
+    tk::View* content = findNodeView(*fixed.host, "content");
+    ASSERT_NE(content, nullptr);
+    EXPECT_DOUBLE_EQ(content->frame().width(), 120);
+
+    HostedNode colored(
+        backport(Rectangle().fill(tk::Color::black()).frame(100, 40)).coloredBackground(tk::Color::white()));
+    tk::RecordingContext context;
+    colored.host->drawHierarchy(context, tk::Rect{0, 0, 300, 100});
+    const auto fills = context.draws(tk::RecordedDraw::Kind::fill);
+    ASSERT_EQ(fills.size(), 2u);
+    const tk::Rect background = fills[0].deviceRect(), front = fills[1].deviceRect();
+    EXPECT_EQ(fills[0].color, tk::Color::white());
+    EXPECT_NEAR(background.width(), 150, 1e-9);
+    EXPECT_NEAR(background.height(), 60, 1e-9);
+    EXPECT_NEAR(background.midX(), front.midX(), 1e-9);
+    EXPECT_NEAR(background.midY(), front.midY(), 1e-9);
+    const Node text = Text("a");
+    EXPECT_EQ(backport(text).softScrollEdges().data(), text.data());
+}
+
+} // namespace
+} // namespace Tessaly
