@@ -19,7 +19,8 @@
 //
 //   PassthroughSubject<T>  [any] send(value) and sendCompletion() reach every current subscriber,
 //                          synchronously on the sending thread.
-//   Publisher<T>           a source to subscribe to: subscribe(), sink(), map(), receiveOnMainThread().
+//   Publisher<T>           a source to subscribe to: subscribe(), sink(), map(), filter(),
+//                          receiveOnMainThread().
 //   Cancellable            what subscribing returns; destroying it (or cancel()) ends the subscription.
 //
 //     tk::PassthroughSubject<int> clicks;
@@ -66,6 +67,18 @@ public:
                 Subscriber<T>{[transform, receive = std::move(downstream.receive)](const T& value) {
                                   if (receive)
                                       receive(transform(value));
+                              },
+                              std::move(downstream.receiveCompletion)});
+        });
+    }
+
+    // Only the values for which `predicate` holds.
+    template <class F> Publisher filter(F predicate) const {
+        return Publisher([upstream = *this, predicate = std::move(predicate)](Subscriber<T> downstream) {
+            return upstream.subscribe(
+                Subscriber<T>{[predicate, receive = std::move(downstream.receive)](const T& value) {
+                                  if (receive && predicate(value))
+                                      receive(value);
                               },
                               std::move(downstream.receiveCompletion)});
         });

@@ -13,14 +13,16 @@ namespace {
 using tk::Cancellable;
 using tk::PassthroughSubject;
 
-TEST(PublisherTest, SubjectMapAndSinkDeliverUntilCancelled) {
+TEST(PublisherTest, SubjectFilterMapAndSinkDeliverUntilCancelled) {
     PassthroughSubject<int> subject;
     std::vector<std::string> seen;
     bool finished = false;
     Cancellable token = subject.publisher()
+                            .filter([](int n) { return n != 5; })
                             .map([](int n) { return std::to_string(n * 2); })
                             .sink([&](const std::string& s) { seen.push_back(s); }, [&] { finished = true; });
     subject.send(1);
+    subject.send(5);
     subject.send(2);
     EXPECT_EQ(seen, (std::vector<std::string>{"2", "4"}));
     token.cancel();
