@@ -2,12 +2,14 @@
 
 // Modifiers whose newest form only some systems offer, applied in the form this system has (the
 // earlier one): soft scroll edges leave the content as it is, a fixed width is a centred frame of
-// that width.
+// that width. Alternating row backgrounds belong to list views, which this library has none of yet.
 //
 //     backport(content).fixedWidth(240)
 
 #include "platform/tk/base/Color.h"
 #include "platform/tk/ui/Node.h"
+
+#include <functional>
 
 namespace Tessaly {
 
@@ -18,6 +20,9 @@ struct Backport {
     tk::ui::Node softScrollEdges() const { return content; }
     // The content in a frame of `width` (height left free), centred.
     tk::ui::Node fixedWidth(double width) const;
+    // The content, with Escape pressed (or held) in it running `action` and counting as handled;
+    // other keys pass on. Key events reach it while the focus is inside the content.
+    tk::ui::Node escapeHandling(std::function<void()> action) const;
     // The content over a background of `color`, scaled by 1.5 in both directions about its centre.
     tk::ui::Node coloredBackground(const tk::Color& color) const;
 };

@@ -81,5 +81,46 @@ TEST(BackportTest, FixedWidthIsACentredFrameAndTheBackgroundIsScaledAboutTheCent
     EXPECT_EQ(backport(text).softScrollEdges().data(), text.data());
 }
 
+struct FocusableView : tk::View {
+    using tk::View::View;
+    bool acceptsFirstResponder() const override { return true; }
+};
+
+struct KeyRecorder : tk::Responder {
+    std::vector<tk::KeyCode> keys;
+    bool keyDown(const tk::Event& event) override {
+        keys.push_back(event.keyCode);
+        return true;
+    }
+};
+
+TEST(BackportTest, EscapeInsideTheContentRunsTheActionAndOtherKeysPassOn) {
+    int escapes = 0;
+    std::shared_ptr<FocusableView> field;
+    HostedNode hosted(backport(Representable<FocusableView>([&] {
+                                   field = tk::View::make<FocusableView>();
+                                   return field;
+                               }).frame(100, 20))
+                          .escapeHandling([&] { ++escapes; }));
+    ASSERT_NE(field, nullptr);
+    auto after = std::make_shared<KeyRecorder>(); // the last stop of the chain
+    hosted.window.window().setNextResponder(after);
+    hosted.window.window().makeFirstResponder(field.get());
+
+    hosted.window.keyDown(tk::KeyCode::escape);
+    hosted.window.keyDown(tk::KeyCode::escape, tk::ModifierFlags::none, {}, true);
+    hosted.window.keyUp(tk::KeyCode::escape);
+    EXPECT_EQ(escapes, 2);
+    EXPECT_TRUE(after->keys.empty());
+
+    hosted.window.keyDown(tk::KeyCode::a);
+    EXPECT_EQ(escapes, 2);
+    EXPECT_EQ(after->keys, std::vector<tk::KeyCode>{tk::KeyCode::a});
+
+    hosted.window.window().makeFirstResponder(nullptr); // focus outside the content
+    hosted.window.keyDown(tk::KeyCode::escape);
+    EXPECT_EQ(escapes, 2);
+}
+
 } // namespace
 } // namespace Tessaly
