@@ -91,6 +91,16 @@ Font Font::system(double size, FontWeight weight, FontDesign design) {
     return f;
 }
 
+Font Font::monospacedDigitSystem(double size, FontWeight weight) {
+    return system(size, weight).withMonospacedDigits(true);
+}
+
+Font Font::withMonospacedDigits(bool monospaced) const {
+    Font f = *this;
+    f.monospacedDigits_ = monospaced;
+    return f;
+}
+
 Font Font::withSize(double size) const {
     Font f = *this;
     f.size_ = size;
@@ -114,6 +124,7 @@ ResolvedFont Font::resolved() const {
     r.size = size_;
     r.weight = weight_;
     r.italic = italic_;
+    r.monospacedDigits = monospacedDigits_;
     if (system_) {
         switch (design_) {
         case FontDesign::standard:

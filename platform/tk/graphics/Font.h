@@ -32,6 +32,8 @@ struct ResolvedFont {
     FontWeight weight = FontWeight::regular;
     bool italic = false;
     double size = 13;
+    // Digits of one width (the font's tabular figures), so columns of numbers line up.
+    bool monospacedDigits = false;
 
     friend bool operator==(const ResolvedFont&, const ResolvedFont&) = default;
 };
@@ -54,6 +56,8 @@ public:
     static Font named(std::string name, double size);
     static Font system(double size, FontWeight weight = FontWeight::regular,
                        FontDesign design = FontDesign::standard);
+    // The system font with digits of one width (values that change in place do not jitter).
+    static Font monospacedDigitSystem(double size, FontWeight weight = FontWeight::regular);
 
     const std::string& name() const { return name_; }
     double size() const { return size_; }
@@ -61,10 +65,12 @@ public:
     bool italic() const { return italic_; }
     FontDesign design() const { return design_; }
     bool isSystemFont() const { return system_; }
+    bool hasMonospacedDigits() const { return monospacedDigits_; }
 
     Font withSize(double size) const;
     Font withWeight(FontWeight weight) const;
     Font withItalic(bool italic) const;
+    Font withMonospacedDigits(bool monospaced) const;
 
     // The family, weight and slant this font asks fontconfig for, through the registered names:
     // a registered name gives its family and style; an unregistered "Family-Style" name (style one
@@ -83,6 +89,7 @@ private:
     bool italic_ = false;
     FontDesign design_ = FontDesign::standard;
     bool system_ = false;
+    bool monospacedDigits_ = false;
 };
 
 // The weight a style word names ("Light" 300, "Medium" 500, "SemiBold" 600, ...); regular for

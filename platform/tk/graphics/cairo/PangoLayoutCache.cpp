@@ -58,6 +58,7 @@ std::string keyFor(LayoutUse use, const std::string& displayed, const TextAttrib
     key.push_back('\x1f');
     appendNumber(key, static_cast<double>(static_cast<int>(font.weight)));
     appendNumber(key, font.italic ? 1 : 0);
+    appendNumber(key, font.monospacedDigits ? 1 : 0);
     appendNumber(key, font.size);
     appendNumber(key, static_cast<double>(static_cast<int>(a.alignment)));
     appendNumber(key, a.lineLimit);

@@ -113,9 +113,12 @@ PangoLayout* newLayout(PangoContext* context, const std::string& displayed, cons
     PangoFontDescription* d = newFontDescription(attributes.font);
     pango_layout_set_font_description(layout, d);
     pango_font_description_free(d);
-    if (attributes.letterSpacing != 0) {
+    if (attributes.letterSpacing != 0 || attributes.font.hasMonospacedDigits()) {
         PangoAttrList* list = pango_attr_list_new();
-        pango_attr_list_insert(list, pango_attr_letter_spacing_new(pangoUnits(attributes.letterSpacing)));
+        if (attributes.letterSpacing != 0)
+            pango_attr_list_insert(list, pango_attr_letter_spacing_new(pangoUnits(attributes.letterSpacing)));
+        if (attributes.font.hasMonospacedDigits())
+            pango_attr_list_insert(list, pango_attr_font_features_new("tnum"));
         pango_layout_set_attributes(layout, list);
         pango_attr_list_unref(list);
     }

@@ -162,6 +162,16 @@ TEST(Font, ResolvesRegisteredNamesAndFamilyStyleNames) {
     EXPECT_EQ(Font::system(12, FontWeight::regular, FontDesign::monospaced).resolved().family, "monospace");
 }
 
+TEST(Font, MonospacedDigitsAreOneWidthAndStayThroughChanges) {
+    const Font font = Font::monospacedDigitSystem(10, FontWeight::medium);
+    EXPECT_TRUE(font.hasMonospacedDigits());
+    EXPECT_TRUE(font.withSize(12).withWeight(FontWeight::regular).hasMonospacedDigits());
+    EXPECT_FALSE(Font::system(10) == font);
+    const double one = measureText("1111", inFont(font)).width;
+    for (const char* digits : {"0000", "4444", "7777", "8888"})
+        EXPECT_NEAR(measureText(digits, inFont(font)).width, one, 0.01) << digits;
+}
+
 TEST(Font, StyleWords) {
     struct Case {
         const char* style;
