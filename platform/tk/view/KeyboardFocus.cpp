@@ -7,7 +7,10 @@ namespace tk {
 
 bool hasKeyboardFocus(const View& view) {
     const Window* window = view.window();
-    return window && window->firstResponder() == &view;
+    if (!window)
+        return false;
+    const auto* focused = dynamic_cast<const View*>(window->firstResponder());
+    return focused && (focused == &view || focused->fieldEditorClient() == &view);
 }
 
 } // namespace tk

@@ -1,8 +1,9 @@
 #pragma once
 
 // Whether a view holds the keyboard focus of its window: the window's first responder is the view
-// itself. (A text field is its own field editor, so an editing field answers true as well.) False
-// without a window. [main]
+// itself, or a field editor editing it (View::fieldEditorClient). A text field that edits its own
+// text is its own first responder. False without a window, or when the window itself is first
+// responder. [main]
 
 namespace tk {
 

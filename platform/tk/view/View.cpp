@@ -441,6 +441,14 @@ bool View::canBecomeKeyView() const {
     return window_ && acceptsFirstResponder() && !isHiddenOrHasHiddenAncestor();
 }
 
+void View::setNextKeyView(const std::shared_ptr<View>& view) {
+    if (View* old = nextKeyView(); old && old->previousKeyView() == this)
+        old->previousKeyView_.reset();
+    nextKeyView_ = view;
+    if (view)
+        view->previousKeyView_ = weakView();
+}
+
 bool View::performKeyEquivalent(const Event& event) {
     const auto subviews = subviews_; // a view taking the key may change the tree
     for (auto it = subviews.rbegin(); it != subviews.rend(); ++it)

@@ -159,6 +159,9 @@ public:
     void layoutSubtreeIfNeeded();
     // The size the content wants; kNoIntrinsicMetric for a dimension it does not care about.
     virtual Size intrinsicContentSize() const;
+    // How far the view's visible shape lies inside its frame on each side (a bezel drawn with a
+    // margin for its shadow): layout that aligns views aligns these edges. Zero by default.
+    virtual EdgeInsets alignmentRectInsets() const { return {}; }
     // Tells the superview (through setNeedsLayout) that the intrinsic size changed.
     void invalidateIntrinsicContentSize();
     AutoresizingMask autoresizingMask() const { return autoresizingMask_; }
@@ -211,6 +214,15 @@ public:
     bool isFirstResponder() const;
     // Whether Tab may bring the focus here (accepts first responder and is visible by default).
     virtual bool canBecomeKeyView() const;
+    // The key view loop: where Tab (Shift-Tab) moves the focus from this view when set; without a
+    // link the window's tree order decides. Setting B as A's next view makes A B's previous view.
+    // The links are weak: a view that goes away drops out of the loop.
+    View* nextKeyView() const { return nextKeyView_.lock().get(); }
+    void setNextKeyView(const std::shared_ptr<View>& view);
+    View* previousKeyView() const { return previousKeyView_.lock().get(); }
+    // A field editor (the text view that edits a control's text in the control's place) answers
+    // the control it edits; other views answer none. See hasKeyboardFocus().
+    virtual View* fieldEditorClient() const { return nullptr; }
     // A key-down offered to the whole tree as a shortcut (a button's key equivalent): true once a
     // view took it. By default the visible subviews are asked, the topmost first.
     virtual bool performKeyEquivalent(const Event& event);
@@ -242,6 +254,8 @@ private:
     std::optional<Cursor> cursor_;
     std::string toolTip_;
     std::shared_ptr<Menu> menu_;
+    std::weak_ptr<View> nextKeyView_;
+    std::weak_ptr<View> previousKeyView_;
     std::string identifier_;
     int tag_ = 0;
     double alpha_ = 1;

@@ -313,7 +313,27 @@ std::vector<View*> Window::keyViewLoop() const {
     return views;
 }
 
+View* Window::linkedKeyView(bool forward) const {
+    // Along the explicit links from the focused view, skipping views that cannot take the focus
+    // now; a loop of such views ends the walk.
+    std::vector<const View*> seen{firstResponder_};
+    View* v = firstResponder_
+                  ? (forward ? firstResponder_->nextKeyView() : firstResponder_->previousKeyView())
+                  : nullptr;
+    while (v && std::find(seen.begin(), seen.end(), v) == seen.end()) {
+        if (v->window() == this && v->canBecomeKeyView())
+            return v;
+        seen.push_back(v);
+        v = forward ? v->nextKeyView() : v->previousKeyView();
+    }
+    return nullptr;
+}
+
 void Window::selectNextKeyView() {
+    if (View* linked = linkedKeyView(true)) {
+        makeFirstResponder(linked);
+        return;
+    }
     const std::vector<View*> views = keyViewLoop();
     if (views.empty())
         return;
@@ -323,6 +343,10 @@ void Window::selectNextKeyView() {
 }
 
 void Window::selectPreviousKeyView() {
+    if (View* linked = linkedKeyView(false)) {
+        makeFirstResponder(linked);
+        return;
+    }
     const std::vector<View*> views = keyViewLoop();
     if (views.empty())
         return;

@@ -115,7 +115,8 @@ public:
     // Moves the focus: the current one must agree to resign, the new one must accept and agree to
     // become; null means the window itself. Returns whether `responder` is now first responder.
     bool makeFirstResponder(Responder* responder);
-    // Tab / Shift-Tab: the next or previous view (tree order) that can become key view.
+    // Tab / Shift-Tab: the focused view's next or previous key view when it has one that can take
+    // the focus, else the next or previous view (tree order) that can become key view.
     void selectNextKeyView();
     void selectPreviousKeyView();
     // The responder after the window in the chain (an application object, for instance).
@@ -197,6 +198,8 @@ private:
     std::vector<std::shared_ptr<View>> rootViews() const;
     // The views Tab moves the focus through, in tree order.
     std::vector<View*> keyViewLoop() const;
+    // The view the focused view's key view links lead to (see View::nextKeyView), if any.
+    View* linkedKeyView(bool forward) const;
 
     std::shared_ptr<View> contentView_;
     std::vector<std::shared_ptr<View>> overlays_;
