@@ -339,7 +339,7 @@ Rect ButtonCell::drawTitle(const AttributedString& title, const Rect& frame, Vie
         context, Rect{frame.x(), std::round(frame.midY() - size.height / 2), frame.width(), size.height});
 }
 
-Rect ButtonCell::focusRingMaskBounds(const Rect& frame, View&) const {
+Rect ButtonCell::focusRingMaskBounds(const Rect& frame, const View&) const {
     if (isBordered() || isBezeled())
         return frame;
     const Layout l = layout(frame);

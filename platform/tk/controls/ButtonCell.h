@@ -114,7 +114,7 @@ public:
                            GraphicsContext& context);
     virtual Rect drawTitle(const AttributedString& title, const Rect& frame, View& controlView,
                            GraphicsContext& context);
-    Rect focusRingMaskBounds(const Rect& frame, View& controlView) const override;
+    Rect focusRingMaskBounds(const Rect& frame, const View& controlView) const override;
 
 private:
     struct Layout {

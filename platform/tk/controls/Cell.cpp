@@ -242,7 +242,7 @@ void Cell::drawInterior(const Rect& frame, View&, GraphicsContext& context) {
     attributedTitle().draw(context, titleRect(frame));
 }
 
-Rect Cell::focusRingMaskBounds(const Rect& frame, View&) const {
+Rect Cell::focusRingMaskBounds(const Rect& frame, const View&) const {
     return frame;
 }
 

@@ -119,7 +119,7 @@ public:
     // --- Drawing ----------------------------------------------------------------------------
     virtual void draw(const Rect& frame, View& controlView, GraphicsContext& context);
     virtual void drawInterior(const Rect& frame, View& controlView, GraphicsContext& context);
-    virtual Rect focusRingMaskBounds(const Rect& frame, View& controlView) const;
+    virtual Rect focusRingMaskBounds(const Rect& frame, const View& controlView) const;
     virtual void drawFocusRingMask(const Rect& frame, View& controlView, GraphicsContext& context);
     virtual Color focusRingColor() const;
 

@@ -73,10 +73,18 @@ Size CellControl::intrinsicContentSize() const {
     return cell_->cellSize();
 }
 
+Rect CellControl::focusRingMaskBounds() const {
+    return cell_->focusRingMaskBounds(bounds(), *this);
+}
+
+void CellControl::drawFocusRingMask(GraphicsContext& context) {
+    cell_->drawFocusRingMask(bounds(), *this, context);
+}
+
 void CellControl::draw(GraphicsContext& context, const Rect&) {
     cell_->draw(bounds(), *this, context);
     if (showsFocusRing())
-        cell_->drawFocusRingMask(bounds(), *this, context);
+        drawFocusRingMask(context);
 }
 
 bool CellControl::becomeFirstResponder() {

@@ -5,8 +5,8 @@
 // control view, and forwards to it:
 //   - state: enabled, highlighted, state, title, image, font, alignment, control size;
 //   - drawing: draw() asks the cell to draw in the bounds, then, while the window is key and the
-//     control has the keyboard focus (and the cell's focus ring type is not none), asks the cell
-//     for its focus ring (drawFocusRingMask);
+//     control has the keyboard focus (hasKeyboardFocus) and the cell's focus ring type is not
+//     none, calls drawFocusRingMask(), which asks the cell for its ring;
 //   - tracking: the press highlights the cell (Cell::highlight) and calls its startTracking, drags
 //     its continueTracking, the release or a cancel its stopTracking; a click (a release inside that
 //     tracking accepted) moves the cell to its next state and then sends the action;
@@ -58,6 +58,10 @@ public:
     void sizeToFit();
     // Whether the focus ring shows now (see the class comment).
     bool showsFocusRing() const;
+    // The focus ring's area and its drawing, the cell's by default. A control that paints a ring
+    // of its own overrides drawFocusRingMask with nothing and draws its ring in draw().
+    virtual Rect focusRingMaskBounds() const;
+    virtual void drawFocusRingMask(GraphicsContext& context);
 
     Size intrinsicContentSize() const override;
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
