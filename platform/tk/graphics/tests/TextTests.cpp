@@ -1,3 +1,4 @@
+#include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/Font.h"
 #include "platform/tk/graphics/FontRegistry.h"
 #include "platform/tk/graphics/TextLayout.h"
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <limits>
 #include <thread>
 #include <vector>
@@ -26,6 +28,33 @@ TEST(Text, MeasuredSizeIsPositiveAndGrowsWithFontSize) {
     EXPECT_GT(large.width, small.width * 1.6);
     EXPECT_GT(large.height, small.height * 1.6);
     EXPECT_EQ(measureText("", inFont(Font::system(10))).width, 0);
+}
+
+// Layouts are kept for reuse by text and attributes: each attribute still counts, and a kept
+// layout drawn at another scale in between draws as it did.
+TEST(Text, KeptLayoutsFollowEveryAttributeAndTheContextTheyDrawIn) {
+    const TextAttributes plain = inFont(Font::system(12));
+    TextAttributes spaced = plain;
+    spaced.letterSpacing = 2;
+    TextAttributes bold = inFont(Font::system(12, FontWeight::bold));
+    const Size base = measureText("Zindral Zindral", plain);
+    EXPECT_EQ(measureText("Zindral Zindral", plain), base);
+    EXPECT_GT(measureText("Zindral Zindral", spaced).width, base.width);
+    EXPECT_NE(measureText("Zindral Zindral", bold).width, base.width);
+    EXPECT_GT(measureText("Zindral Zindral", plain, 60).height, base.height) << "a width wraps";
+
+    auto draw = [&](double scale) {
+        auto bitmap = std::make_unique<BitmapContext>(Size{120, 30}, scale);
+        bitmap->drawText(TextLayout("Zindral Zindral", plain), {4, 4, 112, 22});
+        return bitmap;
+    };
+    const auto first = draw(2);
+    (void)draw(1);
+    const auto again = draw(2);
+    ASSERT_EQ(first->stride(), again->stride());
+    EXPECT_EQ(std::memcmp(first->pixelData(), again->pixelData(),
+                          static_cast<std::size_t>(first->stride() * first->pixelHeight())),
+              0);
 }
 
 TEST(Text, WrapsWithinAWidthAndHonoursTheLineLimit) {
