@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 #include <filesystem>
 #include <fstream>
 
@@ -161,6 +164,26 @@ TEST(AppWindow, TheBandRunsTheWaveformShaderOnlyWhileTheWindowIsKey) {
     EXPECT_TRUE(controller.metalKitView()->isPaused());
     tk::HeadlessWindow(window).focus();
     EXPECT_FALSE(controller.metalKitView()->isPaused());
+}
+
+// Each frame of the band redraws the band's area (with the shadowed title over it) and looks as
+// the whole window drawn again.
+TEST(AppWindow, TheBandsFramesRedrawOnlyWhereTheyShowAndLookAsTheWholeWindow) {
+    AppFixture f("redraw");
+    auto window = f.app->body();
+    window->display();
+    auto pixels = [&] {
+        const tk::BitmapContext& frame = *window->lastFrame();
+        return std::vector<std::uint8_t>(frame.pixelData(),
+                                         frame.pixelData() + frame.stride() * frame.pixelHeight());
+    };
+    for (int frame = 0; frame < 3; ++frame) {
+        f.loop.advance(tk::seconds(1.0 / 60));
+        window->displayIfNeeded();
+        const auto partial = pixels();
+        window->display();
+        EXPECT_TRUE(partial == pixels()) << "frame " << frame;
+    }
 }
 
 TEST(AppWindow, ButtonsOpenTheirPagesAndLeaveTheWindowAlone) {

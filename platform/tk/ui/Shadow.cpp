@@ -19,12 +19,16 @@ struct ShadowNodeData final : NodeData {
 
 class ShadowView final : public NodeView {
 public:
+    // The picture reaches `margin` beyond the bounds, its shadow less than that again.
+    Rect drawingBounds() const override {
+        const double m = 2 * margin();
+        return bounds().insetBy(-m, -m);
+    }
+
     void draw(GraphicsContext& context, const Rect&) override {
         if (!child_)
             return;
-        // Room for the inner shadows, which may reach beyond the bounds.
-        const double margin = std::ceil(std::max(0.0, shadow_.blur) * 2 + std::abs(shadow_.offset.width) +
-                                        std::abs(shadow_.offset.height) + 8);
+        const double margin = this->margin();
         const Size size = bounds().size;
         const tk::Image picture =
             tk::Image::draw(Size{size.width + 2 * margin, size.height + 2 * margin},
@@ -48,8 +52,10 @@ protected:
     void update(const NodeData& node) override {
         const auto& d = static_cast<const ShadowNodeData&>(node);
         shadow_ = d.shadow;
-        // The content is not a subview: this view draws it.
+        // The content is not a subview: this view draws it, and is marked when it changes.
         child_ = reconcile(child_, d.content, context_);
+        if (child_)
+            child_->setDrawnBy(this);
         setNeedsDisplay();
     }
     Size measure(ProposedSize proposal) override { return child_ ? child_->sizeThatFits(proposal) : Size{}; }
@@ -59,6 +65,12 @@ protected:
     }
 
 private:
+    // Room for the shadow and the inner shadows around the bounds.
+    double margin() const {
+        return std::ceil(std::max(0.0, shadow_.blur) * 2 + std::abs(shadow_.offset.width) +
+                         std::abs(shadow_.offset.height) + 8);
+    }
+
     Shadow shadow_;
     std::shared_ptr<NodeView> child_;
 };

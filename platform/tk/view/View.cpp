@@ -37,6 +37,7 @@ void View::setFrame(const Rect& frame) {
         return;
     const Rect old = frame_;
     const Size oldBoundsSize = bounds().size;
+    markSubtreeForDisplay(); // where it was
     frame_ = frame;
     if (old.size != frame.size) {
         resizeSubviewsWithOldSize(oldBoundsSize);
@@ -44,7 +45,8 @@ void View::setFrame(const Rect& frame) {
         updateTrackingAreas();
     }
     frameDidChange(old);
-    setNeedsDisplay();
+    needsDisplay_ = true;
+    markSubtreeForDisplay();
 }
 
 void View::setFrameOrigin(Point origin) {
@@ -58,8 +60,10 @@ void View::setFrameSize(Size size) {
 void View::setBoundsOrigin(Point origin) {
     if (origin == boundsOrigin_)
         return;
+    markSubtreeForDisplay();
     boundsOrigin_ = origin;
-    setNeedsDisplay();
+    needsDisplay_ = true;
+    markSubtreeForDisplay();
 }
 
 void View::setBoundsSize(Size size) {
@@ -67,13 +71,19 @@ void View::setBoundsSize(Size size) {
     auto scaleFor = [](double frameSide, double boundsSide) {
         return (frameSide > 0 && boundsSide > 0 && std::isfinite(boundsSide)) ? frameSide / boundsSide : 1.0;
     };
-    boundsScaleX_ = scaleFor(frame_.size.width, size.width);
-    boundsScaleY_ = scaleFor(frame_.size.height, size.height);
+    const double scaleX = scaleFor(frame_.size.width, size.width);
+    const double scaleY = scaleFor(frame_.size.height, size.height);
+    if (scaleX == boundsScaleX_ && scaleY == boundsScaleY_)
+        return;
+    markSubtreeForDisplay(); // drawn at the old scale
+    boundsScaleX_ = scaleX;
+    boundsScaleY_ = scaleY;
     if (bounds().size != oldBoundsSize) {
         resizeSubviewsWithOldSize(oldBoundsSize);
         setNeedsLayout();
-        setNeedsDisplay();
     }
+    needsDisplay_ = true;
+    markSubtreeForDisplay();
 }
 
 void View::frameDidChange(const Rect&) {}
@@ -139,6 +149,7 @@ void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
             --index;
         subviews_.insert(subviews_.begin() + std::ptrdiff_t(std::min(index, subviews_.size())), view);
         setNeedsDisplay();
+        view->markSubtreeForDisplay();
         return;
     }
     if (view->superview_) {
@@ -161,6 +172,7 @@ void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
     if (window_)
         window_->viewNeedsLayout();
     setNeedsDisplay();
+    view->markSubtreeForDisplay();
 }
 
 void View::removeFromSuperview() {
@@ -179,6 +191,7 @@ void View::removeFromSuperview() {
         window_->viewSubtreeWillDisappear(*this);
     if (superview_ != parent)
         return; // a handler above already moved it
+    markSubtreeForDisplay();
     parent->willRemoveSubview(*this);
     viewWillMoveToSuperview(nullptr);
     setWindowRecursively(nullptr);
@@ -222,7 +235,7 @@ void View::setWindowRecursively(Window* window) {
     if (window_) {
         if (needsLayout_)
             window_->viewNeedsLayout();
-        window_->setNeedsDisplay();
+        setNeedsDisplay(); // each view of the tree marks its own drawing
         updateTrackingAreas();
     }
     viewDidMoveToWindow();
@@ -243,10 +256,8 @@ void View::setHidden(bool hidden) {
     if (hidden && window_)
         window_->viewSubtreeWillDisappear(*this);
     hidden_ = hidden;
-    if (superview_)
-        superview_->setNeedsDisplay();
-    else
-        setNeedsDisplay();
+    needsDisplay_ = true;
+    markSubtreeForDisplay();
 }
 
 bool View::isHiddenOrHasHiddenAncestor() const {
@@ -261,27 +272,73 @@ void View::setAlpha(double alpha) {
     if (alpha == alpha_)
         return;
     alpha_ = alpha;
-    setNeedsDisplay();
+    needsDisplay_ = true;
+    markSubtreeForDisplay();
 }
 
 void View::setClipsToBounds(bool clips) {
     if (clips == clipsToBounds_)
         return;
+    markSubtreeForDisplay(); // what showed beyond the bounds
     clipsToBounds_ = clips;
-    setNeedsDisplay();
+    needsDisplay_ = true;
 }
 
 // --- Drawing (the tree walk is in ViewDrawing.cpp) -------------------------------------------
 
 void View::setNeedsDisplay() {
     needsDisplay_ = true;
-    if (window_)
-        window_->setNeedsDisplay();
+    markForDisplay(drawingBounds());
 }
 
-void View::setNeedsDisplayInRect(const Rect&) {
-    // The window redraws whole frames; the rect only marks the view.
-    setNeedsDisplay();
+void View::setNeedsDisplayInRect(const Rect& rectInBounds) {
+    needsDisplay_ = true;
+    markForDisplay(rectInBounds);
+}
+
+// The view that draws this one when it is not in a window: the drawer of its tree's top, if any.
+View* View::drawerOfTree() const {
+    const View* top = this;
+    while (top->superview_)
+        top = top->superview_;
+    return top->drawnBy_;
+}
+
+void View::markForDisplay(const Rect& rectInBounds) {
+    if (window_)
+        window_->setNeedsDisplayInRect(rectInWindow(rectInBounds));
+    else if (View* drawer = drawerOfTree())
+        drawer->setNeedsDisplay();
+}
+
+Rect View::rectInWindow(const Rect& rectInBounds) const {
+    const Rect r = rectInBounds.standardized().insetBy(-kDrawingSlop, -kDrawingSlop);
+    const Point a = convertToWindow(r.origin);
+    const Point b = convertToWindow(Point{r.maxX(), r.maxY()});
+    return Rect{a, Size{b.x - a.x, b.y - a.y}}.standardized();
+}
+
+void View::markSubtreeForDisplay() {
+    if (window_)
+        window_->setNeedsDisplayInRect(rectInWindow(subtreeDrawingRect()));
+    else if (View* drawer = drawerOfTree())
+        drawer->setNeedsDisplay();
+}
+
+Rect View::subtreeDrawingRect() const {
+    Rect r = drawingBounds();
+    if (clipsToBounds_)
+        return r.intersection(bounds());
+    for (const auto& child : subviews_) {
+        const Rect inChild = child->subtreeDrawingRect();
+        if (inChild.isEmpty())
+            continue;
+        const Point a = child->convertToSuperview(inChild.origin);
+        const Point b = child->convertToSuperview(Point{inChild.maxX(), inChild.maxY()});
+        const Rect inSelf = Rect{a, Size{b.x - a.x, b.y - a.y}}.standardized();
+        r = r.isEmpty() ? inSelf : r.unionWith(inSelf);
+    }
+    return r;
 }
 
 void View::draw(GraphicsContext&, const Rect&) {}

@@ -141,8 +141,17 @@ public:
 
     // --- Drawing ---------------------------------------------------------------------------
     bool needsDisplay() const { return needsDisplay_; }
+    // Marks the view's drawing for the next display: the window draws the marked areas again.
     void setNeedsDisplay();
     void setNeedsDisplayInRect(const Rect& rectInBounds);
+    // The area the view's own drawing can reach, in its bounds coordinates: its bounds, unless it
+    // draws beyond them (a shadow). Strokes and anti-aliasing may spill kDrawingSlop points further:
+    // marks for display and the choice of what to draw allow for that.
+    virtual Rect drawingBounds() const { return bounds(); }
+    static constexpr double kDrawingSlop = 4;
+    // For a view that another view draws instead of its superview (into a picture of its own):
+    // what it marks for display is marked on `drawer`.
+    void setDrawnBy(View* drawer) { drawnBy_ = drawer; }
     // Draws the view's own content (not its subviews) in its bounds coordinates. `dirtyRect` is
     // the part that must be drawn, in the same coordinates.
     virtual void draw(GraphicsContext& context, const Rect& dirtyRect);
@@ -242,6 +251,14 @@ private:
     void setWindowRecursively(Window* window);
     void resizeSubviewsWithOldSize(Size oldSize);
     Rect convertFromSuperviewRect(const Rect& r) const;
+    // What this view and its subviews draw, in its bounds coordinates.
+    Rect subtreeDrawingRect() const;
+    // Marks `rectInBounds` in the window (or on the view that draws this tree).
+    void markForDisplay(const Rect& rectInBounds);
+    // Marks everything this view and its subviews draw where they are now.
+    void markSubtreeForDisplay();
+    View* drawerOfTree() const;
+    Rect rectInWindow(const Rect& rectInBounds) const;
 
     Rect frame_;
     Point boundsOrigin_;
@@ -249,6 +266,7 @@ private:
     double boundsScaleY_ = 1;
     View* superview_ = nullptr;
     Window* window_ = nullptr;
+    View* drawnBy_ = nullptr;
     std::vector<std::shared_ptr<View>> subviews_;
     std::vector<std::unique_ptr<TrackingArea>> trackingAreas_;
     std::optional<Cursor> cursor_;

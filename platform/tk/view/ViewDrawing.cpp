@@ -25,7 +25,10 @@ void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview)
     std::optional<TransparencyLayerGuard> layer;
     if (alpha_ < 1)
         layer.emplace(context, alpha_);
-    draw(context, dirty);
+    // A view whose drawing cannot reach the area to draw is left out (its subviews decide for
+    // themselves).
+    if (dirty.intersects(drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop)))
+        draw(context, dirty);
     auto children = subviews_; // drawing code may not edit the tree, but stay safe if it does
     for (auto& child : children)
         child->drawHierarchy(context, dirty);

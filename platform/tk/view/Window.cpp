@@ -652,7 +652,8 @@ void Window::viewSubtreeWillDisappear(View& view) {
 
 void Window::viewNeedsLayout() {
     needsLayout_ = true;
-    setNeedsDisplay();
+    // Layout marks what it moves; the display pass runs it.
+    requestDisplay();
 }
 
 void Window::setBackgroundColor(Color color) {
@@ -663,6 +664,23 @@ void Window::setBackgroundColor(Color color) {
 }
 
 void Window::setNeedsDisplay() {
+    wholeNeedsDisplay_ = true;
+    requestDisplay();
+}
+
+void Window::setNeedsDisplayInRect(const Rect& rect) {
+    const Rect r = rect.standardized();
+    const bool finite =
+        std::isfinite(r.x()) && std::isfinite(r.y()) && std::isfinite(r.width()) && std::isfinite(r.height());
+    if (!finite)
+        wholeNeedsDisplay_ = true;
+    if (wholeNeedsDisplay_ || r.isEmpty())
+        return requestDisplay();
+    dirtyRect_ = dirtyRect_.isEmpty() ? r : dirtyRect_.unionWith(r);
+    requestDisplay();
+}
+
+void Window::requestDisplay() {
     if (needsDisplay_)
         return;
     needsDisplay_ = true;

@@ -141,13 +141,19 @@ public:
     // default.
     Color backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(Color color);
+    // The whole window is drawn again at the next display.
     void setNeedsDisplay();
+    // Only `rect` (window points) changed: the next displayIfNeeded() draws the union of such
+    // rects, clipped to it, over the last frame (views mark theirs through View::setNeedsDisplay).
+    void setNeedsDisplayInRect(const Rect& rect);
     bool needsDisplay() const { return needsDisplay_; }
     void layoutIfNeeded();
     // Lays out and renders the tree into `context`, whose coordinates are the window's points.
     void render(GraphicsContext& context);
-    // Lays out, renders and hands the frame to the native window when something changed.
+    // Lays out, renders what changed and hands the frame to the native window when something
+    // changed.
     void displayIfNeeded();
+    // Lays out and renders the whole window.
     void display();
     // The pixels of the last display() (null before the first one).
     const BitmapContext* lastFrame() const { return backing_.get(); }
@@ -239,6 +245,12 @@ private:
     bool closed_ = false;
     bool needsDisplay_ = true;
     bool needsLayout_ = true;
+    bool wholeNeedsDisplay_ = true;
+    Rect dirtyRect_; // window points; empty when nothing but a whole redraw is due
+
+    void requestDisplay();
+    void redraw(bool whole);
+    void renderArea(GraphicsContext& context, const Rect& area);
 };
 
 } // namespace tk

@@ -4,32 +4,73 @@
 #include "platform/tk/view/Window.h"
 
 #include <cmath>
+#include <utility>
 
 namespace tk {
 
+namespace {
+
+// `r` grown to whole device pixels.
+Rect onWholePixels(const Rect& r, double scale) {
+    const double x0 = std::floor(r.minX() * scale) / scale;
+    const double y0 = std::floor(r.minY() * scale) / scale;
+    const double x1 = std::ceil(r.maxX() * scale) / scale;
+    const double y1 = std::ceil(r.maxY() * scale) / scale;
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+} // namespace
+
 void Window::render(GraphicsContext& context) {
     layoutIfNeeded();
-    const Rect all{Point{}, contentSize_};
+    renderArea(context, Rect{Point{}, contentSize_});
+}
+
+void Window::renderArea(GraphicsContext& context, const Rect& area) {
     GraphicsStateGuard guard(context);
     if (backgroundColor_.a > 0)
-        context.fillRect(all, backgroundColor_);
+        context.fillRect(area, backgroundColor_);
     for (auto& root : rootViews())
-        root->drawHierarchy(context, all);
+        root->drawHierarchy(context, area);
 }
 
 void Window::display() {
+    redraw(true);
+}
+
+void Window::displayIfNeeded() {
+    if (needsDisplay_ || needsLayout_)
+        redraw(false);
+}
+
+void Window::redraw(bool whole) {
     layoutIfNeeded();
     needsDisplay_ = false;
+    whole = std::exchange(wholeNeedsDisplay_, false) || whole;
+    const Rect dirty = std::exchange(dirtyRect_, Rect{});
     if (contentSize_.isEmpty())
         return;
+    const Rect all{Point{}, contentSize_};
     const int wantWidth = int(std::ceil(contentSize_.width * backingScaleFactor_));
     const int wantHeight = int(std::ceil(contentSize_.height * backingScaleFactor_));
     if (!backing_ || backing_->pixelWidth() != wantWidth || backing_->pixelHeight() != wantHeight ||
-        backing_->backingScale() != backingScaleFactor_)
+        backing_->backingScale() != backingScaleFactor_) {
         backing_ = std::make_unique<BitmapContext>(contentSize_, backingScaleFactor_);
-    else
+        whole = true;
+    }
+    if (whole) {
         backing_->reset();
-    render(*backing_);
+        renderArea(*backing_, all);
+    } else {
+        // The rest of the last frame stands; only the changed area is cleared and drawn again.
+        const Rect area = onWholePixels(dirty.intersection(all), backingScaleFactor_);
+        if (area.isEmpty())
+            return;
+        GraphicsStateGuard guard(*backing_);
+        backing_->clipToRect(area);
+        backing_->clearRect(area);
+        renderArea(*backing_, area);
+    }
     // Drawing code that marked something again asks for the next frame, not this one.
     if (native_ && !closed_) {
         RenderedFrame frame;
@@ -40,11 +81,6 @@ void Window::display() {
         frame.scale = backingScaleFactor_;
         native_->present(frame);
     }
-}
-
-void Window::displayIfNeeded() {
-    if (needsDisplay_ || needsLayout_)
-        display();
 }
 
 } // namespace tk

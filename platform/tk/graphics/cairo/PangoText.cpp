@@ -155,13 +155,28 @@ PangoLayout* newLayout(PangoContext* context, const std::string& displayed, cons
     return layout;
 }
 
+// Makes a kept drawing layout's context follow `cr` (transformation, the target's font options).
+// Updating always would lay the text out again at every drawing: only a different scale or
+// rotation, or another kind of surface, asks for it.
+void followContext(cairo_t* cr, PangoContext* context) {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    const PangoMatrix* current = pango_context_get_matrix(context);
+    const auto surfaceType = static_cast<int>(cairo_surface_get_type(cairo_get_target(cr))) + 1;
+    const bool same = current && current->xx == m.xx && current->yx == m.yx && current->xy == m.xy &&
+                      current->yy == m.yy &&
+                      GPOINTER_TO_INT(g_object_get_data(G_OBJECT(context), "tk-surface-type")) == surfaceType;
+    if (same)
+        return;
+    pango_cairo_update_context(cr, context);
+    g_object_set_data(G_OBJECT(context), "tk-surface-type", GINT_TO_POINTER(surfaceType));
+}
+
 void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha) {
     std::lock_guard lock(textMutex());
     PangoLayout* pl =
         cachedLayout(LayoutUse::drawing, layout.displayedText(), layout.attributes(), layout.width());
-    // The layout follows this context's transformation and font options (laid out again only
-    // when they differ from its last drawing).
-    pango_cairo_update_context(cr, pango_layout_get_context(pl));
+    followContext(cr, pango_layout_get_context(pl));
     cairo_save(cr);
     const int lines = pango_layout_get_line_count(pl);
     if (layout.attributes().lineLimit > 0 && lines > layout.attributes().lineLimit) {

@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 namespace tk {
 namespace {
@@ -89,6 +92,70 @@ TEST(Rendering, AWindowWrittenToPNGShowsWhatItsViewsDrew) {
     red->setNeedsDisplay();
     w.window().displayIfNeeded();
     EXPECT_EQ(native->framesPresented(), frames + 1);
+}
+
+std::vector<std::uint8_t> pixelsOf(const BitmapContext& frame) {
+    return {frame.pixelData(), frame.pixelData() + frame.stride() * frame.pixelHeight()};
+}
+
+// displayIfNeeded() draws only what views marked, over the last frame; the result is the frame
+// that drawing the whole window gives.
+TEST(Rendering, AWindowDrawsOnlyWhatChangedAndLooksAsDrawnWhole) {
+    TestMainLoop loop;
+    HeadlessWindow w({200, 100}, 2);
+    w.window().setBackgroundColor(Color::rgba8(20, 30, 60));
+    auto root = View::make<View>(Rect{0, 0, 200, 100});
+    auto a = View::make<FillView>(Rect{10, 10, 40, 40}, Color::red());
+    auto b = View::make<FillView>(Rect{120, 10, 40, 40}, Color::green());
+    auto inner = View::make<FillView>(Rect{5, 5, 10, 10}, Color::white()); // inside b
+    b->addSubview(inner);
+    root->setSubviews({a, b});
+    w.setContentView(root);
+    w.window().display();
+
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        int drawsOfA, drawsOfB;
+    };
+    const Step steps[] = {
+        {"a redraws", [&] { a->setNeedsDisplay(); }, 1, 0},
+        {"a recoloured",
+         [&] {
+             a->color = Color::blue();
+             a->setNeedsDisplay();
+         },
+         1, 0},
+        {"b moves: its old and new places",
+         [&] {
+             b->setFrameOrigin({100, 40});
+         },
+         0, 1},
+        {"b's subview moves",
+         [&] {
+             inner->setFrameOrigin({20, 20});
+         },
+         0, 1},
+        {"a hidden", [&] { a->setHidden(true); }, 0, 0},
+        {"a removed while hidden, b dimmed",
+         [&] {
+             a->removeFromSuperview();
+             b->setAlpha(0.5);
+         },
+         0, 1},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        a->draws = b->draws = 0;
+        step.change();
+        ASSERT_TRUE(w.window().needsDisplay());
+        w.window().displayIfNeeded();
+        EXPECT_EQ(a->draws, step.drawsOfA);
+        EXPECT_EQ(b->draws, step.drawsOfB);
+        const auto partial = pixelsOf(*w.window().lastFrame());
+        w.window().display();
+        EXPECT_TRUE(partial == pixelsOf(*w.window().lastFrame())) << "as the whole window drawn again";
+    }
 }
 
 TEST(Rendering, TheWindowBackgroundColourFillsWhereNoViewDraws) {
