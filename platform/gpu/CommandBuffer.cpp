@@ -7,8 +7,18 @@ namespace gpu {
 RenderCommandEncoder* CommandBuffer::makeRenderCommandEncoder(const RenderPassDescriptor& descriptor) {
     if (status_ != CommandBufferStatus::notEnqueued || !descriptor.colorAttachments[0].texture)
         return nullptr;
-    encoders_.push_back(std::make_unique<RenderCommandEncoder>(descriptor));
-    return encoders_.back().get();
+    if (encoderCount_ < encoders_.size())
+        encoders_[encoderCount_]->reset(descriptor);
+    else
+        encoders_.push_back(std::make_unique<RenderCommandEncoder>(descriptor));
+    return encoders_[encoderCount_++].get();
+}
+
+void CommandBuffer::reset() {
+    encoderCount_ = 0;
+    drawables_.clear();
+    label_.clear();
+    status_ = CommandBufferStatus::notEnqueued;
 }
 
 void CommandBuffer::present(std::shared_ptr<Drawable> drawable) {
@@ -25,6 +35,19 @@ void CommandBuffer::commit() {
     status_ = CommandBufferStatus::completed;
     for (auto& drawable : drawables_)
         drawable->didPresent();
+}
+
+// A queue keeps the few buffers it made; a renderer holds one per frame, so one is normally free.
+std::shared_ptr<CommandBuffer> CommandQueue::makeCommandBuffer() {
+    for (auto& buffer : made_)
+        if (buffer.use_count() == 1) {
+            buffer->reset();
+            return buffer;
+        }
+    auto buffer = std::make_shared<CommandBuffer>(device_);
+    if (made_.size() < kKeptBuffers)
+        made_.push_back(buffer);
+    return buffer;
 }
 
 } // namespace gpu

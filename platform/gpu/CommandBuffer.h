@@ -4,6 +4,9 @@
 // it to its device, which runs the passes in order and then presents the drawables (each one's
 // present handler runs). Everything happens in commit(), on the calling (main) thread.
 //
+// A command queue hands out the command buffers that nobody holds any more again, reset, so that
+// a renderer drawing frame after frame reuses one buffer with its encoders and their storage.
+//
 //     auto* encoder = commandBuffer->makeRenderCommandEncoder(pass);   // null once committed
 //     encoder->setRenderPipelineState(state); ... encoder->endEncoding();
 //     commandBuffer->present(drawable);
@@ -13,7 +16,9 @@
 #include "platform/gpu/RenderPass.h"
 
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gpu {
@@ -29,7 +34,8 @@ public:
     CommandBuffer& operator=(const CommandBuffer&) = delete;
 
     const std::string& label() const { return label_; }
-    void setLabel(std::string label) { label_ = std::move(label); }
+    // Copies into the label's own storage.
+    void setLabel(std::string_view label) { label_.assign(label); }
 
     // [main] A new encoder for a pass, owned by this buffer; null once committed or when the pass
     // has no colour target.
@@ -40,12 +46,17 @@ public:
     void commit();
 
     CommandBufferStatus status() const { return status_; }
-    const std::vector<std::unique_ptr<RenderCommandEncoder>>& encoders() const { return encoders_; }
+    // Back to a new, empty buffer on the same device (the storage of its encoders is kept).
+    void reset();
+    std::span<const std::unique_ptr<RenderCommandEncoder>> encoders() const {
+        return {encoders_.data(), encoderCount_};
+    }
     const std::vector<std::shared_ptr<Drawable>>& presentedDrawables() const { return drawables_; }
 
 private:
     std::shared_ptr<Device> device_;
-    std::vector<std::unique_ptr<RenderCommandEncoder>> encoders_;
+    std::vector<std::unique_ptr<RenderCommandEncoder>> encoders_; // the first encoderCount_ are in use
+    std::size_t encoderCount_ = 0;
     std::vector<std::shared_ptr<Drawable>> drawables_;
     std::string label_;
     CommandBufferStatus status_ = CommandBufferStatus::notEnqueued;
@@ -53,14 +64,19 @@ private:
 
 class CommandQueue {
 public:
+    // How many buffers a queue keeps for reuse.
+    static constexpr std::size_t kKeptBuffers = 3;
+
     explicit CommandQueue(std::shared_ptr<Device> device) : device_(std::move(device)) {}
 
     const std::shared_ptr<Device>& device() const { return device_; }
-    // [main] A fresh command buffer on this queue's device.
-    std::shared_ptr<CommandBuffer> makeCommandBuffer() { return std::make_shared<CommandBuffer>(device_); }
+    // [main] An empty command buffer on this queue's device: one this queue made before and nobody
+    // holds any more, reset, or a new one.
+    std::shared_ptr<CommandBuffer> makeCommandBuffer();
 
 private:
     std::shared_ptr<Device> device_;
+    std::vector<std::shared_ptr<CommandBuffer>> made_;
 };
 
 } // namespace gpu

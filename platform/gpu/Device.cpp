@@ -16,4 +16,12 @@ std::shared_ptr<Buffer> Device::makeBuffer(std::span<const std::byte> bytes) {
     return std::make_shared<Buffer>(bytes);
 }
 
+bool Device::readImage(const Texture& texture, ColorSpace colorSpace, double scale, tk::Image& image) {
+    auto read = readImage(texture, colorSpace, scale);
+    if (!read)
+        return false;
+    image = std::move(*read);
+    return true;
+}
+
 } // namespace gpu

@@ -56,6 +56,10 @@ public:
     // texture is not this device's or cannot be read.
     virtual std::optional<tk::Image> readImage(const Texture& texture, ColorSpace colorSpace,
                                                double scale) = 0;
+    // The same picture into `image`, whose pixels are overwritten in place when nobody else holds
+    // a copy and the size is the same (frame after frame, no new picture); otherwise `image`
+    // becomes a new one. False, and `image` unchanged, when the texture cannot be read.
+    virtual bool readImage(const Texture& texture, ColorSpace colorSpace, double scale, tk::Image& image);
 };
 
 // [main] The machine's device, made on first use and shared while anyone holds it; null when no

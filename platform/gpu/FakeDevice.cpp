@@ -101,7 +101,7 @@ std::optional<std::vector<std::byte>> boundBytes(const FakeDevice::ExecutedPass&
     for (const auto& command : pass.commands)
         if (const auto* bytes = std::get_if<SetBytes>(&command);
             bytes && bytes->stage == stage && bytes->index == index)
-            found = bytes->bytes;
+            found = bytes->bytes.toVector();
     return found;
 }
 

@@ -54,6 +54,7 @@ public:
     std::shared_ptr<Texture> makeTexture(const TextureDescriptor& descriptor,
                                          std::span<const std::uint8_t> pixels = {}) override;
     void execute(const CommandBuffer& commandBuffer) override;
+    using Device::readImage;
     std::optional<tk::Image> readImage(const Texture& texture, ColorSpace colorSpace, double scale) override;
 
     // Every draw call of every executed pass, in order.

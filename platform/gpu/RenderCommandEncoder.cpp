@@ -1,20 +1,8 @@
 #include "platform/gpu/RenderCommandEncoder.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace gpu {
-
-namespace {
-
-std::vector<std::byte> copyBytes(const void* bytes, std::size_t length) {
-    std::vector<std::byte> copy(length);
-    if (length > 0)
-        std::memcpy(copy.data(), bytes, length);
-    return copy;
-}
-
-} // namespace
 
 void RenderCommandEncoder::record(RenderCommand command) {
     if (ended_)
@@ -45,7 +33,7 @@ void RenderCommandEncoder::setVertexBytes(const void* bytes, std::size_t length,
         std::fprintf(stderr, "gpu: setVertexBytes with %zu bytes at index %zu ignored\n", length, index);
         return;
     }
-    record(SetBytes{ShaderStage::vertex, index, copyBytes(bytes, length)});
+    record(SetBytes{ShaderStage::vertex, index, InlineBytes(bytes, length)});
 }
 
 void RenderCommandEncoder::setFragmentBytes(const void* bytes, std::size_t length, std::size_t index) {
@@ -53,7 +41,7 @@ void RenderCommandEncoder::setFragmentBytes(const void* bytes, std::size_t lengt
         std::fprintf(stderr, "gpu: setFragmentBytes with %zu bytes at index %zu ignored\n", length, index);
         return;
     }
-    record(SetBytes{ShaderStage::fragment, index, copyBytes(bytes, length)});
+    record(SetBytes{ShaderStage::fragment, index, InlineBytes(bytes, length)});
 }
 
 void RenderCommandEncoder::setFragmentTexture(std::shared_ptr<const Texture> texture, std::size_t index) {
@@ -63,6 +51,13 @@ void RenderCommandEncoder::setFragmentTexture(std::shared_ptr<const Texture> tex
 void RenderCommandEncoder::drawPrimitives(PrimitiveType type, std::size_t vertexStart,
                                           std::size_t vertexCount) {
     record(DrawPrimitives{type, vertexStart, vertexCount});
+}
+
+void RenderCommandEncoder::reset(const RenderPassDescriptor& descriptor) {
+    descriptor_ = descriptor;
+    commands_.clear();
+    label_.clear();
+    ended_ = false;
 }
 
 void RenderCommandEncoder::endEncoding() {

@@ -2,7 +2,8 @@
 
 // Records the commands of one render pass. Nothing runs until the command buffer that made the
 // encoder is committed. Calls after endEncoding() are ignored (a pass is closed once ended).
-// Owned by its command buffer; [main] like everything that draws.
+// Owned by its command buffer, which reuses it (and the storage of its commands) for a later pass;
+// [main] like everything that draws.
 
 #include "platform/gpu/RenderCommands.h"
 #include "platform/gpu/RenderPass.h"
@@ -10,6 +11,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gpu {
@@ -24,7 +26,8 @@ public:
     RenderCommandEncoder& operator=(const RenderCommandEncoder&) = delete;
 
     const std::string& label() const { return label_; }
-    void setLabel(std::string label) { label_ = std::move(label); }
+    // Copies into the label's own storage (a label set every frame allocates once).
+    void setLabel(std::string_view label) { label_.assign(label); }
 
     void setRenderPipelineState(std::shared_ptr<const RenderPipelineState> state);
     void setViewport(const Viewport& viewport);
@@ -35,6 +38,9 @@ public:
     void setFragmentTexture(std::shared_ptr<const Texture> texture, std::size_t index);
     void drawPrimitives(PrimitiveType type, std::size_t vertexStart, std::size_t vertexCount);
     void endEncoding();
+
+    // Back to a new encoder for `descriptor`: no commands, no label, not ended (storage kept).
+    void reset(const RenderPassDescriptor& descriptor);
 
     bool isEnded() const { return ended_; }
     const RenderPassDescriptor& descriptor() const { return descriptor_; }

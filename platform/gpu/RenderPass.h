@@ -34,6 +34,10 @@ public:
     const std::shared_ptr<Texture>& texture() const { return texture_; }
     bool isPresented() const { return presented_; }
 
+    // [main] Ready to be presented again: a view hands out one drawable per texture, frame after
+    // frame, instead of a new one each frame.
+    void prepareForNextFrame() { presented_ = false; }
+
     // [main] Called once the command buffer that presents it has run; later calls do nothing.
     void didPresent() {
         if (presented_)

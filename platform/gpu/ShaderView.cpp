@@ -94,30 +94,31 @@ void ShaderView::renderFrame() {
         if (!texture_)
             return;
         texture_->setLabel("Drawable");
+        drawable_.reset();
     }
-    std::weak_ptr<int> alive = lifetime_;
-    drawable_ = std::make_shared<Drawable>(texture_, [this, alive](Drawable& presented) {
-        if (!alive.expired())
-            takePresented(presented);
-    });
-    RenderPassDescriptor pass;
-    pass.colorAttachments[0] = {texture_, LoadAction::clear, clearColor_};
-    pass_ = pass;
+    if (!drawable_) {
+        // A command buffer may present it after the view is gone.
+        std::weak_ptr<int> alive = lifetime_;
+        drawable_ = std::make_shared<Drawable>(texture_, [this, alive](Drawable& presented) {
+            if (!alive.expired())
+                takePresented(presented);
+        });
+    }
+    drawable_->prepareForNextFrame();
+    if (!pass_)
+        pass_.emplace();
+    pass_->colorAttachments[0] = {texture_, LoadAction::clear, clearColor_};
     inFrame_ = true;
     d->draw(*this);
     inFrame_ = false;
-    pass_.reset();
-    drawable_.reset();
     ++framesRendered_;
 }
 
 void ShaderView::takePresented(Drawable& drawable) {
     if (!device_ || !drawable.texture())
         return;
-    auto image = device_->readImage(*drawable.texture(), colorspace_, backingScale());
-    if (!image)
+    if (!device_->readImage(*drawable.texture(), colorspace_, backingScale(), presented_))
         return;
-    presented_ = std::move(*image);
     if (!inDraw_)
         tk::View::setNeedsDisplay();
 }

@@ -78,8 +78,10 @@ public:
     void setDrawableSize(PixelSize size);
 
     // Only while the delegate draws a frame; null otherwise.
-    const RenderPassDescriptor* currentRenderPassDescriptor() const { return pass_ ? &*pass_ : nullptr; }
-    std::shared_ptr<Drawable> currentDrawable() const { return drawable_; }
+    const RenderPassDescriptor* currentRenderPassDescriptor() const {
+        return inFrame_ && pass_ ? &*pass_ : nullptr;
+    }
+    std::shared_ptr<Drawable> currentDrawable() const { return inFrame_ ? drawable_ : nullptr; }
 
     // Renders one frame now (does nothing while a frame is being rendered).
     void renderFrame();
@@ -113,9 +115,10 @@ private:
     bool autoResizeDrawable_ = true;
     PixelSize drawableSize_;
 
-    std::shared_ptr<Texture> texture_; // reused while size and format stay
-    std::optional<RenderPassDescriptor> pass_;
+    // Reused frame after frame while size and format stay.
+    std::shared_ptr<Texture> texture_;
     std::shared_ptr<Drawable> drawable_;
+    std::optional<RenderPassDescriptor> pass_;
     tk::Image presented_;
     tk::Timer timer_;
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0); // present handlers check it

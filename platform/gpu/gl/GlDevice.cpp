@@ -4,9 +4,12 @@
 // offscreen framebuffer with the drawable's texture attached; at each draw the bytes bound to the
 // vertex slots are uploaded to shader storage buffers of the same binding, those of the fragment
 // slots to uniform buffers of the same binding, and fragment textures go to the texture units of
-// their index. Metal-style pixel rows run top-down, GL's bottom-up; readImage() flips the rows in
-// a small resolve pass, encodes linear light to sRGB when asked, premultiplies, and reads the
-// result back as ARGB32 words in one glReadPixels.
+// their index. A uniform block is given at least its own data size: bytes shorter than the block
+// (a float where std140 rounds the block up to 16 bytes, six packed floats read as two vec4s) are
+// padded with zeros, so the shader never reads past what was uploaded. Buffers keep their storage
+// from draw to draw and grow only when a bigger block comes. Metal-style pixel rows run top-down, GL's
+// bottom-up; readImage() flips the rows in a small resolve pass, encodes linear light to sRGB when asked,
+// premultiplies, and reads the result back as ARGB32 words in one glReadPixels.
 
 #include "platform/gpu/Device.h"
 #include "platform/gpu/Error.h"
@@ -85,16 +88,29 @@ private:
 class GlProgram final : public PipelineBackend {
 public:
     GlProgram(std::shared_ptr<gl::EglContext> context, GLuint program)
-        : context_(std::move(context)), program_(program) {}
+        : context_(std::move(context)), program_(program) {
+        GLint blocks = 0;
+        glGetProgramiv(program_, GL_ACTIVE_UNIFORM_BLOCKS, &blocks);
+        for (GLuint block = 0; block < static_cast<GLuint>(blocks); ++block) {
+            GLint binding = 0, size = 0;
+            glGetActiveUniformBlockiv(program_, block, GL_UNIFORM_BLOCK_BINDING, &binding);
+            glGetActiveUniformBlockiv(program_, block, GL_UNIFORM_BLOCK_DATA_SIZE, &size);
+            if (binding >= 0 && static_cast<std::size_t>(binding) < kSlots)
+                uniformBlockSizes_[static_cast<std::size_t>(binding)] = static_cast<std::size_t>(size);
+        }
+    }
     ~GlProgram() override {
         if (const auto current = context_->makeCurrent())
             glDeleteProgram(program_);
     }
     GLuint program() const { return program_; }
+    // Data size of the uniform block at `binding`; 0 when the program has none there.
+    std::size_t uniformBlockSize(std::size_t binding) const { return uniformBlockSizes_[binding]; }
 
 private:
     std::shared_ptr<gl::EglContext> context_;
     GLuint program_;
+    std::array<std::size_t, kSlots> uniformBlockSizes_{};
 };
 
 // The info log of a shader (glGetShaderiv, glGetShaderInfoLog) or a program (glGetProgramiv,
@@ -153,7 +169,8 @@ GLuint link(const std::string& vertexSource, const std::string& vertexName, cons
 }
 
 // Full-view triangle that copies a texture with its rows flipped, optionally encoding linear light
-// as sRGB, premultiplied and clamped for an 8-bit target. GLSL 3.30 so that it runs everywhere.
+// as sRGB, premultiplied and clamped for an 8-bit target. Colours are premultiplied: the transfer
+// applies to the colour, not to the colour times alpha. GLSL 3.30 so that it runs everywhere.
 constexpr const char* kResolveVertex = R"(#version 330 core
 void main() {
     vec2 p = vec2(float((gl_VertexID << 1) & 2), float(gl_VertexID & 2));
@@ -173,7 +190,9 @@ void main() {
     ivec2 p = ivec2(gl_FragCoord.xy);
     vec4 c = texelFetch(source, ivec2(p.x, size.y - 1 - p.y), 0);
     float a = clamp(c.a, 0.0, 1.0);
-    vec3 rgb = encodeSRGB != 0 ? toSRGB(c.rgb) : clamp(c.rgb, 0.0, 1.0);
+    vec3 rgb = clamp(c.rgb, 0.0, 1.0);
+    if (encodeSRGB != 0)
+        rgb = c.a > 0.0 ? toSRGB(c.rgb / c.a) * a : vec3(0.0);
     color = vec4(min(rgb, vec3(a)), a);
 }
 )";
@@ -190,6 +209,7 @@ public:
                                          std::span<const std::uint8_t> pixels) override;
     void execute(const CommandBuffer& commandBuffer) override;
     std::optional<tk::Image> readImage(const Texture& texture, ColorSpace colorSpace, double scale) override;
+    bool readImage(const Texture& texture, ColorSpace colorSpace, double scale, tk::Image& image) override;
 
 private:
     struct Slot {
@@ -202,8 +222,17 @@ private:
         std::array<GLuint, kSlots> textures{};
     };
 
+    struct BufferStorage {
+        GLuint name = 0;
+        std::size_t capacity = 0;
+    };
+
     void run(const RenderCommandEncoder& encoder);
-    void draw(const Bindings& bindings, const DrawPrimitives& draw);
+    void draw(const GlProgram& program, const Bindings& bindings, const DrawPrimitives& draw);
+    // Puts `slot` into `buffer` (growing it when needed), zero-padded to `size`, bound at `index`.
+    void upload(GLenum target, BufferStorage& buffer, const Slot& slot, std::size_t size, std::size_t index);
+    // Renders the texture's resolve into readBack_ (bottom row first); false when it cannot.
+    bool resolve(const Texture& texture, ColorSpace colorSpace);
 
     std::shared_ptr<gl::EglContext> context_;
     GLuint framebuffer_ = 0;
@@ -214,8 +243,9 @@ private:
     GLint resolveEncodeLocation_ = -1;
     GLuint vertexArray_ = 0;
     GLuint sampler_ = 0;
-    std::array<GLuint, kSlots> vertexBuffers_{};
-    std::array<GLuint, kSlots> fragmentBuffers_{};
+    std::array<BufferStorage, kSlots> vertexBuffers_{};
+    std::array<BufferStorage, kSlots> fragmentBuffers_{};
+    std::vector<std::byte> padded_;
     std::vector<std::uint8_t> readBack_;
 };
 
@@ -231,8 +261,9 @@ GlDevice::GlDevice(std::shared_ptr<gl::EglContext> context) : context_(std::move
     glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glGenBuffers(static_cast<GLsizei>(kSlots), vertexBuffers_.data());
-    glGenBuffers(static_cast<GLsizei>(kSlots), fragmentBuffers_.data());
+    for (auto* buffers : {&vertexBuffers_, &fragmentBuffers_})
+        for (auto& buffer : *buffers)
+            glGenBuffers(1, &buffer.name);
     resolveProgram_ = link(kResolveVertex, "resolve vertex", kResolveFragment, "resolve fragment");
     glUseProgram(resolveProgram_);
     glUniform1i(glGetUniformLocation(resolveProgram_, "source"), 0);
@@ -244,8 +275,9 @@ GlDevice::~GlDevice() {
     const auto current = context_->makeCurrent();
     if (!current)
         return; // the names go with the context
-    glDeleteBuffers(static_cast<GLsizei>(kSlots), vertexBuffers_.data());
-    glDeleteBuffers(static_cast<GLsizei>(kSlots), fragmentBuffers_.data());
+    for (auto* buffers : {&vertexBuffers_, &fragmentBuffers_})
+        for (auto& buffer : *buffers)
+            glDeleteBuffers(1, &buffer.name);
     glDeleteSamplers(1, &sampler_);
     glDeleteVertexArrays(1, &vertexArray_);
     glDeleteProgram(resolveProgram_);
@@ -336,16 +368,14 @@ void GlDevice::run(const RenderCommandEncoder& encoder) {
     }
 
     Bindings bindings;
-    bool havePipeline = false;
+    const GlProgram* pipeline = nullptr;
     for (const auto& command : encoder.commands()) {
         std::visit(
             [&](const auto& c) {
                 using C = std::decay_t<decltype(c)>;
                 if constexpr (std::is_same_v<C, SetRenderPipelineState>) {
-                    const auto* program =
-                        c.state ? dynamic_cast<const GlProgram*>(c.state->backend()) : nullptr;
-                    havePipeline = program != nullptr;
-                    glUseProgram(program ? program->program() : 0);
+                    pipeline = c.state ? dynamic_cast<const GlProgram*>(c.state->backend()) : nullptr;
+                    glUseProgram(pipeline ? pipeline->program() : 0);
                 } else if constexpr (std::is_same_v<C, SetViewport>) {
                     // Top-left origin in, bottom-left origin out.
                     const auto& v = c.viewport;
@@ -375,8 +405,8 @@ void GlDevice::run(const RenderCommandEncoder& encoder) {
                         c.texture ? dynamic_cast<const GlTexture*>(c.texture->backend()) : nullptr;
                     bindings.textures[c.index] = t ? t->name() : 0;
                 } else if constexpr (std::is_same_v<C, DrawPrimitives>) {
-                    if (havePipeline)
-                        draw(bindings, c);
+                    if (pipeline)
+                        draw(*pipeline, bindings, c);
                 }
             },
             command);
@@ -385,21 +415,34 @@ void GlDevice::run(const RenderCommandEncoder& encoder) {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
-void GlDevice::draw(const Bindings& bindings, const DrawPrimitives& draw) {
+void GlDevice::upload(GLenum target, BufferStorage& buffer, const Slot& slot, std::size_t size,
+                      std::size_t index) {
+    const std::byte* data = slot.data;
+    if (size > slot.size) {
+        padded_.assign(size, std::byte{0});
+        std::copy_n(slot.data, slot.size, padded_.begin());
+        data = padded_.data();
+    }
+    glBindBuffer(target, buffer.name);
+    if (size > buffer.capacity) {
+        glBufferData(target, static_cast<GLsizeiptr>(size), data, GL_DYNAMIC_DRAW);
+        buffer.capacity = size;
+    } else {
+        glBufferSubData(target, 0, static_cast<GLsizeiptr>(size), data);
+    }
+    glBindBufferRange(target, static_cast<GLuint>(index), buffer.name, 0, static_cast<GLsizeiptr>(size));
+}
+
+void GlDevice::draw(const GlProgram& program, const Bindings& bindings, const DrawPrimitives& draw) {
     const bool storageBuffers = context_->glVersion() >= 43;
     for (std::size_t i = 0; i < kSlots; ++i) {
         const auto& v = bindings.vertex[i];
-        if (v.size > 0 && storageBuffers) {
-            glBindBuffer(GL_SHADER_STORAGE_BUFFER, vertexBuffers_[i]);
-            glBufferData(GL_SHADER_STORAGE_BUFFER, static_cast<GLsizeiptr>(v.size), v.data, GL_STREAM_DRAW);
-            glBindBufferBase(GL_SHADER_STORAGE_BUFFER, static_cast<GLuint>(i), vertexBuffers_[i]);
-        }
+        if (v.size > 0 && storageBuffers)
+            upload(GL_SHADER_STORAGE_BUFFER, vertexBuffers_[i], v, v.size, i);
         const auto& f = bindings.fragment[i];
-        if (f.size > 0) {
-            glBindBuffer(GL_UNIFORM_BUFFER, fragmentBuffers_[i]);
-            glBufferData(GL_UNIFORM_BUFFER, static_cast<GLsizeiptr>(f.size), f.data, GL_STREAM_DRAW);
-            glBindBufferBase(GL_UNIFORM_BUFFER, static_cast<GLuint>(i), fragmentBuffers_[i]);
-        }
+        if (f.size > 0)
+            upload(GL_UNIFORM_BUFFER, fragmentBuffers_[i], f, std::max(f.size, program.uniformBlockSize(i)),
+                   i);
         if (bindings.textures[i]) {
             glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(i));
             glBindTexture(GL_TEXTURE_2D, bindings.textures[i]);
@@ -412,15 +455,15 @@ void GlDevice::draw(const Bindings& bindings, const DrawPrimitives& draw) {
     glBindVertexArray(0);
 }
 
-std::optional<tk::Image> GlDevice::readImage(const Texture& texture, ColorSpace colorSpace, double scale) {
+bool GlDevice::resolve(const Texture& texture, ColorSpace colorSpace) {
     TK_CHECK_MAIN_THREAD();
     const auto* source = dynamic_cast<const GlTexture*>(texture.backend());
     if (!source)
-        return std::nullopt;
+        return false;
     const PixelSize size = texture.size();
     const auto current = context_->makeCurrent();
     if (!current)
-        return std::nullopt;
+        return false;
     if (!resolveTexture_ || resolveSize_ != size) {
         if (resolveTexture_)
             glDeleteTextures(1, &resolveTexture_);
@@ -437,7 +480,7 @@ std::optional<tk::Image> GlDevice::readImage(const Texture& texture, ColorSpace 
     glBindFramebuffer(GL_FRAMEBUFFER, resolveFramebuffer_);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        return std::nullopt;
+        return false;
     }
     glDisable(GL_BLEND);
     glViewport(0, 0, size.width, size.height);
@@ -457,10 +500,30 @@ std::optional<tk::Image> GlDevice::readImage(const Texture& texture, ColorSpace 
     // 32-bit words 0xAARRGGBB in native order: the toolkit's premultiplied ARGB32.
     glReadPixels(0, 0, size.width, size.height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, readBack_.data());
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    if (glGetError() != GL_NO_ERROR)
+    return glGetError() == GL_NO_ERROR;
+}
+
+std::optional<tk::Image> GlDevice::readImage(const Texture& texture, ColorSpace colorSpace, double scale) {
+    if (!resolve(texture, colorSpace))
         return std::nullopt;
-    return tk::Image::fromPixels(readBack_, size.width, size.height, stride,
+    return tk::Image::fromPixels(readBack_, texture.width(), texture.height(), texture.width() * 4,
                                  tk::PixelFormat::argb32Premultiplied, scale > 0 ? scale : 1.0);
+}
+
+bool GlDevice::readImage(const Texture& texture, ColorSpace colorSpace, double scale, tk::Image& image) {
+    if (!resolve(texture, colorSpace))
+        return false;
+    scale = scale > 0 ? scale : 1.0;
+    if (image.scale() == scale &&
+        image.overwritePixels(readBack_, texture.width(), texture.height(), texture.width() * 4,
+                              tk::PixelFormat::argb32Premultiplied))
+        return true;
+    auto read = tk::Image::fromPixels(readBack_, texture.width(), texture.height(), texture.width() * 4,
+                                      tk::PixelFormat::argb32Premultiplied, scale);
+    if (!read)
+        return false;
+    image = std::move(*read);
+    return true;
 }
 
 } // namespace

@@ -77,5 +77,51 @@ TEST(GlDevice, RendersThroughEglAndReadsBackTopRowFirstInSRGB) {
     EXPECT_THROW(device->makeRenderPipelineState(descriptor), Error);
 }
 
+// Six packed floats read as two vec4s (std140 rounds the block up to 32 bytes): the last two
+// components must read as zero, not as what an earlier, longer upload left in the buffer.
+TEST(GlDevice, ShortUniformBytesArePaddedToTheBlockSize) {
+    tk::TestMainLoop loop;
+    auto device = createSystemDefaultDevice();
+    if (!device)
+        GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
+    Library library({Function("quad", ShaderStage::vertex, kVertex),
+                     Function("packed", ShaderStage::fragment, R"(#version 450 core
+layout(std140, binding = 0) uniform Packed { vec4 values[2]; };
+layout(location = 0) out vec4 colour;
+void main() { colour = vec4(values[0].x, values[1].y, values[1].z, 1.0); }
+)")});
+    RenderPipelineDescriptor descriptor;
+    descriptor.label = "packed";
+    descriptor.vertexFunction = library.makeFunction("quad");
+    descriptor.fragmentFunction = library.makeFunction("packed");
+    descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
+    auto pipeline = device->makeRenderPipelineState(descriptor);
+    const std::array<float, 8> quad{-1, -1, -1, 1, 1, -1, 1, 1};
+    auto vertices = device->makeBuffer(std::as_bytes(std::span(quad)));
+    auto target = device->makeTexture({PixelFormat::rgba16Float, {4, 4}, TextureUsage::renderTarget});
+    ASSERT_TRUE(pipeline && vertices && target);
+
+    auto drawWith = [&](std::span<const float> values) {
+        RenderPassDescriptor pass;
+        pass.colorAttachments[0] = {target, LoadAction::clear, {0, 0, 0, 1}};
+        auto buffer = device->makeCommandQueue()->makeCommandBuffer();
+        auto* encoder = buffer->makeRenderCommandEncoder(pass);
+        encoder->setRenderPipelineState(pipeline);
+        encoder->setVertexBuffer(vertices, 0, 0);
+        encoder->setFragmentBytes(values.data(), values.size_bytes(), 0);
+        encoder->drawPrimitives(PrimitiveType::triangleStrip, 0, 4);
+        encoder->endEncoding();
+        buffer->commit();
+        return device->readImage(*target, ColorSpace::sRGB, 1)->pixelColor(1, 1);
+    };
+    const std::array<float, 8> ones{1, 1, 1, 1, 1, 1, 1, 1};
+    EXPECT_EQ(drawWith(ones), tk::Color(1, 1, 1, 1));
+    const std::array<float, 6> halves{0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f};
+    const auto c = drawWith(halves);
+    EXPECT_NEAR(c.r, 0.5, 1.0 / 255);
+    EXPECT_NEAR(c.g, 0.5, 1.0 / 255) << "values[1].y is the sixth float";
+    EXPECT_EQ(c.b, 0) << "values[1].z lies past the six floats: zero";
+}
+
 } // namespace
 } // namespace gpu

@@ -50,6 +50,12 @@ public:
     static std::optional<Image> fromPixels(std::span<const std::uint8_t> data, int width, int height,
                                            int stride, PixelFormat format, double scale = 1,
                                            bool bottomUp = false);
+    // Puts raw pixels (as fromPixels takes them) into this image in place, for a producer that
+    // shows frame after frame in one picture. Only when nothing else shares the picture (no copy of
+    // this image exists) and it is one representation of exactly width x height pixels; otherwise
+    // false and the image is unchanged (make a new one with fromPixels).
+    bool overwritePixels(std::span<const std::uint8_t> data, int width, int height, int stride,
+                         PixelFormat format, bool bottomUp = false);
     // A picture of `size` points at `scale`, drawn by `draw` into a transparent context whose
     // origin is the top-left corner.
     static Image draw(Size size, double scale, const std::function<void(GraphicsContext&)>& draw);

@@ -125,19 +125,21 @@ std::optional<Image> Image::fromPNGData(std::span<const std::uint8_t> png, doubl
     return ImageAccess::make(size, {ImageRepresentation{scale, copy}});
 }
 
-std::optional<Image> Image::fromPixels(std::span<const std::uint8_t> data, int width, int height, int stride,
-                                       PixelFormat format, double scale, bool bottomUp) {
-    scale = normalisedScale(scale);
+namespace {
+
+bool fitsPixels(std::span<const std::uint8_t> data, int width, int height, int stride) {
     if (width <= 0 || height <= 0 || width > (1 << 15) || height > (1 << 15) || stride < 4 * width)
-        return std::nullopt;
-    if (data.size() < static_cast<std::size_t>(stride) * (height - 1) + 4 * static_cast<std::size_t>(width))
-        return std::nullopt;
-    SurfacePtr s = detail::makeSurface(width, height, 1);
-    if (cairo_surface_status(s.get()) != CAIRO_STATUS_SUCCESS)
-        return std::nullopt;
-    cairo_surface_flush(s.get());
-    unsigned char* out = cairo_image_surface_get_data(s.get());
-    const int outStride = cairo_image_surface_get_stride(s.get());
+        return false;
+    return data.size() >=
+           static_cast<std::size_t>(stride) * (height - 1) + 4 * static_cast<std::size_t>(width);
+}
+
+// Copies raw pixels into an ARGB32 surface of the same pixel size.
+void writePixels(cairo_surface_t* surface, std::span<const std::uint8_t> data, int width, int height,
+                 int stride, PixelFormat format, bool bottomUp) {
+    cairo_surface_flush(surface);
+    unsigned char* out = cairo_image_surface_get_data(surface);
+    const int outStride = cairo_image_surface_get_stride(surface);
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* in =
             data.data() + static_cast<std::size_t>(stride) * (bottomUp ? height - 1 - y : y);
@@ -157,8 +159,35 @@ std::optional<Image> Image::fromPixels(std::span<const std::uint8_t> data, int w
             row[x] = (a << 24) | (std::min(r, a) << 16) | (std::min(g, a) << 8) | std::min(b, a);
         }
     }
-    cairo_surface_mark_dirty(s.get());
+    cairo_surface_mark_dirty(surface);
+}
+
+} // namespace
+
+std::optional<Image> Image::fromPixels(std::span<const std::uint8_t> data, int width, int height, int stride,
+                                       PixelFormat format, double scale, bool bottomUp) {
+    scale = normalisedScale(scale);
+    if (!fitsPixels(data, width, height, stride))
+        return std::nullopt;
+    SurfacePtr s = detail::makeSurface(width, height, 1);
+    if (cairo_surface_status(s.get()) != CAIRO_STATUS_SUCCESS)
+        return std::nullopt;
+    writePixels(s.get(), data, width, height, stride, format, bottomUp);
     return ImageAccess::make(Size{width / scale, height / scale}, {ImageRepresentation{scale, s}});
+}
+
+bool Image::overwritePixels(std::span<const std::uint8_t> data, int width, int height, int stride,
+                            PixelFormat format, bool bottomUp) {
+    if (!impl_ || impl_.use_count() != 1 || impl_->representations.size() != 1 ||
+        !fitsPixels(data, width, height, stride))
+        return false;
+    const SurfacePtr& s = impl_->representations.front().surface;
+    // Nothing else may see the change: no other owner of the surface, no Cairo pattern holding it.
+    if (!s || s.use_count() != 1 || cairo_surface_get_reference_count(s.get()) != 1 ||
+        cairo_image_surface_get_width(s.get()) != width || cairo_image_surface_get_height(s.get()) != height)
+        return false;
+    writePixels(s.get(), data, width, height, stride, format, bottomUp);
+    return true;
 }
 
 std::optional<Image> Image::load(const std::filesystem::path& path, double scale) {

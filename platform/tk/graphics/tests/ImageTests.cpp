@@ -165,6 +165,23 @@ TEST(Image, FromRawPixelsInEachLayout) {
     EXPECT_FALSE(Image::fromPixels(rgba, 0, 1, 8, PixelFormat::rgba8).has_value());
 }
 
+TEST(Image, PixelsAreOverwrittenInPlaceOnlyWhenNothingElseSharesThePicture) {
+    const std::vector<std::uint8_t> red{255, 0, 0, 255, 255, 0, 0, 255};
+    const std::vector<std::uint8_t> blue{0, 0, 255, 255, 0, 0, 255, 255};
+    auto image = *Image::fromPixels(red, 2, 1, 8, PixelFormat::rgba8, 2);
+    EXPECT_TRUE(image.overwritePixels(blue, 2, 1, 8, PixelFormat::rgba8));
+    EXPECT_TRUE(colorNear(image.pixelColor(1, 0), Color::blue()));
+    EXPECT_EQ(image.size(), (Size{1, 0.5})) << "size and scale stay";
+
+    const Image copy = image;
+    EXPECT_FALSE(image.overwritePixels(red, 2, 1, 8, PixelFormat::rgba8)) << "a copy exists";
+    EXPECT_TRUE(colorNear(copy.pixelColor(1, 0), Color::blue())) << "and keeps what it showed";
+    Image lone = *Image::fromPixels(red, 2, 1, 8, PixelFormat::rgba8);
+    EXPECT_FALSE(lone.overwritePixels(blue, 1, 1, 4, PixelFormat::rgba8)) << "another size";
+    Image empty;
+    EXPECT_FALSE(empty.overwritePixels(blue, 2, 1, 8, PixelFormat::rgba8));
+}
+
 TEST(Image, EmptyImageDrawsNothing) {
     const Image empty;
     EXPECT_TRUE(empty.isEmpty());
