@@ -11,13 +11,11 @@
 //            bytes 2: the time in seconds, 32-bit float (4 bytes)
 //   It writes one colour to attachment 0 (RGBA16Float).
 //
-// The clock: time = (now - startTime) - pausedTime on a monotonic clock. While paused (pauseClock()
-// until resumeClock()) the time stands still at the moment the pause began, so a frame drawn
-// during a pause shows the same time; resumeClock() adds the pause to pausedTime, so the time goes
-// on from where it stopped. The seed never changes during the renderer's life.
+// The clock is ClockedRenderer's. The seed never changes during the renderer's life.
 //
 // All members are [main].
 
+#include "WendleShaders/ClockedRenderer.h"
 #include "WendleShaders/RendererDependencies.h"
 #include "WendleShaders/RendererError.h"
 #include "platform/gpu/ShaderView.h"
@@ -31,10 +29,9 @@
 
 namespace WendleShaders {
 
-class MetalShaderRenderer final : public gpu::ShaderViewDelegate {
+class MetalShaderRenderer final : public ClockedRenderer {
 public:
     using RendererError = WendleShaders::RendererError;
-    using TimePoint = tk::Clock::TimePoint;
 
     static constexpr std::size_t kVertexCount = 4;
 
@@ -49,39 +46,25 @@ public:
     void drawableSizeWillChange(gpu::ShaderView& view, gpu::PixelSize size) override;
     void draw(gpu::ShaderView& view) override;
 
-    // Starts a pause now (a pause already begun keeps its start).
-    void pauseClock();
-    // Ends a pause: its length is added to pausedTime. Without a pause it does nothing.
-    void resumeClock();
-
-    // The time the next frame gets, in seconds.
-    double currentTime() const;
-
     const std::shared_ptr<gpu::Device>& device() const { return device_; }
     const std::shared_ptr<gpu::CommandQueue>& commandQueue() const { return commandQueue_; }
     const std::shared_ptr<gpu::RenderPipelineState>& pipelineState() const { return pipelineState_; }
     std::uint32_t seed() const { return seed_; }
-    TimePoint startTime() const { return startTime_; }
     const std::shared_ptr<gpu::Buffer>& vertexBuffer() const { return vertexBuffer_; }
     std::size_t vertexCount() const { return vertexCount_; }
     const gpu::Viewport& viewport() const { return viewport_; }
     const std::string& name() const { return name_; }
-    std::optional<TimePoint> pauseTime() const { return pauseTime_; }
-    double pausedTime() const { return pausedTime_; }
 
 private:
-    std::shared_ptr<const tk::Clock> clock_;
     std::shared_ptr<gpu::Device> device_;
     std::shared_ptr<gpu::CommandQueue> commandQueue_;
     std::shared_ptr<gpu::RenderPipelineState> pipelineState_;
     std::uint32_t seed_;
-    TimePoint startTime_;
     std::shared_ptr<gpu::Buffer> vertexBuffer_;
     std::size_t vertexCount_ = 0;
     gpu::Viewport viewport_;
     std::string name_;
-    std::optional<TimePoint> pauseTime_;
-    double pausedTime_ = 0;
+    std::string commandBufferLabel_; // made once: a frame allocates nothing of its own
 };
 
 } // namespace WendleShaders

@@ -120,6 +120,36 @@ TEST(MetalShaderViewController, DisappearingDropsViewAndRendererAndAppearingAgai
     EXPECT_EQ(controller->view()->subviews().size(), 2u) << "the watcher and one shader view";
 }
 
+TEST(MetalShaderViewController, MovedIntoASecondWindowItFollowsThatWindowsKeyState) {
+    Fixture f;
+    auto controller = f.makeController();
+    auto root = controller->view();
+    // The second window is made where the first one was (its storage is reused as far as the
+    // allocator lets it): the controller must watch it all the same.
+    auto window = std::make_unique<tk::HeadlessWindow>(tk::Size{300, 300});
+    window->contentView().addSubview(root);
+    root->removeFromSuperview();
+    window.reset();
+    window = std::make_unique<tk::HeadlessWindow>(tk::Size{300, 300});
+    window->contentView().addSubview(root);
+    ASSERT_NE(controller->metalKitView(), nullptr);
+    EXPECT_FALSE(controller->metalKitView()->isPaused());
+
+    window->unfocus();
+    EXPECT_TRUE(controller->metalKitView()->isPaused()) << "the second window's resign is heard";
+    ASSERT_TRUE(controller->renderer()->pauseTime());
+    window->focus();
+    EXPECT_FALSE(controller->metalKitView()->isPaused()) << "and its becoming key";
+
+    tk::HeadlessWindow third({300, 300}); // takes the focus
+    root->removeFromSuperview();
+    third.contentView().addSubview(root);
+    EXPECT_FALSE(controller->metalKitView()->isPaused()) << "moved straight into a key window";
+    window->focus();
+    EXPECT_TRUE(controller->metalKitView()->isPaused())
+        << "the window it left is no longer watched, this one is";
+}
+
 TEST(MetalShaderViewController, DestroyingTheControllerRemovesItsViewAndKeyObservers) {
     Fixture f;
     tk::HeadlessWindow window({300, 300});
