@@ -11,16 +11,10 @@
 
 namespace gpu {
 
-std::shared_ptr<Texture> TextureLoader::newTexture(std::string_view name, double scaleFactor,
-                                                   const tk::Bundle& bundle) {
-    const auto path = bundle.resourcePath() / "Images" / (std::string(name) + ".png");
-    auto image = tk::Image::load(path, scaleFactor > 0 ? scaleFactor : 1.0);
-    if (!image)
-        throw Error("Could not find resource " + std::string(name) + " in bundle " +
-                    bundle.bundlePath().string());
-    const double scale = image->scale();
-    tk::BitmapContext context(image->size(), scale);
-    context.drawImage(*image, tk::Rect{tk::Point{}, image->size()});
+std::shared_ptr<Texture> makeTexture(Device& device, const tk::Image& image) {
+    const double scale = image.scale();
+    tk::BitmapContext context(image.size(), scale);
+    context.drawImage(image, tk::Rect{tk::Point{}, image.size()});
     const int width = context.pixelWidth();
     const int height = context.pixelHeight();
     std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
@@ -41,8 +35,17 @@ std::shared_ptr<Texture> TextureLoader::newTexture(std::string_view name, double
             out[3] = static_cast<std::uint8_t>(a);
         }
     }
-    auto texture =
-        device_->makeTexture({PixelFormat::rgba8Unorm, {width, height}, TextureUsage::shaderRead}, rgba);
+    return device.makeTexture({PixelFormat::rgba8Unorm, {width, height}, TextureUsage::shaderRead}, rgba);
+}
+
+std::shared_ptr<Texture> TextureLoader::newTexture(std::string_view name, double scaleFactor,
+                                                   const tk::Bundle& bundle) {
+    const auto path = bundle.resourcePath() / "Images" / (std::string(name) + ".png");
+    auto image = tk::Image::load(path, scaleFactor > 0 ? scaleFactor : 1.0);
+    if (!image)
+        throw Error("Could not find resource " + std::string(name) + " in bundle " +
+                    bundle.bundlePath().string());
+    auto texture = makeTexture(*device_, *image);
     if (!texture)
         throw Error("The device cannot hold texture " + std::string(name));
     texture->setLabel(std::string(name));

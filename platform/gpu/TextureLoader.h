@@ -5,11 +5,16 @@
 
 #include "platform/gpu/Device.h"
 #include "platform/tk/base/Bundle.h"
+#include "platform/tk/graphics/Image.h"
 
 #include <memory>
 #include <string_view>
 
 namespace gpu {
+
+// [main] An rgba8Unorm texture of `image`'s finest representation, top row first, colours not
+// premultiplied (as shaders sample pictures). Null when the device cannot hold it.
+std::shared_ptr<Texture> makeTexture(Device& device, const tk::Image& image);
 
 class TextureLoader {
 public:

@@ -46,6 +46,7 @@ namespace tk::ui {
 class Node;
 class NodeView;
 class ButtonStyle;
+class Shader;
 
 inline constexpr double kDefaultPadding = 16;
 
@@ -129,6 +130,10 @@ public:
     // Shadows stack: an outer shadow is cast by the content with its inner shadows. Content under
     // a shadow is drawn only - it takes no pointer events (meant for titles and decorations).
     Node shadow(const Color& color, double radius, double x = 0, double y = 0) const;
+    // The drawing inside the bounds run through `shader`'s colour function, pixel by pixel (see
+    // Shader.h); shown as drawn when the shader cannot run. Like content under a shadow, the content
+    // is drawn only and takes no pointer events.
+    Node colorEffect(std::shared_ptr<const Shader> shader) const;
 
     // --- Environment -----------------------------------------------------------------------
     template <class Key> Node environment(typename Key::Value value) const;

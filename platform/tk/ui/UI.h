@@ -7,7 +7,8 @@
 //
 //   - Node.h        nodes: stacks, spacers, text, images, shapes, canvases, geometry readers, and the
 //                   modifiers (frame, padding, offset, position, background, overlay, opacity,
-//                   scale, hidden, shadow, environment values, gestures, observers, id)
+//                   scale, hidden, shadow, colour effect, environment values, gestures,
+//                   observers, id)
 //   - Layout.h      how sizes are proposed and children placed (stacks, frames, padding)
 //   - Component.h   components: a body() over props and State, rebuilt on the main queue when an
 //                   observable it read changes
@@ -31,5 +32,6 @@
 #include "platform/tk/ui/Layout.h"
 #include "platform/tk/ui/Node.h"
 #include "platform/tk/ui/Representable.h"
+#include "platform/tk/ui/Shader.h"
 #include "platform/tk/ui/State.h"
 #include "platform/tk/ui/TextField.h"

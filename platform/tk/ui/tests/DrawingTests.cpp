@@ -1,6 +1,7 @@
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/ui/HostingView.h"
+#include "platform/tk/ui/Shader.h"
 #include "platform/tk/ui/tests/UiTestSupport.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/Window.h"
@@ -79,6 +80,48 @@ TEST(UiDrawing, ShadowsAreCastByTheContentDrawnAsAPicture) {
     EXPECT_EQ(images[0].shadow->offset, (Size{0, 4}));
     EXPECT_EQ(images[0].shadow->blur, 4);
     EXPECT_TRUE(context.texts().empty()) << "the text itself went into the picture";
+}
+
+// Swaps red and blue, or cannot run; remembers the drawing it was given.
+class SwapShader final : public Shader {
+public:
+    bool runs = true;
+    mutable std::optional<tk::Image> given;
+    std::optional<tk::Image> applyColorEffect(const tk::Image& drawing) const override {
+        given = drawing;
+        if (!runs)
+            return std::nullopt;
+        return tk::Image::draw(drawing.size(), drawing.scale(), [&](GraphicsContext& c) {
+            for (int y = 0; y < drawing.pixelSize().height; ++y)
+                for (int x = 0; x < drawing.pixelSize().width; ++x) {
+                    const auto p = drawing.pixelColor(x, y);
+                    c.fillRect(Rect(x / drawing.scale(), y / drawing.scale(), 1 / drawing.scale(),
+                                    1 / drawing.scale()),
+                               Color(p.b, p.g, p.r, p.a));
+                }
+        });
+    }
+};
+
+TEST(UiDrawing, AColorEffectShowsWhatItsShaderMakesOfTheDrawingOrTheDrawingWhenItCannotRun) {
+    TestMainLoop loop;
+    auto shader = std::make_shared<SwapShader>();
+    HeadlessWindow w({40, 20}, 2);
+    w.window().setBackgroundColor(Color::white());
+    auto content = HStack({.spacing = 0}, {Rectangle().fill(Color::red()).frame(10, 20),
+                                           Rectangle().fill(Color::green()).frame(10, 20)})
+                       .colorEffect(shader)
+                       .frame(40, 20, Alignment::topLeading());
+    w.setContentView(View::make<HostingView>(content));
+    EXPECT_EQ(w.colorAt({5, 10}), Color::blue()) << "red went through the shader";
+    EXPECT_EQ(w.colorAt({15, 10}), Color::green());
+    ASSERT_TRUE(shader->given);
+    EXPECT_EQ(shader->given->size(), (Size{20, 20})) << "the content's bounds";
+    EXPECT_EQ(shader->given->scale(), 2) << "at the window's backing scale";
+
+    shader->runs = false;
+    w.contentView().setNeedsDisplay();
+    EXPECT_EQ(w.colorAt({5, 10}), Color::red()) << "as drawn when the shader cannot run";
 }
 
 TEST(UiDrawing, RendersScaledContentIntoAWindow) {

@@ -1,0 +1,123 @@
+#include "platform/gpu/ColorShader.h"
+
+#include "platform/gpu/Error.h"
+#include "platform/gpu/TextureLoader.h"
+#include "platform/tk/base/MainThread.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace gpu {
+
+namespace {
+
+// One triangle that covers the target, from the vertex id alone.
+constexpr const char* kCoverVertex = R"(#version 450 core
+void main() {
+    vec2 p = vec2(float((gl_VertexID << 1) & 2), float(gl_VertexID & 2));
+    gl_Position = vec4(p * 2.0 - 1.0, 0.0, 1.0);
+}
+)";
+
+} // namespace
+
+ColorShader::ColorShader(std::shared_ptr<const Library> library, std::string functionName,
+                         std::vector<Float4> arguments, DeviceFactory makeDevice)
+    : library_(std::move(library)), functionName_(std::move(functionName)), arguments_(std::move(arguments)),
+      makeDevice_(std::move(makeDevice)) {}
+
+std::string ColorShader::fragmentSource(const Function& function, std::size_t argumentCount) {
+    std::string source = R"(#version 450 core
+// The drawing: rgba8, straight alpha, sRGB-encoded, top row first.
+layout(binding = 0) uniform sampler2D drawing;
+layout(std140, binding = 1) uniform Geometry {
+    float pixelsPerPoint;
+};
+)";
+    if (argumentCount > 0)
+        source += "layout(std140, binding = 0) uniform Arguments {\n    vec4 arguments[" +
+                  std::to_string(argumentCount) + "];\n};\n";
+    source += "layout(location = 0) out vec4 effectColor;\n#line 1\n";
+    source += function.source();
+    source += R"(
+vec3 effectToLinear(vec3 c) {
+    return mix(c / 12.92, pow((c + 0.055) / 1.055, vec3(2.4)), step(vec3(0.04045), c));
+}
+void main() {
+    ivec2 size = textureSize(drawing, 0);
+    ivec2 p = ivec2(gl_FragCoord.xy);
+    // The target's rows are read back bottom row last: row 0 here is the drawing's bottom row.
+    vec4 texel = texelFetch(drawing, ivec2(p.x, size.y - 1 - p.y), 0);
+    vec4 color = vec4(effectToLinear(texel.rgb) * texel.a, texel.a);
+    vec2 position = vec2(gl_FragCoord.x, float(size.y) - gl_FragCoord.y) / pixelsPerPoint;
+    effectColor = )";
+    source += function.name() + "(position, color";
+    for (std::size_t i = 0; i < argumentCount; ++i)
+        source += ", arguments[" + std::to_string(i) + "]";
+    source += ");\n}\n";
+    return source;
+}
+
+std::shared_ptr<RenderPipelineState> ColorShader::pipelineFor(const std::shared_ptr<Device>& device) const {
+    if (pipeline_ && pipelineDevice_.lock() == device)
+        return pipeline_;
+    if (failed_)
+        return nullptr;
+    auto function = library_ ? library_->makeFunction(functionName_) : nullptr;
+    try {
+        if (!function)
+            throw Error("the shader library has no function " + functionName_);
+        RenderPipelineDescriptor descriptor;
+        descriptor.label = functionName_ + " Color Effect";
+        descriptor.vertexFunction =
+            std::make_shared<Function>("colorEffectVertex", ShaderStage::vertex, kCoverVertex);
+        descriptor.fragmentFunction = std::make_shared<Function>(
+            functionName_, ShaderStage::fragment, fragmentSource(*function, arguments_.size()));
+        descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
+        pipeline_ = device->makeRenderPipelineState(descriptor);
+        pipelineDevice_ = device;
+        return pipeline_;
+    } catch (const Error& error) {
+        std::fprintf(stderr, "gpu: colour effect %s cannot run: %s\n", functionName_.c_str(), error.what());
+        failed_ = true;
+        return nullptr;
+    }
+}
+
+std::optional<tk::Image> ColorShader::applyColorEffect(const tk::Image& drawing) const {
+    TK_CHECK_MAIN_THREAD();
+    if (drawing.isEmpty())
+        return std::nullopt;
+    auto device = makeDevice_ ? makeDevice_() : nullptr;
+    if (!device)
+        return std::nullopt;
+    auto pipeline = pipelineFor(device);
+    auto queue = device->makeCommandQueue();
+    auto source = makeTexture(*device, drawing);
+    if (!pipeline || !queue || !source)
+        return std::nullopt;
+    auto target = device->makeTexture({PixelFormat::rgba16Float, source->size(), TextureUsage::renderTarget});
+    if (!target)
+        return std::nullopt;
+
+    RenderPassDescriptor pass;
+    pass.colorAttachments[0] = {target, LoadAction::clear, {0, 0, 0, 0}};
+    auto commandBuffer = queue->makeCommandBuffer();
+    auto* encoder = commandBuffer->makeRenderCommandEncoder(pass);
+    if (!encoder)
+        return std::nullopt;
+    const float pixelsPerPoint = static_cast<float>(drawing.scale());
+    encoder->setRenderPipelineState(pipeline);
+    encoder->setViewport(
+        {0, 0, static_cast<double>(target->width()), static_cast<double>(target->height()), 0, 1});
+    if (!arguments_.empty())
+        encoder->setFragmentBytes(arguments_.data(), arguments_.size() * sizeof(Float4), 0);
+    encoder->setFragmentBytes(&pixelsPerPoint, sizeof pixelsPerPoint, 1);
+    encoder->setFragmentTexture(source, 0);
+    encoder->drawPrimitives(PrimitiveType::triangle, 0, 3);
+    encoder->endEncoding();
+    commandBuffer->commit();
+    return device->readImage(*target, ColorSpace::extendedLinearSRGB, drawing.scale());
+}
+
+} // namespace gpu

@@ -1,0 +1,58 @@
+#include "platform/gpu/ColorShader.h"
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/BitmapContext.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace gpu {
+namespace {
+
+// Paints the left 10 points in the colour of its argument (keeping the alpha), leaves the rest.
+constexpr const char* kLeftPaint = R"(
+vec4 leftPaint(vec2 position, vec4 color, vec4 paint) {
+    return position.x < 10.0 ? vec4(paint.rgb * color.a, color.a) : color;
+}
+)";
+
+// 20 x 10 points at scale 2: opaque grey on the top half, half-transparent orange below.
+tk::Image drawing() {
+    tk::BitmapContext context(tk::Size{20, 10}, 2);
+    context.fillRect(tk::Rect{0, 0, 20, 5}, tk::Color(0.5, 0.5, 0.5));
+    context.fillRect(tk::Rect{0, 5, 20, 5}, tk::Color(1, 0.5, 0, 0.5));
+    return context.makeImage();
+}
+
+bool near(tk::Color a, tk::Color b) {
+    const double t = 3.0 / 255;
+    return std::abs(a.r - b.r) <= t && std::abs(a.g - b.g) <= t && std::abs(a.b - b.b) <= t &&
+           std::abs(a.a - b.a) <= t;
+}
+
+TEST(ColorShader, RunsTheFunctionOverEveryPixelInPointsAndLeavesTheRestExactlyAsDrawn) {
+    tk::TestMainLoop loop;
+    if (!createSystemDefaultDevice())
+        GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
+    auto library = std::make_shared<const Library>(
+        std::vector<Function>{Function("leftPaint", ShaderStage::fragment, kLeftPaint)});
+    ColorShader shader(library, "leftPaint", {{0.0f, 0.0f, 1.0f, 1.0f}});
+    const auto result = shader.applyColorEffect(drawing());
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->size(), (tk::Size{20, 10}));
+    EXPECT_EQ(result->scale(), 2);
+    EXPECT_TRUE(near(result->pixelColor(4, 2), tk::Color(0, 0, 1))) << "left: the argument's colour";
+    EXPECT_TRUE(near(result->pixelColor(4, 16), tk::Color(0, 0, 1, 0.5))) << "keeping the alpha";
+    EXPECT_TRUE(near(result->pixelColor(30, 2), tk::Color(0.5, 0.5, 0.5))) << "right: as drawn";
+    EXPECT_TRUE(near(result->pixelColor(30, 16), tk::Color(1, 0.5, 0, 0.5)))
+        << "half-transparent colours come back as they were";
+
+    EXPECT_FALSE(ColorShader(library, "noSuchFunction", {}).applyColorEffect(drawing()))
+        << "a function the library lacks leaves the drawing as it is";
+    EXPECT_FALSE(ColorShader(library, "leftPaint", {{0, 0, 1, 1}}, [] { return std::shared_ptr<Device>(); })
+                     .applyColorEffect(drawing()))
+        << "so does having no device";
+}
+
+} // namespace
+} // namespace gpu
