@@ -20,12 +20,6 @@
 
 namespace WendleShaders {
 
-struct ShaderViewControllerEnvironment {
-    // Where the shader view's device comes from; null from it means no device.
-    std::function<std::shared_ptr<gpu::Device>()> makeDevice = gpu::createSystemDefaultDevice;
-    RendererDependencies renderer;
-};
-
 class MetalShaderViewController {
 public:
     MetalShaderViewController(std::shared_ptr<tk::View> view, std::string rendererName,

@@ -1,6 +1,7 @@
 #include "WendleShaders/PipelineState.h"
 
 #include "WendleShaders/ModuleBundle.h"
+#include "platform/gpu/Error.h"
 
 namespace WendleShaders {
 
@@ -14,6 +15,24 @@ std::shared_ptr<gpu::RenderPipelineState> makePipelineState(gpu::Device& device,
     descriptor.vertexFunction = library->makeFunction(vertexFunctionName);
     descriptor.fragmentFunction = library->makeFunction(fragmentFunctionName);
     descriptor.colorAttachments[0].pixelFormat = gpu::PixelFormat::rgba16Float;
+    return device.makeRenderPipelineState(descriptor);
+}
+
+std::shared_ptr<gpu::RenderPipelineState> makeAboutPipelineState(gpu::Device& device,
+                                                                 gpu::PixelFormat colorPixelFormat) {
+    std::shared_ptr<gpu::Library> library;
+    try {
+        library = device.makeDefaultLibrary(moduleBundle().resourcePath());
+    } catch (const gpu::Error&) {
+        // No library: the functions stay unset and the device refuses the pipeline below.
+    }
+    gpu::RenderPipelineDescriptor descriptor;
+    descriptor.label = "About View Pipeline";
+    if (library) {
+        descriptor.vertexFunction = library->makeFunction("aboutVertexShader");
+        descriptor.fragmentFunction = library->makeFunction("aboutFragmentShader");
+    }
+    descriptor.colorAttachments[0].pixelFormat = colorPixelFormat;
     return device.makeRenderPipelineState(descriptor);
 }
 

@@ -18,4 +18,10 @@ std::shared_ptr<gpu::RenderPipelineState> makePipelineState(gpu::Device& device,
                                                             std::string_view vertexFunctionName,
                                                             std::string_view fragmentFunctionName);
 
+// [main] The About view's pipeline: "aboutVertexShader" / "aboutFragmentShader", label "About View
+// Pipeline", colour attachment 0 in `colorPixelFormat` (the view's). A library that cannot be read
+// leaves both functions unset, so building fails (gpu::Error) all the same.
+std::shared_ptr<gpu::RenderPipelineState> makeAboutPipelineState(gpu::Device& device,
+                                                                 gpu::PixelFormat colorPixelFormat);
+
 } // namespace WendleShaders

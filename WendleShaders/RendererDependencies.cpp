@@ -1,6 +1,7 @@
 #include "WendleShaders/RendererDependencies.h"
 
 #include "platform/tk/base/RunLoop.h"
+#include "platform/tk/view/Backend.h"
 
 #include <random>
 
@@ -28,6 +29,12 @@ std::uint32_t drawSeed(const RendererDependencies& dependencies) {
     std::random_device device;
     std::uniform_int_distribution<std::uint32_t> uniform;
     return uniform(device);
+}
+
+double mainScreenScale(const RendererDependencies& dependencies) {
+    if (dependencies.mainScreenBackingScale)
+        return dependencies.mainScreenBackingScale().value_or(1.0);
+    return tk::currentBackend().defaultBackingScaleFactor();
 }
 
 } // namespace WendleShaders

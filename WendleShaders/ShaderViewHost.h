@@ -20,6 +20,7 @@
 // three steps directly. All members are [main].
 
 #include "WendleShaders/ClockedRenderer.h"
+#include "WendleShaders/RendererDependencies.h"
 #include "platform/gpu/Device.h"
 #include "platform/gpu/ShaderView.h"
 #include "platform/tk/base/Subscription.h"
@@ -30,6 +31,13 @@
 #include <memory>
 
 namespace WendleShaders {
+
+// What the module's views and controllers take from their surroundings, injectable for tests.
+struct ShaderViewControllerEnvironment {
+    // Where the shader view's device comes from; null from it means no device.
+    std::function<std::shared_ptr<gpu::Device>()> makeDevice = gpu::createSystemDefaultDevice;
+    RendererDependencies renderer;
+};
 
 class ShaderViewHost {
 public:

@@ -3,7 +3,9 @@
 // Drawn through the machine's device, as the program draws.
 
 #include "ShaderTestSupport.h"
+#include "WendleShaders/AboutRenderer.h"
 #include "WendleShaders/MetalShaderRenderer.h"
+#include "WendleShaders/SupporterShaderRenderer.h"
 #include "platform/gpu/ShaderView.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +94,13 @@ TEST(FrameAllocation, FramesOfEveryRendererAllocateNothingOnceRunning) {
          [](gpu::ShaderView& view) {
              return std::make_shared<MetalShaderRenderer>(view, "Main", testing::kVertexName,
                                                           testing::kFragmentName);
+         }},
+        {"about", [](gpu::ShaderView& view) { return std::make_shared<AboutRenderer>(view); }},
+        {"supporter",
+         [](gpu::ShaderView& view) {
+             auto renderer = std::make_shared<SupporterShaderRenderer>(view, "Supporter");
+             renderer->recordSwitch(3);
+             return renderer;
          }},
     };
     for (const auto& c : cases) {

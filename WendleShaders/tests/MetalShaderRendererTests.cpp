@@ -19,7 +19,7 @@ struct RendererFixture : testing::ShaderFixture {
 
     std::shared_ptr<MetalShaderRenderer> makeRenderer() {
         auto renderer = std::make_shared<MetalShaderRenderer>(
-            *view, "Main", kVertexName, kFragmentName, RendererDependencies{nullptr, [] { return 77u; }});
+            *view, "Main", kVertexName, kFragmentName, RendererDependencies{nullptr, [] { return 77u; }, {}});
         view->setDelegate(renderer);
         return renderer;
     }

@@ -19,18 +19,23 @@ using tk::testing::useBuiltBundles;
 inline constexpr const char* kVertexName = "audioWaveformVertexShader";
 inline constexpr const char* kFragmentName = "audioWaveformFragmentShader";
 
-// A main loop on a manual clock, a fake device and seeds 1, 2, 3, ... for each renderer made.
+// A main loop on a manual clock, a fake device (or none) and seeds 1, 2, 3, ... for each renderer
+// made; the main screen has a backing scale of 2.
 struct ShaderFixture {
     tk::TestMainLoop loop;
     std::shared_ptr<gpu::FakeDevice> device = std::make_shared<gpu::FakeDevice>();
     std::uint32_t nextSeed = 1;
+    bool noDevice = false; // environment() gives no device
 
     ShaderFixture() { useBuiltBundles(); }
 
     ShaderViewControllerEnvironment environment() {
         ShaderViewControllerEnvironment env;
-        env.makeDevice = [this] { return device; };
+        env.makeDevice = [device = noDevice ? nullptr : device]() -> std::shared_ptr<gpu::Device> {
+            return device;
+        };
         env.renderer.randomSeed = [this] { return nextSeed++; };
+        env.renderer.mainScreenBackingScale = [] { return std::optional<double>(2.0); };
         return env;
     }
     std::unique_ptr<MetalShaderViewController> makeController() {
