@@ -1,6 +1,7 @@
-// The waveform band on this machine's device (Mesa's software rasteriser where there is no GPU):
-// whole frames as the shader view makes them (render, read back, composite into a window-sized
-// bitmap), and the read-back and compositing alone. The software rasteriser works on threads of
+// The shader views on this machine's device (Mesa's software rasteriser where there is no GPU):
+// whole frames of the waveform band, the About view and the switch view as the shader view makes
+// them (render, read back, composite into a window-sized bitmap), and the read-back and compositing
+// alone. The software rasteriser works on threads of
 // its own, so besides the wall time each benchmark reports the process CPU time per frame (all
 // threads) and how many threads the device started (driver_threads; LP_NUM_THREADS sets how many of
 // them rasterise, the label shows it when it is set).
@@ -8,7 +9,9 @@
 //     <build>/bin/gpu_bench            (needs <build>/bundles, built with the shader library)
 //     LP_NUM_THREADS=1 <build>/bin/gpu_bench     (one rasteriser thread)
 
+#include "WendleShaders/AboutRenderer.h"
 #include "WendleShaders/MetalShaderRenderer.h"
+#include "WendleShaders/SupporterShaderRenderer.h"
 #include "WendleShaders/PipelineState.h"
 #include "platform/gpu/Device.h"
 #include "platform/gpu/ShaderView.h"
@@ -23,6 +26,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -75,8 +79,10 @@ std::shared_ptr<gpu::Device> deviceOrSkip(benchmark::State& state) {
     return device;
 }
 
+using RendererFactory = std::function<std::shared_ptr<gpu::ShaderViewDelegate>(gpu::ShaderView&)>;
+
 // Render, read back and composite one frame per iteration, at width x height pixels.
-void BM_ShaderBandFrame(benchmark::State& state) {
+void shaderViewFrames(benchmark::State& state, const RendererFactory& makeRenderer) {
     const auto width = static_cast<double>(state.range(0));
     const auto height = static_cast<double>(state.range(1));
     auto device = deviceOrSkip(state);
@@ -85,8 +91,7 @@ void BM_ShaderBandFrame(benchmark::State& state) {
     auto view = tk::View::make<gpu::ShaderView>(tk::Rect{0, 0, width, height}, device);
     view->setColorPixelFormat(gpu::PixelFormat::rgba16Float);
     view->setColorspace(gpu::ColorSpace::extendedLinearSRGB);
-    auto renderer = std::make_shared<WendleShaders::MetalShaderRenderer>(
-        *view, "Main", "audioWaveformVertexShader", "audioWaveformFragmentShader");
+    auto renderer = makeRenderer(*view);
     view->setDelegate(renderer);
     tk::BitmapContext window(tk::Size{width, height}, 1);
     const double start = processSeconds();
@@ -98,6 +103,29 @@ void BM_ShaderBandFrame(benchmark::State& state) {
     state.counters["fps"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.SetLabel(deviceLabel(*device));
+}
+
+void BM_ShaderBandFrame(benchmark::State& state) {
+    shaderViewFrames(state, [](gpu::ShaderView& view) {
+        return std::make_shared<WendleShaders::MetalShaderRenderer>(view, "Main", "audioWaveformVertexShader",
+                                                                    "audioWaveformFragmentShader");
+    });
+}
+
+void BM_AboutViewFrame(benchmark::State& state) {
+    shaderViewFrames(state, [](gpu::ShaderView& view) { return std::make_shared<WendleShaders::AboutRenderer>(view); });
+}
+
+// Three switches on, one held down, a full history of switch-ons rippling out.
+void BM_SupporterViewFrame(benchmark::State& state) {
+    shaderViewFrames(state, [](gpu::ShaderView& view) {
+        auto renderer = std::make_shared<WendleShaders::SupporterShaderRenderer>(view, "Supporter");
+        for (int i : {0, 2, 4, 1, 3, 5})
+            renderer->recordSwitch(i);
+        renderer->mutableSwitchOnState() = {1, 0, 1, 0, 1, 0};
+        renderer->mutableSwitchDownState() = {0, 0, 1, 0, 0, 0};
+        return renderer;
+    });
 }
 
 // Read-back (row flip, sRGB encoding, premultiplied ARGB32) and compositing of a rendered frame.
@@ -144,6 +172,8 @@ BENCHMARK(BM_ShaderBandFrame)
     ->Args({800, 600})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(BM_AboutViewFrame)->Args({400, 300})->Args({800, 600})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SupporterViewFrame)->Args({400, 300})->Args({800, 600})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBackAndComposite)
     ->Args({400, 300})
     ->Args({800, 600})
