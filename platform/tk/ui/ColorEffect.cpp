@@ -43,8 +43,10 @@ protected:
     void update(const NodeData& node) override {
         const auto& d = static_cast<const ColorEffectNodeData&>(node);
         shader_ = d.shader;
-        // The content is not a subview: this view draws it.
+        // The content is not a subview: this view draws it, and is marked when it changes.
         child_ = reconcile(child_, d.content, context_);
+        if (child_)
+            child_->setDrawnBy(this);
         setNeedsDisplay();
     }
     Size measure(ProposedSize proposal) override { return child_ ? child_->sizeThatFits(proposal) : Size{}; }
