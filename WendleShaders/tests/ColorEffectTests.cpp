@@ -104,7 +104,7 @@ void main() {
 )";
     gpu::RenderPipelineDescriptor descriptor;
     descriptor.label = function;
-    descriptor.vertexFunction = library->makeFunction("audioWaveformVertexShader");
+    descriptor.vertexFunction = library->makeFunction("aboutVertexShader");
     descriptor.fragmentFunction =
         std::make_shared<gpu::Function>(function, gpu::ShaderStage::fragment, source);
     descriptor.colorAttachments[0].pixelFormat = gpu::PixelFormat::rgba16Float;
