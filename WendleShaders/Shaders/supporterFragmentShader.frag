@@ -85,45 +85,58 @@ void main() {
     float wave = 0.5 + 0.5 * sin(p.x * 1.3 + t * 0.4 + sin(p.y * 2.1 - t * 0.3) * 1.4);
     vec3 colour = kGround + tint * 0.05 * wave * exp(-p.y * p.y * 0.6) + kSteel * 0.012;
 
-    // Ripples of the switch-ons, oldest first so that newer ones lie on top.
+    // Ripples of the switch-ons, oldest first so that newer ones lie on top; faded ones cost nothing.
     for (int k = 5; k >= 0; --k) {
         float index = historyIndex(k);
-        if (index < 0.0)
+        float age = max(0.0, t - historyTime(k));
+        float fade = exp(-age * 1.1);
+        if (index < 0.0 || fade < 0.02)
             continue;
         int j = int(index + 0.5);
-        float age = max(0.0, t - historyTime(k));
-        vec2 centre = vec2(float(j) - 2.5, 0.15);
-        float d = length(p - centre);
-        float fade = exp(-age * 1.1);
+        float d = length(p - vec2(float(j) - 2.5, 0.15));
         float radius = kRadius + age * 0.9;
-        colour += kColours[j] * ring(d, radius, 0.05 + age * 0.02, aa) * fade * 0.9;
-        colour += kColours[j] * exp(-pow((d - radius) * 5.0, 2.0)) * fade * 0.15;
+        float off = abs(d - radius);
+        if (off > 0.3)
+            continue;
+        float halo = max(0.0, 1.0 - off * 4.0);
+        colour += kColours[j] * fade * (0.9 * ring(d, radius, 0.05 + age * 0.02, aa) + 0.15 * halo * halo);
     }
 
-    // The lamps.
-    for (int i = 0; i < 6; ++i) {
+    // The lamps: the one under the pixel, and the glow of it and its neighbours.
+    int nearest = clamp(int(floor(p.x + 3.0)), 0, 5);
+    for (int i = max(nearest - 1, 0); i <= min(nearest + 1, 5); ++i) {
+        float on = onState(i);
+        if (on <= 0.0)
+            continue;
+        float d = length(p - vec2(float(i) - 2.5, 0.15));
+        float r = kRadius * (1.0 - 0.10 * downState(i));
+        float breath = 1.0 + 0.10 * sin(t * 2.2 + float(i) * 1.1);
+        colour += kColours[i] * on * breath * (0.22 + 0.25 * downState(i)) * exp(-max(0.0, d - r) * 7.0);
+    }
+    {
+        int i = nearest;
         vec2 centre = vec2(float(i) - 2.5, 0.15);
         float d = length(p - centre);
         float on = onState(i);
         float down = downState(i);
-        float breath = 1.0 + 0.10 * sin(t * 2.2 + float(i) * 1.1);
         float r = kRadius * (1.0 - 0.10 * down);
-        vec3 c = kColours[i];
-        // The glow around a lamp that is on, stronger while held down.
-        colour += c * on * breath * (0.22 + 0.25 * down) * exp(-max(0.0, d - r) * 7.0);
-        // The glass: dark with a hint of its colour when off, a bright core when on.
-        float core = 1.0 - smoothstep(0.0, r, d);
-        vec3 glass = mix(c * 0.035 + vec3(0.004), c * (0.35 + 1.1 * core * core) * breath, on);
-        colour = mix(colour, glass, disc(d, r, aa));
-        // The steel ring, lit white while the switch is down.
-        vec3 rim = mix(kSteel * 0.35, vec3(0.95), down);
-        colour = mix(colour, rim, ring(d, r + 0.03, 0.035, aa));
+        if (d < r + 0.08) {
+            float breath = 1.0 + 0.10 * sin(t * 2.2 + float(i) * 1.1);
+            vec3 c = kColours[i];
+            // The glass: dark with a hint of its colour when off, a bright core when on.
+            float core = 1.0 - smoothstep(0.0, r, d);
+            vec3 glass = mix(c * 0.035 + vec3(0.004), c * (0.35 + 1.1 * core * core) * breath, on);
+            colour = mix(colour, glass, disc(d, r, aa));
+            // The steel ring, lit white while the switch is down.
+            vec3 rim = mix(kSteel * 0.35, vec3(0.95), down);
+            colour = mix(colour, rim, ring(d, r + 0.03, 0.035, aa));
+        }
     }
 
     // The history pips under the lamps, newest on the left; empty places are dim rings.
-    for (int k = 0; k < 6; ++k) {
-        vec2 centre = vec2((float(k) - 2.5) * 0.32, -0.78);
-        float d = length(p - centre);
+    if (abs(p.y + 0.78) < 0.12) {
+        int k = clamp(int(floor(p.x / 0.32 + 3.0)), 0, 5);
+        float d = length(p - vec2((float(k) - 2.5) * 0.32, -0.78));
         float index = historyIndex(k);
         if (index < 0.0) {
             colour = mix(colour, kSteel * 0.25, ring(d, 0.07, 0.02, aa));
