@@ -7,7 +7,7 @@
 //
 // bytes 0: drawable size in pixels; bytes 1: time in seconds; bytes 2: backing scale;
 // buffers 3-6: on state, down state, history (switch index, -1 empty) and history times, six
-// packed floats each, read as two vec4s.
+// packed floats each, read as two vec4s (the history by the vertex function).
 
 layout(std140, binding = 0) uniform DrawableSize {
     vec2 size;
@@ -24,14 +24,14 @@ layout(std140, binding = 3) uniform SwitchOn {
 layout(std140, binding = 4) uniform SwitchDown {
     vec4 switchDown[2];
 };
-layout(std140, binding = 5) uniform SwitchHistory {
-    vec4 switchHistory[2];
-};
-layout(std140, binding = 6) uniform SwitchHistoryTime {
-    vec4 switchHistoryTime[2];
-};
 
 in vec2 uv;
+// Worked out once a frame by the vertex function (see there).
+flat in vec3 tint;
+flat in float breath[6];
+flat in vec4 ripples[6];
+flat in vec3 rippleColours[6];
+flat in vec4 pips[6];
 layout(location = 0) out vec4 fragColor;
 
 const vec3 kGround = vec3(0.0075, 0.0080, 0.0103);
@@ -51,12 +51,6 @@ float onState(int i) {
 float downState(int i) {
     return switchDown[i >> 2][i & 3];
 }
-float historyIndex(int k) {
-    return switchHistory[k >> 2][k & 3];
-}
-float historyTime(int k) {
-    return switchHistoryTime[k >> 2][k & 3];
-}
 
 // Coverage of a disc of radius r at distance d, antialiased over `aa`.
 float disc(float d, float r, float aa) {
@@ -75,76 +69,60 @@ void main() {
     float t = time;
 
     // The ground: dark, with a slow aurora tinted by the switches that are on.
-    vec3 tint = vec3(0.0);
-    float lit = 0.0;
-    for (int i = 0; i < 6; ++i) {
-        tint += kColours[i] * onState(i);
-        lit += onState(i);
-    }
-    tint /= max(lit, 1.0);
     float wave = 0.5 + 0.5 * sin(p.x * 1.3 + t * 0.4 + sin(p.y * 2.1 - t * 0.3) * 1.4);
     vec3 colour = kGround + tint * 0.05 * wave * exp(-p.y * p.y * 0.6) + kSteel * 0.012;
 
     // Ripples of the switch-ons, oldest first so that newer ones lie on top; faded ones cost nothing.
+    // (Loops run over constant ranges and skip what is far: each index is then a constant.)
     for (int k = 5; k >= 0; --k) {
-        float index = historyIndex(k);
-        float age = max(0.0, t - historyTime(k));
-        float fade = exp(-age * 1.1);
-        if (index < 0.0 || fade < 0.02)
-            continue;
-        int j = int(index + 0.5);
-        float d = length(p - vec2(float(j) - 2.5, 0.15));
-        float radius = kRadius + age * 0.9;
-        float off = abs(d - radius);
+        vec4 ripple = ripples[k]; // centre x, radius, width, fade
+        float d = length(p - vec2(ripple.x, 0.15));
+        float off = abs(d - ripple.y);
         if (off > 0.3)
             continue;
         float halo = max(0.0, 1.0 - off * 4.0);
-        colour += kColours[j] * fade * (0.9 * ring(d, radius, 0.05 + age * 0.02, aa) + 0.15 * halo * halo);
+        colour += rippleColours[k] * ripple.w * (0.9 * ring(d, ripple.y, ripple.z, aa) + 0.15 * halo * halo);
     }
 
-    // The lamps: the one under the pixel, and the glow of it and its neighbours.
-    int nearest = clamp(int(floor(p.x + 3.0)), 0, 5);
-    for (int i = max(nearest - 1, 0); i <= min(nearest + 1, 5); ++i) {
+    // The lamps: the glow of those near the pixel, then the glass and ring of the one under it.
+    for (int i = 0; i < 6; ++i) {
+        vec2 offset = p - vec2(float(i) - 2.5, 0.15);
         float on = onState(i);
-        if (on <= 0.0)
+        if (abs(offset.x) > 1.5 || on <= 0.0)
             continue;
-        float d = length(p - vec2(float(i) - 2.5, 0.15));
-        float r = kRadius * (1.0 - 0.10 * downState(i));
-        float breath = 1.0 + 0.10 * sin(t * 2.2 + float(i) * 1.1);
-        colour += kColours[i] * on * breath * (0.22 + 0.25 * downState(i)) * exp(-max(0.0, d - r) * 7.0);
+        float down = downState(i);
+        float d = length(offset);
+        float r = kRadius * (1.0 - 0.10 * down);
+        colour += kColours[i] * on * breath[i] * (0.22 + 0.25 * down) * exp(-max(0.0, d - r) * 7.0);
     }
-    {
-        int i = nearest;
-        vec2 centre = vec2(float(i) - 2.5, 0.15);
-        float d = length(p - centre);
+    for (int i = 0; i < 6; ++i) {
+        vec2 offset = p - vec2(float(i) - 2.5, 0.15);
+        if (abs(offset.x) > 0.5 || abs(offset.y) > 0.5)
+            continue;
+        float d = length(offset);
         float on = onState(i);
         float down = downState(i);
         float r = kRadius * (1.0 - 0.10 * down);
-        if (d < r + 0.08) {
-            float breath = 1.0 + 0.10 * sin(t * 2.2 + float(i) * 1.1);
-            vec3 c = kColours[i];
-            // The glass: dark with a hint of its colour when off, a bright core when on.
-            float core = 1.0 - smoothstep(0.0, r, d);
-            vec3 glass = mix(c * 0.035 + vec3(0.004), c * (0.35 + 1.1 * core * core) * breath, on);
-            colour = mix(colour, glass, disc(d, r, aa));
-            // The steel ring, lit white while the switch is down.
-            vec3 rim = mix(kSteel * 0.35, vec3(0.95), down);
-            colour = mix(colour, rim, ring(d, r + 0.03, 0.035, aa));
-        }
+        vec3 c = kColours[i];
+        // The glass: dark with a hint of its colour when off, a bright core when on.
+        float core = 1.0 - smoothstep(0.0, r, d);
+        vec3 glass = mix(c * 0.035 + vec3(0.004), c * (0.35 + 1.1 * core * core) * breath[i], on);
+        colour = mix(colour, glass, disc(d, r, aa));
+        // The steel ring, lit white while the switch is down.
+        vec3 rim = mix(kSteel * 0.35, vec3(0.95), down);
+        colour = mix(colour, rim, ring(d, r + 0.03, 0.035, aa));
     }
 
     // The history pips under the lamps, newest on the left; empty places are dim rings.
     if (abs(p.y + 0.78) < 0.12) {
-        int k = clamp(int(floor(p.x / 0.32 + 3.0)), 0, 5);
-        float d = length(p - vec2((float(k) - 2.5) * 0.32, -0.78));
-        float index = historyIndex(k);
-        if (index < 0.0) {
-            colour = mix(colour, kSteel * 0.25, ring(d, 0.07, 0.02, aa));
-        } else {
-            int j = int(index + 0.5);
-            float age = max(0.0, t - historyTime(k));
-            float fresh = 0.45 + 0.55 * exp(-age * 0.8);
-            colour = mix(colour, kColours[j] * fresh, disc(d, 0.08, aa));
+        for (int k = 0; k < 6; ++k) {
+            vec2 offset = p - vec2((float(k) - 2.5) * 0.32, -0.78);
+            if (abs(offset.x) > 0.16)
+                continue;
+            float d = length(offset);
+            vec4 pip = pips[k];
+            colour = pip.a > 0.0 ? mix(colour, pip.rgb, disc(d, 0.08, aa))
+                                 : mix(colour, kSteel * 0.25, ring(d, 0.07, 0.02, aa));
         }
     }
     fragColor = vec4(colour, 1.0);
