@@ -79,6 +79,27 @@ void TextField::setBezelStyle(BezelStyle style) {
     invalidateIntrinsicContentSize();
 }
 
+void TextField::setSelectionColor(Color color) {
+    if (color == selectionColor_)
+        return;
+    selectionColor_ = color;
+    setNeedsDisplay();
+}
+
+void TextField::setSelectedTextColor(std::optional<Color> color) {
+    if (color == selectedTextColor_)
+        return;
+    selectedTextColor_ = color;
+    setNeedsDisplay();
+}
+
+void TextField::setCaretColor(std::optional<Color> color) {
+    if (color == caretColor_)
+        return;
+    caretColor_ = color;
+    setNeedsDisplay();
+}
+
 void TextField::setSelection(std::size_t anchor, std::size_t caret) {
     editor_.setSelection(anchor, caret);
     setNeedsDisplay();
@@ -96,6 +117,7 @@ void TextField::beginEditingIfNeeded() {
         return;
     editing_ = true;
     textBeforeEditing_ = editor_.text();
+    editingDidBegin();
     if (onBeginEditing)
         onBeginEditing(*this);
 }
@@ -106,6 +128,7 @@ void TextField::finishEditing(TextEditingEndReason reason) {
     editing_ = false;
     selectingWithMouse_ = false;
     setNeedsDisplay();
+    editingDidEnd(reason);
     if (onEndEditing)
         onEndEditing(*this, reason);
 }
@@ -114,9 +137,10 @@ void TextField::endEditing() {
     finishEditing(TextEditingEndReason::focusLost);
 }
 
-void TextField::textDidChange() {
+void TextField::textChanged() {
     setNeedsDisplay();
     invalidateIntrinsicContentSize();
+    textDidChange();
     if (onChange)
         onChange(*this, editor_.text());
 }
@@ -172,14 +196,14 @@ bool TextField::keyDown(const Event& event) {
             return true;
         beginEditingIfNeeded();
         if (editor_.deleteBackward(wordModifier(m)))
-            textDidChange();
+            textChanged();
         return true;
     case KeyCode::deleteForward:
         if (!editable_)
             return true;
         beginEditingIfNeeded();
         if (editor_.deleteForward(wordModifier(m)))
-            textDidChange();
+            textChanged();
         return true;
     case KeyCode::returnKey:
     case KeyCode::keypadEnter:
@@ -193,7 +217,7 @@ bool TextField::keyDown(const Event& event) {
             return false;
         if (editor_.text() != textBeforeEditing_) {
             editor_.setText(textBeforeEditing_);
-            textDidChange();
+            textChanged();
         }
         finishEditing(TextEditingEndReason::escape);
         if (onCancel)
@@ -229,7 +253,7 @@ bool TextField::insertText(const std::string& text) {
         return false;
     beginEditingIfNeeded();
     if (editor_.insert(text))
-        textDidChange();
+        textChanged();
     return true;
 }
 
@@ -252,7 +276,7 @@ bool TextField::cut() {
         return true;
     beginEditingIfNeeded();
     if (editor_.deleteBackward())
-        textDidChange();
+        textChanged();
     return true;
 }
 
@@ -262,7 +286,7 @@ bool TextField::paste() {
         return true;
     beginEditingIfNeeded();
     if (editor_.insert(*text))
-        textDidChange();
+        textChanged();
     return true;
 }
 
@@ -302,7 +326,7 @@ void TextField::mouseCancelled(const Event&) {
 
 // --- Geometry and drawing ------------------------------------------------------------------------
 
-TextAttributes TextField::attributes() const {
+TextAttributes TextField::textAttributes() const {
     TextAttributes a;
     a.font = font_;
     a.color = textColor_;
@@ -319,7 +343,7 @@ Rect TextField::textRect() const {
 
 double TextField::textOriginX() const {
     const Rect r = textRect();
-    const double width = measureText(editor_.text(), attributes()).width;
+    const double width = measureText(editor_.text(), textAttributes()).width;
     if (width > r.width())
         return r.x() - scrollX_;
     switch (alignment_) {
@@ -335,7 +359,7 @@ double TextField::textOriginX() const {
 double TextField::xForPosition(std::size_t position) const {
     position = std::min(position, editor_.text().size());
     const double prefix =
-        position == 0 ? 0 : measureText(editor_.text().substr(0, position), attributes()).width;
+        position == 0 ? 0 : measureText(editor_.text().substr(0, position), textAttributes()).width;
     return textOriginX() + prefix;
 }
 
@@ -359,25 +383,32 @@ Size TextField::intrinsicContentSize() const {
     const FontMetrics metrics = font_.metrics();
     const double inset = bezelStyle_ == BezelStyle::roundedBorder ? kBezelInset : 1;
     const double width =
-        measureText(editor_.text().empty() ? placeholder_ : editor_.text(), attributes()).width;
+        measureText(editor_.text().empty() ? placeholder_ : editor_.text(), textAttributes()).width;
     return {std::ceil(width + 2 * inset + 2), std::ceil(metrics.lineHeight + (inset > 1 ? 6 : 2))};
 }
 
 void TextField::draw(GraphicsContext& context, const Rect&) {
-    const Rect b = bounds();
+    drawBackground(context);
+    drawEditor(context);
+}
+
+void TextField::drawBackground(GraphicsContext& context) {
+    if (bezelStyle_ != BezelStyle::roundedBorder)
+        return;
+    const Rect box = bounds().insetBy(0.5, 0.5);
+    context.fillPath(Path::roundedRect(box, 4), Color{0, 0, 0, 0.25});
+    context.strokePath(Path::roundedRect(box, 4),
+                       isFirstResponder() ? Color{0.35, 0.6, 1.0, 0.9} : Color{1, 1, 1, 0.35});
+}
+
+void TextField::drawEditor(GraphicsContext& context) {
     const bool focused = isFirstResponder();
-    if (bezelStyle_ == BezelStyle::roundedBorder) {
-        const Rect box = b.insetBy(0.5, 0.5);
-        context.fillPath(Path::roundedRect(box, 4), Color{0, 0, 0, 0.25});
-        context.strokePath(Path::roundedRect(box, 4),
-                           focused ? Color{0.35, 0.6, 1.0, 0.9} : Color{1, 1, 1, 0.35});
-    }
     const Rect r = textRect();
     GraphicsStateGuard guard(context);
     context.clipToRect(r);
 
     // Keep the caret inside the visible width when the text is wider than the field.
-    TextAttributes a = attributes();
+    TextAttributes a = textAttributes();
     const double fullWidth = measureText(editor_.text(), a).width;
     if (fullWidth <= r.width()) {
         scrollX_ = 0;
@@ -389,29 +420,39 @@ void TextField::draw(GraphicsContext& context, const Rect&) {
             scrollX_ -= r.x() - caretX;
         scrollX_ = std::clamp(scrollX_, 0.0, fullWidth - r.width() + 2);
     }
-    const FontMetrics metrics = font_.metrics();
-    const double lineHeight = metrics.lineHeight > 0 ? metrics.lineHeight : font_.size() * 1.2;
-    const double y = b.y() + (b.height() - lineHeight) / 2;
+    const FontMetrics metrics = a.font.metrics();
+    const double lineHeight = metrics.lineHeight > 0 ? metrics.lineHeight : a.font.size() * 1.2;
+    const double y = r.y() + (r.height() - lineHeight) / 2;
 
+    std::optional<Rect> selected;
     if (focused && editor_.hasSelection()) {
         const auto [start, end] = editor_.selection();
         const double x0 = xForPosition(start);
         const double x1 = xForPosition(end);
-        context.fillRect(Rect{x0, y, x1 - x0, lineHeight}, Color{0.3, 0.5, 0.9, 0.45});
+        selected = Rect{x0, y, x1 - x0, lineHeight};
+        context.fillRect(*selected, selectionColor_);
     }
     if (editor_.text().empty()) {
         if (!placeholder_.empty()) {
             TextAttributes pa = a;
-            pa.color = placeholderColor_ ? *placeholderColor_ : textColor_.withAlpha(textColor_.a * 0.4);
+            pa.color = placeholderColor_ ? *placeholderColor_ : a.color.withAlpha(a.color.a * 0.4);
             pa.alignment = alignment_;
             context.drawText(placeholder_, Rect{r.x(), y, r.width(), lineHeight}, pa);
         }
     } else {
         context.drawText(editor_.text(), Point{textOriginX(), y}, a);
+        if (selected && selectedTextColor_) {
+            // The selected part again, in its own colour.
+            GraphicsStateGuard inner(context);
+            context.clipToRect(*selected);
+            TextAttributes sa = a;
+            sa.color = *selectedTextColor_;
+            context.drawText(editor_.text(), Point{textOriginX(), y}, sa);
+        }
     }
     if (focused && !editor_.hasSelection() && isEnabled() && editable_) {
         const double x = std::round(xForPosition(editor_.caret()) * 2) / 2;
-        context.fillRect(Rect{x, y, 1, lineHeight}, textColor_);
+        context.fillRect(Rect{x, y, 1, lineHeight}, caretColor_ ? *caretColor_ : a.color);
     }
 }
 

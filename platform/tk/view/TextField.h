@@ -67,6 +67,14 @@ public:
     void setBezelStyle(BezelStyle style);
     bool isEditable() const { return editable_; }
     void setEditable(bool editable) { editable_ = editable; }
+    // The editor's colours: the selection's background (a light blue by default), the selected
+    // text's colour (the text colour when unset) and the caret's (the text colour when unset).
+    Color selectionColor() const { return selectionColor_; }
+    void setSelectionColor(Color color);
+    std::optional<Color> selectedTextColor() const { return selectedTextColor_; }
+    void setSelectedTextColor(std::optional<Color> color);
+    std::optional<Color> caretColor() const { return caretColor_; }
+    void setCaretColor(std::optional<Color> color);
 
     // --- Editing state ---------------------------------------------------------------------
     bool isEditing() const { return editing_; }
@@ -105,17 +113,32 @@ public:
     bool mouseDragged(const Event& event) override;
     bool mouseUp(const Event& event) override;
     void mouseCancelled(const Event& event) override;
+    // drawBackground, then drawEditor.
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
+
+    // --- Hooks of fields that draw themselves another way ------------------------------------
+    // Where the text is laid out, edited and clicked (bounds less the bezel inset by default).
+    virtual Rect textRect() const;
+    // The font and colour the text is measured and drawn with (the field's by default).
+    virtual TextAttributes textAttributes() const;
+    // The bezel (the rounded border of roundedBorder).
+    virtual void drawBackground(GraphicsContext& context);
+    // The text (or placeholder), the selection and the caret, in textRect(), one line centred
+    // vertically in it.
+    void drawEditor(GraphicsContext& context);
 
 protected:
     void setup() override;
+    // Runs after the text changed by typing, deleting, cutting, pasting or Escape, before onChange.
+    virtual void textDidChange() {}
+    // Run when an editing session begins and ends, before onBeginEditing and onEndEditing.
+    virtual void editingDidBegin() {}
+    virtual void editingDidEnd(TextEditingEndReason) {}
 
 private:
     void beginEditingIfNeeded();
     void finishEditing(TextEditingEndReason reason);
-    void textDidChange();
-    TextAttributes attributes() const;
-    Rect textRect() const;
+    void textChanged();
     Clipboard& clipboard() const;
     bool copy();
     bool cut();
@@ -130,6 +153,9 @@ private:
     TextAlignment alignment_ = TextAlignment::left;
     double letterSpacing_ = 0;
     BezelStyle bezelStyle_ = BezelStyle::none;
+    Color selectionColor_{0.3, 0.5, 0.9, 0.45};
+    std::optional<Color> selectedTextColor_;
+    std::optional<Color> caretColor_;
     double scrollX_ = 0; // how far the text is moved left to keep the caret in view
     bool editable_ = true;
     bool editing_ = false;

@@ -250,7 +250,7 @@ void Window::close() {
     for (auto& o : observers)
         o.fn(*this);
     makeFirstResponder(nullptr);
-    firstResponder_ = nullptr;
+    setFirstResponderField(nullptr);
     resignKeyWindow();
     closed_ = true;
     visible_ = false;
@@ -283,16 +283,27 @@ bool Window::makeFirstResponder(Responder* responder) {
             return false;
         // Resigning may have moved the focus itself or taken the new one out of the window.
         if (firstResponder_ == current)
-            firstResponder_ = nullptr;
+            setFirstResponderField(nullptr);
         if (view && view->window() != this)
             return false;
     }
     if (view) {
         if (!view->becomeFirstResponder())
             return false;
-        firstResponder_ = view;
+        setFirstResponderField(view);
     }
     return true;
+}
+
+void Window::setFirstResponderField(View* view) {
+    if (view == firstResponder_)
+        return;
+    firstResponder_ = view;
+    firstResponderNotifier_.notify();
+}
+
+Subscription Window::observeFirstResponder(std::function<void(Window&)> observer) {
+    return firstResponderNotifier_.subscribe([this, observer = std::move(observer)] { observer(*this); });
 }
 
 namespace {
@@ -643,7 +654,7 @@ void Window::viewSubtreeWillDisappear(View& view) {
         // A view that leaves cannot keep the focus, whatever it answers.
         leaving->resignFirstResponder();
         if (firstResponder_ == leaving)
-            firstResponder_ = nullptr;
+            setFirstResponderField(nullptr);
     }
     forgetTrackingIn(view);
 }

@@ -25,6 +25,7 @@
 //
 // Windows are made with Window::make(); all members are [main].
 
+#include "platform/tk/base/ChangeNotifier.h"
 #include "platform/tk/base/Color.h"
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/base/Subscription.h"
@@ -115,6 +116,9 @@ public:
     // Moves the focus: the current one must agree to resign, the new one must accept and agree to
     // become; null means the window itself. Returns whether `responder` is now first responder.
     bool makeFirstResponder(Responder* responder);
+    // Calls `observer` after every change of the first responder (focus moved, the focused view left
+    // the window, the window closed), synchronously; it reads firstResponder() for the new one.
+    [[nodiscard]] Subscription observeFirstResponder(std::function<void(Window&)> observer);
     // Tab / Shift-Tab: the focused view's next or previous key view when it has one that can take
     // the focus, else the next or previous view (tree order) that can become key view.
     void selectNextKeyView();
@@ -201,6 +205,7 @@ private:
     void updateTracking(const Event& event);
     void forgetTrackingIn(View& subtree);
     void notifyKeyState();
+    void setFirstResponderField(View* view);
     std::vector<std::shared_ptr<View>> rootViews() const;
     // The views Tab moves the focus through, in tree order.
     std::vector<View*> keyViewLoop() const;
@@ -218,6 +223,7 @@ private:
     std::string identifier_;
     std::weak_ptr<Responder> nextResponder_;
     View* firstResponder_ = nullptr; // null: the window itself
+    ChangeNotifier firstResponderNotifier_;
     View* capture_ = nullptr;
     MouseButton captureButton_ = MouseButton::left;
     Point mouseLocation_;

@@ -86,10 +86,15 @@ TEST(EventRoutingCancel, AGestureIsCancelledOnceWhenItCannotFinish) {
 }
 
 TEST_F(EventRouting, ClickingMovesTheFocusAndClickingElsewhereEndsIt) {
+    std::vector<Responder*> changes; // what observers saw, once per real change
+    auto token =
+        w.window().observeFirstResponder([&](Window& win) { changes.push_back(win.firstResponder()); });
     a->acceptsFocus = true;
     w.click({10, 10});
+    w.click({20, 10});
     EXPECT_EQ(w.window().firstResponder(), a.get());
     EXPECT_EQ(a->log.front(), "become") << "focus moves before the mouse-down is delivered";
+    EXPECT_EQ(changes, (std::vector<Responder*>{a.get()}));
 
     // A click on a view that does not take focus gives it to the window.
     w.click({150, 10});
@@ -104,6 +109,7 @@ TEST_F(EventRouting, ClickingMovesTheFocusAndClickingElsewhereEndsIt) {
     // ... but not when it leaves the window.
     a->removeFromSuperview();
     EXPECT_EQ(w.window().firstResponder(), &w.window());
+    EXPECT_EQ(changes, (std::vector<Responder*>{a.get(), &w.window(), a.get(), &w.window()}));
 
     // A view outside this window, or one that does not accept, cannot become first responder.
     auto stranger = View::make<RecordingView>();
