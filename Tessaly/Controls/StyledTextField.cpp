@@ -1,0 +1,288 @@
+#include "Tessaly/Controls/StyledTextField.h"
+
+#include "Tessaly/Geometry/PixelAlignment.h"
+#include "Tessaly/Resources/AssetLookup.h"
+#include "Tessaly/Styles/ControlStateDerivation.h"
+
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/Path.h"
+#include "platform/tk/graphics/SemanticColors.h"
+#include "platform/tk/view/KeyboardFocus.h"
+#include "platform/tk/view/Window.h"
+
+#include <algorithm>
+
+namespace Tessaly {
+
+// --- Shared drawing --------------------------------------------------------------------------------
+
+bool showsStyledFocus(const tk::View& view) {
+    const tk::Window* window = view.window();
+    return window && window->isKeyWindow() && tk::hasKeyboardFocus(view);
+}
+
+void drawStyledFocusRingPath(tk::GraphicsContext& context, const tk::Rect& rect, const tk::Color& color) {
+    const tk::Path path = tk::Path::roundedRect(rect, 3);
+    context.fillPath(path, color.withAlpha(0.3));
+    context.strokePath(
+        path, color,
+        tk::StrokeStyle{}.withLineWidth(2).withLineCap(tk::LineCap::round).withLineJoin(tk::LineJoin::round));
+}
+
+void drawBezelPicture(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
+                      double opacity) {
+    if (!image)
+        return;
+    const tk::Image shown = image.isTemplate() ? image.tinted(tk::controlTextColor()) : image;
+    context.drawImageNinePart(shown, rect, shown.capInsets(), tk::ImageDrawOptions{}.withOpacity(opacity));
+}
+
+// --- StyledTextFieldCell ---------------------------------------------------------------------------
+
+StyledTextFieldCell::StyledTextFieldCell() : StyledTextFieldCell(std::string{}) {}
+
+StyledTextFieldCell::StyledTextFieldCell(std::string text) : tk::TextFieldCell(std::move(text)) {
+    setFocusRingType(tk::FocusRingType::none);
+    applyStyle();
+}
+
+std::shared_ptr<TextFieldCellStyle> StyledTextFieldCell::style() {
+    static const auto shared = std::make_shared<TextFieldCellStyle>();
+    return shared;
+}
+
+StyledControlState StyledTextFieldCell::controlState() const {
+    StyledControlState state = deriveControlState({.cellState = static_cast<int>(this->state()),
+                                                   .enabled = isEnabled(),
+                                                   .highlighted = isHighlighted(),
+                                                   .isSelected = selected_,
+                                                   .isValid = validity()});
+    // The derivation leaves focus to the control; a field shows its focused bezel while it has it.
+    if (const tk::View* view = controlView(); view && tk::hasKeyboardFocus(*view))
+        state.insert(StyledControlState::focused);
+    return state;
+}
+
+void StyledTextFieldCell::setSelected(bool selected) {
+    selected_ = selected;
+}
+
+void StyledTextFieldCell::setVerticallyCenter(bool center) {
+    verticallyCenter_ = center;
+    updateControlView();
+}
+
+void StyledTextFieldCell::setBackgroundStyle(BackgroundStyle style) {
+    backgroundStyle_ = style;
+    setTextColor(dynamicStyle()->textColor(controlState()));
+}
+
+void StyledTextFieldCell::applyStyle() {
+    const auto s = dynamicStyle();
+    const StyledControlState state = controlState();
+    setFont(s->font());
+    setTextColor(s->textColor(state));
+    setBackgroundColor(s->backgroundColor(state));
+    backgroundStyle_ = s->backgroundStyle();
+}
+
+void StyledTextFieldCell::setEnabled(bool enabled) {
+    tk::TextFieldCell::setEnabled(enabled);
+    // The dimmed text of a disabled field follows the flag.
+    setTextColor(dynamicStyle()->textColor(controlState()));
+}
+
+tk::AttributedString StyledTextFieldCell::attributedString(const std::string& text,
+                                                           std::optional<tk::Color> color) const {
+    tk::TextAttributes a;
+    a.font = font().size() > 0 ? font() : dynamicStyle()->font();
+    a.color = color ? *color : dynamicStyle()->textColor(controlState());
+    a.alignment = alignment();
+    a.lineLimit = 1;
+    return tk::AttributedString(text, a);
+}
+
+double StyledTextFieldCell::shownTextHeight() const {
+    const std::string value = stringValue();
+    if (!value.empty())
+        return attributedStringValue().size().height;
+    if (const auto placeholder = placeholderString(); placeholder && !placeholder->empty())
+        return attributedString(*placeholder, std::nullopt).size().height;
+    const tk::FontMetrics metrics = font().metrics();
+    return metrics.lineHeight;
+}
+
+tk::Rect StyledTextFieldCell::drawingRect(const tk::Rect& bounds) const {
+    if (beingEdited_ || beingSelected_)
+        return bounds;
+    if (isBezeled() || isBordered())
+        return inset(bounds, dynamicStyle()->padding(), true);
+    return bounds;
+}
+
+tk::Rect StyledTextFieldCell::titleRect(const tk::Rect& bounds) const {
+    tk::Rect t = tk::TextFieldCell::titleRect(bounds);
+    if (verticallyCenter_) {
+        const double h = shownTextHeight();
+        t.origin.y += (t.height() - h) * 0.5;
+        t.size.height = h;
+    }
+    return t;
+}
+
+namespace {
+// Where the text of a cell is drawn: the title rect moved right by 2 on a bezel, left by one device
+// pixel without one (the editor edits the text in the same place, so it does not jump).
+tk::Rect interiorTextRect(const StyledTextFieldCell& cell, const tk::Rect& frame) {
+    const tk::Rect t = cell.titleRect(frame);
+    if (cell.isBezeled() || cell.isBordered())
+        return t.offsetBy(2, 0);
+    const tk::View* view = cell.controlView();
+    const tk::Window* window = view ? view->window() : nullptr;
+    return t.offsetBy(-1 / (window ? window->backingScaleFactor() : 1.0), 0);
+}
+} // namespace
+
+tk::Rect StyledTextFieldCell::editWithFrame(const tk::Rect& frame, tk::View& controlView) {
+    const tk::Rect title = interiorTextRect(*this, frame);
+    beingEdited_ = true;
+    const tk::Rect placed = tk::TextFieldCell::editWithFrame(title, controlView);
+    beingEdited_ = false;
+    return placed;
+}
+
+tk::Rect StyledTextFieldCell::selectWithFrame(const tk::Rect& frame, tk::View& controlView) {
+    const tk::Rect title = interiorTextRect(*this, frame);
+    beingSelected_ = true;
+    const tk::Rect placed = tk::TextFieldCell::selectWithFrame(title, controlView);
+    beingSelected_ = false;
+    return placed;
+}
+
+tk::FieldEditorAttributes StyledTextFieldCell::setUpFieldEditorAttributes(tk::FieldEditorAttributes a) const {
+    a = tk::TextFieldCell::setUpFieldEditorAttributes(a);
+    const auto s = dynamicStyle();
+    a.font = s->font();
+    a.drawsBackground = false;
+    a.backgroundColor = s->textBackgroundColor();
+    a.textColor = s->textColor();
+    a.insertionPointColor = s->textColor();
+    a.selectedBackgroundColor = s->selectedBackgroundColor();
+    a.selectedTextColor = s->selectedTextColor();
+    return a;
+}
+
+void StyledTextFieldCell::draw(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) {
+    if (drawsBackground()) {
+        const auto bezel =
+            (isBezeled() || isBordered()) ? dynamicStyle()->bezelImage(controlState()) : std::nullopt;
+        if (bezel && *bezel)
+            drawBezelPicture(context, *bezel, frame);
+        else if (const auto color = backgroundColor())
+            context.fillRect(frame, *color);
+    }
+    drawStyledFocusRing(frame, controlView, context);
+    drawInterior(frame, controlView, context);
+}
+
+void StyledTextFieldCell::drawStyledFocusRing(const tk::Rect& frame, tk::View& controlView,
+                                              tk::GraphicsContext& context) const {
+    // Only while the window is key and the field has the keyboard focus.
+    if (!showsStyledFocus(controlView))
+        return;
+    const tk::Rect ring = focusRingMaskBounds(frame, controlView).insetBy(2, 2);
+    drawStyledFocusRingPath(context, ring, dynamicStyle()->focusRingColor(controlState()));
+}
+
+void StyledTextFieldCell::drawInterior(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
+    if (showsFirstResponder() || beingEdited_ || beingSelected_)
+        return; // the field editor shows the text
+    const std::string value = stringValue();
+    tk::AttributedString text;
+    if (!value.empty())
+        text = attributedString(value, std::nullopt);
+    else if (const auto placeholder = placeholderString(); placeholder && !placeholder->empty())
+        text = attributedString(*placeholder, color(ColorResources::grey50));
+    if (text.empty())
+        return;
+    drawText(text, interiorTextRect(*this, frame), context);
+}
+
+// --- StyledTextField -------------------------------------------------------------------------------
+
+StyledTextField::StyledTextField(tk::Rect frame, double verticalInset) : StyledTextField(frame) {
+    verticalInset_ = verticalInset;
+}
+
+void StyledTextField::setup() {
+    FirstResponderAwareTextField::setup();
+    // A text field's own defaults: bezeled, drawing its background.
+    setBezeled(true);
+    setDrawsBackground(true);
+}
+
+std::unique_ptr<tk::TextFieldCell> StyledTextField::makeCell() const {
+    return std::make_unique<StyledTextFieldCell>();
+}
+
+StyledTextFieldCell* StyledTextField::styledCell() const {
+    return dynamic_cast<StyledTextFieldCell*>(cell());
+}
+
+void StyledTextField::setVerticalInset(double inset) {
+    verticalInset_ = inset;
+    invalidateIntrinsicContentSize();
+}
+
+void StyledTextField::setVerticallyCenter(bool center) {
+    verticallyCenter_ = center;
+    if (auto* c = styledCell())
+        c->setVerticallyCenter(center);
+    setNeedsDisplay();
+}
+
+bool StyledTextField::isSelected() const {
+    const auto* c = styledCell();
+    return c && c->isSelected();
+}
+
+void StyledTextField::setSelected(bool selected) {
+    if (auto* c = styledCell())
+        c->setSelected(selected);
+}
+
+tk::EdgeInsets StyledTextField::alignmentRectInsets() const {
+    if (isBezeled() || isBordered())
+        return {verticalInset_, 2, verticalInset_, 2};
+    return {};
+}
+
+double StyledTextField::firstBaselineOffsetFromTop() const {
+    const auto* c = styledCell();
+    if (!c)
+        return 0;
+    const tk::Rect b = bounds();
+    return b.minY() + c->titleRect(b).maxY() - alignmentRectInsets().top;
+}
+
+double StyledTextField::lastBaselineOffsetFromBottom() const {
+    const auto* c = styledCell();
+    if (!c)
+        return 0;
+    const tk::Rect b = bounds();
+    return b.maxY() - c->titleRect(b).maxY() + alignmentRectInsets().bottom;
+}
+
+tk::Size StyledTextField::intrinsicContentSize() const {
+    tk::Size s = FirstResponderAwareTextField::intrinsicContentSize();
+    const auto* c = styledCell();
+    if (!c || !(isBezeled() || isBordered()))
+        return s;
+    if (const auto image = c->dynamicStyle()->bezelImage(c->controlState()); image && *image) {
+        s.width = std::max(s.width, image->size().width);
+        s.height = std::max(s.height, image->size().height);
+    }
+    return s;
+}
+
+} // namespace Tessaly
