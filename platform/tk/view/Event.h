@@ -195,6 +195,8 @@ struct Event {
     // Scroll: points to scroll the content by (positive y: content moves down, towards the top).
     Point scrollingDelta;
     bool hasPreciseScrollingDeltas = false;
+    // The user set the device to scroll the content the other way ("natural" scrolling off/on).
+    bool isDirectionInvertedFromDevice = false;
     // Entered/exited: the area concerned (owned by its view; valid during the call only).
     const TrackingArea* trackingArea = nullptr;
 
