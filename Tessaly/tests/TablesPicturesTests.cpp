@@ -1,0 +1,181 @@
+// Pictures of the slider, segmented and form controls in their states, at 1x and 2x, into
+// <build>/pictures/tessaly/tables/, with a sheet of them all (<build>/pictures/tessaly/tables.png)
+// for a person to look at.
+
+#include "Tessaly/Controls/StyledSlider.h"
+#include "Tessaly/Declarative/TessalSegmentedControl.h"
+#include "Tessaly/Declarative/TessalSettings.h"
+#include "Tessaly/Declarative/TessalSlider.h"
+#include "Tessaly/Resources/AssetLookup.h"
+#include "Tessaly/tests/TessalyTestBundle.h"
+
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace Tessaly {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace tk::ui;
+
+// The controls' own window background behind the subject.
+class Backdrop : public tk::View {
+public:
+    using tk::View::View;
+    void draw(tk::GraphicsContext& context, const tk::Rect&) override {
+        context.fillRect(bounds(), color(ColorResources::backgroundNormal));
+    }
+};
+
+struct Subject {
+    std::string name;
+    tk::Size size;
+    // Puts the subject into the window's backdrop (and presses what it must).
+    std::function<void(tk::HeadlessWindow&, tk::View& backdrop)> show;
+};
+
+std::shared_ptr<StyledSlider> addSlider(tk::View& backdrop, double value, bool enabled) {
+    auto slider = tk::View::make<StyledSlider>(tk::Rect{12, 10, 176, 20});
+    slider->setDoubleValue(value);
+    slider->setEnabled(enabled);
+    backdrop.addSubview(slider);
+    return slider;
+}
+
+void host(tk::View& backdrop, Node node) {
+    auto view = tk::View::make<HostingView>(std::move(node).padding(10).frame(
+        {.maxWidth = kInfinity, .maxHeight = kInfinity, .alignment = Alignment::topLeading()}));
+    view->setFrame(backdrop.bounds());
+    backdrop.addSubview(view);
+}
+
+// Small end icons for the declarative slider: a quiet and a loud dot.
+tk::Image dot(double radius) {
+    return tk::Image::draw({14, 14}, 2, [radius](tk::GraphicsContext& c) {
+        c.fillEllipse({7 - radius, 7 - radius, 2 * radius, 2 * radius}, color(ColorResources::grey70));
+    });
+}
+
+Node tessalSlider(std::vector<double> starting) {
+    auto model = std::make_shared<TessalSliderModel>(std::move(starting), 0.5, 0, 1, 0.1,
+                                                     SliderIconClickBehaviour::increment);
+    return Node(TessalSlider{.model = model, .leftImage = dot(2), .rightImage = dot(4.5)})
+        .frame(220, std::nullopt);
+}
+
+std::shared_ptr<TessalSegmentedControlModel> segments() {
+    return std::make_shared<TessalSegmentedControlModel>(std::vector<SegmentItemPtr>{
+        std::make_shared<TessalSegmentItem>(1, "Notes"), std::make_shared<TessalSegmentItem>(2, "Chords"),
+        std::make_shared<TessalSegmentItem>(3, "Drums")});
+}
+
+std::vector<Subject> subjects() {
+    const tk::Size sliderSize{200, 40};
+    std::vector<Subject> list;
+    list.push_back({"slider", sliderSize, [](auto&, tk::View& b) { addSlider(b, 0.35, true); }});
+    list.push_back({"slider-dragged", sliderSize, [](tk::HeadlessWindow& w, tk::View& b) {
+                        auto s = addSlider(b, 0.35, true);
+                        w.mouseDown(s->convertToWindow(s->styledCell()->knobRect(true).center()));
+                    }});
+    list.push_back({"slider-disabled", sliderSize, [](auto&, tk::View& b) { addSlider(b, 0.7, false); }});
+    list.push_back({"tessal-slider", {240, 44}, [](auto&, tk::View& b) { host(b, tessalSlider({0.6})); }});
+    list.push_back({"tessal-slider-mixed", {240, 44}, [](auto&, tk::View& b) {
+                        host(b, tessalSlider({0.15, 0.4, 0.8}));
+                    }});
+    list.push_back({"tessal-slider-many", {240, 44}, [](auto&, tk::View& b) {
+                        host(b, tessalSlider({0.1, 0.2, 0.3, 0.4, 0.5, 0.6}));
+                    }});
+    list.push_back({"segmented", {260, 50}, [](auto&, tk::View& b) {
+                        host(b, Node(TessalSegmentedControl{.model = segments()}));
+                    }});
+    list.push_back({"segmented-selected", {260, 50}, [](auto&, tk::View& b) {
+                        auto m = segments();
+                        m->selectItem(2);
+                        host(b, Node(TessalSegmentedControl{.model = m}));
+                    }});
+    list.push_back({"segmented-pressed", {260, 50}, [](tk::HeadlessWindow& w, tk::View& b) {
+                        auto m = segments();
+                        m->selectItem(2);
+                        host(b, Node(TessalSegmentedControl{.model = m}).identifier("control"));
+                        w.window().layoutIfNeeded();
+                        tk::View* c = findNodeView(b, "control");
+                        w.mouseDown(c->convertToWindow({c->bounds().maxX() - 20, c->bounds().midY()}));
+                    }});
+    list.push_back(
+        {"settings-form", {420, 170}, [](auto&, tk::View& b) {
+             const auto label = [](const char* text) {
+                 return Text(text).font(tk::Font::system(11)).foregroundColor(color(ColorResources::grey85));
+             };
+             host(b,
+                  Node(TessalSettings(
+                           110, 400,
+                           {TessalSettingsSection("Pattern:",
+                                                  {Node(TessalSegmentedControl{.model = segments()})}),
+                            TessalSettingsDivider(), TessalSettingsSection("Swing:", {tessalSlider({0.3})}),
+                            TessalSettingsSection(
+                                "", {label("Applies to every lane"), label("Hold Shift to step")})}))
+                      .foregroundColor(color(ColorResources::grey85)));
+         }});
+    return list;
+}
+
+TEST(TablesPictures, SlidersSegmentsAndFormsAt1xAnd2x) {
+    testing::useBuiltBundles();
+    const fs::path root = testing::buildFolder() / "pictures" / "tessaly";
+    const fs::path folder = root / "tables";
+    fs::create_directories(folder);
+    std::vector<std::pair<std::string, tk::Image>> sheet;
+    for (const Subject& subject : subjects()) {
+        for (const double scale : {1.0, 2.0}) {
+            tk::TestMainLoop loop;
+            tk::HeadlessWindow window(subject.size, scale);
+            auto backdrop = tk::View::make<Backdrop>(tk::Rect{{}, subject.size});
+            window.setContentView(backdrop);
+            subject.show(window, *backdrop);
+            for (int i = 0; i < 3; ++i) {
+                loop.drain();
+                window.window().layoutIfNeeded();
+            }
+            const fs::path file = folder / (subject.name + (scale == 2 ? "@2x" : "") + ".png");
+            ASSERT_TRUE(window.writePNG(file)) << file;
+            EXPECT_GT(fs::file_size(file), 300u) << file;
+            if (scale == 2) {
+                auto picture = tk::Image::fromPNGFile(file, 2);
+                ASSERT_TRUE(picture);
+                sheet.emplace_back(subject.name, *picture);
+            }
+        }
+    }
+
+    // The sheet: one picture a row, its name beside it.
+    constexpr double kLabelWidth = 140, kGap = 8;
+    double width = 0, height = kGap;
+    for (const auto& [name, picture] : sheet) {
+        width = std::max(width, kLabelWidth + picture.size().width + 2 * kGap);
+        height += picture.size().height + kGap;
+    }
+    tk::BitmapContext context({width, height}, 2);
+    context.fillRect({0, 0, width, height}, color(ColorResources::backgroundDarkest));
+    const tk::TextAttributes text{
+        .font = tk::Font::system(10), .color = color(ColorResources::grey60), .lineLimit = 1};
+    double y = kGap;
+    for (const auto& [name, picture] : sheet) {
+        context.drawText(name, tk::Rect{kGap, y + picture.size().height / 2 - 7, kLabelWidth, 14}, text);
+        context.drawImage(picture, tk::Point{kLabelWidth + kGap, y});
+        y += picture.size().height + kGap;
+    }
+    ASSERT_TRUE(context.writePNG(root / "tables.png"));
+}
+
+} // namespace
+} // namespace Tessaly
