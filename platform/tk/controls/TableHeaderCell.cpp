@@ -1,0 +1,73 @@
+#include "platform/tk/controls/TableHeaderCell.h"
+
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/SemanticColors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+TableHeaderCell::TableHeaderCell(std::string title) : Cell(std::move(title)) {}
+
+void TableHeaderCell::setDrawsBackground(bool draws) {
+    drawsBackground_ = draws;
+    updateControlView();
+}
+
+void TableHeaderCell::setBackgroundColor(Color color) {
+    backgroundColor_ = color;
+    updateControlView();
+}
+
+Color TableHeaderCell::textColor() const {
+    return textColor_ ? *textColor_ : Cell::textColor();
+}
+
+void TableHeaderCell::setTextColor(std::optional<Color> color) {
+    textColor_ = color;
+    updateControlView();
+}
+
+void TableHeaderCell::copyInto(TableHeaderCell& other) const {
+    other.setTitle(title());
+    other.setAttributedTitle(attributedTitle());
+    other.setImage(image());
+    other.setFont(font());
+    other.setAlignment(alignment());
+    other.setLineBreakMode(lineBreakMode());
+    other.setEnabled(isEnabled());
+    other.drawsBackground_ = drawsBackground_;
+    other.backgroundColor_ = backgroundColor_;
+    other.textColor_ = textColor_;
+}
+
+std::unique_ptr<TableHeaderCell> TableHeaderCell::copy() const {
+    auto other = std::make_unique<TableHeaderCell>();
+    copyInto(*other);
+    return other;
+}
+
+void TableHeaderCell::draw(const Rect& frame, View&, GraphicsContext& context) {
+    if (drawsBackground_)
+        context.fillRect(frame, backgroundColor_);
+    const AttributedString text = attributedTitle();
+    const double y = std::round(frame.minY() + (frame.height() - text.size().height) / 2);
+    text.draw(context, Rect{frame.minX() + 4, y, std::max(0.0, frame.width() - 8), text.size().height});
+    const Color line = separatorColor();
+    context.fillRect(Rect{frame.minX(), frame.maxY() - 1, frame.width(), 1}, line);
+    context.fillRect(Rect{frame.maxX() - 1, frame.minY() + 3, 1, std::max(0.0, frame.height() - 6)}, line);
+}
+
+TableColumn::TableColumn(std::string identifier) : identifier_(std::move(identifier)) {}
+
+void TableColumn::setWidth(double width) {
+    width_ = std::max(0.0, width);
+}
+
+void TableColumn::setHeaderCell(std::unique_ptr<TableHeaderCell> cell) {
+    if (cell)
+        headerCell_ = std::move(cell);
+}
+
+} // namespace tk
