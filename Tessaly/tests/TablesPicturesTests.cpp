@@ -2,7 +2,9 @@
 // <build>/pictures/tessaly/tables/, with a sheet of them all (<build>/pictures/tessaly/tables.png)
 // for a person to look at.
 
+#include "Tessaly/Controls/ActionableTableHeaderView.h"
 #include "Tessaly/Controls/StyledSlider.h"
+#include "Tessaly/Controls/StyledTableHeader.h"
 #include "Tessaly/Declarative/TessalSegmentedControl.h"
 #include "Tessaly/Declarative/TessalSettings.h"
 #include "Tessaly/Declarative/TessalSlider.h"
@@ -13,6 +15,7 @@
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/ScrollView.h"
 #include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +82,32 @@ std::shared_ptr<TessalSegmentedControlModel> segments() {
         std::make_shared<TessalSegmentItem>(3, "Drums")});
 }
 
+// A header of three styled columns over a table in a scroll view with a scroller.
+void addHeader(tk::View& backdrop) {
+    auto scroll = tk::View::make<tk::ScrollView>(tk::Rect{10, 34, 300, 40});
+    scroll->setHasVerticalScroller(true);
+    auto table = tk::View::make<tk::View>(tk::Rect{0, 0, 285, 400});
+    scroll->setDocumentView(table);
+    backdrop.addSubview(scroll);
+    auto header = tk::View::make<ActionableTableHeaderView>(tk::Rect{10, 10, 300, 24});
+    std::vector<std::shared_ptr<tk::TableColumn>> columns;
+    const auto style = StyledTableHeaderView::style();
+    for (const auto& [title, width] :
+         {std::pair{"Lane", 90.0}, std::pair{"Pattern", 110.0}, std::pair{"Steps", 60.0}}) {
+        auto column = std::make_shared<StyledTableColumn>(title);
+        column->setWidth(width);
+        auto cell = std::make_unique<StyledTableHeaderCell>(title);
+        cell->setTintColor(style->headerBackgroundColor());
+        cell->setFont(tk::Font::system(11, tk::FontWeight::medium));
+        cell->setTextColor(color(ColorResources::grey85));
+        column->setHeaderCell(std::move(cell));
+        columns.push_back(column);
+    }
+    header->setColumns(std::move(columns));
+    backdrop.addSubview(header);
+    header->setTableView(table.get());
+}
+
 std::vector<Subject> subjects() {
     const tk::Size sliderSize{200, 40};
     std::vector<Subject> list;
@@ -111,6 +140,7 @@ std::vector<Subject> subjects() {
                         tk::View* c = findNodeView(b, "control");
                         w.mouseDown(c->convertToWindow({c->bounds().maxX() - 20, c->bounds().midY()}));
                     }});
+    list.push_back({"table-header", {320, 84}, [](auto&, tk::View& b) { addHeader(b); }});
     list.push_back(
         {"settings-form", {420, 170}, [](auto&, tk::View& b) {
              const auto label = [](const char* text) {

@@ -1,0 +1,85 @@
+// The header with its add and option buttons: where the buttons go over a table in a scroll view,
+// and which clip views make it lay them out again.
+
+#include "Tessaly/Controls/ActionableTableHeaderView.h"
+#include "Tessaly/Controls/StyledTableHeader.h"
+#include "Tessaly/tests/TessalyTestBundle.h"
+
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/ScrollView.h"
+#include "platform/tk/view/Window.h"
+
+#include <gtest/gtest.h>
+
+namespace Tessaly {
+namespace {
+
+// A 300-point header over a table in a scroll view whose scroller takes 15 points.
+struct HeaderFixture {
+    tk::TestMainLoop loop;
+    tk::HeadlessWindow window{tk::Size{320, 240}};
+    std::shared_ptr<tk::ScrollView> scroll;
+    std::shared_ptr<tk::View> table;
+    std::shared_ptr<ActionableTableHeaderView> header;
+
+    HeaderFixture() {
+        testing::useBuiltBundles();
+        scroll = tk::View::make<tk::ScrollView>(tk::Rect{0, 24, 300, 200});
+        scroll->setHasVerticalScroller(true);
+        table = tk::View::make<tk::View>(tk::Rect{0, 0, 600, 1000});
+        scroll->setDocumentView(table);
+        header = tk::View::make<ActionableTableHeaderView>(tk::Rect{0, 0, 300, 24});
+        window.contentView().addSubview(scroll);
+        window.contentView().addSubview(header);
+        window.window().layoutIfNeeded();
+        header->setTableView(table.get());
+        window.window().layoutIfNeeded();
+    }
+};
+
+TEST(ActionableTableHeaderView, ButtonsSitLeftOfTheScrollerAndTouchEachOther) {
+    HeaderFixture f;
+    EXPECT_DOUBLE_EQ(f.header->scrollerOverlap(), -15);
+    const tk::Rect option = f.header->optionButton().frame();
+    const tk::Rect add = f.header->addItemButton().frame();
+    EXPECT_DOUBLE_EQ(option.maxX(), 300 - 15 - 2);
+    EXPECT_DOUBLE_EQ(add.maxX(), option.minX());
+    EXPECT_GT(add.width(), 0);
+    EXPECT_DOUBLE_EQ(option.midY(), 12);
+
+    f.header->hideOptionButton();
+    f.window.window().layoutIfNeeded();
+    EXPECT_DOUBLE_EQ(f.header->addItemButton().frame().maxX(), 283) << "a hidden button takes no width";
+}
+
+TEST(ActionableTableHeaderView, OnlyItsOwnClipViewAsksForANewLayout) {
+    HeaderFixture f;
+    EXPECT_TRUE(f.scroll->contentView().postsBoundsChangedNotifications());
+    EXPECT_TRUE(f.scroll->contentView().postsFrameChangedNotifications());
+
+    auto other = tk::View::make<tk::ScrollView>(tk::Rect{0, 0, 100, 100});
+    other->setDocumentView(tk::View::make<tk::View>(tk::Rect{0, 0, 400, 400}));
+    other->layoutSubtreeIfNeeded();
+    other->contentView().setPostsBoundsChangedNotifications(true);
+    other->contentView().scrollToPoint({50, 0});
+    EXPECT_FALSE(f.header->needsLayout()) << "another table's scroll leaves this header alone";
+
+    f.scroll->contentView().scrollToPoint({120, 0}); // a horizontal scroll of the table
+    EXPECT_TRUE(f.header->needsLayout());
+    f.window.window().layoutIfNeeded();
+    EXPECT_DOUBLE_EQ(f.header->optionButton().frame().maxX(), 298)
+        << "the clip's right end (405) is past the header's width: no overlap once scrolled";
+}
+
+TEST(ActionableTableHeaderView, WithoutAScrollViewTheButtonsReachTheEdge) {
+    testing::useBuiltBundles();
+    tk::TestMainLoop loop;
+    auto header = tk::View::make<ActionableTableHeaderView>(tk::Rect{0, 0, 200, 24});
+    header->layoutSubtreeIfNeeded();
+    EXPECT_DOUBLE_EQ(header->scrollerOverlap(), 0);
+    EXPECT_DOUBLE_EQ(header->optionButton().frame().maxX(), 198);
+}
+
+} // namespace
+} // namespace Tessaly
