@@ -21,12 +21,27 @@ constexpr double kGroupWidth = 150;
 tk::ui::Node MelodyView::body() {
     TK_CHECK_MAIN_THREAD();
     using namespace tk::ui;
+    if (!environment<SettingsKey>()) {
+        return Node();
+    }
+    return ZStack(Alignment::topLeading(),
+                  {
+                      Image(ImageResource::notesBackground()),
+                      Node(MelodyNotes{{gx, gy, gw, gh}}),
+                      controlRow(),
+                  })
+        .frame(kSize.width, kSize.height, Alignment::topLeading());
+}
+
+tk::ui::Node MelodyNotes::body() {
+    TK_CHECK_MAIN_THREAD();
+    using namespace tk::ui;
     std::shared_ptr<Settings> settings = environment<SettingsKey>();
     if (!settings) {
         return Node();
     }
     MelodyInput input;
-    input.area = {gx, gy, gw, gh};
+    input.area = area;
     input.geometry =
         stepGeometry(input.area, settings->sequenceLength()->value.get(), settings->gate()->value.get());
     input.steps = settings->interpolatedSequence().get();
@@ -47,16 +62,12 @@ tk::ui::Node MelodyView::body() {
     input.noteText = ColorResource::noteText();
     input.labelFont = tk::Font::named("Dosis-Medium", 11);
 
-    return ZStack(Alignment::topLeading(),
-                  {
-                      Image(ImageResource::notesBackground()),
-                      Node(MelodyPlayhead{input.area, input.geometry}),
-                      Canvas([input](tk::GraphicsContext& context, tk::Size) {
-                          drawNoteLines(context, input);
-                      }).allowsHitTesting(false),
-                      controlRow(),
-                  })
-        .frame(kSize.width, kSize.height, Alignment::topLeading());
+    return ZStack(Alignment::topLeading(), {
+                                               Node(MelodyPlayhead{input.area, input.geometry}),
+                                               Canvas([input](tk::GraphicsContext& context, tk::Size) {
+                                                   drawNoteLines(context, input);
+                                               }).allowsHitTesting(false),
+                                           });
 }
 
 tk::ui::Node MelodyPlayhead::body() {
@@ -76,8 +87,7 @@ tk::ui::Node MelodyPlayhead::body() {
 
 tk::ui::Node MelodyView::controlRow() {
     using namespace tk::ui;
-    std::shared_ptr<Settings> settings = environment<SettingsKey>();
-    std::weak_ptr<Settings> weak = settings;
+    std::weak_ptr<Settings> weak = environment<SettingsKey>();
 
     auto offsetButton = [weak](tk::Image image, tk::Image down, bool left) {
         return Node(Korvane::ImageButton(std::move(image), std::move(down), [weak, left](bool optionHeld) {
@@ -110,25 +120,36 @@ tk::ui::Node MelodyView::controlRow() {
                           .opacity(0.4)
                           .fixedSize() // one line: the space before it gives way first
                     : Node();
-    Node midiButton = ZStack({Image(ImageResource::notesButtonMidi()),
-                              Korvane::korvFont(Text("MIDI"), Korvane::KorvFont::dosisMedium, 12)
-                                  .foregroundColor(ColorResource::noteText())})
-                          .id(static_cast<std::size_t>(settings->paramsHash()))
-                          .onDrag([this, weak]() -> std::optional<tk::DragItem> {
-                              showDragMessage.set(false);
-                              auto s = weak.lock();
-                              if (!s) {
-                                  return std::nullopt;
-                              }
-                              return makeMIDIItemProvider(*s, std::chrono::system_clock::now(), std::cout);
-                          })
-                          .onTapGesture([this] { showDragMessage.set(true); })
-                          .identifier("midi-button");
+    Node midiButton = Node(MidiExportButton{showDragMessage.binding()});
     Node exportGroup = HStack({Spacer(0), hint, midiButton}).frame(kGroupWidth, std::nullopt);
 
     return VStack({Spacer(), HStack({offsetGroup, Spacer(), Node(SeedView{}), Spacer(), exportGroup})})
         .padding(Edges::bottom(), 16)
         .padding(Edges::horizontal(), 32);
+}
+
+tk::ui::Node MidiExportButton::body() {
+    TK_CHECK_MAIN_THREAD();
+    using namespace tk::ui;
+    std::shared_ptr<Settings> settings = environment<SettingsKey>();
+    if (!settings) {
+        return Node();
+    }
+    std::weak_ptr<Settings> weak = settings;
+    return ZStack({Image(ImageResource::notesButtonMidi()),
+                   Korvane::korvFont(Text("MIDI"), Korvane::KorvFont::dosisMedium, 12)
+                       .foregroundColor(ColorResource::noteText())})
+        .id(static_cast<std::size_t>(settings->paramsHash()))
+        .onDrag([hint = showDragMessage, weak]() -> std::optional<tk::DragItem> {
+            hint.set(false);
+            auto s = weak.lock();
+            if (!s) {
+                return std::nullopt;
+            }
+            return makeMIDIItemProvider(*s, std::chrono::system_clock::now(), std::cout);
+        })
+        .onTapGesture([hint = showDragMessage] { hint.set(true); })
+        .identifier("midi-button");
 }
 
 } // namespace extension

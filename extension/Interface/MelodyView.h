@@ -25,6 +25,24 @@ struct MelodyPlayhead {
     tk::ui::Node body();
 };
 
+// The note lines and the playhead over them. They read the parameters, the displayed sequence and
+// the playing step, so that a change of those rebuilds them and not the strip's controls.
+struct MelodyNotes {
+    NoteArea area{};
+
+    // [main]
+    tk::ui::Node body();
+};
+
+// The "MIDI" button. It reads every parameter and the seed for its identity (a new file for every
+// sequence), and only it rebuilds when they change. A tap shows the drag hint, a drag hides it.
+struct MidiExportButton {
+    tk::ui::Binding<bool> showDragMessage{};
+
+    // [main]
+    tk::ui::Node body();
+};
+
 struct MelodyView {
     double gx = 32;
     double gy = 16;

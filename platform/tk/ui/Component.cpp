@@ -40,6 +40,9 @@ void ComponentView::rebuild() {
     BuildContext inner = context_;
     inner.componentDepth = context_.componentDepth + 1;
     inner.component = this;
+    // What the old content drew is drawn again (in one mark for the whole branch); views that
+    // move or appear mark their new places when they are placed.
+    markSubtreeForDisplay();
     setContent(content, inner);
     // The new content is measured and placed again, with the branch above it.
     invalidateLayout();

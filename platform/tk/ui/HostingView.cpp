@@ -41,6 +41,7 @@ void HostingView::rebuild() {
         removeAllSubviews();
     host_->runPendingActions();
     layout();
+    setNeedsDisplay();
 }
 
 Size HostingView::sizeThatFits(ProposedSize proposal) {

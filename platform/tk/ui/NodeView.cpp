@@ -68,8 +68,6 @@ void NodeView::apply(const NodeData& node, const BuildContext& context) {
     context_ = context;
     invalidateLayout();
     update(node);
-    // What the node draws may have changed with it.
-    setNeedsDisplay();
 }
 
 void NodeView::invalidateLayout() {

@@ -305,9 +305,12 @@ View* View::drawerOfTree() const {
 }
 
 void View::markForDisplay(const Rect& rectInBounds) {
-    if (window_)
-        window_->setNeedsDisplayInRect(rectInWindow(rectInBounds));
-    else if (View* drawer = drawerOfTree())
+    if (window_) {
+        if (!window_->wholeNeedsDisplay() && !rectInBounds.isEmpty())
+            window_->setNeedsDisplayInRect(rectInWindow(rectInBounds));
+        else
+            window_->setNeedsDisplayInRect({}); // asks for a display pass all the same
+    } else if (View* drawer = drawerOfTree())
         drawer->setNeedsDisplay();
 }
 
@@ -319,9 +322,14 @@ Rect View::rectInWindow(const Rect& rectInBounds) const {
 }
 
 void View::markSubtreeForDisplay() {
-    if (window_)
-        window_->setNeedsDisplayInRect(rectInWindow(subtreeDrawingRect()));
-    else if (View* drawer = drawerOfTree())
+    if (window_) {
+        if (window_->wholeNeedsDisplay())
+            return;
+        // Nothing drawn yet (a view not placed yet has no size) leaves nothing to clear.
+        const Rect drawn = subtreeDrawingRect();
+        if (!drawn.isEmpty())
+            window_->setNeedsDisplayInRect(rectInWindow(drawn));
+    } else if (View* drawer = drawerOfTree())
         drawer->setNeedsDisplay();
 }
 

@@ -152,6 +152,9 @@ public:
     // For a view that another view draws instead of its superview (into a picture of its own):
     // what it marks for display is marked on `drawer`.
     void setDrawnBy(View* drawer) { drawnBy_ = drawer; }
+    // Marks everything this view and its subviews draw, where they are now (before they change or
+    // leave).
+    void markSubtreeForDisplay();
     // Draws the view's own content (not its subviews) in its bounds coordinates. `dirtyRect` is
     // the part that must be drawn, in the same coordinates.
     virtual void draw(GraphicsContext& context, const Rect& dirtyRect);
@@ -255,8 +258,6 @@ private:
     Rect subtreeDrawingRect() const;
     // Marks `rectInBounds` in the window (or on the view that draws this tree).
     void markForDisplay(const Rect& rectInBounds);
-    // Marks everything this view and its subviews draw where they are now.
-    void markSubtreeForDisplay();
     View* drawerOfTree() const;
     Rect rectInWindow(const Rect& rectInBounds) const;
 

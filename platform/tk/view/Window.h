@@ -151,6 +151,8 @@ public:
     // rects, clipped to it, over the last frame (views mark theirs through View::setNeedsDisplay).
     void setNeedsDisplayInRect(const Rect& rect);
     bool needsDisplay() const { return needsDisplay_; }
+    // The next display draws the whole window (nothing smaller to keep track of).
+    bool wholeNeedsDisplay() const { return wholeNeedsDisplay_; }
     void layoutIfNeeded();
     // Lays out and renders the tree into `context`, whose coordinates are the window's points.
     void render(GraphicsContext& context);
