@@ -483,6 +483,9 @@ Node Node::multilineTextAlignment(TextAlignment alignment) const {
     return environment<MultilineTextAlignmentKey>(alignment);
 }
 
+Node Node::controlSize(ControlSize size) const {
+    return environment<ControlSizeKey>(size);
+}
 Node Node::disabled(bool isDisabled) const {
     auto d = std::make_shared<detail::EnvironmentNodeData>();
     d->content = *this;

@@ -20,6 +20,7 @@
 #include "platform/tk/graphics/Image.h"
 #include "platform/tk/graphics/Path.h"
 #include "platform/tk/graphics/TextAttributes.h"
+#include "platform/tk/ui/ControlSize.h"
 #include "platform/tk/ui/Environment.h"
 #include "platform/tk/ui/Gesture.h"
 #include "platform/tk/ui/Layout.h"
@@ -144,6 +145,8 @@ public:
     Node truncationMode(TruncationMode mode) const;
     Node textCase(TextCase textCase) const;
     Node multilineTextAlignment(TextAlignment alignment) const;
+    // The size class of the controls below (ControlSizeKey).
+    Node controlSize(ControlSize size) const;
     // Disables buttons and text fields below (enabled stays false once an ancestor disabled).
     Node disabled(bool isDisabled = true) const;
     Node buttonStyle(std::shared_ptr<const ButtonStyle> style) const;
@@ -287,6 +290,10 @@ struct MultilineTextAlignmentKey {
 struct IsEnabledKey {
     using Value = bool;
     static Value defaultValue() { return true; }
+};
+struct ControlSizeKey {
+    using Value = ControlSize;
+    static Value defaultValue() { return ControlSize::regular; }
 };
 
 // --- Implementation details of the templates above -----------------------------------------

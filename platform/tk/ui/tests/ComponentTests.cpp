@@ -180,6 +180,26 @@ TEST(UiComponent, EnvironmentValuesComeFromTheNearestAncestor) {
     EXPECT_EQ(seen.front(), (std::pair<std::string, std::string>{"top", "host"}));
 }
 
+struct SizeReader {
+    std::vector<ControlSize>* seen = nullptr;
+    Node body() {
+        seen->push_back(ui::environment<ControlSizeKey>());
+        return Node();
+    }
+};
+
+TEST(UiComponent, ControlSizesAreHandedDownAsAnEnvironmentValue) {
+    TestMainLoop loop;
+    std::vector<ControlSize> seen;
+    auto tree = VStack({
+        SizeReader{&seen},
+        VStack({SizeReader{&seen}, Node(SizeReader{&seen}).controlSize(ControlSize::mini)})
+            .controlSize(ControlSize::small),
+    });
+    auto h = host(tree, {200, 100});
+    EXPECT_EQ(seen, (std::vector<ControlSize>{ControlSize::regular, ControlSize::small, ControlSize::mini}));
+}
+
 struct Observed {
     Observable<int>* value = nullptr;
     Observable<int>* other = nullptr;
