@@ -4,6 +4,7 @@
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/view/Backend.h"
 #include "platform/tk/view/Menu.h"
+#include "platform/tk/view/ToolTips.h"
 #include "platform/tk/view/View.h"
 
 #include <algorithm>
@@ -62,6 +63,7 @@ Window::Window(const Options& options)
         options.backingScaleFactor > 0 ? options.backingScaleFactor : backend_->defaultBackingScaleFactor();
     backingScaleFactor_ = std::clamp(std::isfinite(scale) ? scale : 1.0, 1.0, 4.0);
     native_ = backend_->createNativeWindow(*this, options);
+    toolTips_ = std::make_unique<ToolTipController>(*this);
     setContentView(View::make<View>());
 }
 
@@ -246,6 +248,7 @@ void Window::close() {
         return;
     auto self = weak_from_this().lock(); // observers may drop the last reference
     cancelTracking();
+    toolTips_->dismiss();
     auto observers = *closeObservers_;
     for (auto& o : observers)
         o.fn(*this);
@@ -392,6 +395,11 @@ void Window::sendEvent(const Event& event) {
     }
     if (event.isMouseEvent() && event.type != EventType::mouseCancelled)
         mouseLocation_ = event.locationInWindow;
+    if (event.type == EventType::mouseMoved)
+        toolTips_->pointerMoved(hitTest(event.locationInWindow), event.locationInWindow);
+    else if (event.type == EventType::mouseDown || event.type == EventType::keyDown ||
+             event.type == EventType::scrollWheel)
+        toolTips_->dismiss();
 
     switch (event.type) {
     case EventType::mouseDown:
@@ -646,6 +654,8 @@ void Window::updateCursor() {
 }
 
 void Window::viewSubtreeWillDisappear(View& view) {
+    if (toolTips_)
+        toolTips_->viewWillDisappear(view);
     if (capture_ && capture_->isDescendantOf(view))
         cancelTracking();
     if (firstResponder_ && firstResponder_->isDescendantOf(view)) {

@@ -47,6 +47,7 @@ class GraphicsContext;
 class Menu;
 class MenuItem;
 class NativeWindow;
+class ToolTipController;
 class TrackingArea;
 class View;
 
@@ -164,6 +165,10 @@ public:
     // The pixels of the last display() (null before the first one).
     const BitmapContext* lastFrame() const { return backing_.get(); }
 
+    // --- Tool tips -------------------------------------------------------------------------
+    // Shown after the pointer rests over a view with a tool tip (see ToolTips.h).
+    ToolTipController& toolTips() const { return *toolTips_; }
+
     // --- Cursor ----------------------------------------------------------------------------
     CursorStack& cursorStack() { return cursorStack_; }
     // The cursor for the pointer's position now (stack, then cursor rects and areas, then arrow).
@@ -235,6 +240,7 @@ private:
     Cursor shownCursor_ = Cursor::arrow;
     CursorStack cursorStack_;
     std::shared_ptr<Menu> menu_;
+    std::unique_ptr<ToolTipController> toolTips_;
     Color backgroundColor_ = Color::clear();
     struct KeyObserver {
         int id;
