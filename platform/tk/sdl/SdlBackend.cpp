@@ -480,6 +480,22 @@ void SdlBackend::dispatch(const SDL_Event& event) {
                 if (native->handleSystemEvent(*event.syswm.msg))
                     break;
         break;
+    case SDL_DROPFILE:
+    case SDL_DROPTEXT: {
+        // SDL hands the text over: freed here whatever happens. It reports no drag before the drop,
+        // so the target is asked once, where the pointer was last seen.
+        std::unique_ptr<char, decltype(&SDL_free)> dropped(event.drop.file, SDL_free);
+        Window* w = windowOf(event.drop.windowID);
+        if (!w || !dropped)
+            break;
+        auto keep = w->sharedWindow();
+        DraggingInfo info;
+        info.items.push_back(
+            {event.type == SDL_DROPFILE ? kFileURLDragType : kTextDragType, std::string(dropped.get())});
+        info.locationInWindow = w->mouseLocation();
+        w->performDragOperation(info);
+        break;
+    }
     case SDL_TEXTINPUT: {
         Window* w = windowOf(event.text.windowID);
         if (!w)

@@ -188,4 +188,18 @@ Color HeadlessWindow::colorAt(Point p) {
     return frame.pixelColor(int(p.x * s), int(p.y * s));
 }
 
+DragOperation HeadlessWindow::dragItemsOver(Point p, std::vector<DraggingItem> items, DragOperation allowed) {
+    drag_ = DraggingInfo{std::move(items), p, allowed};
+    return window_->draggingUpdated(drag_);
+}
+
+void HeadlessWindow::dragItemsAway() {
+    window_->draggingExited(drag_);
+}
+
+bool HeadlessWindow::dropItems(Point p, std::vector<DraggingItem> items, DragOperation allowed) {
+    drag_ = DraggingInfo{std::move(items), p, allowed};
+    return window_->performDragOperation(drag_);
+}
+
 } // namespace tk

@@ -15,6 +15,7 @@
 
 #include "platform/tk/base/Color.h"
 #include "platform/tk/base/Geometry.h"
+#include "platform/tk/view/Dragging.h"
 #include "platform/tk/view/Event.h"
 
 #include <filesystem>
@@ -75,6 +76,15 @@ public:
     void type(std::string_view text);
     void flagsChanged(ModifierFlags modifiers);
 
+    // --- Drags from another program --------------------------------------------------------
+    // The things dragged over `p`: the operation the window's drop target takes there.
+    DragOperation dragItemsOver(Point p, std::vector<DraggingItem> items,
+                                DragOperation allowed = DragOperation::every);
+    // The drag leaves the window without a drop.
+    void dragItemsAway();
+    // Dropped at `p`: whether the target took them.
+    bool dropItems(Point p, std::vector<DraggingItem> items, DragOperation allowed = DragOperation::every);
+
     // --- Window --------------------------------------------------------------------------
     // Keyboard focus gained or lost (as the window system would report it).
     void focus();
@@ -102,6 +112,7 @@ private:
     void send(const Event& event);
 
     std::shared_ptr<Window> window_;
+    DraggingInfo drag_; // the last drag from elsewhere
     Point pointer_;
     double time_ = 0;
 };

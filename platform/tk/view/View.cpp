@@ -522,6 +522,26 @@ bool View::performKeyEquivalent(const Event& event) {
     return false;
 }
 
+DragOperation View::draggingEntered(const DraggingInfo&) {
+    return DragOperation::none;
+}
+
+std::optional<DragOperation> View::draggingUpdated(const DraggingInfo&) {
+    return std::nullopt;
+}
+
+void View::draggingExited(const DraggingInfo&) {}
+
+bool View::prepareForDragOperation(const DraggingInfo&) {
+    return true;
+}
+
+bool View::performDragOperation(const DraggingInfo&) {
+    return false;
+}
+
+void View::concludeDragOperation(const DraggingInfo&) {}
+
 bool View::beginDraggingSession(const DragItem& item, const Event& event) {
     return window_ && window_->beginDraggingSession(item, *this, event);
 }

@@ -28,6 +28,7 @@
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/view/Cursor.h"
 #include "platform/tk/view/DragItem.h"
+#include "platform/tk/view/Dragging.h"
 #include "platform/tk/view/Event.h"
 #include "platform/tk/view/Responder.h"
 #include "platform/tk/view/TrackingArea.h"
@@ -239,6 +240,23 @@ public:
     // view took it. By default the visible subviews are asked, the topmost first.
     virtual bool performKeyEquivalent(const Event& event);
 
+    // --- Drops ----------------------------------------------------------------------------
+    // The types of dragged things this view takes: registering makes it a drop target for drags
+    // that carry an item of one of them (see Window, "Drops").
+    void registerForDraggedTypes(std::vector<std::string> types) { draggedTypes_ = std::move(types); }
+    void unregisterDraggedTypes() { draggedTypes_.clear(); }
+    const std::vector<std::string>& registeredDraggedTypes() const { return draggedTypes_; }
+    // A drag came over the view: the operation it would do (none refuses the drop).
+    virtual DragOperation draggingEntered(const DraggingInfo& info);
+    // The drag moved over it; none (the default) keeps what draggingEntered answered.
+    virtual std::optional<DragOperation> draggingUpdated(const DraggingInfo& info);
+    // The drag left the view, or ended elsewhere or without a drop.
+    virtual void draggingExited(const DraggingInfo& info);
+    // The drop: prepare (false refuses), perform (true when it took the things), then conclude.
+    virtual bool prepareForDragOperation(const DraggingInfo& info);
+    virtual bool performDragOperation(const DraggingInfo& info);
+    virtual void concludeDragOperation(const DraggingInfo& info);
+
     // --- Dragging out ----------------------------------------------------------------------
     // Starts offering `item` to other programs, from the current pointer gesture. False when the
     // view has no window or the backend cannot drag.
@@ -273,6 +291,7 @@ private:
     std::optional<Cursor> cursor_;
     std::string toolTip_;
     std::shared_ptr<Menu> menu_;
+    std::vector<std::string> draggedTypes_;
     std::weak_ptr<View> nextKeyView_;
     std::weak_ptr<View> previousKeyView_;
     std::string identifier_;

@@ -654,6 +654,8 @@ void Window::updateCursor() {
 }
 
 void Window::viewSubtreeWillDisappear(View& view) {
+    if (dropTarget_ && dropTarget_->isDescendantOf(view))
+        dropTarget_ = nullptr; // a leaving view hears no more of the drag
     if (toolTips_)
         toolTips_->viewWillDisappear(view);
     if (capture_ && capture_->isDescendantOf(view))
@@ -764,6 +766,64 @@ bool Window::beginDraggingSession(const DragItem& item, View& source, const Even
     if (closed_ || !native_ || source.window() != this)
         return false;
     return native_->beginDrag(item, event);
+}
+
+// --- Drops -------------------------------------------------------------------------------------
+
+View* Window::dropTargetAt(const DraggingInfo& info) const {
+    for (View* v = hitTest(info.locationInWindow); v; v = v->superview())
+        if (!v->registeredDraggedTypes().empty() && info.hasAnyType(v->registeredDraggedTypes()))
+            return v;
+    return nullptr;
+}
+
+DragOperation Window::draggingUpdated(const DraggingInfo& info) {
+    if (closed_)
+        return DragOperation::none;
+    View* target = dropTargetAt(info);
+    if (target != dropTarget_) {
+        if (View* previous = std::exchange(dropTarget_, nullptr)) {
+            auto keep = keepAlive(previous);
+            previous->draggingExited(info);
+        }
+        dropOperation_ = DragOperation::none;
+        if (target) {
+            auto keep = keepAlive(target);
+            dropOperation_ = target->draggingEntered(info) & info.sourceOperationMask;
+            if (target->window() == this)
+                dropTarget_ = target;
+        }
+    } else if (target) {
+        auto keep = keepAlive(target);
+        if (const auto operation = target->draggingUpdated(info))
+            dropOperation_ = *operation & info.sourceOperationMask;
+    }
+    return dropTarget_ ? dropOperation_ : DragOperation::none;
+}
+
+void Window::draggingExited(const DraggingInfo& info) {
+    dropOperation_ = DragOperation::none;
+    if (View* previous = std::exchange(dropTarget_, nullptr)) {
+        auto keep = keepAlive(previous);
+        previous->draggingExited(info);
+    }
+}
+
+bool Window::performDragOperation(const DraggingInfo& info) {
+    const DragOperation operation = draggingUpdated(info);
+    View* target = std::exchange(dropTarget_, nullptr);
+    dropOperation_ = DragOperation::none;
+    if (!target)
+        return false;
+    auto keep = keepAlive(target);
+    if (operation == DragOperation::none) {
+        target->draggingExited(info);
+        return false;
+    }
+    if (!target->prepareForDragOperation(info) || !target->performDragOperation(info))
+        return false;
+    target->concludeDragOperation(info);
+    return true;
 }
 
 } // namespace tk

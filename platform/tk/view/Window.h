@@ -31,6 +31,7 @@
 #include "platform/tk/base/Subscription.h"
 #include "platform/tk/view/Cursor.h"
 #include "platform/tk/view/DragItem.h"
+#include "platform/tk/view/Dragging.h"
 #include "platform/tk/view/Event.h"
 #include "platform/tk/view/Responder.h"
 
@@ -165,6 +166,20 @@ public:
     // The pixels of the last display() (null before the first one).
     const BitmapContext* lastFrame() const { return backing_.get(); }
 
+    // --- Drops (drags from elsewhere, reported by the backend or injected by a test) ---------
+    // The drop target under a drag is the deepest view under the pointer, or its nearest ancestor,
+    // that registered a type of one of the dragged items (View::registerForDraggedTypes).
+    // The drag moved: a new target hears draggingEntered (the one it leaves draggingExited), the
+    // same target draggingUpdated. Returns the operation the target takes, within the source's
+    // mask; none without a target.
+    DragOperation draggingUpdated(const DraggingInfo& info);
+    // The drag left the window or was given up.
+    void draggingExited(const DraggingInfo& info);
+    // The drop: after a last update, a target that takes it hears prepareForDragOperation,
+    // performDragOperation and concludeDragOperation; one that refuses hears draggingExited.
+    // True when the target took the things.
+    bool performDragOperation(const DraggingInfo& info);
+
     // --- Tool tips -------------------------------------------------------------------------
     // Shown after the pointer rests over a view with a tool tip (see ToolTips.h).
     ToolTipController& toolTips() const { return *toolTips_; }
@@ -214,6 +229,7 @@ private:
     void notifyKeyState();
     void setFirstResponderField(View* view);
     std::vector<std::shared_ptr<View>> rootViews() const;
+    View* dropTargetAt(const DraggingInfo& info) const;
     // The views Tab moves the focus through, in tree order.
     std::vector<View*> keyViewLoop() const;
     // The view the focused view's key view links lead to (see View::nextKeyView), if any.
@@ -241,6 +257,8 @@ private:
     CursorStack cursorStack_;
     std::shared_ptr<Menu> menu_;
     std::unique_ptr<ToolTipController> toolTips_;
+    View* dropTarget_ = nullptr; // the view under the drag that came in, if it takes it
+    DragOperation dropOperation_ = DragOperation::none;
     Color backgroundColor_ = Color::clear();
     struct KeyObserver {
         int id;
