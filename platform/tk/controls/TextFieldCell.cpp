@@ -103,11 +103,11 @@ void TextFieldCell::setAllowsDefaultTighteningForTruncation(bool allows) {
 }
 
 Rect TextFieldCell::editWithFrame(const Rect& frame, View&) {
-    return drawingRect(frame);
+    return drawingRect(frame).insetBy(kLinePadding, 0);
 }
 
 Rect TextFieldCell::selectWithFrame(const Rect& frame, View&) {
-    return drawingRect(frame);
+    return drawingRect(frame).insetBy(kLinePadding, 0);
 }
 
 FieldEditorAttributes TextFieldCell::defaultFieldEditorAttributes() const {
@@ -135,7 +135,8 @@ Size TextFieldCell::cellSize() const {
     const FontMetrics metrics = font().metrics();
     content.height = std::max(content.height, metrics.lineHeight); // an empty field is one line tall
     const Size pad = drawingInsetSize();
-    return Size{std::ceil(content.width + pad.width), std::ceil(content.height + pad.height)};
+    return Size{std::ceil(content.width + 2 * kLinePadding + pad.width),
+                std::ceil(content.height + pad.height)};
 }
 
 void TextFieldCell::draw(const Rect& frame, View& controlView, GraphicsContext& context) {
@@ -153,7 +154,13 @@ void TextFieldCell::draw(const Rect& frame, View& controlView, GraphicsContext& 
 void TextFieldCell::drawInterior(const Rect& frame, View&, GraphicsContext& context) {
     if (showsFirstResponder_)
         return;
-    const Rect rect = titleRect(frame);
+    // Where the editor would show it: inside the line padding, one line centred vertically.
+    Rect rect = titleRect(frame).insetBy(kLinePadding, 0);
+    if (!wraps(lineBreakMode()) || maximumNumberOfLines_ == 1) {
+        const double line = font().metrics().lineHeight;
+        if (line > 0 && line < rect.height())
+            rect = Rect{rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(), line};
+    }
     if (!stringValue().empty()) {
         drawText(attributedStringValue(), rect, context);
     } else if (placeholderAttributed_) {

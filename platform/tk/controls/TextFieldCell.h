@@ -6,9 +6,11 @@
 //
 // Geometry (each member asks the others through their virtual entry points):
 //   - drawingRect(bounds): Cell's (inset kBorderInset when bordered or bezeled).
-//   - titleRect(bounds): the drawing rect; the text is drawn from its top-left corner.
+//   - titleRect(bounds): the drawing rect. The text is drawn inside it less kLinePadding on the
+//     left and right, a line that does not wrap centred vertically, where the editor shows it.
 //   - editWithFrame / selectWithFrame(frame): where the field editor edits the text when editing
-//     starts with a click / with the whole text selected: drawingRect(frame) by default. A subclass
+//     starts with a click / with the whole text selected: drawingRect(frame) less kLinePadding on
+//     the left and right by default. A subclass
 //     passes another frame to these (its title rect, say) and flags its drawing meanwhile. The
 //     field asks again whenever it lays the editor out, so the editor follows the cell's rect.
 //   - setUpFieldEditorAttributes(attributes): the font and colours the editor draws with: the
@@ -45,6 +47,8 @@ class TextFieldCell : public ActionCell {
 public:
     // The toolkit's selection colour.
     static Color defaultSelectionColor();
+    // Between the text and the left and right of its rect.
+    static constexpr double kLinePadding = 2;
 
     TextFieldCell();
     explicit TextFieldCell(std::string text);

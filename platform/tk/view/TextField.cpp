@@ -140,9 +140,10 @@ void TextField::endEditing() {
 void TextField::textChanged() {
     setNeedsDisplay();
     invalidateIntrinsicContentSize();
-    textDidChange();
+    auto keep = weak_from_this().lock(); // onChange may take the field out of its window
     if (onChange)
         onChange(*this, editor_.text());
+    textDidChange();
 }
 
 bool TextField::becomeFirstResponder() {

@@ -67,6 +67,9 @@ public:
     void setBezelStyle(BezelStyle style);
     bool isEditable() const { return editable_; }
     void setEditable(bool editable) { editable_ = editable; }
+    // A field that is neither editable nor selectable takes no focus (a label, a message).
+    bool isSelectable() const { return selectable_; }
+    void setSelectable(bool selectable) { selectable_ = selectable; }
     // The editor's colours: the selection's background (a light blue by default), the selected
     // text's colour (the text colour when unset) and the caret's (the text colour when unset).
     Color selectionColor() const { return selectionColor_; }
@@ -104,7 +107,7 @@ public:
     Size intrinsicContentSize() const override;
 
     // --- Responder -------------------------------------------------------------------------
-    bool acceptsFirstResponder() const override { return isEnabled(); }
+    bool acceptsFirstResponder() const override { return isEnabled() && (editable_ || selectable_); }
     bool becomeFirstResponder() override;
     bool resignFirstResponder() override;
     bool keyDown(const Event& event) override;
@@ -129,7 +132,7 @@ public:
 
 protected:
     void setup() override;
-    // Runs after the text changed by typing, deleting, cutting, pasting or Escape, before onChange.
+    // Runs after the text changed by typing, deleting, cutting, pasting or Escape, after onChange.
     virtual void textDidChange() {}
     // Run when an editing session begins and ends, before onBeginEditing and onEndEditing.
     virtual void editingDidBegin() {}
@@ -158,6 +161,7 @@ private:
     std::optional<Color> caretColor_;
     double scrollX_ = 0; // how far the text is moved left to keep the caret in view
     bool editable_ = true;
+    bool selectable_ = true;
     bool editing_ = false;
     bool selectingWithMouse_ = false;
 };

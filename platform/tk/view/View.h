@@ -227,6 +227,9 @@ public:
     bool isFirstResponder() const;
     // Whether Tab may bring the focus here (accepts first responder and is visible by default).
     virtual bool canBecomeKeyView() const;
+    // A click inside this view (on nothing in it that takes the focus) leaves the keyboard focus
+    // where it is, as a panel floating beside the content does. False by default.
+    virtual bool clicksKeepFocus() const { return false; }
     // The key view loop: where Tab (Shift-Tab) moves the focus from this view when set; without a
     // link the window's tree order decides. Setting B as A's next view makes A B's previous view.
     // The links are weak: a view that goes away drops out of the loop.

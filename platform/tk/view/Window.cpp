@@ -450,9 +450,12 @@ void Window::dispatchMouseDown(const Event& event) {
     auto hitView = [&]() -> View* { return hitTest(event.locationInWindow); };
     // Focus first: the nearest view that takes it, else the window (ending any edit elsewhere).
     View* focus = hitView();
-    while (focus && !focus->acceptsFirstResponder())
+    bool keepFocus = false;
+    while (focus && !focus->acceptsFirstResponder()) {
+        keepFocus = keepFocus || focus->clicksKeepFocus();
         focus = focus->superview();
-    if (focus != firstResponder_)
+    }
+    if (focus != firstResponder_ && !keepFocus)
         makeFirstResponder(focus);
     // The focus change may have rebuilt the tree under the pointer.
     offerMouseDown(hitView(), event);

@@ -1,0 +1,85 @@
+#pragma once
+
+// Popover: a small panel beside a rect of a view, with an arrow pointing at it, holding a content
+// view of a given content size. It floats above the window's content (an overlay view), so showing
+// it takes the focus from nobody.
+//
+//   - show(rect, view, preferredEdge): on that edge of `rect` (in `view`'s coordinates, where maxY
+//     is the bottom edge), the arrow centred on the rect's side, the panel moved inside the window
+//     where it would stick out. Showing a shown popover moves it.
+//   - setContentSize while shown: resized in place, still pointing at the same rect.
+//   - close(): taken out of the window. The window closing closes it too.
+//   - behaviour: applicationDefined, the one there is: it closes only when told.
+//
+// The panel draws its background (drawBackground: a rounded panel and the arrow in
+// backgroundColor, a faint border); a subclass draws its own. [main]
+
+#include "platform/tk/base/Color.h"
+#include "platform/tk/base/Geometry.h"
+#include "platform/tk/base/Subscription.h"
+
+#include <memory>
+
+namespace tk {
+
+class GraphicsContext;
+class View;
+class Window;
+
+enum class RectEdge : int { minX = 0, minY = 1, maxX = 2, maxY = 3 };
+
+class Popover {
+public:
+    enum class Behavior : int { applicationDefined = 0 };
+    static constexpr double kArrowHeight = 8;
+    static constexpr double kArrowWidth = 16;
+    static constexpr double kCornerRadius = 6;
+
+    Popover();
+    virtual ~Popover();
+    Popover(const Popover&) = delete;
+    Popover& operator=(const Popover&) = delete;
+
+    View* contentView() const { return content_.get(); }
+    // Sized to the content size when shown.
+    void setContentView(std::shared_ptr<View> view);
+    Size contentSize() const { return contentSize_; }
+    void setContentSize(Size size);
+    Behavior behavior() const { return behavior_; }
+    void setBehavior(Behavior behavior) { behavior_ = behavior; }
+    bool animates() const { return animates_; }
+    void setAnimates(bool animates) { animates_ = animates; }
+    Color backgroundColor() const { return backgroundColor_; }
+    void setBackgroundColor(Color color);
+
+    bool isShown() const;
+    virtual void show(const Rect& rect, View& positioningView, RectEdge preferredEdge);
+    virtual void close();
+    // close(), as an action.
+    void performClose();
+
+    // Where the panel is now (window coordinates, arrow included), and the edge of the
+    // positioning rect it sits on; zero when not shown.
+    Rect frame() const;
+    RectEdge edge() const { return edge_; }
+
+    virtual void drawBackground(GraphicsContext& context, const Rect& bounds) const;
+
+private:
+    class FrameView;
+    void place();
+
+    std::shared_ptr<FrameView> frameView_;
+    std::shared_ptr<View> content_;
+    Size contentSize_;
+    Behavior behavior_ = Behavior::applicationDefined;
+    Color backgroundColor_{0.16, 0.16, 0.17, 1};
+    bool animates_ = true;
+    // Where it points: a rect of a view, kept weakly.
+    std::weak_ptr<View> positioningView_;
+    Rect positioningRect_;
+    RectEdge edge_ = RectEdge::maxY;
+    Subscription windowClose_;
+};
+
+} // namespace tk
