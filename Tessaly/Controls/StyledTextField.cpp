@@ -141,10 +141,17 @@ tk::Rect interiorTextRect(const StyledTextFieldCell& cell, const tk::Rect& frame
     const tk::Window* window = view ? view->window() : nullptr;
     return t.offsetBy(-1 / (window ? window->backingScaleFactor() : 1.0), 0);
 }
+// What the editor is placed by: the editor adds its line padding on the left, so the text starts
+// where the cell draws it.
+tk::Rect editorFrame(const StyledTextFieldCell& cell, const tk::Rect& frame) {
+    const tk::Rect text = interiorTextRect(cell, frame);
+    return {text.x() - tk::TextFieldCell::kLinePadding, text.y(),
+            text.width() + tk::TextFieldCell::kLinePadding, text.height()};
+}
 } // namespace
 
 tk::Rect StyledTextFieldCell::editWithFrame(const tk::Rect& frame, tk::View& controlView) {
-    const tk::Rect title = interiorTextRect(*this, frame);
+    const tk::Rect title = editorFrame(*this, frame);
     beingEdited_ = true;
     const tk::Rect placed = tk::TextFieldCell::editWithFrame(title, controlView);
     beingEdited_ = false;
@@ -152,7 +159,7 @@ tk::Rect StyledTextFieldCell::editWithFrame(const tk::Rect& frame, tk::View& con
 }
 
 tk::Rect StyledTextFieldCell::selectWithFrame(const tk::Rect& frame, tk::View& controlView) {
-    const tk::Rect title = interiorTextRect(*this, frame);
+    const tk::Rect title = editorFrame(*this, frame);
     beingSelected_ = true;
     const tk::Rect placed = tk::TextFieldCell::selectWithFrame(title, controlView);
     beingSelected_ = false;

@@ -5,6 +5,7 @@
 
 #include "Tessaly/Controls/StyledLabels.h"
 #include "Tessaly/Controls/StyledTextField.h"
+#include "Tessaly/Controls/ValidatingFields.h"
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/tests/TextFieldTestSupport.h"
 
@@ -31,6 +32,7 @@ const tk::Rect kField{16, 11, 168, 22};
 struct Scene {
     std::string name;
     std::function<void(FieldFixture&)> build;
+    tk::Size size = kScene;
 };
 
 std::shared_ptr<StyledTextField> field(FieldFixture& f, std::string text = {}, std::string placeholder = {}) {
@@ -61,6 +63,38 @@ std::vector<Scene> scenes() {
              auto v = field(f, "Velocity 96");
              v->setEnabled(false);
          }},
+        {"field-invalid",
+         [](FieldFixture& f) {
+             auto v = f.add(tk::View::make<ValidatingTextField>(kField));
+             v->setText("-12");
+             v->setValid(false);
+         }},
+        {"field-invalid-popover",
+         [](FieldFixture& f) {
+             auto v = f.add(tk::View::make<ValidatingTextField>(kField));
+             v->setText("-12");
+             v->setValid(false);
+             v->setMessage("Enter a number from 0 to 127");
+             f.window->click({170, 22});
+         },
+         {200, 96}},
+        {"properties-field-invalid",
+         [](FieldFixture& f) {
+             auto v = f.add(tk::View::make<ValidatingPropertiesField>());
+             v->setFrame(kField.insetBy(0, 1));
+             v->innerField().setText("300 ms");
+             v->setValid(false);
+         }},
+        {"properties-field-focused-invalid-popover",
+         [](FieldFixture& f) {
+             auto v = f.add(tk::View::make<ValidatingPropertiesField>());
+             v->setFrame(kField.insetBy(0, 1));
+             v->innerField().setText("300 ms");
+             v->setValid(false);
+             v->setMessage("At most 250 ms");
+             f.window->click({170, 22});
+         },
+         {200, 96}},
         {"label",
          [](FieldFixture& f) {
              auto v = f.add(tk::View::make<StyledTextLabel>(kField));
@@ -127,7 +161,7 @@ TEST(TextPictures, EachFieldKindInItsStatesAt1xAnd2x) {
     std::vector<Written> sheet;
     for (const Scene& scene : scenes()) {
         for (const double scale : {1.0, 2.0}) {
-            FieldFixture f(kScene, scale);
+            FieldFixture f(scene.size, scale);
             scene.build(f);
             f.loop.drain();
             const fs::path file = folder / (scene.name + (scale == 2 ? "@2x" : "") + ".png");

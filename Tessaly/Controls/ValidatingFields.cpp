@@ -1,0 +1,166 @@
+#include "Tessaly/Controls/ValidatingFields.h"
+
+#include "Tessaly/Resources/AssetLookup.h"
+#include "Tessaly/Styles/Styles.h"
+
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/Path.h"
+#include "platform/tk/view/KeyboardFocus.h"
+
+#include <functional>
+
+namespace Tessaly {
+
+namespace {
+
+std::optional<std::string> optionalText(const std::string& text) {
+    if (text.empty())
+        return std::nullopt;
+    return text;
+}
+
+// The popover rule both fields share.
+void updatePopover(SimpleTextViewPopoverController& controller, bool focused,
+                   const std::optional<std::string>& message, tk::View& control) {
+    SimpleTextViewPopover& popover = controller.popover();
+    if (focused && message) {
+        if (popover.isShown())
+            controller.setMessage(*message);
+        else
+            controller.show(message, control, tk::RectEdge::maxY);
+    } else if (popover.isShown()) {
+        controller.close();
+    }
+}
+
+} // namespace
+
+// --- ValidatingTextField ---------------------------------------------------------------------------
+
+std::unique_ptr<tk::TextFieldCell> ValidatingTextField::makeCell() const {
+    return std::make_unique<ValidatingTextFieldCell>();
+}
+
+void ValidatingTextField::setValid(bool valid) {
+    valid_ = valid;
+    if (auto* c = dynamic_cast<ValidatingTextFieldCell*>(cell()))
+        c->setValid(valid);
+    setNeedsDisplay();
+}
+
+std::optional<std::string> ValidatingTextField::toolTip() const {
+    return optionalText(tk::View::toolTip());
+}
+
+void ValidatingTextField::setToolTip(std::optional<std::string> toolTip) {
+    tk::View::setToolTip(toolTip.value_or(std::string{}));
+}
+
+void ValidatingTextField::textDidChange() {
+    StyledTextField::textDidChange();
+    updateMessagePopover();
+}
+
+void ValidatingTextField::firstResponderStatusChanged(bool) {
+    updateMessagePopover();
+}
+
+void ValidatingTextField::updateMessagePopover() {
+    updatePopover(*popoverController_, tk::hasKeyboardFocus(*this), message_, *this);
+}
+
+// --- ValidatingPropertiesField ---------------------------------------------------------------------
+
+// The inner field: tells the composite after each text change.
+class ValidatingPropertiesField::InnerField : public FirstResponderAwareTextField {
+public:
+    using FirstResponderAwareTextField::FirstResponderAwareTextField;
+    std::function<void()> afterTextChange;
+
+protected:
+    void textDidChange() override {
+        FirstResponderAwareTextField::textDidChange();
+        if (afterTextChange)
+            afterTextChange();
+    }
+};
+
+ValidatingPropertiesField::ValidatingPropertiesField() = default;
+
+void ValidatingPropertiesField::setup() {
+    tk::View::setup();
+    auto field = tk::View::make<InnerField>();
+    field->afterTextChange = [this] { updateMessagePopover(); };
+    textField_ = field;
+    addSubview(textField_);
+    // Pinned to all four edges.
+    textField_->setFrame(bounds());
+    textField_->setAutoresizingMask(tk::AutoresizingMask::widthSizable | tk::AutoresizingMask::heightSizable);
+    setUpTextField();
+}
+
+void ValidatingPropertiesField::setUpTextField() {
+    textField_->setBordered(false);
+    textField_->setBezeled(false);
+    textField_->setDrawsBackground(false);
+    textField_->cell()->setFocusRingType(tk::FocusRingType::none);
+    textField_->setFont(Styles::BaseStyles::regular10());
+    textField_->setTextColor(color(valid_ ? ColorResources::grey85 : ColorResources::error));
+    focusChanges_ = textField_->firstResponderPublisher().sink(
+        [weak = std::weak_ptr<tk::View>(std::static_pointer_cast<tk::View>(shared_from_this()))](
+            const FirstResponderChange& change) {
+            if (auto self = std::static_pointer_cast<ValidatingPropertiesField>(weak.lock())) {
+                self->setSelected(change.isFirstResponder);
+                self->updateMessagePopover();
+                self->setNeedsDisplay();
+            }
+        });
+}
+
+void ValidatingPropertiesField::setValid(bool valid) {
+    valid_ = valid;
+    textField_->setTextColor(color(valid ? ColorResources::grey85 : ColorResources::error));
+    setNeedsDisplay(); // the bezel and ring change with it
+}
+
+void ValidatingPropertiesField::setSelected(bool selected) {
+    selected_ = selected;
+    updateMessagePopover();
+    setNeedsDisplay();
+}
+
+std::optional<std::string> ValidatingPropertiesField::toolTip() const {
+    return optionalText(tk::View::toolTip());
+}
+
+void ValidatingPropertiesField::setToolTip(std::optional<std::string> toolTip) {
+    tk::View::setToolTip(toolTip.value_or(std::string{}));
+}
+
+void ValidatingPropertiesField::updateMessagePopover() {
+    updatePopover(*popoverController_, tk::hasKeyboardFocus(*textField_), message_, *this);
+}
+
+void ValidatingPropertiesField::draw(tk::GraphicsContext& context, const tk::Rect&) {
+    const tk::Rect b = bounds().insetBy(-2, 0);
+    if (!selected_) {
+        drawBezelPicture(context,
+                         image(valid_ ? ImageResources::tuiTextfield : ImageResources::tuiTextfieldError), b);
+        return;
+    }
+    const tk::Color ring = color(valid_ ? ColorResources::highlightSystem : ColorResources::error);
+    drawBezelPicture(context, image(ImageResources::tuiTextfield), b);
+    drawFocusRing(context, ring, ring.withAlpha(0.3));
+}
+
+void ValidatingPropertiesField::drawFocusRing(tk::GraphicsContext& context, const tk::Color& ringColor,
+                                              std::optional<tk::Color> fill) const {
+    const tk::Path path = tk::Path::roundedRect(bounds().insetBy(-2, 0).insetBy(2, 2), 3);
+    if (fill)
+        context.fillPath(path, *fill);
+    context.strokePath(
+        path, ringColor,
+        tk::StrokeStyle{}.withLineWidth(2).withLineCap(tk::LineCap::round).withLineJoin(tk::LineJoin::round));
+}
+
+} // namespace Tessaly

@@ -1,0 +1,118 @@
+#pragma once
+
+// Text inputs that show whether their content is valid and, while they have the keyboard focus,
+// why not, in a message popover below them. The client decides validity: it sets isValid and
+// message; these controls only show them.
+//
+// ValidatingTextField: a styled text field whose cell (ValidatingTextFieldCell) draws the invalid
+// look through its control state. Its popover is brought up to date (updateMessagePopover) after
+// every text change - after onChange, so a client that validates there has set the message of the
+// new text already - and at every published focus change.
+//
+// ValidatingPropertiesField: a small composite of a plain text field and, when made with an image,
+// a drag handle before it (a TrackingSlider whose click focuses the field). It draws its own bezel
+// and ring, and brings its popover up to date when its focus mirror isSelected is set (at every
+// focus change of the inner field) and after every text change of the inner field.
+//
+// updateMessagePopover: with the keyboard focus and a message, the popover shows it (a shown
+// popover takes the new message, sized to it, in the same place); otherwise a shown popover closes.
+// isValid plays no part: any message shows while focused.
+//
+// All members are [main].
+
+#include "Tessaly/Controls/MessagePopover.h"
+#include "Tessaly/Controls/StyledTextField.h"
+#include "Tessaly/Protocols/Selectable.h"
+#include "Tessaly/Protocols/Validating.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace Tessaly {
+
+class ValidatingTextFieldCell : public StyledTextFieldCell, public Validating {
+public:
+    using StyledTextFieldCell::StyledTextFieldCell;
+    bool isValid() const override { return valid_; }
+    void setValid(bool valid) { valid_ = valid; }
+    std::optional<bool> validity() const override { return valid_; }
+
+private:
+    bool valid_ = true;
+};
+
+class ValidatingTextField : public StyledTextField, public ValidatingField {
+public:
+    using StyledTextField::StyledTextField;
+
+    bool isValid() const override { return valid_; }
+    // Stores, hands the flag to the cell and redraws.
+    void setValid(bool valid) override;
+    std::optional<std::string> message() const override { return message_; }
+    // Stores only: the popover follows at the next text or focus change.
+    void setMessage(std::optional<std::string> message) override { message_ = std::move(message); }
+    std::optional<std::string> toolTip() const override;
+    void setToolTip(std::optional<std::string> toolTip) override;
+    tk::TextField& textField() override { return *this; }
+
+    SimpleTextViewPopoverController& popoverController() { return *popoverController_; }
+    virtual void updateMessagePopover();
+
+protected:
+    std::unique_ptr<tk::TextFieldCell> makeCell() const override;
+    void textDidChange() override;
+    void firstResponderStatusChanged(bool isFirstResponder) override;
+
+private:
+    bool valid_ = true;
+    std::optional<std::string> message_;
+    std::unique_ptr<SimpleTextViewPopoverController> popoverController_ =
+        std::make_unique<SimpleTextViewPopoverController>();
+};
+
+class ValidatingPropertiesField : public tk::View, public Selectable, public ValidatingField {
+public:
+    ValidatingPropertiesField();
+
+    bool isValid() const override { return valid_; }
+    // Stores, sets the text colour ("Grey 85%" valid, "Error" not) and redraws.
+    void setValid(bool valid) override;
+    bool isSelected() const override { return selected_; }
+    // Stores, brings the popover up to date and redraws.
+    void setSelected(bool selected) override;
+    std::optional<std::string> message() const override { return message_; }
+    void setMessage(std::optional<std::string> message) override { message_ = std::move(message); }
+    // Kept for clients; the field does not read it.
+    const std::optional<std::string>& overrideText() const { return override_; }
+    void setOverrideText(std::optional<std::string> text) { override_ = std::move(text); }
+    std::optional<std::string> toolTip() const override;
+    void setToolTip(std::optional<std::string> toolTip) override;
+    tk::TextField& textField() override { return *textField_; }
+    FirstResponderAwareTextField& innerField() const { return *textField_; }
+
+    SimpleTextViewPopoverController& popoverController() { return *popoverController_; }
+    void updateMessagePopover();
+
+    void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
+    void drawFocusRing(tk::GraphicsContext& context, const tk::Color& color,
+                       std::optional<tk::Color> fill) const;
+
+protected:
+    void setup() override;
+    virtual void setUpTextField();
+
+private:
+    class InnerField;
+
+    bool valid_ = true;
+    bool selected_ = false;
+    std::optional<std::string> message_;
+    std::optional<std::string> override_;
+    std::shared_ptr<FirstResponderAwareTextField> textField_;
+    tk::Subscription focusChanges_;
+    std::unique_ptr<SimpleTextViewPopoverController> popoverController_ =
+        std::make_unique<SimpleTextViewPopoverController>();
+};
+
+} // namespace Tessaly

@@ -1,0 +1,154 @@
+// Validating fields and their message popover, driven by injected clicks and keys.
+
+#include "Tessaly/Controls/ValidatingFields.h"
+#include "Tessaly/Resources/AssetLookup.h"
+#include "Tessaly/tests/TextFieldTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace Tessaly {
+namespace {
+
+using testing::FieldFixture;
+using testing::recordDrawing;
+using S = StyledControlState;
+
+// The pictures drawn (a nine-part picture draws its pieces).
+std::set<std::string> picturesOf(const tk::RecordingContext& context) {
+    const auto names = context.imageNames();
+    return {names.begin(), names.end()};
+}
+
+class ValidatingTextFieldTest : public ::testing::Test {
+protected:
+    FieldFixture f{{300, 160}};
+    std::shared_ptr<ValidatingTextField> field =
+        f.add(tk::View::make<ValidatingTextField>(tk::Rect{40, 20, 120, 22}));
+    std::shared_ptr<ValidatingTextField> other =
+        f.add(tk::View::make<ValidatingTextField>(tk::Rect{40, 120, 120, 22}));
+    SimpleTextViewPopover& popover = field->popoverController().popover();
+
+    // A client that rejects text longer than three characters, saying why.
+    void SetUp() override {
+        field->onChange = [this](tk::TextField&, const std::string& text) {
+            const bool ok = text.size() <= 3;
+            field->setValid(ok);
+            field->setMessage(ok ? std::nullopt : std::optional<std::string>("Too long: " + text));
+        };
+    }
+    std::string shownMessage() const { return popover.contentTextField().text(); }
+};
+
+TEST_F(ValidatingTextFieldTest, TheMessageSetWhileTypingShowsBelowTheFieldAndFollowsTheText) {
+    f.window->click({50, 30});
+    f.loop.drain();
+    f.window->type("abc");
+    EXPECT_FALSE(popover.isShown());
+    f.window->type("d");
+    ASSERT_TRUE(popover.isShown());
+    EXPECT_EQ(shownMessage(), "Too long: abcd");
+    EXPECT_EQ(popover.currentPositioningView(), field.get());
+    const tk::Rect first = popover.frame();
+    EXPECT_DOUBLE_EQ(first.minY(), field->frame().maxY()); // the max-Y edge: below the field
+    EXPECT_TRUE(field->isFirstResponder()) << "showing the popover takes no focus";
+
+    // A longer message: sized to it, still pointing at the field from the same side.
+    f.window->type("efghijklmnop");
+    EXPECT_EQ(shownMessage(), "Too long: abcdefghijklmnop");
+    const tk::Rect longer = popover.frame();
+    EXPECT_GT(longer.width(), first.width());
+    EXPECT_DOUBLE_EQ(longer.minY(), first.minY());
+    EXPECT_NEAR(longer.midX(), field->frame().midX(), 1);
+    const tk::Size text = popover.contentTextField().intrinsicContentSize();
+    EXPECT_GE(popover.contentSize().width, text.width + 24);
+    EXPECT_GE(popover.contentSize().height, text.height + 24);
+
+    // Back to valid text: the next keystroke closes it.
+    for (int i = 0; i < 13; ++i)
+        f.window->key(tk::KeyCode::deleteBackward);
+    EXPECT_EQ(field->text(), "abc");
+    EXPECT_FALSE(popover.isShown());
+    EXPECT_EQ(popover.currentPositioningView(), nullptr);
+}
+
+TEST_F(ValidatingTextFieldTest, FocusChangesOpenAndCloseIt) {
+    field->setValid(false);
+    field->setMessage("Needs a name");
+    f.window->click({50, 30});
+    EXPECT_FALSE(popover.isShown()); // the focus change arrives on the run loop
+    f.loop.drain();
+    EXPECT_TRUE(popover.isShown());
+    EXPECT_EQ(shownMessage(), "Needs a name");
+    // A click on the popover does not take the focus from the field.
+    const tk::Rect p = popover.frame();
+    f.window->click({p.midX(), p.maxY() - 4});
+    f.loop.drain();
+    EXPECT_TRUE(field->isFirstResponder());
+
+    f.window->key(tk::KeyCode::tab);
+    f.loop.drain();
+    EXPECT_TRUE(other->isFirstResponder());
+    EXPECT_FALSE(popover.isShown());
+
+    f.window->key(tk::KeyCode::tab, tk::ModifierFlags::shift);
+    f.loop.drain();
+    EXPECT_TRUE(popover.isShown());
+    f.window->close();
+    EXPECT_FALSE(popover.isShown()); // closing the window closes the popover
+}
+
+TEST_F(ValidatingTextFieldTest, InvalidWithoutMessageShowsTheLookOnly) {
+    field->setText("x");
+    f.win().display();
+    field->setValid(false);
+    EXPECT_TRUE(f.win().needsDisplay()) << "setting validity redraws";
+    f.window->click({50, 30});
+    f.loop.drain();
+    EXPECT_FALSE(popover.isShown());
+    EXPECT_TRUE(field->styledCell()->controlState().contains(S::invalid));
+    EXPECT_EQ(recordDrawing(*field)->imageNames().front(), "tui-textfield-error");
+    field->setValid(true);
+    EXPECT_EQ(recordDrawing(*field)->imageNames().front(), "tui-textfield-focus");
+}
+
+TEST(ValidatingPropertiesField, DrawsItsOwnBezelAndRingAndShowsItsMessage) {
+    FieldFixture f{{300, 120}};
+    auto field = f.add(tk::View::make<ValidatingPropertiesField>());
+    field->setFrame({20, 20, 100, 20});
+    auto& popover = field->popoverController().popover();
+    field->setValid(false);
+    EXPECT_EQ(field->innerField().cell()->textColor(), color(ColorResources::error));
+    auto unfocused = recordDrawing(*field);
+    EXPECT_EQ(picturesOf(*unfocused), (std::set<std::string>{"tui-textfield-error"}));
+    EXPECT_TRUE(unfocused->draws(tk::RecordedDraw::Kind::stroke).empty());
+
+    field->setMessage("Out of range");
+    f.window->click({60, 30});
+    f.loop.drain();
+    EXPECT_TRUE(field->isSelected());
+    EXPECT_TRUE(popover.isShown());
+    EXPECT_DOUBLE_EQ(popover.frame().minY(), field->frame().maxY());
+    auto focused = recordDrawing(*field);
+    EXPECT_EQ(picturesOf(*focused), (std::set<std::string>{"tui-textfield"}));
+    const auto fills = focused->draws(tk::RecordedDraw::Kind::fill);
+    const auto strokes = focused->draws(tk::RecordedDraw::Kind::stroke);
+    ASSERT_EQ(strokes.size(), 1u);
+    EXPECT_EQ(strokes[0].color, color(ColorResources::error));
+    ASSERT_FALSE(fills.empty());
+    EXPECT_EQ(fills.back().color, color(ColorResources::error).withAlpha(0.3));
+
+    // A message set while typing shows at the next keystroke; no message closes it.
+    f.window->type("1");
+    field->setMessage("Below 10");
+    f.window->type("2");
+    EXPECT_EQ(popover.contentTextField().text(), "Below 10");
+    field->setMessage(std::nullopt);
+    f.window->type("3");
+    EXPECT_FALSE(popover.isShown());
+    EXPECT_EQ(field->innerField().text(), "123");
+}
+
+} // namespace
+} // namespace Tessaly
