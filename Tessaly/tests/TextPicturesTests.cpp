@@ -4,6 +4,7 @@
 // for a person to look at. The checks are only that each picture was written and is not blank.
 
 #include "Tessaly/Controls/StyledLabels.h"
+#include "Tessaly/Controls/StyledSearchField.h"
 #include "Tessaly/Controls/StyledTextField.h"
 #include "Tessaly/Controls/ValidatingFields.h"
 #include "Tessaly/Resources/AssetLookup.h"
@@ -95,6 +96,22 @@ std::vector<Scene> scenes() {
              f.window->click({170, 22});
          },
          {200, 96}},
+        {"search-placeholder",
+         [](FieldFixture& f) {
+             auto v = f.add(tk::View::make<StyledSearchField>(kField));
+             v->setPlaceholderString("Search patterns");
+         }},
+        {"search-text-cancel",
+         [](FieldFixture& f) {
+             auto v = f.add(tk::View::make<StyledSearchField>(kField));
+             v->setText("kick");
+         }},
+        {"search-focused",
+         [](FieldFixture& f) {
+             f.add(tk::View::make<StyledSearchField>(kField));
+             f.window->click({100, 22});
+             f.window->type("hat");
+         }},
         {"label",
          [](FieldFixture& f) {
              auto v = f.add(tk::View::make<StyledTextLabel>(kField));
