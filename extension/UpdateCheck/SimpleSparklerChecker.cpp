@@ -1,6 +1,6 @@
 #include "extension/UpdateCheck/SimpleSparklerChecker.h"
 
-#include "extension/UpdateCheck/VersionWeight.h"
+#include "platform/tk/base/VersionComparison.h"
 
 namespace extension {
 
@@ -23,15 +23,11 @@ void SimpleSparklerChecker::parse(std::string_view data) {
 
 std::optional<std::string> SimpleSparklerChecker::latestVersion() const {
     std::optional<std::string> best;
-    int64_t bestWeight = 0;
     for (const std::string& version : versions_) {
-        const std::optional<int64_t> weight = convertVersionToWeight(version);
-        if (!weight)
+        if (!tk::versionNumbers(version))
             continue;
-        if (!best || *weight > bestWeight) {
+        if (!best || tk::compareVersions(version, *best) > 0)
             best = version;
-            bestWeight = *weight;
-        }
     }
     return best;
 }
@@ -42,7 +38,11 @@ void SimpleSparklerChecker::startElement(std::string_view name, const tk::XmlAtt
 }
 
 void SimpleSparklerChecker::characters(std::string_view text) {
-    currentValue_ += text;
+    // A feed can make a text as long as it likes; past this it is no version anyway (and it is never
+    // kept whole, let alone shown).
+    constexpr std::size_t kMaxGathered = 4096;
+    if (currentValue_.size() < kMaxGathered)
+        currentValue_ += text.substr(0, kMaxGathered - currentValue_.size());
 }
 
 void SimpleSparklerChecker::endElement(std::string_view name) {

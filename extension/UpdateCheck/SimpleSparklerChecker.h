@@ -20,8 +20,8 @@ public:
     // is not reported, since a feed that says nothing usable simply announces nothing.
     void parse(std::string_view data);
 
-    // [any] The highest version in the feed, by convertVersionToWeight (the first of equal weights;
-    // versions whose weight cannot be computed are skipped); nothing when there is none.
+    // [any] The newest version in the feed, by tk::compareVersions (the first of equal ones; versions
+    // that cannot be compared are skipped); nothing when there is none.
     std::optional<std::string> latestVersion() const;
 
     const std::vector<std::string>& versions() const { return versions_; }

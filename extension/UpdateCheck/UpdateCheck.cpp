@@ -1,7 +1,7 @@
 #include "extension/UpdateCheck/UpdateCheck.h"
 
 #include "extension/UpdateCheck/SimpleSparklerChecker.h"
-#include "extension/UpdateCheck/VersionWeight.h"
+#include "platform/tk/base/VersionComparison.h"
 
 namespace extension {
 
@@ -14,9 +14,8 @@ std::optional<UpdateAvailableDetails> updateDetailsFromFeed(std::string_view fee
     const std::optional<std::string> latest = checker.latestVersion();
     if (!latest)
         return std::nullopt;
-    const std::optional<int64_t> own = convertVersionToWeight(pluginVersion);
-    const std::optional<int64_t> found = convertVersionToWeight(*latest);
-    if (!own || !found || !(*own < *found))
+    const std::optional<int> order = tk::compareVersions(pluginVersion, *latest);
+    if (!order || *order >= 0)
         return std::nullopt;
     return UpdateAvailableDetails{*latest};
 }

@@ -10,15 +10,15 @@
 #include <string_view>
 
 // The plug-in's check for a newer version: fetch the update feed on a worker thread, read its version
-// strings there, and, on the main thread, hand over the newer version when the feed's highest one
-// weighs more than the plug-in's own (convertVersionToWeight). Any failure (no address, no network,
+// strings there, and, on the main thread, hand over the newer version when the feed's newest one is
+// newer than the plug-in's own (tk::compareVersions). Any failure (no address, no network,
 // a non-2xx status, an oversized or malformed feed, no versions, an incomparable version) announces
 // nothing and says nothing: the user just sees the plug-in's version as before.
 
 namespace extension {
 
-// [any] What a feed announces to a plug-in of version `pluginVersion`: the feed's highest version when
-// it weighs strictly more than the plug-in's, else nothing.
+// [any] What a feed announces to a plug-in of version `pluginVersion`: the feed's newest version when
+// it is newer than the plug-in's, else nothing.
 std::optional<Korvane::UpdateAvailableDetails> updateDetailsFromFeed(std::string_view feed,
                                                                      std::string_view pluginVersion);
 

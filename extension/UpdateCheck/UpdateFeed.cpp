@@ -11,9 +11,4 @@ const std::string& updateFeedURL() {
     return url;
 }
 
-const std::string& appUpdateURL() {
-    static const std::string url = "zindral://openAndUpdate";
-    return url;
-}
-
 } // namespace extension

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Where the update check looks, and where the update notice leads.
+// Where the update check looks.
 
 namespace extension {
 
@@ -11,9 +11,5 @@ namespace extension {
 // names the real update server. Its default lies under a reserved example domain
 // (https://updates.zindral.example/appcast.xml), so that no build contacts a real server by accident.
 const std::string& updateFeedURL();
-
-// [any] The deep link the update notice opens; the desktop application answers it with its own
-// update check. The same object on every call, made on first use.
-const std::string& appUpdateURL();
 
 } // namespace extension

@@ -3,10 +3,10 @@
 
 #include "SettingsFixture.h"
 
+#include "extension/Interface/DeepLink.h"
 #include "extension/UpdateCheck/SimpleSparklerChecker.h"
 #include "extension/UpdateCheck/UpdateCheck.h"
 #include "extension/UpdateCheck/UpdateFeed.h"
-#include "extension/UpdateCheck/VersionWeight.h"
 #include "platform/tk/net/CurlFetcher.h"
 #include "platform/tk/net/tests/LoopbackServer.h"
 
@@ -19,7 +19,6 @@
 
 namespace {
 
-using extension::convertVersionToWeight;
 using Korvane::UpdateAvailableDetails;
 
 std::string feedWith(const std::vector<std::string>& versions) {
@@ -31,35 +30,6 @@ std::string feedWith(const std::vector<std::string>& versions) {
                 "<sparkle:shortVersionString>" + version + "</sparkle:shortVersionString>" +
                 R"(<enclosure url="https://updates.zindral.example/z.zip" sparkle:version="999"/></item>)";
     return feed + "</channel></rss>";
-}
-
-TEST(VersionWeight, WeighsDottedPieces) {
-    const std::pair<const char*, std::optional<int64_t>> cases[] = {
-        {"1.2.3", 10203},
-        {"2.10", 21000},
-        {"1.2.3.4", 10207},
-        {"1.100", 20000},
-        {"2.0", 20000},
-        {"10", 100000},
-        {"0.99", 9900},
-        {"1.0.0", 10000},
-        {"", 0},
-        {"Unknown", 0},
-        {"beta.rc", 0},
-        {"1.2beta", 10000},
-        {"..1..2.", 10200},
-        {"+1.-2", 9800},
-        {"1. 2", 10000}, // a blank makes the piece not a number
-        {"0.0.9223372036854775807", INT64_MAX},
-        {"-922337203685477.-58.-8", INT64_MIN},
-        // Too large for the arithmetic: no weight, so the version cannot be compared.
-        {"99999999999999999999", std::nullopt},
-        {"922337203685478.0", std::nullopt},
-        {"1.0.9223372036854775807", std::nullopt},
-        {"0.92233720368547759", std::nullopt},
-    };
-    for (auto [version, weight] : cases)
-        EXPECT_EQ(convertVersionToWeight(version), weight) << '"' << version << '"';
 }
 
 TEST(SimpleSparklerChecker, CollectsTrimmedShortVersionStringsOnly) {
@@ -98,6 +68,16 @@ TEST(SimpleSparklerChecker, CollectsTrimmedShortVersionStringsOnly) {
          "<rss><sparkle:shortVersionString>4.0</sparkle:shortVersionString><broken",
          {"4.0"},
          "4.0"},
+        {"a version longer than a version can be is skipped",
+         feedWith({"1.5", "3." + std::string(70, '0')}),
+         {"1.5", "3." + std::string(70, '0')},
+         "1.5"},
+        {"an expanded text is gathered only in part",
+         "<!DOCTYPE rss [<!ENTITY a \"9999999999\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+         "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
+         "<rss><sparkle:shortVersionString>&d;&d;</sparkle:shortVersionString></rss>",
+         {std::string(4096, '9')},
+         std::nullopt},
         {"not XML", "HTTP error page", {}, std::nullopt},
         {"empty", "", {}, std::nullopt},
     };
@@ -120,11 +100,15 @@ TEST(UpdateCheck, AnnouncesOnlyAHeavierVersion) {
         {feedWith({"2.0"}), "1.9", "2.0"},
         {feedWith({"2.0"}), "2.0", std::nullopt},
         {feedWith({"2.0"}), "2.1", std::nullopt},
-        {feedWith({"1.100"}), "2.0", std::nullopt}, // equal weights announce nothing
-        {feedWith({"2.0", "1.0"}), "1.5", "2.0"},   // the highest, wherever it stands
+        {feedWith({"1.2.3.4"}), "1.2.4", std::nullopt}, // pieces compare in order, not by weight
+        {feedWith({"1.1.0"}), "1.0.100", "1.1.0"},
+        {feedWith({"1.100"}), "2.0", std::nullopt},
+        {feedWith({"2.0.0"}), "2", std::nullopt}, // the same version
+        {feedWith({"2.0", "1.0"}), "1.5", "2.0"}, // the highest, wherever it stands
         {feedWith({"1.0", "2.0"}), "1.5", "2.0"},
         {feedWith({"0.1"}), "Unknown", "0.1"},
         {feedWith({"99999999999999999999"}), "1.0", std::nullopt},
+        {feedWith({"2.0." + std::string(70, '0')}), "1.0", std::nullopt}, // too long to be a version
         {"<rss><broken", "1.0", std::nullopt},
     };
     for (const Case& c : cases) {
@@ -140,8 +124,8 @@ TEST(UpdateCheck, AnnouncesOnlyAHeavierVersion) {
 TEST(UpdateCheck, TheFeedAndTheDeepLink) {
     // Whatever the build names, it is an HTTPS address; by default one no real server answers.
     EXPECT_EQ(extension::updateFeedURL().rfind("https://", 0), 0u);
-    EXPECT_EQ(extension::appUpdateURL(), "zindral://openAndUpdate");
-    EXPECT_EQ(&extension::appUpdateURL(), &extension::appUpdateURL());
+    EXPECT_EQ(extension::openAndUpdateURL(), "zindral://openAndUpdate");
+    EXPECT_EQ(&extension::openAndUpdateURL(), &extension::openAndUpdateURL());
 }
 
 // Serves fetches from files, as a file URL names them.

@@ -1,10 +1,26 @@
 #include "platform/updater/Appcast.h"
 
+#include "platform/tk/base/VersionComparison.h"
 #include "platform/tk/net/XmlReader.h"
 
 namespace updater {
 
 namespace {
+// Texts from the feed are kept to these lengths before anything shows them: a feed can make any
+// text as long as it likes (entity expansion makes megabytes out of a small document).
+constexpr std::size_t kMaxText = 4096;
+constexpr std::size_t kMaxTitle = 256;
+
+// `text` cut to at most `limit` bytes, at a character boundary.
+std::string_view capped(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit)
+        return text;
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
+
 std::string trimmed(std::string text) {
     const char* space = " \t\r\n";
     const auto first = text.find_first_not_of(space);
@@ -23,12 +39,19 @@ public:
         text_.clear();
         if (name == "item") {
             item_ = AppcastItem{};
+            itemUnusable_ = false;
             itemDepth_ = depth_;
             return;
         }
         if (!item_ || name != "enclosure")
             return;
         for (const auto& [key, value] : attributes) {
+            // An address too long to keep is no address (a cut one would lie); a version too long to
+            // keep is too long to be compared.
+            if (value.size() > kMaxText) {
+                itemUnusable_ = itemUnusable_ || key != "url";
+                continue;
+            }
             if (key == "url")
                 item_->enclosureURL = trimmed(std::string(value));
             else if (key == "sparkle:version")
@@ -38,18 +61,25 @@ public:
         }
     }
 
-    void characters(std::string_view text) override { text_ += text; }
+    void characters(std::string_view text) override {
+        if (text_.size() > kMaxText)
+            return;
+        text_ += text.substr(0, kMaxText + 1 - text_.size()); // one byte over marks it too long
+    }
 
     void endElement(std::string_view name) override {
         if (item_ && depth_ == itemDepth_ + 1) {
+            const bool tooLong = text_.size() > kMaxText;
             if (name == "title")
-                item_->title = trimmed(text_);
+                item_->title = capped(trimmed(text_), kMaxTitle);
             else if (name == "link")
-                item_->link = trimmed(text_);
+                item_->link = tooLong ? std::string() : trimmed(text_);
             else if (name == "sparkle:version")
                 item_->version = trimmed(text_);
             else if (name == "sparkle:shortVersionString")
                 item_->shortVersionString = trimmed(text_);
+            if (tooLong && (name == "sparkle:version" || name == "sparkle:shortVersionString"))
+                itemUnusable_ = true;
         }
         if (item_ && depth_ == itemDepth_ && name == "item")
             finishItem();
@@ -66,9 +96,14 @@ private:
             item_->version = enclosureVersion_;
         if (item_->shortVersionString.empty())
             item_->shortVersionString = enclosureShortVersion_;
-        if (!item_->version.empty() || !item_->shortVersionString.empty())
+        // An item whose version cannot be compared (a piece beyond 64 bits, longer than a version
+        // can be) is left out, before any of its texts reach a dialog.
+        const bool comparable = !itemUnusable_ && tk::versionNumbers(item_->version) &&
+                                tk::versionNumbers(item_->shortVersionString);
+        if (comparable && (!item_->version.empty() || !item_->shortVersionString.empty()))
             appcast.items.push_back(std::move(*item_));
         item_.reset();
+        itemUnusable_ = false;
         enclosureVersion_.clear();
         enclosureShortVersion_.clear();
     }
@@ -79,6 +114,7 @@ private:
     std::string text_;
     int depth_ = 0;
     int itemDepth_ = 0;
+    bool itemUnusable_ = false; // a version of the item was too long to keep
     bool sawRss_ = false;
 };
 } // namespace

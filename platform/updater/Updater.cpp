@@ -3,12 +3,12 @@
 #include "platform/tk/base/Bundle.h"
 #include "platform/tk/base/MainThread.h"
 #include "platform/tk/base/RunLoop.h"
+#include "platform/tk/base/VersionComparison.h"
 #include "platform/tk/net/BackgroundFetch.h"
 #include "platform/tk/net/CurlFetcher.h"
 #include "platform/tk/view/Workspace.h"
 #include "platform/updater/StandardUserDriver.h"
 #include "platform/updater/UpdaterDelegate.h"
-#include "platform/updater/Version.h"
 
 #include <algorithm>
 #include <cctype>
@@ -41,10 +41,10 @@ const std::string& comparableVersion(const AppcastItem& item) {
     return item.version.empty() ? item.shortVersionString : item.version;
 }
 
-int compareItems(const AppcastItem& a, const AppcastItem& b) {
+std::optional<int> compareItems(const AppcastItem& a, const AppcastItem& b) {
     if (!a.version.empty() && !b.version.empty())
-        return compareVersions(a.version, b.version);
-    return compareVersions(a.displayVersion(), b.displayVersion());
+        return tk::compareVersions(a.version, b.version);
+    return tk::compareVersions(a.displayVersion(), b.displayVersion());
 }
 
 bool isWebAddress(const std::string& url) {
@@ -62,16 +62,19 @@ bool isWebAddress(const std::string& url) {
 
 std::optional<AppcastItem> newestItem(const Appcast& appcast, const HostInfo&) {
     std::optional<AppcastItem> best;
-    for (const auto& item : appcast.items)
+    for (const auto& item : appcast.items) {
+        if (!tk::versionNumbers(item.version) || !tk::versionNumbers(item.displayVersion()))
+            continue; // cannot be compared
         if (!best || compareItems(item, *best) > 0)
             best = item;
+    }
     return best;
 }
 
 bool isNewer(const AppcastItem& item, const HostInfo& host) {
     if (!item.version.empty() && !host.version.empty())
-        return compareVersions(item.version, host.version) > 0;
-    return compareVersions(item.displayVersion(), host.displayVersion()) > 0;
+        return tk::compareVersions(item.version, host.version) > 0;
+    return tk::compareVersions(item.displayVersion(), host.displayVersion()) > 0;
 }
 
 // What the worker hands back: the appcast, or why there is none.

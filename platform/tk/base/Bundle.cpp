@@ -180,11 +180,14 @@ std::optional<std::string> Bundle::string(std::string_view key) const {
 std::optional<fs::path> Bundle::url(std::string_view name, std::string_view extension) const {
     if (name.empty())
         return std::nullopt;
-    fs::path relative(name);
+    std::string file(name);
+    if (!extension.empty()) {
+        file += '.';
+        file += extension;
+    }
+    const fs::path relative(file);
     if (relative.is_absolute())
         return std::nullopt;
-    if (!extension.empty())
-        relative += "." + std::string(extension);
     auto path = resourcePath() / relative;
     std::error_code error;
     if (!fs::exists(path, error))

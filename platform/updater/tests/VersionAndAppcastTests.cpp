@@ -1,37 +1,65 @@
 #include "platform/updater/Appcast.h"
-#include "platform/updater/Version.h"
+#include "platform/updater/Updater.h"
 #include "platform/updater/tests/UpdaterTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace updater {
 namespace {
 
-TEST(UpdaterVersion, DottedNumbersCompareNumerically) {
-    struct Case {
-        const char* a;
-        const char* b;
-        int expected;
+TEST(UpdaterVersion, TheNewestComparableItemIsOfferedWhenNewerThanTheHost) {
+    const auto item = [](std::string shortVersion) {
+        AppcastItem i;
+        i.shortVersionString = std::move(shortVersion);
+        return i;
     };
-    const Case cases[] = {
-        {"1.0", "1.0", 0},
-        {"1.10", "1.9", 1},
-        {"2", "2.0.0", 0},
-        {"1.2.3", "1.2.4", -1},
-        {"1.2.3.4", "1.2.3", 1},
-        {"10", "9", 1},
-        {" 2.0\n", "2.0", 0},
-        {"2.0beta", "2.0", 0},
-        {"1.2beta", "1.3", -1},
-        {"", "0", 0},
-        {"", "0.1", -1},
-        {"abc", "1", -1},
-        {"99999999999999999999999", "1", 1},
+    const auto host = [](std::string shortVersion) {
+        return HostInfo{"Zindral", std::move(shortVersion), ""};
     };
-    for (const auto& c : cases) {
-        const int result = compareVersions(c.a, c.b);
-        EXPECT_EQ((result > 0) - (result < 0), c.expected) << c.a << " vs " << c.b;
+    EXPECT_FALSE(isNewer(item("1.2.3.4"), host("1.2.4"))) << "a fourth piece does not outweigh the third";
+    EXPECT_TRUE(isNewer(item("1.1.0"), host("1.0.100")));
+    EXPECT_FALSE(isNewer(item("99999999999999999999"), host("1.0"))) << "incomparable";
+
+    const std::string tooLong = "9." + std::string(80, '0');
+    const Appcast feed{
+        {item("1.5"), item(tooLong), item("99999999999999999999.1"), item("2.0"), item("2.0.0")}};
+    const auto newest = newestItem(feed, host("1.0"));
+    ASSERT_TRUE(newest.has_value());
+    EXPECT_EQ(newest->shortVersionString, "2.0") << "the first of equal versions; incomparable ones skipped";
+}
+
+// Entities make a small document say a lot: each level multiplies the text by ten.
+std::string expandingEntities(int levels) {
+    std::string doctype = "<!DOCTYPE rss [<!ENTITY e0 \"9999999999\">";
+    for (int i = 1; i <= levels; ++i) {
+        doctype += "<!ENTITY e" + std::to_string(i) + " \"";
+        for (int k = 0; k < 10; ++k)
+            doctype += "&e" + std::to_string(i - 1) + ";";
+        doctype += "\">";
     }
+    return doctype + "]>";
+}
+
+TEST(UpdaterAppcast, OverlongTextsAreCappedAndItemsWithOverlongVersionsLeftOut) {
+    const std::string huge = "&e4;"; // 100 KB once expanded
+    const auto result = parseAppcast(expandingEntities(4) + R"(<rss><channel>
+  <item><title>Expanded</title><sparkle:shortVersionString>)" +
+                                     huge + R"(</sparkle:shortVersionString></item>
+  <item><title>Long</title><sparkle:shortVersionString>2.0.)" +
+                                     std::string(70, '0') + R"(</sparkle:shortVersionString></item>
+  <item><title>Attribute</title><enclosure url="https://velmor.example/z.tar.xz" sparkle:version=")" +
+                                     huge + R"("/></item>
+  <item><title>)" + huge + R"(</title><link>https://velmor.example/)" +
+                                     huge + R"(</link><sparkle:version>3</sparkle:version></item>
+</channel></rss>)");
+    ASSERT_TRUE(result.appcast.has_value()) << result.error;
+    const auto& items = result.appcast->items;
+    ASSERT_EQ(items.size(), 1u) << "only the item whose versions can be compared";
+    EXPECT_EQ(items[0].version, "3");
+    EXPECT_EQ(items[0].title, std::string(256, '9')) << "a title is cut to what a dialog can show";
+    EXPECT_EQ(items[0].link, "") << "an address too long to keep is dropped, not cut";
 }
 
 TEST(UpdaterAppcast, ReadsItemsWithVersionsFromElementsOrTheEnclosure) {
