@@ -180,14 +180,11 @@ std::optional<std::string> Bundle::string(std::string_view key) const {
 std::optional<fs::path> Bundle::url(std::string_view name, std::string_view extension) const {
     if (name.empty())
         return std::nullopt;
-    std::string file(name);
-    if (!extension.empty()) {
-        file += '.';
-        file += extension;
-    }
-    const fs::path relative(file);
+    fs::path relative(name);
     if (relative.is_absolute())
         return std::nullopt;
+    if (!extension.empty())
+        relative += "." + std::string(extension);
     auto path = resourcePath() / relative;
     std::error_code error;
     if (!fs::exists(path, error))
