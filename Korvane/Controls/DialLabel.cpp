@@ -1,6 +1,7 @@
 #include "Korvane/Controls/DialLabel.h"
 
 #include "Korvane/Controls/DefaultLabelFormatter.h"
+#include "Korvane/Controls/KnobDrag.h"
 #include "Korvane/Parameters/AudioParameter.h"
 #include "Korvane/Resources/CustomFont.h"
 
@@ -41,7 +42,6 @@ tk::ui::Node DialLabel::valueRow() {
     }
     return HStack({.alignment = VerticalAlignment::center, .spacing = kSuffixSpacing}, std::move(texts))
         .foregroundColor(displayOptions.valueColor)
-        .onTapGesture([this] { beginEditing(); })
         .frame(std::nullopt, kRowHeight);
 }
 
@@ -74,7 +74,20 @@ tk::ui::Node DialLabel::body() {
                 .foregroundColor(color));
     }
     rows.push_back(isEditing.get() ? editingField() : valueRow());
-    return VStack({.alignment = HorizontalAlignment::center, .spacing = kRowOverlap}, std::move(rows))
+    Node label = VStack({.alignment = HorizontalAlignment::center, .spacing = kRowOverlap}, std::move(rows))
+                     .onTapGesture([this] { beginEditing(); });
+    if (turnsKnob) {
+        const KnobDragSettings knob = *turnsKnob;
+        label = label.gesture(DragGesture{
+            .minimumDistance = knob.minimumDistance,
+            .onChanged =
+                [this, knob](const DragValue& drag) {
+                    knobDrag_->changed(*param, drag.location.y, knob.scaleFactor);
+                },
+            .onEnded = [this](const DragValue&) { knobDrag_->ended(*param); },
+        });
+    }
+    return label
         .onChange<float>(
             param->value.get(),
             [this](const float&, const float& now) { valueString.set(formatter->format(now)); }, true)

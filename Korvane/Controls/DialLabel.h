@@ -1,7 +1,9 @@
 #pragma once
 
 // DialLabel: under a dial, the parameter's name (optional) and its value with the unit's suffix.
-// A tap turns the value into a text field holding the value's text:
+// A tap anywhere on the label (a press and release without movement) turns the value into a text
+// field holding the value's text; a drag that starts on the label turns the dial's knob, as the knob
+// itself would, when `turnsKnob` says how:
 //   - Return applies what was typed, when the formatter reads it as a finite number: scaled for
 //     display (absolute cents are typed as hundreds), clamped to the range and, for an indexed
 //     parameter, rounded as the knob rounds (halves away from zero); one change, no begin or end.
@@ -11,8 +13,10 @@
 //   - Losing the focus closes the field without applying and without finishing; what was typed
 //     stays for the next opening, until the value changes.
 
+#include "Korvane/Controls/KnobDrag.h"
 #include "Korvane/Controls/LabelDisplayOptions.h"
 #include "Korvane/Controls/LabelFormatter.h"
+#include "Korvane/Controls/ViewLocal.h"
 #include "Korvane/Resources/KorvFont.h"
 
 #include "platform/tk/base/Color.h"
@@ -22,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace Korvane {
@@ -42,12 +47,13 @@ struct DialLabel {
     tk::ui::State<bool> isEditing{false};
     tk::ui::State<std::string> valueString{std::string()};
     tk::ui::State<bool> editingFieldFocussed{false};
+    // The knob of the dial that the label lies over; none: drags on the label do nothing.
+    std::optional<KnobDragSettings> turnsKnob;
 
     // [main]
     tk::ui::Node body();
 
-    // [main] A tap on the name or the value (their text, not the space around it, so that the
-    // dial under the label can still be dragged): the field opens with the focus.
+    // [main] A tap on the label: the field opens with the focus (a tap while editing does nothing).
     void beginEditing();
     // [main] Return in the field: apply the typed text, then finish.
     void submit();
@@ -57,6 +63,8 @@ struct DialLabel {
 private:
     tk::ui::Node valueRow();
     tk::ui::Node editingField();
+
+    ViewLocal<KnobDrag> knobDrag_;
 };
 
 } // namespace Korvane

@@ -23,6 +23,7 @@ tk::ui::Node filmStripDial(const std::shared_ptr<AudioParameter>& param, const D
     auto shownFormatter = formatter ? formatter : std::make_shared<const DefaultLabelFormatter>(*param, 1);
     DialLabel label(param, korvaneColor(style.labelColor), labelDisplayOptions, style.labelFont,
                     std::move(shownFormatter), onEditingEnded);
+    label.turnsKnob = KnobDragSettings{knobSettings.knobMinDrag, knobSettings.knobDragScaleFactor};
     // The shift moves the knob as a whole, so that it is grabbed where its picture is drawn.
     return ZStack(Alignment::center(),
                   {Node(std::move(knob)).offset(0, -style.imageShiftUp), Node(std::move(label))});

@@ -18,6 +18,13 @@ namespace Korvane {
 
 class AudioParameter;
 
+// How a knob follows a drag: recognised after `minimumDistance` points, `scaleFactor` of knob
+// position per point.
+struct KnobDragSettings {
+    double minimumDistance;
+    float scaleFactor;
+};
+
 class KnobDrag {
 public:
     // [main] One recognised drag event at vertical location y (points, down is positive);

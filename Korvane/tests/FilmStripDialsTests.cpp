@@ -7,6 +7,8 @@
 #include "platform/tk/base/IndexString.h"
 #include "platform/tk/graphics/RecordingContext.h"
 
+#include "platform/tk/view/TextField.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -134,6 +136,32 @@ TEST(FilmStripDials, TinyDialReactsSoonerAndTurnsFurther) {
             EXPECT_EQ(param->edits[i].state, c.edits[i].state);
             EXPECT_NEAR(param->edits[i].value, c.edits[i].value, 1e-5);
         }
+    }
+}
+
+TEST(FilmStripDials, ATapOnTheNameOpensTheValueFieldAndADragFromTheNameTurnsTheKnob) {
+    for (Dial dial : {Dial::zindral, Dial::tiny}) {
+        SCOPED_TRACE(static_cast<int>(dial));
+        useBuiltBundles();
+        auto param = makeParameter({.value = 0.5f, .name = "Gate"});
+        HostedTree tree(makeDial(dial, param), kWindow);
+        const auto name = drawn(tree)->texts().front();
+        ASSERT_EQ(name.text, "GATE");
+        const tk::Point onName = name.deviceRect().center();
+
+        tree.window.drag(onName, {onName.x, onName.y - 30}, 6);
+        tree.settle();
+        ASSERT_FALSE(param->edits.empty()) << "the drag turns the knob";
+        EXPECT_EQ(param->edits.front().state, ParameterEditorState::beginInteractive);
+        EXPECT_EQ(param->edits.back().state, ParameterEditorState::endInteractive);
+        EXPECT_GT(param->edits.back().value, 0.5f);
+        EXPECT_EQ(dynamic_cast<tk::TextField*>(tree.window.window().firstResponder()), nullptr)
+            << "a drag is no tap";
+
+        tree.window.click(onName);
+        tree.settle();
+        EXPECT_NE(dynamic_cast<tk::TextField*>(tree.window.window().firstResponder()), nullptr)
+            << "a tap on the name opens the field";
     }
 }
 
