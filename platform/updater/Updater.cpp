@@ -112,6 +112,12 @@ bool Updater::start() {
     started_ = true;
     if (environment_.settingsFile)
         settings_ = loadSettings(*environment_.settingsFile);
+    // Scheduled checks count from the first launch until there is a last check, so that they come
+    // to a user who never keeps the program open for a whole interval.
+    if (!settings_.firstLaunchDate) {
+        settings_.firstLaunchDate = wallClockNow();
+        persist();
+    }
     scheduleNextCheck();
     return true;
 }
@@ -146,10 +152,11 @@ void Updater::scheduleNextCheck() {
     if (!started_ || !settings_.automaticallyChecksForUpdates)
         return;
     const double now = wallClockNow();
-    // Never checked: the first scheduled check comes one interval after the first start, so a
+    // Never checked: the first scheduled check comes one interval after the first launch, so a
     // fresh install does not go to the network the moment it opens.
-    const double due = settings_.lastUpdateCheckDate ? *settings_.lastUpdateCheckDate + updateCheckInterval_
-                                                     : now + updateCheckInterval_;
+    const double since = settings_.lastUpdateCheckDate ? *settings_.lastUpdateCheckDate
+                                                       : settings_.firstLaunchDate.value_or(now);
+    const double due = since + updateCheckInterval_;
     // A last check "in the future" (the clock was set back) waits one interval at most.
     const double delay = std::clamp(due - now, 1.0, updateCheckInterval_);
     // The check runs from the queue rather than inside the timer's action, since it replaces the

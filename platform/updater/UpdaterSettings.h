@@ -3,12 +3,15 @@
 // The updater's few settings, kept in a small JSON file in the XDG config folder:
 //
 //     $XDG_CONFIG_HOME/<program>/updater.json   (~/.config/<program>/updater.json when unset)
-//     {"automaticallyChecksForUpdates": true, "lastUpdateCheckDate": 1765350000.0, "skippedVersion": "2.0"}
+//     {"automaticallyChecksForUpdates": true, "firstLaunchDate": 1765000000.0,
+//      "lastUpdateCheckDate": 1765350000.0, "skippedVersion": "2.0"}
 //
-// The date is seconds since the Unix epoch. A missing file gives the defaults; an unreadable or
-// malformed one is reported once on standard error and gives the defaults too (the file is only
-// replaced at the next save). Saving writes a temporary file and renames it over the old one, so
-// a crash mid-write never leaves half a file.
+// Dates are seconds since the Unix epoch. A missing file gives the defaults. A damaged one (not a
+// JSON object, unreadable, far too large) is moved aside to updater.json.bad, so that the next save
+// cannot write defaults over a choice the user made; what can still be read from it counts, and the
+// user is told once, on standard error. Saving writes a temporary file of its own (created
+// exclusively, never through a link planted in its place) and renames it over the old one, so a
+// crash mid-write never leaves half a file.
 
 #include <filesystem>
 #include <optional>
@@ -19,6 +22,7 @@ namespace updater {
 
 struct UpdaterSettings {
     bool automaticallyChecksForUpdates = true;
+    std::optional<double> firstLaunchDate;     // seconds since the Unix epoch
     std::optional<double> lastUpdateCheckDate; // seconds since the Unix epoch
     std::optional<std::string> skippedVersion;
 
@@ -32,7 +36,7 @@ std::optional<std::filesystem::path> configHome();
 // name that is empty or holds a path separator.
 std::optional<std::filesystem::path> defaultSettingsFile(std::string_view programName);
 
-// [any] Reads the file (see above).
+// [any] Reads the file (see above); a damaged file is moved aside to <file>.bad.
 UpdaterSettings loadSettings(const std::filesystem::path& file);
 // [any] Writes the file, creating its folder. False (with a message on standard error) when it
 // could not be written.

@@ -27,6 +27,7 @@ struct Fixture {
     FixedFeedDelegate delegate;
     std::shared_ptr<tk::Fetcher> fetcher;
     std::unique_ptr<StandardUpdaterController> controller;
+    std::function<double()> now = [] { return kNow; };
 
     Fixture(const std::string& name, std::shared_ptr<tk::Fetcher> f,
             std::optional<std::string> feed = "https://u.example/appcast.xml")
@@ -43,7 +44,7 @@ struct Fixture {
             return true;
         };
         env.settingsFile = settingsFile;
-        env.now = [] { return kNow; };
+        env.now = now;
         controller = std::make_unique<StandardUpdaterController>(false, &delegate, nullptr, env);
         if (start)
             controller->startUpdater();
@@ -204,6 +205,30 @@ TEST(UpdaterSession, ScheduledChecksRunAfterTheIntervalWhileAutomatic) {
     EXPECT_FALSE(loadSettings(f.settingsFile).automaticallyChecksForUpdates);
     f.loop.advance(tk::seconds(2 * Updater::kDefaultUpdateCheckInterval));
     EXPECT_EQ(fetcher.fetches, 1);
+}
+
+TEST(UpdaterSession, AUserWhoNeverKeepsTheProgramOpenForAWholeIntervalStillGetsAScheduledCheck) {
+    Fixture f("short-sessions", serving(updatertest::feedWith("1.0.0", "10")));
+    double wall = kNow;
+    f.now = [&wall] { return wall; };
+    auto& fetcher = static_cast<FixedFetcher&>(*f.fetcher);
+    constexpr double kHour = 60 * 60;
+    for (int day = 0; day < 30 && fetcher.fetches == 0; ++day) {
+        wall = kNow + day * 24 * kHour;
+        f.make();
+        for (int hour = 0; hour < 8; ++hour) {
+            wall += kHour;
+            f.loop.advance(tk::seconds(kHour));
+        }
+        f.settle();
+        f.controller.reset(); // quit
+    }
+    EXPECT_EQ(fetcher.fetches, 1) << "one check, a day after the first launch";
+    const UpdaterSettings stored = loadSettings(f.settingsFile);
+    EXPECT_EQ(stored.firstLaunchDate, kNow);
+    ASSERT_TRUE(stored.lastUpdateCheckDate.has_value());
+    EXPECT_GE(*stored.lastUpdateCheckDate, kNow + 24 * kHour) << "in the second day's session";
+    EXPECT_LE(*stored.lastUpdateCheckDate, kNow + 32 * kHour);
 }
 
 TEST(UpdaterSession, FeedsFromALoopbackServerAndFromFiles) {

@@ -5,6 +5,9 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
 
 namespace updater {
 namespace {
@@ -36,11 +39,62 @@ TEST(UpdaterSettings, RoundTripAndDefaultsForMissingOrBadFiles) {
 
     std::ofstream(file) << "{ not json";
     EXPECT_EQ(loadSettings(file), UpdaterSettings{});
+    std::filesystem::remove(dir / "Zindral" / "updater.json.bad");
     std::ofstream(file)
         << R"({"automaticallyChecksForUpdates": "yes", "skippedVersion": "3.0", "lastUpdateCheckDate": []})";
     UpdaterSettings partial;
     partial.skippedVersion = "3.0";
     EXPECT_EQ(loadSettings(file), partial) << "values of the wrong type keep their defaults";
+}
+
+std::string contents(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(UpdaterSettings, ADamagedFileIsKeptAsideReadAsFarAsItGoesAndReportedOnce) {
+    const auto dir = updatertest::freshFolder("damaged");
+    const auto file = dir / "updater.json";
+    const std::string cut =
+        R"({"automaticallyChecksForUpdates": false, "skippedVersion": "2.0", "lastUpdateCheckDate": 17)";
+    std::ofstream(file) << cut;
+
+    ::testing::internal::CaptureStderr();
+    const UpdaterSettings read = loadSettings(file);
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(read.automaticallyChecksForUpdates) << "the user's choice survives the damage";
+    EXPECT_EQ(read.skippedVersion, "2.0");
+    EXPECT_EQ(read.lastUpdateCheckDate, std::nullopt) << "a value cut short is not read";
+    EXPECT_NE(told.find("updater.json.bad"), std::string::npos) << told;
+    EXPECT_EQ(contents(dir / "updater.json.bad"), cut);
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    ASSERT_TRUE(saveSettings(read, file));
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(loadSettings(file), read);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "told once";
+    EXPECT_EQ(contents(dir / "updater.json.bad"), cut);
+
+    std::ofstream(file) << "\x01\x02 binary";
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(loadSettings(file), UpdaterSettings{}) << "nothing to read: the defaults";
+    EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(UpdaterSettings, SavingNeverWritesThroughAPlantedLink) {
+    const auto dir = updatertest::freshFolder("links");
+    const auto file = dir / "updater.json";
+    const auto victim = dir / "victim";
+    std::ofstream(victim) << "precious";
+    // Where a save's temporary file, or the file itself, would be expected.
+    std::filesystem::create_symlink(victim, dir / ("updater.json.tmp" + std::to_string(::getpid())));
+    std::filesystem::create_symlink(victim, file);
+    UpdaterSettings settings;
+    settings.skippedVersion = "3.0";
+    ASSERT_TRUE(saveSettings(settings, file));
+    EXPECT_EQ(contents(victim), "precious");
+    EXPECT_FALSE(std::filesystem::is_symlink(file)) << "the link is replaced, not followed";
+    EXPECT_EQ(loadSettings(file), settings);
 }
 
 } // namespace
