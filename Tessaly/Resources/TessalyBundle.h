@@ -1,27 +1,19 @@
 #pragma once
 
-// The library's resource bundle, "Tessaly_Tessaly.bundle": looked up once, on first use, next to
-// the main bundle's resources, then next to the shared object (or program) holding this code, then
-// in the main bundle's own folder. A missing bundle is an installation fault the library does not
-// recover from: tessalyBundle() stops the program with "unable to find bundle named Tessaly_Tessaly".
+// The library's resource bundle, "Tessaly_Tessaly.bundle": looked up once, on first use, as
+// tk::Bundle::find looks a module's bundle up (next to the main bundle's resources, then next to the
+// shared object or program holding this code, then in the main bundle's own folder). A missing bundle is an
+// installation fault the library does not recover from: tessalyBundle() stops the program with "unable to
+// find bundle named Tessaly_Tessaly".
 
 #include "platform/tk/base/Bundle.h"
 #include "platform/tk/graphics/ResourceBundle.h"
 
-#include <filesystem>
-#include <optional>
 #include <string_view>
-#include <vector>
 
 namespace Tessaly {
 
 inline constexpr std::string_view kTessalyBundleName = "Tessaly_Tessaly";
-
-// [any] The directories tried, in order, that exist: the main bundle's resources, the folder of the
-// code at `codeAddress`, the main bundle's own folder.
-std::vector<std::filesystem::path> tessalyBundleCandidates(const void* codeAddress);
-// [any] The lookup without the stop: the first candidate holding a bundle that opens, or nothing.
-std::optional<tk::Bundle> findTessalyBundle();
 
 // [any] The bundle, found once (thread-safely); stops the program when there is none.
 const tk::Bundle& tessalyBundle();

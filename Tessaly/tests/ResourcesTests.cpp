@@ -48,17 +48,9 @@ TEST(TessalyResources, MissingAssetFallsBackWithoutStopping) {
     EXPECT_TRUE(image(ImageResource{"no-such-image"}).isEmpty());
 }
 
-TEST(TessalyResources, LookupTriesMainResourcesThenTheCodesFolderThenTheMainFolder) {
+TEST(TessalyResources, TheBundleIsFoundByTheToolkitsModuleLookup) {
     testing::useBuiltBundles();
-    static const char anchor = 0;
-    const auto candidates = tessalyBundleCandidates(&anchor);
-    ASSERT_EQ(candidates.size(), 3u);
-    EXPECT_EQ(candidates[0], tk::Bundle::main().resourcePath());
-    EXPECT_EQ(candidates[1], testing::buildFolder() / "bin") << "the folder of the code's program";
-    EXPECT_EQ(candidates[2], tk::Bundle::main().bundlePath());
-    ASSERT_TRUE(findTessalyBundle().has_value());
-    EXPECT_EQ(findTessalyBundle()->bundlePath(),
-              testing::buildFolder() / "bundles" / "Tessaly_Tessaly.bundle");
+    EXPECT_EQ(tessalyBundle().bundlePath(), testing::buildFolder() / "bundles" / "Tessaly_Tessaly.bundle");
 }
 
 TEST(TessalyResourcesDeathTest, MissingBundleStopsWithItsName) {
