@@ -1,5 +1,7 @@
 #include "platform/host/ExtensionLoader.h"
 
+#include "platform/host/FileReading.h"
+
 #include "platform/au/ExtensionEntry.h"
 
 #include <dlfcn.h>
@@ -31,9 +33,14 @@ LoadedExtension::LoadResult LoadedExtension::load(const std::string& bundleDirec
 
     std::unique_ptr<LoadedExtension> loaded(new LoadedExtension());
     loaded->description_.componentType = au::kComponentTypeMIDIProcessor;
-    std::ifstream infoFile(bundle / "Info.json");
-    if (infoFile) {
-        nlohmann::json info = nlohmann::json::parse(infoFile, nullptr, false);
+    const fs::path infoPath = bundle / "Info.json";
+    std::error_code missing;
+    if (fs::exists(infoPath, missing)) {
+        auto read = readSmallFile(infoPath.string());
+        if (const auto* problem = std::get_if<FileProblem>(&read)) {
+            return {nullptr, "cannot read " + infoPath.string() + ": it " + problem->reason};
+        }
+        nlohmann::json info = nlohmann::json::parse(std::get<std::string>(read), nullptr, false);
         if (info.is_object()) {
             auto version = info.find("CFBundleShortVersionString");
             if (version != info.end() && version->is_string()) {

@@ -1,5 +1,7 @@
 #include "platform/host/HostSession.h"
 
+#include "platform/host/FileReading.h"
+
 #include "platform/au/PCMBuffer.h"
 #include "platform/au/ValueText.h"
 #include "platform/au/ViewPresenting.h"
@@ -107,12 +109,11 @@ std::vector<au::RenderEvent> firstCallEvents(const HostOptions& options) {
 // A damaged, unreadable or foreign state file: the reason, or nothing when `state` is usable.
 std::optional<std::string> readStateFile(const std::string& path, const au::AudioUnit& unit,
                                          au::Value& state) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return "cannot open the file";
+    auto read = readSmallFile(path);
+    if (const auto* problem = std::get_if<FileProblem>(&read)) {
+        return "the file " + problem->reason;
     }
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    auto parsed = au::parseStateText(text);
+    auto parsed = au::parseStateText(std::get<std::string>(read));
     if (!parsed) {
         return parsed.error().description;
     }

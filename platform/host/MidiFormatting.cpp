@@ -2,10 +2,30 @@
 
 #include "platform/host/HostModel.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <optional>
 
 namespace host {
+
+namespace {
+
+// printf into a string of whatever length the values need ("%8.3f" of 1e300 is 300 characters).
+__attribute__((format(printf, 1, 2))) std::string formatted(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, arguments);
+    va_end(arguments);
+    std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+    if (length > 0)
+        std::vsnprintf(text.data(), text.size() + 1, format, again);
+    va_end(again);
+    return text;
+}
+
+} // namespace
 
 std::string eventLine(const MidiMessage& message) {
     std::string line = std::to_string(message.sampleTime);
@@ -53,17 +73,15 @@ std::string noteSummary(const HostOptions& options, const std::vector<MidiMessag
         }
     }
     std::string text = "    beat  note  velocity  length (beats)\n";
-    char line[96];
     for (const Note& note : notes) {
         double start = beatAtSampleTime(options, note.start);
         if (note.end) {
-            std::snprintf(line, sizeof line, "%8.3f  %-4s  %8d  %.3f\n", start, noteName(note.note).c_str(),
-                          note.velocity, beatAtSampleTime(options, *note.end) - start);
+            text += formatted("%8.3f  %-4s  %8d  %.3f\n", start, noteName(note.note).c_str(), note.velocity,
+                              beatAtSampleTime(options, *note.end) - start);
         } else {
-            std::snprintf(line, sizeof line, "%8.3f  %-4s  %8d  (still sounding)\n", start,
-                          noteName(note.note).c_str(), note.velocity);
+            text += formatted("%8.3f  %-4s  %8d  (still sounding)\n", start, noteName(note.note).c_str(),
+                              note.velocity);
         }
-        text += line;
     }
     text += std::to_string(notes.size()) + (notes.size() == 1 ? " note\n" : " notes\n");
     return text;

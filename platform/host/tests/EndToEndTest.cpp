@@ -1,5 +1,7 @@
 // Runs the built zindral-host against the built extension bundle, as a user or script would.
 
+#include "platform/host/FileReading.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -17,6 +19,7 @@ extern char** environ;
 namespace {
 
 namespace fs = std::filesystem;
+using host::kMaxSmallFileSize;
 
 struct HostRun {
     int status = -1;
@@ -187,8 +190,29 @@ TEST_F(EndToEnd, DamagedOrForeignStateFilesExitWithStatus2) {
         EXPECT_EQ(lines(result.err).size(), 1u) << name << ": " << result.err;
         EXPECT_EQ(result.out, "") << name;
     }
-    HostRun absent = run({"--state-in", file("absent").string()});
-    EXPECT_EQ(absent.status, 2);
+    // Not state files at all: each is refused with its reason, nothing is read without end.
+    fs::create_directories(file("folder"));
+    std::ofstream(file("huge"), std::ios::binary) << std::string(kMaxSmallFileSize + 1, ' ');
+    const std::vector<std::pair<std::string, std::string>> unreadable = {
+        {file("absent").string(), "No such file"},
+        {file("folder").string(), "is a directory"},
+        {"/dev/zero", "larger than 1 MiB"},
+        {file("huge").string(), "larger than 1 MiB"},
+    };
+    for (const auto& [path, reason] : unreadable) {
+        HostRun result = run({"--state-in", path});
+        EXPECT_EQ(result.status, 2) << path;
+        EXPECT_EQ(lines(result.err).size(), 1u) << path << ": " << result.err;
+        EXPECT_NE(result.err.find(reason), std::string::npos) << path << ": " << result.err;
+    }
+}
+
+TEST_F(EndToEnd, ABundleWhoseInfoFileCannotBeReadFailsWithOneLine) {
+    fs::create_directories(file("Broken.bundle") / "Info.json");
+    HostRun result = run({"--plugin", file("Broken.bundle").string(), "--beats", "0"}, false);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
+    EXPECT_NE(result.err.find("Info.json: it is a directory"), std::string::npos) << result.err;
 }
 
 TEST_F(EndToEnd, ExportWritesAStandardMIDIFile) {

@@ -146,6 +146,14 @@ TEST(MidiFormatting, SummaryPairsNotesWithTheirEnds) {
     EXPECT_NE(summary.find("   0.000  C4          80  0.500"), std::string::npos) << summary;
     EXPECT_NE(summary.find("   1.000  C#4        120  (still sounding)"), std::string::npos) << summary;
     EXPECT_NE(summary.find("2 notes"), std::string::npos);
+
+    // A start far out (--start-beat 1e300) prints whole lines, however long the numbers get.
+    options.startBeat = 1e300;
+    summary = host::noteSummary(options, {message(0, 0x90, 60, 80), message(22050, 0x90, 61, 90)});
+    const std::string first = summary.substr(0, summary.find('\n', summary.find('\n') + 1));
+    EXPECT_GT(first.size(), 300u) << summary;
+    EXPECT_NE(summary.find("C4          80  (still sounding)\n"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("C#4         90  (still sounding)\n2 notes\n"), std::string::npos) << summary;
 }
 
 } // namespace
