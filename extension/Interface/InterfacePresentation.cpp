@@ -20,17 +20,6 @@ namespace {
 constexpr const char* kWindowIdentifier = "plugin";
 constexpr const char* kWindowTitle = "Zindral";
 
-// SDL also starts on drivers that show nothing (offscreen, dummy); without a display named, or a
-// driver asked for, a window would never be seen and never be closed.
-bool hasDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
-        const char* value = std::getenv(name);
-        if (value && *value) {
-            return true;
-        }
-    }
-    return false;
-}
 } // namespace
 
 AudioUnitViewController::Outcome AudioUnitViewController::presentInterface(const Request& request) {
@@ -58,8 +47,11 @@ AudioUnitViewController::Outcome AudioUnitViewController::presentInterface(const
     };
 
     int status = 0;
+    std::string noDisplay;
     if (request.kind == Request::Kind::window) {
-        status = hasDisplay() ? tk::sdl::runApplication(launch) : 1;
+        tk::sdl::ApplicationOptions options;
+        options.failure = &noDisplay;
+        status = tk::sdl::runApplication(launch, options);
     } else {
         // Real time, briefly: the poll timer and the queued parameter values run as they would.
         tk::HeadlessRunOptions options;
@@ -76,8 +68,8 @@ AudioUnitViewController::Outcome AudioUnitViewController::presentInterface(const
     Outcome outcome;
     outcome.status = status == 0 ? 0 : 1;
     if (status != 0) {
-        outcome.error = request.kind == Request::Kind::window ? "no display to open the window on"
-                                                              : "cannot write " + request.pngFile.string();
+        outcome.error =
+            request.kind == Request::Kind::window ? noDisplay : "cannot write " + request.pngFile.string();
     }
     return outcome;
 }

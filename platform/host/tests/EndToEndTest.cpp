@@ -259,6 +259,28 @@ TEST_F(EndToEnd, WindowWithoutADisplayFailsWithOneLine) {
     EXPECT_NE(result.err.find("cannot open the plug-in's window"), std::string::npos) << result.err;
 }
 
+TEST_F(EndToEnd, WindowOnADeadDisplayOrADriverThatShowsNothingFailsWithOneLine) {
+    unsetenv("WAYLAND_DISPLAY");
+    const std::pair<const char*, const char*> cases[] = {
+        {"DISPLAY", ":9871"}, // no X server there
+        {"SDL_VIDEODRIVER", "offscreen"},
+        {"SDL_VIDEODRIVER", "dummy"},
+    };
+    for (const auto& [name, value] : cases) {
+        unsetenv("DISPLAY");
+        unsetenv("SDL_VIDEODRIVER");
+        setenv(name, value, 1);
+        HostRun result = run({"--window", "--beats", "0"});
+        EXPECT_EQ(result.status, 1) << name << "=" << value;
+        EXPECT_EQ(lines(result.err).size(), 1u) << name << "=" << value << ": " << result.err;
+        EXPECT_NE(result.err.find("cannot open the plug-in's window: no display available"),
+                  std::string::npos)
+            << result.err;
+    }
+    unsetenv("DISPLAY");
+    unsetenv("SDL_VIDEODRIVER");
+}
+
 TEST_F(EndToEnd, RealtimePlaysTheSameEvents) {
     // A quarter beat: an eighth of a second of wall-clock time.
     HostRun offline = run({"--events", "--beats", "0.25", "--seed", "3"});

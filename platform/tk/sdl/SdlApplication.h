@@ -21,17 +21,23 @@
 // are in pixels, setting TK_SCALE=2 in the environment doubles every window.
 
 #include <functional>
+#include <string>
 
 namespace tk::sdl {
 
 struct ApplicationOptions {
     bool quitWhenLastWindowCloses = true;
+    // Where to put why no display could be opened; standard error when not set.
+    std::string* failure = nullptr;
 };
 
-// [main] Opens SDL's video (false, with one message on standard error, when there is no display),
-// makes it the current backend and the main run loop's event source. Idempotent.
-bool installBackend();
-// [main] See above. Returns the exit status: 0, or 1 when no display could be opened.
+// [main] Opens SDL's video, makes it the current backend and the main run loop's event source.
+// Idempotent. False when SDL cannot start, with the reason in `whyNot` (on standard error when
+// that is not given). Any driver SDL offers will do, even one that shows nothing (tests).
+bool installBackend(std::string* whyNot = nullptr);
+// [main] See above. Returns the exit status: 0, or 1 when no display could be opened - also when
+// SDL could only start a driver that shows nothing (offscreen, dummy): a program on one would run
+// unseen, and could never be closed.
 int runApplication(const std::function<void()>& launch, const ApplicationOptions& options = {});
 // [main] Ends runApplication's loop after the current event.
 void quitApplication();

@@ -572,7 +572,7 @@ std::shared_ptr<SdlBackend>& installed() {
 
 } // namespace
 
-bool installBackend() {
+bool installBackend(std::string* whyNot) {
     if (!MainThread::isAdopted())
         MainThread::adopt();
     TK_CHECK_MAIN_THREAD();
@@ -583,10 +583,28 @@ bool installBackend() {
     // Window surfaces stay plain memory, never a GL texture (see the top of this file); an
     // environment setting must not bring the GL context back.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "tk: no display available: %s\n", SDL_GetError());
+    // Unless a driver is asked for, only the displays the environment names are tried: SDL would go
+    // on to drivers that show nothing, and Wayland's library complains on standard error when it
+    // has no display to try.
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    const auto fail = [whyNot](const std::string& why) {
+        if (whyNot)
+            *whyNot = "no display available: " + why;
+        else
+            std::fprintf(stderr, "tk: no display available: %s\n", why.c_str());
         return false;
+    };
+    if (!set("SDL_VIDEODRIVER")) {
+        if (!set("DISPLAY") && !set("WAYLAND_DISPLAY"))
+            return fail("neither DISPLAY nor WAYLAND_DISPLAY is set");
+        if (!set("WAYLAND_DISPLAY"))
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        return fail(SDL_GetError());
     SDL_StartTextInput();
     auto backend = std::make_shared<SdlBackend>();
     installed() = backend;
@@ -596,8 +614,21 @@ bool installBackend() {
 }
 
 int runApplication(const std::function<void()>& launch, const ApplicationOptions& options) {
-    if (!installBackend())
+    std::string why;
+    if (installBackend(&why)) {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        const std::string name = driver ? driver : "";
+        if (name.empty() || name == "offscreen" || name == "dummy")
+            why = "no display available: SDL could only start its \"" + (name.empty() ? "no" : name) +
+                  "\" video driver, which shows nothing";
+    }
+    if (!why.empty()) {
+        if (options.failure)
+            *options.failure = why;
+        else
+            std::fprintf(stderr, "tk: %s\n", why.c_str());
         return 1;
+    }
     installed()->appOptions = options;
     installed()->quitWhenNoWindows = options.quitWhenLastWindowCloses;
     if (launch)
