@@ -2,10 +2,12 @@
 
 #include "app/URLMatching.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -15,6 +17,9 @@
 namespace app {
 
 namespace {
+// How long the first instance's check for a living one waits.
+constexpr std::chrono::milliseconds kProbeTimeout{1000};
+
 bool makeAddress(const std::filesystem::path& path, sockaddr_un& address) {
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
@@ -25,24 +30,58 @@ bool makeAddress(const std::filesystem::path& path, sockaddr_un& address) {
     return true;
 }
 
-// Connects to the socket at `path`: the connected descriptor, or -1 with errno set.
-int connectTo(const std::filesystem::path& path) {
+using Clock = std::chrono::steady_clock;
+
+// Milliseconds left until `deadline`, for poll (0 once it has passed).
+int millisecondsUntil(Clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(std::min<long long>(left, 60'000)) : 0;
+}
+
+// Connects to the socket at `path` before `deadline`: the connected descriptor (non-blocking), or
+// -1 with errno set (ETIMEDOUT when a listener is there but does not take the connection in time).
+int connectTo(const std::filesystem::path& path, Clock::time_point deadline) {
     sockaddr_un address;
     if (!makeAddress(path, address)) {
         errno = ENAMETOOLONG;
         return -1;
     }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return -1;
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        const int error = errno;
+    for (;;) {
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+            return fd;
+        int error = errno;
+        if (error == EINTR)
+            continue;
+        // A full backlog: the listener is alive but does not accept (stopped, or busy). Unix sockets
+        // cannot be polled for that, so try again shortly.
+        if (error == EAGAIN && millisecondsUntil(deadline) > 0) {
+            ::poll(nullptr, 0, std::min(10, millisecondsUntil(deadline)));
+            continue;
+        }
+        if (error == EAGAIN)
+            error = ETIMEDOUT;
         ::close(fd);
         errno = error;
         return -1;
     }
-    return fd;
 }
+
+// Waits for `events` on `fd` until `deadline`; false when the time ran out.
+bool waitFor(int fd, short events, Clock::time_point deadline) {
+    for (;;) {
+        pollfd p{fd, events, 0};
+        const int n = ::poll(&p, 1, millisecondsUntil(deadline));
+        if (n > 0)
+            return true;
+        if (n == 0 || errno != EINTR)
+            return false;
+    }
+}
+
+constexpr std::string_view kAcknowledgement = "ok\n";
 } // namespace
 
 std::filesystem::path defaultInstanceSocketPath() {
@@ -120,10 +159,12 @@ InstanceServer::Result InstanceServer::listen(const std::filesystem::path& socke
             result.error = std::string("bind: ") + std::strerror(bindError);
             return result;
         }
-        // Someone's socket file: a living instance answers; a dead one's file is replaced.
-        const int probe = connectTo(socketPath);
-        if (probe >= 0) {
-            ::close(probe);
+        // Someone's socket file: a living instance answers; a dead one's file is replaced. One that
+        // listens without taking connections (stopped) is living too.
+        const int probe = connectTo(socketPath, Clock::now() + kProbeTimeout);
+        if (probe >= 0 || errno == ETIMEDOUT) {
+            if (probe >= 0)
+                ::close(probe);
             result.status = Status::anotherInstanceRunning;
             return result;
         }
@@ -172,12 +213,10 @@ int InstanceServer::pump(const Delivery& deliver) {
     std::vector<std::vector<std::string>> messages;
     for (auto& c : connections_) {
         bool finished = false;
-        bool progressed = false;
         char buffer[4096];
         for (;;) {
             const ssize_t n = ::read(c.fd, buffer, sizeof buffer);
             if (n > 0) {
-                progressed = true;
                 c.data.append(buffer, std::size_t(n));
                 if (c.data.size() > kMaximumMessageBytes) {
                     closeConnection(c); // too long: not a message of ours
@@ -196,11 +235,15 @@ int InstanceServer::pump(const Delivery& deliver) {
         if (c.fd < 0)
             continue;
         if (finished) {
-            if (auto urls = parseInstanceMessage(c.data))
+            if (auto urls = parseInstanceMessage(c.data)) {
                 messages.push_back(std::move(*urls));
+                // The sender waits for this; a sender that is gone does not matter.
+                (void)::send(c.fd, kAcknowledgement.data(), kAcknowledgement.size(),
+                             MSG_NOSIGNAL | MSG_DONTWAIT);
+            }
             closeConnection(c);
-        } else if (!progressed && ++c.idlePumps > kMaximumIdlePumps) {
-            closeConnection(c);
+        } else if (++c.pumps >= kMaximumMessagePumps) {
+            closeConnection(c); // the whole message, however it trickles, has a deadline
         }
     }
     std::erase_if(connections_, [](const Connection& c) { return c.fd < 0; });
@@ -211,29 +254,56 @@ int InstanceServer::pump(const Delivery& deliver) {
     return static_cast<int>(messages.size());
 }
 
-bool sendToRunningInstance(const std::filesystem::path& socketPath, const std::vector<std::string>& urls) {
-    const int fd = connectTo(socketPath);
-    if (fd < 0)
-        return false;
+HandOverResult sendToRunningInstance(const std::filesystem::path& socketPath,
+                                     const std::vector<std::string>& urls,
+                                     std::chrono::milliseconds timeout) {
     std::string message = std::string(kInstanceMessageHeader) + "\n";
     for (const auto& url : urls)
         if (!hasControlCharacters(url))
             message += url + "\n";
-    std::size_t sent = 0;
-    bool ok = true;
-    while (sent < message.size()) {
+    if (message.size() > InstanceServer::kMaximumMessageBytes)
+        return {false, "the URLs are longer than the running instance accepts (" +
+                           std::to_string(InstanceServer::kMaximumMessageBytes / 1024) + " KiB)"};
+    const auto deadline = Clock::now() + timeout;
+    const int fd = connectTo(socketPath, deadline);
+    if (fd < 0)
+        return {false, errno == ETIMEDOUT
+                           ? "the running instance does not answer"
+                           : std::string("no instance to hand over to (") + std::strerror(errno) + ")"};
+    const auto fail = [fd](std::string why) {
+        ::close(fd);
+        return HandOverResult{false, std::move(why)};
+    };
+    for (std::size_t sent = 0; sent < message.size();) {
         const ssize_t n = ::send(fd, message.data() + sent, message.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR)
+        if (n > 0) {
+            sent += std::size_t(n);
+        } else if (n < 0 && errno == EINTR) {
             continue;
-        if (n <= 0) {
-            ok = false;
-            break;
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!waitFor(fd, POLLOUT, deadline))
+                return fail("the running instance does not answer");
+        } else {
+            return fail("the running instance closed the connection");
         }
-        sent += std::size_t(n);
     }
     ::shutdown(fd, SHUT_WR);
+    std::string answer;
+    while (answer.size() < kAcknowledgement.size()) {
+        if (!waitFor(fd, POLLIN, deadline))
+            return fail("the running instance does not answer");
+        char buffer[8];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (n <= 0)
+            break;
+        answer.append(buffer, std::size_t(n));
+    }
+    if (answer != kAcknowledgement)
+        return fail("the running instance refused the URLs");
     ::close(fd);
-    return ok;
+    return {true, {}};
 }
 
 } // namespace app

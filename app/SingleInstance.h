@@ -5,20 +5,23 @@
 //
 //     auto listening = InstanceServer::listen(path);
 //     if (listening.status == InstanceServer::Status::anotherInstanceRunning)
-//         return sendToRunningInstance(path, urls) ? 0 : 1;
+//         return sendToRunningInstance(path, urls).delivered ? 0 : 1;
 //     ... every so often, on the main thread: listening.server->pump([](auto urls) { ... });
 //
-// The message is one header line, then one URL per line, ended by closing the connection:
+// The message is one header line, then one URL per line, ended by closing the sending side:
 //
 //     zindral-open 1\n
 //     zindral://openAndUpdate\n
 //
+// The instance answers a message it takes with "ok\n"; only then has the hand-over succeeded.
 // An empty list asks the running instance to bring its window forward. The server reads without
 // ever blocking (pump() takes what has arrived), accepts only connections of the same user, caps a
-// message at 64 KiB and drops a connection that stays silent too long. Each message is delivered
-// once, when its sender has closed the connection. A socket file left by an instance that died is
-// replaced.
+// message at 64 KiB and gives each connection a fixed number of pumps for its whole message, however
+// it trickles in. A sender waits for the instance at most a timeout, for the connection, the sending
+// and the answer together, so an instance that is stopped cannot hold a later launch. A socket file
+// left by an instance that died is replaced.
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -57,14 +60,14 @@ public:
 
     static constexpr std::size_t kMaximumMessageBytes = 64 * 1024;
     static constexpr int kMaximumConnections = 8;
-    // Pumps a connection may stay incomplete before it is dropped.
-    static constexpr int kMaximumIdlePumps = 50;
+    // Pumps a connection has, from its first, to deliver its whole message before it is dropped.
+    static constexpr int kMaximumMessagePumps = 50;
 
 private:
     struct Connection {
         int fd = -1;
         std::string data;
-        int idlePumps = 0;
+        int pumps = 0;
     };
     InstanceServer(int fd, std::filesystem::path path);
     void acceptPending();
@@ -75,8 +78,20 @@ private:
     std::vector<Connection> connections_;
 };
 
-// [any] Sends `urls` to the instance listening at `socketPath`. False when none answers.
-bool sendToRunningInstance(const std::filesystem::path& socketPath, const std::vector<std::string>& urls);
+// How long a later launch waits for the running instance, all told.
+inline constexpr std::chrono::milliseconds kHandOverTimeout{5000};
+
+struct HandOverResult {
+    bool delivered = false;
+    std::string error; // why not, when not: a sentence for the user
+};
+
+// [any] Sends `urls` to the instance listening at `socketPath` and waits, at most `timeout`, for it
+// to take them. Not delivered when no instance listens, when it does not answer in time, when it
+// refuses the message, or when the message is longer than an instance accepts.
+HandOverResult sendToRunningInstance(const std::filesystem::path& socketPath,
+                                     const std::vector<std::string>& urls,
+                                     std::chrono::milliseconds timeout = kHandOverTimeout);
 
 // [any] The URLs of a message (nothing when it is not one): the lines after the header, without
 // empty lines and lines holding control characters.

@@ -23,9 +23,12 @@ int runDesktop(const app::CommandLine& line) {
     const auto socketPath = app::defaultInstanceSocketPath();
     auto listening = app::InstanceServer::listen(socketPath);
     if (listening.status == app::InstanceServer::Status::anotherInstanceRunning) {
-        if (app::sendToRunningInstance(socketPath, line.urls))
+        const auto handOver = app::sendToRunningInstance(socketPath, line.urls);
+        if (handOver.delivered)
             return 0;
-        std::fprintf(stderr, "Zindral: the running instance did not answer; starting another one\n");
+        std::fprintf(stderr, "Zindral: cannot hand over to the running instance: %s\n",
+                     handOver.error.c_str());
+        return 1;
     } else if (listening.status == app::InstanceServer::Status::failed) {
         std::fprintf(stderr, "Zindral: later launches cannot reach this one (%s)\n", listening.error.c_str());
     }
@@ -36,6 +39,8 @@ int runDesktop(const app::CommandLine& line) {
     tk::sdl::ApplicationOptions options;
     // The application decides: closing its main window ends it, an open dialog does not keep it.
     options.quitWhenLastWindowCloses = false;
+    std::string noDisplay;
+    options.failure = &noDisplay;
     const int status = tk::sdl::runApplication(
         [&] {
             app::AppEnvironment environment;
@@ -58,6 +63,8 @@ int runDesktop(const app::CommandLine& line) {
         options);
     instancePoll.invalidate();
     application.reset();
+    if (!noDisplay.empty())
+        std::fprintf(stderr, "Zindral: cannot open its window: %s\n", noDisplay.c_str());
     return status;
 }
 

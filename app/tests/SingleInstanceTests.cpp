@@ -1,8 +1,12 @@
 #include "app/SingleInstance.h"
 
+#include "platform/tk/base/tests/TempFolder.h"
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -10,11 +14,37 @@
 namespace app {
 namespace {
 
+// A socket path in a fresh folder of its own (the server makes the folder), inside a temporary
+// folder of this test program's own.
 std::filesystem::path freshSocketPath(const std::string& name) {
-    const auto dir = std::filesystem::temp_directory_path() / ("zindral-instance-" + name);
-    std::filesystem::remove_all(dir);
-    return dir / "instance.sock";
+    static const tk::testing::TempFolder programFolder("zindral-instance");
+    return programFolder / name / "instance.sock";
 }
+
+// A later launch handing `urls` over while the first instance pumps, as its run loop would.
+HandOverResult handOver(InstanceServer& server, const std::filesystem::path& path,
+                        std::vector<std::string> urls, const InstanceServer::Delivery& deliver) {
+    auto sending = std::async(std::launch::async, [&] { return sendToRunningInstance(path, urls); });
+    while (sending.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        server.pump(deliver);
+    return sending.get();
+}
+
+// A socket that someone listens on but never accepts from: an instance that was stopped.
+struct StoppedInstance {
+    explicit StoppedInstance(const std::filesystem::path& path) {
+        std::filesystem::create_directories(path.parent_path());
+        fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+        bound =
+            ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && ::listen(fd, 1) == 0;
+    }
+    ~StoppedInstance() { ::close(fd); }
+    int fd;
+    bool bound;
+};
 
 TEST(AppSingleInstance, ASecondLaunchHandsItsURLsOverOnce) {
     const auto path = freshSocketPath("handoff");
@@ -26,18 +56,17 @@ TEST(AppSingleInstance, ASecondLaunchHandsItsURLsOverOnce) {
 
     const auto second = InstanceServer::listen(path);
     EXPECT_EQ(second.status, InstanceServer::Status::anotherInstanceRunning);
-    ASSERT_TRUE(sendToRunningInstance(path, {"zindral://openAndUpdate", "https://elsewhere.example/"}));
-
     std::vector<std::vector<std::string>> delivered;
     auto record = [&](const std::vector<std::string>& urls) { delivered.push_back(urls); };
-    EXPECT_EQ(first.server->pump(record), 1);
+    const auto result =
+        handOver(*first.server, path, {"zindral://openAndUpdate", "https://elsewhere.example/"}, record);
+    EXPECT_TRUE(result.delivered) << result.error;
     EXPECT_EQ(first.server->pump(record), 0) << "each message once";
     ASSERT_EQ(delivered.size(), 1u) << "the probe of the second launch is no message";
     EXPECT_EQ(delivered[0],
               (std::vector<std::string>{"zindral://openAndUpdate", "https://elsewhere.example/"}));
 
-    ASSERT_TRUE(sendToRunningInstance(path, {}));
-    first.server->pump(record);
+    EXPECT_TRUE(handOver(*first.server, path, {}, record).delivered);
     ASSERT_EQ(delivered.size(), 2u);
     EXPECT_TRUE(delivered[1].empty()) << "a plain second launch asks for the window";
 }
@@ -91,7 +120,59 @@ TEST(AppSingleInstance, ASocketLeftByADeadInstanceIsReplaced) {
 
     auto fresh = InstanceServer::listen(path);
     EXPECT_EQ(fresh.status, InstanceServer::Status::listening) << fresh.error;
-    EXPECT_FALSE(sendToRunningInstance(freshSocketPath("nobody"), {"zindral://openAndUpdate"}));
+    const auto nobody = sendToRunningInstance(freshSocketPath("nobody"), {"zindral://openAndUpdate"});
+    EXPECT_FALSE(nobody.delivered);
+    EXPECT_NE(nobody.error.find("no instance"), std::string::npos) << nobody.error;
+}
+
+TEST(AppSingleInstance, AStoppedInstanceHoldsNoLaterLaunch) {
+    const auto path = freshSocketPath("stopped");
+    StoppedInstance stopped(path);
+    ASSERT_TRUE(stopped.bound);
+    // More launches than its backlog takes: each gives up after the timeout instead of blocking.
+    for (int launch = 0; launch < 5; ++launch) {
+        const auto second = InstanceServer::listen(path);
+        EXPECT_EQ(second.status, InstanceServer::Status::anotherInstanceRunning) << launch;
+        const auto result =
+            sendToRunningInstance(path, {"zindral://openAndUpdate"}, std::chrono::milliseconds(50));
+        EXPECT_FALSE(result.delivered) << launch;
+        EXPECT_EQ(result.error, "the running instance does not answer") << launch;
+    }
+}
+
+TEST(AppSingleInstance, AMessageHasADeadlineHoweverItTrickles) {
+    const auto path = freshSocketPath("trickle");
+    auto first = InstanceServer::listen(path);
+    ASSERT_EQ(first.status, InstanceServer::Status::listening) << first.error;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const std::string message = std::string(kInstanceMessageHeader) + "\nzindral://openAndUpdate\n";
+    int pumps = 0;
+    bool dropped = false;
+    for (std::size_t i = 0; !dropped && pumps < 10 * InstanceServer::kMaximumMessagePumps; ++pumps) {
+        // One byte for every pump, never finishing: each pump sees progress.
+        dropped = ::send(fd, &message[i % message.size()], 1, MSG_NOSIGNAL | MSG_DONTWAIT) < 0;
+        ++i;
+        first.server->pump({});
+    }
+    EXPECT_TRUE(dropped);
+    EXPECT_LE(pumps, InstanceServer::kMaximumMessagePumps + 2);
+    ::close(fd);
+}
+
+TEST(AppSingleInstance, URLsLongerThanAnInstanceTakesAreNotHandedOver) {
+    const auto path = freshSocketPath("long");
+    auto first = InstanceServer::listen(path);
+    ASSERT_EQ(first.status, InstanceServer::Status::listening) << first.error;
+    int delivered = 0;
+    const auto result = handOver(*first.server, path, {"zindral://" + std::string(70 * 1024, 'a')},
+                                 [&](const std::vector<std::string>&) { ++delivered; });
+    EXPECT_FALSE(result.delivered);
+    EXPECT_NE(result.error.find("64 KiB"), std::string::npos) << result.error;
+    EXPECT_EQ(delivered, 0);
 }
 
 } // namespace
