@@ -4,7 +4,7 @@
 
 extern "C" const char* __lsan_default_suppressions();
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
+    return "leak:libfontconfig.so\nleak:libdbus-1.so\n";
 }
 extern "C" const char* __tsan_default_suppressions();
 extern "C" const char* __tsan_default_suppressions() {
