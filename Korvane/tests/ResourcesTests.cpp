@@ -4,6 +4,7 @@
 #include "Korvane/Resources/KorvaneAssets.h"
 #include "Korvane/Resources/KorvaneBundle.h"
 #include "Korvane/Resources/Links.h"
+#include "platform/tk/base/tests/TempFolder.h"
 
 #include "Korvane/tests/KorvaneTestBundle.h"
 
@@ -64,14 +65,14 @@ TEST(KorvaneResources, LinksAreFixedWebAddresses) {
 }
 
 TEST(KorvaneResources, TheBundleIsLookedUpNextToTheMainBundlesResources) {
-    const auto folder = std::filesystem::temp_directory_path() / "korvane-lookup-test";
-    std::filesystem::remove_all(folder);
+    const tk::testing::TempFolder scratch("korvane-lookup");
+    const auto folder = scratch.path();
     std::filesystem::create_directories(folder / "Korvane_Korvane.bundle");
     ASSERT_TRUE(tk::Bundle::setMain(folder));
     const auto found = findKorvaneBundle();
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->bundlePath(), folder / "Korvane_Korvane.bundle");
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(folder / "Korvane_Korvane.bundle");
     EXPECT_FALSE(findKorvaneBundle().has_value());
     useBuiltBundles();
     EXPECT_TRUE(findKorvaneBundle().has_value());

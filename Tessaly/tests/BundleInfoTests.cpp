@@ -1,4 +1,5 @@
 #include "Tessaly/Foundation/BundleInfo.h"
+#include "platform/tk/base/tests/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,13 @@
 namespace Tessaly {
 namespace {
 
+const tk::testing::TempFolder& scratch() {
+    static const tk::testing::TempFolder folder("tessaly-info");
+    return folder;
+}
+
 std::filesystem::path bundleWithInfo(const std::string& name, const std::string& json) {
-    const auto dir = std::filesystem::temp_directory_path() / ("tessaly-info-" + name + ".bundle");
+    const auto dir = scratch() / (name + ".bundle");
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "Info.json") << json;
     return dir;
@@ -35,7 +41,7 @@ TEST(TessalyBundleInfo, MissingOrNonStringValuesGiveNothing) {
     EXPECT_EQ(shortVersion(*numbers), std::nullopt) << "a number is not a version string";
     EXPECT_EQ(version(*numbers), std::nullopt);
 
-    const auto dir = std::filesystem::temp_directory_path() / "tessaly-info-none.bundle";
+    const auto dir = scratch() / "none.bundle";
     std::filesystem::create_directories(dir);
     std::filesystem::remove(dir / "Info.json");
     const auto bare = tk::Bundle::open(dir);

@@ -4,6 +4,7 @@
 #include "app/HeadlessApp.h"
 #include "app/ZindralApp.h"
 #include "app/tests/AppTestSupport.h"
+#include "platform/tk/base/tests/TempFolder.h"
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
@@ -228,7 +229,8 @@ TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
     EXPECT_EQ(about.contentSize(), (tk::Size{kAboutPanelWidth, kAboutPanelHeight}));
     about.display();
     ASSERT_NE(about.lastFrame(), nullptr);
-    EXPECT_TRUE(about.lastFrame()->writePNG(std::filesystem::temp_directory_path() / "zindral-about.png"));
+    EXPECT_TRUE(
+        about.lastFrame()->writePNG(tk::testing::picturesFolder("app") / "about.png")); // for a person
 
     // Closing the only window ends the program.
     EXPECT_EQ(f.env.terminations, 0);
@@ -237,8 +239,9 @@ TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
 }
 
 TEST(AppWindow, VersionLineFromTheBundle) {
-    auto bundleWith = [](const std::string& name, const std::string& json) {
-        const auto dir = std::filesystem::temp_directory_path() / ("zindral-version-" + name + ".bundle");
+    const tk::testing::TempFolder folder("zindral-version");
+    auto bundleWith = [&](const std::string& name, const std::string& json) {
+        const auto dir = folder / (name + ".bundle");
         std::filesystem::create_directories(dir);
         std::ofstream(dir / "Info.json") << json;
         return *tk::Bundle::open(dir);
@@ -261,13 +264,19 @@ TEST(AppHeadless, WritesTheWindowToAPicture) {
     CommandLine line;
     line.headless = true;
     line.afterSeconds = 0.5;
-    line.screenshot = std::filesystem::temp_directory_path() / "zindral-headless-test.png";
-    std::filesystem::remove(line.screenshot);
+    const tk::testing::TempFolder folder("zindral-headless");
+    line.screenshot = folder / "window.png";
     ASSERT_EQ(runHeadlessApp(line, env.make("headless")), 0);
     const auto picture = tk::Image::fromPNGFile(line.screenshot);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->pixelSize().width, 400);
     EXPECT_EQ(picture->pixelSize().height, 572);
+    const tk::Color corner = picture->pixelColor(0, 0);
+    int differing = 0;
+    for (int y = 0; y < 572; y += 13)
+        for (int x = 0; x < 400; x += 13)
+            differing += picture->pixelColor(x, y) != corner;
+    EXPECT_GT(differing, 100) << "the window drew something";
     tk::setCurrentBackend(nullptr);
 }
 

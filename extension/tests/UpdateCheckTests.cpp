@@ -7,6 +7,7 @@
 #include "extension/UpdateCheck/SimpleSparklerChecker.h"
 #include "extension/UpdateCheck/UpdateCheck.h"
 #include "extension/UpdateCheck/UpdateFeed.h"
+#include "platform/tk/base/tests/TempFolder.h"
 #include "platform/tk/net/CurlFetcher.h"
 #include "platform/tk/net/tests/LoopbackServer.h"
 
@@ -158,16 +159,13 @@ std::optional<std::string> announcedAfterBinding(extension::Settings::Environmen
 }
 
 TEST(UpdateCheck, FromAFeedFile) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("zindral-feed-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const tk::testing::TempFolder folder("zindral-feed");
     std::ofstream(folder / "appcast.xml") << feedWith({"1.0.0", "1.2.0", "1.1.0"});
     const std::string url = "file://" + (folder / "appcast.xml").string();
     auto fetcher = std::make_shared<FileFetcher>();
     EXPECT_EQ(announcedAfterBinding(environmentFor(fetcher, url, "1.0.0")), "1.2.0");
     EXPECT_EQ(announcedAfterBinding(environmentFor(fetcher, url, "1.2.0")), std::nullopt);
     EXPECT_EQ(announcedAfterBinding(environmentFor(fetcher, url + ".missing", "1.0.0")), std::nullopt);
-    std::filesystem::remove_all(folder);
 }
 
 TEST(UpdateCheck, FromALoopbackServerSilentlyOnEveryFailure) {

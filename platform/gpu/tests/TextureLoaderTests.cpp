@@ -2,6 +2,7 @@
 #include "platform/gpu/FakeDevice.h"
 #include "platform/gpu/TextureLoader.h"
 #include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/base/tests/TempFolder.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,8 @@ namespace {
 
 TEST(TextureLoader, LoadsTheNamedImageAtTheScaleAskedForAndFailsForAMissingOne) {
     tk::TestMainLoop loop;
-    const auto folder = std::filesystem::temp_directory_path() / "gpu-texture-loader.bundle";
-    std::filesystem::remove_all(folder);
+    const tk::testing::TempFolder scratch("gpu-texture-loader");
+    const auto folder = scratch / "Textures.bundle";
     std::filesystem::create_directories(folder / "Images");
     for (double scale : {1.0, 2.0}) {
         const auto image = tk::Image::draw({4, 3}, scale, [](tk::GraphicsContext& g) {

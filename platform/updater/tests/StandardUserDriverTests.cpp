@@ -1,3 +1,4 @@
+#include "platform/tk/base/tests/BuiltBundles.h"
 #include "platform/updater/StandardUserDriver.h"
 #include "platform/updater/tests/UpdaterTestSupport.h"
 
@@ -36,7 +37,7 @@ TEST(UpdaterStandardUserDriver, UpdateFoundDialogOffersItsThreeChoices) {
     EXPECT_EQ(window.identifier(), "updater.found");
     EXPECT_TRUE(window.isKeyWindow());
     window.display();
-    const auto picture = std::filesystem::temp_directory_path() / "zindral-updater-found.png";
+    const auto picture = tk::testing::picturesFolder("updater") / "update-found.png"; // for a person
     ASSERT_NE(window.lastFrame(), nullptr);
     EXPECT_TRUE(window.lastFrame()->writePNG(picture));
 

@@ -3,6 +3,7 @@
 // What the updater tests share: a user driver that records what would be shown and keeps the
 // replies, fetchers that answer from memory or from files, feeds, and a temporary config folder.
 
+#include "platform/tk/base/tests/TempFolder.h"
 #include "platform/tk/net/Fetch.h"
 #include "platform/updater/Updater.h"
 #include "platform/updater/UpdaterDelegate.h"
@@ -114,9 +115,11 @@ inline updater::HostInfo testHost() {
     return updater::HostInfo{"Zindral", "1.0.0", "10"};
 }
 
-// A fresh folder under the system's temporary folder, named for the test.
+// A fresh folder named for the test, inside a temporary folder of this test program's own that goes
+// when the program ends.
 inline std::filesystem::path freshFolder(const std::string& name) {
-    const auto dir = std::filesystem::temp_directory_path() / ("zindral-updater-" + name);
+    static const tk::testing::TempFolder programFolder("zindral-updater");
+    const auto dir = programFolder / name;
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;

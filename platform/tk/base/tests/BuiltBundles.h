@@ -14,6 +14,13 @@ inline std::filesystem::path buildFolder() {
     return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
 }
 
+// <build>/pictures/<subfolder>, made when missing: where tests put the pictures a person looks at.
+inline std::filesystem::path picturesFolder(const std::filesystem::path& subfolder) {
+    const auto folder = buildFolder() / "pictures" / subfolder;
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
 inline void useBuiltBundles() {
     tk::Bundle::setMain(buildFolder() / "bundles");
 }

@@ -1,3 +1,4 @@
+#include "platform/tk/base/tests/BuiltBundles.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/Image.h"
 #include "platform/tk/graphics/TextLayout.h"
@@ -157,7 +158,7 @@ TEST(BitmapContext, TextDrawsInsideItsMeasuredBox) {
 }
 
 TEST(BitmapContext, WritesPNGThatReadsBack) {
-    testing::TempDir dir;
+    testing::TempFolder dir;
     BitmapContext g(Size{6, 4}, 2);
     g.fillRect(Rect{0, 0, 3, 4}, Color::rgba8(10, 200, 30));
     const auto file = dir.path() / "out.png";
@@ -170,8 +171,8 @@ TEST(BitmapContext, WritesPNGThatReadsBack) {
     EXPECT_TRUE(colorNear(image->pixelColor(6, 0), Color::clear()));
 }
 
-// A sheet of everything the context draws, written into the test's working folder so a person can
-// look at it (tk_graphics_sample.png).
+// A sheet of everything the context draws, written under <build>/pictures/tk/graphics/ so a person
+// can look at it.
 TEST(BitmapContext, WritesASampleSheet) {
     BitmapContext g(Size{320, 200}, 2);
     g.fillRect(Rect{0, 0, 320, 200}, Color::rgba8(21, 22, 26));
@@ -219,7 +220,7 @@ TEST(BitmapContext, WritesASampleSheet) {
     caps.alignment = TextAlignment::right;
     g.drawText("right aligned", Rect{210, 145, 100, 20}, caps);
 
-    const auto file = std::filesystem::current_path() / "tk_graphics_sample.png";
+    const auto file = testing::picturesFolder("tk/graphics") / "sample.png";
     ASSERT_TRUE(g.writePNG(file));
     const auto back = Image::fromPNGFile(file, 2);
     ASSERT_TRUE(back.has_value());

@@ -18,7 +18,7 @@ Image solid(Size size, double scale, Color color) {
 
 class ImageFiles : public ::testing::Test {
 protected:
-    testing::TempDir dir;
+    testing::TempFolder dir;
     std::filesystem::path path(const char* name) const { return dir.path() / name; }
 };
 

@@ -42,7 +42,7 @@ protected:
         writeFile(root / "Images/button.json", R"({"template": true, "capInsets": [1, 2, 3, 4]})");
     }
 
-    testing::TempDir dir;
+    testing::TempFolder dir;
     fs::path root;
 };
 
@@ -104,14 +104,14 @@ TEST(ResourceBundle, MissingBundleHasNoAssets) {
 }
 
 TEST(ResourceBundle, SharedBundleIsOnePerDirectory) {
-    testing::TempDir dir;
+    testing::TempFolder dir;
     EXPECT_EQ(ResourceBundle::shared(dir.path()).get(), ResourceBundle::shared(dir.path() / ".").get());
 }
 
 TEST(ResourceBundle, RegistersItsFontsAndMapsTheirNames) {
     if (!fs::exists(kDosisLight))
         GTEST_SKIP() << "fonts-dosis is not installed";
-    testing::TempDir dir;
+    testing::TempFolder dir;
     const fs::path root = dir.path() / "Fonts_Fonts.bundle";
     fs::create_directories(root / "Fonts");
     fs::copy_file(kDosisLight, root / "Fonts/Dosis-Light.otf");

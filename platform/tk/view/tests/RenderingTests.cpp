@@ -1,5 +1,6 @@
 #include "platform/tk/base/RunLoop.h"
 #include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/base/tests/TempFolder.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Image.h"
@@ -71,7 +72,8 @@ TEST(Rendering, AWindowWrittenToPNGShowsWhatItsViewsDrew) {
     w.contentView().addSubview(hidden);
     w.contentView().addSubview(faint);
 
-    const auto file = std::filesystem::path(::testing::TempDir()) / "tk_view_window.png";
+    const testing::TempFolder folder("tk-view");
+    const auto file = folder / "window.png";
     ASSERT_TRUE(w.writePNG(file));
     auto image = Image::fromPNGFile(file, 2);
     ASSERT_TRUE(image.has_value());
@@ -171,8 +173,8 @@ TEST(Rendering, AHeadlessRunWritesTheKeyWindowAfterSimulatedTime) {
     std::shared_ptr<FillView> view;
     Timer timer;
     int ticks = 0;
-    const auto file = std::filesystem::path(::testing::TempDir()) / "tk_view_headless_run.png";
-    std::filesystem::remove(file);
+    const testing::TempFolder folder("tk-view");
+    const auto file = folder / "headless-run.png";
     HeadlessRunOptions options;
     options.duration = seconds(0.5);
     options.pngFile = file;
