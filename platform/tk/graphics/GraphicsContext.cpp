@@ -86,10 +86,24 @@ void GraphicsContext::drawImageNinePart(const Image& image, const Rect& rect,
 
 void GraphicsContext::drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
                                         const ImageDrawOptions& options) {
+    const bool tile = image.resizingMode() == ImageResizingMode::tile;
     for (const NinePartPiece& piece : ninePartPieces(image.size(), caps, rect)) {
         ImageDrawOptions pieceOptions = options;
         pieceOptions.source = piece.source;
-        drawImage(image, piece.destination, pieceOptions);
+        const Rect& src = piece.source;
+        const Rect& dst = piece.destination;
+        // Tiling repeats a part that must grow at its own size, clipped to where it goes.
+        if (!tile || (dst.width() <= src.width() + 1e-9 && dst.height() <= src.height() + 1e-9)) {
+            drawImage(image, dst, pieceOptions);
+            continue;
+        }
+        GraphicsStateGuard guard(*this);
+        clipToRect(dst);
+        const double stepX = dst.width() > src.width() ? src.width() : dst.width();
+        const double stepY = dst.height() > src.height() ? src.height() : dst.height();
+        for (double y = dst.minY(); y < dst.maxY() - 1e-9; y += stepY)
+            for (double x = dst.minX(); x < dst.maxX() - 1e-9; x += stepX)
+                drawImage(image, Rect{x, y, stepX, stepY}, pieceOptions);
     }
 }
 

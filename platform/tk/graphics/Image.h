@@ -33,6 +33,9 @@ namespace detail {
 struct ImageAccess;
 }
 
+// How the parts between the cap insets fill a larger rect: stretched, or repeated at their own size.
+enum class ImageResizingMode { tile, stretch };
+
 class Image {
 public:
     Image();
@@ -71,13 +74,30 @@ public:
     // Scales of all representations, ascending.
     std::vector<double> scales() const;
 
+    // One picture of the image: its point size, its scale and its pixel size. The representations
+    // of an image usually share the image's size; an icon also carries smaller and larger ones.
+    struct Representation {
+        Size size;
+        double scale = 1;
+        Size pixelSize;
+    };
+    std::vector<Representation> representations() const;
+    // A new image holding only the representations `keep` accepts (its size is the first kept one's;
+    // empty when none is kept). An exception `keep` throws passes through.
+    Image filteringRepresentations(const std::function<bool(const Representation&)>& keep) const;
+    // One image of `images[0]`'s size carrying every representation of all of them, each at its
+    // own point size (an icon's 16, 32 and 128 point pictures).
+    static Image combining(const std::vector<Image>& images);
+
     bool isTemplate() const;
     EdgeInsets capInsets() const;
+    ImageResizingMode resizingMode() const;
     // The asset name it was loaded under (empty for drawn images); shown by recording contexts.
     const std::string& name() const;
 
     Image withTemplate(bool isTemplate) const;
     Image withCapInsets(EdgeInsets insets) const;
+    Image withResizingMode(ImageResizingMode mode) const;
     Image withName(std::string name) const;
     // This image with another image's representations added (same point size expected; a
     // representation of a scale it already has is replaced).

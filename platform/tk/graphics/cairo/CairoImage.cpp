@@ -13,8 +13,9 @@ namespace detail {
 
 Image ImageAccess::make(Size size, std::vector<ImageRepresentation> representations, bool isTemplate,
                         EdgeInsets capInsets, std::string name) {
-    std::sort(representations.begin(), representations.end(),
-              [](const ImageRepresentation& a, const ImageRepresentation& b) { return a.scale < b.scale; });
+    std::stable_sort(
+        representations.begin(), representations.end(),
+        [](const ImageRepresentation& a, const ImageRepresentation& b) { return a.scale < b.scale; });
     auto impl = std::make_shared<Image::Impl>();
     impl->size = size;
     impl->representations = std::move(representations);
@@ -33,10 +34,19 @@ const ImageRepresentation* ImageAccess::representationFor(const Image& image, do
     const auto& reps = representations(image);
     if (reps.empty())
         return nullptr;
-    for (const ImageRepresentation& r : reps)
+    // Representations of the image's own size first; any when it has none of that size.
+    const Size size = image.size();
+    auto ofImageSize = [&](const ImageRepresentation& r) { return r.size.isEmpty() || r.size == size; };
+    const bool anyOfSize = std::any_of(reps.begin(), reps.end(), ofImageSize);
+    const ImageRepresentation* last = nullptr;
+    for (const ImageRepresentation& r : reps) {
+        if (anyOfSize && !ofImageSize(r))
+            continue;
         if (r.scale >= deviceScale - 1e-6)
             return &r;
-    return &reps.back();
+        last = &r;
+    }
+    return last ? last : &reps.back();
 }
 
 } // namespace detail
@@ -257,6 +267,58 @@ std::vector<double> Image::scales() const {
     return out;
 }
 
+std::vector<Image::Representation> Image::representations() const {
+    std::vector<Representation> out;
+    if (!impl_)
+        return out;
+    for (const ImageRepresentation& r : impl_->representations) {
+        cairo_surface_t* s = r.surface.get();
+        const Size pixels{double(cairo_image_surface_get_width(s)),
+                          double(cairo_image_surface_get_height(s))};
+        out.push_back({r.size.isEmpty() ? impl_->size : r.size, r.scale, pixels});
+    }
+    return out;
+}
+
+Image Image::filteringRepresentations(const std::function<bool(const Representation&)>& keep) const {
+    if (!impl_)
+        return Image();
+    std::vector<ImageRepresentation> kept;
+    const std::vector<Representation> infos = representations();
+    for (std::size_t i = 0; i < infos.size(); ++i)
+        if (keep(infos[i])) {
+            ImageRepresentation r = impl_->representations[i];
+            r.size = infos[i].size;
+            kept.push_back(std::move(r));
+        }
+    if (kept.empty())
+        return Image();
+    const Size size = kept.front().size;
+    return ImageAccess::make(size, std::move(kept), impl_->isTemplate, impl_->capInsets, impl_->name);
+}
+
+Image Image::combining(const std::vector<Image>& images) {
+    std::vector<ImageRepresentation> reps;
+    Size size;
+    bool isTemplate = false;
+    for (const Image& image : images) {
+        if (image.isEmpty())
+            continue;
+        if (reps.empty()) {
+            size = image.size();
+            isTemplate = image.isTemplate();
+        }
+        for (ImageRepresentation r : image.impl_->representations) {
+            if (r.size.isEmpty())
+                r.size = image.size();
+            reps.push_back(std::move(r));
+        }
+    }
+    if (reps.empty())
+        return Image();
+    return ImageAccess::make(size, std::move(reps), isTemplate);
+}
+
 bool Image::isTemplate() const {
     return impl_ && impl_->isTemplate;
 }
@@ -283,6 +345,18 @@ Image Image::withCapInsets(EdgeInsets insets) const {
         return *this;
     auto impl = std::make_shared<Impl>(*impl_);
     impl->capInsets = insets;
+    return Image(std::move(impl));
+}
+
+ImageResizingMode Image::resizingMode() const {
+    return impl_ ? impl_->resizingMode : ImageResizingMode::stretch;
+}
+
+Image Image::withResizingMode(ImageResizingMode mode) const {
+    if (!impl_)
+        return *this;
+    auto impl = std::make_shared<Impl>(*impl_);
+    impl->resizingMode = mode;
     return Image(std::move(impl));
 }
 
@@ -324,9 +398,10 @@ Image Image::tinted(const Color& color) const {
         cairo_paint(cr);
         cairo_destroy(cr);
         cairo_surface_flush(copy.get());
-        reps.push_back({r.scale, copy});
+        reps.push_back({r.scale, copy, r.size});
     }
-    return ImageAccess::make(impl_->size, std::move(reps), false, impl_->capInsets, impl_->name);
+    Image result = ImageAccess::make(impl_->size, std::move(reps), false, impl_->capInsets, impl_->name);
+    return result.withResizingMode(impl_->resizingMode);
 }
 
 Image Image::subImage(const Rect& rect) const {

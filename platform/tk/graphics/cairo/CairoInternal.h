@@ -27,9 +27,16 @@ SurfacePtr makeSurface(int pixelWidth, int pixelHeight, double scale);
 SurfacePtr copySurface(cairo_surface_t* source);
 
 // Pixels of one scale. The surface's device scale is 1: sampling addresses pixels.
+// `size` is the representation's own point size when it differs from the image's (the small and
+// large pictures of an icon); empty means the image's size.
 struct ImageRepresentation {
+    ImageRepresentation() = default;
+    ImageRepresentation(double repScale, SurfacePtr repSurface, Size repSize = {})
+        : scale(repScale), surface(std::move(repSurface)), size(repSize) {}
+
     double scale = 1;
     SurfacePtr surface;
+    Size size;
 };
 
 struct ImageAccess {
@@ -53,6 +60,7 @@ struct Image::Impl {
     std::vector<detail::ImageRepresentation> representations; // ascending scale
     bool isTemplate = false;
     EdgeInsets capInsets;
+    ImageResizingMode resizingMode = ImageResizingMode::stretch;
     std::string name;
 };
 

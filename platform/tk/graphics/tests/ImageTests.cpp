@@ -93,6 +93,57 @@ TEST(Image, NinePartKeepsCornersAndStretchesTheMiddle) {
     EXPECT_TRUE(colorNear(g.pixelColor(2 * 29, 2 * 19), Color::red()));
 }
 
+TEST(Image, TiledResizingRepeatsTheMiddleAtItsOwnSize) {
+    // 6 x 4 picture, caps 2 left and right: the 2-point middle is half red, half blue.
+    const Image striped = Image::draw(Size{6, 4}, 1, [](GraphicsContext& g) {
+                              g.fillRect(Rect{0, 0, 6, 4}, Color::black());
+                              g.fillRect(Rect{2, 0, 1, 4}, Color::red());
+                              g.fillRect(Rect{3, 0, 1, 4}, Color::blue());
+                          }).withCapInsets(EdgeInsets{0, 2, 0, 2});
+    EXPECT_EQ(striped.resizingMode(), ImageResizingMode::stretch);
+    const Image tiled = striped.withResizingMode(ImageResizingMode::tile);
+    BitmapContext g(Size{12, 4}, 1);
+    g.drawImageNinePart(tiled, Rect{0, 0, 12, 4},
+                        ImageDrawOptions{}.withInterpolation(ImageInterpolation::none));
+    for (int x : {2, 4, 6, 8})
+        EXPECT_TRUE(colorNear(g.pixelColor(x, 2), Color::red())) << "a red stripe every 2 points, at " << x;
+    for (int x : {3, 5, 7, 9})
+        EXPECT_TRUE(colorNear(g.pixelColor(x, 2), Color::blue())) << x;
+    EXPECT_TRUE(colorNear(g.pixelColor(11, 2), Color::black())) << "the right cap stays";
+
+    BitmapContext stretched(Size{12, 4}, 1);
+    stretched.drawImageNinePart(striped, Rect{0, 0, 12, 4},
+                                ImageDrawOptions{}.withInterpolation(ImageInterpolation::none));
+    EXPECT_TRUE(colorNear(stretched.pixelColor(4, 2), Color::red()));
+    EXPECT_TRUE(colorNear(stretched.pixelColor(8, 2), Color::blue())) << "stretched: one wide stripe each";
+}
+
+TEST(Image, RepresentationsOfSeveralSizesAreKeptAndFiltered) {
+    // An icon with 16- and 32-point pictures at 1x and 2x.
+    const Image icon =
+        Image::combining({solid({16, 16}, 1, Color::red()), solid({16, 16}, 2, Color::red()),
+                          solid({32, 32}, 1, Color::blue()), solid({32, 32}, 2, Color::blue())});
+    EXPECT_EQ(icon.size(), (Size{16, 16}));
+    EXPECT_EQ(icon.representations().size(), 4u);
+    BitmapContext g(Size{16, 16}, 2);
+    g.drawImage(icon, Point{0, 0});
+    EXPECT_TRUE(colorNear(g.pixelColor(5, 5), Color::red())) << "drawn from the pictures of its own size";
+
+    const Image small = icon.filteringRepresentations([](const Image::Representation& r) {
+        return r.size == Size{16, 16};
+    });
+    ASSERT_EQ(small.representations().size(), 2u);
+    EXPECT_EQ(small.scales(), (std::vector<double>{1, 2}));
+    EXPECT_EQ(small.representations()[1].pixelSize, (Size{32, 32}));
+    const Image large = icon.filteringRepresentations([](const Image::Representation& r) {
+        return r.size == Size{32, 32};
+    });
+    EXPECT_EQ(large.size(), (Size{32, 32}));
+    EXPECT_TRUE(icon.filteringRepresentations([](const Image::Representation&) { return false; }).isEmpty());
+    EXPECT_THROW(icon.filteringRepresentations([](const Image::Representation&) -> bool { throw 1; }), int)
+        << "a failing test passes its failure on";
+}
+
 TEST(Image, TemplatesTintAndPlainImagesStayTheSame) {
     const Image shape = Image::draw(Size{4, 4}, 1, [](GraphicsContext& g) {
         g.fillRect(Rect{0, 0, 2, 4}, Color::black().withAlpha(0.5));
