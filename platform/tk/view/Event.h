@@ -226,4 +226,12 @@ ModifierFlags currentModifierFlags();
 // [main] Backends (and the event dispatch) keep it current.
 void setCurrentModifierFlags(ModifierFlags flags);
 
+// [main] The mouse buttons held right now as a bit set: bit 0 left, bit 1 right, bit 2 middle.
+std::uint32_t pressedMouseButtons();
+// [main] The event dispatch keeps it current from the presses and releases it delivers.
+void notePressedMouseButtons(const Event& event);
+
+// A right-button press, or a left-button press with Control held (the one-button right click).
+bool isRightClick(const Event& event);
+
 } // namespace tk

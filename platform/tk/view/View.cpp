@@ -47,6 +47,37 @@ void View::setFrame(const Rect& frame) {
     frameDidChange(old);
     needsDisplay_ = true;
     markSubtreeForDisplay();
+    if (!pinnedViews_.empty()) {
+        auto pinned = pinnedViews_;
+        for (auto& weak : pinned)
+            if (auto view = weak.lock())
+                view->applyEdgePin();
+    }
+}
+
+void View::pinToEdges(View* other, EdgeInsets insets) {
+    if (!other || other == this)
+        return;
+    if (auto previous = pinnedTo_.lock())
+        std::erase_if(previous->pinnedViews_,
+                      [this](const std::weak_ptr<View>& w) { return w.lock().get() == this; });
+    translatesAutoresizingMask_ = false;
+    pinnedTo_ = other->weakView();
+    pinInsets_ = insets;
+    other->pinnedViews_.push_back(weakView());
+    applyEdgePin();
+}
+
+void View::applyEdgePin() {
+    auto other = pinnedTo_.lock();
+    if (!other || !superview_)
+        return;
+    // The other view's bounds in this view's superview's coordinates.
+    const Rect edges = other.get() == superview_ ? superview_->bounds()
+                                                 : superview_->convertFrom(other->bounds(), other.get());
+    const EdgeInsets& i = pinInsets_;
+    setFrame({edges.x() + i.left, edges.y() + i.top, edges.width() - i.left - i.right,
+              edges.height() - i.top - i.bottom});
 }
 
 void View::setFrameOrigin(Point origin) {
@@ -96,7 +127,7 @@ void View::resizeSubviewsWithOldSize(Size oldSize) {
         return;
     for (auto& child : subviews_) {
         const AutoresizingMask m = child->autoresizingMask_;
-        if (m == AutoresizingMask::none)
+        if (m == AutoresizingMask::none || !child->translatesAutoresizingMask_)
             continue;
         Rect f = child->frame_;
         // The change is shared equally among the flexible parts of each axis.
@@ -168,6 +199,7 @@ void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
     view->superview_ = this;
     view->setWindowRecursively(window_);
     view->viewDidMoveToSuperview();
+    view->applyEdgePin();
     didAddSubview(*view);
     if (window_)
         window_->viewNeedsLayout();

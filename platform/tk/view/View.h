@@ -179,6 +179,16 @@ public:
     void invalidateIntrinsicContentSize();
     AutoresizingMask autoresizingMask() const { return autoresizingMask_; }
     void setAutoresizingMask(AutoresizingMask mask) { autoresizingMask_ = mask; }
+    // False: the autoresizing mask is not applied (the view is placed by a pin or by its superview's
+    // layout).
+    bool translatesAutoresizingMaskIntoConstraints() const { return translatesAutoresizingMask_; }
+    void setTranslatesAutoresizingMaskIntoConstraints(bool translates) {
+        translatesAutoresizingMask_ = translates;
+    }
+    // Keeps this view's frame on the edges of `other` (its superview, or a view in the same tree),
+    // `insets` inside them, as `other` moves or resizes; turns the autoresizing mask off. A view has
+    // one pin; pinning again replaces it. Null does nothing.
+    void pinToEdges(View* other, EdgeInsets insets = {});
 
     // --- Coordinates -----------------------------------------------------------------------
     Point convertToSuperview(Point p) const;
@@ -221,6 +231,7 @@ public:
     // A context menu for a right click that no view handled.
     virtual std::shared_ptr<Menu> menuForEvent(const Event& event);
     void setMenu(std::shared_ptr<Menu> menu) { menu_ = std::move(menu); }
+    std::shared_ptr<Menu> menu() const { return menu_; }
 
     // --- Responder -------------------------------------------------------------------------
     Responder* nextResponder() const override;
@@ -281,6 +292,7 @@ private:
     void markForDisplay(const Rect& rectInBounds);
     View* drawerOfTree() const;
     Rect rectInWindow(const Rect& rectInBounds) const;
+    void applyEdgePin();
 
     Rect frame_;
     Point boundsOrigin_;
@@ -297,6 +309,9 @@ private:
     std::vector<std::string> draggedTypes_;
     std::weak_ptr<View> nextKeyView_;
     std::weak_ptr<View> previousKeyView_;
+    std::weak_ptr<View> pinnedTo_;
+    EdgeInsets pinInsets_;
+    std::vector<std::weak_ptr<View>> pinnedViews_; // views pinned to this one
     std::string identifier_;
     int tag_ = 0;
     double alpha_ = 1;
@@ -304,6 +319,7 @@ private:
     bool hidden_ = false;
     bool clipsToBounds_ = false;
     bool allowsHitTesting_ = true;
+    bool translatesAutoresizingMask_ = true;
     bool needsDisplay_ = true;
     bool needsLayout_ = true;
     AssociatedObjects associatedObjects_;

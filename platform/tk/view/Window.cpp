@@ -393,6 +393,7 @@ void Window::sendEvent(const Event& event) {
         lastModifiers_ = event.modifierFlags;
         setCurrentModifierFlags(event.modifierFlags);
     }
+    notePressedMouseButtons(event);
     if (event.isMouseEvent() && event.type != EventType::mouseCancelled)
         mouseLocation_ = event.locationInWindow;
     if (event.type == EventType::mouseMoved)

@@ -152,6 +152,27 @@ TEST_F(EventRouting, TabCyclesThroughTheKeyViews) {
     EXPECT_EQ(w.window().firstResponder(), b.get());
 }
 
+TEST_F(EventRouting, PressedButtonsAndRightClicks) {
+    w.mouseDown({10, 10});
+    EXPECT_EQ(pressedMouseButtons(), 1u);
+    w.mouseUp({10, 10});
+    EXPECT_EQ(pressedMouseButtons(), 0u);
+    w.mouseDown({10, 10}, ModifierFlags::none, 1, MouseButton::right);
+    EXPECT_EQ(pressedMouseButtons(), 2u);
+    w.mouseUp({10, 10}, ModifierFlags::none, 1, MouseButton::right);
+
+    Event e;
+    e.type = EventType::mouseDown;
+    e.button = MouseButton::right;
+    EXPECT_TRUE(isRightClick(e));
+    e.button = MouseButton::left;
+    EXPECT_FALSE(isRightClick(e));
+    e.modifierFlags = ModifierFlags::control;
+    EXPECT_TRUE(isRightClick(e)) << "Control-click";
+    e.type = EventType::keyDown;
+    EXPECT_FALSE(isRightClick(e)) << "Control held on a key press is no click";
+}
+
 TEST_F(EventRouting, TrackingAreasReportEnterMoveAndExitAndSetTheCursor) {
     a->addTrackingArea(TrackingArea(Rect{10, 10, 20, 20},
                                     TrackingOptions::mouseEnteredAndExited | TrackingOptions::mouseMoved |

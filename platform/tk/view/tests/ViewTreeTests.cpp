@@ -148,5 +148,27 @@ TEST_F(ViewTree, AutoresizingAndLayoutFollowTheWindowSize) {
     EXPECT_EQ(filler->layouts, before + 1) << "no layout without a change";
 }
 
+TEST_F(ViewTree, APinnedViewFollowsTheEdgesOfTheViewItIsPinnedTo) {
+    auto panel = View::make<View>(Rect{10, 10, 100, 50});
+    auto fill = View::make<View>();
+    root().addSubview(panel);
+    panel->addSubview(fill);
+    fill->setAutoresizingMask(AutoresizingMask::widthSizable);
+    fill->pinToEdges(panel.get(), EdgeInsets{1, 2, 3, 4});
+    EXPECT_FALSE(fill->translatesAutoresizingMaskIntoConstraints());
+    EXPECT_EQ(fill->frame(), (Rect{2, 1, 94, 46}));
+    panel->setFrame(Rect{0, 0, 200, 80});
+    EXPECT_EQ(fill->frame(), (Rect{2, 1, 194, 76})) << "follows a resize, the mask no longer applies";
+
+    // Pinned to a sibling: follows its moves too.
+    auto badge = View::make<View>();
+    root().addSubview(badge);
+    badge->pinToEdges(panel.get());
+    panel->setFrameOrigin({30, 5});
+    EXPECT_EQ(badge->frame(), (Rect{30, 5, 200, 80}));
+    badge->pinToEdges(nullptr, {});
+    EXPECT_EQ(badge->frame(), (Rect{30, 5, 200, 80})) << "no other view: nothing changes";
+}
+
 } // namespace
 } // namespace tk

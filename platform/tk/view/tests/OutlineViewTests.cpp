@@ -1,0 +1,96 @@
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/TableView.h"
+#include "platform/tk/view/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace tk {
+namespace {
+
+using Item = OutlineView::Item;
+
+// A small tree of named nodes:  a (a1, a2 (a2x)), b
+struct Node {
+    std::string name;
+    std::vector<std::shared_ptr<Node>> children;
+};
+std::shared_ptr<Node> node(std::string name, std::vector<std::shared_ptr<Node>> children = {}) {
+    return std::make_shared<Node>(Node{std::move(name), std::move(children)});
+}
+
+struct Tree : OutlineView::DataSource {
+    std::vector<std::shared_ptr<Node>> roots;
+    int numberOfChildren(const Item& item) override {
+        return int(item ? static_cast<Node*>(item.get())->children.size() : roots.size());
+    }
+    Item child(int index, const Item& item) override {
+        return item ? static_cast<Node*>(item.get())->children[std::size_t(index)]
+                    : roots[std::size_t(index)];
+    }
+    bool isItemExpandable(const Item& item) override {
+        return !static_cast<Node*>(item.get())->children.empty();
+    }
+};
+
+class Outline : public ::testing::Test {
+protected:
+    TestMainLoop loop;
+    HeadlessWindow w{{200, 200}};
+    std::shared_ptr<Node> a2x = node("a2x");
+    std::shared_ptr<Node> a2 = node("a2", {a2x});
+    std::shared_ptr<Node> a1 = node("a1");
+    std::shared_ptr<Node> a = node("a", {a1, a2});
+    std::shared_ptr<Node> b = node("b");
+    std::shared_ptr<Tree> tree = std::make_shared<Tree>();
+    std::shared_ptr<OutlineView> outline = View::make<OutlineView>(Rect{0, 0, 200, 200});
+
+    void SetUp() override {
+        tree->roots = {a, b};
+        outline->setDataSource(tree);
+        w.contentView().addSubview(outline);
+    }
+};
+
+TEST_F(Outline, RowsFollowExpansionAndKeepTheSelectedItems) {
+    EXPECT_EQ(outline->numberOfRows(), 2);
+    outline->selectRowIndexes({1}, false); // b
+    outline->expandItem(a);
+    EXPECT_EQ(outline->numberOfRows(), 4);
+    EXPECT_EQ(outline->item(2), a2);
+    EXPECT_EQ(outline->selectedRowIndexes(), (IndexSet{3})) << "b is still selected, one row further down";
+    EXPECT_EQ(outline->parent(a2), a);
+    EXPECT_EQ(outline->childIndex(a2), 1);
+    EXPECT_EQ(outline->level(2), 1);
+
+    outline->expandItem(a2);
+    outline->selectRowIndexes({3}, true); // a2x
+    EXPECT_EQ(outline->numberOfSelectedRows(), 2);
+    outline->collapseItem(a);
+    EXPECT_EQ(outline->numberOfRows(), 2);
+    EXPECT_EQ(outline->selectedRowIndexes(), (IndexSet{1})) << "a collapsed-away item is deselected";
+    EXPECT_EQ(outline->row(a2x), -1);
+    outline->expandItem(a);
+    EXPECT_TRUE(outline->isItemExpanded(a2)) << "a2 remembers it was expanded";
+    EXPECT_EQ(outline->numberOfRows(), 5);
+}
+
+TEST_F(Outline, ClicksSetTheClickedRowAndTheSelection) {
+    outline->expandItem(a);
+    w.click({50, 25}); // row 1: a1
+    EXPECT_EQ(outline->clickedRow(), 1);
+    EXPECT_EQ(outline->selectedRowIndexes(), (IndexSet{1}));
+    w.click({50, 65}, ModifierFlags::command); // row 3: b, added
+    EXPECT_EQ(outline->selectedRowIndexes(), (IndexSet{1, 3}));
+    w.rightClick({50, 45}); // row 2: clicked, selection unchanged
+    EXPECT_EQ(outline->clickedRow(), 2);
+    EXPECT_EQ(outline->selectedRowIndexes(), (IndexSet{1, 3}));
+    w.click({50, 150}); // below the rows
+    EXPECT_EQ(outline->clickedRow(), -1);
+    EXPECT_TRUE(outline->selectedRowIndexes().empty());
+}
+
+} // namespace
+} // namespace tk
