@@ -76,6 +76,21 @@ public:
     bool openURL(const std::string& url) override {
         return Workspace::launchDetached(Workspace::openCommand(url));
     }
+    // The displays as SDL reports them, in its window units (points here).
+    std::vector<Screen> screens() const override {
+        std::vector<Screen> out;
+        for (int i = 0, n = SDL_GetNumVideoDisplays(); i < n; ++i) {
+            SDL_Rect all, usable;
+            if (SDL_GetDisplayBounds(i, &all) != 0)
+                continue;
+            if (SDL_GetDisplayUsableBounds(i, &usable) != 0)
+                usable = all;
+            out.push_back(Screen{Rect{double(all.x), double(all.y), double(all.w), double(all.h)},
+                                 Rect{double(usable.x), double(usable.y), double(usable.w), double(usable.h)},
+                                 1});
+        }
+        return out;
+    }
 
     void registerWindow(Uint32 id, SdlNativeWindow* native) { windows_[id] = native; }
     void unregisterWindow(Uint32 id) { windows_.erase(id); }
@@ -144,6 +159,14 @@ public:
     void requestKeyFocus() override {
         if (window_)
             SDL_RaiseWindow(window_);
+    }
+    void hide() override {
+        if (window_)
+            SDL_HideWindow(window_);
+    }
+    void setFrameOrigin(Point origin) override {
+        if (window_)
+            SDL_SetWindowPosition(window_, int(std::lround(origin.x)), int(std::lround(origin.y)));
     }
     void close() override { destroy(); }
     void setNeedsDisplay() override {}

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tk {
 
@@ -41,6 +42,10 @@ public:
     // Asks the window system for keyboard focus (the backend then calls Window::becomeKeyWindow).
     virtual void requestKeyFocus() {}
     virtual void close() {}
+    // Takes the window off the screen (it may be shown again).
+    virtual void hide() {}
+    // Moves the window (screen coordinates).
+    virtual void setFrameOrigin(Point) {}
     // Something changed: the backend should call Window::displayIfNeeded() soon.
     virtual void setNeedsDisplay() {}
     virtual void present(const RenderedFrame& frame) = 0;
@@ -63,6 +68,8 @@ public:
     // [main] The native side for `window` (called from Window's constructor).
     virtual std::unique_ptr<NativeWindow> createNativeWindow(Window& window,
                                                              const Window::Options& options) = 0;
+    // The displays, the main one first.
+    virtual std::vector<Screen> screens() const = 0;
     // Pixels per point for a window that did not ask for a scale.
     virtual double defaultBackingScaleFactor() const { return 1; }
     virtual Clipboard& clipboard() = 0;

@@ -37,6 +37,11 @@ std::unique_ptr<NativeWindow> HeadlessBackend::createNativeWindow(Window& window
     return native;
 }
 
+std::vector<Screen> HeadlessBackend::screens() const {
+    const Rect frame{Point{}, kScreenSize};
+    return {Screen{frame, Rect{0, 25, kScreenSize.width, kScreenSize.height - 25}, 1}};
+}
+
 bool HeadlessBackend::openURL(const std::string& url) {
     openedURLs_.push_back(url);
     return true;

@@ -49,6 +49,9 @@ public:
     // Recorded, not opened.
     bool openURL(const std::string& url) override;
     MenuPresenter& menuPresenter() override { return menus_; }
+    // One screen of kScreenSize points, with a 25-point bar along its top edge.
+    std::vector<Screen> screens() const override;
+    static constexpr Size kScreenSize{1440, 900};
 
     const std::vector<std::string>& openedURLs() const { return openedURLs_; }
     const std::vector<Drag>& drags() const { return drags_; }
@@ -80,6 +83,7 @@ public:
 
     void setTitle(const std::string& title) override { title_ = title; }
     void show() override { shown_ = true; }
+    void hide() override { shown_ = false; }
     // Headless focus is immediate: this window becomes key, the previous key window resigns.
     void requestKeyFocus() override;
     void close() override;

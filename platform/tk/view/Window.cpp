@@ -1,5 +1,8 @@
 #include "platform/tk/view/Window.h"
 
+#include "platform/tk/view/Application.h"
+#include "platform/tk/view/FrameAutosave.h"
+
 #include "platform/tk/base/MainThread.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/view/Backend.h"
@@ -378,7 +381,10 @@ bool Window::sendAction(std::string_view action, Responder* target, const Action
         return false;
     Responder* start = target ? target : firstResponder();
     auto keep = keepAlive(start);
-    return start->tryToPerform(action, sender);
+    if (start->tryToPerform(action, sender))
+        return true;
+    // The application object ends every chain (it answers what belongs to the whole program).
+    return !target && Application::shared().tryToPerform(action, sender);
 }
 
 // --- Events ------------------------------------------------------------------------------------
@@ -528,6 +534,11 @@ void Window::dispatchKeyDown(const Event& event) {
         return;
     if (!shortcut && viewsPerformKeyEquivalent(event))
         return;
+    // Escape left over cancels: a sheet ends, a panel closes (whoever answers "cancelOperation:").
+    if (event.keyCode == KeyCode::escape && (m & kShortcutModifierMask) == ModifierFlags::none) {
+        sendAction("cancelOperation:", nullptr, ActionSender{});
+        return;
+    }
     // F10 opens the window's menu, as on other desktops of this platform.
     if (event.keyCode == KeyCode::f10 && (m & kShortcutModifierMask) == ModifierFlags::none && menu_) {
         popUpMenu(menu_, Point{8, 8});
@@ -828,6 +839,115 @@ bool Window::performDragOperation(const DraggingInfo& info) {
         return false;
     target->concludeDragOperation(info);
     return true;
+}
+
+// --- Placement and sheets -----------------------------------------------------------------------
+
+void Window::setFrameOrigin(Point origin) {
+    TK_CHECK_MAIN_THREAD();
+    if (origin == frameOrigin_)
+        return;
+    frameOrigin_ = origin;
+    if (native_)
+        native_->setFrameOrigin(origin);
+    saveFrameIfAutosaved();
+}
+
+void Window::setFrame(const Rect& frame, bool display) {
+    TK_CHECK_MAIN_THREAD();
+    const Rect f = frame.standardized();
+    if (f.origin != frameOrigin_) {
+        frameOrigin_ = f.origin;
+        if (native_)
+            native_->setFrameOrigin(f.origin);
+    }
+    if (f.size != contentSize_)
+        setContentSize(f.size);
+    saveFrameIfAutosaved();
+    if (display)
+        this->display();
+}
+
+std::optional<Screen> Window::screen() const {
+    std::optional<Screen> best;
+    double bestArea = 0;
+    for (const Screen& s : backend_->screens()) {
+        const Rect overlap = s.frame.intersection(frame());
+        const double area = overlap.width() * overlap.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = s;
+        }
+    }
+    return best;
+}
+
+void Window::setFrameAutosaveName(std::string name) {
+    TK_CHECK_MAIN_THREAD();
+    frameAutosaveName_ = std::move(name);
+    frameWasRestored_ = false;
+    if (frameAutosaveName_.empty())
+        return;
+    if (auto saved = savedFrame(frameAutosaveName_)) {
+        const std::string keep = frameAutosaveName_;
+        frameAutosaveName_.clear(); // restoring is no change to save
+        setFrame(*saved);
+        frameAutosaveName_ = keep;
+        frameWasRestored_ = true;
+    } else {
+        saveFrameIfAutosaved();
+    }
+}
+
+void Window::saveFrameIfAutosaved() {
+    if (!frameAutosaveName_.empty() && !closed_)
+        saveFrame(frameAutosaveName_, frame());
+}
+
+void Window::orderOut() {
+    TK_CHECK_MAIN_THREAD();
+    if (!visible_)
+        return;
+    visible_ = false;
+    if (key_)
+        resignKeyWindow();
+    if (native_)
+        native_->hide();
+}
+
+bool Window::beginSheet(std::shared_ptr<Window> sheet, std::function<void(int)> completion) {
+    TK_CHECK_MAIN_THREAD();
+    if (!sheet || sheet.get() == this || sheet_ || closed_ || sheet->sheetParent())
+        return false;
+    sheet_ = sheet;
+    sheetCompletion_ = std::move(completion);
+    sheet->sheetParent_ = sharedWindow();
+    const Rect parent = frame();
+    sheet->setFrameOrigin({parent.midX() - sheet->contentSize().width / 2, parent.minY()});
+    Window* raw = sheet.get();
+    std::weak_ptr<Responder> weakParent = weak_from_this();
+    sheet->setActionHandler("cancelOperation:", [weakParent, raw](const ActionSender&) {
+        if (auto parentWindow = std::static_pointer_cast<Window>(weakParent.lock()))
+            parentWindow->endSheet(*raw);
+    });
+    sheet->makeKeyAndOrderFront();
+    return true;
+}
+
+void Window::endSheet(Window& sheet, int response) {
+    TK_CHECK_MAIN_THREAD();
+    if (sheet_.get() != &sheet)
+        return;
+    auto keep = sheet_;
+    sheet_.reset();
+    auto completion = std::exchange(sheetCompletion_, nullptr);
+    sheet.sheetParent_.reset();
+    sheet.setActionHandler("cancelOperation:", nullptr);
+    sheet.orderOut();
+    if (!closed_)
+        makeKeyAndOrderFront();
+    if (completion)
+        completion(response);
 }
 
 } // namespace tk

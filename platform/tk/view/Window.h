@@ -35,8 +35,11 @@
 #include "platform/tk/view/Event.h"
 #include "platform/tk/view/Responder.h"
 
+#include "platform/tk/view/Screen.h"
+
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +114,34 @@ public:
     void close();
     bool isClosed() const { return closed_; }
     [[nodiscard]] Subscription observeWillClose(std::function<void(Window&)> observer);
+
+    // --- Placement (screen coordinates: points, top-left origin, y down) ----------------------
+    // The content's rect on the screen (the window system draws any decorations outside it).
+    Rect frame() const { return {frameOrigin_, contentSize_}; }
+    void setFrameOrigin(Point origin);
+    // Moves and resizes; `display` renders at once.
+    void setFrame(const Rect& frame, bool display = false);
+    // The screen the frame overlaps most; none when it is on no screen.
+    std::optional<Screen> screen() const;
+    // Restores the frame saved under `name` (FrameAutosave.h) when there is one, and saves the frame
+    // there after every change from now on. An empty name stops saving.
+    void setFrameAutosaveName(std::string name);
+    const std::string& frameAutosaveName() const { return frameAutosaveName_; }
+    // Whether the last setFrameAutosaveName() found a saved frame and moved the window there.
+    bool frameWasRestored() const { return frameWasRestored_; }
+    // Takes the window off the screen without closing it.
+    void orderOut();
+
+    // --- Sheets ----------------------------------------------------------------------------
+    // Shows `sheet` attached to this window: at the top of this window, centred, key while it
+    // shows. Escape in the sheet (an unhandled "cancelOperation:") ends it with kSheetResponseStop.
+    // One sheet at a time: a second one is refused (false).
+    bool beginSheet(std::shared_ptr<Window> sheet, std::function<void(int response)> completion = {});
+    // Takes `sheet` away, makes this window key again and hands `response` to the completion.
+    void endSheet(Window& sheet, int response = kSheetResponseStop);
+    Window* attachedSheet() const { return sheet_.get(); }
+    Window* sheetParent() const { return sheetParent_.lock().get(); }
+    static constexpr int kSheetResponseStop = -1000;
 
     // --- Responders ------------------------------------------------------------------------
     // The focused responder: a view of this window's tree, or the window itself.
@@ -235,12 +266,20 @@ private:
     // The view the focused view's key view links lead to (see View::nextKeyView), if any.
     View* linkedKeyView(bool forward) const;
 
+    void saveFrameIfAutosaved();
+
     std::shared_ptr<View> contentView_;
     std::vector<std::shared_ptr<View>> overlays_;
     std::shared_ptr<Backend> backend_; // outlives native_, which refers to it
     std::unique_ptr<NativeWindow> native_;
     std::unique_ptr<BitmapContext> backing_;
     Size contentSize_;
+    Point frameOrigin_{100, 100};
+    std::string frameAutosaveName_;
+    bool frameWasRestored_ = false;
+    std::shared_ptr<Window> sheet_;
+    std::weak_ptr<Window> sheetParent_;
+    std::function<void(int)> sheetCompletion_;
     double backingScaleFactor_ = 1;
     std::string title_;
     std::string identifier_;
