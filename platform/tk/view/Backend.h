@@ -47,6 +47,10 @@ public:
     virtual void setCursor(Cursor) {}
     // Starts offering `item` to other programs. False when the backend cannot.
     virtual bool beginDrag(const DragItem&, const Event&) { return false; }
+    // [main] A handler looks ahead (Window::nextEventMatching): lets the window system deliver
+    // events until `deadline` (they reach Window::sendEvent, which queues them meanwhile). Returns
+    // false once nothing more can arrive before the deadline. The default turns the main run loop.
+    virtual bool waitForEvents(Clock::TimePoint deadline);
 };
 
 // Shows a menu over a window and performs the chosen item (Window::performMenuItem).

@@ -226,4 +226,10 @@ ModifierFlags currentModifierFlags();
 // [main] Backends (and the event dispatch) keep it current.
 void setCurrentModifierFlags(ModifierFlags flags);
 
+// [any] Seconds within which a second click counts as a double click; also how long a press must
+// be held before it counts as held.
+constexpr double doubleClickInterval() {
+    return 0.5;
+}
+
 } // namespace tk

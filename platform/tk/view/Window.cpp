@@ -1,6 +1,7 @@
 #include "platform/tk/view/Window.h"
 
 #include "platform/tk/base/MainThread.h"
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/view/Backend.h"
 #include "platform/tk/view/Menu.h"
@@ -387,7 +388,54 @@ void Window::sendEvent(const Event& event) {
     TK_CHECK_MAIN_THREAD();
     if (closed_)
         return;
+    if (lookingAhead_) {
+        queuedEvents_.push_back(event);
+        return;
+    }
     auto self = weak_from_this().lock();
+    ++dispatchDepth_;
+    dispatchEvent(event);
+    --dispatchDepth_;
+    if (dispatchDepth_ > 0)
+        return; // the outermost dispatch runs the queue
+    while (!queuedEvents_.empty() && !closed_) {
+        const Event next = queuedEvents_.front();
+        queuedEvents_.pop_front();
+        ++dispatchDepth_;
+        dispatchEvent(next);
+        --dispatchDepth_;
+    }
+    queuedEvents_.clear();
+}
+
+void Window::queueEvent(const Event& event) {
+    TK_CHECK_MAIN_THREAD();
+    if (!closed_)
+        queuedEvents_.push_back(event);
+}
+
+std::optional<Event> Window::nextEventMatching(const std::function<bool(const Event&)>& matches,
+                                               Clock::TimePoint deadline, bool dequeue) {
+    TK_CHECK_MAIN_THREAD();
+    for (;;) {
+        for (auto it = queuedEvents_.begin(); it != queuedEvents_.end(); ++it)
+            if (matches(*it)) {
+                Event found = *it;
+                if (dequeue)
+                    queuedEvents_.erase(it);
+                return found;
+            }
+        if (closed_ || !native_ || lookingAhead_)
+            return std::nullopt;
+        lookingAhead_ = true;
+        const bool more = native_->waitForEvents(deadline);
+        lookingAhead_ = false;
+        if (!more)
+            return std::nullopt;
+    }
+}
+
+void Window::dispatchEvent(const Event& event) {
     lastTimestamp_ = event.timestamp;
     if (event.type != EventType::textInput) {
         lastModifiers_ = event.modifierFlags;

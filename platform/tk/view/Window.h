@@ -26,6 +26,7 @@
 // Windows are made with Window::make(); all members are [main].
 
 #include "platform/tk/base/ChangeNotifier.h"
+#include "platform/tk/base/Clock.h"
 #include "platform/tk/base/Color.h"
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/base/Subscription.h"
@@ -35,8 +36,10 @@
 #include "platform/tk/view/Event.h"
 #include "platform/tk/view/Responder.h"
 
+#include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,8 +136,18 @@ public:
     bool sendAction(std::string_view action, Responder* target, const ActionSender& sender);
 
     // --- Events ----------------------------------------------------------------------------
-    // Dispatches one event (from the backend, or injected by a test).
+    // Dispatches one event (from the backend, or injected by a test), then the events queued behind
+    // it. While a handler looks ahead (nextEventMatching) arriving events are queued instead.
     void sendEvent(const Event& event);
+    // An event that has already arrived behind the next one sent: it waits in the queue (where a
+    // handler of the earlier event can see it) and is dispatched right after that event.
+    void queueEvent(const Event& event);
+    // Looks ahead from inside a handler (press-and-hold): the first queued event that `matches`,
+    // waiting for the window system to deliver more until `deadline` (main run loop clock). The
+    // event stays queued (and is dispatched later as usual) unless `dequeue`. Nothing when none
+    // arrived in time.
+    std::optional<Event> nextEventMatching(const std::function<bool(const Event&)>& matches,
+                                           Clock::TimePoint deadline, bool dequeue = false);
     // The view that captured the pointer gesture in progress, if any.
     View* mouseCaptureView() const { return capture_; }
     // Ends the gesture in progress: the captured view gets mouseCancelled().
@@ -215,6 +228,7 @@ public:
     explicit Window(const Options& options); // use make()
 
 private:
+    void dispatchEvent(const Event& event);
     void dispatchMouseDown(const Event& event);
     void dispatchMouseDragOrUp(const Event& event);
     void dispatchRightMouse(const Event& event);
@@ -272,6 +286,9 @@ private:
     std::shared_ptr<std::vector<CloseObserver>> closeObservers_ =
         std::make_shared<std::vector<CloseObserver>>();
     int nextObserverId_ = 1;
+    std::deque<Event> queuedEvents_;
+    int dispatchDepth_ = 0;
+    bool lookingAhead_ = false;
     bool visible_ = false;
     bool key_ = false;
     bool closed_ = false;
