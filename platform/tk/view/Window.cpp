@@ -4,6 +4,7 @@
 #include "platform/tk/base/RunLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/view/Backend.h"
+#include "platform/tk/view/GestureRecognizer.h"
 #include "platform/tk/view/Menu.h"
 #include "platform/tk/view/ToolTips.h"
 #include "platform/tk/view/View.h"
@@ -449,6 +450,11 @@ void Window::dispatchEvent(const Event& event) {
              event.type == EventType::scrollWheel)
         toolTips_->dismiss();
 
+    if (event.button == MouseButton::left &&
+        (event.type == EventType::mouseDown || event.type == EventType::mouseDragged ||
+         event.type == EventType::mouseUp))
+        feedRecognizers(event);
+
     switch (event.type) {
     case EventType::mouseDown:
         if (event.button == MouseButton::left)
@@ -490,6 +496,39 @@ void Window::dispatchEvent(const Event& event) {
         break; // the window makes these itself from moves
     }
     updateCursor();
+}
+
+void Window::feedRecognizers(const Event& event) {
+    if (event.type == EventType::mouseDown) {
+        if (capture_)
+            cancelTracking(); // a gesture whose mouse-up never came (its recognisers with it)
+        cancelRecognizers();
+        for (View* v = hitTest(event.locationInWindow); v; v = v->superview())
+            for (const auto& r : v->gestureRecognizers())
+                recognizers_.push_back(r);
+    }
+    auto watching = recognizers_;
+    if (event.type == EventType::mouseUp)
+        recognizers_.clear();
+    for (const auto& weak : watching) {
+        auto r = weak.lock();
+        if (!r || !r->view())
+            continue;
+        if (event.type == EventType::mouseDown)
+            r->handleMouseDown(event);
+        else if (event.type == EventType::mouseDragged)
+            r->handleMouseDragged(event);
+        else
+            r->handleMouseUp(event);
+    }
+}
+
+void Window::cancelRecognizers() {
+    auto watching = std::move(recognizers_);
+    recognizers_.clear();
+    for (const auto& weak : watching)
+        if (auto r = weak.lock())
+            r->handleCancel();
 }
 
 void Window::dispatchMouseDown(const Event& event) {
@@ -547,6 +586,7 @@ void Window::dispatchRightMouse(const Event& event) {
 }
 
 void Window::cancelTracking() {
+    cancelRecognizers();
     if (!capture_)
         return;
     View* view = capture_;

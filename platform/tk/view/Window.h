@@ -47,6 +47,7 @@ namespace tk {
 
 class Backend;
 class BitmapContext;
+class GestureRecognizer;
 class GraphicsContext;
 class Menu;
 class MenuItem;
@@ -229,6 +230,9 @@ public:
 
 private:
     void dispatchEvent(const Event& event);
+    // Hands the left-button gesture's events to the recognisers of the hit view and its ancestors.
+    void feedRecognizers(const Event& event);
+    void cancelRecognizers();
     void dispatchMouseDown(const Event& event);
     void dispatchMouseDragOrUp(const Event& event);
     void dispatchRightMouse(const Event& event);
@@ -287,6 +291,8 @@ private:
         std::make_shared<std::vector<CloseObserver>>();
     int nextObserverId_ = 1;
     std::deque<Event> queuedEvents_;
+    // The recognisers watching the left-button gesture in progress.
+    std::vector<std::weak_ptr<GestureRecognizer>> recognizers_;
     int dispatchDepth_ = 0;
     bool lookingAhead_ = false;
     bool visible_ = false;
