@@ -707,8 +707,28 @@ void Window::updateTracking(const Event& event) {
 }
 
 void Window::forgetTrackingIn(View& subtree) {
-    std::erase_if(hovered_,
-                  [&](const TrackingArea* a) { return a->view() && a->view()->isDescendantOf(subtree); });
+    std::vector<const TrackingArea*> leaving;
+    std::erase_if(hovered_, [&](const TrackingArea* a) {
+        const bool inside = a->view() && a->view()->isDescendantOf(subtree);
+        if (inside)
+            leaving.push_back(a);
+        return inside;
+    });
+    // The pointer is no longer over them: each hears of it, as if it had moved away.
+    for (const TrackingArea* area : leaving) {
+        if (!contains(area->options(), TrackingOptions::mouseEnteredAndExited))
+            continue;
+        View* view = area->view();
+        auto keep = keepAlive(view);
+        Event exited;
+        exited.type = EventType::mouseExited;
+        exited.timestamp = lastTimestamp_;
+        exited.locationInWindow = mouseLocation_;
+        exited.modifierFlags = lastModifiers_;
+        exited.trackingArea = area;
+        view->mouseExited(exited);
+    }
+    updateCursor();
 }
 
 void Window::trackingAreaWillBeRemoved(const TrackingArea* area) {
@@ -733,9 +753,18 @@ Cursor Window::currentCursor() const {
 }
 
 void Window::updateCursor() {
-    const Cursor c = currentCursor();
-    if (c == shownCursor_)
+    if (auto image = cursorStack_.topImage()) {
+        if (image != shownImageCursor_) {
+            shownImageCursor_ = image;
+            if (native_)
+                native_->setImageCursor(*image);
+        }
         return;
+    }
+    const Cursor c = currentCursor();
+    if (c == shownCursor_ && !shownImageCursor_)
+        return;
+    shownImageCursor_.reset();
     shownCursor_ = c;
     if (native_)
         native_->setCursor(c);

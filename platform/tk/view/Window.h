@@ -15,7 +15,9 @@
 //     first responder, or the window itself when there is none (so clicking elsewhere ends an edit).
 //   - cancelTracking(), removing the captured view from the window and close() send the captured
 //     view mouseCancelled() once; the gesture is then over.
-//   - moves and drags update the tracking areas (entered/exited, moved) and the cursor.
+//   - moves and drags update the tracking areas (entered/exited, moved) and the cursor. A subtree
+//     that leaves the window or is hidden ends its hovering: its areas that were entered are
+//     exited.
 //   - key-down: with command or control held, the menu's key equivalents and then the views' (see
 //     View::performKeyEquivalent) first; then the first responder's chain; a key without those
 //     modifiers that the chain leaves goes to the views' key equivalents; Tab and Shift-Tab left
@@ -272,6 +274,7 @@ private:
     double lastTimestamp_ = 0;
     std::vector<const TrackingArea*> hovered_; // areas the pointer is inside, in tree order
     Cursor shownCursor_ = Cursor::arrow;
+    std::shared_ptr<const ImageCursor> shownImageCursor_;
     CursorStack cursorStack_;
     std::shared_ptr<Menu> menu_;
     std::unique_ptr<ToolTipController> toolTips_;
