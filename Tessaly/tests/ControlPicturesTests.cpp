@@ -4,10 +4,13 @@
 // that each picture was written and is not blank; what the controls draw is checked elsewhere.
 
 #include "Tessaly/Controls/NavigationButtons.h"
+#include "Tessaly/Controls/PushButton.h"
 #include "Tessaly/Controls/StyledButton.h"
 #include "Tessaly/Controls/StyledCheckBox.h"
+#include "Tessaly/Controls/StyledComboBox.h"
 #include "Tessaly/Controls/StyledPopDownButton.h"
 #include "Tessaly/Controls/StyledPopUpButton.h"
+#include "Tessaly/Controls/StyledSegmentedControl.h"
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/tests/ControlTestSupport.h"
 #include "platform/tk/graphics/BitmapContext.h"
@@ -129,6 +132,41 @@ void openCornerMenu(tk::View& v, tk::Window& w) {
     b.setHighlighted(true);
 }
 
+std::shared_ptr<tk::View> segments(tk::Rect frame) {
+    auto s = tk::View::make<StyledSegmentedControl>(frame);
+    s->setSegmentCount(3);
+    s->setLabel("Notes", 0);
+    s->setLabel("Chords", 1);
+    s->setLabel("Drums", 2);
+    for (int i = 0; i < 3; ++i)
+        s->setWidth(0, i); // the label's width plus the style's padding
+    s->setSelectedSegment(1);
+    return s;
+}
+
+std::shared_ptr<tk::View> combo(tk::Rect frame) {
+    auto c = tk::View::make<StyledComboBox>(frame);
+    for (const char* value : {"0.25", "0.5", "1", "2"})
+        c->addItem(value, std::stod(value));
+    c->setStringValue("0.5");
+    return c;
+}
+
+void pressFirstSegment(tk::View& v, tk::Window&) {
+    auto& s = static_cast<StyledSegmentedControl&>(v);
+    s.segmentedCell()->startTracking({10, 10}, s);
+}
+
+void openComboList(tk::View& v, tk::Window& w) {
+    auto& c = static_cast<StyledComboBox&>(v);
+    c.setPopupOpen(true);
+    tk::Menu list;
+    for (int i = 0; i < c.numberOfItems(); ++i)
+        list.addItem(c.itemTitle(i), {});
+    tk::InWindowMenuPresenter().present(w, std::make_shared<tk::Menu>(list),
+                                        c.convertToWindow({0, c.bounds().maxY()}));
+}
+
 std::vector<Subject> subjects() {
     const tk::Size button{96, 24};
     const tk::Size check{150, 18};
@@ -187,6 +225,32 @@ std::vector<Subject> subjects() {
          std::vector<std::pair<std::string, std::function<void(tk::View&, tk::Window&)>>>{
              {"normal", {}}, {"highlighted", highlight}, {"disabled", disable}, {"focused", focus}})
         s.push_back({"pop-down-button", state, pop, {}, popDown, pose});
+    auto push = titled<WendlePushButton>("Save");
+    for (auto [state, pose] :
+         std::vector<std::pair<std::string, std::function<void(tk::View&, tk::Window&)>>>{
+             {"normal", {}},
+             {"highlighted", highlight},
+             {"selected", select},
+             {"disabled", disable},
+             {"focused", focus}})
+        s.push_back({"push-button", state, {96, 32}, {}, push, pose});
+    const tk::Size seg{240, 24};
+    s.push_back({"segmented-control", "normal", seg, {}, segments});
+    s.push_back({"segmented-control", "selected", seg, {}, segments, [](tk::View& v, tk::Window&) {
+                     static_cast<StyledSegmentedControl&>(v).setHideSelection(false);
+                 }});
+    s.push_back({"segmented-control", "highlighted", seg, {}, segments, pressFirstSegment});
+    s.push_back({"segmented-control", "disabled", seg, {}, segments, disable});
+    s.push_back({"segmented-control", "focused", seg, {}, segments, focus});
+    const tk::Size box{120, 22};
+    s.push_back({"combo-box", "normal", box, {}, combo});
+    s.push_back({"combo-box", "disabled", box, {}, combo, [](tk::View& v, tk::Window&) {
+                     static_cast<StyledComboBox&>(v).setEnabled(false);
+                 }});
+    s.push_back({"combo-box", "focused", box, {}, combo, [](tk::View& v, tk::Window& w) {
+                     w.makeFirstResponder(&static_cast<StyledComboBox&>(v).textField());
+                 }});
+    s.push_back({"combo-box", "menu-open", box, {120, 110}, combo, openComboList});
     return s;
 }
 
