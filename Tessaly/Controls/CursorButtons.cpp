@@ -24,6 +24,13 @@ void CursorButtonCell::highlight(bool flag, const tk::Rect&, tk::View& controlVi
         layer->setOpacity(flag ? 0.5 : 1.0);
 }
 
+void CursorButton::setHighlighted(bool highlighted) {
+    // The cell keeps no pressed flag of its own (its highlight only fades the layer), so every
+    // change is handed on.
+    tk::Control::setHighlighted(highlighted);
+    cell()->highlight(highlighted, bounds(), *this);
+}
+
 std::unique_ptr<tk::Cell> CursorButton::makeCell() const {
     return std::make_unique<CursorButtonCell>();
 }

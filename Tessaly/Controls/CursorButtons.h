@@ -47,6 +47,7 @@ public:
     const std::shared_ptr<const tk::ImageCursor>& cursorObject();
     const tk::TrackingArea* trackingArea() const { return trackingArea_; }
 
+    void setHighlighted(bool highlighted) override;
     void updateTrackingAreas() override;
     bool mouseEntered(const tk::Event& event) override;
     bool mouseExited(const tk::Event& event) override;

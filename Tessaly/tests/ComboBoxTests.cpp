@@ -75,6 +75,7 @@ TEST_F(Combo, AsksForItsWidthLessTheInsetsAndShowsItsRingOnlyWithFocusInAKeyWind
 }
 
 TEST_F(Combo, TypingGoesToTheFieldAndDownOpensTheList) {
+    f.window->render();
     f.window->click({30, 20});
     f.window->type("7.5");
     EXPECT_EQ(box->stringValue(), "7.5");

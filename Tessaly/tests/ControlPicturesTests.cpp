@@ -242,15 +242,15 @@ std::vector<Subject> subjects() {
     s.push_back({"segmented-control", "highlighted", seg, {}, segments, pressFirstSegment});
     s.push_back({"segmented-control", "disabled", seg, {}, segments, disable});
     s.push_back({"segmented-control", "focused", seg, {}, segments, focus});
-    const tk::Size box{120, 22};
-    s.push_back({"combo-box", "normal", box, {}, combo});
-    s.push_back({"combo-box", "disabled", box, {}, combo, [](tk::View& v, tk::Window&) {
+    const tk::Size comboSize{120, 22};
+    s.push_back({"combo-box", "normal", comboSize, {}, combo});
+    s.push_back({"combo-box", "disabled", comboSize, {}, combo, [](tk::View& v, tk::Window&) {
                      static_cast<StyledComboBox&>(v).setEnabled(false);
                  }});
-    s.push_back({"combo-box", "focused", box, {}, combo, [](tk::View& v, tk::Window& w) {
+    s.push_back({"combo-box", "focused", comboSize, {}, combo, [](tk::View& v, tk::Window& w) {
                      w.makeFirstResponder(&static_cast<StyledComboBox&>(v).textField());
                  }});
-    s.push_back({"combo-box", "menu-open", box, {120, 110}, combo, openComboList});
+    s.push_back({"combo-box", "menu-open", comboSize, {120, 110}, combo, openComboList});
     return s;
 }
 

@@ -4,6 +4,7 @@
 #include "Tessaly/Controls/PopUpValues.h"
 #include "Tessaly/Controls/StyledPopDownButton.h"
 #include "Tessaly/Controls/StyledPopUpButton.h"
+#include "Tessaly/Styles/Styles.h"
 #include "Tessaly/tests/ControlTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -151,6 +151,8 @@ bool ComboBox::mouseDown(const Event& event) {
         return false;
     if (buttonRect(bounds()).contains(locationOf(event)))
         showList();
+    else if (Window* w = window())
+        w->makeFirstResponder(field_.get()); // the padding around the text belongs to the field
     return true;
 }
 
