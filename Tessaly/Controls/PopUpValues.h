@@ -8,6 +8,9 @@
 // menu builder stores it). Items that stand for no value - section headers, submenu items,
 // separators - are never selected by value, and choosing them yields no value.
 //
+// Binding (bindValues): published values select their items by tag; the button's actions report
+// the selected value.
+//
 // Stepping (selectNextItem / selectPreviousItem): from the selection onwards (backwards), then
 // round from the other end, the first item that is enabled and neither a separator nor a section
 // header is selected and the button's action is sent. When there is none nothing changes and
@@ -18,11 +21,16 @@
 
 #include "Tessaly/Menus/MenuBuilder.h"
 #include "Tessaly/Menus/MenuPresentable.h"
+#include "Tessaly/Publishers/ControlPublisher.h"
+#include "platform/tk/base/Publisher.h"
 #include "platform/tk/controls/PopUpButton.h"
 
 #include <any>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace Tessaly {
 
@@ -100,6 +108,29 @@ template <MenuPresentable T> void selectValueByTag(tk::PopUpButton& button, cons
     const int tag = static_cast<int>(rawValueOf(value));
     if (valueForTag<T>(button, tag))
         button.selectItemWithTag(tag);
+}
+
+// Fills the button and selects `initial`; then each value `values` sends selects the item of its
+// tag (the button is held weakly), and each action of the button - through its action publisher,
+// which becomes its target - calls `changed` with the selected item's value, when that item stands
+// for one. Both subscriptions are added to `cancellables`.
+template <MenuPresentable T>
+void bindValues(tk::PopUpButton& button, const T& initial, const tk::Publisher<T>& values,
+                std::vector<tk::Cancellable>& cancellables, std::function<void(const T&)> changed) {
+    fillWithValues(button, initial);
+    auto weak = std::weak_ptr<tk::View>(button.sharedView());
+    cancellables.push_back(values.sink([weak](const T& value) {
+        if (auto view = weak.lock())
+            selectValueByTag(static_cast<tk::PopUpButton&>(*view), value);
+    }));
+    cancellables.push_back(
+        actionPublisher(button).sink([changed = std::move(changed)](tk::PopUpButton* sender) {
+            if (!sender || !changed)
+                return;
+            if (const tk::MenuItem* item = sender->selectedItem())
+                if (const auto value = valueOfItem<T>(*item))
+                    changed(*value);
+        }));
 }
 
 } // namespace Tessaly

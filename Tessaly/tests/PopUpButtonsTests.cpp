@@ -150,5 +150,30 @@ TEST(StyledPopDownButton, ActsOnAReleaseInsideShowsItsOwnTitleAndIgnoresPressesW
     EXPECT_EQ(images[0].opacity, 0.5);
 }
 
+TEST(PopUpValues, ABindingSelectsPublishedValuesAndReportsChosenOnes) {
+    ControlFixture f;
+    auto pop = f.add(tk::View::make<StyledPopUpButton>(tk::Rect{10, 10, 150, 22}));
+    tk::PassthroughSubject<Speed> model;
+    std::vector<tk::Cancellable> cancellables;
+    std::vector<Speed> reported;
+    bindValues<Speed>(*pop, Speed::steady, model.publisher(), cancellables,
+                      [&](const Speed& s) { reported.push_back(s); });
+    EXPECT_EQ(selectedValue<Speed>(*pop), Speed::steady);
+    model.send(Speed::fast);
+    EXPECT_EQ(selectedValue<Speed>(*pop), Speed::fast);
+    EXPECT_TRUE(reported.empty()) << "selecting from the model reports nothing";
+    EXPECT_TRUE(selectPreviousItem(*pop)); // a step sends the action once
+    EXPECT_EQ(reported, (std::vector<Speed>{Speed::steady}));
+    pop->selectItemAtIndex(5); // "More", a submenu item with tag 0: stands for no value
+    pop->sendAction();
+    EXPECT_EQ(reported, (std::vector<Speed>{Speed::steady})) << "the action path ignores it";
+    pop->showMenu();
+    ASSERT_TRUE(f.backend->menus().chooseItem(1)); // "Slow", chosen by the user
+    EXPECT_EQ(reported, (std::vector<Speed>{Speed::steady, Speed::slow}));
+    cancellables.clear();
+    model.send(Speed::fast);
+    EXPECT_EQ(pop->titleOfSelectedItem(), "Slow") << "nothing after cancelling";
+}
+
 } // namespace
 } // namespace Tessaly
