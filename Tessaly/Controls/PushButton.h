@@ -43,7 +43,7 @@ public:
     tk::EdgeInsets edgeInsets() const { return edgeInsets_; }
 
     tk::Rect drawingRect(const tk::Rect& bounds) const override;
-    tk::Rect focusRingMaskBounds(const tk::Rect& frame, tk::View&) const override { return frame; }
+    tk::Rect focusRingMaskBounds(const tk::Rect& frame, const tk::View&) const override { return frame; }
     void drawFocusRingMask(const tk::Rect&, tk::View&, tk::GraphicsContext&) override {}
     tk::Rect imageRect(const tk::Rect& bounds) const override;
     tk::Rect titleRect(const tk::Rect& bounds) const override;

@@ -46,7 +46,7 @@ tk::AttributedString StyledButtonCell::attributedTitle(const std::string& text,
     return tk::AttributedString(text, attributes);
 }
 
-tk::Rect StyledButtonCell::focusRingMaskBounds(const tk::Rect& frame, tk::View&) const {
+tk::Rect StyledButtonCell::focusRingMaskBounds(const tk::Rect& frame, const tk::View&) const {
     return isBezeled() || isBordered() ? frame : drawingRect(frame);
 }
 

@@ -59,7 +59,7 @@ public:
                                                  std::optional<tk::Color> color) const;
     using tk::ButtonCell::attributedTitle;
 
-    tk::Rect focusRingMaskBounds(const tk::Rect& frame, tk::View& controlView) const override;
+    tk::Rect focusRingMaskBounds(const tk::Rect& frame, const tk::View& controlView) const override;
     void drawFocusRingMask(const tk::Rect&, tk::View&, tk::GraphicsContext&) override {}
     tk::Rect drawingRect(const tk::Rect& bounds) const override;
     tk::Rect imageRect(const tk::Rect& bounds) const override;

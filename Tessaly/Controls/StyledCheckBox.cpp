@@ -32,7 +32,7 @@ tk::CellState StyledCheckBoxCell::nextState() const {
     return state() == tk::CellState::on ? tk::CellState::off : tk::CellState::on;
 }
 
-tk::Rect StyledCheckBoxCell::focusRingMaskBounds(const tk::Rect& frame, tk::View&) const {
+tk::Rect StyledCheckBoxCell::focusRingMaskBounds(const tk::Rect& frame, const tk::View&) const {
     return imageRect(frame);
 }
 

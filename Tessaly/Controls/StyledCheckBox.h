@@ -36,7 +36,7 @@ public:
     // On when off or mixed, off when on: a click never gives mixed.
     tk::CellState nextState() const override;
 
-    tk::Rect focusRingMaskBounds(const tk::Rect& frame, tk::View& controlView) const override;
+    tk::Rect focusRingMaskBounds(const tk::Rect& frame, const tk::View& controlView) const override;
     tk::Rect imageRect(const tk::Rect& bounds) const override;
     tk::Rect titleRect(const tk::Rect& bounds) const override;
     // Draws the box of the current state; the image handed in is not used.

@@ -79,7 +79,7 @@ void StyledSegmentedCell::setWidth(double width, int segment) {
     tk::SegmentedCell::setWidth(width, segment);
 }
 
-tk::Rect StyledSegmentedCell::focusRingMaskBounds(const tk::Rect&, tk::View&) const {
+tk::Rect StyledSegmentedCell::focusRingMaskBounds(const tk::Rect&, const tk::View&) const {
     const auto it = cachedFrames_.find(keySegment());
     return it == cachedFrames_.end() ? tk::Rect{} : bezelRect(it->first, it->second);
 }

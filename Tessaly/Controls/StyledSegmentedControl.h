@@ -49,7 +49,7 @@ public:
     tk::Rect bezelRect(int segment, const tk::Rect& frame) const;
 
     void setWidth(double width, int segment) override;
-    tk::Rect focusRingMaskBounds(const tk::Rect& frame, tk::View& controlView) const override;
+    tk::Rect focusRingMaskBounds(const tk::Rect& frame, const tk::View& controlView) const override;
     void drawFocusRingMask(const tk::Rect&, tk::View&, tk::GraphicsContext&) override {}
     void draw(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) override;
     void drawSegment(int segment, const tk::Rect& frame, tk::View& controlView,
