@@ -301,22 +301,35 @@ ImageList tessalyImages() {
     add(img("tui-checkerboard-small", 8, 8, checker(4)));
 
     // Combo box bezels are templates: the control tints them.
-    const auto combo = [](bool up) {
-        return [up](cairo_t* cr) {
+    // The combo box draws "tui-combobox" stretched as its field and, while its list is open, at its
+    // own size as the indicator at the right edge; closed, the narrower "tui-combobox-up" button
+    // stands there instead. So the field is a plain box that reads as pressed beside the field, and
+    // the button a box of its own with the list's chevron.
+    add(img(
+        "tui-combobox", 44, 22,
+        [](cairo_t* cr) {
             const Rect r{1.5, 1.5, 41, 19};
             roundedRectPath(cr, r, 4.5);
+            setColor(cr, hex(0x000000, 0.10));
+            cairo_fill_preserve(cr);
             cairo_set_line_width(cr, 1.2);
             setColor(cr, hex(0x000000, 0.55));
             cairo_stroke(cr);
-            cairo_move_to(cr, r.maxX() - 14, r.y + 4);
-            cairo_line_to(cr, r.maxX() - 14, r.maxY() - 4);
-            cairo_set_line_width(cr, 1.0);
+        },
+        {true, Caps{6, 6, 6, 6}}));
+    add(img(
+        "tui-combobox-up", 22, 22,
+        [](cairo_t* cr) {
+            const Rect r{1.5, 1.5, 19, 19};
+            roundedRectPath(cr, r, 4.5);
+            setColor(cr, hex(0x000000, 0.22));
+            cairo_fill_preserve(cr);
+            cairo_set_line_width(cr, 1.2);
+            setColor(cr, hex(0x000000, 0.55));
             cairo_stroke(cr);
-            chevron(cr, r.maxX() - 7, r.midY() + (up ? -0.3 : 0.3), 6, !up, hex(0x000000), 1.5);
-        };
-    };
-    add(img("tui-combobox", 44, 22, combo(false), {true, Caps{6, 6, 6, 20}}));
-    add(img("tui-combobox-up", 44, 22, combo(true), {true, Caps{6, 6, 6, 20}}));
+            chevron(cr, r.midX(), r.midY() + 0.3, 6, true, hex(0x000000), 1.5);
+        },
+        {true, Caps{6, 6, 6, 6}}));
 
     add(img("tui-customslider-handle", 16, 16, [](cairo_t* cr) { sliderHandle(cr, 8, 7.6, 6.2, false); }));
     add(img("tui-customslider-handle-down", 16, 16,

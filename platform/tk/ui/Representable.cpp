@@ -12,14 +12,18 @@ public:
     View* hosted() const { return hosted_.get(); }
 
     void dismantle() override {
-        if (hosted_ && dismantle_)
+        if (hosted_ && dismantle_) {
+            EnvironmentScope scope(context_.environment);
             dismantle_(*hosted_, coordinator_.get());
+        }
         NodeView::dismantle();
     }
 
 protected:
     void update(const NodeData& node) override {
         const auto& d = static_cast<const detail::RepresentableNodeData&>(node);
+        // The callbacks read the environment of this place (ui::environment<Key>()), as a body does.
+        EnvironmentScope scope(context_.environment);
         if (!hosted_ && d.make) {
             coordinator_ = d.makeCoordinator ? d.makeCoordinator() : nullptr;
             hosted_ = d.make(coordinator_.get());

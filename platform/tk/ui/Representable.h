@@ -19,6 +19,9 @@
 //         b.select(...); },
 //     });
 //
+// The callbacks run in the environment of the representable's place: `ui::environment<Key>()` inside
+// make, update and dismantle answers what the ancestors set, and each update sees the current values.
+//
 // The kind of a representable is its view type: another type at the same place makes a new view.
 
 #include "platform/tk/ui/Node.h"

@@ -1,6 +1,7 @@
 #include "platform/tk/view/Backend.h"
 
 #include "platform/tk/base/MainThread.h"
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/MenuView.h"
 
@@ -12,6 +13,14 @@ std::shared_ptr<Backend>& installedBackend() {
     return backend;
 }
 } // namespace
+
+bool NativeWindow::waitForEvents(Clock::TimePoint deadline) {
+    RunLoop& loop = RunLoop::main();
+    if (loop.now() >= deadline)
+        return false;
+    loop.runOnce(RunLoopMode::defaultMode, deadline);
+    return true;
+}
 
 MenuPresenter& Backend::menuPresenter() {
     static InWindowMenuPresenter presenter;

@@ -50,8 +50,14 @@ public:
     virtual void setNeedsDisplay() {}
     virtual void present(const RenderedFrame& frame) = 0;
     virtual void setCursor(Cursor) {}
+    // A cursor drawn from a picture; a backend that cannot show one shows the arrow.
+    virtual void setImageCursor(const ImageCursor&) { setCursor(Cursor::arrow); }
     // Starts offering `item` to other programs. False when the backend cannot.
     virtual bool beginDrag(const DragItem&, const Event&) { return false; }
+    // [main] A handler looks ahead (Window::nextEventMatching): lets the window system deliver
+    // events until `deadline` (they reach Window::sendEvent, which queues them meanwhile). Returns
+    // false once nothing more can arrive before the deadline. The default turns the main run loop.
+    virtual bool waitForEvents(Clock::TimePoint deadline);
 };
 
 // Shows a menu over a window and performs the chosen item (Window::performMenuItem).

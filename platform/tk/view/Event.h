@@ -233,5 +233,10 @@ void notePressedMouseButtons(const Event& event);
 
 // A right-button press, or a left-button press with Control held (the one-button right click).
 bool isRightClick(const Event& event);
+// [any] Seconds within which a second click counts as a double click; also how long a press must
+// be held before it counts as held.
+constexpr double doubleClickInterval() {
+    return 0.5;
+}
 
 } // namespace tk

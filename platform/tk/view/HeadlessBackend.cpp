@@ -71,8 +71,10 @@ void HeadlessNativeWindow::requestKeyFocus() {
     if (closed_)
         return;
     auto previous = backend_.keyWindow_.lock();
-    if (previous.get() == &window_)
+    if (previous.get() == &window_) {
+        window_.becomeKeyWindow(); // it lost the focus (HeadlessWindow::unfocus) and takes it back
         return;
+    }
     backend_.keyWindow_ = window_.sharedWindow();
     if (previous)
         previous->resignKeyWindow();

@@ -9,6 +9,7 @@
 #include "platform/tk/view/Clipboard.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,13 +90,22 @@ public:
     void close() override;
     void setNeedsDisplay() override { ++displayRequests_; }
     void present(const RenderedFrame& frame) override;
-    void setCursor(Cursor cursor) override { cursor_ = cursor; }
+    void setCursor(Cursor cursor) override {
+        cursor_ = cursor;
+        imageCursor_.reset();
+    }
+    void setImageCursor(const ImageCursor& cursor) override { imageCursor_ = cursor; }
     bool beginDrag(const DragItem& item, const Event& event) override;
+    // Nothing arrives while a handler waits: a test queues (HeadlessWindow) whatever the user did
+    // behind the event it sends, so a press with no release queued is a press still held.
+    bool waitForEvents(Clock::TimePoint) override { return false; }
 
     const std::string& title() const { return title_; }
     bool isShown() const { return shown_; }
     bool isClosed() const { return closed_; }
     Cursor cursor() const { return cursor_; }
+    // The image cursor shown, when the last one set was an image cursor.
+    const std::optional<ImageCursor>& imageCursor() const { return imageCursor_; }
     int framesPresented() const { return framesPresented_; }
     int displayRequests() const { return displayRequests_; }
 
@@ -104,6 +114,7 @@ private:
     Window& window_;
     std::string title_;
     Cursor cursor_ = Cursor::arrow;
+    std::optional<ImageCursor> imageCursor_;
     int framesPresented_ = 0;
     int displayRequests_ = 0;
     bool shown_ = false;

@@ -73,8 +73,14 @@ void HeadlessWindow::mouseUp(Point p, ModifierFlags modifiers, int clickCount, M
 }
 
 void HeadlessWindow::click(Point p, ModifierFlags modifiers, int clickCount) {
-    mouseDown(p, modifiers, clickCount);
-    mouseUp(p, modifiers, clickCount);
+    // Both have happened when the press is handled: a handler that looks ahead sees the release.
+    pointer_ = p;
+    Event down = makeEvent(EventType::mouseDown, p, modifiers);
+    down.clickCount = clickCount;
+    Event up = makeEvent(EventType::mouseUp, p, modifiers);
+    up.clickCount = clickCount;
+    window_->queueEvent(up);
+    send(down);
 }
 
 void HeadlessWindow::doubleClick(Point p, ModifierFlags modifiers) {

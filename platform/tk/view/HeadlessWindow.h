@@ -52,7 +52,8 @@ public:
                       MouseButton button = MouseButton::left);
     void mouseUp(Point p, ModifierFlags modifiers = ModifierFlags::none, int clickCount = 1,
                  MouseButton button = MouseButton::left);
-    // Down and up at one point.
+    // Down and up at one point, the release already queued when the press is handled. A mouseDown()
+    // alone is a press that is still held (nothing more arrives while a handler waits for it).
     void click(Point p, ModifierFlags modifiers = ModifierFlags::none, int clickCount = 1);
     // Two clicks: click count 1, then 2.
     void doubleClick(Point p, ModifierFlags modifiers = ModifierFlags::none);

@@ -1,6 +1,7 @@
 #include "platform/tk/view/View.h"
 
 #include "platform/tk/base/MainThread.h"
+#include "platform/tk/view/GestureRecognizer.h"
 #include "platform/tk/view/Window.h"
 
 #include <algorithm>
@@ -11,6 +12,8 @@ namespace tk {
 View::View(Rect frame) : frame_(frame) {}
 
 View::~View() {
+    for (auto& recognizer : recognizers_)
+        recognizer->view_ = nullptr;
     for (auto& child : subviews_) {
         child->superview_ = nullptr;
         if (child->window_)
@@ -576,6 +579,23 @@ void View::concludeDragOperation(const DraggingInfo&) {}
 
 bool View::beginDraggingSession(const DragItem& item, const Event& event) {
     return window_ && window_->beginDraggingSession(item, *this, event);
+}
+
+void View::addGestureRecognizer(std::shared_ptr<GestureRecognizer> recognizer) {
+    if (!recognizer || recognizer->view_)
+        return;
+    recognizer->view_ = this;
+    recognizers_.push_back(std::move(recognizer));
+}
+
+void View::removeGestureRecognizer(const GestureRecognizer* recognizer) {
+    for (auto it = recognizers_.begin(); it != recognizers_.end(); ++it)
+        if (it->get() == recognizer) {
+            (*it)->handleCancel();
+            (*it)->view_ = nullptr;
+            recognizers_.erase(it);
+            return;
+        }
 }
 
 } // namespace tk

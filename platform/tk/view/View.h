@@ -30,6 +30,7 @@
 #include "platform/tk/view/DragItem.h"
 #include "platform/tk/view/Dragging.h"
 #include "platform/tk/view/Event.h"
+#include "platform/tk/view/Layer.h"
 #include "platform/tk/view/Responder.h"
 #include "platform/tk/view/TrackingArea.h"
 
@@ -41,6 +42,7 @@
 
 namespace tk {
 
+class GestureRecognizer;
 class GraphicsContext;
 class Menu;
 class Window;
@@ -132,6 +134,10 @@ public:
     void setAlpha(double alpha); // clamped to 0..1
     bool clipsToBounds() const { return clipsToBounds_; }
     void setClipsToBounds(bool clips);
+    // A layer behind the view (see Layer.h); layer() is null until the view wants one.
+    bool wantsLayer() const { return layer_ != nullptr; }
+    void setWantsLayer(bool wants);
+    Layer* layer() const { return layer_.get(); }
     const std::string& identifier() const { return identifier_; }
     void setIdentifier(std::string identifier) { identifier_ = std::move(identifier); }
     int tag() const { return tag_; }
@@ -233,6 +239,11 @@ public:
     void setMenu(std::shared_ptr<Menu> menu) { menu_ = std::move(menu); }
     std::shared_ptr<Menu> menu() const { return menu_; }
 
+    // --- Gesture recognisers (see GestureRecognizer.h) -------------------------------------
+    void addGestureRecognizer(std::shared_ptr<GestureRecognizer> recognizer);
+    void removeGestureRecognizer(const GestureRecognizer* recognizer);
+    const std::vector<std::shared_ptr<GestureRecognizer>>& gestureRecognizers() const { return recognizers_; }
+
     // --- Responder -------------------------------------------------------------------------
     Responder* nextResponder() const override;
     bool isFirstResponder() const;
@@ -312,6 +323,8 @@ private:
     std::weak_ptr<View> pinnedTo_;
     EdgeInsets pinInsets_;
     std::vector<std::weak_ptr<View>> pinnedViews_; // views pinned to this one
+    std::unique_ptr<Layer> layer_;
+    std::vector<std::shared_ptr<GestureRecognizer>> recognizers_;
     std::string identifier_;
     int tag_ = 0;
     double alpha_ = 1;

@@ -7,7 +7,7 @@ namespace tk {
 
 void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview) {
     needsDisplay_ = false;
-    if (hidden_ || alpha_ <= 0)
+    if (hidden_ || alpha_ <= 0 || (layer_ && layer_->opacity() <= 0))
         return;
     GraphicsStateGuard guard(context);
     context.translate(frame_.origin.x, frame_.origin.y);
@@ -20,18 +20,29 @@ void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview)
         if (dirty.isEmpty())
             return;
     }
-    // A faded view is drawn whole into a group and composited once, so that its overlapping
-    // children do not show through each other.
-    std::optional<TransparencyLayerGuard> layer;
-    if (alpha_ < 1)
-        layer.emplace(context, alpha_);
+    // A faded view (its alpha, or its layer's opacity) is drawn whole into a group and composited
+    // once, so that its overlapping children do not show through each other.
+    const double opacity = alpha_ * (layer_ ? layer_->opacity() : 1.0);
+    std::optional<TransparencyLayerGuard> group;
+    if (opacity < 1)
+        group.emplace(context, opacity);
     // A view whose drawing cannot reach the area to draw is left out (its subviews decide for
     // themselves).
-    if (dirty.intersects(drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop)))
+    if (dirty.intersects(drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop))) {
+        if (layer_ && layer_->backgroundColor())
+            context.fillRect(bounds(), *layer_->backgroundColor());
         draw(context, dirty);
+    }
     auto children = subviews_; // drawing code may not edit the tree, but stay safe if it does
     for (auto& child : children)
         child->drawHierarchy(context, dirty);
+}
+
+void View::setWantsLayer(bool wants) {
+    if (wants == (layer_ != nullptr))
+        return;
+    layer_ = wants ? std::make_unique<Layer>(*this) : nullptr;
+    setNeedsDisplay();
 }
 
 Rect View::convertFromSuperviewRect(const Rect& r) const {

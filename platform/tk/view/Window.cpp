@@ -4,8 +4,10 @@
 #include "platform/tk/view/FrameAutosave.h"
 
 #include "platform/tk/base/MainThread.h"
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/view/Backend.h"
+#include "platform/tk/view/GestureRecognizer.h"
 #include "platform/tk/view/Menu.h"
 #include "platform/tk/view/ToolTips.h"
 #include "platform/tk/view/View.h"
@@ -393,7 +395,54 @@ void Window::sendEvent(const Event& event) {
     TK_CHECK_MAIN_THREAD();
     if (closed_)
         return;
+    if (lookingAhead_) {
+        queuedEvents_.push_back(event);
+        return;
+    }
     auto self = weak_from_this().lock();
+    ++dispatchDepth_;
+    dispatchEvent(event);
+    --dispatchDepth_;
+    if (dispatchDepth_ > 0)
+        return; // the outermost dispatch runs the queue
+    while (!queuedEvents_.empty() && !closed_) {
+        const Event next = queuedEvents_.front();
+        queuedEvents_.pop_front();
+        ++dispatchDepth_;
+        dispatchEvent(next);
+        --dispatchDepth_;
+    }
+    queuedEvents_.clear();
+}
+
+void Window::queueEvent(const Event& event) {
+    TK_CHECK_MAIN_THREAD();
+    if (!closed_)
+        queuedEvents_.push_back(event);
+}
+
+std::optional<Event> Window::nextEventMatching(const std::function<bool(const Event&)>& matches,
+                                               Clock::TimePoint deadline, bool dequeue) {
+    TK_CHECK_MAIN_THREAD();
+    for (;;) {
+        for (auto it = queuedEvents_.begin(); it != queuedEvents_.end(); ++it)
+            if (matches(*it)) {
+                Event found = *it;
+                if (dequeue)
+                    queuedEvents_.erase(it);
+                return found;
+            }
+        if (closed_ || !native_ || lookingAhead_)
+            return std::nullopt;
+        lookingAhead_ = true;
+        const bool more = native_->waitForEvents(deadline);
+        lookingAhead_ = false;
+        if (!more)
+            return std::nullopt;
+    }
+}
+
+void Window::dispatchEvent(const Event& event) {
     lastTimestamp_ = event.timestamp;
     if (event.type != EventType::textInput) {
         lastModifiers_ = event.modifierFlags;
@@ -407,6 +456,11 @@ void Window::sendEvent(const Event& event) {
     else if (event.type == EventType::mouseDown || event.type == EventType::keyDown ||
              event.type == EventType::scrollWheel)
         toolTips_->dismiss();
+
+    if (event.button == MouseButton::left &&
+        (event.type == EventType::mouseDown || event.type == EventType::mouseDragged ||
+         event.type == EventType::mouseUp))
+        feedRecognizers(event);
 
     switch (event.type) {
     case EventType::mouseDown:
@@ -449,6 +503,39 @@ void Window::sendEvent(const Event& event) {
         break; // the window makes these itself from moves
     }
     updateCursor();
+}
+
+void Window::feedRecognizers(const Event& event) {
+    if (event.type == EventType::mouseDown) {
+        if (capture_)
+            cancelTracking(); // a gesture whose mouse-up never came (its recognisers with it)
+        cancelRecognizers();
+        for (View* v = hitTest(event.locationInWindow); v; v = v->superview())
+            for (const auto& r : v->gestureRecognizers())
+                recognizers_.push_back(r);
+    }
+    auto watching = recognizers_;
+    if (event.type == EventType::mouseUp)
+        recognizers_.clear();
+    for (const auto& weak : watching) {
+        auto r = weak.lock();
+        if (!r || !r->view())
+            continue;
+        if (event.type == EventType::mouseDown)
+            r->handleMouseDown(event);
+        else if (event.type == EventType::mouseDragged)
+            r->handleMouseDragged(event);
+        else
+            r->handleMouseUp(event);
+    }
+}
+
+void Window::cancelRecognizers() {
+    auto watching = std::move(recognizers_);
+    recognizers_.clear();
+    for (const auto& weak : watching)
+        if (auto r = weak.lock())
+            r->handleCancel();
 }
 
 void Window::dispatchMouseDown(const Event& event) {
@@ -509,6 +596,7 @@ void Window::dispatchRightMouse(const Event& event) {
 }
 
 void Window::cancelTracking() {
+    cancelRecognizers();
     if (!capture_)
         return;
     View* view = capture_;
@@ -634,8 +722,28 @@ void Window::updateTracking(const Event& event) {
 }
 
 void Window::forgetTrackingIn(View& subtree) {
-    std::erase_if(hovered_,
-                  [&](const TrackingArea* a) { return a->view() && a->view()->isDescendantOf(subtree); });
+    std::vector<const TrackingArea*> leaving;
+    std::erase_if(hovered_, [&](const TrackingArea* a) {
+        const bool inside = a->view() && a->view()->isDescendantOf(subtree);
+        if (inside)
+            leaving.push_back(a);
+        return inside;
+    });
+    // The pointer is no longer over them: each hears of it, as if it had moved away.
+    for (const TrackingArea* area : leaving) {
+        if (!contains(area->options(), TrackingOptions::mouseEnteredAndExited))
+            continue;
+        View* view = area->view();
+        auto keep = keepAlive(view);
+        Event exited;
+        exited.type = EventType::mouseExited;
+        exited.timestamp = lastTimestamp_;
+        exited.locationInWindow = mouseLocation_;
+        exited.modifierFlags = lastModifiers_;
+        exited.trackingArea = area;
+        view->mouseExited(exited);
+    }
+    updateCursor();
 }
 
 void Window::trackingAreaWillBeRemoved(const TrackingArea* area) {
@@ -660,9 +768,18 @@ Cursor Window::currentCursor() const {
 }
 
 void Window::updateCursor() {
-    const Cursor c = currentCursor();
-    if (c == shownCursor_)
+    if (auto image = cursorStack_.topImage()) {
+        if (image != shownImageCursor_) {
+            shownImageCursor_ = image;
+            if (native_)
+                native_->setImageCursor(*image);
+        }
         return;
+    }
+    const Cursor c = currentCursor();
+    if (c == shownCursor_ && !shownImageCursor_)
+        return;
+    shownImageCursor_.reset();
     shownCursor_ = c;
     if (native_)
         native_->setCursor(c);

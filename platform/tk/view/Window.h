@@ -15,7 +15,9 @@
 //     first responder, or the window itself when there is none (so clicking elsewhere ends an edit).
 //   - cancelTracking(), removing the captured view from the window and close() send the captured
 //     view mouseCancelled() once; the gesture is then over.
-//   - moves and drags update the tracking areas (entered/exited, moved) and the cursor.
+//   - moves and drags update the tracking areas (entered/exited, moved) and the cursor. A subtree
+//     that leaves the window or is hidden ends its hovering: its areas that were entered are
+//     exited.
 //   - key-down: with command or control held, the menu's key equivalents and then the views' (see
 //     View::performKeyEquivalent) first; then the first responder's chain; a key without those
 //     modifiers that the chain leaves goes to the views' key equivalents; Tab and Shift-Tab left
@@ -26,6 +28,7 @@
 // Windows are made with Window::make(); all members are [main].
 
 #include "platform/tk/base/ChangeNotifier.h"
+#include "platform/tk/base/Clock.h"
 #include "platform/tk/base/Color.h"
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/base/Subscription.h"
@@ -37,6 +40,7 @@
 
 #include "platform/tk/view/Screen.h"
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -47,6 +51,7 @@ namespace tk {
 
 class Backend;
 class BitmapContext;
+class GestureRecognizer;
 class GraphicsContext;
 class Menu;
 class MenuItem;
@@ -164,8 +169,18 @@ public:
     bool sendAction(std::string_view action, Responder* target, const ActionSender& sender);
 
     // --- Events ----------------------------------------------------------------------------
-    // Dispatches one event (from the backend, or injected by a test).
+    // Dispatches one event (from the backend, or injected by a test), then the events queued behind
+    // it. While a handler looks ahead (nextEventMatching) arriving events are queued instead.
     void sendEvent(const Event& event);
+    // An event that has already arrived behind the next one sent: it waits in the queue (where a
+    // handler of the earlier event can see it) and is dispatched right after that event.
+    void queueEvent(const Event& event);
+    // Looks ahead from inside a handler (press-and-hold): the first queued event that `matches`,
+    // waiting for the window system to deliver more until `deadline` (main run loop clock). The
+    // event stays queued (and is dispatched later as usual) unless `dequeue`. Nothing when none
+    // arrived in time.
+    std::optional<Event> nextEventMatching(const std::function<bool(const Event&)>& matches,
+                                           Clock::TimePoint deadline, bool dequeue = false);
     // The view that captured the pointer gesture in progress, if any.
     View* mouseCaptureView() const { return capture_; }
     // Ends the gesture in progress: the captured view gets mouseCancelled().
@@ -246,6 +261,10 @@ public:
     explicit Window(const Options& options); // use make()
 
 private:
+    void dispatchEvent(const Event& event);
+    // Hands the left-button gesture's events to the recognisers of the hit view and its ancestors.
+    void feedRecognizers(const Event& event);
+    void cancelRecognizers();
     void dispatchMouseDown(const Event& event);
     void dispatchMouseDragOrUp(const Event& event);
     void dispatchRightMouse(const Event& event);
@@ -293,6 +312,7 @@ private:
     double lastTimestamp_ = 0;
     std::vector<const TrackingArea*> hovered_; // areas the pointer is inside, in tree order
     Cursor shownCursor_ = Cursor::arrow;
+    std::shared_ptr<const ImageCursor> shownImageCursor_;
     CursorStack cursorStack_;
     std::shared_ptr<Menu> menu_;
     std::unique_ptr<ToolTipController> toolTips_;
@@ -311,6 +331,11 @@ private:
     std::shared_ptr<std::vector<CloseObserver>> closeObservers_ =
         std::make_shared<std::vector<CloseObserver>>();
     int nextObserverId_ = 1;
+    std::deque<Event> queuedEvents_;
+    // The recognisers watching the left-button gesture in progress.
+    std::vector<std::weak_ptr<GestureRecognizer>> recognizers_;
+    int dispatchDepth_ = 0;
+    bool lookingAhead_ = false;
     bool visible_ = false;
     bool key_ = false;
     bool closed_ = false;

@@ -201,5 +201,40 @@ TEST(UiHosting, RepresentableCoordinatorLivesAsLongAsTheViewAndIsDismantledWithI
     EXPECT_EQ(log, (std::vector<std::string>{"coordinator", "update 1", "update 2", "dismantle 2"}));
 }
 
+struct ToneKey {
+    using Value = std::string;
+    static Value defaultValue() { return "plain"; }
+};
+
+TEST(UiHosting, RepresentableCallbacksReadTheEnvironmentOfTheirPlace) {
+    TestMainLoop loop;
+    Observable<std::string> tone{std::string("dark")};
+    std::vector<std::string> seen;
+    struct Root {
+        Observable<std::string>* tone;
+        std::vector<std::string>* seen;
+        Node body() {
+            return RepresentableWithCoordinator<Probe, Counter>(
+                       {
+                           .make =
+                               [this](Counter&) {
+                                   seen->push_back("make " + environment<ToneKey>());
+                                   return View::make<Probe>();
+                               },
+                           .update =
+                               [this](Probe&, Counter&) {
+                                   seen->push_back("update " + environment<ToneKey>());
+                               },
+                       })
+                .environment<ToneKey>(tone->get());
+        }
+    };
+    auto h = testing::host(Root{&tone, &seen}, {100, 100});
+    tone.set("light");
+    loop.drain();
+    EXPECT_EQ(seen, (std::vector<std::string>{"make dark", "update dark", "update light"}));
+    EXPECT_EQ(environment<ToneKey>(), "plain") << "outside the callbacks: the default";
+}
+
 } // namespace
 } // namespace tk::ui

@@ -1,3 +1,4 @@
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/HeadlessWindow.h"
@@ -234,6 +235,36 @@ TEST_F(EventRouting, ClosingEndsFocusNotifiesAndStaysClosed) {
     a->log.clear();
     w.click({10, 10});
     EXPECT_TRUE(a->log.empty()) << "a closed window takes no events";
+}
+
+// Press and hold: a view that, on the press, looks ahead for the release within the double-click
+// interval (leaving it queued), the way a button with a held action decides.
+class HoldingView final : public testing::RecordingView {
+public:
+    using RecordingView::RecordingView;
+    bool mouseDown(const Event& e) override {
+        testing::RecordingView::mouseDown(e);
+        auto up = window()->nextEventMatching([](const Event& n) { return n.type == EventType::mouseUp; },
+                                              RunLoop::main().now() + seconds(doubleClickInterval()));
+        log.push_back(up ? "released in time" : "held");
+        return true;
+    }
+};
+
+TEST_F(EventRouting, AHandlerLooksAheadForTheReleaseWithoutTakingItFromTheQueue) {
+    auto holder = View::make<HoldingView>(Rect{0, 0, 50, 50});
+    a->addSubview(holder);
+    w.click({10, 10});
+    EXPECT_EQ(holder->log, (Log{"down 10,10", "released in time", "up 10,10"}))
+        << "the release is seen ahead and still delivered afterwards";
+
+    holder->log.clear();
+    w.mouseDown({10, 10});
+    EXPECT_EQ(holder->log, (Log{"down 10,10", "held"}));
+    w.mouseUp({12, 10});
+    EXPECT_EQ(holder->log, (Log{"down 10,10", "held", "up 12,10"}));
+    EXPECT_FALSE(w.window().nextEventMatching([](const Event&) { return true; }, RunLoop::main().now()))
+        << "nothing is left queued";
 }
 
 } // namespace

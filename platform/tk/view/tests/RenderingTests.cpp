@@ -167,6 +167,26 @@ TEST(Rendering, TheWindowBackgroundColourFillsWhereNoViewDraws) {
     EXPECT_TRUE(near(w.colorAt({5, 5}), Color::blue()));
 }
 
+TEST(Rendering, ALayerFillsItsBackgroundAndItsOpacityDimsTheWholeSubtree) {
+    TestMainLoop loop;
+    HeadlessWindow w({60, 20});
+    w.window().setBackgroundColor(Color::black());
+    auto plain = View::make<View>(Rect{0, 0, 20, 20});
+    plain->setWantsLayer(true);
+    plain->layer()->setBackgroundColor(Color::red());
+    auto dimmed = View::make<View>(Rect{30, 0, 20, 20});
+    dimmed->addSubview(View::make<FillView>(Rect{0, 0, 20, 20}, Color::white()));
+    w.contentView().addSubview(plain);
+    w.contentView().addSubview(dimmed);
+    EXPECT_EQ(dimmed->layer(), nullptr) << "no layer until asked for";
+    dimmed->setWantsLayer(true);
+    dimmed->layer()->setOpacity(0.5);
+    EXPECT_TRUE(near(w.colorAt({10, 10}), Color::red()));
+    EXPECT_TRUE(near(w.colorAt({40, 10}), Color::rgba8(128, 128, 128))) << w.colorAt({40, 10}).r;
+    dimmed->layer()->setOpacity(1);
+    EXPECT_TRUE(near(w.colorAt({40, 10}), Color::white()));
+}
+
 TEST(Rendering, AHeadlessRunWritesTheKeyWindowAfterSimulatedTime) {
     TestMainLoop loop;
     std::shared_ptr<Window> window;

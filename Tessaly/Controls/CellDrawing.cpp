@@ -1,0 +1,68 @@
+#include "Tessaly/Controls/CellDrawing.h"
+
+#include "Tessaly/Geometry/PixelAlignment.h"
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/Path.h"
+#include "platform/tk/graphics/SemanticColors.h"
+#include "platform/tk/view/KeyboardFocus.h"
+#include "platform/tk/view/View.h"
+#include "platform/tk/view/Window.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Tessaly {
+
+tk::Rect insetRect(const tk::Rect& rect, const tk::EdgeInsets& insets) {
+    return tk::Rect{rect.x() + insets.left, rect.y() + insets.bottom,
+                    rect.width() - (insets.left + insets.right), rect.height() - (insets.top + insets.bottom)}
+        .integral();
+}
+
+tk::Rect centeredOnY(const tk::Rect& rect, const tk::Rect& bounds) {
+    return tk::Rect{rect.x(), std::round(bounds.midY() - rect.height() / 2), rect.width(), rect.height()}
+        .integral();
+}
+
+tk::Rect imageDestination(tk::Size imageSize, const tk::Rect& frame, tk::ImageScaling scaling) {
+    const double w = imageSize.width;
+    const double h = imageSize.height;
+    switch (scaling) {
+    case tk::ImageScaling::axesIndependently:
+        return frame;
+    case tk::ImageScaling::none:
+        // Centred on whole points (the container's origin is added back).
+        return centeredPixelAlignedRect(imageSize, frame, 1).offsetBy(frame.x(), frame.y());
+    case tk::ImageScaling::proportionallyDown:
+    case tk::ImageScaling::proportionallyUpOrDown:
+        break;
+    }
+    return tk::Rect{std::max(frame.minX(), std::min(frame.maxX(), w) - w),
+                    std::max(frame.minY(), std::min(frame.maxY(), h) - h), w, h};
+}
+
+void drawTintedImage(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
+                     double opacity) {
+    if (image.isEmpty())
+        return;
+    context.drawImage(image.tinted(tk::controlTextColor()), rect,
+                      tk::ImageDrawOptions{}.withOpacity(opacity));
+}
+
+bool hasVisibleFocus(const tk::View& view) {
+    const tk::Window* w = view.window();
+    return w && w->isKeyWindow() && tk::hasKeyboardFocus(view);
+}
+
+void drawFocusRing(tk::GraphicsContext& context, const tk::Rect& maskBounds, const tk::Color& color,
+                   double inset) {
+    const tk::Path path = tk::Path::roundedRect(maskBounds.insetBy(inset, inset), 3);
+    tk::StrokeStyle style;
+    style.lineWidth = 2;
+    style.lineCap = tk::LineCap::round;
+    style.lineJoin = tk::LineJoin::round;
+    context.fillPath(path, color.withAlpha(0.3));
+    context.strokePath(path, color, style);
+}
+
+} // namespace Tessaly

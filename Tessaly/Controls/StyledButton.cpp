@@ -1,0 +1,153 @@
+#include "Tessaly/Controls/StyledButton.h"
+
+#include "Tessaly/Controls/CellDrawing.h"
+#include "Tessaly/Protocols/Validating.h"
+#include "Tessaly/Styles/ControlStateDerivation.h"
+#include "platform/tk/graphics/GraphicsContext.h"
+
+#include <algorithm>
+
+namespace Tessaly {
+
+StyledButtonCell::StyledButtonCell() : StyledButtonCell(std::string()) {}
+
+StyledButtonCell::StyledButtonCell(std::string title) : tk::ButtonCell(std::move(title)) {
+    setHighlightsBy(tk::CellMask::none);
+}
+
+StyledButtonCell::StyledButtonCell(tk::Image image) : tk::ButtonCell(std::move(image)) {
+    setHighlightsBy(tk::CellMask::none);
+}
+
+std::shared_ptr<ButtonCellStyle> StyledButtonCell::style() {
+    static const auto shared = std::make_shared<ButtonCellStyle>();
+    return shared;
+}
+
+StyledControlState StyledButtonCell::controlState() const {
+    ControlStateInputs inputs;
+    inputs.cellState = showsStateBy() == tk::CellMask::none ? 0 : int(state());
+    inputs.enabled = isEnabled();
+    inputs.highlighted = isHighlighted();
+    inputs.isSelected = selected_;
+    if (const auto* validating = dynamic_cast<const Validating*>(this))
+        inputs.isValid = validating->isValid();
+    return deriveControlState(inputs);
+}
+
+tk::AttributedString StyledButtonCell::attributedTitle(const std::string& text,
+                                                       std::optional<tk::Color> color) const {
+    const auto s = dynamicStyle();
+    tk::TextAttributes attributes;
+    attributes.font = s->font();
+    attributes.color = color.value_or(s->textColor());
+    attributes.alignment = tk::TextAlignment::center;
+    attributes.truncation = tk::TruncationMode::tail;
+    return tk::AttributedString(text, attributes);
+}
+
+tk::Rect StyledButtonCell::focusRingMaskBounds(const tk::Rect& frame, const tk::View&) const {
+    return isBezeled() || isBordered() ? frame : drawingRect(frame);
+}
+
+tk::Rect StyledButtonCell::drawingRect(const tk::Rect& bounds) const {
+    return isBezeled() || isBordered() ? insetRect(bounds, dynamicStyle()->edgeInsets()) : bounds;
+}
+
+tk::Rect StyledButtonCell::imageRect(const tk::Rect& bounds) const {
+    const tk::Rect r0 = insetRect(bounds, dynamicStyle()->imageEdgeInsets());
+    if (imagePosition() == tk::ImagePosition::imageOnly)
+        return r0;
+    return centeredOnY(tk::ButtonCell::imageRect(r0), bounds);
+}
+
+tk::Rect StyledButtonCell::titleRect(const tk::Rect& bounds) const {
+    const tk::Rect r = tk::ButtonCell::titleRect(insetRect(bounds, dynamicStyle()->titleEdgeInsets()));
+    return verticallyCenterTitle_ ? centeredOnY(r, bounds) : r;
+}
+
+void StyledButtonCell::draw(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) {
+    if (isBordered() || isBezeled())
+        drawBezel(frame, controlView, context);
+    drawInterior(frame, controlView, context);
+}
+
+void StyledButtonCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
+    const auto image = dynamicStyle()->bezelImage(controlState());
+    if (!image)
+        return;
+    drawTintedImage(context, *image, frame, isEnabled() ? 1.0 : 0.5);
+}
+
+tk::Rect StyledButtonCell::drawTitle(const tk::AttributedString& title, const tk::Rect& frame,
+                                     tk::View& controlView, tk::GraphicsContext& context) {
+    const tk::Color color = dynamicStyle()->textColor(controlState());
+    return tk::ButtonCell::drawTitle(attributedTitle(title.string(), color), frame, controlView, context);
+}
+
+void StyledButtonCell::drawImage(const tk::Image& image, const tk::Rect& frame, tk::View&,
+                                 tk::GraphicsContext& context) {
+    if (image.isEmpty())
+        return;
+    const double fraction = isHighlighted() ? 0.5 : isEnabled() ? 1.0 : 0.5;
+    context.drawImage(image, imageDestination(image.size(), frame, imageScaling()),
+                      tk::ImageDrawOptions{}.withOpacity(fraction));
+}
+
+// --- Button ------------------------------------------------------------------------------------
+
+std::unique_ptr<tk::Cell> StyledButton::makeCell() const {
+    return std::make_unique<StyledButtonCell>();
+}
+
+void StyledButton::setup() {
+    tk::Button::setup();
+    if (auto* c = styledCell())
+        c->setHighlightsBy(tk::CellMask::none);
+}
+
+void StyledButton::setFixedWidth(std::optional<double> width) {
+    fixedWidth_ = width;
+    invalidateIntrinsicContentSize();
+}
+
+bool StyledButton::isSelected() const {
+    const auto* c = styledCell();
+    return c && c->isSelected();
+}
+
+void StyledButton::setSelected(bool selected) {
+    if (auto* c = styledCell())
+        c->setSelected(selected);
+    setNeedsDisplay();
+}
+
+tk::EdgeInsets StyledButton::alignmentRectInsets() const {
+    return styledCell() ? StyledButtonCell::style()->alignmentRectInsets() : tk::EdgeInsets{};
+}
+
+tk::Size StyledButton::intrinsicContentSize() const {
+    tk::Size size = tk::Button::intrinsicContentSize();
+    if (fixedWidth_)
+        size.width = *fixedWidth_;
+    const auto* c = styledCell();
+    if (!isBordered() || !c)
+        return size;
+    const auto image = c->dynamicStyle()->bezelImage(c->controlState());
+    if (!image)
+        return size;
+    const tk::EdgeInsets insets = alignmentRectInsets();
+    const double wanted = fixedWidth_ ? *fixedWidth_ : image->size().width;
+    return tk::Size{std::max(size.width, wanted) - (insets.left + insets.right),
+                    image->size().height - (insets.top + insets.bottom)};
+}
+
+void StyledButton::draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) {
+    tk::Button::draw(context, dirtyRect);
+    const auto* c = styledCell();
+    if (!c || !showsFocusRing())
+        return;
+    drawFocusRing(context, bounds(), c->dynamicStyle()->focusRingColor(c->controlState()));
+}
+
+} // namespace Tessaly

@@ -1,0 +1,162 @@
+#include "Tessaly/Controls/StyledPopUpButton.h"
+
+#include "Tessaly/Controls/CellDrawing.h"
+#include "Tessaly/Controls/PopUpValues.h"
+#include "Tessaly/Styles/ControlStateDerivation.h"
+#include "Tessaly/Styles/Styles.h"
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/SemanticColors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Tessaly {
+
+StyledPopUpButtonCell::StyledPopUpButtonCell(std::string title, bool pullsDown)
+    : tk::PopUpButtonCell(std::move(title), pullsDown) {
+    setHighlightsBy(tk::CellMask::none);
+}
+
+std::shared_ptr<PopUpButtonCellStyle> StyledPopUpButtonCell::style() {
+    static const auto shared = std::make_shared<PopUpButtonCellStyle>();
+    return shared;
+}
+
+StyledControlState StyledPopUpButtonCell::controlState() const {
+    ControlStateInputs inputs;
+    inputs.cellState = showsStateBy() == tk::CellMask::none ? 0 : int(state());
+    inputs.enabled = isEnabled();
+    inputs.highlighted = isHighlighted();
+    return deriveControlState(inputs);
+}
+
+void StyledPopUpButtonCell::setLabel(std::optional<std::string> label) {
+    label_ = std::move(label);
+    updateControlView(true);
+}
+
+tk::AttributedString StyledPopUpButtonCell::attributedTitle(const std::string& text,
+                                                            std::optional<tk::Color> color,
+                                                            const std::optional<std::string>& label,
+                                                            std::optional<tk::Color> labelColor) const {
+    tk::TextAttributes base;
+    base.font = Styles::BaseStyles::regular10();
+    base.color = color.value_or(dynamicStyle()->textColor());
+    base.alignment = tk::TextAlignment::leading;
+    base.truncation = tk::TruncationMode::tail;
+    if (!label || !labelColor)
+        return tk::AttributedString(text, base);
+    tk::TextAttributes labelAttributes = base;
+    labelAttributes.color = *labelColor;
+    tk::TextAttributes value = base;
+    value.font = Styles::BaseStyles::medium10();
+    tk::AttributedString result(*label, labelAttributes);
+    result.append(" " + text, value);
+    return result;
+}
+
+tk::Rect StyledPopUpButtonCell::titleRect(const tk::Rect& bounds) const {
+    if (imagePosition() == tk::ImagePosition::imageOnly || title().empty())
+        return {};
+    return tk::Rect{10, std::round(bounds.midY() - 7), std::max(0.0, bounds.width() - 24), 14}.integral();
+}
+
+void StyledPopUpButtonCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
+    const auto image = dynamicStyle()->bezelImage(controlState());
+    if (!image)
+        return;
+    drawTintedImage(context, *image, frame, isEnabled() ? 1.0 : 0.5);
+}
+
+tk::Rect StyledPopUpButtonCell::drawTitle(const tk::AttributedString& title, const tk::Rect& frame, tk::View&,
+                                          tk::GraphicsContext& context) {
+    const std::string text = title.string();
+    if (imagePosition() == tk::ImagePosition::imageOnly || text.empty())
+        return {};
+    const tk::AttributedString drawn =
+        attributedTitle(text, dynamicStyle()->textColor(controlState()), label_, tk::secondaryLabelColor());
+    drawn.draw(context, frame);
+    return frame;
+}
+
+// --- Button ------------------------------------------------------------------------------------
+
+StyledPopUpButton::StyledPopUpButton(tk::Rect frame, bool pullsDown, std::optional<double> fixedWidth)
+    : tk::PopUpButton(frame, pullsDown), fixedWidth_(fixedWidth) {}
+
+std::unique_ptr<tk::Cell> StyledPopUpButton::makeCell() const {
+    return std::make_unique<StyledPopUpButtonCell>(std::string(), pullsDownAtStart());
+}
+
+void StyledPopUpButton::setup() {
+    tk::PopUpButton::setup();
+    setFont(tk::Font::system(11)); // the menu font
+    answerSelectionStepping(*this);
+}
+
+void StyledPopUpButton::setFixedWidth(std::optional<double> width) {
+    fixedWidth_ = width;
+    invalidateIntrinsicContentSize();
+}
+
+void StyledPopUpButton::setLabel(std::optional<std::string> label) {
+    label_ = label;
+    if (auto* c = styledCell())
+        c->setLabel(std::move(label));
+}
+
+tk::EdgeInsets StyledPopUpButton::alignmentRectInsets() const {
+    return styledCell() ? StyledPopUpButtonCell::style()->alignmentRectInsets() : tk::EdgeInsets{};
+}
+
+tk::Size StyledPopUpButton::sizedToBezel(tk::Size size, const ButtonCellStyle& style) const {
+    const auto* c = styledCell();
+    if (!isBordered() || !c)
+        return size;
+    const auto image = style.bezelImage(c->controlState());
+    if (!image)
+        return size;
+    const tk::EdgeInsets insets = alignmentRectInsets();
+    return tk::Size{std::max(size.width, image->size().width) - (insets.left + insets.right),
+                    image->size().height - (insets.top + insets.bottom)};
+}
+
+tk::Size StyledPopUpButton::intrinsicContentSize() const {
+    tk::Size size = tk::PopUpButton::intrinsicContentSize();
+    if (fixedWidth_)
+        size.width = *fixedWidth_;
+    const auto* c = styledCell();
+    return c ? sizedToBezel(size, *c->dynamicStyle()) : size;
+}
+
+void StyledPopUpButton::draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) {
+    tk::PopUpButton::draw(context, dirtyRect);
+    const auto* c = styledCell();
+    if (!c || !showsFocusRing())
+        return;
+    drawFocusRing(context, bounds(), c->dynamicStyle()->focusRingColor(c->controlState()));
+}
+
+// --- Tool --------------------------------------------------------------------------------------
+
+std::shared_ptr<ToolPopUpButtonCellStyle> ToolPopUpButtonCell::style() {
+    static const auto shared = std::make_shared<ToolPopUpButtonCellStyle>();
+    return shared;
+}
+
+std::unique_ptr<tk::Cell> ToolPopUpButton::makeCell() const {
+    return std::make_unique<ToolPopUpButtonCell>(std::string(), pullsDownAtStart());
+}
+
+tk::EdgeInsets ToolPopUpButton::alignmentRectInsets() const {
+    return dynamic_cast<ToolPopUpButtonCell*>(cell()) ? ToolPopUpButtonCell::style()->alignmentRectInsets()
+                                                      : StyledPopUpButton::alignmentRectInsets();
+}
+
+tk::Size ToolPopUpButton::intrinsicContentSize() const {
+    const tk::Size size = StyledPopUpButton::intrinsicContentSize();
+    return dynamic_cast<ToolPopUpButtonCell*>(cell()) ? sizedToBezel(size, *ToolPopUpButtonCell::style())
+                                                      : size;
+}
+
+} // namespace Tessaly

@@ -1,0 +1,317 @@
+// Writes a picture of every styled control in each state it draws differently, at 1x and 2x,
+// into <build>/pictures/tessaly/controls/<control>-<state>.png, and a contact sheet of them all
+// into <build>/pictures/tessaly/controls.png, for a person to look at. The checks here are only
+// that each picture was written and is not blank; what the controls draw is checked elsewhere.
+
+#include "Tessaly/Controls/NavigationButtons.h"
+#include "Tessaly/Controls/PushButton.h"
+#include "Tessaly/Controls/StyledButton.h"
+#include "Tessaly/Controls/StyledCheckBox.h"
+#include "Tessaly/Controls/StyledComboBox.h"
+#include "Tessaly/Controls/StyledPopDownButton.h"
+#include "Tessaly/Controls/StyledPopUpButton.h"
+#include "Tessaly/Controls/StyledSegmentedControl.h"
+#include "Tessaly/Resources/AssetLookup.h"
+#include "Tessaly/tests/ControlTestSupport.h"
+#include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/view/MenuView.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace Tessaly {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double kMargin = 12;
+
+struct Shot {
+    std::string control;
+    std::string state;
+    tk::Image picture; // at 2x
+};
+
+// A control made afresh for each picture, with what it needs to show the state.
+struct Subject {
+    std::string control;
+    std::string state;
+    tk::Size size;       // of the control
+    tk::Size extra = {}; // room beside and below it (an open menu)
+    std::function<std::shared_ptr<tk::View>(tk::Rect frame)> make;
+    std::function<void(tk::View& control, tk::Window& window)> pose = {};
+};
+
+template <class Button> std::function<std::shared_ptr<tk::View>(tk::Rect)> titled(std::string title) {
+    return [title](tk::Rect frame) {
+        auto b = tk::View::make<Button>(frame);
+        b->setTitle(title);
+        return b;
+    };
+}
+
+void highlight(tk::View& v, tk::Window&) {
+    static_cast<tk::CellControl&>(v).setHighlighted(true);
+}
+void disable(tk::View& v, tk::Window&) {
+    static_cast<tk::CellControl&>(v).setEnabled(false);
+}
+void focus(tk::View& v, tk::Window& w) {
+    w.makeFirstResponder(&v);
+}
+void turnOn(tk::View& v, tk::Window&) {
+    auto& c = static_cast<tk::CellControl&>(v);
+    static_cast<tk::ButtonCell*>(c.cell())->setShowsStateBy(tk::CellMask::contents);
+    c.setState(tk::CellState::on);
+}
+void mix(tk::View& v, tk::Window&) {
+    auto& c = static_cast<tk::CellControl&>(v);
+    c.cell()->setAllowsMixedState(true);
+    c.setState(tk::CellState::mixed);
+}
+void select(tk::View& v, tk::Window&) {
+    dynamic_cast<Selectable&>(v).setSelected(true);
+}
+
+std::function<std::shared_ptr<tk::View>(tk::Rect)> popUp(std::optional<std::string> label,
+                                                         bool tool = false) {
+    return [label, tool](tk::Rect frame) -> std::shared_ptr<tk::View> {
+        auto b = tool ? tk::View::make<ToolPopUpButton>(frame) : tk::View::make<StyledPopUpButton>(frame);
+        b->addItems({"Fast", "Steady", "Slow"});
+        b->menu()->addSeparator();
+        b->addItem("Custom");
+        b->selectItemAtIndex(1);
+        b->setLabel(label);
+        return b;
+    };
+}
+
+void openMenu(tk::View& v, tk::Window& w) {
+    auto& b = static_cast<tk::PopUpButton&>(v);
+    b.setHighlighted(true);
+    auto* cell = b.popUpCell();
+    tk::InWindowMenuPresenter().present(w, cell->menuForOpening([](const std::shared_ptr<tk::Menu>&, int) {}),
+                                        b.convertToWindow(cell->menuLocation(b.bounds())));
+}
+
+std::shared_ptr<tk::View> popDown(tk::Rect frame) {
+    auto b = tk::View::make<StyledPopDownButton>(frame);
+    b->setTitle("Export");
+    b->setLabel(std::string("File"));
+    return b;
+}
+
+std::shared_ptr<tk::View> toolButton(tk::Rect frame) {
+    auto b = tk::View::make<ToolButton>(frame);
+    b->setImage(image(ImageResources::propertiesTableAdd));
+    return b;
+}
+
+std::shared_ptr<tk::View> cornerButton(tk::Rect frame) {
+    auto b = tk::View::make<CornerButton>(frame);
+    b->setImage(image(ImageResources::propertiesTableAdd));
+    b->setImagePosition(tk::ImagePosition::imageOnly);
+    b->setImageScaling(tk::ImageScaling::none);
+    auto menu = std::make_shared<tk::Menu>();
+    menu->addItem("Add Row", "addRow:");
+    menu->addItem("Add Group", "addGroup:");
+    b->setAlternateMenu(menu);
+    return b;
+}
+
+// The headless backend only records menus: the in-window presenter draws them into the picture.
+void openCornerMenu(tk::View& v, tk::Window& w) {
+    auto& b = static_cast<CornerButton&>(v);
+    tk::InWindowMenuPresenter().present(w, b.alternateMenu(), b.convertToWindow({0, b.bounds().maxY() + 4}));
+    b.setHighlighted(true);
+}
+
+std::shared_ptr<tk::View> segments(tk::Rect frame) {
+    auto s = tk::View::make<StyledSegmentedControl>(frame);
+    s->setSegmentCount(3);
+    s->setLabel("Notes", 0);
+    s->setLabel("Chords", 1);
+    s->setLabel("Drums", 2);
+    for (int i = 0; i < 3; ++i)
+        s->setWidth(0, i); // the label's width plus the style's padding
+    s->setSelectedSegment(1);
+    return s;
+}
+
+std::shared_ptr<tk::View> combo(tk::Rect frame) {
+    auto c = tk::View::make<StyledComboBox>(frame);
+    for (const char* value : {"0.25", "0.5", "1", "2"})
+        c->addItem(value, std::stod(value));
+    c->setStringValue("0.5");
+    return c;
+}
+
+void pressFirstSegment(tk::View& v, tk::Window&) {
+    auto& s = static_cast<StyledSegmentedControl&>(v);
+    s.segmentedCell()->startTracking({10, 10}, s);
+}
+
+void openComboList(tk::View& v, tk::Window& w) {
+    auto& c = static_cast<StyledComboBox&>(v);
+    c.setPopupOpen(true);
+    tk::Menu list;
+    for (int i = 0; i < c.numberOfItems(); ++i)
+        list.addItem(c.itemTitle(i), {});
+    tk::InWindowMenuPresenter().present(w, std::make_shared<tk::Menu>(list),
+                                        c.convertToWindow({0, c.bounds().maxY()}));
+}
+
+std::vector<Subject> subjects() {
+    const tk::Size button{96, 24};
+    const tk::Size check{150, 18};
+    const tk::Size pop{150, 22};
+    std::vector<Subject> s;
+    auto styled = titled<StyledButton>("Apply");
+    for (auto [state, pose] :
+         std::vector<std::pair<std::string, std::function<void(tk::View&, tk::Window&)>>>{
+             {"normal", {}},
+             {"highlighted", highlight},
+             {"on", turnOn},
+             {"selected", select},
+             {"disabled", disable},
+             {"focused", focus}})
+        s.push_back({"styled-button", state, button, {}, styled, pose});
+    auto box = titled<StyledCheckBox>("Follow tempo");
+    for (auto [state, pose] :
+         std::vector<std::pair<std::string, std::function<void(tk::View&, tk::Window&)>>>{
+             {"normal", {}},
+             {"on", turnOn},
+             {"mixed", mix},
+             {"highlighted", highlight},
+             {"disabled", disable},
+             {"focused", focus}})
+        s.push_back({"check-box", state, check, {}, box, pose});
+    auto star = titled<FavouriteCheckBox>("Favourite");
+    s.push_back({"favourite-check-box", "normal", check, {}, star});
+    s.push_back({"favourite-check-box", "on", check, {}, star, turnOn});
+    s.push_back({"favourite-check-box", "highlighted", check, {}, star, [](tk::View& v, tk::Window& w) {
+                     highlight(v, w);
+                     v.setAlpha(0.5);
+                 }});
+    auto back = titled<BackButton>("");
+    s.push_back({"back-button", "normal", {28, 22}, {}, back});
+    s.push_back({"back-button", "highlighted", {28, 22}, {}, back, highlight});
+    s.push_back({"back-button", "disabled", {28, 22}, {}, back, disable});
+    s.push_back({"corner-button", "normal", {24, 22}, {}, cornerButton});
+    s.push_back({"corner-button", "highlighted", {24, 22}, {}, cornerButton, highlight});
+    s.push_back({"corner-button", "menu-open", {24, 22}, {230, 70}, cornerButton, openCornerMenu});
+    s.push_back({"tool-button", "normal", {26, 22}, {}, toolButton});
+    s.push_back({"tool-button", "highlighted", {26, 22}, {}, toolButton, highlight});
+    s.push_back({"tool-button", "on", {26, 22}, {}, toolButton, turnOn});
+    s.push_back({"tool-button", "more", {26, 22}, {}, toolButton, [](tk::View& v, tk::Window&) {
+                     static_cast<ToolButton&>(v).setShowMoreIcon(true);
+                 }});
+    s.push_back({"tool-button", "disabled", {26, 22}, {}, toolButton, disable});
+    for (auto [state, pose] :
+         std::vector<std::pair<std::string, std::function<void(tk::View&, tk::Window&)>>>{
+             {"normal", {}}, {"highlighted", highlight}, {"disabled", disable}, {"focused", focus}})
+        s.push_back({"pop-up-button", state, pop, {}, popUp(std::nullopt), pose});
+    s.push_back({"pop-up-button", "label", pop, {}, popUp(std::string("Speed"))});
+    s.push_back({"pop-up-button", "menu-open", pop, {230, 110}, popUp(std::nullopt), openMenu});
+    s.push_back({"tool-pop-up-button", "normal", {90, 20}, {}, popUp(std::nullopt, true)});
+    s.push_back({"tool-pop-up-button", "highlighted", {90, 20}, {}, popUp(std::nullopt, true), highlight});
+    for (auto [state, pose] :
+         std::vector<std::pair<std::string, std::function<void(tk::View&, tk::Window&)>>>{
+             {"normal", {}}, {"highlighted", highlight}, {"disabled", disable}, {"focused", focus}})
+        s.push_back({"pop-down-button", state, pop, {}, popDown, pose});
+    auto push = titled<WendlePushButton>("Save");
+    for (auto [state, pose] :
+         std::vector<std::pair<std::string, std::function<void(tk::View&, tk::Window&)>>>{
+             {"normal", {}},
+             {"highlighted", highlight},
+             {"selected", select},
+             {"disabled", disable},
+             {"focused", focus}})
+        s.push_back({"push-button", state, {96, 32}, {}, push, pose});
+    const tk::Size seg{240, 24};
+    s.push_back({"segmented-control", "normal", seg, {}, segments});
+    s.push_back({"segmented-control", "selected", seg, {}, segments, [](tk::View& v, tk::Window&) {
+                     static_cast<StyledSegmentedControl&>(v).setHideSelection(false);
+                 }});
+    s.push_back({"segmented-control", "highlighted", seg, {}, segments, pressFirstSegment});
+    s.push_back({"segmented-control", "disabled", seg, {}, segments, disable});
+    s.push_back({"segmented-control", "focused", seg, {}, segments, focus});
+    const tk::Size comboSize{120, 22};
+    s.push_back({"combo-box", "normal", comboSize, {}, combo});
+    s.push_back({"combo-box", "disabled", comboSize, {}, combo, [](tk::View& v, tk::Window&) {
+                     static_cast<StyledComboBox&>(v).setEnabled(false);
+                 }});
+    s.push_back({"combo-box", "focused", comboSize, {}, combo, [](tk::View& v, tk::Window& w) {
+                     w.makeFirstResponder(&static_cast<StyledComboBox&>(v).textField());
+                 }});
+    s.push_back({"combo-box", "menu-open", comboSize, {120, 110}, combo, openComboList});
+    return s;
+}
+
+tk::Image shoot(const Subject& subject, double scale, const fs::path& file) {
+    testing::ControlFixture f({subject.size.width + 2 * kMargin + subject.extra.width,
+                               subject.size.height + 2 * kMargin + subject.extra.height},
+                              scale);
+    f.window->window().setBackgroundColor(color(ColorResources::backgroundNormal));
+    auto control = f.add(subject.make(tk::Rect{{kMargin, kMargin}, subject.size}));
+    f.window->window().makeFirstResponder(nullptr);
+    if (subject.pose)
+        subject.pose(*control, f.window->window());
+    EXPECT_TRUE(f.window->writePNG(file)) << file;
+    return f.window->render().makeImage();
+}
+
+void writeContactSheet(const fs::path& file, const std::vector<Shot>& shots) {
+    constexpr int kColumns = 6;
+    constexpr double kLabelHeight = 16;
+    double cellWidth = 170;
+    double cellHeight = 0;
+    for (const Shot& s : shots) {
+        cellWidth = std::max(cellWidth, s.picture.size().width + 8);
+        cellHeight = std::max(cellHeight, s.picture.size().height);
+    }
+    const int rows = (int(shots.size()) + kColumns - 1) / kColumns;
+    const double width = kColumns * cellWidth;
+    const double height = rows * (cellHeight + kLabelHeight + 6) + 8;
+    tk::BitmapContext sheet({width, height}, 2);
+    sheet.fillRect({0, 0, width, height}, color(ColorResources::backgroundDarkest));
+    tk::TextAttributes label;
+    label.font = tk::Font::system(9);
+    label.color = color(ColorResources::grey60);
+    label.alignment = tk::TextAlignment::center;
+    label.lineLimit = 1;
+    for (std::size_t i = 0; i < shots.size(); ++i) {
+        const double x = double(i % kColumns) * cellWidth;
+        const double y = double(i / kColumns) * (cellHeight + kLabelHeight + 6) + 4;
+        const tk::Size size = shots[i].picture.size();
+        sheet.drawImage(shots[i].picture, tk::Point{x + std::round((cellWidth - size.width) / 2),
+                                                    y + std::round((cellHeight - size.height) / 2)});
+        sheet.drawText(shots[i].control + " " + shots[i].state,
+                       tk::Rect{x, y + cellHeight + 2, cellWidth, kLabelHeight}, label);
+    }
+    ASSERT_TRUE(sheet.writePNG(file)) << file;
+}
+
+TEST(ControlPictures, EveryControlInEachStateAt1xAnd2xWithAContactSheet) {
+    const fs::path root = testing::buildFolder() / "pictures" / "tessaly";
+    const fs::path folder = root / "controls";
+    fs::create_directories(folder);
+    std::vector<Shot> shots;
+    for (const Subject& subject : subjects()) {
+        const std::string name = subject.control + "-" + subject.state;
+        shoot(subject, 1, folder / (name + ".png"));
+        const tk::Image picture = shoot(subject, 2, folder / (name + "@2x.png"));
+        EXPECT_GT(fs::file_size(folder / (name + ".png")), 300u) << name;
+        shots.push_back({subject.control, subject.state, picture});
+    }
+    writeContactSheet(root / "controls.png", shots);
+}
+
+} // namespace
+} // namespace Tessaly

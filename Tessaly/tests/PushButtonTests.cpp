@@ -1,0 +1,86 @@
+// The push button and its cell: pinned sizes, the bezel and image strength in each state, the
+// title rect, and a click driven through the window.
+
+#include "Tessaly/Controls/PushButton.h"
+#include "Tessaly/tests/ControlTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace Tessaly {
+namespace {
+
+using testing::ControlFixture;
+using testing::recordDrawing;
+
+TEST(WendlePushButton, PinsOnlyTheDimensionsThatAreSet) {
+    ControlFixture f;
+    auto button = tk::View::make<WendlePushButton>(tk::Rect{0, 0, 80, 24});
+    button->setTitle("Save");
+    const tk::Size platform = button->tk::Button::intrinsicContentSize();
+    EXPECT_EQ(button->intrinsicContentSize(), platform);
+    button->setFixedWidth(140);
+    EXPECT_EQ(button->intrinsicContentSize(), (tk::Size{140, platform.height}));
+    button->setFixedHeight(30);
+    EXPECT_EQ(button->intrinsicContentSize(), (tk::Size{140, 30}));
+}
+
+TEST(WendlePushButton, DrawsBezelAndImageAtTheirStrengthsAndNeverHighlightsWhenDisabled) {
+    ControlFixture f;
+    auto button = f.add(tk::View::make<WendlePushButton>(tk::Rect{10, 10, 80, 24}));
+    button->setTitle("Save");
+    button->setImage(tk::Image::draw({8, 8}, 1, [](tk::GraphicsContext&) {}).withName("glyph"));
+    button->setImagePosition(tk::ImagePosition::imageLeft);
+    struct Expect {
+        const char* bezel;
+        double bezelOpacity;
+        double imageOpacity;
+    };
+    auto check = [&](const Expect& e, const char* what) {
+        const auto images = recordDrawing(*button)->images();
+        ASSERT_EQ(images.size(), 2u) << what;
+        EXPECT_EQ(images[0].imageName, e.bezel) << what;
+        EXPECT_EQ(images[0].opacity, e.bezelOpacity) << what;
+        EXPECT_EQ(images[1].opacity, e.imageOpacity) << what;
+    };
+    check({"tui-button", 1.0, 1.0}, "resting");
+    button->setHighlighted(true);
+    check({"tui-button-down", 1.0, 0.5}, "pressed");
+    button->setEnabled(false);
+    EXPECT_FALSE(button->pushCell()->controlState().contains(StyledControlState::highlighted));
+    check({"tui-button", 0.5, 0.5}, "disabled while pressed");
+}
+
+TEST(WendlePushButtonCell, InsetsTheRoundedBezelAndTheTitle) {
+    ControlFixture f;
+    auto button = f.add(tk::View::make<WendlePushButton>(tk::Rect{10, 10, 80, 24}));
+    button->setTitle("Save");
+    auto* cell = button->pushCell();
+    const tk::Rect bounds = button->bounds();
+    const tk::Rect platformTitle = cell->tk::ButtonCell::titleRect(bounds);
+    const tk::Rect title = cell->titleRect(bounds);
+    EXPECT_EQ(title.y(), std::round(platformTitle.y()) + 6);
+    EXPECT_EQ(title.height(), std::ceil(platformTitle.maxY()) - std::floor(platformTitle.y()) - 10);
+    EXPECT_EQ(recordDrawing(*button)->images()[0].rect, (tk::Rect{4, 5, 72, 16}))
+        << "rounded: within the edge insets";
+    button->setBezelStyle(tk::BezelStyle::regularSquare);
+    EXPECT_EQ(recordDrawing(*button)->images()[0].rect, bounds) << "any other bezel: the whole frame";
+}
+
+TEST(WendlePushButton, AClickActsAndSelectionRedrawsEvenWithAForeignCell) {
+    ControlFixture f;
+    auto button = f.add(tk::View::make<WendlePushButton>(tk::Rect{10, 10, 80, 24}));
+    button->setTarget(f.target("save:"));
+    button->setAction("save:");
+    f.window->click({20, 20});
+    EXPECT_EQ(f.log, (std::vector<std::string>{"action"}));
+    button->setCell(std::make_unique<tk::ButtonCell>());
+    f.window->render();
+    button->setSelected(true);
+    EXPECT_TRUE(button->needsDisplay());
+    EXPECT_FALSE(button->isSelected());
+}
+
+} // namespace
+} // namespace Tessaly

@@ -1,0 +1,159 @@
+#include "platform/tk/controls/ComboBox.h"
+
+#include "platform/tk/base/NumberFormat.h"
+#include "platform/tk/controls/MenuPresentation.h"
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/Path.h"
+#include "platform/tk/graphics/SemanticColors.h"
+#include "platform/tk/view/Window.h"
+
+#include <cmath>
+
+namespace tk {
+
+namespace {
+const std::string kNoTitle;
+} // namespace
+
+void ComboBox::setup() {
+    Control::setup();
+    field_ = View::make<TextField>();
+    field_->setBezelStyle(TextField::BezelStyle::none);
+    field_->setTextColor(controlTextColor());
+    field_->setFont(Font::system(11));
+    field_->onChange = [this](TextField&, const std::string&) { selected_ = -1; };
+    // Down opens the list while the field is being typed in.
+    field_->keyHandler = [this](TextField&, const Event& e) {
+        return e.keyCode == KeyCode::downArrow &&
+               (e.modifierFlags & kShortcutModifierMask) == ModifierFlags::none && showList();
+    };
+    addSubview(field_);
+}
+
+void ComboBox::addItem(std::string title, std::any object) {
+    items_.push_back({std::move(title), std::move(object)});
+}
+
+void ComboBox::removeAllItems() {
+    items_.clear();
+    selected_ = -1;
+}
+
+const std::string& ComboBox::itemTitle(int index) const {
+    return index >= 0 && index < numberOfItems() ? items_[std::size_t(index)].title : kNoTitle;
+}
+
+std::any ComboBox::itemObjectValueAtIndex(int index) const {
+    return index >= 0 && index < numberOfItems() ? items_[std::size_t(index)].object : std::any();
+}
+
+void ComboBox::selectItemAtIndex(int index) {
+    auto keep = weak_from_this().lock();
+    selected_ = index >= 0 && index < numberOfItems() ? index : -1;
+    if (selected_ >= 0)
+        field_->setText(items_[std::size_t(selected_)].title);
+    selectionDidChange();
+}
+
+const std::string& ComboBox::stringValue() const {
+    return field_->text();
+}
+
+void ComboBox::setStringValue(std::string value) {
+    field_->setText(std::move(value));
+}
+
+double ComboBox::doubleValue() const {
+    return parseDouble(field_->text()).value_or(0);
+}
+
+void ComboBox::setDoubleValue(double value) {
+    const double whole = std::round(value);
+    field_->setText(whole == value && std::abs(value) < 1e15 ? formatFixed(value, 0) : formatFixed(value, 6));
+}
+
+bool ComboBox::showList() {
+    Window* w = window();
+    if (!w || !isEnabled() || listOpen_ || items_.empty())
+        return false;
+    Menu list;
+    auto weak = std::weak_ptr<View>(sharedView());
+    for (int i = 0; i < numberOfItems(); ++i) {
+        MenuItem item(items_[std::size_t(i)].title);
+        item.state = i == selected_ ? MenuItemState::on : MenuItemState::off;
+        item.handler = [weak, i](const MenuItem&) {
+            if (auto self = weak.lock())
+                static_cast<ComboBox&>(*self).selectItemAtIndex(i);
+        };
+        list.addItem(std::move(item));
+    }
+    listOpen_ = true;
+    willPopUp();
+    setNeedsDisplay();
+    popUpMenuReportingClose(*w, list, convertToWindow(Point{bounds().minX(), bounds().maxY()}), [weak] {
+        if (auto self = weak.lock())
+            static_cast<ComboBox&>(*self).listClosed();
+    });
+    return true;
+}
+
+void ComboBox::listClosed() {
+    listOpen_ = false;
+    willDismiss();
+    setNeedsDisplay();
+}
+
+Rect ComboBox::textRect(const Rect& bounds) const {
+    return Rect{bounds.minX() + 6, bounds.minY(), std::max(0.0, bounds.width() - kButtonWidth - 6),
+                bounds.height()};
+}
+
+Rect ComboBox::buttonRect(const Rect& bounds) const {
+    return Rect{bounds.maxX() - kButtonWidth, bounds.minY(), kButtonWidth, bounds.height()};
+}
+
+void ComboBox::drawBezel(GraphicsContext& context, const Rect& bounds) {
+    const Rect r = bounds.insetBy(0.5, 0.5);
+    context.fillPath(Path::roundedRect(r, 4), textBackgroundColor());
+    context.strokePath(Path::roundedRect(r, 4), separatorColor());
+    const Rect b = buttonRect(bounds);
+    StrokeStyle style;
+    style.lineWidth = 1.5;
+    style.lineCap = LineCap::round;
+    style.lineJoin = LineJoin::round;
+    Path chevron;
+    chevron.moveTo({b.midX() - 3.5, b.midY() - 1.5});
+    chevron.lineTo({b.midX(), b.midY() + 2});
+    chevron.lineTo({b.midX() + 3.5, b.midY() - 1.5});
+    context.strokePath(chevron, isEnabled() ? controlTextColor() : disabledControlTextColor(), style);
+}
+
+void ComboBox::setEnabled(bool enabled) {
+    Control::setEnabled(enabled);
+    field_->setEnabled(enabled);
+}
+
+Size ComboBox::intrinsicContentSize() const {
+    const Size text = field_->intrinsicContentSize();
+    return Size{kNoIntrinsicMetric, std::max(22.0, text.height)};
+}
+
+void ComboBox::layout() {
+    field_->setFrame(textRect(bounds()));
+}
+
+void ComboBox::draw(GraphicsContext& context, const Rect&) {
+    drawBezel(context, bounds());
+}
+
+bool ComboBox::mouseDown(const Event& event) {
+    if (!isEnabled())
+        return false;
+    if (buttonRect(bounds()).contains(locationOf(event)))
+        showList();
+    else if (Window* w = window())
+        w->makeFirstResponder(field_.get()); // the padding around the text belongs to the field
+    return true;
+}
+
+} // namespace tk

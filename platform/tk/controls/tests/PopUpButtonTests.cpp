@@ -1,0 +1,175 @@
+// Pop-up and pull-down buttons driven as a user would: a press opens the menu (recorded by the
+// headless presenter), choosing an item selects it and acts; the list, the selection and the
+// keyboard stepping.
+
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/controls/PopUpButton.h"
+#include "platform/tk/view/HeadlessBackend.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tk {
+namespace {
+
+class PopUp : public ::testing::Test {
+protected:
+    TestMainLoop loop;
+    std::shared_ptr<HeadlessBackend> backend = std::make_shared<HeadlessBackend>();
+    std::unique_ptr<HeadlessWindow> w;
+    std::shared_ptr<PopUpButton> button;
+    std::shared_ptr<Responder> target = std::make_shared<Responder>();
+    std::vector<std::string> log;
+
+    void SetUp() override {
+        setCurrentBackend(backend);
+        w = std::make_unique<HeadlessWindow>(Size{300, 300});
+        button = View::make<PopUpButton>(Rect{20, 100, 120, 22});
+        button->addItems({"Red", "Green", "Blue"});
+        button->setTarget(target);
+        button->setAction("changed:");
+        target->setActionHandler("changed:", [this](const ActionSender&) {
+            log.push_back("changed " + button->titleOfSelectedItem());
+        });
+        w->contentView().addSubview(button);
+    }
+    void TearDown() override {
+        w.reset();
+        setCurrentBackend(nullptr);
+    }
+    Menu* shown() const { return backend->menus().shownMenu(); }
+};
+
+TEST_F(PopUp, TheFirstItemIsSelectedAndAPressOpensTheMenuWithTheSelectionOverTheButton) {
+    EXPECT_EQ(button->indexOfSelectedItem(), 0);
+    EXPECT_EQ(button->title(), "Red");
+    EXPECT_EQ(button->itemAtIndex(0)->state, MenuItemState::on) << "the selected item carries the mark";
+    button->selectItemAtIndex(2);
+    w->mouseDown({30, 110});
+    ASSERT_NE(shown(), nullptr);
+    EXPECT_EQ(shown()->numberOfItems(), 3);
+    EXPECT_TRUE(button->isHighlighted()) << "pressed while the menu is open";
+    // The third row (4 + 2 x 22 below the panel's top) sits on the button's middle row.
+    EXPECT_EQ(backend->menus().shownLocation(), (Point{20, 52}));
+    ASSERT_TRUE(backend->menus().chooseItem(1));
+    EXPECT_EQ(button->indexOfSelectedItem(), 1);
+    EXPECT_EQ(button->title(), "Green");
+    EXPECT_EQ(log, (std::vector<std::string>{"changed Green"}));
+    EXPECT_FALSE(button->isHighlighted()) << "the menu closed";
+    EXPECT_EQ(button->itemAtIndex(2)->state, MenuItemState::off);
+}
+
+TEST_F(PopUp, ADismissedMenuChangesNothingAndADisabledButtonDoesNotOpen) {
+    int closes = 0;
+    button->setMenuDidClose([&] { ++closes; });
+    w->click({30, 110});
+    ASSERT_NE(shown(), nullptr);
+    backend->menus().dismiss();
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(button->isMenuOpen());
+    EXPECT_EQ(button->indexOfSelectedItem(), 0);
+    EXPECT_TRUE(log.empty());
+
+    button->setEnabled(false);
+    w->click({30, 110});
+    EXPECT_EQ(shown(), nullptr);
+}
+
+TEST_F(PopUp, AnItemWithItsOwnActionPerformsItAndTheButtonStillActs) {
+    auto other = std::make_shared<Responder>();
+    other->setActionHandler("pick:", [&](const ActionSender& s) {
+        log.push_back("pick " + (s.menuItem ? s.menuItem->title : std::string("?")));
+    });
+    auto menu = std::make_shared<Menu>();
+    MenuItem a("A", "pick:");
+    a.target = other;
+    auto sub = std::make_shared<Menu>();
+    sub->addItem(MenuItem("Deep", "pick:"));
+    sub->mutableItem(0)->target = other;
+    MenuItem more("More");
+    more.submenu = sub;
+    menu->addItem(a);
+    menu->addItem(more);
+    button->setMenu(menu);
+    w->click({30, 110});
+    ASSERT_NE(shown(), nullptr);
+    // A user opens the submenu and takes its item: the presenter performs the copy's item.
+    const MenuItem* deep = shown()->item(1)->submenu->item(0);
+    ASSERT_NE(deep, nullptr);
+    w->window().performMenuItem(*deep);
+    EXPECT_EQ(button->selectedItem(), sub->item(0)) << "selected inside the submenu";
+    EXPECT_EQ(button->indexOfSelectedItem(), -1);
+    EXPECT_EQ(button->title(), "Deep");
+    EXPECT_EQ(log, (std::vector<std::string>{"pick Deep", "changed Deep"}));
+}
+
+TEST_F(PopUp, SelectionByTagTitleAndIdentityAndTheListKeepingItInStep) {
+    button->itemAtIndex(0); // tags: Red 7, Green 8
+    button->menu()->mutableItem(0)->tag = 7;
+    button->menu()->mutableItem(1)->tag = 8;
+    EXPECT_TRUE(button->selectItemWithTag(8));
+    EXPECT_EQ(button->titleOfSelectedItem(), "Green");
+    EXPECT_FALSE(button->selectItemWithTag(99));
+    EXPECT_EQ(button->titleOfSelectedItem(), "Green") << "an unknown tag leaves the selection";
+    EXPECT_TRUE(button->selectItemWithTitle("Blue"));
+    button->removeItem(0);
+    EXPECT_EQ(button->indexOfSelectedItem(), 1) << "the selection follows its item";
+    EXPECT_EQ(button->title(), "Blue");
+    button->removeItem(1);
+    EXPECT_EQ(button->title(), "Green") << "removing the selected item selects the first";
+    button->selectItemAtIndex(-1);
+    EXPECT_EQ(button->selectedItem(), nullptr);
+    EXPECT_EQ(button->title(), "");
+    button->removeAllItems();
+    EXPECT_EQ(button->numberOfItems(), 0);
+    w->click({30, 110});
+    EXPECT_EQ(shown(), nullptr) << "nothing to show";
+}
+
+TEST_F(PopUp, APullDownShowsItsFirstItemAsTitleAndOpensBelowWithoutIt) {
+    auto pull = View::make<PopUpButton>(Rect{20, 150, 100, 22}, true);
+    pull->addItems({"Actions", "Copy", "Paste"});
+    w->contentView().addSubview(pull);
+    EXPECT_EQ(pull->title(), "Actions");
+    EXPECT_EQ(pull->indexOfSelectedItem(), -1);
+    w->click({30, 160});
+    ASSERT_NE(shown(), nullptr);
+    EXPECT_EQ(shown()->numberOfItems(), 2);
+    EXPECT_EQ(shown()->item(0)->title, "Copy");
+    EXPECT_EQ(backend->menus().shownLocation(), (Point{20, 172})) << "below the button";
+    ASSERT_TRUE(backend->menus().chooseItem(1));
+    EXPECT_EQ(pull->titleOfSelectedItem(), "Paste");
+    EXPECT_EQ(pull->title(), "Actions") << "a pull-down keeps its title";
+}
+
+TEST_F(PopUp, ArrowKeysStepOverDisabledItemsAndSeparatorsAndStopAtTheEnds) {
+    button->setItemArray({MenuItem("One"), MenuItem::separator(), MenuItem("Two"), MenuItem("Three")});
+    button->menu()->mutableItem(2)->enabled = false;
+    w->window().makeFirstResponder(button.get());
+    w->key(KeyCode::downArrow);
+    EXPECT_EQ(button->indexOfSelectedItem(), 3);
+    w->key(KeyCode::downArrow);
+    EXPECT_EQ(button->indexOfSelectedItem(), 3) << "no wrap-around";
+    w->key(KeyCode::upArrow);
+    EXPECT_EQ(button->indexOfSelectedItem(), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"changed Three", "changed One"}));
+    w->key(KeyCode::space);
+    EXPECT_NE(shown(), nullptr) << "Space opens the menu";
+}
+
+TEST_F(PopUp, UsingItsOwnItemTheButtonShowsAFixedTitle) {
+    auto* cell = button->popUpCell();
+    cell->setUsesItemFromMenu(false);
+    cell->setMenuItem(MenuItem("Fixed"));
+    EXPECT_EQ(button->title(), "Fixed");
+    button->selectItemAtIndex(2);
+    EXPECT_EQ(button->title(), "Fixed");
+}
+
+} // namespace
+} // namespace tk
