@@ -1,10 +1,13 @@
-// Pictures of the slider, segmented and form controls in their states, at 1x and 2x, into
+// Pictures of the slider, segmented, form and table controls in their states, at 1x and 2x, into
 // <build>/pictures/tessaly/tables/, with a sheet of them all (<build>/pictures/tessaly/tables.png)
 // for a person to look at.
 
 #include "Tessaly/Controls/ActionableTableHeaderView.h"
+#include "Tessaly/Controls/StyledLabels.h"
 #include "Tessaly/Controls/StyledSlider.h"
+#include "Tessaly/Controls/StyledTableCellView.h"
 #include "Tessaly/Controls/StyledTableHeader.h"
+#include "Tessaly/Controls/StyledTableView.h"
 #include "Tessaly/Declarative/TessalSegmentedControl.h"
 #include "Tessaly/Declarative/TessalSettings.h"
 #include "Tessaly/Declarative/TessalSlider.h"
@@ -108,6 +111,34 @@ void addHeader(tk::View& backdrop) {
     header->setTableView(table.get());
 }
 
+// A styled table in a scroll view: rows 1 and 2 selected as one band, row 4 alone.
+void addStyledTable(tk::HeadlessWindow& window, tk::View& backdrop) {
+    static const char* const names[] = {"Kick", "Snare", "Closed hat", "Open hat", "Clap", "Tom", "Rim"};
+    auto scroll = tk::View::make<tk::ScrollView>(backdrop.bounds().insetBy(10, 10));
+    auto table = tk::View::make<StyledTableView>(tk::Rect{{}, scroll->bounds().size});
+    table->setNumberOfRows([] { return 7; });
+    table->setCellViewProvider([](StyledTableView& t, int row) {
+        auto cell = std::dynamic_pointer_cast<StyledTableCellView>(t.makeViewWithIdentifier("name"));
+        if (!cell) {
+            cell = tk::View::make<StyledTableCellView>(tk::Rect{0, 0, 200, t.rowHeight()});
+            cell->setIdentifier("name");
+            auto label = tk::View::make<StyledTableRowLabel>(tk::Rect{14, 2, 170, 16});
+            label->setBezeled(false); // the row draws the background
+            label->setDrawsBackground(false);
+            cell->setTextField(label);
+        }
+        cell->setObjectValue(names[row]);
+        return cell;
+    });
+    backdrop.addSubview(scroll);
+    scroll->setDocumentView(table);
+    table->reloadData();
+    window.window().layoutIfNeeded();
+    window.click(table->convertToWindow({50, 30}));
+    window.click(table->convertToWindow({50, 50}), tk::ModifierFlags::shift);
+    window.click(table->convertToWindow({50, 90}), tk::ModifierFlags::command);
+}
+
 std::vector<Subject> subjects() {
     const tk::Size sliderSize{200, 40};
     std::vector<Subject> list;
@@ -140,6 +171,7 @@ std::vector<Subject> subjects() {
                         tk::View* c = findNodeView(b, "control");
                         w.mouseDown(c->convertToWindow({c->bounds().maxX() - 20, c->bounds().midY()}));
                     }});
+    list.push_back({"styled-table", {220, 160}, addStyledTable});
     list.push_back({"table-header", {320, 84}, [](auto&, tk::View& b) { addHeader(b); }});
     list.push_back(
         {"settings-form", {420, 170}, [](auto&, tk::View& b) {

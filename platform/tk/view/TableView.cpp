@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tk {
 
@@ -33,8 +34,9 @@ Rect TableView::rectOfRow(int row) const {
 void TableView::setSelection(IndexSet rows) {
     if (rows == selection_)
         return;
-    selection_ = std::move(rows);
+    const IndexSet previous = std::exchange(selection_, std::move(rows));
     setNeedsDisplay();
+    selectionDidChange(previous);
     if (selectionDidChange_)
         selectionDidChange_(*this);
 }

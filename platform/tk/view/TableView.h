@@ -60,6 +60,8 @@ protected:
     // Rows were added or removed: selection and clicked row are kept only where still valid.
     void rowsDidChange();
     void setSelection(IndexSet rows);
+    // Runs after every change of the selection, before the observer hears of it.
+    virtual void selectionDidChange(const IndexSet& previous) { (void)previous; }
 
 private:
     std::function<int()> rowCount_;

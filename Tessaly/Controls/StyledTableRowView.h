@@ -1,0 +1,62 @@
+#pragma once
+
+// StyledTableRowView: the view behind one row of a StyledTableView. A selected row draws an
+// inset, rounded band in the table style's selected-row colour; a run of selected rows draws as
+// one band, rounded only at the run's two ends (each row looks at its neighbours in the table's
+// selection). Its selection is handed two levels down through its Selectable subviews (cell views,
+// then their labels), also to a view added while the row is selected.
+//
+// All members are [main].
+
+#include "Tessaly/Protocols/Selectable.h"
+#include "Tessaly/Styles/StyledControlState.h"
+#include "Tessaly/Styles/TableViewStyle.h"
+
+#include "platform/tk/view/View.h"
+
+#include <memory>
+#include <string>
+
+namespace Tessaly {
+
+enum class SelectionHighlightStyle { none = -1, regular = 0 };
+
+class StyledTableRowView : public tk::View, public Selectable {
+public:
+    using ViewStyle = TableViewStyle;
+    // The identifier row views are made and reused by; it may be reassigned.
+    static std::string& identifier();
+    // A new style on every call.
+    static std::shared_ptr<TableViewStyle> style();
+
+    explicit StyledTableRowView(const tk::Rect& frame = {});
+
+    double selectionHorizontalInset() const { return selectionHorizontalInset_; }
+    void setSelectionHorizontalInset(double inset);
+    double selectionCornerRadius() const { return selectionCornerRadius_; }
+    void setSelectionCornerRadius(double radius);
+    SelectionHighlightStyle selectionHighlightStyle() const { return highlightStyle_; }
+    void setSelectionHighlightStyle(SelectionHighlightStyle style);
+
+    bool isSelected() const override { return selected_; }
+    void setSelected(bool selected) override;
+    StyledControlState controlState() const;
+
+    // Readies a row view taken from the reuse pool for another row.
+    virtual void prepareForReuse();
+
+    void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
+    virtual void drawSelectionInRect(tk::GraphicsContext& context, const tk::Rect& rect);
+    void didAddSubview(tk::View& subview) override;
+
+private:
+    // The plain selection of a row outside a table.
+    void drawPlainSelection(tk::GraphicsContext& context, const tk::Rect& rect) const;
+
+    double selectionHorizontalInset_ = 8;
+    double selectionCornerRadius_ = 3;
+    SelectionHighlightStyle highlightStyle_ = SelectionHighlightStyle::regular;
+    bool selected_ = false;
+};
+
+} // namespace Tessaly

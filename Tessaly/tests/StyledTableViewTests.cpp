@@ -1,0 +1,229 @@
+// Styled tables: the joined selection band, selection handed to row and cell views by clicks,
+// only the rows in view as views (reused with their new row's value), keys and clicks.
+
+#include "Tessaly/Controls/KeyboardActionTableView.h"
+#include "Tessaly/Controls/StyledLabels.h"
+#include "Tessaly/Controls/StyledTableCellView.h"
+#include "Tessaly/Controls/StyledTableView.h"
+#include "Tessaly/tests/TessalyTestBundle.h"
+
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/ScrollView.h"
+#include "platform/tk/view/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace Tessaly {
+namespace {
+
+constexpr double kRow = tk::TableView::kDefaultRowHeight;
+
+double distance(tk::Color a, tk::Color b) {
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+}
+// A rendered pixel (8 bits a channel, corners anti-aliased) is "mostly" the nearer of two colours.
+bool nearer(tk::Color pixel, tk::Color to, tk::Color than) {
+    return distance(pixel, to) < distance(pixel, than);
+}
+
+std::shared_ptr<tk::View> cellFor(StyledTableView& table, int row) {
+    auto cell = std::dynamic_pointer_cast<StyledTableCellView>(table.makeViewWithIdentifier("name"));
+    if (!cell) {
+        cell = tk::View::make<StyledTableCellView>(tk::Rect{0, 0, 200, kRow});
+        cell->setIdentifier("name");
+        auto label = tk::View::make<StyledTableRowLabel>(tk::Rect{10, 2, 180, 16});
+        label->setBezeled(false); // the row draws the background
+        label->setDrawsBackground(false);
+        cell->setTextField(label);
+    }
+    cell->setObjectValue("Row " + std::to_string(row));
+    return cell;
+}
+
+// A 200 x 200 window: a scroll view over a table of `rows` rows, ten of them in view.
+struct TableFixture {
+    tk::TestMainLoop loop;
+    bool bundles = (testing::useBuiltBundles(), true);
+    tk::HeadlessWindow window{{200, 200}, 1};
+    std::shared_ptr<tk::ScrollView> scroll = tk::View::make<tk::ScrollView>(tk::Rect{0, 0, 200, 200});
+    std::shared_ptr<StyledTableView> table = tk::View::make<StyledTableView>(tk::Rect{0, 0, 200, 200});
+
+    explicit TableFixture(int rows = 100) {
+        table->setNumberOfRows([rows] { return rows; });
+        table->setCellViewProvider(cellFor);
+        window.setContentView(scroll);
+        scroll->setDocumentView(table);
+        table->reloadData();
+        settle();
+    }
+    void settle() {
+        loop.drain();
+        window.window().layoutIfNeeded();
+    }
+    tk::Point rowPoint(int row) const { return table->convertToWindow({100, row * kRow + kRow / 2}); }
+    StyledTableCellView* cell(int row) const {
+        StyledTableRowView* view = table->rowView(row);
+        return view && !view->subviews().empty()
+                   ? dynamic_cast<StyledTableCellView*>(view->subviews().front().get())
+                   : nullptr;
+    }
+};
+
+TEST(StyledTableView, TheBandJoinsSelectedNeighboursAndRoundsOnlyTheRunsEnds) {
+    TableFixture f;
+    f.window.click(f.rowPoint(3));
+    f.window.click(f.rowPoint(5), tk::ModifierFlags::shift);
+    f.window.click(f.rowPoint(8), tk::ModifierFlags::command);
+    f.window.click(f.rowPoint(0), tk::ModifierFlags::command);
+    ASSERT_EQ(f.table->selectedRowIndexes(), (tk::IndexSet{0, 3, 4, 5, 8}));
+
+    const tk::Color band = StyledTableRowView::style()->selectedRowBackgroundColor();
+    const tk::Color plain = f.table->backgroundColor();
+    // The band's outermost pixel at a row's top-left and bottom-left corner: background where the
+    // corner is rounded, band where it is square.
+    struct Case {
+        int row;
+        bool topRounded, bottomRounded;
+    };
+    for (const Case c : {Case{0, true, true}, Case{3, true, false}, Case{4, false, false},
+                         Case{5, false, true}, Case{8, true, true}}) {
+        SCOPED_TRACE(c.row);
+        const tk::Point top = f.table->convertToWindow({8.5, c.row * kRow + 0.5});
+        const tk::Point bottom = f.table->convertToWindow({8.5, (c.row + 1) * kRow - 0.5});
+        EXPECT_EQ(nearer(f.window.colorAt(top), plain, band), c.topRounded);
+        EXPECT_EQ(nearer(f.window.colorAt(bottom), plain, band), c.bottomRounded);
+        EXPECT_TRUE(nearer(f.window.colorAt(f.table->convertToWindow({7.5, c.row * kRow + 10})), plain, band))
+            << "8 points in from the side";
+        EXPECT_TRUE(
+            nearer(f.window.colorAt(f.table->convertToWindow({8.5, c.row * kRow + 10})), band, plain));
+    }
+    EXPECT_TRUE(nearer(f.window.colorAt(f.table->convertToWindow({100, 6 * kRow + 2})), plain, band));
+}
+
+TEST(StyledTableView, SelectionReachesRowAndCellViewsAndAViewAddedLater) {
+    TableFixture f;
+    f.window.click(f.rowPoint(2));
+    ASSERT_TRUE(f.table->rowView(2)->isSelected());
+    EXPECT_EQ(f.table->rowView(2)->controlState(), StyledControlState(5));
+    EXPECT_TRUE(f.cell(2)->isSelected());
+    EXPECT_TRUE(dynamic_cast<StyledTableRowLabel*>(f.cell(2)->textField())->isSelected());
+    EXPECT_FALSE(f.cell(1)->isSelected());
+
+    auto late = tk::View::make<StyledTextLabel>(tk::Rect{0, 0, 10, 10});
+    f.table->rowView(2)->addSubview(late);
+    EXPECT_TRUE(late->isSelected()) << "a view added to a selected row starts selected";
+
+    f.window.click(f.rowPoint(1));
+    EXPECT_FALSE(f.cell(2)->isSelected());
+    EXPECT_TRUE(f.cell(1)->isSelected());
+    EXPECT_EQ(f.table->rowForView(*f.cell(1)), 1);
+    EXPECT_EQ(f.table->rowForView(*late), 2);
+    EXPECT_EQ(f.table->rowForView(*f.scroll), -1);
+}
+
+TEST(StyledTableView, OnlyTheRowsInViewExistAndAReusedCellShowsItsNewRow) {
+    TableFixture f(100000);
+    EXPECT_EQ(f.table->frame().height(), 100000 * kRow);
+    EXPECT_EQ(f.table->subviews().size(), 10u);
+    f.window.click(f.rowPoint(0));
+    StyledTableCellView* first = f.cell(0);
+    ASSERT_TRUE(first && first->isSelected());
+
+    f.scroll->contentView().scrollToPoint({0, 50000 * kRow});
+    f.settle();
+    EXPECT_EQ(f.table->rowView(0), nullptr);
+    EXPECT_EQ(f.table->subviews().size(), 10u);
+    bool reused = false;
+    for (int row = 50000; row < 50010; ++row) {
+        StyledTableCellView* cell = f.cell(row);
+        ASSERT_NE(cell, nullptr) << row;
+        EXPECT_EQ(cell->textField()->text(), "Row " + std::to_string(row));
+        EXPECT_FALSE(cell->isSelected()) << "nothing of the selected row it showed before";
+        EXPECT_EQ(cell->textField()->textColor(), StyledTableCellView::style()->textColor());
+        reused = reused || cell == first;
+    }
+    EXPECT_TRUE(reused) << "views that left the view are made again by identifier";
+}
+
+// A superview that hears the keys the table passes on.
+class KeyListener : public tk::View {
+public:
+    using tk::View::View;
+    bool keyDown(const tk::Event& event) override {
+        heard.push_back(event.keyCode);
+        return true;
+    }
+    std::vector<tk::KeyCode> heard;
+};
+
+TEST(StyledTableView, KeysGoToTheSuperviewWithoutKeyboardNavigation) {
+    tk::TestMainLoop loop;
+    testing::useBuiltBundles();
+    tk::HeadlessWindow window({200, 100}, 1);
+    auto listener = tk::View::make<KeyListener>(tk::Rect{0, 0, 200, 100});
+    auto table = tk::View::make<StyledTableView>(tk::Rect{0, 0, 200, 100});
+    table->setNumberOfRows([] { return 5; });
+    window.setContentView(listener);
+    listener->addSubview(table);
+    table->reloadData();
+    window.click(table->convertToWindow({50, 30}));
+    ASSERT_TRUE(window.window().makeFirstResponder(table.get()));
+    window.key(tk::KeyCode::downArrow);
+    EXPECT_EQ(listener->heard, std::vector<tk::KeyCode>{tk::KeyCode::downArrow});
+    EXPECT_EQ(table->selectedRowIndexes(), tk::IndexSet{1});
+}
+
+TEST(StyledTableView, AClickMakesTheWindowKeyFirstUnlessTurnedOff) {
+    TableFixture f;
+    f.window.unfocus();
+    ASSERT_FALSE(f.window.window().isKeyWindow());
+    f.table->setMakeKeyOnClick(false);
+    f.window.click(f.rowPoint(1));
+    EXPECT_FALSE(f.window.window().isKeyWindow());
+    EXPECT_EQ(f.table->selectedRow(), 1) << "the click is handled in either case";
+    f.table->setMakeKeyOnClick(true);
+    f.window.click(f.rowPoint(2));
+    EXPECT_TRUE(f.window.window().isKeyWindow());
+}
+
+TEST(StyledTableView, TheEnclosingScrollViewTakesTheTablesBackground) {
+    TableFixture f;
+    EXPECT_TRUE(f.scroll->drawsBackground());
+    EXPECT_EQ(f.scroll->backgroundColor(), StyledTableView::style()->backgroundColor());
+}
+
+TEST(KeyboardActionTableView, ReleasingReturnOrEnterSendsTheActionOnce) {
+    tk::TestMainLoop loop;
+    tk::HeadlessWindow window({200, 100}, 1);
+    auto table = tk::View::make<KeyboardActionTableView>(tk::Rect{0, 0, 200, 100});
+    auto target = tk::View::make<tk::View>();
+    int sent = 0;
+    target->setActionHandler("openRow:", [&](const tk::ActionSender& s) {
+        EXPECT_EQ(s.responder, table.get());
+        ++sent;
+    });
+    window.setContentView(table);
+    ASSERT_TRUE(window.window().makeFirstResponder(table.get()));
+    window.key(tk::KeyCode::returnKey); // no action yet: nothing to send
+    table->setKeyboardAction("openRow:");
+    table->setTarget(target);
+    struct Case {
+        tk::KeyCode key;
+        int sends;
+    };
+    for (const Case c :
+         {Case{tk::KeyCode::returnKey, 1}, Case{tk::KeyCode::keypadEnter, 1}, Case{tk::KeyCode::space, 0}}) {
+        sent = 0;
+        window.keyDown(c.key);
+        EXPECT_EQ(sent, 0) << "pressing sends nothing";
+        window.keyUp(c.key);
+        EXPECT_EQ(sent, c.sends) << int(c.key);
+    }
+}
+
+} // namespace
+} // namespace Tessaly
