@@ -1,5 +1,7 @@
 #include "Tessaly/Controls/StyledTableView.h"
 
+#include "Tessaly/Controls/StyledTableHeader.h"
+
 #include "platform/tk/base/NotificationCenter.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/view/Control.h"
@@ -50,6 +52,30 @@ void StyledTableView::viewDidMoveToSuperview() {
         });
     }
     tile();
+}
+
+tk::IndexSet StyledTableView::columnIndexes() const {
+    tk::IndexSet indexes;
+    for (int i = 0; i < int(columns_.size()); ++i)
+        indexes.insert(i);
+    return indexes;
+}
+
+void StyledTableView::styleHeaderCells(tk::Color textColor, tk::Color tintColor, const tk::Font& font) {
+    for (const auto& column : columns_) {
+        if (column->isHidden())
+            continue;
+        const tk::TableHeaderCell& old = column->headerCell();
+        const tk::Image image = old.image();
+        auto cell = std::make_unique<StyledTableHeaderCell>(
+            old.title(), image.isEmpty() ? std::nullopt : std::optional<tk::Image>(image));
+        cell->setDrawsBackground(true);
+        cell->setBackgroundColor(tk::Color::clear());
+        cell->setTintColor(tintColor);
+        cell->setTextColor(textColor);
+        cell->setAttributedTitle(tk::AttributedString(old.title(), {.font = font, .color = textColor}));
+        column->setHeaderCell(std::move(cell));
+    }
 }
 
 bool StyledTableView::mouseDown(const tk::Event& event) {

@@ -14,6 +14,8 @@
 #include "Tessaly/Styles/TableViewStyle.h"
 
 #include "platform/tk/base/Subscription.h"
+#include "platform/tk/controls/TableHeaderCell.h"
+#include "platform/tk/graphics/Font.h"
 #include "platform/tk/view/TableView.h"
 
 #include <functional>
@@ -44,6 +46,15 @@ public:
 
     tk::Color backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(tk::Color color);
+
+    // The columns, hidden ones included, in order; shared with the table's header view.
+    const std::vector<std::shared_ptr<tk::TableColumn>>& tableColumns() const { return columns_; }
+    void addTableColumn(std::shared_ptr<tk::TableColumn> column) { columns_.push_back(std::move(column)); }
+    // The index of every column, hidden ones counted: 0 up to, not including, the column count.
+    tk::IndexSet columnIndexes() const;
+    // Gives every visible column a styled header cell with its old title and image, in the text
+    // colour and font, filled with the tint.
+    void styleHeaderCells(tk::Color textColor, tk::Color tintColor, const tk::Font& font);
 
     void setCellViewProvider(CellViewProvider provider) { cellViewProvider_ = std::move(provider); }
     void setRowViewProvider(RowViewProvider provider) { rowViewProvider_ = std::move(provider); }
@@ -77,6 +88,7 @@ private:
     std::shared_ptr<StyledTableRowView> makeRowView(int row);
     void fitHeightToRows();
 
+    std::vector<std::shared_ptr<tk::TableColumn>> columns_;
     CellViewProvider cellViewProvider_;
     RowViewProvider rowViewProvider_;
     std::map<int, std::shared_ptr<StyledTableRowView>> visible_;

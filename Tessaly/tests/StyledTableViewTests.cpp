@@ -4,6 +4,7 @@
 #include "Tessaly/Controls/KeyboardActionTableView.h"
 #include "Tessaly/Controls/StyledLabels.h"
 #include "Tessaly/Controls/StyledTableCellView.h"
+#include "Tessaly/Controls/StyledTableHeader.h"
 #include "Tessaly/Controls/StyledTableView.h"
 #include "Tessaly/tests/TessalyTestBundle.h"
 
@@ -194,6 +195,32 @@ TEST(StyledTableView, TheEnclosingScrollViewTakesTheTablesBackground) {
     TableFixture f;
     EXPECT_TRUE(f.scroll->drawsBackground());
     EXPECT_EQ(f.scroll->backgroundColor(), StyledTableView::style()->backgroundColor());
+}
+
+TEST(StyledTableView, StyledHeaderCellsForTheVisibleColumnsKeepTheirTitles) {
+    tk::TestMainLoop loop;
+    testing::useBuiltBundles();
+    auto table = tk::View::make<StyledTableView>(tk::Rect{0, 0, 300, 100});
+    auto named = std::make_shared<tk::TableColumn>("name");
+    named->headerCell().setTitle("Name");
+    auto hidden = std::make_shared<tk::TableColumn>("hidden");
+    hidden->setHidden(true);
+    auto untitled = std::make_shared<tk::TableColumn>("untitled");
+    for (const auto& column : {named, hidden, untitled})
+        table->addTableColumn(column);
+    EXPECT_EQ(table->columnIndexes(), (tk::IndexSet{0, 1, 2})) << "no index past the last column";
+
+    const tk::Color text = tk::Color::rgba8(200, 200, 200), tint = tk::Color::rgba8(40, 40, 50);
+    table->styleHeaderCells(text, tint, tk::Font::system(11));
+    auto* cell = dynamic_cast<StyledTableHeaderCell*>(&named->headerCell());
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->title(), "Name");
+    EXPECT_EQ(cell->tintColor(), tint);
+    EXPECT_EQ(cell->attributedTitle().firstAttributes().color, text);
+    EXPECT_EQ(dynamic_cast<StyledTableHeaderCell*>(&hidden->headerCell()), nullptr);
+    auto* empty = dynamic_cast<StyledTableHeaderCell*>(&untitled->headerCell());
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->title(), "");
 }
 
 TEST(KeyboardActionTableView, ReleasingReturnOrEnterSendsTheActionOnce) {
