@@ -7,6 +7,21 @@
 
 namespace Tessaly {
 
+void fillSelectionBand(tk::GraphicsContext& context, const tk::Rect& r, double inset, double radius,
+                       bool above, bool below, tk::Color color) {
+    const tk::Rect band{r.minX() + inset, r.minY(), r.width() - 2 * inset, r.height()};
+    if (above && below) {
+        context.fillRect(band, color);
+        return;
+    }
+    CornerRadii radii{radius, radius, radius, radius};
+    if (below) // first row of a run
+        radii = {radius, radius, 0, 0};
+    else if (above) // last row of a run
+        radii = {0, 0, radius, radius};
+    context.fillPath(roundedRectPath(band, radii), color);
+}
+
 std::string& StyledTableRowView::identifier() {
     static std::string id = "StyledTableRowView";
     return id;
@@ -70,24 +85,12 @@ void StyledTableRowView::drawSelectionInRect(tk::GraphicsContext& context, const
         drawPlainSelection(context, r);
         return;
     }
-    const tk::Rect band{r.minX() + selectionHorizontalInset_, r.minY(),
-                        r.width() - 2 * selectionHorizontalInset_, r.height()};
     const tk::Color fill = style()->rowBackgroundColor(controlState());
     // A row the table does not know (-1) has no selected neighbours.
     const int row = table->rowForView(*this);
     const bool above = row >= 0 && table->isRowSelected(row - 1);
     const bool below = row >= 0 && table->isRowSelected(row + 1);
-    const double radius = selectionCornerRadius_;
-    if (above && below) {
-        context.fillRect(band, fill);
-        return;
-    }
-    CornerRadii radii{radius, radius, radius, radius};
-    if (below) // first row of a run
-        radii = {radius, radius, 0, 0};
-    else if (above) // last row of a run
-        radii = {0, 0, radius, radius};
-    context.fillPath(roundedRectPath(band, radii), fill);
+    fillSelectionBand(context, r, selectionHorizontalInset_, selectionCornerRadius_, above, below, fill);
 }
 
 } // namespace Tessaly

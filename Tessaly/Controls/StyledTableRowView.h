@@ -19,6 +19,12 @@
 
 namespace Tessaly {
 
+// [main] Fills the selection band of one row: `rowRect` inset by `inset` on the left and right,
+// rounded by `radius` at the ends of its run of selected rows (`above`, `below`: whether the
+// neighbouring rows are selected too).
+void fillSelectionBand(tk::GraphicsContext& context, const tk::Rect& rowRect, double inset, double radius,
+                       bool above, bool below, tk::Color color);
+
 enum class SelectionHighlightStyle { none = -1, regular = 0 };
 
 class StyledTableRowView : public tk::View, public Selectable {

@@ -4,6 +4,7 @@
 
 #include "Tessaly/Controls/ActionableTableHeaderView.h"
 #include "Tessaly/Controls/StyledLabels.h"
+#include "Tessaly/Controls/StyledOutlineView.h"
 #include "Tessaly/Controls/StyledSlider.h"
 #include "Tessaly/Controls/StyledTableCellView.h"
 #include "Tessaly/Controls/StyledTableHeader.h"
@@ -25,6 +26,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -139,6 +141,43 @@ void addStyledTable(tk::HeadlessWindow& window, tk::View& backdrop) {
     window.click(table->convertToWindow({50, 90}), tk::ModifierFlags::command);
 }
 
+// Folders of patterns for the outline: two open, one closed, leaves.
+struct PatternFolders : tk::OutlineView::DataSource {
+    // Each node is its number of children; the children are new nodes of none.
+    std::vector<std::shared_ptr<int>> roots{std::make_shared<int>(2), std::make_shared<int>(3),
+                                            std::make_shared<int>(0), std::make_shared<int>(2)};
+    std::map<const void*, std::vector<tk::OutlineView::Item>> children;
+    int numberOfChildren(const tk::OutlineView::Item& item) override {
+        return item ? *static_cast<int*>(item.get()) : int(roots.size());
+    }
+    tk::OutlineView::Item child(int index, const tk::OutlineView::Item& item) override {
+        if (!item)
+            return roots[std::size_t(index)];
+        auto& list = children[item.get()];
+        while (int(list.size()) <= index)
+            list.push_back(std::make_shared<int>(0));
+        return list[std::size_t(index)];
+    }
+    bool isItemExpandable(const tk::OutlineView::Item& item) override {
+        return *static_cast<int*>(item.get()) > 0;
+    }
+};
+
+void addStyledOutline(tk::HeadlessWindow& window, tk::View& backdrop) {
+    static auto folders = std::make_shared<PatternFolders>();
+    auto scroll = tk::View::make<tk::ScrollView>(backdrop.bounds().insetBy(10, 10));
+    auto outline = tk::View::make<StyledOutlineView>(tk::Rect{{}, scroll->bounds().size});
+    scroll->setDrawsBackground(true);
+    scroll->setDocumentView(outline);
+    backdrop.addSubview(scroll);
+    outline->setDataSource(folders);
+    outline->expandItemWithoutAnimation(folders->roots[0]);
+    outline->expandItemWithoutAnimation(folders->roots[3]);
+    window.window().layoutIfNeeded();
+    window.click(outline->convertToWindow({50, 30}));
+    window.click(outline->convertToWindow({50, 50}), tk::ModifierFlags::shift);
+}
+
 std::vector<Subject> subjects() {
     const tk::Size sliderSize{200, 40};
     std::vector<Subject> list;
@@ -172,6 +211,7 @@ std::vector<Subject> subjects() {
                         w.mouseDown(c->convertToWindow({c->bounds().maxX() - 20, c->bounds().midY()}));
                     }});
     list.push_back({"styled-table", {220, 160}, addStyledTable});
+    list.push_back({"styled-outline", {220, 200}, addStyledOutline});
     list.push_back({"table-header", {320, 84}, [](auto&, tk::View& b) { addHeader(b); }});
     list.push_back(
         {"settings-form", {420, 170}, [](auto&, tk::View& b) {
