@@ -43,7 +43,8 @@ std::shared_ptr<tk::ImageView> snapshotImageView(tk::View& view) {
     auto image = snapshotImage(view);
     if (!image)
         return nullptr;
-    auto imageView = tk::View::make<tk::ImageView>(*image);
+    auto imageView = tk::View::make<tk::ImageView>();
+    imageView->setImage(*image);
     imageView->setFrame(view.frame());
     return imageView;
 }

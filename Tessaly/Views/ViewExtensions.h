@@ -9,7 +9,7 @@
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/graphics/Image.h"
 #include "platform/tk/view/Box.h"
-#include "platform/tk/view/ImageView.h"
+#include "platform/tk/controls/ImageView.h"
 #include "platform/tk/view/View.h"
 
 #include <functional>
