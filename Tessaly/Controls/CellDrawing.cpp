@@ -1,6 +1,7 @@
 #include "Tessaly/Controls/CellDrawing.h"
 
 #include "Tessaly/Geometry/PixelAlignment.h"
+#include "platform/tk/controls/ButtonCell.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Path.h"
 #include "platform/tk/graphics/SemanticColors.h"
@@ -63,6 +64,18 @@ void drawFocusRing(tk::GraphicsContext& context, const tk::Rect& maskBounds, con
     style.lineJoin = tk::LineJoin::round;
     context.fillPath(path, color.withAlpha(0.3));
     context.strokePath(path, color, style);
+}
+
+double cellImageOpacity(const tk::Cell& cell) {
+    return cell.isHighlighted() || !cell.isEnabled() ? 0.5 : 1.0;
+}
+
+void drawCellImage(const tk::ButtonCell& cell, const tk::Image& image, const tk::Rect& frame,
+                   tk::GraphicsContext& context) {
+    if (image.isEmpty())
+        return;
+    context.drawImage(image, imageDestination(image.size(), frame, cell.imageScaling()),
+                      tk::ImageDrawOptions{}.withOpacity(cellImageOpacity(cell)));
 }
 
 } // namespace Tessaly

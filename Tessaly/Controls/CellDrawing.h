@@ -23,6 +23,8 @@
 #include <optional>
 
 namespace tk {
+class ButtonCell;
+class Cell;
 class GraphicsContext;
 class View;
 } // namespace tk
@@ -36,6 +38,14 @@ tk::Rect centeredOnY(const tk::Rect& rect, const tk::Rect& bounds);
 // the size centred on whole points (none), or the image's own size placed at
 // (max(minX, min(maxX, w) - w), max(minY, min(maxY, h) - h)) (both proportional modes).
 tk::Rect imageDestination(tk::Size imageSize, const tk::Rect& frame, tk::ImageScaling scaling);
+
+// The strength a cell's image is drawn at: half while pressed or disabled, full otherwise.
+double cellImageOpacity(const tk::Cell& cell);
+
+// Draws a button cell's `image` into `frame` by the cell's image scaling, at cellImageOpacity.
+// Nothing for an empty image.
+void drawCellImage(const tk::ButtonCell& cell, const tk::Image& image, const tk::Rect& frame,
+                   tk::GraphicsContext& context);
 
 // Draws `image` (tinted with the control text colour when it is a template) into `rect` at
 // `opacity`, nine-part by the picture's own cap insets when it has some (stretched whole

@@ -1,5 +1,6 @@
 #include "Tessaly/Controls/CursorButtons.h"
 
+#include "Tessaly/Controls/CellDrawing.h"
 #include "Tessaly/Controls/PopUpValues.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/NamedImages.h"
@@ -104,8 +105,7 @@ void CursorButton::popCursor() {
 
 void DarkHighlightButtonCell::drawImage(const tk::Image& image, const tk::Rect& frame, tk::View&,
                                         tk::GraphicsContext& context) {
-    const double fraction = isHighlighted() ? 0.5 : isEnabled() ? 1.0 : 0.5;
-    drawImageAt(context, image, imageRect(frame), fraction);
+    drawImageAt(context, image, imageRect(frame), cellImageOpacity(*this));
 }
 
 std::unique_ptr<tk::Cell> DarkHighlightButton::makeCell() const {

@@ -72,11 +72,7 @@ tk::Rect WendlePushButtonCell::drawTitle(const tk::AttributedString& title, cons
 
 void WendlePushButtonCell::drawImage(const tk::Image& image, const tk::Rect& frame, tk::View&,
                                      tk::GraphicsContext& context) {
-    if (image.isEmpty())
-        return;
-    const double fraction = isHighlighted() ? 0.5 : isEnabled() ? 1.0 : 0.5;
-    context.drawImage(image, imageDestination(image.size(), frame, imageScaling()),
-                      tk::ImageDrawOptions{}.withOpacity(fraction));
+    drawCellImage(*this, image, frame, context);
 }
 
 // --- Button ------------------------------------------------------------------------------------

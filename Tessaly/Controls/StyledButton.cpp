@@ -87,11 +87,7 @@ tk::Rect StyledButtonCell::drawTitle(const tk::AttributedString& title, const tk
 
 void StyledButtonCell::drawImage(const tk::Image& image, const tk::Rect& frame, tk::View&,
                                  tk::GraphicsContext& context) {
-    if (image.isEmpty())
-        return;
-    const double fraction = isHighlighted() ? 0.5 : isEnabled() ? 1.0 : 0.5;
-    context.drawImage(image, imageDestination(image.size(), frame, imageScaling()),
-                      tk::ImageDrawOptions{}.withOpacity(fraction));
+    drawCellImage(*this, image, frame, context);
 }
 
 // --- Button ------------------------------------------------------------------------------------
