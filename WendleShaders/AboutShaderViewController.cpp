@@ -4,14 +4,11 @@ namespace WendleShaders {
 
 AboutShaderViewController::AboutShaderViewController(std::shared_ptr<tk::View> view,
                                                      ShaderViewControllerEnvironment environment)
-    : dependencies_(std::move(environment.renderer)),
-      host_(
-          std::move(view),
-          [this](gpu::ShaderView& shaderView) {
-              return std::make_shared<AboutRenderer>(shaderView, dependencies_);
-          },
-          std::move(environment.makeDevice)) {
-    host_.start();
+    : ShaderViewController(std::move(view), std::move(environment),
+                           [](gpu::ShaderView& shaderView, const RendererDependencies& dependencies) {
+                               return std::make_shared<AboutRenderer>(shaderView, dependencies);
+                           }) {
+    start();
 }
 
 } // namespace WendleShaders

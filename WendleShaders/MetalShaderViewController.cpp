@@ -6,16 +6,15 @@ MetalShaderViewController::MetalShaderViewController(std::shared_ptr<tk::View> v
                                                      std::string vertxShaderName,
                                                      std::string fragmentShaderName,
                                                      ShaderViewControllerEnvironment environment)
-    : rendererName_(std::move(rendererName)), vertxShaderName_(std::move(vertxShaderName)),
-      fragmentShaderName_(std::move(fragmentShaderName)), dependencies_(std::move(environment.renderer)),
-      host_(
-          std::move(view),
-          [this](gpu::ShaderView& shaderView) {
-              return std::make_shared<MetalShaderRenderer>(shaderView, rendererName_, vertxShaderName_,
-                                                           fragmentShaderName_, dependencies_);
-          },
-          std::move(environment.makeDevice)) {
-    host_.start();
+    : ShaderViewController(std::move(view), std::move(environment),
+                           [this](gpu::ShaderView& shaderView, const RendererDependencies& dependencies) {
+                               return std::make_shared<MetalShaderRenderer>(
+                                   shaderView, rendererName_, vertxShaderName_, fragmentShaderName_,
+                                   dependencies);
+                           }),
+      rendererName_(std::move(rendererName)), vertxShaderName_(std::move(vertxShaderName)),
+      fragmentShaderName_(std::move(fragmentShaderName)) {
+    start();
 }
 
 } // namespace WendleShaders

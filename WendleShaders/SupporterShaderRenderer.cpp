@@ -1,7 +1,6 @@
 #include "WendleShaders/SupporterShaderRenderer.h"
 
 #include "WendleShaders/PipelineState.h"
-#include "platform/tk/base/MainThread.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,29 +10,16 @@ namespace WendleShaders {
 
 SupporterShaderRenderer::SupporterShaderRenderer(gpu::ShaderView& view, std::string name,
                                                  RendererDependencies dependencies)
-    : ClockedRenderer(dependencies) {
-    TK_CHECK_MAIN_THREAD();
-    auto device = view.device();
-    if (!device)
-        throw RendererError::noValidDevice();
-    auto commandQueue = device->makeCommandQueue();
-    if (!commandQueue)
-        throw RendererError::noValidDevice();
-    name_ = std::move(name);
-    commandBufferLabel_ = name_ + " Command Buffer";
-    device_ = std::move(device);
-    commandQueue_ = std::move(commandQueue);
+    : QuadRenderer(view, dependencies), name_(std::move(name)) {
+    setFrameLabels(name_ + " Command Buffer");
     scale_ = static_cast<float>(mainScreenScale(dependencies));
-    pipelineState_ = makePipelineState(*device_, "supporterVertexShader", "supporterFragmentShader");
-    vertexBuffer_ = makeQuadBuffer(*device_);
-    vertexCount_ = kQuadVertexCount;
+    setPipelineState(makePipelineState(*device(), "supporterVertexShader", "supporterFragmentShader"));
     for (auto& buffer : switchBuffers_) {
-        buffer = device_->makeBuffer(std::as_bytes(std::span(switchHistory_)));
+        buffer = device()->makeBuffer(std::as_bytes(std::span(switchHistory_)));
         if (!buffer)
             throw RendererError::noValidDevice();
     }
-    viewport_ = viewportFor(view.drawableSize());
-    startClock();
+    finishSetUp(view);
 }
 
 void SupporterShaderRenderer::recordSwitch(int index) {
@@ -45,46 +31,17 @@ void SupporterShaderRenderer::recordSwitch(int index) {
     switchHistory_[0] = static_cast<float>(index);
 }
 
-void SupporterShaderRenderer::drawableSizeWillChange(gpu::ShaderView&, gpu::PixelSize size) {
-    viewport_ = viewportFor(size);
-}
-
-void SupporterShaderRenderer::draw(gpu::ShaderView& view) {
-    TK_CHECK_MAIN_THREAD();
-    const auto* pass = view.currentRenderPassDescriptor();
-    if (!pass)
-        return;
-    auto commandBuffer = commandQueue_->makeCommandBuffer();
-    if (!commandBuffer)
-        return;
-    auto* encoder = commandBuffer->makeRenderCommandEncoder(*pass);
-    if (!encoder)
-        return;
-
-    const std::array<float, 2> size{static_cast<float>(viewport_.width),
-                                    static_cast<float>(viewport_.height)};
+void SupporterShaderRenderer::encodeFragmentValues(gpu::RenderCommandEncoder& encoder) {
     const float time = static_cast<float>(currentTime());
     const float scale = scale_;
-
-    commandBuffer->setLabel(commandBufferLabel_);
-    encoder->setRenderPipelineState(pipelineState_);
-    encoder->setViewport(viewport_);
-    encoder->setVertexBuffer(vertexBuffer_, 0, 0);
-    encoder->setFragmentBytes(size.data(), sizeof(size), 0);
-    encoder->setFragmentBytes(&time, sizeof(time), 1);
-    encoder->setFragmentBytes(&scale, sizeof(scale), 2);
+    encoder.setFragmentBytes(&time, sizeof(time), 1);
+    encoder.setFragmentBytes(&scale, sizeof(scale), 2);
     const SwitchArray* arrays[] = {&switchOnState_, &switchDownState_, &switchHistory_, &switchHistoryTime_};
     for (std::size_t i = 0; i < switchBuffers_.size(); ++i) {
         // The arrays as they are now: the frame shows every change made since the last one.
         std::memcpy(switchBuffers_[i]->mutableContents().data(), arrays[i]->data(), animationBufferSize);
-        encoder->setFragmentBuffer(switchBuffers_[i], 0, 3 + i);
+        encoder.setFragmentBuffer(switchBuffers_[i], 0, 3 + i);
     }
-    encoder->drawPrimitives(gpu::PrimitiveType::triangleStrip, 0, vertexCount_);
-    encoder->endEncoding();
-
-    if (auto drawable = view.currentDrawable())
-        commandBuffer->present(std::move(drawable));
-    commandBuffer->commit();
 }
 
 } // namespace WendleShaders

@@ -7,7 +7,7 @@
 //
 // What the shader functions receive:
 //   vertex   buffer 0: the quad (ClockedRenderer.h), indexed by vertex id; a 4-vertex triangle strip.
-//   fragment bytes 0: drawable size in pixels, two 32-bit floats (8 bytes)
+//   fragment bytes 0: drawable size in pixels, two 32-bit floats (8 bytes) (QuadRenderer.h)
 //            bytes 1: the time in seconds, 32-bit float
 //            bytes 2: the main screen's backing scale, 32-bit float
 //            buffer 3: switchOnState      six 32-bit floats (24 bytes), 1 = on
@@ -22,7 +22,7 @@
 // nothing. The clock is ClockedRenderer's; a history time is read from it (paused time left out),
 // so it compares with the time at fragment index 1. All members are [main].
 
-#include "WendleShaders/ClockedRenderer.h"
+#include "WendleShaders/QuadRenderer.h"
 #include "WendleShaders/RendererDependencies.h"
 #include "WendleShaders/RendererError.h"
 #include "platform/gpu/ShaderView.h"
@@ -34,7 +34,7 @@
 
 namespace WendleShaders {
 
-class SupporterShaderRenderer final : public ClockedRenderer {
+class SupporterShaderRenderer final : public QuadRenderer {
 public:
     using RendererError = WendleShaders::RendererError;
     using SwitchArray = std::array<float, 6>;
@@ -46,16 +46,10 @@ public:
     // Throws RendererError::noValidDevice() without a device or command queue, and passes on what
     // makePipelineState() throws.
     SupporterShaderRenderer(gpu::ShaderView& view, std::string name, RendererDependencies dependencies = {});
-    SupporterShaderRenderer(const SupporterShaderRenderer&) = delete;
-    SupporterShaderRenderer& operator=(const SupporterShaderRenderer&) = delete;
 
     // Moves every history entry one place back (the oldest is dropped) and records switch `index`
     // at the current time as the newest. Nothing for an index outside 0-5.
     void recordSwitch(int index);
-
-    // gpu::ShaderViewDelegate
-    void drawableSizeWillChange(gpu::ShaderView& view, gpu::PixelSize size) override;
-    void draw(gpu::ShaderView& view) override;
 
     const SwitchArray& switchOnState() const { return switchOnState_; }
     SwitchArray& mutableSwitchOnState() { return switchOnState_; }
@@ -64,24 +58,15 @@ public:
     const SwitchArray& switchHistory() const { return switchHistory_; }
     const SwitchArray& switchHistoryTime() const { return switchHistoryTime_; }
 
-    const std::shared_ptr<gpu::Device>& device() const { return device_; }
-    const std::shared_ptr<gpu::RenderPipelineState>& pipelineState() const { return pipelineState_; }
     const std::string& name() const { return name_; }
     float scale() const { return scale_; }
-    const gpu::Viewport& viewport() const { return viewport_; }
-    std::size_t vertexCount() const { return vertexCount_; }
     // The buffers bound at fragment indices 3 to 6.
     const std::array<std::shared_ptr<gpu::Buffer>, 4>& switchBuffers() const { return switchBuffers_; }
 
 private:
-    std::shared_ptr<gpu::Device> device_;
-    std::shared_ptr<gpu::CommandQueue> commandQueue_;
-    std::shared_ptr<gpu::RenderPipelineState> pipelineState_;
-    std::shared_ptr<gpu::Buffer> vertexBuffer_;
-    std::size_t vertexCount_ = 0;
-    gpu::Viewport viewport_;
+    void encodeFragmentValues(gpu::RenderCommandEncoder& encoder) override;
+
     std::string name_;
-    std::string commandBufferLabel_;
     float scale_ = 1;
     SwitchArray switchOnState_{0, 0, 0, 0, 0, 0};
     SwitchArray switchDownState_{0, 0, 0, 0, 0, 0};

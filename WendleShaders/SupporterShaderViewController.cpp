@@ -7,18 +7,16 @@ namespace WendleShaders {
 SupporterShaderViewController::SupporterShaderViewController(std::shared_ptr<tk::View> view,
                                                              std::string rendererName,
                                                              ShaderViewControllerEnvironment environment)
-    : rendererName_(std::move(rendererName)), dependencies_(std::move(environment.renderer)),
-      host_(
-          std::move(view),
-          [this](gpu::ShaderView& shaderView) {
-              auto renderer =
-                  std::make_shared<SupporterShaderRenderer>(shaderView, rendererName_, dependencies_);
-              if (switchOnStateToSetOnAppear_)
-                  renderer->mutableSwitchOnState() = *switchOnStateToSetOnAppear_;
-              return renderer;
-          },
-          std::move(environment.makeDevice)) {
-    host_.start();
+    : ShaderViewController(std::move(view), std::move(environment),
+                           [this](gpu::ShaderView& shaderView, const RendererDependencies& dependencies) {
+                               auto renderer = std::make_shared<SupporterShaderRenderer>(
+                                   shaderView, rendererName_, dependencies);
+                               if (switchOnStateToSetOnAppear_)
+                                   renderer->mutableSwitchOnState() = *switchOnStateToSetOnAppear_;
+                               return renderer;
+                           }),
+      rendererName_(std::move(rendererName)) {
+    start();
 }
 
 SupporterShaderRenderer* SupporterShaderViewController::rendererFor(int index) const {

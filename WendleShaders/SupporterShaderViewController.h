@@ -11,7 +11,7 @@
 //
 // All members are [main].
 
-#include "WendleShaders/ShaderViewHost.h"
+#include "WendleShaders/ShaderViewController.h"
 #include "WendleShaders/SupporterShaderRenderer.h"
 
 #include <array>
@@ -21,19 +21,11 @@
 
 namespace WendleShaders {
 
-class SupporterShaderViewController {
+class SupporterShaderViewController : public ShaderViewController<SupporterShaderRenderer> {
 public:
     SupporterShaderViewController(std::shared_ptr<tk::View> view, std::string rendererName,
                                   ShaderViewControllerEnvironment environment = {});
-    SupporterShaderViewController(const SupporterShaderViewController&) = delete;
-    SupporterShaderViewController& operator=(const SupporterShaderViewController&) = delete;
 
-    const std::shared_ptr<tk::View>& view() const { return host_.view(); }
-    const std::shared_ptr<gpu::ShaderView>& metalKitView() const { return host_.metalKitView(); }
-    void setMetalKitView(std::shared_ptr<gpu::ShaderView> view) { host_.setMetalKitView(std::move(view)); }
-    SupporterShaderRenderer* renderer() const {
-        return static_cast<SupporterShaderRenderer*>(host_.renderer().get());
-    }
     const std::string& rendererName() const { return rendererName_; }
     const std::optional<SupporterShaderRenderer::SwitchArray>& switchOnStateToSetOnAppear() const {
         return switchOnStateToSetOnAppear_;
@@ -47,23 +39,12 @@ public:
     void switchDown(int index);
     void switchUp(int index);
 
-    void viewWillAppear() { host_.viewWillAppear(); }
-    void viewDidAppear() { host_.viewDidAppear(); }
-    void viewDidDisappear() { host_.viewDidDisappear(); }
-    void handleDidBecomeKey(const tk::Window& window) { host_.handleDidBecomeKey(window); }
-    void handleDidResignKey(const tk::Window& window) { host_.handleDidResignKey(window); }
-    bool layerShouldInheritContentsScale(double newScale, const tk::Window* fromWindow) const {
-        return host_.layerShouldInheritContentsScale(newScale, fromWindow);
-    }
-
 private:
     // The renderer, when there is one and `index` names a switch.
     SupporterShaderRenderer* rendererFor(int index) const;
 
     std::string rendererName_;
     std::optional<SupporterShaderRenderer::SwitchArray> switchOnStateToSetOnAppear_;
-    RendererDependencies dependencies_;
-    ShaderViewHost host_; // last: its factory reads the fields above
 };
 
 } // namespace WendleShaders
