@@ -7,7 +7,7 @@
 // All members are [main].
 
 #include "platform/tk/view/Event.h"
-#include "platform/tk/view/TableView.h"
+#include "platform/tk/controls/TableView.h"
 
 #include <array>
 #include <memory>

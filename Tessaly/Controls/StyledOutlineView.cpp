@@ -1,8 +1,11 @@
 #include "Tessaly/Controls/StyledOutlineView.h"
 
+#include "Tessaly/Controls/StyledTableCellView.h"
 #include "Tessaly/Controls/StyledTableRowView.h"
 #include "Tessaly/Resources/AssetLookup.h"
 
+#include "platform/tk/controls/Button.h"
+#include "platform/tk/controls/ButtonCell.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/view/ScrollView.h"
 
@@ -54,28 +57,28 @@ std::shared_ptr<tk::Menu> StyledOutlineView::menuForEvent(const tk::Event& event
     return delegate ? delegate->menuForItem(*this, clicked) : nullptr;
 }
 
+std::shared_ptr<tk::View> StyledOutlineView::makeViewWithIdentifier(const std::string& identifier) {
+    std::shared_ptr<tk::View> view = tk::OutlineView::makeViewWithIdentifier(identifier);
+    if (identifier == kDisclosureButtonKey)
+        if (auto* button = dynamic_cast<tk::Button*>(view.get())) {
+            if (tk::ButtonCell* cell = button->buttonCell())
+                cell->setShowsStateBy(tk::CellMask::contents);
+            button->setImage(image(ImageResources::organiserIconDisclose));
+            button->setAlternateImage(image(ImageResources::organiserIconDiscloseOpen));
+            button->setTag(kDisclosureButtonTag);
+        }
+    return view;
+}
+
+std::shared_ptr<tk::TableRowView> StyledOutlineView::newRowView() {
+    auto view = std::dynamic_pointer_cast<StyledTableRowView>(
+        makeViewWithIdentifier(StyledTableRowView::identifier()));
+    return view ? view : tk::View::make<StyledTableRowView>();
+}
+
 void StyledOutlineView::draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) {
+    // The row views draw the selection, the disclosure buttons the marks.
     context.fillRect(dirtyRect, backgroundColor_);
-    const tk::Color band = style()->selectedRowBackgroundColor();
-    for (int row : selectedRowIndexes())
-        if (rectOfRow(row).intersects(dirtyRect))
-            fillSelectionBand(context, rectOfRow(row), kSelectionHorizontalInset, kSelectionCornerRadius,
-                              isRowSelected(row - 1), isRowSelected(row + 1), band);
-    const tk::Image closed = image(ImageResources::organiserIconDisclose);
-    const tk::Image open = image(ImageResources::organiserIconDiscloseOpen);
-    const int first = std::max(0, rowAt(dirtyRect.minY()));
-    for (int row = first; row < numberOfRows(); ++row) {
-        const tk::Rect r = rectOfRow(row);
-        if (r.minY() > dirtyRect.maxY())
-            break;
-        const Item shown = item(row);
-        if (!isExpandable(shown))
-            continue;
-        const tk::Image& mark = isItemExpanded(shown) ? open : closed;
-        const tk::Size size = mark.size();
-        context.drawImage(mark, tk::Rect{kSelectionHorizontalInset + 4 + level(row) * 14.0,
-                                         r.midY() - size.height / 2, size.width, size.height});
-    }
 }
 
 } // namespace Tessaly

@@ -1,18 +1,20 @@
 #pragma once
 
-// StyledOutlineView: an outline in the outline style's background, its selection drawn as the
-// styled table's inset rounded band and its disclosure marks as the library's closed and open
-// disclosure images. Its context menu is asked of its delegate for the item under the click;
-// items expand at once.
+// StyledOutlineView: a view-based outline in the outline style's background whose rows are
+// StyledTableRowViews (the styled table's inset rounded selection band) and whose disclosure
+// buttons show the library's closed and open disclosure images, tagged kDisclosureButtonTag so the
+// row's cell view finds them. Its context menu is asked of its delegate for the item under the
+// click; items expand at once.
 //
 // All members are [main].
 
 #include "Tessaly/Styles/StyledControlState.h"
 #include "Tessaly/Styles/TableViewStyle.h"
 
-#include "platform/tk/view/TableView.h"
+#include "platform/tk/controls/TableView.h"
 
 #include <memory>
+#include <string>
 
 namespace Tessaly {
 
@@ -31,9 +33,6 @@ public:
     using ViewStyle = OutlineViewStyle;
     // A new style on every call.
     static std::shared_ptr<OutlineViewStyle> style();
-    static constexpr double kSelectionHorizontalInset = 8;
-    static constexpr double kSelectionCornerRadius = 3;
-
     using tk::OutlineView::OutlineView;
 
     bool isEnabled() const { return enabled_; }
@@ -50,9 +49,21 @@ public:
     // Shows the children of a closed expandable item, with no animation; anything else is left.
     void expandItemWithoutAnimation(const Item& item);
 
+    bool isViewBased() const override { return true; }
+    // The platform's view; a disclosure button also gets the library's images, shows its state by
+    // its image, and is tagged kDisclosureButtonTag.
+    std::shared_ptr<tk::View> makeViewWithIdentifier(const std::string& identifier) override;
+    tk::Rect frameOfOutlineCellAtRow(int row) const override {
+        return tk::OutlineView::frameOfOutlineCellAtRow(row);
+    }
+
     void viewDidMoveToSuperview() override;
     std::shared_ptr<tk::Menu> menuForEvent(const tk::Event& event) override;
     void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
+
+protected:
+    // From the pool under StyledTableRowView::identifier(), or a new one.
+    std::shared_ptr<tk::TableRowView> newRowView() override;
 
 private:
     std::weak_ptr<StyledOutlineViewDelegate> delegate_;

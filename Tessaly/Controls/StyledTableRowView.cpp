@@ -1,7 +1,7 @@
 #include "Tessaly/Controls/StyledTableRowView.h"
 
-#include "Tessaly/Controls/StyledTableView.h"
 #include "Tessaly/Geometry/RoundedPath.h"
+#include "platform/tk/controls/TableView.h"
 
 #include "platform/tk/graphics/GraphicsContext.h"
 
@@ -31,7 +31,7 @@ std::shared_ptr<TableViewStyle> StyledTableRowView::style() {
     return std::make_shared<TableViewStyle>();
 }
 
-StyledTableRowView::StyledTableRowView(const tk::Rect& frame) : tk::View(frame) {
+StyledTableRowView::StyledTableRowView(const tk::Rect& frame) : tk::TableRowView(frame) {
     setIdentifier(identifier());
 }
 
@@ -45,44 +45,25 @@ void StyledTableRowView::setSelectionCornerRadius(double radius) {
     setNeedsDisplay();
 }
 
-void StyledTableRowView::setSelectionHighlightStyle(SelectionHighlightStyle style) {
-    highlightStyle_ = style;
-    setNeedsDisplay();
-}
-
 StyledControlState StyledTableRowView::controlState() const {
-    return selected_ ? StyledControlState::defaultState | StyledControlState::selected
-                     : StyledControlState::defaultState;
+    return isSelected() ? StyledControlState::defaultState | StyledControlState::selected
+                        : StyledControlState::defaultState;
 }
 
 void StyledTableRowView::setSelected(bool selected) {
-    selected_ = selected;
+    tk::TableRowView::setSelected(selected);
     setNeedsDisplay();
-    setSubviewsSelected(*this, selected_, true);
-}
-
-void StyledTableRowView::prepareForReuse() {
-    setSelected(false);
+    setSubviewsSelected(*this, isSelected(), true);
 }
 
 void StyledTableRowView::didAddSubview(tk::View&) {
-    setSubviewsSelected(*this, selected_, true);
-}
-
-void StyledTableRowView::draw(tk::GraphicsContext& context, const tk::Rect&) {
-    if (selected_)
-        drawSelectionInRect(context, bounds());
-}
-
-void StyledTableRowView::drawPlainSelection(tk::GraphicsContext& context, const tk::Rect& rect) const {
-    if (highlightStyle_ != SelectionHighlightStyle::none)
-        context.fillRect(rect, tk::Color::rgba8(60, 110, 200));
+    setSubviewsSelected(*this, isSelected(), true);
 }
 
 void StyledTableRowView::drawSelectionInRect(tk::GraphicsContext& context, const tk::Rect& r) {
-    auto* table = dynamic_cast<StyledTableView*>(superview());
-    if (highlightStyle_ == SelectionHighlightStyle::none || !table) {
-        drawPlainSelection(context, r);
+    auto* table = dynamic_cast<tk::TableView*>(superview());
+    if (selectionHighlightStyle() == SelectionHighlightStyle::none || !table) {
+        tk::TableRowView::drawSelectionInRect(context, r);
         return;
     }
     const tk::Color fill = style()->rowBackgroundColor(controlState());

@@ -12,7 +12,7 @@
 #include "Tessaly/Styles/StyledControlState.h"
 #include "Tessaly/Styles/TableViewStyle.h"
 
-#include "platform/tk/view/View.h"
+#include "platform/tk/controls/TableRowView.h"
 
 #include <memory>
 #include <string>
@@ -25,9 +25,9 @@ namespace Tessaly {
 void fillSelectionBand(tk::GraphicsContext& context, const tk::Rect& rowRect, double inset, double radius,
                        bool above, bool below, tk::Color color);
 
-enum class SelectionHighlightStyle { none = -1, regular = 0 };
+using tk::SelectionHighlightStyle;
 
-class StyledTableRowView : public tk::View, public Selectable {
+class StyledTableRowView : public tk::TableRowView, public Selectable {
 public:
     using ViewStyle = TableViewStyle;
     // The identifier row views are made and reused by; it may be reassigned.
@@ -41,28 +41,19 @@ public:
     void setSelectionHorizontalInset(double inset);
     double selectionCornerRadius() const { return selectionCornerRadius_; }
     void setSelectionCornerRadius(double radius);
-    SelectionHighlightStyle selectionHighlightStyle() const { return highlightStyle_; }
-    void setSelectionHighlightStyle(SelectionHighlightStyle style);
 
-    bool isSelected() const override { return selected_; }
+    // The row view's own selected flag.
+    bool isSelected() const override { return tk::TableRowView::isSelected(); }
     void setSelected(bool selected) override;
     StyledControlState controlState() const;
 
-    // Readies a row view taken from the reuse pool for another row.
-    virtual void prepareForReuse();
-
-    void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
-    virtual void drawSelectionInRect(tk::GraphicsContext& context, const tk::Rect& rect);
+    // With highlight style none, or outside a table, the plain selection.
+    void drawSelectionInRect(tk::GraphicsContext& context, const tk::Rect& rect) override;
     void didAddSubview(tk::View& subview) override;
 
 private:
-    // The plain selection of a row outside a table.
-    void drawPlainSelection(tk::GraphicsContext& context, const tk::Rect& rect) const;
-
     double selectionHorizontalInset_ = 8;
     double selectionCornerRadius_ = 3;
-    SelectionHighlightStyle highlightStyle_ = SelectionHighlightStyle::regular;
-    bool selected_ = false;
 };
 
 } // namespace Tessaly

@@ -141,41 +141,68 @@ void addStyledTable(tk::HeadlessWindow& window, tk::View& backdrop) {
     window.click(table->convertToWindow({50, 90}), tk::ModifierFlags::command);
 }
 
-// Folders of patterns for the outline: two open, one closed, leaves.
+// Folders of patterns for the outline: two open, one closed, a loose pattern.
+struct PatternFolder {
+    std::string name;
+    std::vector<std::shared_ptr<PatternFolder>> children;
+};
+std::shared_ptr<PatternFolder> patternFolder(std::string name,
+                                             std::vector<std::shared_ptr<PatternFolder>> children = {}) {
+    return std::make_shared<PatternFolder>(PatternFolder{std::move(name), std::move(children)});
+}
+
 struct PatternFolders : tk::OutlineView::DataSource {
-    // Each node is its number of children; the children are new nodes of none.
-    std::vector<std::shared_ptr<int>> roots{std::make_shared<int>(2), std::make_shared<int>(3),
-                                            std::make_shared<int>(0), std::make_shared<int>(2)};
-    std::map<const void*, std::vector<tk::OutlineView::Item>> children;
+    std::vector<std::shared_ptr<PatternFolder>> roots{
+        patternFolder("Drums", {patternFolder("Four on the floor"), patternFolder("Broken beat")}),
+        patternFolder("Bass", {patternFolder("Root walk"), patternFolder("Octaves")}),
+        patternFolder("Leads", {patternFolder("Arp up"), patternFolder("Arp down")}),
+        patternFolder("Sketch")};
+    static PatternFolder& of(const tk::OutlineView::Item& item) {
+        return *static_cast<PatternFolder*>(item.get());
+    }
     int numberOfChildren(const tk::OutlineView::Item& item) override {
-        return item ? *static_cast<int*>(item.get()) : int(roots.size());
+        return int(item ? of(item).children.size() : roots.size());
     }
     tk::OutlineView::Item child(int index, const tk::OutlineView::Item& item) override {
-        if (!item)
-            return roots[std::size_t(index)];
-        auto& list = children[item.get()];
-        while (int(list.size()) <= index)
-            list.push_back(std::make_shared<int>(0));
-        return list[std::size_t(index)];
+        return item ? of(item).children[std::size_t(index)] : roots[std::size_t(index)];
     }
-    bool isItemExpandable(const tk::OutlineView::Item& item) override {
-        return *static_cast<int*>(item.get()) > 0;
-    }
+    bool isItemExpandable(const tk::OutlineView::Item& item) override { return !of(item).children.empty(); }
 };
 
+// A name cell for an outline row, reused by identifier.
+std::shared_ptr<tk::View> folderCell(tk::TableView& table, int row) {
+    auto& outline = static_cast<StyledOutlineView&>(table);
+    auto cell = std::dynamic_pointer_cast<StyledTableCellView>(outline.makeViewWithIdentifier("name"));
+    if (!cell) {
+        cell = tk::View::make<StyledTableCellView>(tk::Rect{0, 0, 160, outline.rowHeight()});
+        cell->setIdentifier("name");
+        auto label = tk::View::make<StyledTableRowLabel>(tk::Rect{2, 2, 150, 16});
+        label->setBezeled(false);
+        label->setDrawsBackground(false);
+        label->setAutoresizingMask(tk::AutoresizingMask::widthSizable);
+        cell->setTextField(label);
+    }
+    cell->setObjectValue(PatternFolders::of(outline.item(row)).name);
+    return cell;
+}
+
 void addStyledOutline(tk::HeadlessWindow& window, tk::View& backdrop) {
-    static auto folders = std::make_shared<PatternFolders>();
+    auto folders = std::make_shared<PatternFolders>();
     auto scroll = tk::View::make<tk::ScrollView>(backdrop.bounds().insetBy(10, 10));
     auto outline = tk::View::make<StyledOutlineView>(tk::Rect{{}, scroll->bounds().size});
+    outline->associatedObjects().set("folders", folders); // the data source lives with the view
+    outline->setCellViewProvider(folderCell);
     scroll->setDrawsBackground(true);
     scroll->setDocumentView(outline);
     backdrop.addSubview(scroll);
     outline->setDataSource(folders);
     outline->expandItemWithoutAnimation(folders->roots[0]);
-    outline->expandItemWithoutAnimation(folders->roots[3]);
     window.window().layoutIfNeeded();
-    window.click(outline->convertToWindow({50, 30}));
-    window.click(outline->convertToWindow({50, 50}), tk::ModifierFlags::shift);
+    // Opened by a click on its disclosure button, as a person would.
+    const tk::Rect leads = outline->frameOfOutlineCellAtRow(outline->row(folders->roots[2]));
+    window.click(outline->convertToWindow(leads.center()));
+    window.click(outline->convertToWindow({80, 30}));
+    window.click(outline->convertToWindow({80, 50}), tk::ModifierFlags::shift);
 }
 
 std::vector<Subject> subjects() {

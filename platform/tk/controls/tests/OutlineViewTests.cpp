@@ -1,6 +1,6 @@
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/view/HeadlessWindow.h"
-#include "platform/tk/view/TableView.h"
+#include "platform/tk/controls/TableView.h"
 #include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,37 @@
+#include "platform/tk/controls/TableRowView.h"
+
+#include "platform/tk/graphics/GraphicsContext.h"
+
+namespace tk {
+
+TableRowView::TableRowView(const Rect& frame) : View(frame) {
+    setIdentifier(kIdentifier);
+}
+
+void TableRowView::setSelected(bool selected) {
+    if (selected_ == selected)
+        return;
+    selected_ = selected;
+    setNeedsDisplay();
+}
+
+void TableRowView::setSelectionHighlightStyle(SelectionHighlightStyle style) {
+    highlightStyle_ = style;
+    setNeedsDisplay();
+}
+
+void TableRowView::prepareForReuse() {
+    setSelected(false);
+}
+
+void TableRowView::draw(GraphicsContext& context, const Rect&) {
+    if (isSelected())
+        drawSelectionInRect(context, bounds());
+}
+
+void TableRowView::drawSelectionInRect(GraphicsContext& context, const Rect& rect) {
+    if (highlightStyle_ != SelectionHighlightStyle::none)
+        context.fillRect(rect, Color::rgba8(60, 110, 200));
+}
+
+} // namespace tk

@@ -1,0 +1,504 @@
+#include "platform/tk/controls/TableView.h"
+
+#include "platform/tk/base/NotificationCenter.h"
+#include "platform/tk/controls/Button.h"
+#include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/view/ScrollView.h"
+#include "platform/tk/view/TableCellView.h"
+#include "platform/tk/view/TextField.h"
+#include "platform/tk/view/Window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <utility>
+
+namespace tk {
+
+// --- TableView -----------------------------------------------------------------------------------
+
+int TableView::numberOfRows() const {
+    return rowCount_ ? std::max(0, rowCount_()) : 0;
+}
+
+void TableView::setRowHeight(double height) {
+    rowHeight_ = height > 0 ? height : kDefaultRowHeight;
+    setNeedsDisplay();
+    reloadRowViews();
+}
+
+int TableView::rowAt(double y) const {
+    if (y < 0)
+        return -1;
+    const int row = int(std::floor(y / rowHeight_));
+    return row < numberOfRows() ? row : -1;
+}
+
+Rect TableView::rectOfRow(int row) const {
+    return {0, row * rowHeight_, bounds().width(), rowHeight_};
+}
+
+void TableView::setSelection(IndexSet rows) {
+    if (rows == selection_)
+        return;
+    const IndexSet previous = std::exchange(selection_, std::move(rows));
+    setNeedsDisplay();
+    updateRowViewSelection(previous);
+    selectionDidChange(previous);
+    if (selectionDidChange_)
+        selectionDidChange_(*this);
+}
+
+void TableView::selectRowIndexes(const IndexSet& rows, bool byExtendingSelection) {
+    IndexSet next = byExtendingSelection ? selection_ : IndexSet{};
+    const int count = numberOfRows();
+    for (int r : rows)
+        if (r >= 0 && r < count)
+            next.insert(r);
+    setSelection(std::move(next));
+}
+
+void TableView::deselectAll() {
+    setSelection({});
+}
+
+void TableView::rowsDidChange() {
+    const int count = numberOfRows();
+    IndexSet kept;
+    for (int r : selection_)
+        if (r < count)
+            kept.insert(r);
+    if (clickedRow_ >= count)
+        clickedRow_ = -1;
+    setSelection(std::move(kept));
+    setNeedsDisplay();
+    reloadRowViews();
+}
+
+void TableView::reloadRowViews() {
+    for (auto& [row, view] : visible_)
+        enqueue(std::move(view));
+    visible_.clear();
+    tile();
+}
+
+void TableView::reloadData() {
+    rowsDidChange();
+}
+
+bool TableView::mouseDown(const Event& event) {
+    const int row = rowAt(locationOf(event).y);
+    clickedRow_ = row;
+    if (contains(event.modifierFlags, ModifierFlags::control)) {
+        // Control-click is the one-button right click: the menu, no selection change.
+        if (Window* w = window())
+            if (auto menu = menuForEvent(event))
+                w->popUpMenu(std::move(menu), event.locationInWindow);
+        return true;
+    }
+    if (row < 0) {
+        deselectAll();
+        return true;
+    }
+    if (contains(event.modifierFlags, ModifierFlags::command)) {
+        IndexSet next = selection_;
+        if (!next.erase(row))
+            next.insert(row);
+        setSelection(std::move(next));
+    } else if (contains(event.modifierFlags, ModifierFlags::shift) && !selection_.empty()) {
+        IndexSet next = selection_;
+        const int anchor = selectedRow();
+        for (int r = std::min(anchor, row); r <= std::max(anchor, row); ++r)
+            next.insert(r);
+        setSelection(std::move(next));
+    } else {
+        setSelection({row});
+    }
+    return true;
+}
+
+bool TableView::rightMouseDown(const Event& event) {
+    clickedRow_ = rowAt(locationOf(event).y);
+    return false; // the window shows the menu
+}
+
+void TableView::draw(GraphicsContext& context, const Rect&) {
+    if (isViewBased())
+        return; // the row views draw the selection
+    for (int r : selection_)
+        context.fillRect(rectOfRow(r), Color::rgba8(60, 110, 200));
+}
+
+void TableView::updateRowViewSelection(const IndexSet& previous) {
+    if (visible_.empty())
+        return;
+    std::vector<int> changed;
+    std::set_symmetric_difference(previous.begin(), previous.end(), selection_.begin(), selection_.end(),
+                                  std::back_inserter(changed));
+    for (int row : changed) {
+        if (TableRowView* view = rowView(row))
+            view->setSelected(isRowSelected(row));
+        // The neighbours' selection may join or part at this row.
+        for (int neighbour : {row - 1, row + 1})
+            if (TableRowView* view = rowView(neighbour))
+                view->setNeedsDisplay();
+    }
+}
+
+void TableView::viewDidMoveToSuperview() {
+    View::viewDidMoveToSuperview();
+    clipScrolls_ = {};
+    if (ScrollView* scroll = enclosingScrollView(*this)) {
+        ClipView* clip = &scroll->contentView();
+        clip->setPostsBoundsChangedNotifications(true);
+        clip->setPostsFrameChangedNotifications(true);
+        const auto weak = weakView();
+        const auto retile = [weak, clip](const Notification& n) {
+            if (n.object.as<ClipView>() != clip)
+                return;
+            if (auto self = std::static_pointer_cast<TableView>(weak.lock()))
+                self->tile();
+        };
+        auto& centre = NotificationCenter::defaultCenter();
+        auto scrolls = centre.addObserver(kViewBoundsDidChange, nullptr, retile);
+        auto resizes = centre.addObserver(kViewFrameDidChange, nullptr, retile);
+        auto both =
+            std::make_shared<std::pair<Subscription, Subscription>>(std::move(scrolls), std::move(resizes));
+        clipScrolls_ = Subscription([both] {
+            both->first.cancel();
+            both->second.cancel();
+        });
+    }
+    tile();
+}
+
+void TableView::frameDidChange(const Rect& oldFrame) {
+    View::frameDidChange(oldFrame);
+    tile();
+}
+
+View* TableView::hitTest(Point pointInSelf) {
+    View* hit = View::hitTest(pointInSelf);
+    if (!hit || hit == this)
+        return hit;
+    // Cell views and their text show the row; only controls that act (buttons) take the click.
+    if (!dynamic_cast<Control*>(hit) || dynamic_cast<TextField*>(hit))
+        return this;
+    return hit;
+}
+
+std::shared_ptr<View> TableView::makeViewWithIdentifier(const std::string& identifier) {
+    auto found = pool_.find(identifier);
+    if (found == pool_.end() || found->second.empty())
+        return nullptr;
+    std::shared_ptr<View> view = std::move(found->second.back());
+    found->second.pop_back();
+    if (auto* cell = dynamic_cast<TableCellView*>(view.get()))
+        cell->prepareForReuse();
+    else if (auto* row = dynamic_cast<TableRowView*>(view.get()))
+        row->prepareForReuse();
+    return view;
+}
+
+TableRowView* TableView::rowView(int row) const {
+    auto found = visible_.find(row);
+    return found == visible_.end() ? nullptr : found->second.get();
+}
+
+int TableView::rowForView(const View& view) const {
+    for (const View* v = &view; v; v = v->superview())
+        if (v->superview() == this)
+            for (const auto& [row, rowView] : visible_)
+                if (rowView.get() == v)
+                    return row;
+    return -1;
+}
+
+void TableView::enqueue(std::shared_ptr<TableRowView> view) {
+    // The row's views go back to the pool apart from their row view, each under its own identifier.
+    const auto contents = view->subviews();
+    for (const auto& content : contents) {
+        content->removeFromSuperview();
+        if (!content->identifier().empty())
+            pool_[content->identifier()].push_back(content);
+    }
+    view->removeFromSuperview();
+    pool_[view->identifier()].push_back(std::move(view));
+}
+
+std::shared_ptr<TableRowView> TableView::newRowView() {
+    auto view = std::dynamic_pointer_cast<TableRowView>(makeViewWithIdentifier(TableRowView::kIdentifier));
+    return view ? view : View::make<TableRowView>();
+}
+
+void TableView::addRowContent(TableRowView& rowView, int row) {
+    if (cellViewProvider_)
+        if (auto cell = cellViewProvider_(*this, row)) {
+            cell->setFrame(rowView.bounds());
+            rowView.addSubview(std::move(cell));
+        }
+}
+
+std::shared_ptr<TableRowView> TableView::makeRowView(int row) {
+    std::shared_ptr<TableRowView> view;
+    if (rowViewProvider_)
+        view = rowViewProvider_(*this, row);
+    if (!view)
+        view = newRowView();
+    view->setFrame(rectOfRow(row));
+    view->setSelected(isRowSelected(row));
+    addRowContent(*view, row);
+    return view;
+}
+
+Rect TableView::visibleRows() const {
+    Rect visible = bounds();
+    if (auto* clip = dynamic_cast<const ClipView*>(superview()))
+        visible = convertFrom(clip->bounds(), clip).intersection(bounds());
+    return visible;
+}
+
+void TableView::fitHeightToRows() {
+    const double height = numberOfRows() * rowHeight();
+    if (frame().height() != height)
+        setFrame({frame().minX(), frame().minY(), frame().width(), height});
+}
+
+void TableView::tile() {
+    if (tiling_ || !isViewBased())
+        return;
+    tiling_ = true;
+    fitHeightToRows();
+    const Rect visible = visibleRows();
+    const int count = numberOfRows();
+    int first = 0;
+    int last = -1;
+    if (count > 0 && visible.height() > 0) {
+        first = std::clamp(int(std::floor(visible.minY() / rowHeight())), 0, count - 1);
+        last = std::clamp(int(std::ceil(visible.maxY() / rowHeight())) - 1, first, count - 1);
+    }
+    for (auto it = visible_.begin(); it != visible_.end();) {
+        if (it->first < first || it->first > last) {
+            enqueue(std::move(it->second));
+            it = visible_.erase(it);
+        } else {
+            it->second->setFrame(rectOfRow(it->first));
+            ++it;
+        }
+    }
+    for (int row = first; row <= last; ++row)
+        if (!visible_.count(row)) {
+            auto view = makeRowView(row);
+            addSubview(view);
+            visible_.emplace(row, std::move(view));
+        }
+    tiling_ = false;
+}
+
+// --- OutlineView ---------------------------------------------------------------------------------
+
+void OutlineView::setDataSource(std::weak_ptr<DataSource> dataSource) {
+    dataSource_ = std::move(dataSource);
+    reloadData();
+}
+
+std::vector<OutlineView::Item> OutlineView::selectedItemsNow() const {
+    std::vector<Item> items;
+    for (int r : selectedRowIndexes())
+        if (r < int(rows_.size()))
+            items.push_back(rows_[std::size_t(r)].item);
+    return items;
+}
+
+void OutlineView::reloadData() {
+    rebuildRows(selectedItemsNow());
+}
+
+void OutlineView::addChildren(const Item& parent, int level) {
+    auto source = dataSource_.lock();
+    if (!source)
+        return;
+    const int n = source->numberOfChildren(parent);
+    for (int i = 0; i < n; ++i) {
+        Item child = source->child(i, parent);
+        rows_.push_back({child, parent, i, level});
+        if (child && expanded_.count(child) && source->isItemExpandable(child))
+            addChildren(child, level + 1);
+    }
+}
+
+void OutlineView::rebuildRows(const std::vector<Item>& keepSelected) {
+    rows_.clear();
+    addChildren(nullptr, 0);
+    IndexSet selection;
+    for (const Item& item : keepSelected)
+        if (int r = row(item); r >= 0)
+            selection.insert(r);
+    setSelection(std::move(selection));
+    rowsDidChange();
+}
+
+OutlineView::Item OutlineView::item(int row) const {
+    return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].item : nullptr;
+}
+
+int OutlineView::row(const Item& item) const {
+    if (!item)
+        return -1;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].item == item)
+            return int(i);
+    return -1;
+}
+
+OutlineView::Item OutlineView::parent(const Item& item) const {
+    const int r = row(item);
+    return r >= 0 ? rows_[std::size_t(r)].parent : nullptr;
+}
+
+int OutlineView::childIndex(const Item& item) const {
+    const int r = row(item);
+    return r >= 0 ? rows_[std::size_t(r)].childIndex : -1;
+}
+
+int OutlineView::level(int row) const {
+    return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)].level : -1;
+}
+
+bool OutlineView::isExpandable(const Item& item) const {
+    auto source = dataSource_.lock();
+    return source && item && source->isItemExpandable(item);
+}
+
+bool OutlineView::isItemExpanded(const Item& item) const {
+    return item && expanded_.count(item) && isExpandable(item);
+}
+
+void OutlineView::expandItem(const Item& item, bool children) {
+    if (!isExpandable(item))
+        return;
+    expanded_.insert(item);
+    if (children)
+        if (auto source = dataSource_.lock())
+            for (int i = 0, n = source->numberOfChildren(item); i < n; ++i)
+                expandItem(source->child(i, item), true);
+    rebuildRows(selectedItemsNow());
+}
+
+void OutlineView::collapseItem(const Item& item) {
+    if (!item || !expanded_.erase(item))
+        return;
+    rebuildRows(selectedItemsNow());
+}
+
+namespace {
+
+// The plain disclosure marks: a triangle pointing right (closed) or down (open).
+Image disclosureMark(bool open) {
+    return Image::draw({12, 12}, 2, [open](GraphicsContext& context) {
+        Path triangle;
+        if (open) {
+            triangle.moveTo({2, 4});
+            triangle.lineTo({10, 4});
+            triangle.lineTo({6, 9});
+        } else {
+            triangle.moveTo({4, 2});
+            triangle.lineTo({9, 6});
+            triangle.lineTo({4, 10});
+        }
+        triangle.closeSubpath();
+        context.fillPath(triangle, Color::gray(0.7));
+    });
+}
+
+} // namespace
+
+void OutlineView::setup() {
+    TableView::setup();
+    setActionHandler(kToggleDisclosureAction, [this](const ActionSender& sender) {
+        const auto* button = dynamic_cast<const View*>(sender.responder);
+        const Item clicked = button ? item(rowForView(*button)) : nullptr;
+        if (!clicked)
+            return;
+        if (isItemExpanded(clicked))
+            collapseItem(clicked);
+        else
+            expandItem(clicked);
+    });
+}
+
+Rect OutlineView::frameOfOutlineCellAtRow(int row) const {
+    if (!isExpandable(item(row)))
+        return {};
+    const Rect r = rectOfRow(row);
+    return {kOutlineCellLeading + level(row) * kIndentationPerLevel, r.minY(), kOutlineCellWidth, r.height()};
+}
+
+double OutlineView::cellViewLeading(int row) const {
+    return kOutlineCellLeading + std::max(0, level(row)) * kIndentationPerLevel + kOutlineCellWidth;
+}
+
+std::shared_ptr<View> OutlineView::makeViewWithIdentifier(const std::string& identifier) {
+    if (auto view = TableView::makeViewWithIdentifier(identifier))
+        return view;
+    if (identifier != kDisclosureButtonKey)
+        return nullptr;
+    auto button = View::make<Button>();
+    button->setIdentifier(identifier);
+    button->setButtonType(ButtonType::toggle);
+    button->setBordered(false);
+    button->setTitle("");
+    button->setImagePosition(ImagePosition::imageOnly);
+    button->setImageScaling(ImageScaling::none);
+    button->setImage(disclosureMark(false));
+    button->setAlternateImage(disclosureMark(true));
+    return button;
+}
+
+void OutlineView::addRowContent(TableRowView& rowView, int row) {
+    const Item shown = item(row);
+    if (isExpandable(shown))
+        if (auto button = std::dynamic_pointer_cast<Button>(makeViewWithIdentifier(kDisclosureButtonKey))) {
+            const Rect mark = frameOfOutlineCellAtRow(row);
+            button->setFrame(mark.offsetBy(0, -rectOfRow(row).minY()));
+            button->setState(isItemExpanded(shown) ? CellState::on : CellState::off);
+            button->setTarget(weakView());
+            button->setAction(kToggleDisclosureAction);
+            rowView.addSubview(std::move(button));
+        }
+    if (cellViewProvider())
+        if (auto cell = cellViewProvider()(*this, row)) {
+            const double leading = cellViewLeading(row);
+            cell->setFrame(
+                {leading, 0, std::max(0.0, rowView.bounds().width() - leading), rowView.bounds().height()});
+            rowView.addSubview(std::move(cell));
+        }
+}
+
+void OutlineView::draw(GraphicsContext& context, const Rect& dirtyRect) {
+    TableView::draw(context, dirtyRect);
+    if (isViewBased())
+        return; // the rows' disclosure buttons show the marks
+    const Color mark = Color::gray(0.7);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (!isExpandable(rows_[i].item))
+            continue;
+        const Rect r = rectOfRow(int(i));
+        const double x = 6 + rows_[i].level * 14.0;
+        const double y = r.midY();
+        Path triangle;
+        if (isItemExpanded(rows_[i].item)) {
+            triangle.moveTo({x, y - 3});
+            triangle.lineTo({x + 8, y - 3});
+            triangle.lineTo({x + 4, y + 3});
+        } else {
+            triangle.moveTo({x + 1, y - 4});
+            triangle.lineTo({x + 7, y});
+            triangle.lineTo({x + 1, y + 4});
+        }
+        triangle.closeSubpath();
+        context.fillPath(triangle, mark);
+    }
+}
+
+} // namespace tk

@@ -1,0 +1,214 @@
+#pragma once
+
+// Table and outline views: rows of equal height, a selection of row indices and the row that was
+// clicked last. These are the parts that selection, context menus and row-based commands read.
+//
+// A plain table draws its selection and leaves each row's content to the subclass or the code that
+// owns it. A view-based table (one given a cell view or row view provider, or a subclass that says
+// so) shows each row as a TableRowView holding the row's cell view, and only the rows in view exist
+// as views: as the enclosing clip view scrolls or resizes, rows that leave the view give their row
+// view and cell views back to a pool by identifier, and makeViewWithIdentifier() hands them out
+// again after prepareForReuse(). So a table of 100 000 rows costs as much to draw as one of 100.
+// Its height follows its rows. Clicks on a row's cell views select the row; controls in a row
+// (buttons) take their own clicks.
+//
+//   - A left click on a row selects that row alone (Command adds or removes it, Shift extends from
+//     the last selected row) and makes it the clicked row; a click below the rows clears the
+//     selection. A right click (or Control-click) only sets the clicked row, then shows the menu.
+//   - clickedRow() is -1 until a click lands on a row, and again after a click that misses.
+//
+// All members are [main].
+
+#include "platform/tk/base/Subscription.h"
+#include "platform/tk/controls/TableRowView.h"
+#include "platform/tk/view/View.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+using IndexSet = std::set<int>;
+
+class TableView : public View {
+public:
+    static constexpr double kDefaultRowHeight = 20;
+
+    using View::View;
+
+    // The number of rows; a plain table asks the function it was given (none: 0).
+    virtual int numberOfRows() const;
+    void setNumberOfRows(std::function<int()> rows) { rowCount_ = std::move(rows); }
+    double rowHeight() const { return rowHeight_; }
+    void setRowHeight(double height);
+    // The row at `y` (bounds coordinates); -1 below the last row.
+    int rowAt(double y) const;
+    Rect rectOfRow(int row) const;
+
+    const IndexSet& selectedRowIndexes() const { return selection_; }
+    // Rows outside 0..numberOfRows-1 are ignored.
+    void selectRowIndexes(const IndexSet& rows, bool byExtendingSelection);
+    void deselectAll();
+    // The last selected row, -1 with none.
+    int selectedRow() const { return selection_.empty() ? -1 : *selection_.rbegin(); }
+    int numberOfSelectedRows() const { return int(selection_.size()); }
+    bool isRowSelected(int row) const { return selection_.count(row) != 0; }
+    int clickedRow() const { return clickedRow_; }
+    // Observers hear of every change of the selection.
+    void setSelectionDidChange(std::function<void(TableView&)> handler) {
+        selectionDidChange_ = std::move(handler);
+    }
+
+    // --- Row views (view-based tables) ------------------------------------------------------
+    // The view that shows `row` inside its row view (none: the row shows no cell view).
+    using CellViewProvider = std::function<std::shared_ptr<View>(TableView&, int row)>;
+    // The row view of `row` (none: the table's own kind of row view).
+    using RowViewProvider = std::function<std::shared_ptr<TableRowView>(TableView&, int row)>;
+    void setCellViewProvider(CellViewProvider provider) { cellViewProvider_ = std::move(provider); }
+    void setRowViewProvider(RowViewProvider provider) { rowViewProvider_ = std::move(provider); }
+    virtual bool isViewBased() const { return cellViewProvider_ || rowViewProvider_; }
+
+    // A view given back earlier under `identifier`, readied for another row; none when the pool has
+    // none (the caller makes a new one and gives it the identifier).
+    virtual std::shared_ptr<View> makeViewWithIdentifier(const std::string& identifier);
+    // The row view showing `row`, none when that row is out of view.
+    TableRowView* rowView(int row) const;
+    // The row `view` (a row view or a view inside one) shows; -1 for any other view.
+    int rowForView(const View& view) const;
+    // Reads the rows again: every row view in view is asked for anew.
+    virtual void reloadData();
+    // Makes the rows in view exist as views and gives back those out of view.
+    void tile();
+
+    bool mouseDown(const Event& event) override;
+    bool rightMouseDown(const Event& event) override;
+    void draw(GraphicsContext& context, const Rect& dirtyRect) override;
+    bool acceptsFirstResponder() const override { return true; }
+    void viewDidMoveToSuperview() override;
+    void frameDidChange(const Rect& oldFrame) override;
+    // Clicks on a row select it, unless they land on a button or similar control inside the row.
+    View* hitTest(Point pointInSelf) override;
+
+protected:
+    // Rows were added or removed: selection and clicked row are kept only where still valid, and
+    // the row views are asked for anew.
+    void rowsDidChange();
+    void setSelection(IndexSet rows);
+    // Runs after every change of the selection, before the observer hears of it.
+    virtual void selectionDidChange(const IndexSet& previous) { (void)previous; }
+    // A row view when the provider gives none: one from the pool under TableRowView::kIdentifier,
+    // or a new one.
+    virtual std::shared_ptr<TableRowView> newRowView();
+    // Puts the content of `row` into its row view, whose frame is set: the provider's cell view,
+    // filling the row.
+    virtual void addRowContent(TableRowView& rowView, int row);
+    const CellViewProvider& cellViewProvider() const { return cellViewProvider_; }
+
+private:
+    Rect visibleRows() const;
+    void enqueue(std::shared_ptr<TableRowView> rowView);
+    std::shared_ptr<TableRowView> makeRowView(int row);
+    void fitHeightToRows();
+    void reloadRowViews();
+    void updateRowViewSelection(const IndexSet& previous);
+
+    std::function<int()> rowCount_;
+    std::function<void(TableView&)> selectionDidChange_;
+    CellViewProvider cellViewProvider_;
+    RowViewProvider rowViewProvider_;
+    std::map<int, std::shared_ptr<TableRowView>> visible_;
+    std::map<std::string, std::vector<std::shared_ptr<View>>, std::less<>> pool_;
+    Subscription clipScrolls_;
+    IndexSet selection_;
+    double rowHeight_ = kDefaultRowHeight;
+    int clickedRow_ = -1;
+    bool tiling_ = false;
+};
+
+// An outline: a table whose rows show a tree of items, each expanded or collapsed. Items are the
+// data source's own objects, told apart by identity.
+//
+// View-based, each row of an expandable item holds a disclosure button (made by
+// makeViewWithIdentifier(kDisclosureButtonKey), so a subclass can restyle it) in the outline cell's
+// frame, on while the item is open; clicking it opens or closes the item. The cell view starts
+// after the outline cell, indented by the item's level.
+class OutlineView : public TableView {
+public:
+    using Item = std::shared_ptr<void>;
+    static constexpr const char* kDisclosureButtonKey = "OutlineViewDisclosureButtonKey";
+    // The action the disclosure buttons send to their outline.
+    static constexpr const char* kToggleDisclosureAction = "toggleDisclosure:";
+    static constexpr double kIndentationPerLevel = 14;
+    // Where the outline cell starts at level 0, and its width.
+    static constexpr double kOutlineCellLeading = 8;
+    static constexpr double kOutlineCellWidth = 16;
+
+    using TableView::TableView;
+
+    class DataSource {
+    public:
+        virtual ~DataSource() = default;
+        // Children of `item`, or of the root for a null item.
+        virtual int numberOfChildren(const Item& item) = 0;
+        virtual Item child(int index, const Item& item) = 0;
+        virtual bool isItemExpandable(const Item& item) = 0;
+    };
+
+    // Not owned. Setting it reloads.
+    void setDataSource(std::weak_ptr<DataSource> dataSource);
+    // Reads the tree again; expanded items that are still there stay expanded, selected ones
+    // selected.
+    void reloadData() override;
+
+    int numberOfRows() const override { return int(rows_.size()); }
+    // Null outside the rows.
+    Item item(int row) const;
+    // -1 for an item not shown (collapsed away, or unknown).
+    int row(const Item& item) const;
+    // Null for a top-level item or an item not shown.
+    Item parent(const Item& item) const;
+    // Index under its parent; -1 for an item not shown.
+    int childIndex(const Item& item) const;
+    int level(int row) const;
+
+    bool isExpandable(const Item& item) const;
+    bool isItemExpanded(const Item& item) const;
+    // Shows the item's children (and, with `children`, expands them all the way down).
+    void expandItem(const Item& item, bool children = false);
+    // Hides the children; selected rows among them are deselected.
+    void collapseItem(const Item& item);
+
+    // The disclosure mark's rect in `row` (zero for an item that cannot expand, or no row).
+    virtual Rect frameOfOutlineCellAtRow(int row) const;
+    // Where the row's cell view starts: after the outline cell at the row's level.
+    double cellViewLeading(int row) const;
+
+    // For kDisclosureButtonKey with nothing pooled: a new disclosure button.
+    std::shared_ptr<View> makeViewWithIdentifier(const std::string& identifier) override;
+    void draw(GraphicsContext& context, const Rect& dirtyRect) override;
+
+protected:
+    void setup() override;
+    void addRowContent(TableRowView& rowView, int row) override;
+
+private:
+    struct Row {
+        Item item;
+        Item parent;
+        int childIndex;
+        int level;
+    };
+    void rebuildRows(const std::vector<Item>& keepSelected);
+    void addChildren(const Item& parent, int level);
+    std::vector<Item> selectedItemsNow() const;
+
+    std::weak_ptr<DataSource> dataSource_;
+    std::vector<Row> rows_;
+    std::set<Item> expanded_; // kept alive while expanded, so identity stays unique
+};
+
+} // namespace tk
