@@ -1,14 +1,6 @@
 #include "platform/tk/controls/CellControl.h"
 
-#include "platform/tk/view/KeyboardFocus.h"
-#include "platform/tk/view/Window.h"
-
 namespace tk {
-
-CellControl::~CellControl() {
-    if (cell_)
-        cell_->setControlView(nullptr);
-}
 
 void CellControl::setup() {
     Control::setup();
@@ -20,14 +12,7 @@ std::unique_ptr<Cell> CellControl::makeCell() const {
 }
 
 void CellControl::setCell(std::unique_ptr<Cell> cell) {
-    if (!cell)
-        return;
-    if (cell_)
-        cell_->setControlView(nullptr);
-    cell_ = std::move(cell);
-    cell_->setControlView(this);
-    setNeedsDisplay();
-    invalidateIntrinsicContentSize();
+    cell_.replace(std::move(cell), *this);
 }
 
 bool CellControl::isEnabled() const {
@@ -65,8 +50,7 @@ void CellControl::sizeToFit() {
 }
 
 bool CellControl::showsFocusRing() const {
-    const Window* w = window();
-    return w && w->isKeyWindow() && hasKeyboardFocus(*this) && cell_->focusRingType() != FocusRingType::none;
+    return showsCellFocusRing(*this, *cell_);
 }
 
 Size CellControl::intrinsicContentSize() const {
@@ -108,9 +92,7 @@ bool CellControl::keyDown(const Event& event) {
 
 void CellControl::viewDidMoveToWindow() {
     Control::viewDidMoveToWindow();
-    keyState_.cancel();
-    if (Window* w = window())
-        keyState_ = w->observeKeyState([this](Window&, bool) { setNeedsDisplay(); });
+    keyState_ = redrawOnKeyStateChanges(*this);
 }
 
 bool CellControl::startTracking(Point location, const Event&) {

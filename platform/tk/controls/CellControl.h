@@ -15,6 +15,7 @@
 
 #include "platform/tk/base/Subscription.h"
 #include "platform/tk/controls/Cell.h"
+#include "platform/tk/controls/OwnedCell.h"
 #include "platform/tk/view/Control.h"
 
 #include <memory>
@@ -25,7 +26,6 @@ class CellControl : public Control {
 public:
     CellControl() = default;
     explicit CellControl(Rect frame) : Control(frame) {}
-    ~CellControl() override;
 
     Cell* cell() const { return cell_.get(); }
     // The control becomes the new cell's control view; a null cell is refused.
@@ -83,7 +83,7 @@ protected:
     void setup() override;
 
 private:
-    std::unique_ptr<Cell> cell_ = std::make_unique<Cell>();
+    OwnedCell<Cell> cell_;
     Subscription keyState_; // redraws the focus ring when the window gains or loses key state
 };
 

@@ -1,15 +1,9 @@
 #include "platform/tk/controls/CellTextField.h"
 
 #include "platform/tk/graphics/GraphicsContext.h"
-#include "platform/tk/view/KeyboardFocus.h"
 #include "platform/tk/view/Window.h"
 
 namespace tk {
-
-CellTextField::~CellTextField() {
-    if (cell_)
-        cell_->setControlView(nullptr);
-}
 
 void CellTextField::setup() {
     TextField::setup();
@@ -21,14 +15,7 @@ std::unique_ptr<TextFieldCell> CellTextField::makeCell() const {
 }
 
 void CellTextField::setCell(std::unique_ptr<TextFieldCell> cell) {
-    if (!cell)
-        return;
-    if (cell_)
-        cell_->setControlView(nullptr);
-    cell_ = std::move(cell);
-    cell_->setControlView(this);
-    setNeedsDisplay();
-    invalidateIntrinsicContentSize();
+    cell_.replace(std::move(cell), *this);
 }
 
 void CellTextField::setFont(Font font) {
@@ -72,8 +59,7 @@ FieldEditorAttributes CellTextField::fieldEditorAttributes() const {
 }
 
 bool CellTextField::showsFocusRing() const {
-    const Window* w = window();
-    return w && w->isKeyWindow() && hasKeyboardFocus(*this) && cell_->focusRingType() != FocusRingType::none;
+    return showsCellFocusRing(*this, *cell_);
 }
 
 Rect CellTextField::textRect() const {
@@ -142,9 +128,7 @@ bool CellTextField::resignFirstResponder() {
 
 void CellTextField::viewDidMoveToWindow() {
     TextField::viewDidMoveToWindow();
-    keyState_.cancel();
-    if (Window* w = window())
-        keyState_ = w->observeKeyState([this](Window&, bool) { setNeedsDisplay(); });
+    keyState_ = redrawOnKeyStateChanges(*this);
 }
 
 } // namespace tk

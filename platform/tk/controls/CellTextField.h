@@ -16,6 +16,7 @@
 // cell's; the field's own setters forward to it.
 
 #include "platform/tk/base/Subscription.h"
+#include "platform/tk/controls/OwnedCell.h"
 #include "platform/tk/controls/TextFieldCell.h"
 #include "platform/tk/view/TextField.h"
 
@@ -27,7 +28,6 @@ class CellTextField : public TextField {
 public:
     CellTextField() = default;
     explicit CellTextField(Rect frame) : TextField(frame) {}
-    ~CellTextField() override;
 
     TextFieldCell* cell() const { return cell_.get(); }
     // The field becomes the new cell's control view; a null cell is refused.
@@ -85,7 +85,7 @@ protected:
     void setup() override;
 
 private:
-    std::unique_ptr<TextFieldCell> cell_ = std::make_unique<TextFieldCell>();
+    OwnedCell<TextFieldCell> cell_;
     Subscription keyState_; // redraws the focus ring when the window gains or loses key state
 };
 
