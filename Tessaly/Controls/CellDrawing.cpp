@@ -50,6 +50,18 @@ void drawTintedImage(tk::GraphicsContext& context, const tk::Image& image, const
                       tk::ImageDrawOptions{}.withOpacity(opacity));
 }
 
+void drawTintedNinePartImage(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
+                             double opacity) {
+    if (image.isEmpty())
+        return;
+    const tk::Image tinted = image.tinted(tk::controlTextColor());
+    const tk::ImageDrawOptions options = tk::ImageDrawOptions{}.withOpacity(opacity);
+    if (tinted.capInsets() != tk::EdgeInsets{})
+        context.drawImageNinePart(tinted, rect, options);
+    else
+        context.drawImage(tinted, rect, options);
+}
+
 bool hasVisibleFocus(const tk::View& view) {
     const tk::Window* w = view.window();
     return w && w->isKeyWindow() && tk::hasKeyboardFocus(view);

@@ -47,11 +47,13 @@ double cellImageOpacity(const tk::Cell& cell);
 void drawCellImage(const tk::ButtonCell& cell, const tk::Image& image, const tk::Rect& frame,
                    tk::GraphicsContext& context);
 
-// Draws `image` (tinted with the control text colour when it is a template) into `rect` at
-// `opacity`, nine-part by the picture's own cap insets when it has some (stretched whole
-// otherwise). Nothing for an empty image.
+// Draws `image` (tinted with the control text colour when it is a template) stretched whole over
+// `rect` at `opacity`; its cap insets are not used. Nothing for an empty image.
 void drawTintedImage(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
                      double opacity);
+// The same, but nine-part by the picture's own cap insets when it has some.
+void drawTintedNinePartImage(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
+                             double opacity);
 
 // Whether `view` shows its own focus ring now (window key, keyboard focus).
 bool hasVisibleFocus(const tk::View& view);

@@ -1,28 +1,14 @@
 #include "Tessaly/Controls/StyledSlider.h"
 
+#include "Tessaly/Controls/CellDrawing.h"
 #include "Tessaly/Styles/Styles.h"
 
 #include "platform/tk/graphics/GraphicsContext.h"
-#include "platform/tk/graphics/SemanticColors.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace Tessaly {
-
-namespace {
-
-// A picture stretched over `rect`, its caps kept when it has some.
-void drawPicture(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect, double opacity) {
-    const tk::ImageDrawOptions options = tk::ImageDrawOptions{}.withOpacity(opacity);
-    const tk::EdgeInsets caps = image.capInsets();
-    if (caps.top != 0 || caps.left != 0 || caps.bottom != 0 || caps.right != 0)
-        context.drawImageNinePart(image, rect, options);
-    else
-        context.drawImage(image, rect, options);
-}
-
-} // namespace
 
 // --- StyledSliderCell ----------------------------------------------------------------------------
 
@@ -87,14 +73,13 @@ void StyledSliderCell::drawBar(const tk::Rect& rect, bool flipped, tk::GraphicsC
     if (!track)
         return;
     const double opacity = isEnabled() ? 1.0 : 0.5;
-    const tk::Color tint = tk::controlTextColor();
     tk::GraphicsStateGuard guard(context);
-    drawPicture(context, track->tinted(tint), rect, opacity);
+    drawTintedNinePartImage(context, *track, rect, opacity);
     if (auto filled = bars.image(StyledControlState::highlighted)) {
         const double width = knobRect(flipped).midX() - rect.minX();
-        drawPicture(context, filled->tinted(tint),
-                    tk::Rect{rect.minX(), rect.minY(), std::max(0.0, width), rect.height()}.integral(),
-                    opacity);
+        drawTintedNinePartImage(
+            context, *filled,
+            tk::Rect{rect.minX(), rect.minY(), std::max(0.0, width), rect.height()}.integral(), opacity);
     }
 }
 
@@ -102,7 +87,7 @@ void StyledSliderCell::drawKnob(const tk::Rect& knob, tk::GraphicsContext& conte
     auto picture = style()->knobImage(controlState());
     if (!picture)
         return;
-    drawPicture(context, picture->tinted(tk::controlTextColor()), knob, isEnabled() ? 1.0 : 0.5);
+    drawTintedNinePartImage(context, *picture, knob, isEnabled() ? 1.0 : 0.5);
 }
 
 BackgroundStyle StyledSliderCell::interiorBackgroundStyle() const {
