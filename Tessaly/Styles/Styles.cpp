@@ -30,7 +30,7 @@ tk::Size Layout::size76x83() {
 }
 
 TESSALY_SHARED(tk::Font, BaseStyles, regular10, tk::Font::system(10))
-TESSALY_SHARED(tk::Font, BaseStyles, monospacedDigit10, tk::Font::system(10))
+TESSALY_SHARED(tk::Font, BaseStyles, monospacedDigit10, tk::Font::monospacedDigitSystem(10))
 TESSALY_SHARED(tk::Font, BaseStyles, medium10, tk::Font::system(10, tk::FontWeight::medium))
 TESSALY_SHARED(tk::Font, BaseStyles, medium12, tk::Font::system(12, tk::FontWeight::medium))
 TESSALY_SHARED(tk::Font, BaseStyles, regular12, tk::Font::system(12))

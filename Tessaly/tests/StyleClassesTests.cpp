@@ -49,6 +49,8 @@ TEST(StylesCatalogue, SharedMembersAreTheSameObjectOnEveryRead) {
     // The groups hold the base fonts themselves.
     EXPECT_EQ(&Styles::Control::font(), &Styles::BaseStyles::regular10());
     EXPECT_EQ(&Styles::TableRow::font(), &Styles::BaseStyles::monospacedDigit10());
+    EXPECT_EQ(Styles::BaseStyles::monospacedDigit10(),
+              tk::Font::monospacedDigitSystem(10)); // figures line up
     EXPECT_EQ(&Styles::OutlineHeader::font(), &Styles::BaseStyles::medium12());
     // Made anew on each read, always equal.
     EXPECT_EQ(Styles::Control::selectedBackgroundColor(), color(ColorResources::highlightSystem));
