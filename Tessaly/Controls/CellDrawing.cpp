@@ -1,6 +1,7 @@
 #include "Tessaly/Controls/CellDrawing.h"
 
 #include "Tessaly/Geometry/PixelAlignment.h"
+#include "Tessaly/Styles/ControlStyle.h"
 #include "platform/tk/controls/ButtonCell.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Path.h"
@@ -60,6 +61,17 @@ void drawTintedNinePartImage(tk::GraphicsContext& context, const tk::Image& imag
         context.drawImageNinePart(tinted, rect, options);
     else
         context.drawImage(tinted, rect, options);
+}
+
+void drawStateBezel(tk::GraphicsContext& context, const ControlStyle& style, StyledControlState state,
+                    const tk::Rect& rect, bool enabled) {
+    if (const auto image = style.bezelImage(state))
+        drawTintedImage(context, *image, rect, enabled ? 1.0 : 0.5);
+}
+
+tk::Size sizedToBezel(tk::Size size, tk::Size bezelSize, const tk::EdgeInsets& alignmentInsets) {
+    return tk::Size{std::max(size.width, bezelSize.width) - (alignmentInsets.left + alignmentInsets.right),
+                    bezelSize.height - (alignmentInsets.top + alignmentInsets.bottom)};
 }
 
 bool hasVisibleFocus(const tk::View& view) {

@@ -15,6 +15,7 @@
 //
 // All of it is [main].
 
+#include "Tessaly/Styles/StyledControlState.h"
 #include "platform/tk/base/Color.h"
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/controls/CellTypes.h"
@@ -30,6 +31,8 @@ class View;
 } // namespace tk
 
 namespace Tessaly {
+
+class ControlStyle;
 
 tk::Rect insetRect(const tk::Rect& rect, const tk::EdgeInsets& insets);
 tk::Rect centeredOnY(const tk::Rect& rect, const tk::Rect& bounds);
@@ -54,6 +57,14 @@ void drawTintedImage(tk::GraphicsContext& context, const tk::Image& image, const
 // The same, but nine-part by the picture's own cap insets when it has some.
 void drawTintedNinePartImage(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
                              double opacity);
+
+// Draws `style`'s bezel picture for `state` over `rect` by drawTintedImage, at half strength when
+// not `enabled`. Nothing when the style has no picture for the state.
+void drawStateBezel(tk::GraphicsContext& context, const ControlStyle& style, StyledControlState state,
+                    const tk::Rect& rect, bool enabled);
+// A bordered control sized to its bezel picture of `bezelSize`: the larger of the two widths and the
+// picture's height, each less `alignmentInsets`.
+tk::Size sizedToBezel(tk::Size size, tk::Size bezelSize, const tk::EdgeInsets& alignmentInsets);
 
 // Whether `view` shows its own focus ring now (window key, keyboard focus).
 bool hasVisibleFocus(const tk::View& view);

@@ -1,8 +1,7 @@
 #include "Tessaly/Controls/PushButton.h"
 
+#include "Tessaly/Controls/ButtonCellState.h"
 #include "Tessaly/Controls/CellDrawing.h"
-#include "Tessaly/Protocols/Validating.h"
-#include "Tessaly/Styles/ControlStateDerivation.h"
 #include "Tessaly/Styles/Styles.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 
@@ -20,14 +19,7 @@ std::shared_ptr<ButtonCellStyle> WendlePushButtonCell::style() {
 }
 
 StyledControlState WendlePushButtonCell::controlState() const {
-    ControlStateInputs inputs;
-    inputs.cellState = showsStateBy() == tk::CellMask::none ? 0 : int(state());
-    inputs.enabled = isEnabled();
-    inputs.highlighted = isHighlighted();
-    inputs.isSelected = selected_;
-    if (const auto* validating = dynamic_cast<const Validating*>(this))
-        inputs.isValid = validating->isValid();
-    return deriveControlState(inputs);
+    return buttonCellState(*this, selected_);
 }
 
 tk::Rect WendlePushButtonCell::drawingRect(const tk::Rect& bounds) const {
@@ -52,11 +44,8 @@ void WendlePushButtonCell::draw(const tk::Rect& frame, tk::View& controlView, tk
 }
 
 void WendlePushButtonCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
-    const auto image = style()->bezelImage(controlState());
-    if (!image)
-        return;
     const tk::Rect rect = bezelStyle() == tk::BezelStyle::rounded ? insetRect(frame, edgeInsets_) : frame;
-    drawTintedImage(context, *image, rect, isEnabled() ? 1.0 : 0.5);
+    drawStateBezel(context, *style(), controlState(), rect, isEnabled());
 }
 
 tk::Rect WendlePushButtonCell::drawTitle(const tk::AttributedString& title, const tk::Rect& frame,

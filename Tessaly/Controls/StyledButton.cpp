@@ -1,11 +1,8 @@
 #include "Tessaly/Controls/StyledButton.h"
 
+#include "Tessaly/Controls/ButtonCellState.h"
 #include "Tessaly/Controls/CellDrawing.h"
-#include "Tessaly/Protocols/Validating.h"
-#include "Tessaly/Styles/ControlStateDerivation.h"
 #include "platform/tk/graphics/GraphicsContext.h"
-
-#include <algorithm>
 
 namespace Tessaly {
 
@@ -25,14 +22,7 @@ std::shared_ptr<ButtonCellStyle> StyledButtonCell::style() {
 }
 
 StyledControlState StyledButtonCell::controlState() const {
-    ControlStateInputs inputs;
-    inputs.cellState = showsStateBy() == tk::CellMask::none ? 0 : int(state());
-    inputs.enabled = isEnabled();
-    inputs.highlighted = isHighlighted();
-    inputs.isSelected = selected_;
-    if (const auto* validating = dynamic_cast<const Validating*>(this))
-        inputs.isValid = validating->isValid();
-    return deriveControlState(inputs);
+    return buttonCellState(*this, selected_);
 }
 
 tk::AttributedString StyledButtonCell::attributedTitle(const std::string& text,
@@ -73,10 +63,7 @@ void StyledButtonCell::draw(const tk::Rect& frame, tk::View& controlView, tk::Gr
 }
 
 void StyledButtonCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
-    const auto image = dynamicStyle()->bezelImage(controlState());
-    if (!image)
-        return;
-    drawTintedImage(context, *image, frame, isEnabled() ? 1.0 : 0.5);
+    drawStateBezel(context, *dynamicStyle(), controlState(), frame, isEnabled());
 }
 
 tk::Rect StyledButtonCell::drawTitle(const tk::AttributedString& title, const tk::Rect& frame,
@@ -132,10 +119,8 @@ tk::Size StyledButton::intrinsicContentSize() const {
     const auto image = c->dynamicStyle()->bezelImage(c->controlState());
     if (!image)
         return size;
-    const tk::EdgeInsets insets = alignmentRectInsets();
-    const double wanted = fixedWidth_ ? *fixedWidth_ : image->size().width;
-    return tk::Size{std::max(size.width, wanted) - (insets.left + insets.right),
-                    image->size().height - (insets.top + insets.bottom)};
+    return sizedToBezel(size, tk::Size{fixedWidth_.value_or(image->size().width), image->size().height},
+                        alignmentRectInsets());
 }
 
 void StyledButton::draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) {

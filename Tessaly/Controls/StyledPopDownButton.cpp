@@ -1,12 +1,10 @@
 #include "Tessaly/Controls/StyledPopDownButton.h"
 
 #include "Tessaly/Controls/CellDrawing.h"
+#include "Tessaly/Controls/PopUpTitle.h"
 #include "Tessaly/Styles/ControlStateDerivation.h"
-#include "Tessaly/Styles/Styles.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/SemanticColors.h"
-
-#include <algorithm>
 
 namespace Tessaly {
 
@@ -40,20 +38,7 @@ tk::AttributedString StyledPopDownButtonCell::attributedTitle(const std::string&
                                                               std::optional<tk::Color> color,
                                                               const std::optional<std::string>& label,
                                                               std::optional<tk::Color> labelColor) const {
-    tk::TextAttributes base;
-    base.font = Styles::BaseStyles::regular10();
-    base.color = color.value_or(style()->textColor());
-    base.alignment = tk::TextAlignment::leading;
-    base.truncation = tk::TruncationMode::tail;
-    if (!label || !labelColor)
-        return tk::AttributedString(text, base);
-    tk::TextAttributes labelAttributes = base;
-    labelAttributes.color = *labelColor;
-    tk::TextAttributes value = base;
-    value.font = Styles::BaseStyles::medium10();
-    tk::AttributedString result(*label, labelAttributes);
-    result.append(" " + text, value);
-    return result;
+    return labelledPopUpTitle(text, color.value_or(style()->textColor()), label, labelColor);
 }
 
 tk::Rect StyledPopDownButtonCell::titleRect(const tk::Rect& bounds) const {
@@ -62,10 +47,7 @@ tk::Rect StyledPopDownButtonCell::titleRect(const tk::Rect& bounds) const {
 }
 
 void StyledPopDownButtonCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
-    const auto image = style()->bezelImage(controlState());
-    if (!image)
-        return;
-    drawTintedImage(context, *image, frame, isEnabled() ? 1.0 : 0.5);
+    drawStateBezel(context, *style(), controlState(), frame, isEnabled());
 }
 
 tk::Rect StyledPopDownButtonCell::drawTitle(const tk::AttributedString& title, const tk::Rect& frame,
@@ -107,11 +89,7 @@ tk::Size StyledPopDownButton::intrinsicContentSize() const {
     if (!isBordered() || !c)
         return size;
     const auto image = StyledPopDownButtonCell::style()->bezelImage(c->controlState());
-    if (!image)
-        return size;
-    const tk::EdgeInsets insets = alignmentRectInsets();
-    return tk::Size{std::max(size.width, image->size().width) - (insets.left + insets.right),
-                    image->size().height - (insets.top + insets.bottom)};
+    return image ? sizedToBezel(size, image->size(), alignmentRectInsets()) : size;
 }
 
 void StyledPopDownButton::draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) {

@@ -1,9 +1,9 @@
 #include "Tessaly/Controls/StyledPopUpButton.h"
 
 #include "Tessaly/Controls/CellDrawing.h"
+#include "Tessaly/Controls/PopUpTitle.h"
 #include "Tessaly/Controls/PopUpValues.h"
 #include "Tessaly/Styles/ControlStateDerivation.h"
-#include "Tessaly/Styles/Styles.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/SemanticColors.h"
 
@@ -39,20 +39,7 @@ tk::AttributedString StyledPopUpButtonCell::attributedTitle(const std::string& t
                                                             std::optional<tk::Color> color,
                                                             const std::optional<std::string>& label,
                                                             std::optional<tk::Color> labelColor) const {
-    tk::TextAttributes base;
-    base.font = Styles::BaseStyles::regular10();
-    base.color = color.value_or(dynamicStyle()->textColor());
-    base.alignment = tk::TextAlignment::leading;
-    base.truncation = tk::TruncationMode::tail;
-    if (!label || !labelColor)
-        return tk::AttributedString(text, base);
-    tk::TextAttributes labelAttributes = base;
-    labelAttributes.color = *labelColor;
-    tk::TextAttributes value = base;
-    value.font = Styles::BaseStyles::medium10();
-    tk::AttributedString result(*label, labelAttributes);
-    result.append(" " + text, value);
-    return result;
+    return labelledPopUpTitle(text, color.value_or(dynamicStyle()->textColor()), label, labelColor);
 }
 
 tk::Rect StyledPopUpButtonCell::titleRect(const tk::Rect& bounds) const {
@@ -62,10 +49,7 @@ tk::Rect StyledPopUpButtonCell::titleRect(const tk::Rect& bounds) const {
 }
 
 void StyledPopUpButtonCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
-    const auto image = dynamicStyle()->bezelImage(controlState());
-    if (!image)
-        return;
-    drawTintedImage(context, *image, frame, isEnabled() ? 1.0 : 0.5);
+    drawStateBezel(context, *dynamicStyle(), controlState(), frame, isEnabled());
 }
 
 tk::Rect StyledPopUpButtonCell::drawTitle(const tk::AttributedString& title, const tk::Rect& frame, tk::View&,
@@ -114,11 +98,7 @@ tk::Size StyledPopUpButton::sizedToBezel(tk::Size size, const ButtonCellStyle& s
     if (!isBordered() || !c)
         return size;
     const auto image = style.bezelImage(c->controlState());
-    if (!image)
-        return size;
-    const tk::EdgeInsets insets = alignmentRectInsets();
-    return tk::Size{std::max(size.width, image->size().width) - (insets.left + insets.right),
-                    image->size().height - (insets.top + insets.bottom)};
+    return image ? Tessaly::sizedToBezel(size, image->size(), alignmentRectInsets()) : size;
 }
 
 tk::Size StyledPopUpButton::intrinsicContentSize() const {
