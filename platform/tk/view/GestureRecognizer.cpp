@@ -100,7 +100,19 @@ Point inView(Point windowDelta, const View* view) {
     const Point b = view->convertFromWindow(windowDelta);
     return Point{b.x - a.x, b.y - a.y};
 }
+Point toWindow(Point viewDelta, const View* view) {
+    if (!view)
+        return viewDelta;
+    const Point a = view->convertToWindow(Point{});
+    const Point b = view->convertToWindow(viewDelta);
+    return Point{b.x - a.x, b.y - a.y};
+}
 } // namespace
+
+void PanGestureRecognizer::setTranslation(Point translation, const View* view) {
+    const Point t = toWindow(translation, view);
+    start_ = Point{last_.x - t.x, last_.y - t.y};
+}
 
 Point PanGestureRecognizer::translationInView(const View* view) const {
     return inView(Point{last_.x - start_.x, last_.y - start_.y}, view);

@@ -93,7 +93,10 @@ private:
 };
 
 // A drag: begins once the pointer has moved kMinimumDistance points from the press, changes with
-// every drag after that and ends at the release.
+// every drag after that and ends at the release (or is cancelled with the gesture).
+//
+// The translation is measured from a reference point, the press at first; setTranslation moves
+// that point so that the translation reads as given now, and later drags add to it.
 class PanGestureRecognizer final : public GestureRecognizer {
 public:
     static constexpr double kMinimumDistance = 3;
@@ -101,6 +104,8 @@ public:
     using GestureRecognizer::GestureRecognizer;
     // From the press to the pointer now, in `view`'s coordinates (window when null).
     Point translationInView(const View* view) const;
+    // Makes the translation now `translation` (in `view`'s coordinates, window when null).
+    void setTranslation(Point translation, const View* view);
     // Points per second over the last drag, in `view`'s coordinates (window when null).
     Point velocityInView(const View* view) const;
 

@@ -84,6 +84,24 @@ TEST_F(Recognizers, APanOnAnAncestorBeginsAfterTheSlopChangesAndEndsWithTranslat
     EXPECT_EQ(log, (Log{"began 10", "changed 20", "ended 20"}));
 }
 
+TEST_F(Recognizers, ASetTranslationIsWhereLaterDragsAddOn) {
+    Log translations;
+    auto pan = std::make_shared<PanGestureRecognizer>([&](GestureRecognizer& r) {
+        auto& p = static_cast<PanGestureRecognizer&>(r);
+        if (r.state() == GestureState::began)
+            p.setTranslation({25, 30}, inner.get());
+        const Point t = p.translationInView(inner.get());
+        translations.push_back(std::to_string(int(t.x)) + "," + std::to_string(int(t.y)));
+    });
+    inner->addGestureRecognizer(pan);
+    inner->setBoundsSize({100, 100}); // twice the frame: view distances are double the window's
+    w.mouseDown({30, 30});
+    w.mouseDragged({30, 35});
+    w.mouseDragged({32, 36});
+    w.mouseUp({32, 36});
+    EXPECT_EQ(translations, (Log{"25,30", "29,32", "29,32"}));
+}
+
 TEST_F(Recognizers, ACancelledGestureCancelsARunningPanAndARemovedRecognizerHearsNothing) {
     auto pan =
         std::make_shared<PanGestureRecognizer>([&](GestureRecognizer& r) { log.push_back(name(r.state())); });
