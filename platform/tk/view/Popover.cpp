@@ -2,6 +2,7 @@
 
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Path.h"
+#include "platform/tk/view/Event.h"
 #include "platform/tk/view/View.h"
 #include "platform/tk/view/Window.h"
 
@@ -67,12 +68,39 @@ void Popover::show(const Rect& rect, View& positioningView, RectEdge preferredEd
     if (!isShown()) {
         window->addOverlayView(frameView_);
         windowClose_ = window->observeWillClose([this](Window&) { close(); });
+        watchForDismissal(*window);
     }
     place();
 }
 
+void Popover::setBehavior(Behavior behavior) {
+    behavior_ = behavior;
+    if (Window* window = frameView_->window())
+        watchForDismissal(*window);
+}
+
+void Popover::watchForDismissal(Window& window) {
+    dismissal_.cancel();
+    if (behavior_ == Behavior::transient)
+        dismissal_ = window.monitorEvents([this](const Event& event) { return dismisses(event); });
+}
+
+bool Popover::dismisses(const Event& event) {
+    if (event.type == EventType::mouseDown && !frameView_->frame().contains(event.locationInWindow)) {
+        close();
+        return false; // the press still reaches what it landed on
+    }
+    if (event.type == EventType::keyDown && event.keyCode == KeyCode::escape &&
+        (event.modifierFlags & kShortcutModifierMask) == ModifierFlags::none) {
+        close();
+        return true;
+    }
+    return false;
+}
+
 void Popover::close() {
     windowClose_.cancel();
+    dismissal_.cancel();
     if (isShown())
         frameView_->removeFromSuperview();
     positioningView_.reset();

@@ -9,7 +9,12 @@
 //     where it would stick out. Showing a shown popover moves it.
 //   - setContentSize while shown: resized in place, still pointing at the same rect.
 //   - close(): taken out of the window. The window closing closes it too.
-//   - behaviour: applicationDefined, the one there is: it closes only when told.
+//   - behaviour: applicationDefined closes only when told; transient also closes at a press outside
+//     the panel (the press goes on to what is under it) and at Escape (which it takes, so the
+//     focused view does not see it).
+//
+// Neither showing nor closing moves the keyboard focus, and clicks on the panel keep it where it
+// is: the field that opened the popover goes on editing.
 //
 // The panel draws its background (drawBackground: a rounded panel and the arrow in
 // backgroundColor, a faint border); a subclass draws its own. [main]
@@ -23,6 +28,7 @@
 namespace tk {
 
 class GraphicsContext;
+struct Event;
 class View;
 class Window;
 
@@ -30,7 +36,7 @@ enum class RectEdge : int { minX = 0, minY = 1, maxX = 2, maxY = 3 };
 
 class Popover {
 public:
-    enum class Behavior : int { applicationDefined = 0 };
+    enum class Behavior : int { applicationDefined = 0, transient = 1 };
     static constexpr double kArrowHeight = 8;
     static constexpr double kArrowWidth = 16;
     static constexpr double kCornerRadius = 6;
@@ -46,7 +52,8 @@ public:
     Size contentSize() const { return contentSize_; }
     void setContentSize(Size size);
     Behavior behavior() const { return behavior_; }
-    void setBehavior(Behavior behavior) { behavior_ = behavior; }
+    // Takes effect at once, also while shown.
+    void setBehavior(Behavior behavior);
     bool animates() const { return animates_; }
     void setAnimates(bool animates) { animates_ = animates; }
     Color backgroundColor() const { return backgroundColor_; }
@@ -68,6 +75,9 @@ public:
 private:
     class FrameView;
     void place();
+    // Watches the window's events while a transient popover shows there.
+    void watchForDismissal(Window& window);
+    bool dismisses(const Event& event);
 
     std::shared_ptr<FrameView> frameView_;
     std::shared_ptr<View> content_;
@@ -80,6 +90,7 @@ private:
     Rect positioningRect_;
     RectEdge edge_ = RectEdge::maxY;
     Subscription windowClose_;
+    Subscription dismissal_;
 };
 
 } // namespace tk

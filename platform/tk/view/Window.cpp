@@ -248,6 +248,16 @@ Subscription Window::observeWillClose(std::function<void(Window&)> observer) {
     });
 }
 
+Subscription Window::monitorEvents(std::function<bool(const Event&)> monitor) {
+    const int id = nextObserverId_++;
+    eventMonitors_->push_back({id, std::move(monitor)});
+    std::weak_ptr<std::vector<EventMonitor>> list = eventMonitors_;
+    return Subscription([list, id] {
+        if (auto l = list.lock())
+            std::erase_if(*l, [id](const EventMonitor& m) { return m.id == id; });
+    });
+}
+
 void Window::close() {
     if (closed_)
         return;
@@ -456,6 +466,18 @@ void Window::dispatchEvent(const Event& event) {
     else if (event.type == EventType::mouseDown || event.type == EventType::keyDown ||
              event.type == EventType::scrollWheel)
         toolTips_->dismiss();
+
+    // A monitor may add or cancel monitors while it runs: the loop runs over a copy and skips the
+    // ones cancelled meanwhile.
+    const auto monitors = *eventMonitors_;
+    for (const auto& m : monitors) {
+        const bool live = std::any_of(eventMonitors_->begin(), eventMonitors_->end(),
+                                      [&](const EventMonitor& e) { return e.id == m.id; });
+        if (live && m.fn(event)) {
+            updateCursor();
+            return;
+        }
+    }
 
     if (event.button == MouseButton::left &&
         (event.type == EventType::mouseDown || event.type == EventType::mouseDragged ||

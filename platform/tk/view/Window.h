@@ -181,6 +181,10 @@ public:
     // arrived in time.
     std::optional<Event> nextEventMatching(const std::function<bool(const Event&)>& matches,
                                            Clock::TimePoint deadline, bool dequeue = false);
+    // Calls `monitor` with every event this window dispatches, before the views see it (a popover
+    // watching for clicks outside it). A monitor that returns true consumes the event: nothing else
+    // gets it. Monitors run in the order they were added.
+    [[nodiscard]] Subscription monitorEvents(std::function<bool(const Event&)> monitor);
     // The view that captured the pointer gesture in progress, if any.
     View* mouseCaptureView() const { return capture_; }
     // Ends the gesture in progress: the captured view gets mouseCancelled().
@@ -327,9 +331,14 @@ private:
         int id;
         std::function<void(Window&)> fn;
     };
+    struct EventMonitor {
+        int id;
+        std::function<bool(const Event&)> fn;
+    };
     std::shared_ptr<std::vector<KeyObserver>> keyObservers_ = std::make_shared<std::vector<KeyObserver>>();
     std::shared_ptr<std::vector<CloseObserver>> closeObservers_ =
         std::make_shared<std::vector<CloseObserver>>();
+    std::shared_ptr<std::vector<EventMonitor>> eventMonitors_ = std::make_shared<std::vector<EventMonitor>>();
     int nextObserverId_ = 1;
     std::deque<Event> queuedEvents_;
     // The recognisers watching the left-button gesture in progress.
