@@ -65,19 +65,14 @@ void CursorButton::updateTrackingAreas() {
         removeTrackingArea(trackingArea_);
     trackingArea_ = addTrackingArea(tk::TrackingArea(bounds(), tk::TrackingOptions::mouseEnteredAndExited));
     // Resized away from under the pointer: no exit will come for an area never entered.
-    if (pushed_ && window() && !bounds().contains(convertFromWindow(window()->mouseLocation())))
+    if (pushed_.isPushed() && window() && !bounds().contains(convertFromWindow(window()->mouseLocation())))
         popCursor();
 }
 
 bool CursorButton::mouseEntered(const tk::Event& event) {
     tk::Button::mouseEntered(event);
-    tk::Window* w = window();
-    if (w && !pushed_) {
-        pushed_ = cursorObject();
-        pushedIn_ = w->sharedWindow();
-        w->cursorStack().push(pushed_);
-        w->updateCursor();
-    }
+    if (tk::Window* w = window())
+        pushed_.push(*w, cursorObject());
     return true;
 }
 
@@ -93,14 +88,7 @@ void CursorButton::viewWillMoveToWindow(tk::Window* newWindow) {
 }
 
 void CursorButton::popCursor() {
-    if (!pushed_)
-        return;
-    if (auto w = pushedIn_.lock()) {
-        w->cursorStack().remove(pushed_.get());
-        w->updateCursor();
-    }
-    pushed_.reset();
-    pushedIn_.reset();
+    pushed_.pop();
 }
 
 void DarkHighlightButtonCell::drawImage(const tk::Image& image, const tk::Rect& frame, tk::View&,

@@ -21,6 +21,7 @@
 #include "platform/tk/controls/Button.h"
 #include "platform/tk/controls/ButtonCell.h"
 #include "platform/tk/view/Cursor.h"
+#include "platform/tk/view/CursorPush.h"
 #include "platform/tk/view/TrackingArea.h"
 
 #include <memory>
@@ -63,9 +64,7 @@ private:
     tk::Point hotSpot_{3, 4};
     std::shared_ptr<const tk::ImageCursor> cursor_;
     tk::TrackingArea* trackingArea_ = nullptr;
-    // The window whose stack holds our push, while it does.
-    std::weak_ptr<tk::Window> pushedIn_;
-    std::shared_ptr<const tk::ImageCursor> pushed_;
+    tk::CursorPush pushed_;
 };
 
 class DarkHighlightButtonCell : public tk::ButtonCell {
