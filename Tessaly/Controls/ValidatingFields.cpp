@@ -7,6 +7,8 @@
 #include "platform/tk/graphics/Path.h"
 #include "platform/tk/view/KeyboardFocus.h"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace Tessaly {
@@ -87,16 +89,47 @@ protected:
 
 ValidatingPropertiesField::ValidatingPropertiesField() = default;
 
+ValidatingPropertiesField::ValidatingPropertiesField(tk::Image image) : iconImage_(std::move(image)) {}
+
 void ValidatingPropertiesField::setup() {
     tk::View::setup();
     auto field = tk::View::make<InnerField>();
     field->afterTextChange = [this] { updateMessagePopover(); };
     textField_ = field;
-    addSubview(textField_);
-    // Pinned to all four edges.
-    textField_->setFrame(bounds());
-    textField_->setAutoresizingMask(tk::AutoresizingMask::widthSizable | tk::AutoresizingMask::heightSizable);
+    if (iconImage_) {
+        icon_ = TrackingSlider::imageViewWithImage(*iconImage_);
+        icon_->setContinuous(true);
+        addSubview(icon_);
+        addSubview(textField_);
+        // A click on the handle puts the caret in the field.
+        iconClicks_ = icon_->clicked().sink(
+            [weak = std::weak_ptr<tk::Control>(textField_)](const ClickableImageView::Click&) {
+                if (auto f = weak.lock())
+                    focusInWindow(*f);
+            });
+    } else {
+        addSubview(textField_);
+        // Pinned to all four edges.
+        textField_->setFrame(bounds());
+        textField_->setAutoresizingMask(tk::AutoresizingMask::widthSizable |
+                                        tk::AutoresizingMask::heightSizable);
+    }
     setUpTextField();
+}
+
+void ValidatingPropertiesField::layout() {
+    tk::View::layout();
+    if (!icon_)
+        return;
+    const tk::Rect b = bounds();
+    // Centred on the view's middle, rounded to whole points as the layout would.
+    auto centredY = [&](double height) { return std::round(b.midY() - height / 2); };
+    icon_->setFrame({b.minX() + kIconLeading, centredY(kIconSize.height), kIconSize.width, kIconSize.height});
+    const double x = icon_->frame().maxX() + kTextGap;
+    double height = textField_->intrinsicContentSize().height;
+    if (height < 0)
+        height = b.height();
+    textField_->setFrame({x, centredY(height), std::max(0.0, b.maxX() - kTextTrailing - x), height});
 }
 
 void ValidatingPropertiesField::setUpTextField() {

@@ -10,9 +10,14 @@
 // new text already - and at every published focus change.
 //
 // ValidatingPropertiesField: a small composite of a plain text field and, when made with an image,
-// a drag handle before it (a TrackingSlider whose click focuses the field). It draws its own bezel
-// and ring, and brings its popover up to date when its focus mirror isSelected is set (at every
-// focus change of the inner field) and after every text change of the inner field.
+// a drag handle before it (a continuous TrackingSlider showing the image, 14 x 24 points, 3 points
+// in from the leading edge and centred vertically; the text follows 8 points after it, up to 3
+// points before the trailing edge, centred vertically at its own height). A click on the handle
+// makes the window key and puts the caret in the field; dragging the handle is the slider's own
+// business (the field does not watch its value). Without an image the text field fills the view.
+// It draws its own bezel and ring, and brings its popover up to date when its focus mirror
+// isSelected is set (at every focus change of the inner field) and after every text change of the
+// inner field.
 //
 // updateMessagePopover: with the keyboard focus and a message, the popover shows it (a shown
 // popover takes the new message, sized to it, in the same place); otherwise a shown popover closes.
@@ -22,6 +27,7 @@
 
 #include "Tessaly/Controls/MessagePopover.h"
 #include "Tessaly/Controls/StyledTextField.h"
+#include "Tessaly/Controls/TrackingSlider.h"
 #include "Tessaly/Protocols/Selectable.h"
 #include "Tessaly/Protocols/Validating.h"
 
@@ -73,7 +79,15 @@ private:
 
 class ValidatingPropertiesField : public tk::View, public Selectable, public ValidatingField {
 public:
+    static constexpr double kIconLeading = 3;
+    static constexpr tk::Size kIconSize{14, 24};
+    static constexpr double kTextGap = 8;
+    static constexpr double kTextTrailing = 3;
+
+    // Without a handle.
     ValidatingPropertiesField();
+    // With a drag handle showing `image`.
+    explicit ValidatingPropertiesField(tk::Image image);
 
     bool isValid() const override { return valid_; }
     // Stores, sets the text colour ("Grey 85%" valid, "Error" not) and redraws.
@@ -90,10 +104,13 @@ public:
     void setToolTip(std::optional<std::string> toolTip) override;
     tk::TextField& textField() override { return *textField_; }
     FirstResponderAwareTextField& innerField() const { return *textField_; }
+    // The drag handle, when made with an image.
+    TrackingSlider* icon() const { return icon_.get(); }
 
     SimpleTextViewPopoverController& popoverController() { return *popoverController_; }
     void updateMessagePopover();
 
+    void layout() override;
     void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
     void drawFocusRing(tk::GraphicsContext& context, const tk::Color& color,
                        std::optional<tk::Color> fill) const;
@@ -109,8 +126,11 @@ private:
     bool selected_ = false;
     std::optional<std::string> message_;
     std::optional<std::string> override_;
+    std::optional<tk::Image> iconImage_;
     std::shared_ptr<FirstResponderAwareTextField> textField_;
+    std::shared_ptr<TrackingSlider> icon_;
     tk::Subscription focusChanges_;
+    tk::Cancellable iconClicks_;
     std::unique_ptr<SimpleTextViewPopoverController> popoverController_ =
         std::make_unique<SimpleTextViewPopoverController>();
 };

@@ -150,5 +150,59 @@ TEST(ValidatingPropertiesField, DrawsItsOwnBezelAndRingAndShowsItsMessage) {
     EXPECT_EQ(field->innerField().text(), "123");
 }
 
+TEST(ValidatingPropertiesField, ItsHandleSitsBeforeTheTextAndAClickOrDragOnItFocusesTheField) {
+    FieldFixture f{{300, 120}};
+    const tk::Image grip = tk::Image::draw({10, 18}, 1, [](tk::GraphicsContext& c) {
+        c.fillRect({3, 1, 4, 16}, tk::Color::white());
+    });
+    auto field = f.add(tk::View::make<ValidatingPropertiesField>(grip));
+    auto other = f.add(tk::View::make<ValidatingTextField>(tk::Rect{20, 80, 100, 22}));
+    field->setFrame({20, 20, 120, 30});
+    f.win().layoutIfNeeded();
+    TrackingSlider* icon = field->icon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_TRUE(icon->isContinuous());
+    EXPECT_EQ(icon->frame(), (tk::Rect{3, 3, 14, 24}));
+    const tk::Rect text = field->innerField().frame();
+    EXPECT_DOUBLE_EQ(text.minX(), 3 + 14 + 8);
+    EXPECT_DOUBLE_EQ(text.maxX(), 120 - 3);
+    EXPECT_NEAR(text.midY(), 15, 0.5) << "centred at its own height";
+    EXPECT_GT(text.height(), 0);
+
+    // Setting validity redraws the bezel.
+    f.win().display();
+    field->setValid(false);
+    EXPECT_TRUE(f.win().needsDisplay());
+
+    // A click on the handle makes the window key and puts the caret in the field.
+    field->setMessage("Not a number");
+    f.window->unfocus();
+    f.window->click({30, 35});
+    f.loop.drain();
+    EXPECT_TRUE(f.win().isKeyWindow());
+    EXPECT_TRUE(field->innerField().isFirstResponder());
+    EXPECT_TRUE(field->isSelected());
+    EXPECT_TRUE(field->popoverController().popover().isShown());
+
+    // Dragging the handle steps its value and focuses the field too; the text is left alone.
+    ASSERT_TRUE(f.win().makeFirstResponder(other.get()));
+    f.loop.drain();
+    EXPECT_FALSE(field->popoverController().popover().isShown());
+    f.window->drag({30, 35}, {30, 15}, 5);
+    f.loop.drain();
+    EXPECT_GT(icon->doubleValue(), 0);
+    EXPECT_TRUE(field->innerField().isFirstResponder());
+    EXPECT_EQ(field->innerField().text(), "");
+}
+
+TEST(ValidatingPropertiesField, WithoutAHandleTheTextFillsIt) {
+    FieldFixture f;
+    auto field = f.add(tk::View::make<ValidatingPropertiesField>());
+    field->setFrame({20, 20, 100, 20});
+    f.win().layoutIfNeeded();
+    EXPECT_EQ(field->icon(), nullptr);
+    EXPECT_EQ(field->innerField().frame(), (tk::Rect{0, 0, 100, 20}));
+}
+
 } // namespace
 } // namespace Tessaly
