@@ -119,6 +119,16 @@ void ValidatingPropertiesField::setup() {
 
 void ValidatingPropertiesField::layout() {
     tk::View::layout();
+    placeHandleAndText();
+}
+
+// At once, so that the parts can be hit before the next layout pass.
+void ValidatingPropertiesField::frameDidChange(const tk::Rect& oldFrame) {
+    tk::View::frameDidChange(oldFrame);
+    placeHandleAndText();
+}
+
+void ValidatingPropertiesField::placeHandleAndText() {
     if (!icon_)
         return;
     const tk::Rect b = bounds();

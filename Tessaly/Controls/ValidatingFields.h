@@ -111,6 +111,7 @@ public:
     void updateMessagePopover();
 
     void layout() override;
+    void frameDidChange(const tk::Rect& oldFrame) override;
     void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
     void drawFocusRing(tk::GraphicsContext& context, const tk::Color& color,
                        std::optional<tk::Color> fill) const;
@@ -121,6 +122,8 @@ protected:
 
 private:
     class InnerField;
+    // The handle and the text in place for the current bounds.
+    void placeHandleAndText();
 
     bool valid_ = true;
     bool selected_ = false;

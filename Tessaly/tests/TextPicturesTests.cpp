@@ -1,16 +1,20 @@
 // Writes pictures of each text control in its states - empty with a placeholder, with text,
-// focused with the caret and with a selection, disabled, and the labels - at 1x and 2x into
+// focused with the caret and with a selection, disabled, and the labels; the validating fields, the
+// properties field with its drag handle, and the tracking slider idle, hovered (with the cursor it
+// shows), dragged and disabled - at 1x and 2x into
 // <build>/pictures/tessaly/text/, with a sheet of them all at <build>/pictures/tessaly/text.png,
 // for a person to look at. The checks are only that each picture was written and is not blank.
 
 #include "Tessaly/Controls/StyledLabels.h"
 #include "Tessaly/Controls/StyledSearchField.h"
 #include "Tessaly/Controls/StyledTextField.h"
+#include "Tessaly/Controls/TrackingSlider.h"
 #include "Tessaly/Controls/ValidatingFields.h"
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/tests/TextFieldTestSupport.h"
 
 #include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/graphics/Path.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +38,59 @@ struct Scene {
     std::string name;
     std::function<void(FieldFixture&)> build;
     tk::Size size = kScene;
+    // Shows the window's own cursor at the pointer (a screenshot would).
+    bool showsCursor = false;
 };
+
+// A drag handle as a client would give it: a dark capsule with an up and a down chevron.
+tk::Image handleImage(double scale) {
+    return tk::Image::draw({14, 24}, scale, [](tk::GraphicsContext& c) {
+        const tk::Path capsule = tk::Path::roundedRect({2.5, 1.5, 9, 21}, 4.5);
+        c.fillPath(capsule, color(ColorResources::grey20));
+        c.strokePath(capsule, color(ColorResources::grey40));
+        const auto style = tk::StrokeStyle{}
+                               .withLineWidth(1.5)
+                               .withLineCap(tk::LineCap::round)
+                               .withLineJoin(tk::LineJoin::round);
+        tk::Path up;
+        up.moveTo({4.5, 9.5});
+        up.lineTo({7, 7});
+        up.lineTo({9.5, 9.5});
+        tk::Path down;
+        down.moveTo({4.5, 14.5});
+        down.lineTo({7, 17});
+        down.lineTo({9.5, 14.5});
+        c.strokePath(up, color(ColorResources::grey85), style);
+        c.strokePath(down, color(ColorResources::grey85), style);
+    });
+}
+
+// A tracking slider with a label that follows its value, as a form would show it.
+std::shared_ptr<TrackingSlider> trackingSlider(FieldFixture& f) {
+    auto slider = TrackingSlider::imageViewWithImage(handleImage(f.win().backingScaleFactor()));
+    slider->setFrameOrigin({16, 10});
+    f.add(slider);
+    auto label = f.add(tk::View::make<StyledTextLabel>(tk::Rect{36, 13, 140, 18}));
+    label->setBezeled(false);
+    label->setDrawsBackground(false);
+    label->setEditable(false);
+    auto show = [label](double value) {
+        label->setText("Swing " + std::to_string(std::lround(value * 100)) + "%");
+    };
+    slider->setContinuous(true);
+    slider->setDoubleValue(0.42);
+    show(slider->doubleValue());
+    static std::vector<tk::Cancellable> tokens; // the pictures' sliders live until the test ends
+    tokens.push_back(slider->valuePublisher().sink([show](const double& v) { show(v); }));
+    return slider;
+}
+
+std::shared_ptr<ValidatingPropertiesField> propertiesFieldWithHandle(FieldFixture& f, std::string text) {
+    auto v = f.add(tk::View::make<ValidatingPropertiesField>(handleImage(f.win().backingScaleFactor())));
+    v->setFrame({16, 8, 168, 28});
+    v->innerField().setText(std::move(text));
+    return v;
+}
 
 std::shared_ptr<StyledTextField> field(FieldFixture& f, std::string text = {}, std::string placeholder = {}) {
     auto v = f.add(tk::View::make<StyledTextField>(kField));
@@ -96,6 +152,38 @@ std::vector<Scene> scenes() {
              f.window->click({170, 22});
          },
          {200, 96}},
+        {"properties-field-handle", [](FieldFixture& f) { propertiesFieldWithHandle(f, "120 bpm"); }},
+        {"properties-field-handle-focused",
+         [](FieldFixture& f) {
+             propertiesFieldWithHandle(f, "120 bpm");
+             f.window->click({170, 22});
+         }},
+        {"properties-field-handle-invalid-popover",
+         [](FieldFixture& f) {
+             auto v = propertiesFieldWithHandle(f, "420 bpm");
+             v->setValid(false);
+             v->setMessage("Tempo runs from 20 to 300 bpm");
+             f.window->click({170, 22});
+         },
+         {200, 96}},
+        {"tracking-slider-idle", [](FieldFixture& f) { trackingSlider(f); }},
+        {"tracking-slider-hovered",
+         [](FieldFixture& f) {
+             trackingSlider(f);
+             f.window->moveMouse({120, 40});
+             f.window->moveMouse({21, 16});
+         },
+         kScene, true},
+        {"tracking-slider-dragging",
+         [](FieldFixture& f) {
+             trackingSlider(f);
+             f.window->mouseDown({23, 22});
+             f.window->mouseDragged({23, 18});
+             for (int i = 1; i <= 5; ++i)
+                 f.window->mouseDragged({23, 18.0 - i}); // held: still dragging
+         },
+         kScene, true},
+        {"tracking-slider-disabled", [](FieldFixture& f) { trackingSlider(f)->setEnabled(false); }},
         {"search-placeholder",
          [](FieldFixture& f) {
              auto v = f.add(tk::View::make<StyledSearchField>(kField));
@@ -182,10 +270,17 @@ TEST(TextPictures, EachFieldKindInItsStatesAt1xAnd2x) {
             scene.build(f);
             f.loop.drain();
             const fs::path file = folder / (scene.name + (scale == 2 ? "@2x" : "") + ".png");
-            ASSERT_TRUE(f.window->writePNG(file)) << file;
+            tk::BitmapContext picture(scene.size, scale);
+            picture.drawImage(f.window->render().makeImage(), tk::Point{});
+            if (auto cursor = f.win().cursorStack().topImage(); cursor && scene.showsCursor) {
+                const tk::Point at = f.win().mouseLocation();
+                picture.drawImage(cursor->image,
+                                  tk::Point{at.x - cursor->hotSpot.x, at.y - cursor->hotSpot.y});
+            }
+            ASSERT_TRUE(picture.writePNG(file)) << file;
             EXPECT_GT(fs::file_size(file), 300u) << file;
             if (scale == 2)
-                sheet.push_back({scene.name, f.window->render().makeImage()});
+                sheet.push_back({scene.name, picture.makeImage()});
         }
     }
     writeSheet(root / "text.png", sheet);
