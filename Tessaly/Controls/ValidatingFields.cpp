@@ -35,6 +35,12 @@ void updatePopover(SimpleTextViewPopoverController& controller, bool focused,
     }
 }
 
+// A control leaving its window takes its popover along.
+void closeWhenLeaving(SimpleTextViewPopoverController& controller, tk::View& control, tk::Window* newWindow) {
+    if (newWindow != control.window() && controller.popover().isShown())
+        controller.close();
+}
+
 } // namespace
 
 // --- ValidatingTextField ---------------------------------------------------------------------------
@@ -65,6 +71,11 @@ void ValidatingTextField::textDidChange() {
 
 void ValidatingTextField::firstResponderStatusChanged(bool) {
     updateMessagePopover();
+}
+
+void ValidatingTextField::viewWillMoveToWindow(tk::Window* newWindow) {
+    StyledTextField::viewWillMoveToWindow(newWindow);
+    closeWhenLeaving(*popoverController_, *this, newWindow);
 }
 
 void ValidatingTextField::updateMessagePopover() {
@@ -115,6 +126,11 @@ void ValidatingPropertiesField::setup() {
                                         tk::AutoresizingMask::heightSizable);
     }
     setUpTextField();
+}
+
+void ValidatingPropertiesField::viewWillMoveToWindow(tk::Window* newWindow) {
+    tk::View::viewWillMoveToWindow(newWindow);
+    closeWhenLeaving(*popoverController_, *this, newWindow);
 }
 
 void ValidatingPropertiesField::layout() {

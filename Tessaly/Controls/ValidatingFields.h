@@ -21,7 +21,8 @@
 //
 // updateMessagePopover: with the keyboard focus and a message, the popover shows it (a shown
 // popover takes the new message, sized to it, in the same place); otherwise a shown popover closes.
-// isValid plays no part: any message shows while focused.
+// isValid plays no part: any message shows while focused. A control taken out of its window
+// closes its popover there and then (no focus change is published for a field that left).
 //
 // All members are [main].
 
@@ -64,6 +65,8 @@ public:
 
     SimpleTextViewPopoverController& popoverController() { return *popoverController_; }
     virtual void updateMessagePopover();
+    // Leaving the window closes a shown popover (it would point at nothing).
+    void viewWillMoveToWindow(tk::Window* newWindow) override;
 
 protected:
     std::unique_ptr<tk::TextFieldCell> makeCell() const override;
@@ -110,6 +113,8 @@ public:
     SimpleTextViewPopoverController& popoverController() { return *popoverController_; }
     void updateMessagePopover();
 
+    // Leaving the window closes a shown popover (it would point at nothing).
+    void viewWillMoveToWindow(tk::Window* newWindow) override;
     void layout() override;
     void frameDidChange(const tk::Rect& oldFrame) override;
     void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;

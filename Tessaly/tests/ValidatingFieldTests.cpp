@@ -4,6 +4,8 @@
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/tests/TextFieldTestSupport.h"
 
+#include "platform/tk/view/ToolTips.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -97,6 +99,25 @@ TEST_F(ValidatingTextFieldTest, FocusChangesOpenAndCloseIt) {
     EXPECT_TRUE(popover.isShown());
     f.window->close();
     EXPECT_FALSE(popover.isShown()); // closing the window closes the popover
+}
+
+TEST_F(ValidatingTextFieldTest, AFieldLeavingItsWindowTakesItsPopoverAlong) {
+    field->setMessage("Needs a name");
+    f.window->click({50, 30});
+    f.loop.drain();
+    ASSERT_TRUE(popover.isShown());
+    field->removeFromSuperview();
+    EXPECT_FALSE(popover.isShown());
+
+    FieldFixture g;
+    auto properties = g.add(tk::View::make<ValidatingPropertiesField>());
+    properties->setFrame({20, 20, 100, 20});
+    properties->setMessage("Out of range");
+    g.window->click({60, 30});
+    g.loop.drain();
+    ASSERT_TRUE(properties->popoverController().popover().isShown());
+    properties->removeFromSuperview();
+    EXPECT_FALSE(properties->popoverController().popover().isShown());
 }
 
 TEST_F(ValidatingTextFieldTest, InvalidWithoutMessageShowsTheLookOnly) {
@@ -193,6 +214,29 @@ TEST(ValidatingPropertiesField, ItsHandleSitsBeforeTheTextAndAClickOrDragOnItFoc
     EXPECT_GT(icon->doubleValue(), 0);
     EXPECT_TRUE(field->innerField().isFirstResponder());
     EXPECT_EQ(field->innerField().text(), "");
+}
+
+TEST(ValidatingFields, TheirToolTipsShowWhenThePointerRests) {
+    FieldFixture f{{300, 120}};
+    auto text = f.add(tk::View::make<ValidatingTextField>(tk::Rect{20, 20, 100, 22}));
+    auto properties = f.add(tk::View::make<ValidatingPropertiesField>());
+    properties->setFrame({20, 70, 100, 20});
+    ValidatingField& a = *text;
+    ValidatingField& b = *properties;
+    a.setToolTip("A note from 0 to 127");
+    b.setToolTip("Tempo in beats a minute");
+    EXPECT_EQ(b.toolTip(), "Tempo in beats a minute");
+    const auto shownAfterResting = [&](tk::Point p) {
+        f.window->moveMouse(p);
+        f.loop.advance(tk::seconds(1.5));
+        return f.win().toolTips().shownText();
+    };
+    EXPECT_EQ(shownAfterResting({30, 30}), "A note from 0 to 127");
+    EXPECT_EQ(shownAfterResting({60, 80}), "Tempo in beats a minute") << "over the inner field";
+    b.setToolTip(std::nullopt);
+    EXPECT_EQ(b.toolTip(), std::nullopt);
+    f.window->moveMouse({290, 110});
+    EXPECT_EQ(shownAfterResting({60, 80}), "");
 }
 
 TEST(ValidatingPropertiesField, WithoutAHandleTheTextFillsIt) {
