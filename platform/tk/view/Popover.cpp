@@ -81,8 +81,14 @@ void Popover::setBehavior(Behavior behavior) {
 
 void Popover::watchForDismissal(Window& window) {
     dismissal_.cancel();
-    if (behavior_ == Behavior::transient)
-        dismissal_ = window.monitorEvents([this](const Event& event) { return dismisses(event); });
+    keyLoss_.cancel();
+    if (behavior_ != Behavior::transient)
+        return;
+    dismissal_ = window.monitorEvents([this](const Event& event) { return dismisses(event); });
+    keyLoss_ = window.observeKeyState([this](Window&, bool isKey) {
+        if (!isKey)
+            close();
+    });
 }
 
 bool Popover::dismisses(const Event& event) {
@@ -101,6 +107,7 @@ bool Popover::dismisses(const Event& event) {
 void Popover::close() {
     windowClose_.cancel();
     dismissal_.cancel();
+    keyLoss_.cancel();
     if (isShown())
         frameView_->removeFromSuperview();
     positioningView_.reset();

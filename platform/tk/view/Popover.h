@@ -10,8 +10,8 @@
 //   - setContentSize while shown: resized in place, still pointing at the same rect.
 //   - close(): taken out of the window. The window closing closes it too.
 //   - behaviour: applicationDefined closes only when told; transient also closes at a press outside
-//     the panel (the press goes on to what is under it) and at Escape (which it takes, so the
-//     focused view does not see it).
+//     the panel (the press goes on to what is under it), when its window stops being key (a press
+//     in another window) and at Escape (which it takes, so the focused view does not see it).
 //
 // Neither showing nor closing moves the keyboard focus, and clicks on the panel keep it where it
 // is: the field that opened the popover goes on editing.
@@ -91,6 +91,7 @@ private:
     RectEdge edge_ = RectEdge::maxY;
     Subscription windowClose_;
     Subscription dismissal_;
+    Subscription keyLoss_;
 };
 
 } // namespace tk

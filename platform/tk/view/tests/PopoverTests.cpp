@@ -86,6 +86,10 @@ TEST_F(PopoverTest, TransientClosesAtAPressOutsideOrEscapeAndKeepsTheFocus) {
     ASSERT_TRUE(w.window().makeFirstResponder(field.get())); // the click took the focus
     w.key(KeyCode::escape);
     EXPECT_TRUE(fieldSaw("key")) << "closed: Escape is the focus's again";
+
+    show();
+    w.unfocus(); // a press in another window
+    EXPECT_FALSE(popover.isShown());
 }
 
 TEST_F(PopoverTest, ABehaviourChangedWhileShownTakesEffect) {
