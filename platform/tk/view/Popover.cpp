@@ -64,7 +64,7 @@ void Popover::show(const Rect& rect, View& positioningView, RectEdge preferredEd
         close();
     positioningView_ = std::static_pointer_cast<View>(positioningView.shared_from_this());
     positioningRect_ = rect;
-    edge_ = preferredEdge;
+    preferredEdge_ = preferredEdge;
     if (!isShown()) {
         window->addOverlayView(frameView_);
         windowClose_ = window->observeWillClose([this](Window&) { close(); });
@@ -117,39 +117,77 @@ void Popover::performClose() {
     close();
 }
 
-void Popover::place() {
-    const double arrow = kArrowHeight;
-    const bool vertical = edge_ == RectEdge::minY || edge_ == RectEdge::maxY;
-    const Size size = vertical ? Size{contentSize_.width, contentSize_.height + arrow}
-                               : Size{contentSize_.width + arrow, contentSize_.height};
-    Rect contentFrame{0, 0, contentSize_.width, contentSize_.height};
-    if (edge_ == RectEdge::maxY)
-        contentFrame.origin.y = arrow;
-    else if (edge_ == RectEdge::maxX)
-        contentFrame.origin.x = arrow;
-    if (content_)
-        content_->setFrame(contentFrame);
+namespace {
+RectEdge opposite(RectEdge edge) {
+    switch (edge) {
+    case RectEdge::minX:
+        return RectEdge::maxX;
+    case RectEdge::maxX:
+        return RectEdge::minX;
+    case RectEdge::minY:
+        return RectEdge::maxY;
+    case RectEdge::maxY:
+        return RectEdge::minY;
+    }
+    return edge;
+}
 
+bool isVertical(RectEdge edge) {
+    return edge == RectEdge::minY || edge == RectEdge::maxY;
+}
+
+// The panel's size, arrow included, on `edge`.
+Size panelSize(Size content, RectEdge edge) {
+    return isVertical(edge) ? Size{content.width, content.height + Popover::kArrowHeight}
+                            : Size{content.width + Popover::kArrowHeight, content.height};
+}
+
+// Where the panel of `size` starts on `edge` of `anchor` (window coordinates).
+Point panelOrigin(const Rect& anchor, Size size, RectEdge edge) {
+    switch (edge) {
+    case RectEdge::maxY:
+        return {anchor.midX() - size.width / 2, anchor.maxY()};
+    case RectEdge::minY:
+        return {anchor.midX() - size.width / 2, anchor.minY() - size.height};
+    case RectEdge::maxX:
+        return {anchor.maxX(), anchor.midY() - size.height / 2};
+    case RectEdge::minX:
+        return {anchor.minX() - size.width, anchor.midY() - size.height / 2};
+    }
+    return {};
+}
+
+// Whether the panel on `edge` stays inside the window across the edge (along it, it is moved in).
+bool fitsAcross(const Rect& anchor, Size content, RectEdge edge, Size room) {
+    const Size size = panelSize(content, edge);
+    const Point origin = panelOrigin(anchor, size, edge);
+    return isVertical(edge) ? origin.y >= 0 && origin.y + size.height <= room.height
+                            : origin.x >= 0 && origin.x + size.width <= room.width;
+}
+} // namespace
+
+void Popover::place() {
     auto view = positioningView_.lock();
     Window* window = view ? view->window() : nullptr;
-    if (!isShown() || !window)
+    const bool placing = isShown() && window;
+    const Rect anchor = placing ? view->convertTo(positioningRect_, nullptr) : Rect::zero();
+    // The preferred edge, or the opposite one when only that has room (not over the rect itself).
+    edge_ = preferredEdge_;
+    if (placing && !fitsAcross(anchor, contentSize_, edge_, window->contentSize()) &&
+        fitsAcross(anchor, contentSize_, opposite(edge_), window->contentSize()))
+        edge_ = opposite(edge_);
+
+    const Size size = panelSize(contentSize_, edge_);
+    Rect contentFrame{0, 0, contentSize_.width, contentSize_.height};
+    if (edge_ == RectEdge::maxY)
+        contentFrame.origin.y = kArrowHeight;
+    else if (edge_ == RectEdge::maxX)
+        contentFrame.origin.x = kArrowHeight;
+    if (content_)
+        content_->setFrame(contentFrame);
+    if (!placing)
         return;
-    const Rect anchor = view->convertTo(positioningRect_, nullptr);
-    Point origin;
-    switch (edge_) {
-    case RectEdge::maxY:
-        origin = {anchor.midX() - size.width / 2, anchor.maxY()};
-        break;
-    case RectEdge::minY:
-        origin = {anchor.midX() - size.width / 2, anchor.minY() - size.height};
-        break;
-    case RectEdge::maxX:
-        origin = {anchor.maxX(), anchor.midY() - size.height / 2};
-        break;
-    case RectEdge::minX:
-        origin = {anchor.minX() - size.width, anchor.midY() - size.height / 2};
-        break;
-    }
+    Point origin = panelOrigin(anchor, size, edge_);
     // Inside the window where it would stick out (the arrow keeps pointing at the rect).
     const Size room = window->contentSize();
     origin.x = std::clamp(origin.x, 0.0, std::max(0.0, room.width - size.width));

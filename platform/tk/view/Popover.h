@@ -6,7 +6,9 @@
 //
 //   - show(rect, view, preferredEdge): on that edge of `rect` (in `view`'s coordinates, where maxY
 //     is the bottom edge), the arrow centred on the rect's side, the panel moved inside the window
-//     where it would stick out. Showing a shown popover moves it.
+//     where it would stick out along that edge. When the window has no room on the preferred edge
+//     but has on the opposite one, it goes there, so that it never covers the rect. Showing a shown
+//     popover moves it.
 //   - setContentSize while shown: resized in place, still pointing at the same rect.
 //   - close(): taken out of the window. The window closing closes it too.
 //   - behaviour: applicationDefined closes only when told; transient also closes at a press outside
@@ -66,7 +68,7 @@ public:
     void performClose();
 
     // Where the panel is now (window coordinates, arrow included), and the edge of the
-    // positioning rect it sits on; zero when not shown.
+    // positioning rect it sits on (the preferred one or its opposite); zero when not shown.
     Rect frame() const;
     RectEdge edge() const { return edge_; }
 
@@ -88,6 +90,7 @@ private:
     // Where it points: a rect of a view, kept weakly.
     std::weak_ptr<View> positioningView_;
     Rect positioningRect_;
+    RectEdge preferredEdge_ = RectEdge::maxY;
     RectEdge edge_ = RectEdge::maxY;
     Subscription windowClose_;
     Subscription dismissal_;

@@ -56,6 +56,21 @@ TEST_F(PopoverTest, ShowsBelowTheViewAndResizesInPlaceWithoutTakingTheFocus) {
     EXPECT_TRUE(field->log.empty()) << "neither resigned nor asked to become again";
 }
 
+TEST_F(PopoverTest, WithoutRoomOnThePreferredEdgeItTakesTheOppositeOne) {
+    field->setFrameOrigin({100, 150}); // 28 points above the window's bottom: too little below
+    show();
+    EXPECT_EQ(popover.edge(), RectEdge::minY);
+    EXPECT_DOUBLE_EQ(popover.frame().maxY(), 150) << "above the field, not over it";
+    popover.setContentSize({120, 200}); // room on neither side: the preferred one, moved in
+    EXPECT_EQ(popover.edge(), RectEdge::maxY);
+    EXPECT_DOUBLE_EQ(popover.frame().minY(), 0);
+    popover.setContentSize({120, 40});
+    field->setFrameOrigin({100, 20});
+    show();
+    EXPECT_EQ(popover.edge(), RectEdge::maxY);
+    EXPECT_DOUBLE_EQ(popover.frame().minY(), 42);
+}
+
 TEST_F(PopoverTest, ApplicationDefinedStaysUntilToldAndLeavesEscapeToTheFocus) {
     show();
     w.click({30, 160});
