@@ -155,6 +155,30 @@ TEST(FirstResponderAwareTextField, PublishesEachRealChangeOnTheMainRunLoop) {
     EXPECT_TRUE(completed);
 }
 
+TEST(FirstResponderAwareTextField, MovedToAnotherWindowItWatchesThatOne) {
+    FieldFixture f;
+    auto field = f.add(tk::View::make<StyledTextField>(tk::Rect{10, 10, 120, 22}));
+    auto stay = f.add(tk::View::make<StyledTextField>(tk::Rect{10, 50, 120, 22}));
+    tk::HeadlessWindow second({200, 100});
+    auto there = tk::View::make<StyledTextField>(tk::Rect{10, 50, 120, 22});
+    second.contentView().addSubview(there);
+    std::vector<bool> seen;
+    auto token = field->firstResponderPublisher().sink(
+        [&](const FirstResponderChange& c) { seen.push_back(c.isFirstResponder); });
+
+    second.contentView().addSubview(field);
+    f.loop.drain();
+    f.win().makeFirstResponder(stay.get()); // the old window's focus moves: not ours any more
+    f.win().makeFirstResponder(nullptr);
+    f.loop.drain();
+    EXPECT_TRUE(seen.empty());
+    second.window().makeFirstResponder(field.get());
+    f.loop.drain();
+    second.window().makeFirstResponder(there.get());
+    f.loop.drain();
+    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+}
+
 TEST(StyledTextField, TypesAndDeletesMultiByteText) {
     FieldFixture f;
     auto field = f.add(tk::View::make<StyledTextField>(tk::Rect{10, 10, 160, 22}));
