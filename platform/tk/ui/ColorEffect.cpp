@@ -17,7 +17,7 @@ struct ColorEffectNodeData final : NodeData {
     std::shared_ptr<NodeView> makeView() const override;
 };
 
-class ColorEffectView final : public NodeView {
+class ColorEffectView final : public DrawnContentView {
 public:
     void draw(GraphicsContext& context, const Rect&) override {
         if (!child_)
@@ -33,31 +33,15 @@ public:
         context.drawImage(shaded ? *shaded : drawing, Rect(Point{}, size));
     }
 
-    void dismantle() override {
-        if (child_)
-            child_->dismantle();
-        NodeView::dismantle();
-    }
-
 protected:
     void update(const NodeData& node) override {
         const auto& d = static_cast<const ColorEffectNodeData&>(node);
         shader_ = d.shader;
-        // The content is not a subview: this view draws it, and is marked when it changes.
-        child_ = reconcile(child_, d.content, context_);
-        if (child_)
-            child_->setDrawnBy(this);
-        setNeedsDisplay();
-    }
-    Size measure(ProposedSize proposal) override { return child_ ? child_->sizeThatFits(proposal) : Size{}; }
-    void layoutContent(Size size) override {
-        if (child_)
-            child_->place(Rect(Point{}, size));
+        setDrawnContent(d.content, context_);
     }
 
 private:
     std::shared_ptr<const Shader> shader_;
-    std::shared_ptr<NodeView> child_;
 };
 std::shared_ptr<NodeView> ColorEffectNodeData::makeView() const {
     return View::make<ColorEffectView>();

@@ -199,4 +199,17 @@ void WrapperView::layoutContent(Size size) {
         child_->place(Rect(Point{}, size));
 }
 
+void DrawnContentView::dismantle() {
+    if (child_)
+        child_->dismantle();
+    WrapperView::dismantle();
+}
+
+void DrawnContentView::setDrawnContent(const Node& content, const BuildContext& context) {
+    child_ = reconcile(child_, content, context);
+    if (child_)
+        child_->setDrawnBy(this);
+    setNeedsDisplay();
+}
+
 } // namespace tk::ui

@@ -164,4 +164,16 @@ protected:
     std::shared_ptr<NodeView> child_;
 };
 
+// A wrapper that draws its child itself (into a picture of its own, as the colour effect and the
+// shadow do): the child is not a subview, is marked as drawn by this view so that its changes
+// redraw it, and is dismantled with it.
+class DrawnContentView : public WrapperView {
+public:
+    void dismantle() override;
+
+protected:
+    // Reconciles the child with `content` in `context`, and redraws.
+    void setDrawnContent(const Node& content, const BuildContext& context);
+};
+
 } // namespace tk::ui

@@ -17,7 +17,7 @@ struct ShadowNodeData final : NodeData {
     std::shared_ptr<NodeView> makeView() const override;
 };
 
-class ShadowView final : public NodeView {
+class ShadowView final : public DrawnContentView {
 public:
     // The picture reaches `margin` beyond the bounds, its shadow less than that again.
     Rect drawingBounds() const override {
@@ -42,26 +42,11 @@ public:
         context.drawImage(picture, Point{-margin, -margin});
     }
 
-    void dismantle() override {
-        if (child_)
-            child_->dismantle();
-        NodeView::dismantle();
-    }
-
 protected:
     void update(const NodeData& node) override {
         const auto& d = static_cast<const ShadowNodeData&>(node);
         shadow_ = d.shadow;
-        // The content is not a subview: this view draws it, and is marked when it changes.
-        child_ = reconcile(child_, d.content, context_);
-        if (child_)
-            child_->setDrawnBy(this);
-        setNeedsDisplay();
-    }
-    Size measure(ProposedSize proposal) override { return child_ ? child_->sizeThatFits(proposal) : Size{}; }
-    void layoutContent(Size size) override {
-        if (child_)
-            child_->place(Rect(Point{}, size));
+        setDrawnContent(d.content, context_);
     }
 
 private:
@@ -72,7 +57,6 @@ private:
     }
 
     Shadow shadow_;
-    std::shared_ptr<NodeView> child_;
 };
 std::shared_ptr<NodeView> ShadowNodeData::makeView() const {
     return View::make<ShadowView>();
