@@ -23,7 +23,7 @@ tk::Size size76x83();
 // The base fonts, system fonts of a size and weight; the other groups answer these same objects.
 namespace BaseStyles {
 const tk::Font& regular10();
-// The system face's digits already share one width, so the plain system font serves here.
+// The system font with digits of one width (tabular figures).
 const tk::Font& monospacedDigit10();
 const tk::Font& medium10();
 const tk::Font& medium12();
