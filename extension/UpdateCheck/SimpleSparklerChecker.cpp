@@ -1,21 +1,9 @@
 #include "extension/UpdateCheck/SimpleSparklerChecker.h"
 
 #include "platform/tk/base/VersionComparison.h"
+#include "platform/tk/base/Whitespace.h"
 
 namespace extension {
-
-namespace {
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view kWhiteSpace = " \t\n\r\v\f";
-    const std::size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(kWhiteSpace);
-    return text.substr(first, last - first + 1);
-}
-
-} // namespace
 
 void SimpleSparklerChecker::parse(std::string_view data) {
     (void)tk::readXml(data, *this);
@@ -49,7 +37,7 @@ void SimpleSparklerChecker::endElement(std::string_view name) {
     // Only the end of the version element itself takes its text: the end of an enclosing element
     // must not take the same text again.
     if (name == kVersionElement && currentElement_ == kVersionElement)
-        versions_.emplace_back(trimmed(currentValue_));
+        versions_.emplace_back(tk::trimmed(currentValue_));
     currentElement_.clear();
     currentValue_.clear();
 }

@@ -1,6 +1,7 @@
 #include "platform/tk/base/NumberFormatter.h"
 
 #include "platform/tk/base/NumberFormat.h"
+#include "platform/tk/base/Whitespace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,11 +42,7 @@ bool NumberFormatter::getObjectValue(FormatterValue& value, const std::string& t
                                      std::string* errorDescription) const {
     std::string_view number = text;
     if (lenient_) {
-        const auto first = number.find_first_not_of(" \t\n\r\f\v");
-        number = first == std::string_view::npos ? std::string_view() : number.substr(first);
-        while (!number.empty() &&
-               std::string_view(" \t\n\r\f\v").find(number.back()) != std::string_view::npos)
-            number.remove_suffix(1);
+        number = trimmed(number);
         if (!positiveSuffix_.empty() && number.ends_with(positiveSuffix_))
             number.remove_suffix(positiveSuffix_.size());
     }

@@ -1,19 +1,13 @@
 #include "platform/tk/base/VersionComparison.h"
 
+#include "platform/tk/base/Whitespace.h"
+
 #include <charconv>
 #include <system_error>
 
 namespace tk {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view kWhiteSpace = " \t\n\r\v\f";
-    const std::size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
-}
 
 // A piece's number: 0 when it is not a number, nothing when it does not fit.
 std::optional<std::int64_t> pieceNumber(std::string_view piece) {
