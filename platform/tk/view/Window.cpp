@@ -359,20 +359,15 @@ View* Window::linkedKeyView(bool forward) const {
 }
 
 void Window::selectNextKeyView() {
-    if (View* linked = linkedKeyView(true)) {
-        makeFirstResponder(linked);
-        return;
-    }
-    const std::vector<View*> views = keyViewLoop();
-    if (views.empty())
-        return;
-    auto it = std::find(views.begin(), views.end(), firstResponder_);
-    View* next = it == views.end() || std::next(it) == views.end() ? views.front() : *std::next(it);
-    makeFirstResponder(next);
+    selectKeyView(true);
 }
 
 void Window::selectPreviousKeyView() {
-    if (View* linked = linkedKeyView(false)) {
+    selectKeyView(false);
+}
+
+void Window::selectKeyView(bool forward) {
+    if (View* linked = linkedKeyView(forward)) {
         makeFirstResponder(linked);
         return;
     }
@@ -380,8 +375,10 @@ void Window::selectPreviousKeyView() {
     if (views.empty())
         return;
     auto it = std::find(views.begin(), views.end(), firstResponder_);
-    View* previous = it == views.end() || it == views.begin() ? views.back() : *std::prev(it);
-    makeFirstResponder(previous);
+    View* chosen = forward
+                       ? (it == views.end() || std::next(it) == views.end() ? views.front() : *std::next(it))
+                       : (it == views.end() || it == views.begin() ? views.back() : *std::prev(it));
+    makeFirstResponder(chosen);
 }
 
 Responder* Window::nextResponder() const {

@@ -288,6 +288,8 @@ private:
     std::vector<View*> keyViewLoop() const;
     // The view the focused view's key view links lead to (see View::nextKeyView), if any.
     View* linkedKeyView(bool forward) const;
+    // Tab and Shift-Tab: the linked key view, else the next (previous) view of the loop, wrapping.
+    void selectKeyView(bool forward);
 
     void saveFrameIfAutosaved();
 
