@@ -1,5 +1,6 @@
 #include "Tessaly/Controls/StyledSearchField.h"
 
+#include "Tessaly/Controls/CellDrawing.h"
 #include "Tessaly/Controls/StyledTextField.h"
 #include "Tessaly/Geometry/PixelAlignment.h"
 #include "Tessaly/Resources/AssetLookup.h"
@@ -224,10 +225,10 @@ tk::Size StyledSearchField::intrinsicContentSize() const {
 void StyledSearchField::draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) {
     tk::SearchField::draw(context, dirtyRect);
     const auto* c = styledCell();
-    if (!c || !showsStyledFocus(*this))
+    if (!c || !hasVisibleFocus(*this))
         return;
-    drawStyledFocusRingPath(context, focusRingMaskBounds().insetBy(1, 1),
-                            StyledSearchFieldCell::style()->focusRingColor(c->controlState()));
+    drawFocusRing(context, focusRingMaskBounds(),
+                  StyledSearchFieldCell::style()->focusRingColor(c->controlState()));
 }
 
 } // namespace Tessaly

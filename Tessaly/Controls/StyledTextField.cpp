@@ -1,11 +1,11 @@
 #include "Tessaly/Controls/StyledTextField.h"
 
+#include "Tessaly/Controls/CellDrawing.h"
 #include "Tessaly/Geometry/PixelAlignment.h"
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/Styles/ControlStateDerivation.h"
 
 #include "platform/tk/graphics/GraphicsContext.h"
-#include "platform/tk/graphics/Path.h"
 #include "platform/tk/graphics/SemanticColors.h"
 #include "platform/tk/view/KeyboardFocus.h"
 #include "platform/tk/view/Window.h"
@@ -15,19 +15,6 @@
 namespace Tessaly {
 
 // --- Shared drawing --------------------------------------------------------------------------------
-
-bool showsStyledFocus(const tk::View& view) {
-    const tk::Window* window = view.window();
-    return window && window->isKeyWindow() && tk::hasKeyboardFocus(view);
-}
-
-void drawStyledFocusRingPath(tk::GraphicsContext& context, const tk::Rect& rect, const tk::Color& color) {
-    const tk::Path path = tk::Path::roundedRect(rect, 3);
-    context.fillPath(path, color.withAlpha(0.3));
-    context.strokePath(
-        path, color,
-        tk::StrokeStyle{}.withLineWidth(2).withLineCap(tk::LineCap::round).withLineJoin(tk::LineJoin::round));
-}
 
 void drawBezelPicture(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
                       double opacity) {
@@ -195,10 +182,10 @@ void StyledTextFieldCell::draw(const tk::Rect& frame, tk::View& controlView, tk:
 void StyledTextFieldCell::drawStyledFocusRing(const tk::Rect& frame, tk::View& controlView,
                                               tk::GraphicsContext& context) const {
     // Only while the window is key and the field has the keyboard focus.
-    if (!showsStyledFocus(controlView))
+    if (!hasVisibleFocus(controlView))
         return;
-    const tk::Rect ring = focusRingMaskBounds(frame, controlView).insetBy(2, 2);
-    drawStyledFocusRingPath(context, ring, dynamicStyle()->focusRingColor(controlState()));
+    drawFocusRing(context, focusRingMaskBounds(frame, controlView),
+                  dynamicStyle()->focusRingColor(controlState()), 2);
 }
 
 void StyledTextFieldCell::drawInterior(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {

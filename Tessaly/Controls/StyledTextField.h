@@ -128,11 +128,6 @@ private:
     bool verticallyCenter_ = true;
 };
 
-// Whether `view` shows its own focus ring now: its window is key and it has the keyboard focus.
-bool showsStyledFocus(const tk::View& view);
-// The library's focus ring: a rounded rect (radius 3) filled with `color` at 30 % and stroked with
-// it at width 2, round caps and joins.
-void drawStyledFocusRingPath(tk::GraphicsContext& context, const tk::Rect& rect, const tk::Color& color);
 // `image` (tinted with the control text colour when it is a template) into `rect`, nine-part by
 // its own cap insets, at `opacity`.
 void drawBezelPicture(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
