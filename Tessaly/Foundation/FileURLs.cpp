@@ -1,5 +1,7 @@
 #include "Tessaly/Foundation/FileURLs.h"
 
+#include "platform/tk/base/HexDigit.h"
+
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
@@ -33,21 +35,11 @@ std::string percentEncode(std::string_view path) {
     return out;
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::string percentDecode(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size()) {
-            const int high = hexValue(text[i + 1]), low = hexValue(text[i + 2]);
+            const int high = tk::hexDigitValue(text[i + 1]), low = tk::hexDigitValue(text[i + 2]);
             if (high >= 0 && low >= 0) {
                 out += static_cast<char>(high * 16 + low);
                 i += 2;

@@ -1,5 +1,7 @@
 #include "platform/tk/base/Color.h"
 
+#include "platform/tk/base/HexDigit.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,16 +11,6 @@ namespace {
 
 double clamp01(double v) {
     return std::isnan(v) ? 0.0 : std::clamp(v, 0.0, 1.0);
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace
@@ -44,8 +36,8 @@ std::optional<Color> Color::fromHex(std::string_view text) {
         return std::nullopt;
     int bytes[4] = {0, 0, 0, 255};
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        const int hi = hexDigit(text[i]);
-        const int lo = hexDigit(text[i + 1]);
+        const int hi = hexDigitValue(text[i]);
+        const int lo = hexDigitValue(text[i + 1]);
         if (hi < 0 || lo < 0)
             return std::nullopt;
         bytes[i / 2] = hi * 16 + lo;
