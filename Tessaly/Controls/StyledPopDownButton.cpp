@@ -1,15 +1,13 @@
 #include "Tessaly/Controls/StyledPopDownButton.h"
 
 #include "Tessaly/Controls/CellDrawing.h"
-#include "Tessaly/Controls/PopUpTitle.h"
 #include "Tessaly/Styles/ControlStateDerivation.h"
 #include "platform/tk/graphics/GraphicsContext.h"
-#include "platform/tk/graphics/SemanticColors.h"
 
 namespace Tessaly {
 
 StyledPopDownButtonCell::StyledPopDownButtonCell(std::string title, bool pullsDown)
-    : tk::PopUpButtonCell(std::move(title), pullsDown) {}
+    : LabelledPopUpButtonCell(std::move(title), pullsDown) {}
 
 std::shared_ptr<StyledPopDownButtonCellStyle> StyledPopDownButtonCell::style() {
     static const auto shared = std::make_shared<StyledPopDownButtonCellStyle>();
@@ -24,21 +22,9 @@ StyledControlState StyledPopDownButtonCell::controlState() const {
     return deriveControlState(inputs);
 }
 
-void StyledPopDownButtonCell::setLabel(std::optional<std::string> label) {
-    label_ = std::move(label);
-    updateControlView(true);
-}
-
 void StyledPopDownButtonCell::setTitle(std::string title) {
     setUsesItemFromMenu(false);
     setMenuItem(tk::MenuItem(std::move(title)));
-}
-
-tk::AttributedString StyledPopDownButtonCell::attributedTitle(const std::string& text,
-                                                              std::optional<tk::Color> color,
-                                                              const std::optional<std::string>& label,
-                                                              std::optional<tk::Color> labelColor) const {
-    return labelledPopUpTitle(text, color.value_or(style()->textColor()), label, labelColor);
 }
 
 tk::Rect StyledPopDownButtonCell::titleRect(const tk::Rect& bounds) const {
@@ -46,15 +32,9 @@ tk::Rect StyledPopDownButtonCell::titleRect(const tk::Rect& bounds) const {
     return centeredOnY(r1, bounds);
 }
 
-void StyledPopDownButtonCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
-    drawStateBezel(context, *style(), controlState(), frame, isEnabled());
-}
-
 tk::Rect StyledPopDownButtonCell::drawTitle(const tk::AttributedString& title, const tk::Rect& frame,
                                             tk::View& controlView, tk::GraphicsContext& context) {
-    const tk::AttributedString drawn = attributedTitle(title.string(), style()->textColor(controlState()),
-                                                       label_, tk::secondaryLabelColor());
-    return tk::PopUpButtonCell::drawTitle(drawn, frame, controlView, context);
+    return tk::PopUpButtonCell::drawTitle(drawnTitle(title.string()), frame, controlView, context);
 }
 
 // --- Button ------------------------------------------------------------------------------------

@@ -11,10 +11,10 @@
 //
 // All members are [main].
 
+#include "Tessaly/Controls/LabelledPopUpButtonCell.h"
 #include "Tessaly/Styles/ButtonCellStyles.h"
 #include "Tessaly/Styles/StyledControlState.h"
 #include "platform/tk/controls/PopUpButton.h"
-#include "platform/tk/controls/PopUpButtonCell.h"
 
 #include <memory>
 #include <optional>
@@ -22,34 +22,25 @@
 
 namespace Tessaly {
 
-class StyledPopDownButtonCell : public tk::PopUpButtonCell {
+class StyledPopDownButtonCell : public LabelledPopUpButtonCell {
 public:
     using ViewStyle = StyledPopDownButtonCellStyle;
 
     explicit StyledPopDownButtonCell(std::string title = {}, bool pullsDown = false);
 
     static std::shared_ptr<StyledPopDownButtonCellStyle> style();
-    virtual StyledControlState controlState() const;
+    StyledControlState controlState() const override;
 
-    const std::optional<std::string>& label() const { return label_; }
-    void setLabel(std::optional<std::string> label);
     // The shown title: the cell's own menu item from now on (usesItemFromMenu off).
     void setTitle(std::string title) override;
 
-    tk::AttributedString attributedTitle(const std::string& text, std::optional<tk::Color> color,
-                                         const std::optional<std::string>& label,
-                                         std::optional<tk::Color> labelColor) const;
-    using tk::PopUpButtonCell::attributedTitle;
-
     // The button cell's title rect less titleEdgeInsets, centred vertically on the bounds.
     tk::Rect titleRect(const tk::Rect& bounds) const override;
-    void drawBezel(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) override;
     tk::Rect drawTitle(const tk::AttributedString& title, const tk::Rect& frame, tk::View& controlView,
                        tk::GraphicsContext& context) override;
-    void drawFocusRingMask(const tk::Rect&, tk::View&, tk::GraphicsContext&) override {}
 
-private:
-    std::optional<std::string> label_;
+protected:
+    const ButtonCellStyle& cellStyle() const override { return *style(); }
 };
 
 class StyledPopDownButton : public tk::PopUpButton {

@@ -1,11 +1,9 @@
 #include "Tessaly/Controls/StyledPopUpButton.h"
 
 #include "Tessaly/Controls/CellDrawing.h"
-#include "Tessaly/Controls/PopUpTitle.h"
 #include "Tessaly/Controls/PopUpValues.h"
 #include "Tessaly/Styles/ControlStateDerivation.h"
 #include "platform/tk/graphics/GraphicsContext.h"
-#include "platform/tk/graphics/SemanticColors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +11,7 @@
 namespace Tessaly {
 
 StyledPopUpButtonCell::StyledPopUpButtonCell(std::string title, bool pullsDown)
-    : tk::PopUpButtonCell(std::move(title), pullsDown) {
+    : LabelledPopUpButtonCell(std::move(title), pullsDown) {
     setHighlightsBy(tk::CellMask::none);
 }
 
@@ -30,26 +28,10 @@ StyledControlState StyledPopUpButtonCell::controlState() const {
     return deriveControlState(inputs);
 }
 
-void StyledPopUpButtonCell::setLabel(std::optional<std::string> label) {
-    label_ = std::move(label);
-    updateControlView(true);
-}
-
-tk::AttributedString StyledPopUpButtonCell::attributedTitle(const std::string& text,
-                                                            std::optional<tk::Color> color,
-                                                            const std::optional<std::string>& label,
-                                                            std::optional<tk::Color> labelColor) const {
-    return labelledPopUpTitle(text, color.value_or(dynamicStyle()->textColor()), label, labelColor);
-}
-
 tk::Rect StyledPopUpButtonCell::titleRect(const tk::Rect& bounds) const {
     if (imagePosition() == tk::ImagePosition::imageOnly || title().empty())
         return {};
     return tk::Rect{10, std::round(bounds.midY() - 7), std::max(0.0, bounds.width() - 24), 14}.integral();
-}
-
-void StyledPopUpButtonCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
-    drawStateBezel(context, *dynamicStyle(), controlState(), frame, isEnabled());
 }
 
 tk::Rect StyledPopUpButtonCell::drawTitle(const tk::AttributedString& title, const tk::Rect& frame, tk::View&,
@@ -57,9 +39,7 @@ tk::Rect StyledPopUpButtonCell::drawTitle(const tk::AttributedString& title, con
     const std::string text = title.string();
     if (imagePosition() == tk::ImagePosition::imageOnly || text.empty())
         return {};
-    const tk::AttributedString drawn =
-        attributedTitle(text, dynamicStyle()->textColor(controlState()), label_, tk::secondaryLabelColor());
-    drawn.draw(context, frame);
+    drawnTitle(text).draw(context, frame);
     return frame;
 }
 

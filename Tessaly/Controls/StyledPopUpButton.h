@@ -15,10 +15,10 @@
 //
 // All members are [main].
 
+#include "Tessaly/Controls/LabelledPopUpButtonCell.h"
 #include "Tessaly/Styles/ButtonCellStyles.h"
 #include "Tessaly/Styles/StyledControlState.h"
 #include "platform/tk/controls/PopUpButton.h"
-#include "platform/tk/controls/PopUpButtonCell.h"
 
 #include <memory>
 #include <optional>
@@ -26,7 +26,7 @@
 
 namespace Tessaly {
 
-class StyledPopUpButtonCell : public tk::PopUpButtonCell {
+class StyledPopUpButtonCell : public LabelledPopUpButtonCell {
 public:
     using ViewStyle = PopUpButtonCellStyle;
 
@@ -34,27 +34,16 @@ public:
 
     static std::shared_ptr<PopUpButtonCellStyle> style();
     virtual std::shared_ptr<PopUpButtonCellStyle> dynamicStyle() const { return style(); }
-    virtual StyledControlState controlState() const;
-
-    const std::optional<std::string>& label() const { return label_; }
-    void setLabel(std::optional<std::string> label);
-
-    // The drawn title: `label` (in `labelColor`, regular) then a space and `text` (in `color`, or
-    // the style's text colour, medium); the text alone (regular) without a label or label colour.
-    // Left aligned, cut at the tail.
-    tk::AttributedString attributedTitle(const std::string& text, std::optional<tk::Color> color,
-                                         const std::optional<std::string>& label,
-                                         std::optional<tk::Color> labelColor) const;
-    using tk::PopUpButtonCell::attributedTitle;
+    StyledControlState controlState() const override;
 
     tk::Rect titleRect(const tk::Rect& bounds) const override;
-    void drawBezel(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) override;
     tk::Rect drawTitle(const tk::AttributedString& title, const tk::Rect& frame, tk::View& controlView,
                        tk::GraphicsContext& context) override;
-    void drawFocusRingMask(const tk::Rect&, tk::View&, tk::GraphicsContext&) override {}
 
-private:
-    std::optional<std::string> label_;
+protected:
+    // The style shared by the cell's class (the pop-up's or the tool pop-up's); it lives as long as
+    // the program.
+    const ButtonCellStyle& cellStyle() const override { return *dynamicStyle(); }
 };
 
 class StyledPopUpButton : public tk::PopUpButton {
