@@ -150,6 +150,22 @@ TEST(StyledTableView, OnlyTheRowsInViewExistAndAReusedCellShowsItsNewRow) {
     EXPECT_TRUE(reused) << "views that left the view are made again by identifier";
 }
 
+TEST(StyledTableView, DraggingTheScrollersKnobBringsTheRowsThereIntoView) {
+    TableFixture f;
+    f.scroll->setHasVerticalScroller(true);
+    f.settle();
+    tk::Scroller& scroller = f.scroll->verticalScroller();
+    ASSERT_TRUE(scroller.knobRect());
+    // 2000 points of rows, 200 in view: the knob travels 180 points for 1800.
+    const tk::Point grab = scroller.convertToWindow(scroller.knobRect()->center());
+    f.window.drag(grab, grab.offsetBy(0, 90));
+    f.settle();
+    EXPECT_EQ(f.scroll->contentView().bounds().minY(), 900);
+    EXPECT_EQ(f.table->rowView(0), nullptr);
+    ASSERT_NE(f.cell(45), nullptr) << "the clip view's scroll reached the table";
+    EXPECT_EQ(f.cell(45)->textField()->text(), "Row 45");
+}
+
 // A superview that hears the keys the table passes on.
 class KeyListener : public tk::View {
 public:

@@ -28,6 +28,8 @@ void ClipView::scrollToPoint(Point origin) {
     if (origin == bounds().origin)
         return;
     setBoundsOrigin(origin);
+    if (auto* scroll = dynamic_cast<ScrollView*>(superview()))
+        scroll->reflectScrolledClipView(*this);
     if (postsBounds_)
         NotificationCenter::defaultCenter().post(kViewBoundsDidChange, this);
 }
@@ -41,11 +43,19 @@ void ClipView::frameDidChange(const Rect& oldFrame) {
 void ScrollView::setup() {
     View::setup();
     addSubview(clip_);
+    scroller_->setHidden(true);
+    addSubview(scroller_);
 }
 
 void ScrollView::setHasVerticalScroller(bool has) {
     hasVerticalScroller_ = has;
+    scroller_->setHidden(!has);
     setNeedsLayout();
+}
+
+void ScrollView::reflectScrolledClipView(ClipView& clip) {
+    if (&clip == clip_.get() && hasVerticalScroller_)
+        scroller_->setNeedsDisplay();
 }
 
 void ScrollView::setDrawsBackground(bool draws) {
@@ -63,30 +73,17 @@ void ScrollView::layout() {
     const Rect b = bounds();
     const double scroller = hasVerticalScroller_ ? kScrollerWidth : 0;
     clip_->setFrame(Rect{0, 0, std::max(0.0, b.width() - scroller), b.height()});
+    scroller_->setFrame(Rect{b.maxX() - scroller, 0, scroller, b.height()});
 }
 
 void ScrollView::draw(GraphicsContext& context, const Rect&) {
     if (drawsBackground_)
         context.fillRect(bounds(), backgroundColor_);
-    if (!hasVerticalScroller_)
-        return;
-    const Rect b = bounds();
-    const Rect track{b.maxX() - kScrollerWidth, 0, kScrollerWidth, b.height()};
-    context.fillRect(track, Color::gray(0.5, 0.08));
-    const View* document = documentView();
-    const double content = document ? document->frame().height() : 0;
-    if (content <= b.height())
-        return;
-    const double length = std::max(20.0, b.height() * b.height() / content);
-    const double y = clip_->bounds().minY() / (content - b.height()) * (b.height() - length);
-    context.fillPath(Path::roundedRect(Rect{track.minX() + 4, y + 2, kScrollerWidth - 8, length - 4}, 3.5),
-                     Color::gray(0.6, 0.6));
 }
 
 bool ScrollView::scrollWheel(const Event& event) {
     const Point origin = clip_->bounds().origin;
     clip_->scrollToPoint({origin.x - event.scrollingDelta.x, origin.y - event.scrollingDelta.y});
-    setNeedsDisplay();
     return true;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // Scroll views: a ClipView shows part of its document view (its first subview) and scrolls by
-// moving its bounds origin; a ScrollView holds the clip view, an optional vertical scroller kScrollerWidth
-// wide along its right edge, and its background.
+// moving its bounds origin; a ScrollView holds the clip view, an optional vertical Scroller
+// kScrollerWidth wide along its right edge (its knob dragged, its track clicked: see Scroller.h),
+// and its background.
 //
 // Notifications (NotificationCenter::defaultCenter, posted with the ClipView* as the object, on
 // the main thread): kViewBoundsDidChange after a scroll and kViewFrameDidChange after a frame
@@ -13,6 +14,7 @@
 // All members are [main].
 
 #include "platform/tk/base/Color.h"
+#include "platform/tk/view/Scroller.h"
 #include "platform/tk/view/View.h"
 
 #include <memory>
@@ -55,6 +57,9 @@ public:
     void setDocumentView(std::shared_ptr<View> view) { clip_->setDocumentView(std::move(view)); }
     bool hasVerticalScroller() const { return hasVerticalScroller_; }
     void setHasVerticalScroller(bool has);
+    Scroller& verticalScroller() const { return *scroller_; }
+    // The clip view scrolled: the scroller shows where.
+    void reflectScrolledClipView(ClipView& clip);
     bool drawsBackground() const { return drawsBackground_; }
     void setDrawsBackground(bool draws);
     Color backgroundColor() const { return backgroundColor_; }
@@ -69,6 +74,7 @@ protected:
 
 private:
     std::shared_ptr<ClipView> clip_ = std::make_shared<ClipView>();
+    std::shared_ptr<Scroller> scroller_ = View::make<Scroller>();
     Color backgroundColor_ = Color::clear();
     bool hasVerticalScroller_ = false;
     bool drawsBackground_ = false;
