@@ -28,7 +28,7 @@ void StyledTableHeaderCell::drawHeader(const tk::Rect& f, tk::GraphicsContext& c
     const tk::FontMetrics metrics = font().metrics();
     const double dy = std::floor((f.height() - (metrics.ascent + metrics.descent)) * 0.5);
     const double dx = f.minX() < 5 ? 4 : 1;
-    attributedTitle().draw(context, f.insetBy(dx, dy));
+    drawTitle(attributedTitle(), f.insetBy(dx, dy), context);
     const tk::Image picture = image();
     if (!picture.isEmpty()) {
         const tk::Size s = picture.size();

@@ -76,6 +76,7 @@ void StyledTableView::styleHeaderCells(tk::Color textColor, tk::Color tintColor,
             old.title(), image.isEmpty() ? std::nullopt : std::optional<tk::Image>(image));
         cell->setDrawsBackground(true);
         cell->setBackgroundColor(tk::Color::clear());
+        cell->setBackgroundStyle(tk::BackgroundStyle::raised);
         cell->setTintColor(tintColor);
         cell->setTextColor(textColor);
         cell->setAttributedTitle(tk::AttributedString(old.title(), {.font = font, .color = textColor}));

@@ -9,6 +9,7 @@
 #include "Tessaly/tests/TessalyTestBundle.h"
 
 #include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/ScrollView.h"
 #include "platform/tk/view/Window.h"
@@ -233,6 +234,15 @@ TEST(StyledTableView, StyledHeaderCellsForTheVisibleColumnsKeepTheirTitles) {
     EXPECT_EQ(cell->title(), "Name");
     EXPECT_EQ(cell->tintColor(), tint);
     EXPECT_EQ(cell->attributedTitle().firstAttributes().color, text);
+    EXPECT_EQ(cell->backgroundStyle(), tk::BackgroundStyle::raised);
+    // A raised background engraves the title: it is drawn with a dark line under it.
+    tk::RecordingContext context;
+    auto header = tk::View::make<tk::View>(tk::Rect{0, 0, 300, 24});
+    cell->draw({0, 0, 120, 24}, *header, context);
+    ASSERT_EQ(context.texts().size(), 1u);
+    ASSERT_TRUE(context.texts()[0].shadow);
+    EXPECT_GT(context.texts()[0].shadow->offset.height, 0);
+    EXPECT_EQ(context.saveDepth(), 0);
     EXPECT_EQ(dynamic_cast<StyledTableHeaderCell*>(&hidden->headerCell()), nullptr);
     auto* empty = dynamic_cast<StyledTableHeaderCell*>(&untitled->headerCell());
     ASSERT_NE(empty, nullptr);

@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -87,30 +88,60 @@ std::shared_ptr<TessalSegmentedControlModel> segments() {
         std::make_shared<TessalSegmentItem>(3, "Drums")});
 }
 
-// A header of three styled columns over a table in a scroll view with a scroller.
-void addHeader(tk::View& backdrop) {
-    auto scroll = tk::View::make<tk::ScrollView>(tk::Rect{10, 34, 300, 40});
+// A header of three columns over a styled table in a scroll view with a scroller; the table
+// styles the header cells, one row is selected.
+void addHeader(tk::HeadlessWindow& window, tk::View& backdrop) {
+    static const char* const lanes[][3] = {
+        {"Kick", "Four on the floor", "16"}, {"Snare", "Backbeat", "16"}, {"Hat", "Eighths", "8"},
+        {"Bass", "Root walk", "32"},         {"Lead", "Arp up", "12"},    {"Pad", "Held", "4"}};
+    static const double widths[] = {90, 110, 60};
+    auto scroll = tk::View::make<tk::ScrollView>(tk::Rect{10, 34, 300, 80});
     scroll->setHasVerticalScroller(true);
-    auto table = tk::View::make<tk::View>(tk::Rect{0, 0, 285, 400});
+    auto table = tk::View::make<StyledTableView>(tk::Rect{0, 0, 285, 80});
+    for (int i = 0; i < 3; ++i) {
+        auto column = std::make_shared<StyledTableColumn>(lanes[0][i]);
+        column->setWidth(widths[i]);
+        column->setHeaderCell(
+            std::make_unique<tk::TableHeaderCell>(std::array{"Lane", "Pattern", "Steps"}[std::size_t(i)]));
+        table->addTableColumn(column);
+    }
+    table->styleHeaderCells(color(ColorResources::grey85),
+                            StyledTableHeaderView::style()->headerBackgroundColor(),
+                            tk::Font::system(11, tk::FontWeight::medium));
+    table->setNumberOfRows([] { return int(std::size(lanes)); });
+    table->setCellViewProvider([](StyledTableView& t, int row) {
+        auto cell = std::dynamic_pointer_cast<StyledTableCellView>(t.makeViewWithIdentifier("lane"));
+        if (!cell) {
+            cell = tk::View::make<StyledTableCellView>(tk::Rect{0, 0, 285, t.rowHeight()});
+            cell->setIdentifier("lane");
+            double x = 0;
+            for (int i = 0; i < 3; ++i) {
+                // Under the titles; the first inside the selection band's inset.
+                const double inset = i == 0 ? 12 : 0;
+                auto label =
+                    tk::View::make<StyledTableRowLabel>(tk::Rect{x + inset, 2, widths[i] - inset - 4, 16});
+                label->setBezeled(false);
+                label->setDrawsBackground(false);
+                if (i == 0)
+                    cell->setTextField(label);
+                else
+                    cell->addSubview(label);
+                x += widths[i];
+            }
+        }
+        cell->setObjectValue(lanes[row][0]);
+        for (int i = 1; i < 3; ++i)
+            static_cast<tk::TextField&>(*cell->subviews()[std::size_t(i)]).setText(lanes[row][i]);
+        return cell;
+    });
     scroll->setDocumentView(table);
     backdrop.addSubview(scroll);
     auto header = tk::View::make<ActionableTableHeaderView>(tk::Rect{10, 10, 300, 24});
-    std::vector<std::shared_ptr<tk::TableColumn>> columns;
-    const auto style = StyledTableHeaderView::style();
-    for (const auto& [title, width] :
-         {std::pair{"Lane", 90.0}, std::pair{"Pattern", 110.0}, std::pair{"Steps", 60.0}}) {
-        auto column = std::make_shared<StyledTableColumn>(title);
-        column->setWidth(width);
-        auto cell = std::make_unique<StyledTableHeaderCell>(title);
-        cell->setTintColor(style->headerBackgroundColor());
-        cell->setFont(tk::Font::system(11, tk::FontWeight::medium));
-        cell->setTextColor(color(ColorResources::grey85));
-        column->setHeaderCell(std::move(cell));
-        columns.push_back(column);
-    }
-    header->setColumns(std::move(columns));
+    header->setColumns(table->tableColumns());
     backdrop.addSubview(header);
     header->setTableView(table.get());
+    window.window().layoutIfNeeded();
+    window.click(table->convertToWindow({50, 30}));
 }
 
 // A styled table in a scroll view: rows 1 and 2 selected as one band, row 4 alone.
@@ -239,7 +270,7 @@ std::vector<Subject> subjects() {
                     }});
     list.push_back({"styled-table", {220, 160}, addStyledTable});
     list.push_back({"styled-outline", {220, 200}, addStyledOutline});
-    list.push_back({"table-header", {320, 84}, [](auto&, tk::View& b) { addHeader(b); }});
+    list.push_back({"table-header", {320, 124}, addHeader});
     list.push_back(
         {"settings-form", {420, 170}, [](auto&, tk::View& b) {
              const auto label = [](const char* text) {

@@ -154,6 +154,11 @@ void Cell::setAlignment(TextAlignment alignment) {
     updateControlView();
 }
 
+void Cell::setBackgroundStyle(BackgroundStyle style) {
+    backgroundStyle_ = style;
+    updateControlView();
+}
+
 void Cell::setLineBreakMode(LineBreakMode mode) {
     lineBreakMode_ = mode;
     updateControlView();

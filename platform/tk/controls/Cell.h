@@ -97,6 +97,8 @@ public:
     void setAlignment(TextAlignment alignment);
     LineBreakMode lineBreakMode() const { return lineBreakMode_; }
     void setLineBreakMode(LineBreakMode mode);
+    BackgroundStyle backgroundStyle() const { return backgroundStyle_; }
+    void setBackgroundStyle(BackgroundStyle style);
     ControlSize controlSize() const { return controlSize_; }
     void setControlSize(ControlSize size);
     FocusRingType focusRingType() const { return focusRingType_; }
@@ -144,6 +146,7 @@ private:
     CellState state_ = CellState::off;
     TextAlignment alignment_ = TextAlignment::leading;
     LineBreakMode lineBreakMode_ = LineBreakMode::truncatingTail;
+    BackgroundStyle backgroundStyle_ = BackgroundStyle::normal;
     ControlSize controlSize_ = ControlSize::regular;
     FocusRingType focusRingType_ = FocusRingType::defaultType;
     bool allowsMixed_ = false;

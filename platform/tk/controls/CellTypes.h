@@ -7,6 +7,10 @@
 
 namespace tk {
 
+// How a cell's content stands against its background: a raised background (a header strip)
+// shows its text engraved, a shadow line under it.
+enum class BackgroundStyle { normal = 0, emphasized = 1, raised = 2, lowered = 3 };
+
 // A cell's state: off, on, or mixed (neither, as a check box over a mixed selection).
 enum class CellState : int { mixed = -1, off = 0, on = 1 };
 

@@ -37,6 +37,7 @@ void TableHeaderCell::copyInto(TableHeaderCell& other) const {
     other.setAlignment(alignment());
     other.setLineBreakMode(lineBreakMode());
     other.setEnabled(isEnabled());
+    other.setBackgroundStyle(backgroundStyle());
     other.drawsBackground_ = drawsBackground_;
     other.backgroundColor_ = backgroundColor_;
     other.textColor_ = textColor_;
@@ -53,10 +54,22 @@ void TableHeaderCell::draw(const Rect& frame, View&, GraphicsContext& context) {
         context.fillRect(frame, backgroundColor_);
     const AttributedString text = attributedTitle();
     const double y = std::round(frame.minY() + (frame.height() - text.size().height) / 2);
-    text.draw(context, Rect{frame.minX() + 4, y, std::max(0.0, frame.width() - 8), text.size().height});
+    drawTitle(text, Rect{frame.minX() + 4, y, std::max(0.0, frame.width() - 8), text.size().height}, context);
     const Color line = separatorColor();
     context.fillRect(Rect{frame.minX(), frame.maxY() - 1, frame.width(), 1}, line);
     context.fillRect(Rect{frame.maxX() - 1, frame.minY() + 3, 1, std::max(0.0, frame.height() - 6)}, line);
+}
+
+void TableHeaderCell::drawTitle(const AttributedString& title, const Rect& rect,
+                                GraphicsContext& context) const {
+    if (backgroundStyle() == BackgroundStyle::raised) {
+        context.save();
+        context.setShadow(Shadow{.offset = {0, 1}, .blur = 0, .color = Color{0, 0, 0, 0.55}});
+        title.draw(context, rect);
+        context.restore();
+        return;
+    }
+    title.draw(context, rect);
 }
 
 TableColumn::TableColumn(std::string identifier) : identifier_(std::move(identifier)) {}

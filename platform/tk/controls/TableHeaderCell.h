@@ -3,7 +3,8 @@
 // TableHeaderCell: the cell that draws one column's title in a table's header. A text cell with an
 // optional background fill and its own text colour; by default it fills its frame when
 // drawsBackground is set, draws its title 4 points in from the left, centred vertically, and a
-// separator line along its bottom and right edges. Pressed and plain headers look the same.
+// separator line along its bottom and right edges. Pressed and plain headers look the same. On a
+// raised background style the title is engraved: a dark copy one point below it.
 //
 // TableColumn: a column of a table - its identifier, width, hidden flag and header cell (a column
 // always has one; setting none is refused).
@@ -37,6 +38,8 @@ public:
     void draw(const Rect& frame, View& controlView, GraphicsContext& context) override;
 
 protected:
+    // Draws `title` in `rect` as the background style shows text.
+    void drawTitle(const AttributedString& title, const Rect& rect, GraphicsContext& context) const;
     // Copies this cell's content and look onto `other`.
     void copyInto(TableHeaderCell& other) const;
 
