@@ -54,8 +54,13 @@ void ActionableTableHeaderView::setup() {
                                ImageResources::propertiesTableheaderOverflowDown);
     addSubview(addItemButton_);
     addSubview(optionButton_);
-    addItemButton_->sizeToFit();
-    optionButton_->sizeToFit();
+    for (tk::Button* button : {addItemButton_.get(), optionButton_.get()}) {
+        button->sizeToFit();
+        for (const auto orientation : {tk::LayoutOrientation::horizontal, tk::LayoutOrientation::vertical}) {
+            button->setContentCompressionResistancePriority(tk::kLayoutPriorityRequired, orientation);
+            button->setContentHuggingPriority(tk::kLayoutPriorityRequired, orientation);
+        }
+    }
     subscribeToClipViewChanges();
 }
 

@@ -79,6 +79,11 @@ TEST(ActionableTableHeaderView, WithoutAScrollViewTheButtonsReachTheEdge) {
     header->layoutSubtreeIfNeeded();
     EXPECT_DOUBLE_EQ(header->scrollerOverlap(), 0);
     EXPECT_DOUBLE_EQ(header->optionButton().frame().maxX(), 198);
+    for (const tk::Button* button : {&header->addItemButton(), &header->optionButton()})
+        for (const auto o : {tk::LayoutOrientation::horizontal, tk::LayoutOrientation::vertical}) {
+            EXPECT_EQ(button->contentHuggingPriority(o), tk::kLayoutPriorityRequired);
+            EXPECT_EQ(button->contentCompressionResistancePriority(o), tk::kLayoutPriorityRequired);
+        }
 }
 
 } // namespace

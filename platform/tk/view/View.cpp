@@ -79,8 +79,47 @@ void View::applyEdgePin() {
     const Rect edges = other.get() == superview_ ? superview_->bounds()
                                                  : superview_->convertFrom(other->bounds(), other.get());
     const EdgeInsets& i = pinInsets_;
-    setFrame({edges.x() + i.left, edges.y() + i.top, edges.width() - i.left - i.right,
-              edges.height() - i.top - i.bottom});
+    const Rect span{edges.x() + i.left, edges.y() + i.top, edges.width() - i.left - i.right,
+                    edges.height() - i.top - i.bottom};
+    const bool holds = std::max({hugging_[0], hugging_[1], compressionResistance_[0],
+                                 compressionResistance_[1]}) >= kLayoutPriorityRequired;
+    if (!holds) {
+        setFrame(span);
+        return;
+    }
+    // Only a required priority holds against the pin: the view keeps its size, centred.
+    const Size intrinsic = intrinsicContentSize();
+    const auto keep = [](double spanLength, double metric, LayoutPriority hugging,
+                         LayoutPriority resistance) {
+        if (metric == kNoIntrinsicMetric || metric < 0)
+            return spanLength;
+        if ((spanLength > metric && hugging >= kLayoutPriorityRequired) ||
+            (spanLength < metric && resistance >= kLayoutPriorityRequired))
+            return metric;
+        return spanLength;
+    };
+    const double width = keep(span.width(), intrinsic.width, hugging_[0], compressionResistance_[0]);
+    const double height = keep(span.height(), intrinsic.height, hugging_[1], compressionResistance_[1]);
+    setFrame({width == span.width() ? span.x() : span.midX() - width / 2,
+              height == span.height() ? span.y() : span.midY() - height / 2, width, height});
+}
+
+LayoutPriority View::contentHuggingPriority(LayoutOrientation orientation) const {
+    return hugging_[orientation == LayoutOrientation::vertical];
+}
+
+void View::setContentHuggingPriority(LayoutPriority priority, LayoutOrientation orientation) {
+    hugging_[orientation == LayoutOrientation::vertical] = priority;
+    applyEdgePin();
+}
+
+LayoutPriority View::contentCompressionResistancePriority(LayoutOrientation orientation) const {
+    return compressionResistance_[orientation == LayoutOrientation::vertical];
+}
+
+void View::setContentCompressionResistancePriority(LayoutPriority priority, LayoutOrientation orientation) {
+    compressionResistance_[orientation == LayoutOrientation::vertical] = priority;
+    applyEdgePin();
 }
 
 void View::setFrameOrigin(Point origin) {
@@ -415,6 +454,7 @@ void View::invalidateIntrinsicContentSize() {
     if (superview_)
         superview_->setNeedsLayout();
     setNeedsLayout();
+    applyEdgePin();
 }
 
 // --- Coordinates -------------------------------------------------------------------------------

@@ -31,6 +31,7 @@
 #include "platform/tk/view/Dragging.h"
 #include "platform/tk/view/Event.h"
 #include "platform/tk/view/Layer.h"
+#include "platform/tk/view/LayoutPriority.h"
 #include "platform/tk/view/Responder.h"
 #include "platform/tk/view/TrackingArea.h"
 
@@ -181,8 +182,14 @@ public:
     // How far the view's visible shape lies inside its frame on each side (a bezel drawn with a
     // margin for its shadow): layout that aligns views aligns these edges. Zero by default.
     virtual EdgeInsets alignmentRectInsets() const { return {}; }
-    // Tells the superview (through setNeedsLayout) that the intrinsic size changed.
+    // Tells the superview (through setNeedsLayout) that the intrinsic size changed; a pinned view
+    // is placed on its pin again.
     void invalidateIntrinsicContentSize();
+    // See LayoutPriority.h. An edge pin gives way only to a required priority.
+    LayoutPriority contentHuggingPriority(LayoutOrientation orientation) const;
+    void setContentHuggingPriority(LayoutPriority priority, LayoutOrientation orientation);
+    LayoutPriority contentCompressionResistancePriority(LayoutOrientation orientation) const;
+    void setContentCompressionResistancePriority(LayoutPriority priority, LayoutOrientation orientation);
     AutoresizingMask autoresizingMask() const { return autoresizingMask_; }
     void setAutoresizingMask(AutoresizingMask mask) { autoresizingMask_ = mask; }
     // False: the autoresizing mask is not applied (the view is placed by a pin or by its superview's
@@ -193,7 +200,9 @@ public:
     }
     // Keeps this view's frame on the edges of `other` (its superview, or a view in the same tree),
     // `insets` inside them, as `other` moves or resizes; turns the autoresizing mask off. A view has
-    // one pin; pinning again replaces it. Null does nothing.
+    // one pin; pinning again replaces it. Null does nothing. Along an orientation where the view
+    // has an intrinsic size and its hugging (compression resistance) is required, it is not made
+    // larger (smaller) than that size: it keeps it, centred in the span between the pinned edges.
     void pinToEdges(View* other, EdgeInsets insets = {});
 
     // --- Coordinates -----------------------------------------------------------------------
@@ -322,6 +331,8 @@ private:
     std::weak_ptr<View> previousKeyView_;
     std::weak_ptr<View> pinnedTo_;
     EdgeInsets pinInsets_;
+    LayoutPriority hugging_[2] = {kLayoutPriorityDefaultLow, kLayoutPriorityDefaultLow};
+    LayoutPriority compressionResistance_[2] = {kLayoutPriorityDefaultHigh, kLayoutPriorityDefaultHigh};
     std::vector<std::weak_ptr<View>> pinnedViews_; // views pinned to this one
     std::unique_ptr<Layer> layer_;
     std::vector<std::shared_ptr<GestureRecognizer>> recognizers_;

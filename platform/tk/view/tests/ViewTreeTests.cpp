@@ -170,5 +170,40 @@ TEST_F(ViewTree, APinnedViewFollowsTheEdgesOfTheViewItIsPinnedTo) {
     EXPECT_EQ(badge->frame(), (Rect{30, 5, 200, 80})) << "no other view: nothing changes";
 }
 
+// A view that wants 40 x 20 points.
+class Sized : public View {
+public:
+    using View::View;
+    Size intrinsicContentSize() const override { return size; }
+    Size size{40, 20};
+};
+
+TEST_F(ViewTree, APinGivesWayOnlyToRequiredHuggingAndCompressionResistance) {
+    auto panel = View::make<View>(Rect{0, 0, 100, 50});
+    auto sized = View::make<Sized>();
+    root().addSubview(panel);
+    panel->addSubview(sized);
+    EXPECT_EQ(sized->contentHuggingPriority(LayoutOrientation::horizontal), kLayoutPriorityDefaultLow);
+    EXPECT_EQ(sized->contentCompressionResistancePriority(LayoutOrientation::vertical),
+              kLayoutPriorityDefaultHigh);
+    sized->setContentHuggingPriority(kLayoutPriorityDefaultHigh, LayoutOrientation::horizontal);
+    sized->pinToEdges(panel.get());
+    EXPECT_EQ(sized->frame(), (Rect{0, 0, 100, 50})) << "below required the pin stretches it";
+
+    sized->setContentHuggingPriority(kLayoutPriorityRequired, LayoutOrientation::horizontal);
+    EXPECT_EQ(sized->frame(), (Rect{30, 0, 40, 50})) << "hugs its width, centred; the height still stretches";
+    sized->setContentHuggingPriority(kLayoutPriorityRequired, LayoutOrientation::vertical);
+    EXPECT_EQ(sized->frame(), (Rect{30, 15, 40, 20}));
+
+    panel->setFrameSize({30, 10});
+    EXPECT_EQ(sized->frame(), (Rect{0, 0, 30, 10})) << "compression resistance below required gives way";
+    sized->setContentCompressionResistancePriority(kLayoutPriorityRequired, LayoutOrientation::horizontal);
+    EXPECT_EQ(sized->frame(), (Rect{-5, 0, 40, 10})) << "keeps its width, centred on the span";
+
+    sized->size = {20, 10};
+    sized->invalidateIntrinsicContentSize();
+    EXPECT_EQ(sized->frame(), (Rect{5, 0, 20, 10})) << "a new intrinsic size is placed at once";
+}
+
 } // namespace
 } // namespace tk
