@@ -201,6 +201,16 @@ TEST(StyledOutlineView, TheDisclosureButtonOpensAndClosesItsItem) {
     EXPECT_EQ(f.cell(0)->disclosureButton()->state(), tk::CellState::off);
     EXPECT_LE(f.cellsMade, 6) << "cell views are reused, not made anew for every change";
 
+    // Right and Left open and close the selected item.
+    f.outline->selectRowIndexes({0}, false);
+    ASSERT_TRUE(f.window.window().makeFirstResponder(f.outline.get()));
+    f.window.key(tk::KeyCode::rightArrow);
+    EXPECT_TRUE(f.outline->isItemExpanded(drums));
+    f.window.key(tk::KeyCode::leftArrow);
+    f.settle();
+    EXPECT_FALSE(f.outline->isItemExpanded(drums));
+    f.outline->deselectAll();
+
     // A click on the text selects the row and opens nothing.
     f.window.click(f.outline->convertToWindow({100, 30}));
     f.settle();

@@ -193,6 +193,37 @@ TEST(StyledTableView, KeysGoToTheSuperviewWithoutKeyboardNavigation) {
     window.key(tk::KeyCode::downArrow);
     EXPECT_EQ(listener->heard, std::vector<tk::KeyCode>{tk::KeyCode::downArrow});
     EXPECT_EQ(table->selectedRowIndexes(), tk::IndexSet{1});
+
+    table->setAllowKeyboardNavigation(true);
+    window.key(tk::KeyCode::downArrow);
+    EXPECT_EQ(table->selectedRowIndexes(), tk::IndexSet{2}) << "allowed, the table moves its selection";
+    EXPECT_EQ(listener->heard.size(), 1u);
+}
+
+TEST(StyledTableView, ArrowKeysMoveAndExtendTheSelectionAndScrollItIntoView) {
+    TableFixture f;
+    f.table->setAllowKeyboardNavigation(true);
+    ASSERT_TRUE(f.window.window().makeFirstResponder(f.table.get()));
+    struct Step {
+        tk::KeyCode key;
+        tk::ModifierFlags modifiers;
+        tk::IndexSet selected;
+    };
+    const auto none = tk::ModifierFlags::none, shift = tk::ModifierFlags::shift;
+    for (const Step& step :
+         {Step{tk::KeyCode::downArrow, none, {0}}, Step{tk::KeyCode::downArrow, none, {1}},
+          Step{tk::KeyCode::downArrow, shift, {1, 2}}, Step{tk::KeyCode::upArrow, shift, {0, 1, 2}},
+          Step{tk::KeyCode::upArrow, none, {0}}, Step{tk::KeyCode::upArrow, none, {0}}}) {
+        f.window.key(step.key, step.modifiers);
+        EXPECT_EQ(f.table->selectedRowIndexes(), step.selected);
+    }
+    for (int i = 0; i < 12; ++i)
+        f.window.key(tk::KeyCode::downArrow);
+    f.settle();
+    EXPECT_EQ(f.table->selectedRow(), 12);
+    EXPECT_EQ(f.scroll->contentView().bounds().minY(), 13 * kRow - 200) << "scrolled just enough";
+    ASSERT_NE(f.cell(12), nullptr);
+    EXPECT_TRUE(f.cell(12)->isSelected());
 }
 
 TEST(StyledTableView, AClickMakesTheWindowKeyFirstUnlessTurnedOff) {

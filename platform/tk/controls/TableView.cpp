@@ -117,6 +117,39 @@ bool TableView::mouseDown(const Event& event) {
     return true;
 }
 
+void TableView::scrollRowToVisible(int row) {
+    auto* clip = dynamic_cast<ClipView*>(superview());
+    if (!clip || row < 0 || row >= numberOfRows())
+        return;
+    const Rect r = rectOfRow(row);
+    const Rect visible = convertFrom(clip->bounds(), clip);
+    double top = visible.minY();
+    if (r.minY() < visible.minY())
+        top = r.minY();
+    else if (r.maxY() > visible.maxY())
+        top = r.maxY() - visible.height();
+    if (top != visible.minY())
+        clip->scrollToPoint(clip->convertFrom(Point{visible.minX(), top}, this));
+}
+
+bool TableView::keyDown(const Event& event) {
+    const bool up = event.keyCode == KeyCode::upArrow;
+    if (!up && event.keyCode != KeyCode::downArrow)
+        return View::keyDown(event);
+    const int count = numberOfRows();
+    if (count == 0)
+        return true;
+    // Up goes on from the top of the selection, Down from its bottom.
+    const int from = selection_.empty() ? -1 : up ? *selection_.begin() : *selection_.rbegin();
+    const int row = from < 0 ? (up ? count - 1 : 0) : std::clamp(from + (up ? -1 : 1), 0, count - 1);
+    if (contains(event.modifierFlags, ModifierFlags::shift))
+        selectRowIndexes({row}, true);
+    else
+        setSelection({row});
+    scrollRowToVisible(row);
+    return true;
+}
+
 bool TableView::rightMouseDown(const Event& event) {
     clickedRow_ = rowAt(locationOf(event).y);
     return false; // the window shows the menu
@@ -425,6 +458,19 @@ void OutlineView::setup() {
         else
             expandItem(clicked);
     });
+}
+
+bool OutlineView::keyDown(const Event& event) {
+    const bool open = event.keyCode == KeyCode::rightArrow;
+    if (!open && event.keyCode != KeyCode::leftArrow)
+        return TableView::keyDown(event);
+    if (const Item selected = item(selectedRow())) {
+        if (open)
+            expandItem(selected);
+        else
+            collapseItem(selected);
+    }
+    return true;
 }
 
 Rect OutlineView::frameOfOutlineCellAtRow(int row) const {

@@ -16,6 +16,9 @@
 //     the last selected row) and makes it the clicked row; a click below the rows clears the
 //     selection. A right click (or Control-click) only sets the clicked row, then shows the menu.
 //   - clickedRow() is -1 until a click lands on a row, and again after a click that misses.
+//   - Keys: Up and Down select the row above or below the last selected one (the first or last
+//     row with none selected; Shift extends the selection) and scroll it into view. An outline
+//     also opens the selected item with Right and closes it with Left.
 //
 // All members are [main].
 
@@ -58,6 +61,8 @@ public:
     int numberOfSelectedRows() const { return int(selection_.size()); }
     bool isRowSelected(int row) const { return selection_.count(row) != 0; }
     int clickedRow() const { return clickedRow_; }
+    // Scrolls the enclosing clip view, as little as it takes, to show `row`.
+    void scrollRowToVisible(int row);
     // Observers hear of every change of the selection.
     void setSelectionDidChange(std::function<void(TableView&)> handler) {
         selectionDidChange_ = std::move(handler);
@@ -86,6 +91,7 @@ public:
 
     bool mouseDown(const Event& event) override;
     bool rightMouseDown(const Event& event) override;
+    bool keyDown(const Event& event) override;
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
     bool acceptsFirstResponder() const override { return true; }
     void viewDidMoveToSuperview() override;
@@ -181,6 +187,8 @@ public:
     void expandItem(const Item& item, bool children = false);
     // Hides the children; selected rows among them are deselected.
     void collapseItem(const Item& item);
+
+    bool keyDown(const Event& event) override;
 
     // The disclosure mark's rect in `row` (zero for an item that cannot expand, or no row).
     virtual Rect frameOfOutlineCellAtRow(int row) const;
