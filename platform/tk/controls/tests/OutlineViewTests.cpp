@@ -1,6 +1,7 @@
 #include "platform/tk/base/TestMainLoop.h"
-#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/controls/Button.h"
 #include "platform/tk/controls/TableView.h"
+#include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,41 @@ TEST_F(Outline, ClicksSetTheClickedRowAndTheSelection) {
     w.click({50, 150}); // below the rows
     EXPECT_EQ(outline->clickedRow(), -1);
     EXPECT_TRUE(outline->selectedRowIndexes().empty());
+}
+
+TEST_F(Outline, ViewBasedRowsHoldADisclosureButtonThatOpensAndClosesTheItem) {
+    EXPECT_TRUE(outline->subviews().empty()) << "a plain outline has no row views";
+    std::vector<std::string> asked;
+    outline->setCellViewProvider([&](TableView& table, int row) {
+        asked.push_back(static_cast<Node*>(static_cast<OutlineView&>(table).item(row).get())->name);
+        return View::make<View>();
+    });
+    outline->reloadData();
+    EXPECT_EQ(asked, (std::vector<std::string>{"a", "b"}));
+    const auto disclosure = [&](int row) -> Button* {
+        TableRowView* view = outline->rowView(row);
+        for (const auto& sub : view ? view->subviews() : std::vector<std::shared_ptr<View>>{})
+            if (sub->identifier() == OutlineView::kDisclosureButtonKey)
+                return dynamic_cast<Button*>(sub.get());
+        return nullptr;
+    };
+    ASSERT_NE(disclosure(0), nullptr);
+    EXPECT_EQ(disclosure(1), nullptr) << "b has nothing to open";
+    EXPECT_EQ(outline->frameOfOutlineCellAtRow(1), Rect{});
+
+    w.click(outline->convertToWindow(outline->frameOfOutlineCellAtRow(0).center()));
+    EXPECT_TRUE(outline->isItemExpanded(a));
+    EXPECT_EQ(outline->numberOfRows(), 4);
+    EXPECT_EQ(disclosure(0)->state(), CellState::on);
+    ASSERT_NE(disclosure(2), nullptr) << "a2 can open";
+    EXPECT_EQ(outline->frameOfOutlineCellAtRow(2).minX(),
+              outline->frameOfOutlineCellAtRow(0).minX() + OutlineView::kIndentationPerLevel);
+    EXPECT_TRUE(outline->selectedRowIndexes().empty());
+
+    w.click(outline->convertToWindow(outline->frameOfOutlineCellAtRow(0).center()));
+    EXPECT_FALSE(outline->isItemExpanded(a));
+    EXPECT_EQ(outline->numberOfRows(), 2);
+    EXPECT_EQ(disclosure(0)->state(), CellState::off);
 }
 
 } // namespace
