@@ -20,8 +20,14 @@ void TableRowView::setSelectionHighlightStyle(SelectionHighlightStyle style) {
     setNeedsDisplay();
 }
 
+void TableRowView::setGroupRowStyle(bool groupRow) {
+    groupRowStyle_ = groupRow;
+    setNeedsDisplay();
+}
+
 void TableRowView::prepareForReuse() {
     setSelected(false);
+    setGroupRowStyle(false);
 }
 
 void TableRowView::draw(GraphicsContext& context, const Rect&) {

@@ -26,6 +26,10 @@ public:
     SelectionHighlightStyle selectionHighlightStyle() const { return highlightStyle_; }
     void setSelectionHighlightStyle(SelectionHighlightStyle style);
 
+    // Shown as a group row (a heading): a subclass may draw it differently.
+    bool isGroupRowStyle() const { return groupRowStyle_; }
+    void setGroupRowStyle(bool groupRow);
+
     virtual void prepareForReuse();
 
     // Draws the selection (when selected), under the cell views.
@@ -36,6 +40,7 @@ public:
 private:
     SelectionHighlightStyle highlightStyle_ = SelectionHighlightStyle::regular;
     bool selected_ = false;
+    bool groupRowStyle_ = false;
 };
 
 } // namespace tk

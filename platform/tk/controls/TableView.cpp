@@ -38,7 +38,14 @@ Rect TableView::rectOfRow(int row) const {
     return {0, row * rowHeight_, bounds().width(), rowHeight_};
 }
 
+void TableView::setGroupRowPredicate(GroupRowPredicate predicate) {
+    groupRow_ = std::move(predicate);
+    rowsDidChange();
+}
+
 void TableView::setSelection(IndexSet rows) {
+    if (groupRow_)
+        std::erase_if(rows, [this](int r) { return isGroupRow(r); });
     if (rows == selection_)
         return;
     const IndexSet previous = std::exchange(selection_, std::move(rows));
@@ -100,6 +107,8 @@ bool TableView::mouseDown(const Event& event) {
         deselectAll();
         return true;
     }
+    if (isGroupRow(row))
+        return true; // a heading: nothing to select
     if (contains(event.modifierFlags, ModifierFlags::command)) {
         IndexSet next = selection_;
         if (!next.erase(row))
@@ -141,7 +150,16 @@ bool TableView::keyDown(const Event& event) {
         return true;
     // Up goes on from the top of the selection, Down from its bottom.
     const int from = selection_.empty() ? -1 : up ? *selection_.begin() : *selection_.rbegin();
-    const int row = from < 0 ? (up ? count - 1 : 0) : std::clamp(from + (up ? -1 : 1), 0, count - 1);
+    const int step = up ? -1 : 1;
+    int row = from < 0 ? (up ? count - 1 : 0) : from + step;
+    while (row >= 0 && row < count && isGroupRow(row))
+        row += step;
+    if (row < 0 || row >= count) {
+        if (from < 0)
+            return true; // nothing selectable at all
+        row = from;      // stays on the edge row
+    }
+
     if (contains(event.modifierFlags, ModifierFlags::shift))
         selectRowIndexes({row}, true);
     else
@@ -279,6 +297,7 @@ std::shared_ptr<TableRowView> TableView::makeRowView(int row) {
     if (!view)
         view = newRowView();
     view->setFrame(rectOfRow(row));
+    view->setGroupRowStyle(isGroupRow(row));
     view->setSelected(isRowSelected(row));
     addRowContent(*view, row);
     return view;

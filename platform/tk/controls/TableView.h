@@ -19,6 +19,8 @@
 //   - Keys: Up and Down select the row above or below the last selected one (the first or last
 //     row with none selected; Shift extends the selection) and scroll it into view. An outline
 //     also opens the selected item with Right and closes it with Left.
+//   - Group rows (headings between runs of rows) are never selected: clicks on them leave the
+//     selection as it is, keys step over them, and a range that spans them leaves them out.
 //
 // All members are [main].
 
@@ -61,6 +63,12 @@ public:
     int numberOfSelectedRows() const { return int(selection_.size()); }
     bool isRowSelected(int row) const { return selection_.count(row) != 0; }
     int clickedRow() const { return clickedRow_; }
+    // Whether `row` is a group row (none given: no row is).
+    using GroupRowPredicate = std::function<bool(const TableView&, int row)>;
+    void setGroupRowPredicate(GroupRowPredicate predicate);
+    bool isGroupRow(int row) const {
+        return groupRow_ && row >= 0 && row < numberOfRows() && groupRow_(*this, row);
+    }
     // Scrolls the enclosing clip view, as little as it takes, to show `row`.
     void scrollRowToVisible(int row);
     // Observers hear of every change of the selection.
@@ -124,6 +132,7 @@ private:
 
     std::function<int()> rowCount_;
     std::function<void(TableView&)> selectionDidChange_;
+    GroupRowPredicate groupRow_;
     CellViewProvider cellViewProvider_;
     RowViewProvider rowViewProvider_;
     std::map<int, std::shared_ptr<TableRowView>> visible_;
