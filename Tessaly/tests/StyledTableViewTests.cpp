@@ -151,6 +151,23 @@ TEST(StyledTableView, OnlyTheRowsInViewExistAndAReusedCellShowsItsNewRow) {
     EXPECT_TRUE(reused) << "views that left the view are made again by identifier";
 }
 
+TEST(StyledTableView, FewerRowsBringTheScrolledPartBackIntoTheTable) {
+    TableFixture f;
+    int rows = 100;
+    f.table->setNumberOfRows([&rows] { return rows; });
+    f.scroll->contentView().scrollToPoint({0, 1800});
+    f.settle();
+    ASSERT_NE(f.cell(95), nullptr);
+    rows = 12;
+    f.table->reloadData();
+    f.settle();
+    EXPECT_EQ(f.scroll->contentView().bounds().minY(), 12 * kRow - 200) << "the view ends with the rows";
+    for (int row = 2; row < 12; ++row) {
+        ASSERT_NE(f.cell(row), nullptr) << row;
+        EXPECT_EQ(f.cell(row)->textField()->text(), "Row " + std::to_string(row));
+    }
+}
+
 TEST(StyledTableView, DraggingTheScrollersKnobBringsTheRowsThereIntoView) {
     TableFixture f;
     f.scroll->setHasVerticalScroller(true);

@@ -312,8 +312,15 @@ Rect TableView::visibleRows() const {
 
 void TableView::fitHeightToRows() {
     const double height = numberOfRows() * rowHeight();
-    if (frame().height() != height)
-        setFrame({frame().minX(), frame().minY(), frame().width(), height});
+    if (frame().height() == height)
+        return;
+    setFrame({frame().minX(), frame().minY(), frame().width(), height});
+    if (auto* clip = dynamic_cast<ClipView*>(superview())) {
+        // Fewer rows may end above the part in view: the clip view keeps within the document.
+        clip->scrollToPoint(clip->bounds().origin);
+        if (auto* scroll = dynamic_cast<ScrollView*>(clip->superview()))
+            scroll->reflectScrolledClipView(*clip); // the knob's length changed
+    }
 }
 
 void TableView::tile() {
