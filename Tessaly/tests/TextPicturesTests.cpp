@@ -10,11 +10,16 @@
 #include "Tessaly/Controls/StyledTextField.h"
 #include "Tessaly/Controls/TrackingSlider.h"
 #include "Tessaly/Controls/ValidatingFields.h"
+#include "Tessaly/Declarative/StyledSearchFieldWrapper.h"
+#include "Tessaly/Declarative/WendleStyledTextField.h"
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/tests/TextFieldTestSupport.h"
 
+#include "platform/tk/base/Observable.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/Path.h"
+#include "platform/tk/ui/Component.h"
+#include "platform/tk/ui/HostingView.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +103,33 @@ std::shared_ptr<StyledTextField> field(FieldFixture& f, std::string text = {}, s
     if (!placeholder.empty())
         v->setPlaceholderString(std::move(placeholder));
     return v;
+}
+
+// A declarative field bound to its own text, hosted where the other scenes put their fields.
+struct BoundText {
+    std::shared_ptr<tk::Observable<std::string>> text;
+    bool search = false;
+    tk::ui::Node body() const {
+        tk::ui::Binding<std::string> binding([t = text] { return t->get(); },
+                                             [t = text](std::string s) { t->set(std::move(s)); });
+        tk::ui::Node field = search ? StyledSearchFieldWrapper(binding, "Search patterns").node()
+                                    : WendleStyledTextField(std::string("Pattern name"), binding).node();
+        return field.frame(kField.width(), kField.height());
+    }
+};
+
+tk::View& hosted(FieldFixture& f, bool search, std::string text = {}) {
+    auto hosting = f.add(tk::View::make<tk::ui::HostingView>(
+        tk::ui::Node(BoundText{std::make_shared<tk::Observable<std::string>>(std::move(text)), search})));
+    hosting->setFrame(kField);
+    f.window->render();
+    return *hosting;
+}
+
+void clickToType(FieldFixture& f, tk::View& hosting, std::string_view text) {
+    f.window->click(hosting.convertToWindow(hosting.bounds().center()));
+    f.window->type(text);
+    f.loop.drain();
 }
 
 std::vector<Scene> scenes() {
@@ -200,6 +232,12 @@ std::vector<Scene> scenes() {
              f.window->click({100, 22});
              f.window->type("hat");
          }},
+        {"bridged-field-placeholder", [](FieldFixture& f) { hosted(f, false); }},
+        {"bridged-field-text", [](FieldFixture& f) { hosted(f, false, "Groove 4"); }},
+        {"bridged-field-focused", [](FieldFixture& f) { clickToType(f, hosted(f, false), "Groove 5"); }},
+        {"search-wrapper-placeholder", [](FieldFixture& f) { hosted(f, true); }},
+        {"search-wrapper-text", [](FieldFixture& f) { hosted(f, true, "snare"); }},
+        {"search-wrapper-focused", [](FieldFixture& f) { clickToType(f, hosted(f, true), "ride"); }},
         {"label",
          [](FieldFixture& f) {
              auto v = f.add(tk::View::make<StyledTextLabel>(kField));

@@ -1,6 +1,7 @@
 #include "platform/tk/controls/CellTextField.h"
 
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/TextLayout.h"
 #include "platform/tk/view/Window.h"
 
 namespace tk {
@@ -40,6 +41,13 @@ void CellTextField::setPlaceholderString(std::optional<std::string> placeholder)
 void CellTextField::setTextColor(Color color) {
     cell_->setTextColor(color);
     TextField::setTextColor(color);
+}
+
+std::string CellTextField::shownToolTip() const {
+    if (!toolTip().empty() || !expansionToolTips_ || isFirstResponder() || text().empty())
+        return toolTip();
+    const double room = cell_->titleRect(bounds()).width() - 2 * TextFieldCell::kLinePadding;
+    return measureText(text(), textAttributes()).width > room ? text() : toolTip();
 }
 
 bool CellTextField::isEnabled() const {

@@ -59,6 +59,12 @@ public:
     std::optional<Color> backgroundColor() const { return cell_->backgroundColor(); }
     void setBackgroundColor(std::optional<Color> color) { cell_->setBackgroundColor(color); }
 
+    // With expansion tool tips, an unfocused field whose text does not fit shows the whole text as
+    // its tool tip (when it has no tool tip of its own).
+    bool allowsExpansionToolTips() const { return expansionToolTips_; }
+    void setAllowsExpansionToolTips(bool allows) { expansionToolTips_ = allows; }
+    std::string shownToolTip() const override;
+
     bool isEnabled() const override;
     void setEnabled(bool enabled) override;
 
@@ -86,6 +92,7 @@ protected:
 
 private:
     OwnedCell<TextFieldCell> cell_;
+    bool expansionToolTips_ = false;
     Subscription keyState_; // redraws the focus ring when the window gains or loses key state
 };
 

@@ -482,6 +482,9 @@ Node Node::textCase(TextCase textCase) const {
 Node Node::multilineTextAlignment(TextAlignment alignment) const {
     return environment<MultilineTextAlignmentKey>(alignment);
 }
+Node Node::allowsTightening(bool allows) const {
+    return environment<AllowsTighteningKey>(allows);
+}
 
 Node Node::controlSize(ControlSize size) const {
     return environment<ControlSizeKey>(size);

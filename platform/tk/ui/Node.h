@@ -145,6 +145,8 @@ public:
     Node truncationMode(TruncationMode mode) const;
     Node textCase(TextCase textCase) const;
     Node multilineTextAlignment(TextAlignment alignment) const;
+    // Whether text below may tighten its letters before it is truncated (AllowsTighteningKey).
+    Node allowsTightening(bool allows) const;
     // The size class of the controls below (ControlSizeKey).
     Node controlSize(ControlSize size) const;
     // Disables buttons and text fields below (enabled stays false once an ancestor disabled).
@@ -286,6 +288,10 @@ struct TruncationModeKey {
 struct MultilineTextAlignmentKey {
     using Value = TextAlignment;
     static Value defaultValue() { return TextAlignment::leading; }
+};
+struct AllowsTighteningKey {
+    using Value = bool;
+    static Value defaultValue() { return false; }
 };
 struct IsEnabledKey {
     using Value = bool;

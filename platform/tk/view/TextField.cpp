@@ -120,6 +120,8 @@ void TextField::beginEditingIfNeeded() {
     editingDidBegin();
     if (onBeginEditing)
         onBeginEditing(*this);
+    if (auto d = delegate_.lock())
+        d->controlTextDidBeginEditing(*this);
 }
 
 void TextField::finishEditing(TextEditingEndReason reason) {
@@ -131,6 +133,8 @@ void TextField::finishEditing(TextEditingEndReason reason) {
     editingDidEnd(reason);
     if (onEndEditing)
         onEndEditing(*this, reason);
+    if (auto d = delegate_.lock())
+        d->controlTextDidEndEditing(*this);
 }
 
 void TextField::endEditing() {
@@ -144,6 +148,8 @@ void TextField::textChanged() {
     if (onChange)
         onChange(*this, editor_.text());
     textDidChange();
+    if (auto d = delegate_.lock())
+        d->controlTextDidChange(*this);
 }
 
 bool TextField::becomeFirstResponder() {

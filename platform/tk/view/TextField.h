@@ -25,6 +25,7 @@
 #include "platform/tk/view/TextEditor.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -33,6 +34,18 @@ namespace tk {
 class Clipboard;
 
 enum class TextEditingEndReason { returnKey, escape, focusLost };
+
+class TextField;
+
+// Told of a field's editing after the field's own callbacks: a session began, the text changed
+// (typing, deleting, cutting, pasting, Escape), a session ended (for any reason).
+class TextFieldDelegate {
+public:
+    virtual ~TextFieldDelegate() = default;
+    virtual void controlTextDidBeginEditing(TextField&) {}
+    virtual void controlTextDidChange(TextField&) {}
+    virtual void controlTextDidEndEditing(TextField&) {}
+};
 
 class TextField : public Control {
 public:
@@ -94,6 +107,9 @@ public:
     Callback onSubmit;
     Callback onCancel;
     KeyHandler keyHandler;
+    // Held weakly: the delegate's owner keeps it.
+    TextFieldDelegate* delegate() const { return delegate_.lock().get(); }
+    void setDelegate(std::weak_ptr<TextFieldDelegate> delegate) { delegate_ = std::move(delegate); }
 
     // Ends the running session as if the focus went away (focusLost); nothing when not editing.
     void endEditing();
@@ -148,6 +164,7 @@ private:
     bool paste();
 
     TextEditor editor_;
+    std::weak_ptr<TextFieldDelegate> delegate_;
     std::string textBeforeEditing_;
     std::string placeholder_;
     Font font_ = Font::system(13);

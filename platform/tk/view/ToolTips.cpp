@@ -30,7 +30,7 @@ TextAttributes tipAttributes() {
 // The nearest view from `view` upwards that has a tool tip.
 View* tipOwner(View* view) {
     for (; view; view = view->superview())
-        if (!view->toolTip().empty())
+        if (!view->shownToolTip().empty())
             return view;
     return nullptr;
 }
@@ -100,10 +100,10 @@ void ToolTipController::viewWillDisappear(View& view) {
 void ToolTipController::show() {
     auto owner = owner_.lock();
     if (!owner || owner->window() != &window_ || owner->isHiddenOrHasHiddenAncestor() ||
-        owner->toolTip().empty())
+        owner->shownToolTip().empty())
         return;
     hide();
-    tip_ = View::make<ToolTipView>(owner->toolTip());
+    tip_ = View::make<ToolTipView>(owner->shownToolTip());
     const Size size = tip_->frame().size;
     const Size room = window_.contentSize();
     const double x = std::clamp(pointer_.x, 0.0, std::max(0.0, room.width - size.width));

@@ -243,6 +243,9 @@ public:
     void setCursor(std::optional<Cursor> cursor);
     const std::string& toolTip() const { return toolTip_; }
     void setToolTip(std::string toolTip) { toolTip_ = std::move(toolTip); }
+    // The tip the window shows over the view now: its tool tip, unless the view answers another
+    // (a text field showing its whole text where it is cut, say).
+    virtual std::string shownToolTip() const { return toolTip_; }
     // A context menu for a right click that no view handled.
     virtual std::shared_ptr<Menu> menuForEvent(const Event& event);
     void setMenu(std::shared_ptr<Menu> menu) { menu_ = std::move(menu); }
