@@ -6,6 +6,8 @@
 #include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/graphics/TextLayout.h"
 #include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/ToolTips.h"
+#include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +77,27 @@ TEST(CellTextField, TheCellDrawsAtRestAndTheEditorWhereTheCellSays) {
     EXPECT_FALSE(field->cell()->isEnabled());
     w.click({150, 20});
     EXPECT_FALSE(field->isFirstResponder());
+}
+
+TEST(CellTextField, ExpansionToolTipsShowTheWholeTextOnlyWhereItIsCut) {
+    TestMainLoop loop;
+    HeadlessWindow w{{300, 100}};
+    auto field = View::make<CellTextField>(Rect{10, 10, 60, 24});
+    w.contentView().addSubview(field);
+    field->setText("A pattern name far too long");
+    EXPECT_EQ(field->shownToolTip(), "") << "off by default";
+    field->setAllowsExpansionToolTips(true);
+    w.moveMouse({20, 20});
+    loop.advance(seconds(1.1));
+    EXPECT_EQ(w.window().toolTips().shownText(), "A pattern name far too long");
+
+    field->setText("Short");
+    EXPECT_EQ(field->shownToolTip(), "") << "the text fits";
+    field->setText("A pattern name far too long");
+    w.window().makeFirstResponder(field.get());
+    EXPECT_EQ(field->shownToolTip(), "") << "the editor shows the text while focused";
+    field->setToolTip("Own tip");
+    EXPECT_EQ(field->shownToolTip(), "Own tip");
 }
 
 TEST(TextFieldCell, ALineThatDoesNotFitIsTightenedThenCut) {
