@@ -226,10 +226,17 @@ TEST(StyledSearchFieldWrapper, TypingAndCancellingWriteTheLatestBinding) {
     rebuild(f);
     EXPECT_EQ(f.first.get(), "hast");
     EXPECT_EQ(f.field().caret(), 3u) << "the update did not move the caret";
+    // The field is made in an 11-point font, but its text is drawn in the style's, focused or not.
+    const tk::Font editing = testing::recordDrawing(f.field())->texts().at(0).textAttributes.font;
+    f.win().makeFirstResponder(nullptr);
+    EXPECT_EQ(testing::recordDrawing(f.field())->texts().at(0).textAttributes.font, editing)
+        << "the text keeps its size as the field loses the focus";
 
     f.useSecond.set(true);
     rebuild(f);
     EXPECT_EQ(f.field().text(), "kick");
+    f.win().makeFirstResponder(&f.field());
+    f.field().setSelection(4, 4);
     f.window->type("s");
     EXPECT_EQ(f.second.get(), "kicks");
     EXPECT_EQ(f.first.get(), "hast") << "the first binding is stale now";
