@@ -66,6 +66,13 @@ FieldEditorAttributes CellTextField::fieldEditorAttributes() const {
     return cell_->setUpFieldEditorAttributes(cell_->defaultFieldEditorAttributes());
 }
 
+void CellTextField::setUpFieldEditor(FieldEditor& fieldEditor) const {
+    const FieldEditorAttributes e = fieldEditorAttributes();
+    fieldEditor.setSelectionColor(e.selectedBackgroundColor);
+    fieldEditor.setSelectedTextColor(e.selectedTextColor);
+    fieldEditor.setInsertionPointColor(e.insertionPointColor);
+}
+
 bool CellTextField::showsFocusRing() const {
     return showsCellFocusRing(*this, *cell_);
 }

@@ -5,12 +5,11 @@
 // cell draws it and places it:
 //   - unfocused, the cell draws everything (draw(bounds));
 //   - focused, the cell draws its background and bezel (its interior is off: showsFirstResponder)
-//     and the field draws its editor - text, selection and caret - in the rect the cell's
-//     selectWithFrame / editWithFrame answers (select while the whole text is selected, as when
-//     the focus arrives), in the font and colours of setUpFieldEditorAttributes;
-//   - the focus ring: drawFocusRingMask() (the cell's by default), while the window is key and the field has
-//   the
-//     keyboard focus (and the cell's focus ring type is not none);
+//     and the field draws the window's field editor - text, selection and caret - in the rect the
+//     cell's selectWithFrame / editWithFrame answers (select while the whole text is selected, as
+//     when the focus arrives), in the font and colours of setUpFieldEditorAttributes;
+//   - the focus ring: drawFocusRingMask() (the cell's by default), while the window is key and the
+//     field has the keyboard focus (and the cell's focus ring type is not none);
 //   - intrinsicContentSize is the cell's cellSize().
 // Enabled, font, alignment, placeholder, colours, line limit, truncation and tightening are the
 // cell's; the field's own setters forward to it.
@@ -88,6 +87,8 @@ public:
 protected:
     // The field's cell class: the cell a new field gets.
     virtual std::unique_ptr<TextFieldCell> makeCell() const;
+    // The window's field editor takes the colours of the cell's setUpFieldEditorAttributes.
+    void setUpFieldEditor(FieldEditor& fieldEditor) const override;
     void setup() override;
 
 private:

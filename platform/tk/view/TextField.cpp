@@ -34,8 +34,10 @@ void TextField::setup() {
 // --- Content and look ------------------------------------------------------------------------
 
 void TextField::setText(std::string text) {
-    if (text == editor_.text())
+    if (text == live().text())
         return;
+    if (FieldEditor* fieldEditor = attachedFieldEditor())
+        fieldEditor->editor().setText(text);
     editor_.setText(std::move(text));
     setNeedsDisplay();
     invalidateIntrinsicContentSize();
@@ -79,34 +81,88 @@ void TextField::setBezelStyle(BezelStyle style) {
     invalidateIntrinsicContentSize();
 }
 
+Color TextField::selectionColor() const {
+    const FieldEditor* fieldEditor = attachedFieldEditor();
+    return fieldEditor ? fieldEditor->selectionColor() : selectionColor_;
+}
+
+std::optional<Color> TextField::selectedTextColor() const {
+    const FieldEditor* fieldEditor = attachedFieldEditor();
+    return fieldEditor ? fieldEditor->selectedTextColor() : selectedTextColor_;
+}
+
+std::optional<Color> TextField::caretColor() const {
+    const FieldEditor* fieldEditor = attachedFieldEditor();
+    return fieldEditor ? fieldEditor->insertionPointColor() : caretColor_;
+}
+
 void TextField::setSelectionColor(Color color) {
-    if (color == selectionColor_)
+    if (color == selectionColor())
         return;
     selectionColor_ = color;
+    if (FieldEditor* fieldEditor = attachedFieldEditor())
+        fieldEditor->setSelectionColor(color);
     setNeedsDisplay();
 }
 
 void TextField::setSelectedTextColor(std::optional<Color> color) {
-    if (color == selectedTextColor_)
+    if (color == selectedTextColor())
         return;
     selectedTextColor_ = color;
+    if (FieldEditor* fieldEditor = attachedFieldEditor())
+        fieldEditor->setSelectedTextColor(color);
     setNeedsDisplay();
 }
 
 void TextField::setCaretColor(std::optional<Color> color) {
-    if (color == caretColor_)
+    if (color == caretColor())
         return;
     caretColor_ = color;
+    if (FieldEditor* fieldEditor = attachedFieldEditor())
+        fieldEditor->setInsertionPointColor(color);
+    setNeedsDisplay();
+}
+
+// --- The window's field editor ---------------------------------------------------------------
+
+FieldEditor* TextField::attachedFieldEditor() const {
+    const Window* w = window();
+    FieldEditor* fieldEditor = w ? w->existingFieldEditor() : nullptr;
+    return fieldEditor && fieldEditor->client() == this ? fieldEditor : nullptr;
+}
+
+TextEditor& TextField::live() {
+    FieldEditor* fieldEditor = attachedFieldEditor();
+    return fieldEditor ? fieldEditor->editor() : editor_;
+}
+
+const TextEditor& TextField::live() const {
+    const FieldEditor* fieldEditor = attachedFieldEditor();
+    return fieldEditor ? fieldEditor->editor() : editor_;
+}
+
+void TextField::setUpFieldEditor(FieldEditor& fieldEditor) const {
+    fieldEditor.setSelectionColor(selectionColor_);
+    fieldEditor.setSelectedTextColor(selectedTextColor_);
+    fieldEditor.setInsertionPointColor(caretColor_);
+}
+
+void TextField::releaseFieldEditor() {
+    FieldEditor* fieldEditor = attachedFieldEditor();
+    if (!fieldEditor)
+        return;
+    editor_ = fieldEditor->editor();
+    fieldEditor->detach(*this);
     setNeedsDisplay();
 }
 
 void TextField::setSelection(std::size_t anchor, std::size_t caret) {
-    editor_.setSelection(anchor, caret);
+    live().setSelection(anchor, caret);
     setNeedsDisplay();
 }
 
 void TextField::selectAll() {
-    editor_.selectAll();
+    live().selectAll();
     setNeedsDisplay();
 }
 
@@ -116,7 +172,7 @@ void TextField::beginEditingIfNeeded() {
     if (editing_)
         return;
     editing_ = true;
-    textBeforeEditing_ = editor_.text();
+    textBeforeEditing_ = live().text();
     editingDidBegin();
     if (onBeginEditing)
         onBeginEditing(*this);
@@ -142,11 +198,13 @@ void TextField::endEditing() {
 }
 
 void TextField::textChanged() {
+    if (const FieldEditor* fieldEditor = attachedFieldEditor())
+        editor_.setText(fieldEditor->editor().text()); // the field's copy stays current
     setNeedsDisplay();
     invalidateIntrinsicContentSize();
     auto keep = weak_from_this().lock(); // onChange may take the field out of its window
     if (onChange)
-        onChange(*this, editor_.text());
+        onChange(*this, live().text());
     textDidChange();
     if (auto d = delegate_.lock())
         d->controlTextDidChange(*this);
@@ -155,7 +213,14 @@ void TextField::textChanged() {
 bool TextField::becomeFirstResponder() {
     if (!isEnabled())
         return false;
-    editor_.selectAll();
+    if (Window* w = window()) {
+        FieldEditor& fieldEditor = w->fieldEditor();
+        if (TextField* other = fieldEditor.client(); other && other != this)
+            other->releaseFieldEditor();
+        fieldEditor.attach(*this, editor_);
+        setUpFieldEditor(fieldEditor);
+    }
+    live().selectAll();
     beginEditingIfNeeded();
     setNeedsDisplay();
     return true;
@@ -163,6 +228,7 @@ bool TextField::becomeFirstResponder() {
 
 bool TextField::resignFirstResponder() {
     finishEditing(TextEditingEndReason::focusLost);
+    releaseFieldEditor();
     editor_.setCaret(editor_.caret()); // no selection shown while unfocused
     scrollX_ = 0;
     setNeedsDisplay();
@@ -181,35 +247,35 @@ bool TextField::keyDown(const Event& event) {
     const bool shift = contains(m, ModifierFlags::shift);
     switch (event.keyCode) {
     case KeyCode::leftArrow:
-        editor_.moveLeft(shift, wordModifier(m));
+        live().moveLeft(shift, wordModifier(m));
         setNeedsDisplay();
         return true;
     case KeyCode::rightArrow:
-        editor_.moveRight(shift, wordModifier(m));
+        live().moveRight(shift, wordModifier(m));
         setNeedsDisplay();
         return true;
     case KeyCode::home:
     case KeyCode::upArrow:
-        editor_.moveToStart(shift);
+        live().moveToStart(shift);
         setNeedsDisplay();
         return true;
     case KeyCode::end:
     case KeyCode::downArrow:
-        editor_.moveToEnd(shift);
+        live().moveToEnd(shift);
         setNeedsDisplay();
         return true;
     case KeyCode::deleteBackward:
         if (!editable_)
             return true;
         beginEditingIfNeeded();
-        if (editor_.deleteBackward(wordModifier(m)))
+        if (live().deleteBackward(wordModifier(m)))
             textChanged();
         return true;
     case KeyCode::deleteForward:
         if (!editable_)
             return true;
         beginEditingIfNeeded();
-        if (editor_.deleteForward(wordModifier(m)))
+        if (live().deleteForward(wordModifier(m)))
             textChanged();
         return true;
     case KeyCode::returnKey:
@@ -222,8 +288,8 @@ bool TextField::keyDown(const Event& event) {
     case KeyCode::escape: {
         if (!editing_)
             return false;
-        if (editor_.text() != textBeforeEditing_) {
-            editor_.setText(textBeforeEditing_);
+        if (live().text() != textBeforeEditing_) {
+            live().setText(textBeforeEditing_);
             textChanged();
         }
         finishEditing(TextEditingEndReason::escape);
@@ -259,7 +325,7 @@ bool TextField::insertText(const std::string& text) {
     if (!isEnabled() || !editable_)
         return false;
     beginEditingIfNeeded();
-    if (editor_.insert(text))
+    if (live().insert(text))
         textChanged();
     return true;
 }
@@ -269,20 +335,20 @@ Clipboard& TextField::clipboard() const {
 }
 
 bool TextField::copy() {
-    if (!editor_.hasSelection())
+    if (!live().hasSelection())
         return true;
-    clipboard().setText(editor_.selectedText());
+    clipboard().setText(live().selectedText());
     return true;
 }
 
 bool TextField::cut() {
-    if (!editor_.hasSelection())
+    if (!live().hasSelection())
         return true;
-    clipboard().setText(editor_.selectedText());
+    clipboard().setText(live().selectedText());
     if (!editable_)
         return true;
     beginEditingIfNeeded();
-    if (editor_.deleteBackward())
+    if (live().deleteBackward())
         textChanged();
     return true;
 }
@@ -292,7 +358,7 @@ bool TextField::paste() {
     if (!text || !editable_)
         return true;
     beginEditingIfNeeded();
-    if (editor_.insert(*text))
+    if (live().insert(*text))
         textChanged();
     return true;
 }
@@ -308,7 +374,7 @@ bool TextField::mouseDown(const Event& event) {
         selectingWithMouse_ = false;
         return true;
     }
-    editor_.setCaret(positionForX(p.x), contains(event.modifierFlags, ModifierFlags::shift));
+    live().setCaret(positionForX(p.x), contains(event.modifierFlags, ModifierFlags::shift));
     selectingWithMouse_ = true;
     setNeedsDisplay();
     return true;
@@ -316,7 +382,7 @@ bool TextField::mouseDown(const Event& event) {
 
 bool TextField::mouseDragged(const Event& event) {
     if (selectingWithMouse_) {
-        editor_.setCaret(positionForX(locationOf(event).x), true);
+        live().setCaret(positionForX(locationOf(event).x), true);
         setNeedsDisplay();
     }
     return true;
@@ -350,7 +416,7 @@ Rect TextField::textRect() const {
 
 double TextField::textOriginX() const {
     const Rect r = textRect();
-    const double width = measureText(editor_.text(), textAttributes()).width;
+    const double width = measureText(live().text(), textAttributes()).width;
     if (width > r.width())
         return r.x() - scrollX_;
     switch (alignment_) {
@@ -364,24 +430,24 @@ double TextField::textOriginX() const {
 }
 
 double TextField::xForPosition(std::size_t position) const {
-    position = std::min(position, editor_.text().size());
+    position = std::min(position, live().text().size());
     const double prefix =
-        position == 0 ? 0 : measureText(editor_.text().substr(0, position), textAttributes()).width;
+        position == 0 ? 0 : measureText(live().text().substr(0, position), textAttributes()).width;
     return textOriginX() + prefix;
 }
 
 std::size_t TextField::positionForX(double x) const {
     std::size_t best = 0;
     double bestDistance = std::abs(x - xForPosition(0));
-    for (std::size_t p = editor_.nextBoundary(0); p > 0;) {
+    for (std::size_t p = live().nextBoundary(0); p > 0;) {
         const double d = std::abs(x - xForPosition(p));
         if (d < bestDistance) {
             bestDistance = d;
             best = p;
         }
-        if (p >= editor_.text().size())
+        if (p >= live().text().size())
             break;
-        p = editor_.nextBoundary(p);
+        p = live().nextBoundary(p);
     }
     return best;
 }
@@ -390,7 +456,7 @@ Size TextField::intrinsicContentSize() const {
     const FontMetrics metrics = font_.metrics();
     const double inset = bezelStyle_ == BezelStyle::roundedBorder ? kBezelInset : 1;
     const double width =
-        measureText(editor_.text().empty() ? placeholder_ : editor_.text(), textAttributes()).width;
+        measureText(live().text().empty() ? placeholder_ : live().text(), textAttributes()).width;
     return {std::ceil(width + 2 * inset + 2), std::ceil(metrics.lineHeight + (inset > 1 ? 6 : 2))};
 }
 
@@ -416,11 +482,11 @@ void TextField::drawEditor(GraphicsContext& context) {
 
     // Keep the caret inside the visible width when the text is wider than the field.
     TextAttributes a = textAttributes();
-    const double fullWidth = measureText(editor_.text(), a).width;
+    const double fullWidth = measureText(live().text(), a).width;
     if (fullWidth <= r.width()) {
         scrollX_ = 0;
     } else {
-        const double caretX = xForPosition(editor_.caret());
+        const double caretX = xForPosition(live().caret());
         if (caretX > r.maxX())
             scrollX_ += caretX - r.maxX() + 2;
         else if (caretX < r.x())
@@ -432,14 +498,14 @@ void TextField::drawEditor(GraphicsContext& context) {
     const double y = r.y() + (r.height() - lineHeight) / 2;
 
     std::optional<Rect> selected;
-    if (focused && editor_.hasSelection()) {
-        const auto [start, end] = editor_.selection();
+    if (focused && live().hasSelection()) {
+        const auto [start, end] = live().selection();
         const double x0 = xForPosition(start);
         const double x1 = xForPosition(end);
         selected = Rect{x0, y, x1 - x0, lineHeight};
-        context.fillRect(*selected, selectionColor_);
+        context.fillRect(*selected, selectionColor());
     }
-    if (editor_.text().empty()) {
+    if (live().text().empty()) {
         if (!placeholder_.empty()) {
             TextAttributes pa = a;
             pa.color = placeholderColor_ ? *placeholderColor_ : a.color.withAlpha(a.color.a * 0.4);
@@ -447,19 +513,19 @@ void TextField::drawEditor(GraphicsContext& context) {
             context.drawText(placeholder_, Rect{r.x(), y, r.width(), lineHeight}, pa);
         }
     } else {
-        context.drawText(editor_.text(), Point{textOriginX(), y}, a);
-        if (selected && selectedTextColor_) {
+        context.drawText(live().text(), Point{textOriginX(), y}, a);
+        if (const auto selectedText = selectedTextColor(); selected && selectedText) {
             // The selected part again, in its own colour.
             GraphicsStateGuard inner(context);
             context.clipToRect(*selected);
             TextAttributes sa = a;
-            sa.color = *selectedTextColor_;
-            context.drawText(editor_.text(), Point{textOriginX(), y}, sa);
+            sa.color = *selectedText;
+            context.drawText(live().text(), Point{textOriginX(), y}, sa);
         }
     }
-    if (focused && !editor_.hasSelection() && isEnabled() && editable_) {
-        const double x = std::round(xForPosition(editor_.caret()) * 2) / 2;
-        context.fillRect(Rect{x, y, 1, lineHeight}, caretColor_ ? *caretColor_ : a.color);
+    if (focused && !live().hasSelection() && isEnabled() && editable_) {
+        const double x = std::round(xForPosition(live().caret()) * 2) / 2;
+        context.fillRect(Rect{x, y, 1, lineHeight}, caretColor().value_or(a.color));
     }
 }
 

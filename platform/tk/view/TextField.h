@@ -1,7 +1,13 @@
 #pragma once
 
-// TextField: a single-line text field with its own field editor (caret, selection, typing,
-// clipboard).
+// TextField: a single-line text field (caret, selection, typing, clipboard).
+//
+// While it has the focus the field edits through its window's one field editor (FieldEditor.h):
+// the editor holds the text, caret and selection then, and the colours of the selection and the
+// caret, which the field sets up as it becomes first responder (setUpFieldEditor). The field keeps
+// its own copy of the text, up to date at every change; it takes the editor's state back when it
+// resigns, so its text survives losing and regaining the focus. Outside a window it edits its own
+// copy.
 //
 // Editing session: it begins when the field becomes first responder (all text selected; a click
 // then places the caret) or, after an earlier session ended with Return or Escape while the field
@@ -22,6 +28,7 @@
 #include "platform/tk/graphics/Font.h"
 #include "platform/tk/graphics/TextAttributes.h"
 #include "platform/tk/view/Control.h"
+#include "platform/tk/view/FieldEditor.h"
 #include "platform/tk/view/TextEditor.h"
 
 #include <functional>
@@ -32,6 +39,7 @@
 namespace tk {
 
 class Clipboard;
+class FieldEditor;
 
 enum class TextEditingEndReason { returnKey, escape, focusLost };
 
@@ -60,7 +68,7 @@ public:
     explicit TextField(Rect frame) : Control(frame) {}
 
     // --- Content and look ------------------------------------------------------------------
-    const std::string& text() const { return editor_.text(); }
+    const std::string& text() const { return live().text(); }
     // Replaces the text (caret to the end); does not call onChange.
     void setText(std::string text);
     const std::string& placeholder() const { return placeholder_; }
@@ -85,18 +93,25 @@ public:
     void setSelectable(bool selectable) { selectable_ = selectable; }
     // The editor's colours: the selection's background (a light blue by default), the selected
     // text's colour (the text colour when unset) and the caret's (the text colour when unset).
-    Color selectionColor() const { return selectionColor_; }
+    // While the field edits through its window's field editor these are the editor's.
+    Color selectionColor() const;
     void setSelectionColor(Color color);
-    std::optional<Color> selectedTextColor() const { return selectedTextColor_; }
+    std::optional<Color> selectedTextColor() const;
     void setSelectedTextColor(std::optional<Color> color);
-    std::optional<Color> caretColor() const { return caretColor_; }
+    std::optional<Color> caretColor() const;
     void setCaretColor(std::optional<Color> color);
 
     // --- Editing state ---------------------------------------------------------------------
     bool isEditing() const { return editing_; }
-    const TextEditor& editor() const { return editor_; }
-    std::size_t caret() const { return editor_.caret(); }
-    std::pair<std::size_t, std::size_t> selection() const { return editor_.selection(); }
+    // The editing state: the window's field editor's while it edits this field, else the field's.
+    const TextEditor& editor() const { return live(); }
+    std::size_t caret() const { return live().caret(); }
+    std::pair<std::size_t, std::size_t> selection() const { return live().selection(); }
+    // The window's field editor while it edits this field; none otherwise.
+    FieldEditor* attachedFieldEditor() const;
+    // Takes the field editor's state back and lets the editor go (nothing when it edits another
+    // field). The window's focus does not move.
+    void releaseFieldEditor();
     void setSelection(std::size_t anchor, std::size_t caret);
     void selectAll();
 
@@ -150,11 +165,16 @@ protected:
     void setup() override;
     // Runs after the text changed by typing, deleting, cutting, pasting or Escape, after onChange.
     virtual void textDidChange() {}
+    // Sets up the window's field editor as the field becomes first responder: the field's
+    // selection, selected text and caret colours by default.
+    virtual void setUpFieldEditor(FieldEditor& fieldEditor) const;
     // Run when an editing session begins and ends, before onBeginEditing and onEndEditing.
     virtual void editingDidBegin() {}
     virtual void editingDidEnd(TextEditingEndReason) {}
 
 private:
+    TextEditor& live();
+    const TextEditor& live() const;
     void beginEditingIfNeeded();
     void finishEditing(TextEditingEndReason reason);
     void textChanged();
@@ -163,7 +183,7 @@ private:
     bool cut();
     bool paste();
 
-    TextEditor editor_;
+    TextEditor editor_; // the field's own copy (see the class comment)
     std::weak_ptr<TextFieldDelegate> delegate_;
     std::string textBeforeEditing_;
     std::string placeholder_;
@@ -173,7 +193,7 @@ private:
     TextAlignment alignment_ = TextAlignment::left;
     double letterSpacing_ = 0;
     BezelStyle bezelStyle_ = BezelStyle::none;
-    Color selectionColor_{0.3, 0.5, 0.9, 0.45};
+    Color selectionColor_ = FieldEditor::kDefaultSelectionColor;
     std::optional<Color> selectedTextColor_;
     std::optional<Color> caretColor_;
     double scrollX_ = 0; // how far the text is moved left to keep the caret in view

@@ -1,6 +1,7 @@
 #include "platform/tk/view/Window.h"
 
 #include "platform/tk/view/Application.h"
+#include "platform/tk/view/FieldEditor.h"
 #include "platform/tk/view/FrameAutosave.h"
 
 #include "platform/tk/base/MainThread.h"
@@ -311,6 +312,12 @@ bool Window::makeFirstResponder(Responder* responder) {
         setFirstResponderField(view);
     }
     return true;
+}
+
+FieldEditor& Window::fieldEditor() {
+    if (!fieldEditor_)
+        fieldEditor_ = std::make_unique<FieldEditor>();
+    return *fieldEditor_;
 }
 
 void Window::setFirstResponderField(View* view) {

@@ -50,6 +50,7 @@
 namespace tk {
 
 class Backend;
+class FieldEditor;
 class BitmapContext;
 class GestureRecognizer;
 class GraphicsContext;
@@ -161,6 +162,10 @@ public:
     // the focus, else the next or previous view (tree order) that can become key view.
     void selectNextKeyView();
     void selectPreviousKeyView();
+    // The window's one field editor, made on first use: the focused text field edits through it.
+    FieldEditor& fieldEditor();
+    // The field editor if it was made.
+    FieldEditor* existingFieldEditor() const { return fieldEditor_.get(); }
     // The responder after the window in the chain (an application object, for instance).
     Responder* nextResponder() const override;
     void setNextResponder(std::weak_ptr<Responder> next) { nextResponder_ = std::move(next); }
@@ -322,6 +327,7 @@ private:
     CursorStack cursorStack_;
     std::shared_ptr<Menu> menu_;
     std::unique_ptr<ToolTipController> toolTips_;
+    std::unique_ptr<FieldEditor> fieldEditor_;
     View* dropTarget_ = nullptr; // the view under the drag that came in, if it takes it
     DragOperation dropOperation_ = DragOperation::none;
     Color backgroundColor_ = Color::clear();
