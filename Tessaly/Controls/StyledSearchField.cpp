@@ -173,7 +173,7 @@ void StyledSearchFieldCell::drawInterior(const tk::Rect& frame, tk::View& contro
             tk::Rect r = searchTextRect(frame);
             if (isBezeled() || isBordered())
                 r = r.offsetBy(2, 1);
-            text.draw(context, r);
+            drawText(text, r, context); // cut by the cell's line break mode
         }
     }
     if (tk::ButtonCell* cancel = cancelButtonCell(); cancel && !value.empty())

@@ -54,6 +54,9 @@ TEST(StyledSearchField, DrawsItsBezelPlaceholderAndCancelButton) {
     EXPECT_EQ(empty->texts()[0].text, "Search patterns");
     EXPECT_EQ(empty->texts()[0].color, color(ColorResources::grey50));
     EXPECT_EQ(empty->texts()[0].textAttributes.font, StyledSearchFieldCell::style()->font());
+    field->setLineBreakMode(tk::LineBreakMode::truncatingMiddle);
+    EXPECT_EQ(recordDrawing(*field)->texts().at(0).textAttributes.truncation, tk::TruncationMode::middle)
+        << "cut by the cell's line break mode";
 
     // A nil placeholder keeps the attributed one; the cell draws no placeholder of its own.
     field->setPlaceholderString(std::nullopt);
