@@ -163,6 +163,13 @@ TEST(WendleStyledTextField, EachUpdateReadsTheEnvironment) {
     EXPECT_EQ(field.cell()->alignment(), tk::TextAlignment::center);
     EXPECT_TRUE(field.allowsDefaultTighteningForTruncation());
     EXPECT_TRUE(field.isEnabled());
+    const tk::TextAttributes drawn = testing::recordDrawing(field)->texts().at(0).textAttributes;
+    EXPECT_EQ(drawn.truncation, tk::TruncationMode::head) << "the field draws by what it read";
+    EXPECT_EQ(drawn.lineLimit, 1) << "a line that truncates does not wrap";
+
+    f.win().makeFirstResponder(&field);
+    f.window->type("Short");
+    EXPECT_EQ(text.get(), "Short") << "written without an editing callback too";
 
     disabled.set(true);
     rebuild(f);
