@@ -43,9 +43,8 @@ void ComponentView::rebuild() {
     // What the old content drew is drawn again (in one mark for the whole branch); views that
     // move or appear mark their new places when they are placed.
     markSubtreeForDisplay();
-    setContent(content, inner);
-    // The new content is measured and placed again, with the branch above it.
-    invalidateLayout();
+    // The new content is measured and placed again; the branch above only when its size changed.
+    changeContentKeepingLayout([&] { setContent(content, inner); });
 }
 
 void ComponentView::invalidate() {

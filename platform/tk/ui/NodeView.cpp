@@ -3,8 +3,10 @@
 #include "platform/tk/base/MainThread.h"
 #include "platform/tk/base/RunLoop.h"
 #include "platform/tk/ui/detail/ComponentView.h"
+#include "platform/tk/view/Window.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tk::ui {
 
@@ -67,17 +69,84 @@ void UpdateHost::flush() {
 void NodeView::apply(const NodeData& node, const BuildContext& context) {
     context_ = context;
     invalidateLayout();
+    const bool wasChanging = std::exchange(contentChanging_, true);
     update(node);
+    contentChanging_ = wasChanging;
 }
 
 void NodeView::invalidateLayout() {
+    UpdateHost* host = context_.host.get();
+    const std::uint64_t work = host ? host->layoutWork() : 0;
     for (View* v = this; v; v = v->superview()) {
         auto* node = dynamic_cast<NodeView*>(v);
         if (!node)
             break;
+        // Nothing was measured or placed since this branch was invalidated up to the root: the
+        // views above are still invalid (a rebuild applies many views of one branch).
+        if (host && node->context_.host.get() == host && node->invalidatedAt_ == work)
+            break;
         node->cache_.clear();
         node->placedSize_.reset();
+        if (node->holdsInvalidation_) {
+            // The branch above is not invalid (yet): endContentChange() decides.
+            node->invalidatedAt_ = UINT64_MAX;
+            break;
+        }
+        node->invalidatedAt_ = host ? work : UINT64_MAX;
     }
+}
+
+NodeView::LayoutSnapshot NodeView::takeLayout() {
+    LayoutSnapshot before;
+    const std::uint64_t generation = context_.host ? context_.host->layoutGeneration() : 0;
+    if (generation != 0 && cacheGeneration_ == generation)
+        before.measured = cache_;
+    before.placedSize = placedSize_;
+    cache_.clear();
+    placedSize_.reset();
+    invalidatedAt_ = UINT64_MAX;
+    return before;
+}
+
+bool NodeView::layOutAgainInPlace(const LayoutSnapshot& before) {
+    if (before.measured.empty() || !before.placedSize)
+        return false;
+    // The parent asked for these proposals: the same answers leave its layout as it is.
+    for (const CachedSize& m : before.measured)
+        if (sizeThatFits(m.proposal) != m.size)
+            return false;
+    layoutContentIfNeeded(*before.placedSize);
+    return true;
+}
+
+NodeView::LayoutSnapshot NodeView::beginContentChange() {
+    LayoutSnapshot before = takeLayout();
+    holdsInvalidation_ = true;
+    contentChanged_ = true;
+    return before;
+}
+
+void NodeView::endContentChange(LayoutSnapshot before) {
+    holdsInvalidation_ = false;
+    if (layOutAgainInPlace(before))
+        return;
+    // The size changed: the parent lays out again, and so on up while sizes change.
+    for (View* v = superview(); v; v = v->superview()) {
+        auto* parent = dynamic_cast<NodeView*>(v);
+        if (!parent || parent->context_.host != context_.host)
+            break;
+        // A view whose own content is changing (this one is part of that change) is measured and
+        // placed when the change is done; nothing above it is touched before.
+        if (parent->holdsInvalidation_ || parent->contentChanging_) {
+            parent->cache_.clear();
+            parent->placedSize_.reset();
+            return;
+        }
+        if (parent->layOutAgainInPlace(parent->takeLayout()))
+            return;
+    }
+    // Up to the root: the next layout measures from there.
+    invalidateLayout();
 }
 
 Size NodeView::sizeThatFits(ProposedSize proposal) {
@@ -91,6 +160,8 @@ Size NodeView::sizeThatFits(ProposedSize proposal) {
             return c.size;
     const Size s = measure(proposal);
     cache_.push_back({proposal, s});
+    if (context_.host)
+        context_.host->noteLayoutWork();
     return s;
 }
 
@@ -103,9 +174,20 @@ void NodeView::layoutContentIfNeeded(Size size) {
     const std::uint64_t generation = context_.host ? context_.host->layoutGeneration() : 0;
     if (placedSize_ == size && placedGeneration_ == generation && generation != 0)
         return;
-    layoutContent(size);
+    if (contentChanged_) {
+        contentChanged_ = false;
+        {
+            Window::DeferredDisplayMarks deferred(window());
+            layoutContent(size);
+        }
+        markSubtreeForDisplay();
+    } else {
+        layoutContent(size);
+    }
     placedSize_ = size;
     placedGeneration_ = generation;
+    if (context_.host)
+        context_.host->noteLayoutWork();
 }
 
 void NodeView::layoutContent(Size) {}
@@ -186,8 +268,10 @@ std::vector<std::shared_ptr<NodeView>> NodeView::reconcile(std::vector<std::shar
 }
 
 void WrapperView::setContent(const Node& content, const BuildContext& context) {
+    const bool wasChanging = std::exchange(contentChanging_, true);
     child_ = reconcile(child_, content, context);
     installSubviews({child_});
+    contentChanging_ = wasChanging;
 }
 
 Size WrapperView::measure(ProposedSize proposal) {

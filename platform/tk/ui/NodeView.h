@@ -78,6 +78,11 @@ public:
     std::uint64_t layoutGeneration() const { return layoutGeneration_; }
     void beginLayoutPass() { ++layoutGeneration_; }
 
+    // Counts the sizes measured and the placements made: while it stands still, a branch that was
+    // invalidated stays invalid up to the root.
+    std::uint64_t layoutWork() const { return layoutWork_; }
+    void noteLayoutWork() { ++layoutWork_; }
+
     bool isFlushScheduled() const { return flushScheduled_; }
 
 private:
@@ -89,6 +94,7 @@ private:
     std::vector<std::function<void()>> pending_;
     std::function<void()> relayout_;
     std::uint64_t layoutGeneration_ = 1;
+    std::uint64_t layoutWork_ = 0;
     bool flushScheduled_ = false;
     friend struct FlushGuard;
 };
@@ -138,19 +144,52 @@ protected:
     // Makes `views` the subviews, in order (nulls skipped).
     void installSubviews(const std::vector<std::shared_ptr<NodeView>>& views);
 
+    // Runs `change` (which changes the content) and lays out again only what it needs: when this
+    // view still measures as before for every proposal it was measured for, only its content is
+    // laid out again, in its frame, and the views above keep their layout; otherwise this view
+    // and the branch above it are laid out again (as far up as sizes change). The caller has
+    // marked the old content's drawing; the new content marks its drawing once, when it is laid
+    // out, instead of view by view.
+    template <class Change> void changeContentKeepingLayout(Change&& change) {
+        LayoutSnapshot before = beginContentChange();
+        change();
+        endContentChange(std::move(before));
+    }
+
     BuildContext context_;
+    // The content is being changed (applied, reconciled): a view below that changes size leaves
+    // this one, and those above, to be measured and placed when the change is done.
+    bool contentChanging_ = false;
 
 private:
-    std::optional<std::type_index> kind_;
-    std::optional<std::size_t> identity_;
     struct CachedSize {
         ProposedSize proposal;
         Size size;
     };
+    struct LayoutSnapshot {
+        std::vector<CachedSize> measured; // empty when not measured in the current layout
+        std::optional<Size> placedSize;
+    };
+    // What was measured and placed, now forgotten (this view is laid out again).
+    LayoutSnapshot takeLayout();
+    // Measures again for the proposals of `before`; with the same sizes, lays the content out again
+    // in the same frame and returns true.
+    bool layOutAgainInPlace(const LayoutSnapshot& before);
+    LayoutSnapshot beginContentChange();
+    void endContentChange(LayoutSnapshot before);
+
+    std::optional<std::type_index> kind_;
+    std::optional<std::size_t> identity_;
     std::vector<CachedSize> cache_;
     std::uint64_t cacheGeneration_ = 0;
     std::uint64_t placedGeneration_ = 0;
     std::optional<Size> placedSize_;
+    // The host's layoutWork() when this view and the branch above it were last invalidated.
+    std::uint64_t invalidatedAt_ = UINT64_MAX;
+    // While its content changes, invalidations from below stop here (changeContentKeepingLayout).
+    bool holdsInvalidation_ = false;
+    // The content changed since it was last laid out: its drawing is marked as a whole.
+    bool contentChanged_ = false;
 };
 
 // A node view with one child that fills it; the base of most modifiers.

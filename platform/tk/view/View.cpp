@@ -239,6 +239,8 @@ void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
     }
     subviews_.insert(subviews_.begin() + std::ptrdiff_t(std::min(index, subviews_.size())), view);
     view->superview_ = this;
+    if (view->needsLayout_ || view->subviewNeedsLayout_)
+        view->markAncestorsForLayout();
     view->setWindowRecursively(window_);
     view->viewDidMoveToSuperview();
     view->applyEdgePin();
@@ -380,6 +382,8 @@ View* View::drawerOfTree() const {
 
 void View::markForDisplay(const Rect& rectInBounds) {
     if (window_) {
+        if (window_->displayMarksDeferred())
+            return;
         if (!window_->wholeNeedsDisplay() && !rectInBounds.isEmpty())
             window_->setNeedsDisplayInRect(rectInWindow(rectInBounds));
         else
@@ -390,14 +394,19 @@ void View::markForDisplay(const Rect& rectInBounds) {
 
 Rect View::rectInWindow(const Rect& rectInBounds) const {
     const Rect r = rectInBounds.standardized().insetBy(-kDrawingSlop, -kDrawingSlop);
-    const Point a = convertToWindow(r.origin);
-    const Point b = convertToWindow(Point{r.maxX(), r.maxY()});
+    // Both corners in one walk up the tree.
+    Point a = r.origin;
+    Point b{r.maxX(), r.maxY()};
+    for (const View* v = this; v; v = v->superview_) {
+        a = v->convertToSuperview(a);
+        b = v->convertToSuperview(b);
+    }
     return Rect{a, Size{b.x - a.x, b.y - a.y}}.standardized();
 }
 
 void View::markSubtreeForDisplay() {
     if (window_) {
-        if (window_->wholeNeedsDisplay())
+        if (window_->wholeNeedsDisplay() || window_->displayMarksDeferred())
             return;
         // Nothing drawn yet (a view not placed yet has no size) leaves nothing to clear.
         const Rect drawn = subtreeDrawingRect();
@@ -431,8 +440,14 @@ void View::layout() {}
 
 void View::setNeedsLayout() {
     needsLayout_ = true;
+    markAncestorsForLayout();
     if (window_)
         window_->viewNeedsLayout();
+}
+
+void View::markAncestorsForLayout() {
+    for (View* v = superview_; v && !v->subviewNeedsLayout_; v = v->superview_)
+        v->subviewNeedsLayout_ = true;
 }
 
 void View::layoutSubtreeIfNeeded() {
@@ -440,9 +455,12 @@ void View::layoutSubtreeIfNeeded() {
         needsLayout_ = false;
         layout();
     }
+    if (!subviewNeedsLayout_)
+        return;
+    subviewNeedsLayout_ = false;
     auto children = subviews_;
     for (auto& child : children)
-        if (child->superview_ == this)
+        if (child->superview_ == this && (child->needsLayout_ || child->subviewNeedsLayout_))
             child->layoutSubtreeIfNeeded();
 }
 

@@ -175,7 +175,8 @@ public:
     virtual void layout();
     bool needsLayout() const { return needsLayout_; }
     void setNeedsLayout();
-    // Runs layout() here and below wherever it is needed, parents before children.
+    // Runs layout() here and below wherever it is needed, parents before children. Only branches
+    // with a view that needs layout are walked.
     void layoutSubtreeIfNeeded();
     // The size the content wants; kNoIntrinsicMetric for a dimension it does not care about.
     virtual Size intrinsicContentSize() const;
@@ -307,6 +308,8 @@ private:
     friend class Window;
 
     void setWindowRecursively(Window* window);
+    // Marks the branch above as holding a view that needs layout.
+    void markAncestorsForLayout();
     void resizeSubviewsWithOldSize(Size oldSize);
     Rect convertFromSuperviewRect(const Rect& r) const;
     // What this view and its subviews draw, in its bounds coordinates.
@@ -349,6 +352,7 @@ private:
     bool translatesAutoresizingMask_ = true;
     bool needsDisplay_ = true;
     bool needsLayout_ = true;
+    bool subviewNeedsLayout_ = false; // some view below needs layout
     AssociatedObjects associatedObjects_;
 };
 

@@ -210,6 +210,26 @@ public:
     bool needsDisplay() const { return needsDisplay_; }
     // The next display draws the whole window (nothing smaller to keep track of).
     bool wholeNeedsDisplay() const { return wholeNeedsDisplay_; }
+    // While one is held, the views of the window do not mark what they draw as they move or
+    // change: the holder lays out one branch whose old drawing it marked, and marks all of the
+    // branch once afterwards (one mark instead of one per view).
+    class DeferredDisplayMarks {
+    public:
+        explicit DeferredDisplayMarks(Window* window) : window_(window) {
+            if (window_)
+                ++window_->deferredDisplayMarks_;
+        }
+        ~DeferredDisplayMarks() {
+            if (window_)
+                --window_->deferredDisplayMarks_;
+        }
+        DeferredDisplayMarks(const DeferredDisplayMarks&) = delete;
+        DeferredDisplayMarks& operator=(const DeferredDisplayMarks&) = delete;
+
+    private:
+        Window* window_;
+    };
+    bool displayMarksDeferred() const { return deferredDisplayMarks_ > 0; }
     void layoutIfNeeded();
     // Lays out and renders the tree into `context`, whose coordinates are the window's points.
     void render(GraphicsContext& context);
@@ -359,6 +379,7 @@ private:
     bool needsDisplay_ = true;
     bool needsLayout_ = true;
     bool wholeNeedsDisplay_ = true;
+    int deferredDisplayMarks_ = 0;
     Rect dirtyRect_; // window points; empty when nothing but a whole redraw is due
 
     void requestDisplay();

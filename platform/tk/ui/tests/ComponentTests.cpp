@@ -87,6 +87,59 @@ TEST(UiComponent, ARebuildLaysOutItsBranchAndLeavesTheRestMeasured) {
     EXPECT_EQ(frameOf(*h, "counted"), (Rect{130, 50, 40, 10}));
 }
 
+// Shows a box or a text in a fixed frame, and a hint beside a nested component when asked.
+struct Swapper {
+    Observable<bool>* boxed = nullptr;
+    Observable<bool>* hinted = nullptr;
+    Observable<int>* width = nullptr;
+
+    struct Nested {
+        Node body() { return Rectangle().frame(30, 10).identifier("nested"); }
+    };
+
+    Node body() {
+        Node shown = boxed->get() ? Node(Rectangle().identifier("box")) : Node(Text("t").identifier("text"));
+        return HStack({.spacing = 0},
+                      {shown.frame(double(width->get()), 10).identifier("shown"),
+                       hinted->get() ? Rectangle().frame(5, 10).identifier("hint") : Node(), Node(Nested{})});
+    }
+};
+
+TEST(UiComponent, ARebuildLaysOutAgainOnlyAsFarUpAsSizesChange) {
+    TestMainLoop loop;
+    Observable<bool> boxed{false}, hinted{false};
+    Observable<int> width{20};
+    int measured = 0;
+    auto h =
+        host(VStack({.spacing = 0},
+                    {Node(Swapper{.boxed = &boxed, .hinted = &hinted, .width = &width}).identifier("swapper"),
+                     countingMeasure(&measured)}),
+             {200, 100});
+    const Rect counted = frameOf(*h, "counted");
+    const Rect swapper = frameOf(*h, "swapper");
+
+    measured = 0;
+    boxed.set(true);
+    loop.drain();
+    EXPECT_EQ(frameOf(*h, "box").size, (Size{20, 10})) << "new content of the same size is placed in place";
+    EXPECT_EQ(frameOf(*h, "swapper"), swapper);
+    EXPECT_EQ(measured, 0);
+
+    hinted.set(true);
+    loop.drain();
+    EXPECT_EQ(frameOf(*h, "hint").size, (Size{5, 10})) << "a view that appears beside a nested component";
+    EXPECT_EQ(frameOf(*h, "nested").size, (Size{30, 10}));
+    EXPECT_EQ(frameOf(*h, "swapper").width(), 55) << "a size change goes up to the stack";
+    EXPECT_EQ(frameOf(*h, "counted"), counted);
+
+    width.set(40);
+    boxed.set(false);
+    loop.drain();
+    EXPECT_EQ(frameOf(*h, "shown").size, (Size{40, 10}));
+    EXPECT_GT(frameOf(*h, "text").width(), 0);
+    EXPECT_EQ(frameOf(*h, "swapper"), (Rect{62.5, 40, 75, 10})) << "and is centred again";
+}
+
 struct Child {
     std::string label;
     Child** living = nullptr;
