@@ -44,6 +44,7 @@ void QuadRenderer::draw(gpu::ShaderView& view) {
     auto commandBuffer = commandQueue_->makeCommandBuffer();
     if (!commandBuffer)
         return;
+    encodeEarlierPasses(*commandBuffer);
     auto* encoder = commandBuffer->makeRenderCommandEncoder(*pass);
     if (!encoder)
         return;

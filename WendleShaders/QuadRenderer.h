@@ -7,6 +7,7 @@
 // when given, the encoder) labelled; the pipeline, the viewport, the quad at vertex buffer 0, the
 // drawable size in pixels (two 32-bit floats) at fragment bytes 0, then what the subclass binds
 // (encodeFragmentValues), a 4-vertex triangle strip; the drawable presented, the buffer committed.
+// A subclass may encode passes of its own before the view's (encodeEarlierPasses).
 //
 // Set-up is two steps: the constructor takes the device and queue (RendererError::noValidDevice()
 // without either); the subclass makes its pipeline and calls finishSetUp(), which makes the quad,
@@ -52,6 +53,8 @@ protected:
 
     // Binds the subclass's values after the drawable size (fragment bytes 0).
     virtual void encodeFragmentValues(gpu::RenderCommandEncoder& encoder) = 0;
+    // Passes a frame draws into the command buffer before the view's (none by default).
+    virtual void encodeEarlierPasses(gpu::CommandBuffer&) {}
 
 private:
     std::shared_ptr<gpu::Device> device_;

@@ -3,7 +3,8 @@
 // yellow accent. Writes linear light (the view shows it sRGB-encoded).
 //
 // bytes 0: drawable size in pixels; bytes 2: time in seconds. The values fixed for a frame by the
-// seed and the time come from the vertex function (flat).
+// seed and the time come from the vertex function (flat); those that depend only on x from
+// audioWaveformColumnShader, drawn first into texture 0 (one texel per column in each of 3 rows).
 
 layout(std140, binding = 0) uniform DrawableSize {
     vec2 size;
@@ -11,13 +12,11 @@ layout(std140, binding = 0) uniform DrawableSize {
 layout(std140, binding = 2) uniform Time {
     float time;
 };
+layout(binding = 0) uniform sampler2D columns;
 
 in vec2 uv;
 const int kWaves = 7;
-flat in vec4 waveMotion[kWaves];
-flat in vec4 waveWobble[2];
 flat in vec4 waveCore[2];
-flat in vec4 frameValues;
 flat in vec3 sparks;
 layout(location = 0) out vec4 fragColor;
 
@@ -28,14 +27,6 @@ float hash11(float p) {
     return fract(p);
 }
 
-// Smooth value noise in -1..1.
-float noise1(float x) {
-    float i = floor(x);
-    float f = fract(x);
-    float u = f * f * (3.0 - 2.0 * f);
-    return mix(hash11(i), hash11(i + 1.0), u) * 2.0 - 1.0;
-}
-
 vec3 linear(vec3 srgb) {
     return pow(srgb, vec3(2.2));
 }
@@ -44,10 +35,12 @@ void main() {
     float aspect = size.x / max(size.y, 1.0);
     // Centred coordinates: y from -0.5 (bottom) to 0.5 (top), x scaled to keep circles round.
     vec2 p = vec2((uv.x - 0.5) * aspect, uv.y - 0.5);
-    float breathing = frameValues.x;
-    float barDrift = frameValues.y;
-    float barSeed = frameValues.z;
-    float wobbleDrift = frameValues.w;
+    int x = int(gl_FragCoord.x);
+    vec4 waves0to3 = texelFetch(columns, ivec2(x, 0), 0); // waves 0-3
+    vec4 waves4to6 = texelFetch(columns, ivec2(x, 1), 0); // waves 4-6, envelope
+    vec4 shaping = texelFetch(columns, ivec2(x, 2), 0);   // fade, bar level, bar shape
+    float heights[kWaves] = float[](waves0to3.x, waves0to3.y, waves0to3.z, waves0to3.w, waves4to6.x, waves4to6.y,
+                                    waves4to6.z);
 
     vec3 yellow = linear(vec3(0.949, 0.757, 0.306)); // #f2c14e
     vec3 steel = linear(vec3(0.357, 0.553, 0.741));  // steel blue, lifted for the dark ground
@@ -58,38 +51,25 @@ void main() {
     vec2 halo = p * vec2(0.9 / aspect, 3.2);
     colour += steel * 0.05 * exp(-dot(halo, halo) * 1.6);
 
-    // Amplitude envelope: full in the middle, tapering to the sides, breathing slowly.
+    // Amplitude envelope (full in the middle, tapering to the sides, breathing slowly), per column.
     float across = p.x / (0.5 * aspect);
-    float envelope = exp(-across * across * 1.7) * breathing;
+    float envelope = waves4to6.w;
 
     // Behind the waves: a faint bar graph of the signal's level, mirrored about the centre line.
     {
-        float bars = 72.0;
-        float column = floor(uv.x * bars);
-        float within = fract(uv.x * bars);
-        float level = 0.5 + 0.5 * noise1(column * 0.37 + barDrift + barSeed);
-        level = (0.25 + 0.75 * level * level) * envelope * 0.34;
-        float bar = smoothstep(0.0, 0.12, within) * smoothstep(0.72, 0.6, within);
+        float level = shaping.y;
+        float bar = shaping.z;
         float height = smoothstep(level + 0.004, level - 0.004, abs(p.y));
         float shade = 0.5 + 0.5 * abs(p.y) / max(level, 1e-3); // brighter at the tips
         colour += mix(steel, yellow, 0.12) * bar * height * shade * 0.055;
     }
 
     // Layered waves: each a thin bright core inside a wide glow.
-    float fade = 0.12 + 0.88 * smoothstep(1.0, 0.3, abs(across)); // waves dim towards the edges
+    float fade = shaping.x; // waves dim towards the edges
     vec3 light = vec3(0.0);
     for (int i = 0; i < kWaves; ++i) {
         float k = float(i) / float(kWaves - 1);
-        vec4 motion = waveMotion[i];
-        float frequency = motion.x;
-        float travelled = motion.y;
-        float phase = motion.z;
-        float amplitude = motion.w * envelope;
-        float wobble = noise1(p.x * waveWobble[i / 4][i % 4] + wobbleDrift + float(i) * 17.0);
-        float harmonic = sin(p.x * frequency * 2.7 - travelled * 1.7 + phase * 1.3);
-        float y = amplitude * (0.72 * sin(p.x * frequency + travelled + phase) + 0.18 * harmonic + 0.22 * wobble);
-
-        float d = abs(p.y - y);
+        float d = abs(p.y - heights[i]);
         float coreWidth = waveCore[i / 4][i % 4];
         float core = exp(-(d * d) / (coreWidth * coreWidth));
         float glow = exp(-d / mix(0.018, 0.045, k));

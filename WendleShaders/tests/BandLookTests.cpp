@@ -1,8 +1,9 @@
-// The waveform band as the module's shaders draw it against the band as first written, which
-// worked out every value at every pixel (tests/ReferenceBand): the same picture, up to rounding,
-// for several seeds, times and sizes.
+// The waveform band as the module's shaders draw it (the values that depend only on x drawn first,
+// once per column) against the band as first written, which worked out every value at every pixel
+// (tests/ReferenceBand): the same picture, up to rounding, for several seeds, times and sizes.
 
 #include "ShaderTestSupport.h"
+#include "WendleShaders/ColumnPass.h"
 #include "WendleShaders/ModuleBundle.h"
 #include "platform/gpu/CommandBuffer.h"
 #include "platform/gpu/Device.h"
@@ -28,9 +29,10 @@ std::shared_ptr<gpu::RenderPipelineState> bandPipeline(gpu::Device& device, cons
     return device.makeRenderPipelineState(descriptor);
 }
 
-// One frame as the renderer draws it: the quad, the size, the seed and the time.
-tk::Image drawBand(gpu::Device& device, const std::shared_ptr<gpu::RenderPipelineState>& pipeline, int width,
-                   int height, std::uint32_t seed, float time) {
+// One frame as the renderer draws it: the quad, the size, the seed and the time (and the column
+// pass first, when there is one).
+tk::Image drawBand(gpu::Device& device, const std::shared_ptr<gpu::RenderPipelineState>& pipeline,
+                   ColumnPass* columns, int width, int height, std::uint32_t seed, float time) {
     const std::array<float, 8> quad{-1, -1, -1, 1, 1, -1, 1, 1};
     auto vertices = device.makeBuffer(std::as_bytes(std::span(quad)));
     auto target =
@@ -38,13 +40,22 @@ tk::Image drawBand(gpu::Device& device, const std::shared_ptr<gpu::RenderPipelin
     gpu::RenderPassDescriptor pass;
     pass.colorAttachments[0].texture = target;
     auto commandBuffer = device.makeCommandQueue()->makeCommandBuffer();
-    auto* encoder = commandBuffer->makeRenderCommandEncoder(pass);
     const std::array<float, 2> size{static_cast<float>(width), static_cast<float>(height)};
+    const auto bindValues = [&](gpu::RenderCommandEncoder& e) {
+        e.setFragmentBytes(size.data(), sizeof size, 0);
+        e.setFragmentBytes(&seed, sizeof seed, 1);
+        e.setFragmentBytes(&time, sizeof time, 2);
+    };
+    if (columns) {
+        columns->setDrawableSize({width, height});
+        EXPECT_TRUE(columns->encode(device, *commandBuffer, vertices, bindValues));
+    }
+    auto* encoder = commandBuffer->makeRenderCommandEncoder(pass);
     encoder->setRenderPipelineState(pipeline);
     encoder->setVertexBuffer(vertices, 0, 0);
-    encoder->setFragmentBytes(size.data(), sizeof size, 0);
-    encoder->setFragmentBytes(&seed, sizeof seed, 1);
-    encoder->setFragmentBytes(&time, sizeof time, 2);
+    bindValues(*encoder);
+    if (columns)
+        columns->bindColumns(*encoder);
     encoder->drawPrimitives(gpu::PrimitiveType::triangleStrip, 0, 4);
     encoder->endEncoding();
     commandBuffer->commit();
@@ -58,6 +69,8 @@ TEST(BandLook, TheBandLooksAsTheShaderThatComputedEverythingPerPixel) {
         GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
     auto band = bandPipeline(*device, *device->makeDefaultLibrary(moduleBundle().resourcePath()));
     auto reference = bandPipeline(*device, *device->makeDefaultLibrary(WENDLE_REFERENCE_BAND));
+    const auto columns = ColumnPass::make(*device, testing::kVertexName, testing::kFragmentName);
+    ASSERT_TRUE(columns) << "the band works out its values per column";
 
     struct Case {
         int width, height;
@@ -68,8 +81,8 @@ TEST(BandLook, TheBandLooksAsTheShaderThatComputedEverythingPerPixel) {
                           Case{123, 77, 0xffffffffu, 3.5f}, Case{800, 600, 42u, 1234.5f}}) {
         SCOPED_TRACE(::testing::Message()
                      << c.width << "x" << c.height << " seed " << c.seed << " at " << c.time);
-        const tk::Image drawn = drawBand(*device, band, c.width, c.height, c.seed, c.time);
-        const tk::Image expected = drawBand(*device, reference, c.width, c.height, c.seed, c.time);
+        const tk::Image drawn = drawBand(*device, band, columns.get(), c.width, c.height, c.seed, c.time);
+        const tk::Image expected = drawBand(*device, reference, nullptr, c.width, c.height, c.seed, c.time);
         double largest = 0;
         double total = 0;
 

@@ -1,10 +1,12 @@
 #include "ShaderTestSupport.h"
+#include "WendleShaders/ColumnPass.h"
 #include "WendleShaders/MetalShaderRenderer.h"
 #include "platform/gpu/Error.h"
 #include "platform/gpu/ShaderView.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -32,13 +34,21 @@ struct RendererFixture : testing::ShaderFixture {
 TEST(MetalShaderRenderer, BuildsThePipelineFromTheNamedFunctionsOfTheModuleLibrary) {
     RendererFixture f;
     auto renderer = f.makeRenderer();
-    ASSERT_EQ(f.device->pipelineDescriptors.size(), 1u);
+    ASSERT_EQ(f.device->pipelineDescriptors.size(), 2u);
     const auto& d = f.device->pipelineDescriptors[0];
     EXPECT_EQ(d.label, "Shader Pipeline");
     EXPECT_EQ(d.vertexFunction->name(), kVertexName);
     EXPECT_EQ(d.fragmentFunction->name(), kFragmentName);
     EXPECT_EQ(d.colorAttachments[0].pixelFormat, gpu::PixelFormat::rgba16Float);
-    ASSERT_EQ(f.device->libraryBundles.size(), 1u);
+    // The band's values per column: its column function, with the same vertex function, into floats.
+    const auto& columns = f.device->pipelineDescriptors[1];
+    EXPECT_EQ(columns.vertexFunction->name(), kVertexName);
+    EXPECT_EQ(columns.fragmentFunction->name(), "audioWaveformColumnShader");
+    EXPECT_EQ(columns.colorAttachments[0].pixelFormat, gpu::PixelFormat::rgba32Float);
+    ASSERT_NE(renderer->columnPass(), nullptr);
+    EXPECT_EQ(ColumnPass::columnFunctionName("aboutFragmentShader"), "aboutColumnShader");
+    EXPECT_EQ(ColumnPass::columnFunctionName("plain"), "");
+    ASSERT_EQ(f.device->libraryBundles.size(), 2u);
     EXPECT_EQ(f.device->libraryBundles[0].filename(), "WendleShaders_WendleShaders.bundle");
 
     ASSERT_EQ(f.device->buffersMade.size(), 1u);
@@ -62,8 +72,23 @@ TEST(MetalShaderRenderer, AFrameBindsQuadSizeSeedAndTimeAtTheirIndices) {
     const auto& buffer = f.device->executed[0];
     EXPECT_EQ(buffer.label, "Main Command Buffer");
     EXPECT_EQ(buffer.presentedDrawables, 1u);
+    ASSERT_EQ(buffer.passes.size(), 2u) << "the columns, then the view";
     const auto& pass = f.lastPass();
     EXPECT_TRUE(pass.ended);
+
+    // The column pass: one texel per column of the drawable in each row, the same bytes.
+    const auto& columnPass = buffer.passes[0];
+    const auto& columns = columnPass.descriptor.colorAttachments[0].texture;
+    ASSERT_NE(columns, nullptr);
+    EXPECT_EQ(columns->size(), (gpu::PixelSize{40, ColumnPass::kRows}));
+    EXPECT_EQ(columns->pixelFormat(), gpu::PixelFormat::rgba32Float);
+    EXPECT_EQ(gpu::bytesAs<std::uint32_t>(gpu::boundBytes(columnPass, gpu::ShaderStage::fragment, 1)), 77u);
+    EXPECT_EQ(gpu::bytesAs<float>(gpu::boundBytes(columnPass, gpu::ShaderStage::fragment, 2)), 1.25f);
+    const bool readsColumns = std::any_of(pass.commands.begin(), pass.commands.end(), [&](const auto& c) {
+        const auto* t = std::get_if<gpu::SetTexture>(&c);
+        return t && t->stage == gpu::ShaderStage::fragment && t->index == 0 && t->texture == columns;
+    });
+    EXPECT_TRUE(readsColumns) << "the view's pass reads the columns as fragment texture 0";
 
     ASSERT_FALSE(pass.commands.empty());
     const auto* pipeline = std::get_if<gpu::SetRenderPipelineState>(&pass.commands[0]);
@@ -84,8 +109,8 @@ TEST(MetalShaderRenderer, AFrameBindsQuadSizeSeedAndTimeAtTheirIndices) {
     EXPECT_EQ(gpu::bytesAs<std::uint32_t>(gpu::boundBytes(pass, gpu::ShaderStage::fragment, 1)), 77u);
     EXPECT_EQ(f.lastTime(), 1.25f);
 
-    ASSERT_EQ(f.device->draws().size(), 1u);
-    const auto draw = f.device->draws()[0];
+    ASSERT_EQ(f.device->draws().size(), 2u);
+    const auto draw = f.device->draws()[1];
     EXPECT_EQ(draw.type, gpu::PrimitiveType::triangleStrip);
     EXPECT_EQ(draw.vertexStart, 0u);
     EXPECT_EQ(draw.vertexCount, 4u);
@@ -97,6 +122,8 @@ TEST(MetalShaderRenderer, AFrameBindsQuadSizeSeedAndTimeAtTheirIndices) {
     EXPECT_EQ(gpu::bytesAs<Size2>(gpu::boundBytes(f.lastPass(), gpu::ShaderStage::fragment, 0)),
               (Size2{64, 48}))
         << "a new drawable size reaches fragment index 0 on the next frame";
+    EXPECT_EQ(f.device->executed.back().passes[0].descriptor.colorAttachments[0].texture->width(), 64)
+        << "and the columns follow the width";
 }
 
 TEST(MetalShaderRenderer, TheClockStandsStillWhilePausedAndGoesOnFromWhereItStopped) {

@@ -38,7 +38,7 @@ TEST(MetalShaderViewController, AppearingInAKeyWindowBuildsTheViewAndAnimatesAtS
     EXPECT_EQ(controller->renderer()->name(), "Main");
 
     f.loop.advance(tk::seconds(1));
-    EXPECT_EQ(f.device->draws().size(), 60u);
+    EXPECT_EQ(f.device->executed.size(), 60u);
     EXPECT_NEAR(*lastTime(*f.device), 1.0f, 1e-6);
 
     controller->view()->setFrameSize({200, 100});
@@ -56,17 +56,17 @@ TEST(MetalShaderViewController, StartsPausedInAWindowThatIsNotKeyAndRunsOnceItBe
     EXPECT_TRUE(controller->metalKitView()->isPaused());
 
     f.loop.advance(tk::seconds(5));
-    EXPECT_TRUE(f.device->draws().empty()) << "no frames while the window is not key";
+    EXPECT_TRUE(f.device->executed.empty()) << "no frames while the window is not key";
 
     window.focus();
     EXPECT_FALSE(controller->metalKitView()->isPaused());
     f.loop.advance(tk::seconds(0.5));
-    EXPECT_EQ(f.device->draws().size(), 30u);
+    EXPECT_EQ(f.device->executed.size(), 30u);
     EXPECT_NEAR(*lastTime(*f.device), 0.5f, 1e-6) << "the time before the first key moment does not count";
 
     window.unfocus();
     f.loop.advance(tk::seconds(10));
-    EXPECT_EQ(f.device->draws().size(), 30u);
+    EXPECT_EQ(f.device->executed.size(), 30u);
     controller->metalKitView()->setNeedsDisplay();
     window.render();
     EXPECT_NEAR(*lastTime(*f.device), 0.5f, 1e-6) << "a redraw while paused shows the stopped clock";
@@ -108,9 +108,9 @@ TEST(MetalShaderViewController, DisappearingDropsViewAndRendererAndAppearingAgai
     EXPECT_EQ(controller->metalKitView(), nullptr);
     EXPECT_EQ(controller->renderer(), nullptr);
     EXPECT_TRUE(firstView.expired()) << "the old view is gone with its frame timer";
-    const auto drawn = f.device->draws().size();
+    const auto drawn = f.device->executed.size();
     f.loop.advance(tk::seconds(1));
-    EXPECT_EQ(f.device->draws().size(), drawn);
+    EXPECT_EQ(f.device->executed.size(), drawn);
 
     window.contentView().addSubview(controller->view());
     ASSERT_NE(controller->renderer(), nullptr);

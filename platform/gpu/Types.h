@@ -17,6 +17,7 @@ enum class PixelFormat : std::uint32_t {
     rgba8Unorm = 70,
     bgra8Unorm = 80,
     rgba16Float = 115,
+    rgba32Float = 125,
 };
 
 // Bytes per pixel of a format; 0 for invalid.
@@ -27,6 +28,8 @@ constexpr int bytesPerPixel(PixelFormat format) {
         return 4;
     case PixelFormat::rgba16Float:
         return 8;
+    case PixelFormat::rgba32Float:
+        return 16;
     case PixelFormat::invalid:
         break;
     }

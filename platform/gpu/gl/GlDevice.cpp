@@ -48,6 +48,8 @@ std::optional<GlFormat> glFormat(PixelFormat format) {
         return GlFormat{GL_RGBA8, GL_BGRA, GL_UNSIGNED_BYTE};
     case PixelFormat::rgba16Float:
         return GlFormat{GL_RGBA16F, GL_RGBA, GL_HALF_FLOAT};
+    case PixelFormat::rgba32Float:
+        return GlFormat{GL_RGBA32F, GL_RGBA, GL_FLOAT};
     case PixelFormat::invalid:
         break;
     }
