@@ -8,8 +8,11 @@ thread_local ObservedReads* currentReads = nullptr;
 }
 
 bool ObservedReads::contains(const ChangeNotifier& notifier) const {
-    return std::any_of(notifiers_.begin(), notifiers_.end(),
-                       [&](const auto& weak) { return weak.lock() == notifier.impl_; });
+    // Same owner, compared without locking each entry (a body records dozens of reads).
+    const auto& impl = notifier.impl_;
+    return std::any_of(notifiers_.begin(), notifiers_.end(), [&](const auto& weak) {
+        return !weak.owner_before(impl) && !impl.owner_before(weak);
+    });
 }
 
 void ObservedReads::record(const ChangeNotifier& notifier) {
