@@ -12,6 +12,7 @@
 #include "Tessaly/Controls/StyledPopUpButton.h"
 #include "Tessaly/Controls/StyledSegmentedControl.h"
 #include "Tessaly/Resources/AssetLookup.h"
+#include "Tessaly/tests/ContactSheet.h"
 #include "Tessaly/tests/ControlTestSupport.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/GraphicsContext.h"
@@ -31,12 +32,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr double kMargin = 12;
-
-struct Shot {
-    std::string control;
-    std::string state;
-    tk::Image picture; // at 2x
-};
 
 // A control made afresh for each picture, with what it needs to show the state.
 struct Subject {
@@ -267,50 +262,19 @@ tk::Image shoot(const Subject& subject, double scale, const fs::path& file) {
     return f.window->render().makeImage();
 }
 
-void writeContactSheet(const fs::path& file, const std::vector<Shot>& shots) {
-    constexpr int kColumns = 6;
-    constexpr double kLabelHeight = 16;
-    double cellWidth = 170;
-    double cellHeight = 0;
-    for (const Shot& s : shots) {
-        cellWidth = std::max(cellWidth, s.picture.size().width + 8);
-        cellHeight = std::max(cellHeight, s.picture.size().height);
-    }
-    const int rows = (int(shots.size()) + kColumns - 1) / kColumns;
-    const double width = kColumns * cellWidth;
-    const double height = rows * (cellHeight + kLabelHeight + 6) + 8;
-    tk::BitmapContext sheet({width, height}, 2);
-    sheet.fillRect({0, 0, width, height}, color(ColorResources::backgroundDarkest));
-    tk::TextAttributes label;
-    label.font = tk::Font::system(9);
-    label.color = color(ColorResources::grey60);
-    label.alignment = tk::TextAlignment::center;
-    label.lineLimit = 1;
-    for (std::size_t i = 0; i < shots.size(); ++i) {
-        const double x = double(i % kColumns) * cellWidth;
-        const double y = double(i / kColumns) * (cellHeight + kLabelHeight + 6) + 4;
-        const tk::Size size = shots[i].picture.size();
-        sheet.drawImage(shots[i].picture, tk::Point{x + std::round((cellWidth - size.width) / 2),
-                                                    y + std::round((cellHeight - size.height) / 2)});
-        sheet.drawText(shots[i].control + " " + shots[i].state,
-                       tk::Rect{x, y + cellHeight + 2, cellWidth, kLabelHeight}, label);
-    }
-    ASSERT_TRUE(sheet.writePNG(file)) << file;
-}
-
 TEST(ControlPictures, EveryControlInEachStateAt1xAnd2xWithAContactSheet) {
     const fs::path root = testing::buildFolder() / "pictures" / "tessaly";
     const fs::path folder = root / "controls";
     fs::create_directories(folder);
-    std::vector<Shot> shots;
+    std::vector<testing::SheetPicture> shots;
     for (const Subject& subject : subjects()) {
         const std::string name = subject.control + "-" + subject.state;
         shoot(subject, 1, folder / (name + ".png"));
         const tk::Image picture = shoot(subject, 2, folder / (name + "@2x.png"));
         EXPECT_GT(fs::file_size(folder / (name + ".png")), 300u) << name;
-        shots.push_back({subject.control, subject.state, picture});
+        shots.push_back({subject.control + " " + subject.state, picture});
     }
-    writeContactSheet(root / "controls.png", shots);
+    testing::writeContactSheet(root / "controls.png", shots, 6);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "Tessaly/Styles/SegmentedCellStyle.h"
 #include "Tessaly/Styles/SliderCellStyle.h"
 #include "Tessaly/Styles/TextFieldCellStyles.h"
+#include "Tessaly/tests/ContactSheet.h"
 #include "Tessaly/tests/StyleDrawing.h"
 #include "Tessaly/tests/TessalyTestBundle.h"
 
@@ -133,47 +134,11 @@ tk::Image drawSubject(const Subject& subject, S key, double scale) {
     return context.makeImage();
 }
 
-struct Written {
-    std::string label;
-    tk::Image picture; // at 2x
-};
-
-// A grid of the pictures with their names under them, on the controls' dark background.
-void writeContactSheet(const fs::path& file, const std::vector<Written>& pictures) {
-    constexpr int kColumns = 5;
-    constexpr double kLabelHeight = 14;
-    double cellWidth = 0;
-    double cellHeight = 0;
-    for (const Written& w : pictures) {
-        cellWidth = std::max(cellWidth, w.picture.size().width);
-        cellHeight = std::max(cellHeight, w.picture.size().height);
-    }
-    cellWidth = std::max(cellWidth, 150.0);
-    const int rows = (static_cast<int>(pictures.size()) + kColumns - 1) / kColumns;
-    const double width = kColumns * cellWidth;
-    const double height = rows * (cellHeight + kLabelHeight) + kMargin;
-    tk::BitmapContext sheet({width, height}, 2);
-    sheet.fillRect({0, 0, width, height}, color(ColorResources::backgroundDarkest));
-    const tk::TextAttributes labelText{.font = tk::Font::system(8),
-                                       .color = color(ColorResources::grey60),
-                                       .alignment = tk::TextAlignment::center,
-                                       .lineLimit = 1};
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        const double x = static_cast<double>(i % kColumns) * cellWidth;
-        const double y = static_cast<double>(i / kColumns) * (cellHeight + kLabelHeight);
-        const tk::Size size = pictures[i].picture.size();
-        sheet.drawImage(pictures[i].picture, tk::Point{x + std::round((cellWidth - size.width) / 2), y});
-        sheet.drawText(pictures[i].label, tk::Rect{x, y + cellHeight + 1, cellWidth, kLabelHeight},
-                       labelText);
-    }
-    ASSERT_TRUE(sheet.writePNG(file)) << file;
-}
-
 TEST(StylePictures, EveryStyleImageForEachKeyAt1xAnd2x) {
     testing::useBuiltBundles();
     const fs::path folder = testing::buildFolder() / "pictures" / "tessaly" / "styles";
     fs::create_directories(folder);
-    std::vector<Written> sheet;
+    std::vector<testing::SheetPicture> sheet;
     for (const Subject& subject : subjects()) {
         for (const auto& [key, image] : subject.table()) {
             ASSERT_FALSE(image.isEmpty()) << subject.name << " " << keyName(key);
@@ -188,7 +153,7 @@ TEST(StylePictures, EveryStyleImageForEachKeyAt1xAnd2x) {
             }
         }
     }
-    writeContactSheet(folder / "contact-sheet.png", sheet);
+    testing::writeContactSheet(folder / "contact-sheet.png", sheet, 5);
 }
 
 } // namespace

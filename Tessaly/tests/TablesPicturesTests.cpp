@@ -13,6 +13,7 @@
 #include "Tessaly/Declarative/TessalSettings.h"
 #include "Tessaly/Declarative/TessalSlider.h"
 #include "Tessaly/Resources/AssetLookup.h"
+#include "Tessaly/tests/ContactSheet.h"
 #include "Tessaly/tests/TessalyTestBundle.h"
 
 #include "platform/tk/base/TestMainLoop.h"
@@ -294,7 +295,7 @@ TEST(TablesPictures, SlidersSegmentsAndFormsAt1xAnd2x) {
     const fs::path root = testing::buildFolder() / "pictures" / "tessaly";
     const fs::path folder = root / "tables";
     fs::create_directories(folder);
-    std::vector<std::pair<std::string, tk::Image>> sheet;
+    std::vector<testing::SheetPicture> sheet;
     for (const Subject& subject : subjects()) {
         for (const double scale : {1.0, 2.0}) {
             tk::TestMainLoop loop;
@@ -312,29 +313,12 @@ TEST(TablesPictures, SlidersSegmentsAndFormsAt1xAnd2x) {
             if (scale == 2) {
                 auto picture = tk::Image::fromPNGFile(file, 2);
                 ASSERT_TRUE(picture);
-                sheet.emplace_back(subject.name, *picture);
+                sheet.push_back({subject.name, *picture});
             }
         }
     }
 
-    // The sheet: one picture a row, its name beside it.
-    constexpr double kLabelWidth = 140, kGap = 8;
-    double width = 0, height = kGap;
-    for (const auto& [name, picture] : sheet) {
-        width = std::max(width, kLabelWidth + picture.size().width + 2 * kGap);
-        height += picture.size().height + kGap;
-    }
-    tk::BitmapContext context({width, height}, 2);
-    context.fillRect({0, 0, width, height}, color(ColorResources::backgroundDarkest));
-    const tk::TextAttributes text{
-        .font = tk::Font::system(10), .color = color(ColorResources::grey60), .lineLimit = 1};
-    double y = kGap;
-    for (const auto& [name, picture] : sheet) {
-        context.drawText(name, tk::Rect{kGap, y + picture.size().height / 2 - 7, kLabelWidth, 14}, text);
-        context.drawImage(picture, tk::Point{kLabelWidth + kGap, y});
-        y += picture.size().height + kGap;
-    }
-    ASSERT_TRUE(context.writePNG(root / "tables.png"));
+    testing::writeContactSheet(root / "tables.png", sheet, 3);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "Tessaly/Declarative/StyledSearchFieldWrapper.h"
 #include "Tessaly/Declarative/WendleStyledTextField.h"
 #include "Tessaly/Resources/AssetLookup.h"
+#include "Tessaly/tests/ContactSheet.h"
 #include "Tessaly/tests/TextFieldTestSupport.h"
 
 #include "platform/tk/base/Observable.h"
@@ -263,45 +264,12 @@ std::vector<Scene> scenes() {
     };
 }
 
-struct Written {
-    std::string label;
-    tk::Image picture;
-};
-
-void writeSheet(const fs::path& file, const std::vector<Written>& pictures) {
-    constexpr int kColumns = 4;
-    constexpr double kLabelHeight = 14;
-    double cellWidth = 0;
-    double cellHeight = 0;
-    for (const Written& w : pictures) {
-        cellWidth = std::max(cellWidth, w.picture.size().width);
-        cellHeight = std::max(cellHeight, w.picture.size().height);
-    }
-    const int rows = (static_cast<int>(pictures.size()) + kColumns - 1) / kColumns;
-    const double width = kColumns * cellWidth;
-    const double height = rows * (cellHeight + kLabelHeight);
-    tk::BitmapContext sheet({width, height}, 2);
-    sheet.fillRect({0, 0, width, height}, color(ColorResources::backgroundDarkest));
-    const tk::TextAttributes labelText{.font = tk::Font::system(8),
-                                       .color = color(ColorResources::grey60),
-                                       .alignment = tk::TextAlignment::center,
-                                       .lineLimit = 1};
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        const double x = static_cast<double>(i % kColumns) * cellWidth;
-        const double y = static_cast<double>(i / kColumns) * (cellHeight + kLabelHeight);
-        sheet.drawImage(pictures[i].picture, tk::Point{x, y});
-        sheet.drawText(pictures[i].label, tk::Rect{x, y + cellHeight + 1, cellWidth, kLabelHeight},
-                       labelText);
-    }
-    ASSERT_TRUE(sheet.writePNG(file)) << file;
-}
-
 TEST(TextPictures, EachFieldKindInItsStatesAt1xAnd2x) {
     testing::useBuiltBundles();
     const fs::path root = testing::buildFolder() / "pictures" / "tessaly";
     const fs::path folder = root / "text";
     fs::create_directories(folder);
-    std::vector<Written> sheet;
+    std::vector<testing::SheetPicture> sheet;
     for (const Scene& scene : scenes()) {
         for (const double scale : {1.0, 2.0}) {
             FieldFixture f(scene.size, scale);
@@ -321,7 +289,7 @@ TEST(TextPictures, EachFieldKindInItsStatesAt1xAnd2x) {
                 sheet.push_back({scene.name, picture.makeImage()});
         }
     }
-    writeSheet(root / "text.png", sheet);
+    testing::writeContactSheet(root / "text.png", sheet, 4);
 }
 
 } // namespace
