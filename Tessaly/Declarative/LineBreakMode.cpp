@@ -13,6 +13,10 @@ tk::LineBreakMode lineBreakMode(tk::TruncationMode mode) {
         return tk::LineBreakMode::truncatingTail;
     case tk::TruncationMode::middle:
         return tk::LineBreakMode::truncatingMiddle;
+    case tk::TruncationMode::none:
+        // The environment can ask for no truncation at all: the text is clipped, not a reason to
+        // stop the program.
+        return tk::LineBreakMode::clipping;
     default:
         break;
     }

@@ -6,7 +6,7 @@
 namespace Tessaly {
 
 // [any] The classic line-break mode of a declarative truncation mode: head, tail and middle truncate
-// there. Any other mode stops the program ("Unknown truncation mode").
+// there, none clips. A value outside the modes stops the program ("Unknown truncation mode").
 tk::LineBreakMode lineBreakMode(tk::TruncationMode mode);
 
 } // namespace Tessaly

@@ -27,12 +27,13 @@ TEST(ControlSizesDeathTest, AnUnknownRawSizeStopsTheProgram) {
     EXPECT_DEATH(declarativeControlSize(static_cast<Classic>(7)), "Unhandled control size: 7");
 }
 
-TEST(LineBreakModeDeathTest, TruncationModesMapToTheirLineBreakModesAndOthersStop) {
+TEST(LineBreakModeDeathTest, TruncationModesMapToTheirLineBreakModesNoneClipsAndOthersStop) {
     EXPECT_EQ(static_cast<int>(lineBreakMode(tk::TruncationMode::head)), 3);
     EXPECT_EQ(static_cast<int>(lineBreakMode(tk::TruncationMode::tail)), 4);
     EXPECT_EQ(static_cast<int>(lineBreakMode(tk::TruncationMode::middle)), 5);
+    EXPECT_EQ(lineBreakMode(tk::TruncationMode::none), tk::LineBreakMode::clipping);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_DEATH(lineBreakMode(tk::TruncationMode::none), "Unknown truncation mode");
+    EXPECT_DEATH(lineBreakMode(static_cast<tk::TruncationMode>(9)), "Unknown truncation mode");
 }
 
 } // namespace
