@@ -96,20 +96,16 @@ void TableView::reloadData() {
 bool TableView::mouseDown(const Event& event) {
     const int row = rowAt(locationOf(event).y);
     clickedRow_ = row;
-    if (contains(event.modifierFlags, ModifierFlags::control)) {
-        // Control-click is the one-button right click: the menu, no selection change.
-        if (Window* w = window())
-            if (auto menu = menuForEvent(event))
-                w->popUpMenu(std::move(menu), event.locationInWindow);
-        return true;
-    }
     if (row < 0) {
         deselectAll();
         return true;
     }
     if (isGroupRow(row))
         return true; // a heading: nothing to select
-    if (contains(event.modifierFlags, ModifierFlags::command)) {
+    // Ctrl-click adds or removes a row, as on this desktop; the Command key does the same. The
+    // menu comes with the right button.
+    if (contains(event.modifierFlags, ModifierFlags::command) ||
+        contains(event.modifierFlags, ModifierFlags::control)) {
         IndexSet next = selection_;
         if (!next.erase(row))
             next.insert(row);

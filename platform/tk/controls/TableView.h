@@ -12,9 +12,9 @@
 // Its height follows its rows. Clicks on a row's cell views select the row; controls in a row
 // (buttons) take their own clicks.
 //
-//   - A left click on a row selects that row alone (Command adds or removes it, Shift extends from
-//     the last selected row) and makes it the clicked row; a click below the rows clears the
-//     selection. A right click (or Control-click) only sets the clicked row, then shows the menu.
+//   - A left click on a row selects that row alone (Ctrl or Command adds or removes it, Shift
+//     extends from the last selected row) and makes it the clicked row; a click below the rows
+//     clears the selection. A right click only sets the clicked row, then shows the menu.
 //   - clickedRow() is -1 until a click lands on a row, and again after a click that misses.
 //   - Keys: Up and Down select the row above or below the last selected one (the first or last
 //     row with none selected; Shift extends the selection) and scroll it into view. An outline

@@ -1,5 +1,5 @@
-// Tables: group rows (headings) are never selected - not by clicks, keys or ranges - and their
-// row views show the group style.
+// Tables: Ctrl- and Command-clicks add and remove rows; group rows (headings) are never selected -
+// not by clicks, keys or ranges - and their row views show the group style.
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/controls/TableView.h"
@@ -54,6 +54,19 @@ TEST(TableView, GroupRowsAreNeverSelected) {
     }
     f.table->selectRowIndexes({0, 1, 4}, false);
     EXPECT_EQ(f.table->selectedRowIndexes(), IndexSet{1});
+}
+
+TEST(TableView, CtrlOrCommandClicksAddAndRemoveRowsAndTheRightButtonKeepsTheSelection) {
+    GroupedTable f;
+    f.w.click(f.rowPoint(1));
+    f.w.click(f.rowPoint(3), ModifierFlags::control);
+    f.w.click(f.rowPoint(6), ModifierFlags::command);
+    EXPECT_EQ(f.table->selectedRowIndexes(), (IndexSet{1, 3, 6}));
+    f.w.click(f.rowPoint(3), ModifierFlags::control);
+    EXPECT_EQ(f.table->selectedRowIndexes(), (IndexSet{1, 6})) << "a second Ctrl-click takes the row out";
+    f.w.rightClick(f.rowPoint(2));
+    EXPECT_EQ(f.table->clickedRow(), 2);
+    EXPECT_EQ(f.table->selectedRowIndexes(), (IndexSet{1, 6}));
 }
 
 } // namespace
