@@ -1,5 +1,7 @@
 #include "Tessaly/Declarative/StyledSearchFieldWrapper.h"
 
+#include "Tessaly/Declarative/FieldSizing.h"
+
 #include "platform/tk/base/MainThread.h"
 #include "platform/tk/ui/Representable.h"
 
@@ -8,14 +10,6 @@ namespace Tessaly {
 namespace {
 constexpr const char* kFilterContents = "filterContents:";
 constexpr double kFontSize = 11;
-// Text fields stretch across the width they are offered and keep their own height: the intrinsic
-// height is the alignment rect's, the frame adds the alignment insets around it.
-template <class Field> std::optional<tk::Size> fieldSize(Field& field, tk::ui::ProposedSize proposal) {
-    const tk::Size intrinsic = field.intrinsicContentSize();
-    const tk::EdgeInsets insets = field.alignmentRectInsets();
-    return tk::Size{proposal.width.value_or(intrinsic.width + insets.left + insets.right),
-                    intrinsic.height + insets.top + insets.bottom};
-}
 
 } // namespace
 

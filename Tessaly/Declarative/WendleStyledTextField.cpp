@@ -1,5 +1,6 @@
 #include "Tessaly/Declarative/WendleStyledTextField.h"
 
+#include "Tessaly/Declarative/FieldSizing.h"
 #include "Tessaly/Declarative/LineBreakMode.h"
 
 #include "platform/tk/base/MainThread.h"
@@ -12,15 +13,6 @@ namespace {
 
 tk::TextAlignment fieldAlignment(tk::TextAlignment alignment) {
     return alignment == tk::TextAlignment::leading ? tk::TextAlignment::left : alignment;
-}
-
-// Text fields stretch across the width they are offered and keep their own height: the intrinsic
-// height is the alignment rect's, the frame adds the alignment insets around it.
-template <class Field> std::optional<tk::Size> fieldSize(Field& field, tk::ui::ProposedSize proposal) {
-    const tk::Size intrinsic = field.intrinsicContentSize();
-    const tk::EdgeInsets insets = field.alignmentRectInsets();
-    return tk::Size{proposal.width.value_or(intrinsic.width + insets.left + insets.right),
-                    intrinsic.height + insets.top + insets.bottom};
 }
 
 } // namespace
