@@ -9,12 +9,16 @@
 // padded with zeros, so the shader never reads past what was uploaded. Buffers keep their storage
 // from draw to draw and grow only when a bigger block comes. Metal-style pixel rows run top-down, GL's
 // bottom-up; readImage() flips the rows in a small resolve pass, encodes linear light to sRGB when asked,
-// premultiplies, and reads the result back as ARGB32 words in one glReadPixels.
+// premultiplies, and reads the result back as ARGB32 words in one glReadPixels. A half-float target of
+// opaque pixels in extended linear sRGB (what the shader views draw) is read back as halves instead
+// and resolved on the CPU through a table the resolve pass made once (OpaqueResolve.h): same bytes,
+// a fraction of the time on a software rasteriser.
 
 #include "platform/gpu/Device.h"
 #include "platform/gpu/Error.h"
 #include "platform/gpu/RenderCommandEncoder.h"
 #include "platform/gpu/gl/EglContext.h"
+#include "platform/gpu/gl/OpaqueResolve.h"
 #include "platform/tk/base/MainThread.h"
 
 #include <epoxy/gl.h>
@@ -23,7 +27,9 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <optional>
+#include <span>
 #include <type_traits>
 #include <variant>
 #include <vector>
@@ -233,12 +239,23 @@ private:
     void draw(const GlProgram& program, const Bindings& bindings, const DrawPrimitives& draw);
     // Puts `slot` into `buffer` (growing it when needed), zero-padded to `size`, bound at `index`.
     void upload(GLenum target, BufferStorage& buffer, const Slot& slot, std::size_t size, std::size_t index);
-    // Renders the texture's resolve into readBack_ (bottom row first); false when it cannot.
+    // Puts the texture's resolve into readBack_ (top row first); false when it cannot.
     bool resolve(const Texture& texture, ColorSpace colorSpace);
+    // Renders the resolve pass into readBack_ with the context current; false when it cannot.
+    bool resolveOnGpu(const Texture& texture, ColorSpace colorSpace);
+    // Reads an opaque half-float texture back as halves and resolves it through the table; false
+    // when the texture has other pixels (readBack_ must then be made on the GPU).
+    bool resolveOpaqueOnCpu(const Texture& texture, const gl::OpaqueEncodeTable& table);
+    // The resolve pass's bytes for opaque halves, made on first use; null when it cannot be made.
+    const gl::OpaqueEncodeTable* opaqueEncodeTable();
+    std::span<const std::uint8_t> readBackBytes() const {
+        return {reinterpret_cast<const std::uint8_t*>(readBack_.data()), readBack_.size() * 4};
+    }
 
     std::shared_ptr<gl::EglContext> context_;
     GLuint framebuffer_ = 0;
     GLuint resolveFramebuffer_ = 0;
+    GLuint sourceFramebuffer_ = 0;
     GLuint resolveTexture_ = 0;
     PixelSize resolveSize_;
     GLuint resolveProgram_ = 0;
@@ -248,7 +265,10 @@ private:
     std::array<BufferStorage, kSlots> vertexBuffers_{};
     std::array<BufferStorage, kSlots> fragmentBuffers_{};
     std::vector<std::byte> padded_;
-    std::vector<std::uint8_t> readBack_;
+    std::vector<std::uint32_t> readBack_;
+    std::vector<std::uint16_t> halves_;
+    std::unique_ptr<gl::OpaqueEncodeTable> opaqueTable_;
+    bool opaqueTableTried_ = false;
 };
 
 GlDevice::GlDevice(std::shared_ptr<gl::EglContext> context) : context_(std::move(context)) {
@@ -257,6 +277,7 @@ GlDevice::GlDevice(std::shared_ptr<gl::EglContext> context) : context_(std::move
         throw Error(current.whyNot());
     glGenFramebuffers(1, &framebuffer_);
     glGenFramebuffers(1, &resolveFramebuffer_);
+    glGenFramebuffers(1, &sourceFramebuffer_);
     glGenVertexArrays(1, &vertexArray_);
     glGenSamplers(1, &sampler_);
     glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -286,6 +307,7 @@ GlDevice::~GlDevice() {
     if (resolveTexture_)
         glDeleteTextures(1, &resolveTexture_);
     glDeleteFramebuffers(1, &resolveFramebuffer_);
+    glDeleteFramebuffers(1, &sourceFramebuffer_);
     glDeleteFramebuffers(1, &framebuffer_);
 }
 
@@ -459,13 +481,76 @@ void GlDevice::draw(const GlProgram& program, const Bindings& bindings, const Dr
 
 bool GlDevice::resolve(const Texture& texture, ColorSpace colorSpace) {
     TK_CHECK_MAIN_THREAD();
-    const auto* source = dynamic_cast<const GlTexture*>(texture.backend());
-    if (!source)
+    if (!dynamic_cast<const GlTexture*>(texture.backend()))
         return false;
-    const PixelSize size = texture.size();
+    if (colorSpace == ColorSpace::extendedLinearSRGB && texture.pixelFormat() == PixelFormat::rgba16Float)
+        if (const auto* table = opaqueEncodeTable()) {
+            const auto current = context_->makeCurrent();
+            if (current && resolveOpaqueOnCpu(texture, *table))
+                return true;
+        }
     const auto current = context_->makeCurrent();
-    if (!current)
-        return false;
+    return current && resolveOnGpu(texture, colorSpace);
+}
+
+bool GlDevice::resolveOpaqueOnCpu(const Texture& texture, const gl::OpaqueEncodeTable& table) {
+    const auto* source = dynamic_cast<const GlTexture*>(texture.backend());
+    const PixelSize size = texture.size();
+    const auto pixels = static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height);
+    halves_.resize(pixels * 4);
+    readBack_.resize(pixels);
+    glBindFramebuffer(GL_FRAMEBUFFER, sourceFramebuffer_);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, source->name(), 0);
+    bool read = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    if (read) {
+        glPixelStorei(GL_PACK_ALIGNMENT, 4);
+        glReadPixels(0, 0, size.width, size.height, GL_RGBA, GL_HALF_FLOAT, halves_.data());
+        read = glGetError() == GL_NO_ERROR;
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    return read && gl::resolveOpaqueHalves(halves_, size.width, size.height, table, readBack_);
+}
+
+const gl::OpaqueEncodeTable* GlDevice::opaqueEncodeTable() {
+    if (opaqueTableTried_)
+        return opaqueTable_.get();
+    opaqueTableTried_ = true;
+    // Every half value once, as an opaque grey: texel i of a 256 x 256 texture holds (i, i, i, 1).
+    constexpr int kSide = 256;
+    std::vector<std::uint16_t> texels(std::size_t{kSide} * kSide * 4);
+    for (std::size_t i = 0; i < texels.size() / 4; ++i) {
+        const auto half = static_cast<std::uint16_t>(i);
+        std::copy_n(std::array<std::uint16_t, 4>{half, half, half, 0x3c00}.begin(), 4,
+                    texels.begin() + i * 4);
+    }
+    const auto source = makeTexture(
+        {PixelFormat::rgba16Float, {kSide, kSide}, TextureUsage::shaderRead},
+        std::span(reinterpret_cast<const std::uint8_t*>(texels.data()), texels.size() * sizeof texels[0]));
+    const auto current = context_->makeCurrent();
+    if (!source || !current || !resolveOnGpu(*source, ColorSpace::extendedLinearSRGB))
+        return nullptr;
+    auto table = std::make_unique<gl::OpaqueEncodeTable>();
+    for (std::size_t i = 0; i < table->size(); ++i) {
+        // The resolve's first row is the texture's last.
+        const std::size_t y = i / kSide, x = i % kSide;
+        const std::uint32_t word = readBack_[(kSide - 1 - y) * kSide + x];
+        const auto red = static_cast<std::uint8_t>(word >> 16);
+        // Channels are encoded alike and an opaque pixel stays opaque; anything else means the
+        // resolve is not what the table assumes, so it is not used.
+        if (word >> 24 != 0xff || static_cast<std::uint8_t>(word >> 8) != red ||
+            static_cast<std::uint8_t>(word) != red)
+            return nullptr;
+        (*table)[i] = red;
+    }
+    if ((*table)[0] != 0 || (*table)[0x3c00] != 0xff)
+        return nullptr;
+    opaqueTable_ = std::move(table);
+    return opaqueTable_.get();
+}
+
+bool GlDevice::resolveOnGpu(const Texture& texture, ColorSpace colorSpace) {
+    const auto* source = dynamic_cast<const GlTexture*>(texture.backend());
+    const PixelSize size = texture.size();
     if (!resolveTexture_ || resolveSize_ != size) {
         if (resolveTexture_)
             glDeleteTextures(1, &resolveTexture_);
@@ -496,8 +581,7 @@ bool GlDevice::resolve(const Texture& texture, ColorSpace colorSpace) {
     glBindVertexArray(0);
     glUseProgram(0);
 
-    const int stride = size.width * 4;
-    readBack_.resize(static_cast<std::size_t>(stride) * size.height);
+    readBack_.resize(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height));
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     // 32-bit words 0xAARRGGBB in native order: the toolkit's premultiplied ARGB32.
     glReadPixels(0, 0, size.width, size.height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, readBack_.data());
@@ -508,7 +592,7 @@ bool GlDevice::resolve(const Texture& texture, ColorSpace colorSpace) {
 std::optional<tk::Image> GlDevice::readImage(const Texture& texture, ColorSpace colorSpace, double scale) {
     if (!resolve(texture, colorSpace))
         return std::nullopt;
-    return tk::Image::fromPixels(readBack_, texture.width(), texture.height(), texture.width() * 4,
+    return tk::Image::fromPixels(readBackBytes(), texture.width(), texture.height(), texture.width() * 4,
                                  tk::PixelFormat::argb32Premultiplied, scale > 0 ? scale : 1.0);
 }
 
@@ -517,10 +601,10 @@ bool GlDevice::readImage(const Texture& texture, ColorSpace colorSpace, double s
         return false;
     scale = scale > 0 ? scale : 1.0;
     if (image.scale() == scale &&
-        image.overwritePixels(readBack_, texture.width(), texture.height(), texture.width() * 4,
+        image.overwritePixels(readBackBytes(), texture.width(), texture.height(), texture.width() * 4,
                               tk::PixelFormat::argb32Premultiplied))
         return true;
-    auto read = tk::Image::fromPixels(readBack_, texture.width(), texture.height(), texture.width() * 4,
+    auto read = tk::Image::fromPixels(readBackBytes(), texture.width(), texture.height(), texture.width() * 4,
                                       tk::PixelFormat::argb32Premultiplied, scale);
     if (!read)
         return false;

@@ -77,6 +77,63 @@ TEST(GlDevice, RendersThroughEglAndReadsBackTopRowFirstInSRGB) {
     EXPECT_THROW(device->makeRenderPipelineState(descriptor), Error);
 }
 
+// Opaque and clear targets read back through a table on the CPU, others through the resolve pass:
+// a target opaque at the top and half transparent below switches mid-image and must come back whole.
+TEST(GlDevice, ReadsBackClearOpaqueAndHalfTransparentPixelsPremultiplied) {
+    tk::TestMainLoop loop;
+    auto device = createSystemDefaultDevice();
+    if (!device)
+        GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
+    Library library({Function("quad", ShaderStage::vertex, kVertex),
+                     Function("halves", ShaderStage::fragment, kFragment)});
+    RenderPipelineDescriptor descriptor;
+    descriptor.label = "test";
+    descriptor.vertexFunction = library.makeFunction("quad");
+    descriptor.fragmentFunction = library.makeFunction("halves");
+    descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
+    auto pipeline = device->makeRenderPipelineState(descriptor);
+    const std::array<float, 8> quad{-1, -1, -1, 1, 1, -1, 1, 1};
+    auto vertices = device->makeBuffer(std::as_bytes(std::span(quad)));
+    auto target = device->makeTexture({PixelFormat::rgba16Float, {8, 6}, TextureUsage::renderTarget});
+    ASSERT_TRUE(pipeline && vertices && target);
+
+    // Cleared to `clear`, the opaque quad drawn over the top `rows` rows.
+    auto read = [&](ClearColor clear, int rows) {
+        RenderPassDescriptor pass;
+        pass.colorAttachments[0] = {target, LoadAction::clear, clear};
+        auto buffer = device->makeCommandQueue()->makeCommandBuffer();
+        auto* encoder = buffer->makeRenderCommandEncoder(pass);
+        const float grey = 0.2f;
+        encoder->setRenderPipelineState(pipeline);
+        encoder->setViewport({0, 0, 8, static_cast<double>(rows), 0, 1});
+        encoder->setVertexBuffer(vertices, 0, 0);
+        encoder->setFragmentBytes(&grey, sizeof grey, 0);
+        if (rows > 0)
+            encoder->drawPrimitives(PrimitiveType::triangleStrip, 0, 4);
+        encoder->endEncoding();
+        buffer->commit();
+        return device->readImage(*target, ColorSpace::extendedLinearSRGB, 1);
+    };
+
+    const auto clear = read({0.3, 0.6, 0.9, 0}, 0);
+    ASSERT_TRUE(clear);
+    EXPECT_EQ(clear->pixelColor(0, 0), tk::Color(0, 0, 0, 0));
+    EXPECT_EQ(clear->pixelColor(7, 5), tk::Color(0, 0, 0, 0));
+
+    // Linear 0.2 premultiplied by 0.5: sRGB 124 at half coverage.
+    const auto mixed = read({0.1, 0.1, 0.1, 0.5}, 4);
+    ASSERT_TRUE(mixed);
+    EXPECT_EQ(mixed->pixelColor(3, 0), tk::Color(1, 0, 0, 1)) << "the quad's top half";
+    EXPECT_NEAR(mixed->pixelColor(3, 3).r, 124 / 255.0, 1.5 / 255) << "the quad's bottom half";
+    EXPECT_EQ(mixed->pixelColor(3, 3).a, 1);
+    for (int y : {4, 5}) {
+        const auto c = mixed->pixelColor(3, y);
+        EXPECT_NEAR(c.a, 0.5, 1.0 / 255) << "row " << y;
+        EXPECT_NEAR(c.r, 124 / 255.0, 2.0 / 255) << "row " << y << ": colour unpremultiplied";
+        EXPECT_EQ(c.g, c.r);
+    }
+}
+
 // Six packed floats read as two vec4s (std140 makes the block 32 bytes): the floats land in order
 // and the last two components read as zero, not as what an earlier, longer upload left in the
 // buffer. (Mesa also reads zeros past a range bound too short, so this cannot show an upload that
