@@ -32,10 +32,21 @@ DialLabel::DialLabel(std::shared_ptr<AudioParameter> labelParam, tk::Color nameC
     }
 }
 
-tk::ui::Node DialLabel::valueRow() {
+tk::ui::Node DialValue::body() {
+    TK_CHECK_MAIN_THREAD();
+    const float value = param->value.get();
+    return (editingField.isEmpty() ? valueRow(value) : editingField)
+        .onChange<float>(
+            value,
+            [text = valueString, shown = formatter](const float&, const float& now) {
+                text.set(shown->format(now));
+            },
+            true);
+}
+
+tk::ui::Node DialValue::valueRow(float value) const {
     using namespace tk::ui;
-    std::vector<Node> texts{
-        korvFont(Text(formatter->format(param->value.get())), font, displayOptions.valueFontSize)};
+    std::vector<Node> texts{korvFont(Text(formatter->format(value)), font, displayOptions.valueFontSize)};
     const std::string suffix = param->displayableSuffix();
     if (displayOptions.showSuffix && !suffix.empty()) {
         texts.push_back(korvFont(Text(suffix), font, displayOptions.valueFontSize));
@@ -73,7 +84,8 @@ tk::ui::Node DialLabel::body() {
             korvFont(Text(param->name()).textCase(TextCase::uppercase), font, displayOptions.labelFontSize)
                 .foregroundColor(color));
     }
-    rows.push_back(isEditing.get() ? editingField() : valueRow());
+    rows.push_back(Node(DialValue{param, formatter, displayOptions, font, valueString.binding(),
+                                  isEditing.get() ? editingField() : tk::ui::Node()}));
     Node label = VStack({.alignment = HorizontalAlignment::center, .spacing = kRowOverlap}, std::move(rows))
                      .onTapGesture([this] { beginEditing(); });
     if (turnsKnob) {
@@ -87,15 +99,11 @@ tk::ui::Node DialLabel::body() {
             .onEnded = [this](const DragValue&) { knobDrag_->ended(*param); },
         });
     }
-    return label
-        .onChange<float>(
-            param->value.get(),
-            [this](const float&, const float& now) { valueString.set(formatter->format(now)); }, true)
-        .onChange<bool>(editingFieldFocussed.get(), [this](const bool&, const bool& focussed) {
-            if (!focussed && isEditing.peek()) {
-                isEditing.set(false);
-            }
-        });
+    return label.onChange<bool>(editingFieldFocussed.get(), [this](const bool&, const bool& focussed) {
+        if (!focussed && isEditing.peek()) {
+            isEditing.set(false);
+        }
+    });
 }
 
 void DialLabel::beginEditing() {

@@ -33,6 +33,25 @@ namespace Korvane {
 
 class AudioParameter;
 
+// The part of a DialLabel that reads the parameter's value: the value row (or, while editing, the
+// field given), and the reset of the field's text to each new value. A change of the value thus
+// rebuilds and measures only this part, and lays out again only what its size changes.
+struct DialValue {
+    std::shared_ptr<AudioParameter> param{};
+    std::shared_ptr<const LabelFormatter> formatter{};
+    LabelDisplayOptions displayOptions{};
+    KorvFont font = KorvFont::dosisMedium;
+    tk::ui::Binding<std::string> valueString{};
+    // Shown in place of the value row while the label is being edited; empty: the value row.
+    tk::ui::Node editingField{};
+
+    // [main]
+    tk::ui::Node body();
+
+private:
+    tk::ui::Node valueRow(float value) const;
+};
+
 struct DialLabel {
     DialLabel(std::shared_ptr<AudioParameter> param, tk::Color color, LabelDisplayOptions displayOptions,
               KorvFont font, std::shared_ptr<const LabelFormatter> formatter,
@@ -61,7 +80,6 @@ struct DialLabel {
     void finishEditing();
 
 private:
-    tk::ui::Node valueRow();
     tk::ui::Node editingField();
 
     ViewLocal<KnobDrag> knobDrag_;

@@ -16,13 +16,17 @@ int KnobControl::imageIndex(float value) const {
     return KnobTravel::of(*param).imageIndex(value, imageCount);
 }
 
+tk::ui::Node KnobFrame::body() {
+    TK_CHECK_MAIN_THREAD();
+    // Reading the value here rebuilds the picture whenever it changes, so the frame follows it.
+    const int frame = KnobTravel::of(*param).imageIndex(param->value.get(), imageCount);
+    return content ? content(frame) : tk::ui::Node();
+}
+
 tk::ui::Node KnobControl::body() {
     TK_CHECK_MAIN_THREAD();
     using namespace tk::ui;
-    // Reading the value here rebuilds the knob whenever it changes, so the frame follows it.
-    const int frame = imageIndex(param->value.get());
-    Node shown = content ? content(frame) : Node();
-    return shown
+    return Node(KnobFrame{param, imageCount, content})
         .gesture(DragGesture{
             .minimumDistance = knobMinDrag,
             .onChanged = [this](const DragValue& drag) { dragChanged(drag); },

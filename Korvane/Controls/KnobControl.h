@@ -21,6 +21,17 @@ namespace Korvane {
 
 class AudioParameter;
 
+// The picture of a KnobControl for the parameter's current value. It alone reads the value, so a
+// change of it rebuilds only the picture, which keeps its size.
+struct KnobFrame {
+    std::shared_ptr<AudioParameter> param{};
+    int imageCount = 0;
+    std::function<tk::ui::Node(int frame)> content{};
+
+    // [main]
+    tk::ui::Node body();
+};
+
 class KnobControl {
 public:
     using Content = std::function<tk::ui::Node(int frame)>;

@@ -108,13 +108,20 @@ NodeView::LayoutSnapshot NodeView::takeLayout() {
     return before;
 }
 
-bool NodeView::layOutAgainInPlace(const LayoutSnapshot& before) {
+bool NodeView::layOutAgainInPlace(const LayoutSnapshot& before, bool markAsWhole) {
     if (before.measured.empty() || !before.placedSize)
         return false;
     // The parent asked for these proposals: the same answers leave its layout as it is.
     for (const CachedSize& m : before.measured)
         if (sizeThatFits(m.proposal) != m.size)
             return false;
+    if (markAsWhole && !contentChanged_) {
+        // Its children move inside it: its drawing is marked once before and once after, not
+        // once for every view that moves (each of which would walk its subtree and the branch
+        // up to the window).
+        markSubtreeForDisplay();
+        contentChanged_ = true;
+    }
     layoutContentIfNeeded(*before.placedSize);
     return true;
 }
@@ -142,7 +149,7 @@ void NodeView::endContentChange(LayoutSnapshot before) {
             parent->placedSize_.reset();
             return;
         }
-        if (parent->layOutAgainInPlace(parent->takeLayout()))
+        if (parent->layOutAgainInPlace(parent->takeLayout(), true))
             return;
     }
     // Up to the root: the next layout measures from there.

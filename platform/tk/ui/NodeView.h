@@ -173,8 +173,9 @@ private:
     // What was measured and placed, now forgotten (this view is laid out again).
     LayoutSnapshot takeLayout();
     // Measures again for the proposals of `before`; with the same sizes, lays the content out again
-    // in the same frame and returns true.
-    bool layOutAgainInPlace(const LayoutSnapshot& before);
+    // in the same frame and returns true. With `markAsWhole`, the drawing of this view's subtree is
+    // marked as a whole, before and after, instead of view by view.
+    bool layOutAgainInPlace(const LayoutSnapshot& before, bool markAsWhole = false);
     LayoutSnapshot beginContentChange();
     void endContentChange(LayoutSnapshot before);
 
