@@ -15,6 +15,11 @@ bool ObservedReads::contains(const ChangeNotifier& notifier) const {
     });
 }
 
+bool ObservedReads::sameAs(const ObservedReads& other) const {
+    return std::equal(notifiers_.begin(), notifiers_.end(), other.notifiers_.begin(), other.notifiers_.end(),
+                      [](const auto& a, const auto& b) { return !a.owner_before(b) && !b.owner_before(a); });
+}
+
 void ObservedReads::record(const ChangeNotifier& notifier) {
     if (!contains(notifier))
         notifiers_.push_back(notifier.impl_);

@@ -45,6 +45,9 @@ public:
     std::size_t size() const { return notifiers_.size(); }
     // Whether `notifier` was read.
     bool contains(const ChangeNotifier& notifier) const;
+    // Whether `other` read the same observables, in the same order (a subscription to one set
+    // serves the other).
+    bool sameAs(const ObservedReads& other) const;
 
     // [main] Calls `onChange` after each change of any observable that was read and still exists.
     [[nodiscard]] Subscription subscribe(std::function<void()> onChange) const;

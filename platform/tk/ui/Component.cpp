@@ -32,11 +32,16 @@ void ComponentView::rebuild() {
         EnvironmentScope scope(context_.environment);
         content = body_(instance_.get());
     });
-    std::weak_ptr<ComponentView> weak = sharedComponentView();
-    readsChanged_ = reads.subscribe([weak] {
-        if (auto self = weak.lock())
-            self->invalidate();
-    });
+    // A build that read what the last one read keeps its subscription (most rebuilds do: the
+    // values changed, not which ones are shown).
+    if (!readsChanged_.isActive() || !reads.sameAs(reads_)) {
+        std::weak_ptr<ComponentView> weak = sharedComponentView();
+        readsChanged_ = reads.subscribe([weak] {
+            if (auto self = weak.lock())
+                self->invalidate();
+        });
+    }
+    reads_ = std::move(reads);
     BuildContext inner = context_;
     inner.componentDepth = context_.componentDepth + 1;
     inner.component = this;

@@ -93,6 +93,18 @@ TEST(ReadTrackingTest, RecordsExactlyTheObservablesTheBodyRead) {
     EXPECT_EQ(rebuilds, 2);
 }
 
+TEST(ReadTrackingTest, TwoRunsAreTheSameWhenTheyReadTheSameObservablesInTheSameOrder) {
+    tk::Observable<int> a{1};
+    tk::Observable<int> b{2};
+    auto readAB = [&] { return tk::trackReads([&] { (void)(a.get() + b.get()); }); };
+    EXPECT_TRUE(readAB().sameAs(readAB()));
+    EXPECT_TRUE(tk::trackReads([] {}).sameAs(tk::trackReads([] {})));
+    EXPECT_FALSE(readAB().sameAs(tk::trackReads([&] { (void)(b.get() + a.get()); })));
+    EXPECT_FALSE(readAB().sameAs(tk::trackReads([&] { (void)a.get(); })));
+    tk::Observable<int> c{3};
+    EXPECT_FALSE(readAB().sameAs(tk::trackReads([&] { (void)(a.get() + c.get()); })));
+}
+
 TEST(ReadTrackingTest, NestedScopesRecordIntoTheInnermostOnlyAndUntrackedHidesReads) {
     tk::Observable<int> parent{1};
     tk::Observable<int> child{2};

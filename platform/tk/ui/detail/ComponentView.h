@@ -2,6 +2,7 @@
 
 // The view that hosts one living component instance (see Component.h).
 
+#include "platform/tk/base/ReadTracking.h"
 #include "platform/tk/base/Subscription.h"
 #include "platform/tk/ui/Component.h"
 #include "platform/tk/ui/NodeView.h"
@@ -32,6 +33,8 @@ protected:
 private:
     std::shared_ptr<void> instance_;
     ComponentNodeBase::BodyFunction body_ = nullptr;
+    // What the last build read, and the subscription that invalidates the component on a change.
+    ObservedReads reads_;
     Subscription readsChanged_;
     bool dirty_ = false;
     bool dismantled_ = false;

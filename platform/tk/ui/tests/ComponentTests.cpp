@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,6 +50,47 @@ TEST(UiComponent, RebuildsOnceWhenWhatItReadChangesAndNotOtherwise) {
     loop.drain();
     EXPECT_EQ(builds, 2);
     EXPECT_EQ(frameOf(*h, "r").width(), 30) << "the rebuild is laid out";
+}
+
+// Reads `detail` only while `expanded` is true.
+struct SometimesReader {
+    Observable<bool>* expanded = nullptr;
+    Observable<int>* detail = nullptr;
+    int* builds = nullptr;
+
+    Node body() {
+        ++*builds;
+        return Rectangle().frame(expanded->get() ? double(detail->get()) : 1, 10).identifier("r");
+    }
+};
+
+TEST(UiComponent, RebuildsFollowWhatTheLastBuildRead) {
+    TestMainLoop loop;
+    Observable<bool> expanded{false};
+    Observable<int> detail{10};
+    int builds = 0;
+    auto h = host(SometimesReader{.expanded = &expanded, .detail = &detail, .builds = &builds}, {200, 100});
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        int builds;
+        double width;
+    } steps[] = {
+        {"not read yet", [&] { detail.set(11); }, 1, 1},
+        {"now read", [&] { expanded.set(true); }, 2, 11},
+        {"read by the last build", [&] { detail.set(12); }, 3, 12},
+        {"read by every build since", [&] { detail.set(13); }, 4, 13},
+        {"no longer read", [&] { expanded.set(false); }, 5, 1},
+        {"a change of what is no longer read", [&] { detail.set(14); }, 5, 1},
+        {"still watched", [&] { expanded.set(true); }, 6, 14},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        loop.drain();
+        EXPECT_EQ(builds, step.builds);
+        EXPECT_EQ(frameOf(*h, "r").width(), step.width);
+    }
 }
 
 // A classic view that counts how often the layout asks for its size.
