@@ -3,6 +3,7 @@
 #include "platform/tk/base/MainThread.h"
 #include "platform/tk/base/ReadTracking.h"
 #include "platform/tk/ui/detail/ComponentView.h"
+#include "platform/tk/view/Window.h"
 
 namespace tk::ui {
 namespace detail {
@@ -45,11 +46,14 @@ void ComponentView::rebuild() {
     BuildContext inner = context_;
     inner.componentDepth = context_.componentDepth + 1;
     inner.component = this;
-    // What the old content drew is drawn again (in one mark for the whole branch); views that
-    // move or appear mark their new places when they are placed.
+    // What the old content drew is drawn again (in one mark for the whole branch); the new content
+    // is marked as a whole when it is laid out, so the views that change on the way mark nothing.
     markSubtreeForDisplay();
     // The new content is measured and placed again; the branch above only when its size changed.
-    changeContentKeepingLayout([&] { setContent(content, inner); });
+    changeContentKeepingLayout([&] {
+        Window::DeferredDisplayMarks deferred(window());
+        setContent(content, inner);
+    });
 }
 
 void ComponentView::invalidate() {
