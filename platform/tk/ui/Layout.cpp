@@ -1,7 +1,10 @@
 #include "platform/tk/ui/Layout.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <memory_resource>
 #include <numeric>
 
 namespace tk::ui {
@@ -26,6 +29,21 @@ ProposedSize makeProposal(Axis axis, std::optional<double> alongValue, std::opti
 }
 Size makeSize(Axis axis, double alongValue, double acrossValue) {
     return axis == Axis::horizontal ? Size{alongValue, acrossValue} : Size{acrossValue, alongValue};
+}
+
+// A stable sort that allocates nothing for short lists (std::stable_sort takes a heap buffer).
+template <class Less> void stableSortBy(std::pmr::vector<std::size_t>& items, Less less) {
+    if (items.size() > 32) {
+        std::stable_sort(items.begin(), items.end(), less);
+        return;
+    }
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        const std::size_t item = items[i];
+        std::size_t j = i;
+        for (; j > 0 && less(item, items[j - 1]); --j)
+            items[j] = items[j - 1];
+        items[j] = item;
+    }
 }
 
 double alignedOffset(double child, double container, int where /* 0 start, 1 centre, 2 end */) {
@@ -79,8 +97,13 @@ std::vector<Size> StackLayout::childSizes(ProposedSize proposal,
     }
 
     double remaining = *alongProposal - spacing * double(present - 1);
-    std::vector<std::size_t> others;
-    std::vector<std::size_t> spacers;
+    // The index lists live on the stack for the usual handful of children (a stack is measured
+    // many times per layout; the heap is used only past the buffer).
+    std::array<std::byte, 1024> scratch;
+    std::pmr::monotonic_buffer_resource arena(scratch.data(), scratch.size());
+    std::pmr::vector<std::size_t> others(&arena);
+    std::pmr::vector<std::size_t> spacers(&arena);
+    others.reserve(children.size());
     for (std::size_t i = 0; i < children.size(); ++i) {
         if (children[i]->isEmpty())
             continue;
@@ -95,18 +118,17 @@ std::vector<Size> StackLayout::childSizes(ProposedSize proposal,
 
     // Least flexible first, so the rigid children take what they need and the flexible ones share
     // the remainder.
-    std::vector<double> flexibility(children.size(), 0);
+    std::pmr::vector<double> flexibility(children.size(), 0.0, &arena);
     for (auto i : others) {
         const double lo = along(children[i]->sizeThatFits(makeProposal(axis, 0.0, acrossProposal)), axis);
         const double hi =
             along(children[i]->sizeThatFits(makeProposal(axis, kInfinity, acrossProposal)), axis);
         flexibility[i] = hi - lo;
     }
-    std::stable_sort(others.begin(), others.end(),
-                     [&](std::size_t a, std::size_t b) { return flexibility[a] < flexibility[b]; });
+    stableSortBy(others, [&](std::size_t a, std::size_t b) { return flexibility[a] < flexibility[b]; });
 
     // Each child of `group` in turn is offered an equal part of what is left and takes what it uses.
-    auto shareRemaining = [&](const std::vector<std::size_t>& group) {
+    auto shareRemaining = [&](const std::pmr::vector<std::size_t>& group) {
         std::size_t left = group.size();
         for (auto i : group) {
             const double share = std::max(0.0, remaining / double(left));

@@ -477,11 +477,6 @@ void View::invalidateIntrinsicContentSize() {
 
 // --- Coordinates -------------------------------------------------------------------------------
 
-Point View::convertToSuperview(Point p) const {
-    return {frame_.origin.x + (p.x - boundsOrigin_.x) * boundsScaleX_,
-            frame_.origin.y + (p.y - boundsOrigin_.y) * boundsScaleY_};
-}
-
 Point View::convertFromSuperview(Point p) const {
     return {(p.x - frame_.origin.x) / boundsScaleX_ + boundsOrigin_.x,
             (p.y - frame_.origin.y) / boundsScaleY_ + boundsOrigin_.y};

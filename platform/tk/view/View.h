@@ -207,7 +207,11 @@ public:
     void pinToEdges(View* other, EdgeInsets insets = {});
 
     // --- Coordinates -----------------------------------------------------------------------
-    Point convertToSuperview(Point p) const;
+    // Inline: the display marks call it for every view of a branch and every level above it.
+    Point convertToSuperview(Point p) const {
+        return {frame_.origin.x + (p.x - boundsOrigin_.x) * boundsScaleX_,
+                frame_.origin.y + (p.y - boundsOrigin_.y) * boundsScaleY_};
+    }
     Point convertFromSuperview(Point p) const;
     Point convertToWindow(Point p) const;
     Point convertFromWindow(Point p) const;
