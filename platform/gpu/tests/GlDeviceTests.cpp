@@ -23,6 +23,49 @@ layout(location = 0) out vec4 colour;
 void main() { colour = uv.y > 0.5 ? vec4(1.0, 0.0, 0.0, 1.0) : vec4(vec3(grey), 1.0); }
 )";
 
+// A quad over the whole target, drawn by one fragment function into a half-float target.
+struct QuadDrawing {
+    std::shared_ptr<Device> device;
+    RenderPipelineDescriptor descriptor;
+    std::shared_ptr<RenderPipelineState> pipeline;
+    std::shared_ptr<Buffer> vertices;
+    std::shared_ptr<Texture> target;
+
+    QuadDrawing(std::shared_ptr<Device> d, const char* name, const char* fragment, PixelSize size)
+        : device(std::move(d)) {
+        Library library({Function("quad", ShaderStage::vertex, kVertex),
+                         Function(name, ShaderStage::fragment, fragment)});
+        descriptor.label = name;
+        descriptor.vertexFunction = library.makeFunction("quad");
+        descriptor.fragmentFunction = library.makeFunction(name);
+        descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
+        pipeline = device->makeRenderPipelineState(descriptor);
+        const std::array<float, 8> quad{-1, -1, -1, 1, 1, -1, 1, 1};
+        vertices = device->makeBuffer(std::as_bytes(std::span(quad)));
+        target = device->makeTexture({PixelFormat::rgba16Float, size, TextureUsage::renderTarget});
+    }
+    bool ready() const { return pipeline && vertices && target; }
+
+    // Clears the target to `clear`, then draws the quad over its top `rows` rows (none for 0)
+    // with `bytes` at fragment binding 0.
+    void draw(ClearColor clear, std::span<const std::byte> bytes, int rows) {
+        RenderPassDescriptor pass;
+        pass.colorAttachments[0] = {target, LoadAction::clear, clear};
+        auto buffer = device->makeCommandQueue()->makeCommandBuffer();
+        auto* encoder = buffer->makeRenderCommandEncoder(pass);
+        encoder->setRenderPipelineState(pipeline);
+        encoder->setViewport({0, 0, static_cast<double>(target->width()), static_cast<double>(rows), 0, 1});
+        encoder->setVertexBuffer(vertices, 0, 0);
+        encoder->setFragmentBytes(bytes.data(), bytes.size(), 0);
+        if (rows > 0)
+            encoder->drawPrimitives(PrimitiveType::triangleStrip, 0, 4);
+        encoder->endEncoding();
+        buffer->commit();
+    }
+};
+
+constexpr float kGrey = 0.2f;
+
 // Mesa's surfaceless platform must give this machine a real device: the one test that draws for real.
 TEST(GlDevice, RendersThroughEglAndReadsBackTopRowFirstInSRGB) {
     tk::TestMainLoop loop;
@@ -31,35 +74,11 @@ TEST(GlDevice, RendersThroughEglAndReadsBackTopRowFirstInSRGB) {
         GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
     EXPECT_EQ(createSystemDefaultDevice(), device) << "one shared device";
 
-    Library library({Function("quad", ShaderStage::vertex, kVertex),
-                     Function("halves", ShaderStage::fragment, kFragment)});
-    RenderPipelineDescriptor descriptor;
-    descriptor.label = "test";
-    descriptor.vertexFunction = library.makeFunction("quad");
-    descriptor.fragmentFunction = library.makeFunction("halves");
-    descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
-    auto pipeline = device->makeRenderPipelineState(descriptor);
-    ASSERT_TRUE(pipeline);
+    QuadDrawing q(device, "halves", kFragment, {8, 6});
+    ASSERT_TRUE(q.ready());
+    q.draw({0, 0, 0, 1}, std::as_bytes(std::span(&kGrey, 1)), 6);
 
-    const std::array<float, 8> quad{-1, -1, -1, 1, 1, -1, 1, 1};
-    auto vertices = device->makeBuffer(std::as_bytes(std::span(quad)));
-    auto target = device->makeTexture({PixelFormat::rgba16Float, {8, 6}, TextureUsage::renderTarget});
-    ASSERT_TRUE(target);
-
-    RenderPassDescriptor pass;
-    pass.colorAttachments[0] = {target, LoadAction::clear, {0, 0, 0, 1}};
-    auto buffer = device->makeCommandQueue()->makeCommandBuffer();
-    auto* encoder = buffer->makeRenderCommandEncoder(pass);
-    const float grey = 0.2f;
-    encoder->setRenderPipelineState(pipeline);
-    encoder->setViewport({0, 0, 8, 6, 0, 1});
-    encoder->setVertexBuffer(vertices, 0, 0);
-    encoder->setFragmentBytes(&grey, sizeof grey, 0);
-    encoder->drawPrimitives(PrimitiveType::triangleStrip, 0, 4);
-    encoder->endEncoding();
-    buffer->commit();
-
-    const auto image = device->readImage(*target, ColorSpace::extendedLinearSRGB, 2);
+    const auto image = device->readImage(*q.target, ColorSpace::extendedLinearSRGB, 2);
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixelSize(), (tk::Size{8, 6}));
     EXPECT_EQ(image->size(), (tk::Size{4, 3}));
@@ -68,13 +87,13 @@ TEST(GlDevice, RendersThroughEglAndReadsBackTopRowFirstInSRGB) {
     EXPECT_NEAR(bottom.r, 124 / 255.0, 1.5 / 255) << "linear 0.2 shows as sRGB 124";
     EXPECT_NEAR(bottom.b, bottom.r, 1e-9);
 
-    const auto raw = device->readImage(*target, ColorSpace::sRGB, 1);
+    const auto raw = device->readImage(*q.target, ColorSpace::sRGB, 1);
     ASSERT_TRUE(raw);
     EXPECT_NEAR(raw->pixelColor(3, 5).r, 51 / 255.0, 1.5 / 255) << "sRGB values pass unchanged";
 
-    descriptor.fragmentFunction =
+    q.descriptor.fragmentFunction =
         std::make_shared<Function>("broken", ShaderStage::fragment, "#version 450 core\nnot glsl");
-    EXPECT_THROW(device->makeRenderPipelineState(descriptor), Error);
+    EXPECT_THROW(device->makeRenderPipelineState(q.descriptor), Error);
 }
 
 // Opaque and clear targets read back through a table on the CPU, others through the resolve pass:
@@ -84,35 +103,12 @@ TEST(GlDevice, ReadsBackClearOpaqueAndHalfTransparentPixelsPremultiplied) {
     auto device = createSystemDefaultDevice();
     if (!device)
         GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
-    Library library({Function("quad", ShaderStage::vertex, kVertex),
-                     Function("halves", ShaderStage::fragment, kFragment)});
-    RenderPipelineDescriptor descriptor;
-    descriptor.label = "test";
-    descriptor.vertexFunction = library.makeFunction("quad");
-    descriptor.fragmentFunction = library.makeFunction("halves");
-    descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
-    auto pipeline = device->makeRenderPipelineState(descriptor);
-    const std::array<float, 8> quad{-1, -1, -1, 1, 1, -1, 1, 1};
-    auto vertices = device->makeBuffer(std::as_bytes(std::span(quad)));
-    auto target = device->makeTexture({PixelFormat::rgba16Float, {8, 6}, TextureUsage::renderTarget});
-    ASSERT_TRUE(pipeline && vertices && target);
-
+    QuadDrawing q(device, "halves", kFragment, {8, 6});
+    ASSERT_TRUE(q.ready());
     // Cleared to `clear`, the opaque quad drawn over the top `rows` rows.
     auto read = [&](ClearColor clear, int rows) {
-        RenderPassDescriptor pass;
-        pass.colorAttachments[0] = {target, LoadAction::clear, clear};
-        auto buffer = device->makeCommandQueue()->makeCommandBuffer();
-        auto* encoder = buffer->makeRenderCommandEncoder(pass);
-        const float grey = 0.2f;
-        encoder->setRenderPipelineState(pipeline);
-        encoder->setViewport({0, 0, 8, static_cast<double>(rows), 0, 1});
-        encoder->setVertexBuffer(vertices, 0, 0);
-        encoder->setFragmentBytes(&grey, sizeof grey, 0);
-        if (rows > 0)
-            encoder->drawPrimitives(PrimitiveType::triangleStrip, 0, 4);
-        encoder->endEncoding();
-        buffer->commit();
-        return device->readImage(*target, ColorSpace::extendedLinearSRGB, 1);
+        q.draw(clear, std::as_bytes(std::span(&kGrey, 1)), rows);
+        return device->readImage(*q.target, ColorSpace::extendedLinearSRGB, 1);
     };
 
     const auto clear = read({0.3, 0.6, 0.9, 0}, 0);
@@ -143,35 +139,16 @@ TEST(GlDevice, SixPackedFloatsReadAsTwoVec4sWithTheRestZero) {
     auto device = createSystemDefaultDevice();
     if (!device)
         GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
-    Library library({Function("quad", ShaderStage::vertex, kVertex),
-                     Function("packed", ShaderStage::fragment, R"(#version 450 core
+    QuadDrawing q(device, "packed", R"(#version 450 core
 layout(std140, binding = 0) uniform Packed { vec4 values[2]; };
 layout(location = 0) out vec4 colour;
 void main() { colour = vec4(values[0].x, values[1].y, values[1].z, 1.0); }
-)")});
-    RenderPipelineDescriptor descriptor;
-    descriptor.label = "packed";
-    descriptor.vertexFunction = library.makeFunction("quad");
-    descriptor.fragmentFunction = library.makeFunction("packed");
-    descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
-    auto pipeline = device->makeRenderPipelineState(descriptor);
-    const std::array<float, 8> quad{-1, -1, -1, 1, 1, -1, 1, 1};
-    auto vertices = device->makeBuffer(std::as_bytes(std::span(quad)));
-    auto target = device->makeTexture({PixelFormat::rgba16Float, {4, 4}, TextureUsage::renderTarget});
-    ASSERT_TRUE(pipeline && vertices && target);
-
+)",
+                  {4, 4});
+    ASSERT_TRUE(q.ready());
     auto drawWith = [&](std::span<const float> values) {
-        RenderPassDescriptor pass;
-        pass.colorAttachments[0] = {target, LoadAction::clear, {0, 0, 0, 1}};
-        auto buffer = device->makeCommandQueue()->makeCommandBuffer();
-        auto* encoder = buffer->makeRenderCommandEncoder(pass);
-        encoder->setRenderPipelineState(pipeline);
-        encoder->setVertexBuffer(vertices, 0, 0);
-        encoder->setFragmentBytes(values.data(), values.size_bytes(), 0);
-        encoder->drawPrimitives(PrimitiveType::triangleStrip, 0, 4);
-        encoder->endEncoding();
-        buffer->commit();
-        return device->readImage(*target, ColorSpace::sRGB, 1)->pixelColor(1, 1);
+        q.draw({0, 0, 0, 1}, std::as_bytes(values), 4);
+        return device->readImage(*q.target, ColorSpace::sRGB, 1)->pixelColor(1, 1);
     };
     const std::array<float, 8> ones{1, 1, 1, 1, 1, 1, 1, 1};
     EXPECT_EQ(drawWith(ones), tk::Color(1, 1, 1, 1));
