@@ -77,23 +77,22 @@ Point alignedOrigin(Size child, Size container, Alignment alignment) {
             alignedOffset(child.height, container.height, position(alignment.vertical))};
 }
 
-std::vector<Size> StackLayout::childSizes(ProposedSize proposal,
-                                          std::span<Layoutable* const> children) const {
-    std::vector<Size> sizes(children.size());
+void StackLayout::childSizes(ProposedSize proposal, std::span<Layoutable* const> children,
+                             std::span<Size> sizes) const {
     const auto acrossProposal = across(proposal, axis);
     const auto alongProposal = along(proposal, axis);
     std::size_t present = 0;
     for (auto* c : children)
         present += c->isEmpty() ? 0 : 1;
     if (present == 0)
-        return sizes;
+        return;
 
     if (!alongProposal) {
         // Ideal size: every child at its own ideal, spacers at their minimum.
         for (std::size_t i = 0; i < children.size(); ++i)
             if (!children[i]->isEmpty())
                 sizes[i] = children[i]->sizeThatFits(makeProposal(axis, std::nullopt, acrossProposal));
-        return sizes;
+        return;
     }
 
     double remaining = *alongProposal - spacing * double(present - 1);
@@ -142,11 +141,16 @@ std::vector<Size> StackLayout::childSizes(ProposedSize proposal,
     for (auto i : spacers)
         remaining += along(children[i]->sizeThatFits(makeProposal(axis, 0.0, acrossProposal)), axis);
     shareRemaining(spacers);
-    return sizes;
+    return;
 }
 
 Size StackLayout::sizeThatFits(ProposedSize proposal, std::span<Layoutable* const> children) const {
-    const auto sizes = childSizes(proposal, children);
+    // A stack is measured many times per layout: the sizes live on the stack for the usual
+    // handful of children.
+    std::array<std::byte, 512> scratch;
+    std::pmr::monotonic_buffer_resource arena(scratch.data(), scratch.size());
+    std::pmr::vector<Size> sizes(children.size(), Size{}, &arena);
+    childSizes(proposal, children, sizes);
     double total = 0;
     double cross = 0;
     std::size_t present = 0;
@@ -163,7 +167,10 @@ Size StackLayout::sizeThatFits(ProposedSize proposal, std::span<Layoutable* cons
 }
 
 void StackLayout::place(const Rect& bounds, std::span<Layoutable* const> children) const {
-    const auto sizes = childSizes(ProposedSize(bounds.size), children);
+    std::array<std::byte, 512> scratch;
+    std::pmr::monotonic_buffer_resource arena(scratch.data(), scratch.size());
+    std::pmr::vector<Size> sizes(children.size(), Size{}, &arena);
+    childSizes(ProposedSize(bounds.size), children, sizes);
     const double crossExtent = across(bounds.size, axis);
     const int where =
         axis == Axis::horizontal ? position(alignment.vertical) : position(alignment.horizontal);

@@ -130,8 +130,10 @@ struct StackLayout {
     void place(const Rect& bounds, std::span<Layoutable* const> children) const;
 
 private:
-    // Sizes of the children for `proposal`, in the children's order.
-    std::vector<Size> childSizes(ProposedSize proposal, std::span<Layoutable* const> children) const;
+    // Sizes of the children for `proposal`, in the children's order, into `sizes` (one per child,
+    // zero on entry).
+    void childSizes(ProposedSize proposal, std::span<Layoutable* const> children,
+                    std::span<Size> sizes) const;
 };
 
 // Overlay stack: every child gets the same proposal and is aligned in the union of their sizes.

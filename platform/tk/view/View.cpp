@@ -5,7 +5,10 @@
 #include "platform/tk/view/Window.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <memory_resource>
 
 namespace tk {
 
@@ -458,7 +461,10 @@ void View::layoutSubtreeIfNeeded() {
     if (!subviewNeedsLayout_)
         return;
     subviewNeedsLayout_ = false;
-    auto children = subviews_;
+    // The subviews as they are now (a layout may change them), on the stack for the usual few.
+    std::array<std::byte, 256> scratch;
+    std::pmr::monotonic_buffer_resource arena(scratch.data(), scratch.size());
+    std::pmr::vector<std::shared_ptr<View>> children(subviews_.begin(), subviews_.end(), &arena);
     for (auto& child : children)
         if (child->superview_ == this && (child->needsLayout_ || child->subviewNeedsLayout_))
             child->layoutSubtreeIfNeeded();
