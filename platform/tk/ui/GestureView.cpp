@@ -21,6 +21,8 @@ struct GestureNodeData final : NodeData {
 
 class GestureView final : public WrapperView {
 public:
+    GestureView() { measuresAsChild_ = true; }
+
     // The whole rect takes the pointer, including the parts the content leaves empty.
     bool hitTestSelf(Point p) const override { return Rect(Point{}, bounds().size).contains(p); }
 

@@ -301,6 +301,9 @@ std::shared_ptr<NodeView> ScaleNodeData::makeView() const {
 // --- environment, identity ---------------------------------------------------------------------
 
 class EnvironmentView final : public WrapperView {
+public:
+    EnvironmentView() { measuresAsChild_ = true; }
+
 protected:
     void update(const NodeData& node) override {
         const auto& d = static_cast<const detail::EnvironmentNodeData&>(node);

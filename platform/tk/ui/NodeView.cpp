@@ -96,11 +96,22 @@ void NodeView::invalidateLayout() {
     }
 }
 
+std::vector<NodeView::CachedSize> NodeView::measuredSizes() const {
+    const NodeView* v = this;
+    while (v->measuresAsChild_) {
+        v = v->sizingChild();
+        if (!v)
+            return {};
+    }
+    const std::uint64_t generation = v->context_.host ? v->context_.host->layoutGeneration() : 0;
+    if (generation != 0 && v->cacheGeneration_ == generation)
+        return v->cache_;
+    return {};
+}
+
 NodeView::LayoutSnapshot NodeView::takeLayout() {
     LayoutSnapshot before;
-    const std::uint64_t generation = context_.host ? context_.host->layoutGeneration() : 0;
-    if (generation != 0 && cacheGeneration_ == generation)
-        before.measured = cache_;
+    before.measured = measuredSizes();
     before.placedSize = placedSize_;
     cache_.clear();
     placedSize_.reset();
@@ -149,6 +160,13 @@ void NodeView::endContentChange(LayoutSnapshot before) {
             parent->placedSize_.reset();
             return;
         }
+        // A wrapper that measures as its child does changed size with it; its sizes are the
+        // child's, already measured anew, so the comparison is made further up.
+        if (parent->measuresAsChild_) {
+            parent->placedSize_.reset();
+            parent->invalidatedAt_ = UINT64_MAX;
+            continue;
+        }
         if (parent->layOutAgainInPlace(parent->takeLayout(), true))
             return;
     }
@@ -157,6 +175,10 @@ void NodeView::endContentChange(LayoutSnapshot before) {
 }
 
 Size NodeView::sizeThatFits(ProposedSize proposal) {
+    if (measuresAsChild_) {
+        NodeView* child = sizingChild();
+        return child ? child->sizeThatFits(proposal) : Size{};
+    }
     const std::uint64_t generation = context_.host ? context_.host->layoutGeneration() : 0;
     if (generation != cacheGeneration_ || generation == 0) {
         cache_.clear();

@@ -156,6 +156,12 @@ protected:
         endContentChange(std::move(before));
     }
 
+    // The view measures as its only child does (a wrapper that passes the proposal on unchanged):
+    // it keeps no sizes of its own and answers from the child's, so a chain of such wrappers is
+    // measured once, at the bottom.
+    bool measuresAsChild_ = false;
+    virtual NodeView* sizingChild() const { return nullptr; }
+
     BuildContext context_;
     // The content is being changed (applied, reconciled): a view below that changes size leaves
     // this one, and those above, to be measured and placed when the change is done.
@@ -170,6 +176,9 @@ private:
         std::vector<CachedSize> measured; // empty when not measured in the current layout
         std::optional<Size> placedSize;
     };
+    // The sizes measured for this view in the current layout (the child's for a view that measures
+    // as its child does); empty when not measured in it.
+    std::vector<CachedSize> measuredSizes() const;
     // What was measured and placed, now forgotten (this view is laid out again).
     LayoutSnapshot takeLayout();
     // Measures again for the proposals of `before`; with the same sizes, lays the content out again
@@ -200,6 +209,7 @@ protected:
     void setContent(const Node& content, const BuildContext& context);
     Size measure(ProposedSize proposal) override;
     void layoutContent(Size size) override;
+    NodeView* sizingChild() const override { return child_.get(); }
 
     std::shared_ptr<NodeView> child_;
 };

@@ -22,6 +22,9 @@ void afterBuild(const BuildContext& context, const std::weak_ptr<View>& requeste
 }
 
 class OnChangeView final : public WrapperView {
+public:
+    OnChangeView() { measuresAsChild_ = true; }
+
 protected:
     void update(const NodeData& node) override {
         const auto& d = static_cast<const detail::OnChangeNodeData&>(node);

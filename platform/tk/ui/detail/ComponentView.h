@@ -13,6 +13,8 @@ namespace tk::ui::detail {
 
 class ComponentView final : public WrapperView {
 public:
+    ComponentView() { measuresAsChild_ = true; }
+
     bool isDirty() const { return dirty_; }
     // [main] Runs the body again (tracking its reads) and updates the content.
     void rebuild();

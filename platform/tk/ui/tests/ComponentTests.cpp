@@ -182,6 +182,52 @@ TEST(UiComponent, ARebuildLaysOutAgainOnlyAsFarUpAsSizesChange) {
     EXPECT_EQ(frameOf(*h, "swapper"), (Rect{62.5, 40, 75, 10})) << "and is centred again";
 }
 
+// Reads a tint it does not show, so that a rebuild can keep its size.
+struct Tinted {
+    Observable<int>* width = nullptr;
+    Observable<int>* tint = nullptr;
+    Node body() {
+        (void)tint->get();
+        return Rectangle().frame(double(width->get()), 10).identifier("r");
+    }
+};
+
+TEST(UiComponent, WrappersThatPassTheProposalOnKeepOrPassOnARebuildsLayout) {
+    // The observer, gesture and environment wrappers keep no sizes of their own: a rebuild below
+    // them still stops where sizes stay the same and goes up through them where they change.
+    TestMainLoop loop;
+    Observable<int> width{20}, tint{0};
+    int measured = 0;
+    auto h = host(VStack({.spacing = 0}, {Node(Tinted{.width = &width, .tint = &tint})
+                                              .onChange(0, [](const int&, const int&) {})
+                                              .onTapGesture([] {})
+                                              .controlSize(ControlSize::small)
+                                              .identifier("wrapped"),
+                                          countingMeasure(&measured)}),
+                  {200, 100});
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        Rect r;
+        Rect wrapped;
+    };
+    const Step steps[] = {
+        {"same size", [&] { tint.set(1); }, {90, 40, 20, 10}, {90, 40, 20, 10}},
+        {"wider", [&] { width.set(30); }, {85, 40, 30, 10}, {85, 40, 30, 10}},
+        {"narrower", [&] { width.set(10); }, {95, 40, 10, 10}, {95, 40, 10, 10}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        measured = 0;
+        step.change();
+        loop.drain();
+        EXPECT_EQ(frameOf(*h, "r"), step.r);
+        EXPECT_EQ(frameOf(*h, "wrapped"), step.wrapped);
+        EXPECT_EQ(frameOf(*h, "counted"), (Rect{80, 50, 40, 10}));
+        EXPECT_EQ(measured, 0) << "the sibling is proposed what it was before";
+    }
+}
+
 struct Child {
     std::string label;
     Child** living = nullptr;
