@@ -628,13 +628,18 @@ void Window::cancelTracking() {
     View* view = capture_;
     capture_ = nullptr;
     auto keep = keepAlive(view);
-    Event cancel;
-    cancel.type = EventType::mouseCancelled;
-    cancel.timestamp = lastTimestamp_;
-    cancel.locationInWindow = mouseLocation_;
-    cancel.modifierFlags = lastModifiers_;
+    Event cancel = pointerEvent(EventType::mouseCancelled);
     cancel.button = captureButton_;
     view->mouseCancelled(cancel);
+}
+
+Event Window::pointerEvent(EventType type) const {
+    Event e;
+    e.type = type;
+    e.timestamp = lastTimestamp_;
+    e.locationInWindow = mouseLocation_;
+    e.modifierFlags = lastModifiers_;
+    return e;
 }
 
 void Window::dispatchKeyDown(const Event& event) {
@@ -761,11 +766,7 @@ void Window::forgetTrackingIn(View& subtree) {
             continue;
         View* view = area->view();
         auto keep = keepAlive(view);
-        Event exited;
-        exited.type = EventType::mouseExited;
-        exited.timestamp = lastTimestamp_;
-        exited.locationInWindow = mouseLocation_;
-        exited.modifierFlags = lastModifiers_;
+        Event exited = pointerEvent(EventType::mouseExited);
         exited.trackingArea = area;
         view->mouseExited(exited);
     }

@@ -291,6 +291,8 @@ public:
 
 private:
     void dispatchEvent(const Event& event);
+    // An event of `type` where and when the pointer was last seen, with the modifiers held then.
+    Event pointerEvent(EventType type) const;
     // Hands the left-button gesture's events to the recognisers of the hit view and its ancestors.
     void feedRecognizers(const Event& event);
     void cancelRecognizers();
