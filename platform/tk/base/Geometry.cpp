@@ -9,29 +9,6 @@ double Point::distanceTo(Point other) const {
     return std::hypot(other.x - x, other.y - y);
 }
 
-double Rect::minX() const {
-    return std::min(origin.x, origin.x + size.width);
-}
-double Rect::maxX() const {
-    return std::max(origin.x, origin.x + size.width);
-}
-double Rect::midX() const {
-    return origin.x + size.width / 2;
-}
-double Rect::minY() const {
-    return std::min(origin.y, origin.y + size.height);
-}
-double Rect::maxY() const {
-    return std::max(origin.y, origin.y + size.height);
-}
-double Rect::midY() const {
-    return origin.y + size.height / 2;
-}
-
-Rect Rect::standardized() const {
-    return {minX(), minY(), std::abs(size.width), std::abs(size.height)};
-}
-
 Rect Rect::insetBy(double dx, double dy) const {
     const Rect s = standardized();
     return {s.origin.x + dx, s.origin.y + dy, s.size.width - 2 * dx, s.size.height - 2 * dy};
@@ -45,18 +22,6 @@ Rect Rect::insetBy(EdgeInsets in) const {
 
 Rect Rect::offsetBy(double dx, double dy) const {
     return {origin.offsetBy(dx, dy), size};
-}
-
-Rect Rect::unionWith(const Rect& other) const {
-    if (isEmpty())
-        return other.isEmpty() ? Rect{} : other.standardized();
-    if (other.isEmpty())
-        return standardized();
-    const double x0 = std::min(minX(), other.minX());
-    const double y0 = std::min(minY(), other.minY());
-    const double x1 = std::max(maxX(), other.maxX());
-    const double y1 = std::max(maxY(), other.maxY());
-    return {x0, y0, x1 - x0, y1 - y0};
 }
 
 Rect Rect::intersection(const Rect& other) const {

@@ -6,6 +6,7 @@
 // way y points, and flippedRect() converts between the two conventions where a flipped flag
 // says so.
 
+#include <algorithm>
 #include <optional>
 
 namespace tk {
@@ -77,26 +78,40 @@ struct Rect {
     constexpr double width() const { return size.width; }
     constexpr double height() const { return size.height; }
 
-    // Edges of the standardized rect (negative sizes count from the origin backwards).
-    double minX() const;
-    double midX() const;
-    double maxX() const;
-    double minY() const;
-    double midY() const;
-    double maxY() const;
+    // Edges of the standardized rect (negative sizes count from the origin backwards). Inline:
+    // the view tree's drawing and layout walks call them for every view.
+    constexpr double minX() const { return std::min(origin.x, origin.x + size.width); }
+    constexpr double midX() const { return origin.x + size.width / 2; }
+    constexpr double maxX() const { return std::max(origin.x, origin.x + size.width); }
+    constexpr double minY() const { return std::min(origin.y, origin.y + size.height); }
+    constexpr double midY() const { return origin.y + size.height / 2; }
+    constexpr double maxY() const { return std::max(origin.y, origin.y + size.height); }
     Point center() const { return {midX(), midY()}; }
 
     // No area: zero or negative width or height.
-    bool isEmpty() const { return size.isEmpty(); }
+    constexpr bool isEmpty() const { return size.isEmpty(); }
     // The same rect with non-negative width and height.
-    Rect standardized() const;
+    constexpr Rect standardized() const {
+        return {minX(), minY(), size.width < 0 ? -size.width : size.width,
+                size.height < 0 ? -size.height : size.height};
+    }
 
     // Shrinks by dx on the left and right and dy on the top and bottom (negative grows).
     Rect insetBy(double dx, double dy) const;
     Rect insetBy(EdgeInsets insets) const;
     Rect offsetBy(double dx, double dy) const;
     // Smallest rect holding both; an empty rect takes no part.
-    Rect unionWith(const Rect& other) const;
+    constexpr Rect unionWith(const Rect& other) const {
+        if (isEmpty())
+            return other.isEmpty() ? Rect{} : other.standardized();
+        if (other.isEmpty())
+            return standardized();
+        const double x0 = std::min(minX(), other.minX());
+        const double y0 = std::min(minY(), other.minY());
+        const double x1 = std::max(maxX(), other.maxX());
+        const double y1 = std::max(maxY(), other.maxY());
+        return {x0, y0, x1 - x0, y1 - y0};
+    }
     // The overlap; an empty rect (Rect::zero()) when they do not overlap.
     Rect intersection(const Rect& other) const;
     bool intersects(const Rect& other) const;

@@ -52,6 +52,9 @@ public:
     // [main] Calls `onChange` after each change of any observable that was read and still exists.
     [[nodiscard]] Subscription subscribe(std::function<void()> onChange) const;
 
+    // Room for `count` reads without growing.
+    void reserve(std::size_t count) { notifiers_.reserve(count); }
+
     // [main] Records a read (ChangeNotifier::recordRead() does this for the current scope).
     void record(const ChangeNotifier& notifier);
 

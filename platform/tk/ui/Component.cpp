@@ -29,10 +29,14 @@ void ComponentView::rebuild() {
     dirty_ = false;
     ++buildCount_;
     Node content;
-    ObservedReads reads = trackReads([&] {
+    // Most builds read what the last one read: room for as many reads.
+    ObservedReads reads;
+    reads.reserve(reads_.size());
+    {
+        ReadTrackingScope tracking(&reads);
         EnvironmentScope scope(context_.environment);
         content = body_(instance_.get());
-    });
+    }
     // A build that read what the last one read keeps its subscription (most rebuilds do: the
     // values changed, not which ones are shown).
     if (!readsChanged_.isActive() || !reads.sameAs(reads_)) {

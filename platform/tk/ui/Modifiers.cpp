@@ -6,6 +6,7 @@
 #include "platform/tk/ui/NodeView.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tk::ui {
@@ -201,10 +202,9 @@ protected:
         alignment_ = d.alignment;
         child_ = reconcile(child_, d.content, context_);
         decoration_ = reconcile(decoration_, d.decoration, context_);
-        if (d.behind)
-            installSubviews({decoration_, child_});
-        else
-            installSubviews({child_, decoration_});
+        const std::array<std::shared_ptr<NodeView>, 2> order =
+            d.behind ? std::array{decoration_, child_} : std::array{child_, decoration_};
+        installSubviews(order);
     }
     void layoutContent(Size size) override {
         WrapperView::layoutContent(size);

@@ -6,6 +6,7 @@
 #include "platform/tk/view/Window.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 namespace tk::ui {
@@ -74,13 +75,21 @@ void NodeView::apply(const NodeData& node, const BuildContext& context) {
     contentChanging_ = wasChanging;
 }
 
+NodeView::~NodeView() {
+    // The subviews outlive this view only as views without a superview.
+    for (const auto& sub : subviews())
+        if (auto* node = dynamic_cast<NodeView*>(sub.get()); node && node->nodeSuperview_ == this)
+            node->nodeSuperview_ = nullptr;
+}
+
+void NodeView::viewDidMoveToSuperview() {
+    nodeSuperview_ = dynamic_cast<NodeView*>(superview());
+}
+
 void NodeView::invalidateLayout() {
     UpdateHost* host = context_.host.get();
     const std::uint64_t work = host ? host->layoutWork() : 0;
-    for (View* v = this; v; v = v->superview()) {
-        auto* node = dynamic_cast<NodeView*>(v);
-        if (!node)
-            break;
+    for (NodeView* node = this; node; node = node->nodeSuperview_) {
         // Nothing was measured or placed since this branch was invalidated up to the root: the
         // views above are still invalid (a rebuild applies many views of one branch).
         if (host && node->context_.host.get() == host && node->invalidatedAt_ == work)
@@ -124,7 +133,7 @@ bool NodeView::layOutAgainInPlace(const LayoutSnapshot& before, bool markAsWhole
         return false;
     // The parent asked for these proposals: the same answers leave its layout as it is.
     for (const CachedSize& m : before.measured)
-        if (sizeThatFits(m.proposal) != m.size)
+        if (sizeThatFits(m.key.proposal()) != m.size)
             return false;
     if (markAsWhole && !contentChanged_) {
         // Its children move inside it: its drawing is marked once before and once after, not
@@ -149,9 +158,8 @@ void NodeView::endContentChange(LayoutSnapshot before) {
     if (layOutAgainInPlace(before))
         return;
     // The size changed: the parent lays out again, and so on up while sizes change.
-    for (View* v = superview(); v; v = v->superview()) {
-        auto* parent = dynamic_cast<NodeView*>(v);
-        if (!parent || parent->context_.host != context_.host)
+    for (NodeView* parent = nodeSuperview_; parent; parent = parent->nodeSuperview_) {
+        if (parent->context_.host != context_.host)
             break;
         // A view whose own content is changing (this one is part of that change) is measured and
         // placed when the change is done; nothing above it is touched before.
@@ -174,21 +182,51 @@ void NodeView::endContentChange(LayoutSnapshot before) {
     invalidateLayout();
 }
 
+namespace {
+// A quiet NaN with a payload of its own: no arithmetic produces it, so it never stands for a width.
+constexpr std::uint64_t kUnspecifiedSide = 0x7ff8'0000'5a5a'0001ULL;
+
+std::uint64_t sideKey(const std::optional<double>& side) {
+    return side ? std::bit_cast<std::uint64_t>(*side) : kUnspecifiedSide;
+}
+std::optional<double> sideOf(std::uint64_t key) {
+    if (key == kUnspecifiedSide)
+        return std::nullopt;
+    return std::bit_cast<double>(key);
+}
+} // namespace
+
+NodeView::ProposalKey NodeView::ProposalKey::of(ProposedSize proposal) {
+    return {sideKey(proposal.width), sideKey(proposal.height)};
+}
+
+ProposedSize NodeView::ProposalKey::proposal() const {
+    return {sideOf(width), sideOf(height)};
+}
+
 Size NodeView::sizeThatFits(ProposedSize proposal) {
-    if (measuresAsChild_) {
-        NodeView* child = sizingChild();
-        return child ? child->sizeThatFits(proposal) : Size{};
+    // A chain of wrappers that pass the proposal on is measured at its bottom.
+    NodeView* v = this;
+    while (v->measuresAsChild_) {
+        v = v->sizingChild();
+        if (!v)
+            return {};
     }
+    return v->cachedSizeThatFits(proposal);
+}
+
+Size NodeView::cachedSizeThatFits(ProposedSize proposal) {
     const std::uint64_t generation = context_.host ? context_.host->layoutGeneration() : 0;
     if (generation != cacheGeneration_ || generation == 0) {
         cache_.clear();
         cacheGeneration_ = generation;
     }
+    const ProposalKey key = ProposalKey::of(proposal);
     for (const auto& c : cache_)
-        if (c.proposal == proposal)
+        if (c.key == key)
             return c.size;
     const Size s = measure(proposal);
-    cache_.push_back({proposal, s});
+    cache_.push_back({key, s});
     if (context_.host)
         context_.host->noteLayoutWork();
     return s;
@@ -227,15 +265,28 @@ void NodeView::dismantle() {
             n->dismantle();
 }
 
-void NodeView::installSubviews(const std::vector<std::shared_ptr<NodeView>>& views) {
+void NodeView::installSubviews(std::span<const std::shared_ptr<NodeView>> views) {
+    // Avoid touching the tree (and the window's bookkeeping) when nothing changed, as after most
+    // rebuilds; the comparison allocates nothing.
+    const auto& current = subviews();
+    std::size_t matched = 0;
+    bool same = true;
+    for (const auto& v : views) {
+        if (!v)
+            continue;
+        if (matched == current.size() || current[matched] != v) {
+            same = false;
+            break;
+        }
+        ++matched;
+    }
+    if (same && matched == current.size())
+        return;
     std::vector<std::shared_ptr<View>> list;
     list.reserve(views.size());
     for (const auto& v : views)
         if (v)
             list.push_back(v);
-    // Avoid touching the tree (and the window's bookkeeping) when nothing changed.
-    if (list.size() == subviews().size() && std::equal(list.begin(), list.end(), subviews().begin()))
-        return;
     setSubviews(std::move(list));
 }
 
@@ -299,7 +350,7 @@ std::vector<std::shared_ptr<NodeView>> NodeView::reconcile(std::vector<std::shar
 void WrapperView::setContent(const Node& content, const BuildContext& context) {
     const bool wasChanging = std::exchange(contentChanging_, true);
     child_ = reconcile(child_, content, context);
-    installSubviews({child_});
+    installSubviews({&child_, 1});
     contentChanging_ = wasChanging;
 }
 

@@ -26,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <typeindex>
 #include <utility>
 #include <vector>
@@ -102,6 +103,7 @@ private:
 class NodeView : public View, public Layoutable {
 public:
     NodeView() = default;
+    ~NodeView() override;
 
     // Applies `node` (of this view's kind): the first time and at every rebuild.
     void apply(const NodeData& node, const BuildContext& context);
@@ -116,6 +118,8 @@ public:
 
     // Before the view leaves the tree for good; the default dismantles the child node views.
     virtual void dismantle();
+
+    void viewDidMoveToSuperview() override;
 
     // Placement is done by place(); the view tree's own layout pass has nothing to add.
     void layout() override {}
@@ -142,7 +146,7 @@ protected:
     void layoutContentIfNeeded(Size size);
 
     // Makes `views` the subviews, in order (nulls skipped).
-    void installSubviews(const std::vector<std::shared_ptr<NodeView>>& views);
+    void installSubviews(std::span<const std::shared_ptr<NodeView>> views);
 
     // Runs `change` (which changes the content) and lays out again only what it needs: when this
     // view still measures as before for every proposal it was measured for, only its content is
@@ -168,14 +172,25 @@ protected:
     bool contentChanging_ = false;
 
 private:
+    // A proposal as two bit patterns (an unspecified side as a pattern no double arithmetic makes):
+    // the size cache is searched at every measure, and this compares in two integer tests.
+    struct ProposalKey {
+        std::uint64_t width;
+        std::uint64_t height;
+        static ProposalKey of(ProposedSize proposal);
+        ProposedSize proposal() const;
+        friend bool operator==(ProposalKey, ProposalKey) = default;
+    };
     struct CachedSize {
-        ProposedSize proposal;
+        ProposalKey key;
         Size size;
     };
     struct LayoutSnapshot {
         std::vector<CachedSize> measured; // empty when not measured in the current layout
         std::optional<Size> placedSize;
     };
+    // The size for `proposal` from this layout's cache, measured on a miss.
+    Size cachedSizeThatFits(ProposedSize proposal);
     // The sizes measured for this view in the current layout (the child's for a view that measures
     // as its child does); empty when not measured in it.
     std::vector<CachedSize> measuredSizes() const;
@@ -188,6 +203,9 @@ private:
     LayoutSnapshot beginContentChange();
     void endContentChange(LayoutSnapshot before);
 
+    // The superview when it is a node view (kept as the view moves: the branch walks of layout
+    // invalidation run for every view a rebuild applies); null otherwise.
+    NodeView* nodeSuperview_ = nullptr;
     std::optional<std::type_index> kind_;
     std::optional<std::size_t> identity_;
     std::vector<CachedSize> cache_;

@@ -1,5 +1,6 @@
 #include "platform/tk/graphics/FontRegistry.h"
 #include "platform/tk/graphics/cairo/PangoInternal.h"
+#include "platform/tk/graphics/cairo/PangoLayoutCache.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -68,6 +69,8 @@ bool isFontFileRegistered(const std::filesystem::path& file) {
 void registerFontName(std::string name, std::string family, std::string style) {
     std::lock_guard lock(detail::textMutex());
     registry().names[std::move(name)] = RegisteredFontName{std::move(family), std::move(style)};
+    // Layouts are cached by the font's name: made again with what it now stands for.
+    detail::clearLayoutCache();
 }
 
 std::optional<RegisteredFontName> registeredFontName(std::string_view name) {

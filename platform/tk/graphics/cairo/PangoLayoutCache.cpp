@@ -2,8 +2,8 @@
 
 #include "platform/tk/graphics/cairo/PangoInternal.h"
 
-#include <charconv>
 #include <cstddef>
+#include <cstring>
 #include <list>
 #include <unordered_map>
 #include <utility>
@@ -18,6 +18,7 @@ struct Entry {
     std::string key;
     PangoContext* context = nullptr;
     PangoLayout* layout = nullptr;
+    std::optional<LayoutMetrics> metrics;
 
     Entry(std::string k, PangoContext* c, PangoLayout* l) : key(std::move(k)), context(c), layout(l) {}
     Entry(const Entry&) = delete;
@@ -40,48 +41,48 @@ Cache& cache() {
     return instance;
 }
 
+// Numbers go into the key as their bytes: fixed-size fields need no separators, and formatting
+// them as text cost more than the lookup itself.
 void appendNumber(std::string& key, double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    key.append(buffer, result.ptr);
-    key.push_back('\x1f');
+    char bytes[sizeof value];
+    std::memcpy(bytes, &value, sizeof value);
+    key.append(bytes, sizeof bytes);
 }
 
-// Everything a layout depends on: the font as fontconfig is asked for it, not as it was named.
+// Everything a layout depends on. The font is keyed as it was named: what a name resolves to
+// changes only when fonts are registered, and registering empties the cache.
 std::string keyFor(LayoutUse use, const std::string& displayed, const TextAttributes& a,
                    std::optional<double> width) {
-    const ResolvedFont font = a.font.resolved();
+    const Font& font = a.font;
     std::string key;
-    key.reserve(displayed.size() + font.family.size() + 64);
+    key.reserve(displayed.size() + font.name().size() + 104);
     key.push_back(use == LayoutUse::drawing ? 'd' : 'm');
-    key += font.family;
+    key += font.name();
     key.push_back('\x1f');
-    appendNumber(key, static_cast<double>(static_cast<int>(font.weight)));
-    appendNumber(key, font.italic ? 1 : 0);
-    appendNumber(key, font.monospacedDigits ? 1 : 0);
-    appendNumber(key, font.size);
+    key.push_back(font.isSystemFont() ? 's' : 'n');
+    appendNumber(key, static_cast<double>(static_cast<int>(font.design())));
+    appendNumber(key, static_cast<double>(static_cast<int>(font.weight())));
+    appendNumber(key, font.italic() ? 1 : 0);
+    appendNumber(key, font.hasMonospacedDigits() ? 1 : 0);
+    appendNumber(key, font.size());
     appendNumber(key, static_cast<double>(static_cast<int>(a.alignment)));
     appendNumber(key, a.lineLimit);
     appendNumber(key, static_cast<double>(static_cast<int>(a.truncation)));
     appendNumber(key, a.letterSpacing);
     appendNumber(key, a.lineSpacing);
-    if (width)
-        appendNumber(key, *width);
-    else
-        key += "none\x1f";
+    key.push_back(width ? 'w' : 'n');
+    appendNumber(key, width.value_or(0.0));
     key += displayed;
     return key;
 }
 
-} // namespace
-
-PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
-                          std::optional<double> width) {
+Entry& entryFor(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
+               std::optional<double> width) {
     Cache& c = cache();
     std::string key = keyFor(use, displayed, attributes, width);
     if (auto found = c.byKey.find(key); found != c.byKey.end()) {
         c.entries.splice(c.entries.begin(), c.entries, found->second);
-        return found->second->layout;
+        return *found->second;
     }
     if (c.entries.size() >= kCapacity) {
         c.byKey.erase(c.entries.back().key);
@@ -91,7 +92,28 @@ PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const Tex
     PangoLayout* layout = newLayout(context, displayed, attributes, width);
     c.entries.emplace_front(std::move(key), context, layout);
     c.byKey.emplace(c.entries.front().key, c.entries.begin());
-    return layout;
+    return c.entries.front();
+}
+
+} // namespace
+
+PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
+                          std::optional<double> width) {
+    return entryFor(use, displayed, attributes, width).layout;
+}
+
+MeasuredLayout measuredLayout(const std::string& displayed, const TextAttributes& attributes,
+                              std::optional<double> width) {
+    Entry& entry = entryFor(LayoutUse::measuring, displayed, attributes, width);
+    if (!entry.metrics) {
+        LayoutMetrics m;
+        pango_layout_get_extents(entry.layout, nullptr, &m.logical);
+        m.lineCount = pango_layout_get_line_count(entry.layout);
+        m.ellipsized = pango_layout_is_ellipsized(entry.layout) != 0;
+        m.baseline = pango_layout_get_baseline(entry.layout);
+        entry.metrics = m;
+    }
+    return {entry.layout, &*entry.metrics};
 }
 
 void clearLayoutCache() {

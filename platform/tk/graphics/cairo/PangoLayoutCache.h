@@ -27,6 +27,21 @@ enum class LayoutUse { measuring, drawing };
 PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
                           std::optional<double> width);
 
+// What measuring asks of a layout (Pango units), worked out once for each cached layout.
+struct LayoutMetrics {
+    PangoRectangle logical{};
+    int lineCount = 0;
+    bool ellipsized = false;
+    int baseline = 0;
+};
+struct MeasuredLayout {
+    PangoLayout* layout;
+    const LayoutMetrics* metrics;
+};
+// The measuring layout of `displayed` (as cachedLayout) and its metrics; valid until the next call.
+MeasuredLayout measuredLayout(const std::string& displayed, const TextAttributes& attributes,
+                              std::optional<double> width);
+
 // Forgets every layout (their contexts hold the old font map).
 void clearLayoutCache();
 

@@ -227,12 +227,11 @@ TextLayout::TextLayout(std::string text, TextAttributes attributes, std::optiona
         displayed_ = uppercased(displayed_);
 
     std::lock_guard lock(detail::textMutex());
-    PangoLayout* layout = detail::cachedLayout(detail::LayoutUse::measuring, displayed_, attributes_, width_);
-    PangoRectangle logical;
-    pango_layout_get_extents(layout, nullptr, &logical);
-    lineCount_ = displayed_.empty() ? 0 : pango_layout_get_line_count(layout);
+    const auto [layout, metrics] = detail::measuredLayout(displayed_, attributes_, width_);
+    const PangoRectangle& logical = metrics->logical;
+    lineCount_ = displayed_.empty() ? 0 : metrics->lineCount;
     double height = static_cast<double>(logical.height) / PANGO_SCALE;
-    truncated_ = pango_layout_is_ellipsized(layout);
+    truncated_ = metrics->ellipsized;
     if (attributes_.lineLimit > 0 && lineCount_ > attributes_.lineLimit) {
         height = detail::heightOfLines(layout, attributes_.lineLimit);
         lineCount_ = attributes_.lineLimit;
@@ -240,7 +239,7 @@ TextLayout::TextLayout(std::string text, TextAttributes attributes, std::optiona
     }
     const double w = displayed_.empty() ? 0 : static_cast<double>(logical.width) / PANGO_SCALE;
     size_ = Size{w, height};
-    baseline_ = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
+    baseline_ = static_cast<double>(metrics->baseline) / PANGO_SCALE;
 }
 
 Rect TextLayout::caretRect(std::size_t index) const {
