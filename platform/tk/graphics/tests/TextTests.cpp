@@ -191,6 +191,19 @@ TEST(Font, ResolvesRegisteredNamesAndFamilyStyleNames) {
     EXPECT_EQ(Font::system(12, FontWeight::regular, FontDesign::monospaced).resolved().family, "monospace");
 }
 
+TEST(Font, TextMeasuredUnderANameFollowsItsRegistration) {
+    // Layouts are kept by the font's name: naming another face must not leave the old one in use.
+    TextAttributes attributes;
+    attributes.font = Font::named("TestFace-Switching", 20);
+    registerFontName("TestFace-Switching", "DejaVu Sans", "Regular");
+    const double regular = measureText("Wide words", attributes).width;
+    registerFontName("TestFace-Switching", "DejaVu Sans Mono", "Regular");
+    const double mono = measureText("Wide words", attributes).width;
+    EXPECT_NE(regular, mono);
+    registerFontName("TestFace-Switching", "DejaVu Sans", "Regular");
+    EXPECT_EQ(measureText("Wide words", attributes).width, regular);
+}
+
 TEST(Font, MonospacedDigitsAreOneWidthAndStayThroughChanges) {
     const Font font = Font::monospacedDigitSystem(10, FontWeight::medium);
     EXPECT_TRUE(font.hasMonospacedDigits());
