@@ -115,17 +115,6 @@ void StackLayout::childSizes(ProposedSize proposal, std::span<Layoutable* const>
         }
     }
 
-    // Least flexible first, so the rigid children take what they need and the flexible ones share
-    // the remainder.
-    std::pmr::vector<double> flexibility(children.size(), 0.0, &arena);
-    for (auto i : others) {
-        const double lo = along(children[i]->sizeThatFits(makeProposal(axis, 0.0, acrossProposal)), axis);
-        const double hi =
-            along(children[i]->sizeThatFits(makeProposal(axis, kInfinity, acrossProposal)), axis);
-        flexibility[i] = hi - lo;
-    }
-    stableSortBy(others, [&](std::size_t a, std::size_t b) { return flexibility[a] < flexibility[b]; });
-
     // Each child of `group` in turn is offered an equal part of what is left and takes what it uses.
     auto shareRemaining = [&](const std::pmr::vector<std::size_t>& group) {
         std::size_t left = group.size();
@@ -136,12 +125,44 @@ void StackLayout::childSizes(ProposedSize proposal, std::span<Layoutable* const>
             --left;
         }
     };
-    shareRemaining(others);
     // Spacers: their minimum is already taken off; what is left goes to them in equal parts.
-    for (auto i : spacers)
-        remaining += along(children[i]->sizeThatFits(makeProposal(axis, 0.0, acrossProposal)), axis);
-    shareRemaining(spacers);
-    return;
+    auto shareWithSpacers = [&] {
+        for (auto i : spacers)
+            remaining += along(children[i]->sizeThatFits(makeProposal(axis, 0.0, acrossProposal)), axis);
+        shareRemaining(spacers);
+    };
+
+    // The order in which the children are offered their parts matters only when there is a finite
+    // amount to share: with nothing left every child is offered zero, and with infinite room every
+    // child is offered all of it (unless one takes all of it, which leaves none for the next).
+    // Those cases skip measuring how flexible each child is.
+    if (remaining <= 0) {
+        shareRemaining(others);
+        shareWithSpacers();
+        return;
+    }
+    if (std::isinf(remaining)) {
+        const double before = remaining;
+        shareRemaining(others);
+        if (std::isinf(remaining)) {
+            shareWithSpacers();
+            return;
+        }
+        remaining = before;
+    }
+
+    // Least flexible first, so the rigid children take what they need and the flexible ones share
+    // the remainder.
+    std::pmr::vector<double> flexibility(children.size(), 0.0, &arena);
+    for (auto i : others) {
+        const double lo = along(children[i]->sizeThatFits(makeProposal(axis, 0.0, acrossProposal)), axis);
+        const double hi =
+            along(children[i]->sizeThatFits(makeProposal(axis, kInfinity, acrossProposal)), axis);
+        flexibility[i] = hi - lo;
+    }
+    stableSortBy(others, [&](std::size_t a, std::size_t b) { return flexibility[a] < flexibility[b]; });
+    shareRemaining(others);
+    shareWithSpacers();
 }
 
 Size StackLayout::sizeThatFits(ProposedSize proposal, std::span<Layoutable* const> children) const {

@@ -34,10 +34,6 @@ std::weak_ptr<View> View::weakView() {
 
 // --- Geometry ----------------------------------------------------------------------------------
 
-Rect View::bounds() const {
-    return {boundsOrigin_, Size{frame_.size.width / boundsScaleX_, frame_.size.height / boundsScaleY_}};
-}
-
 void View::setFrame(const Rect& frame) {
     if (frame == frame_)
         return;

@@ -94,7 +94,9 @@ public:
     void setFrameOrigin(Point origin);
     void setFrameSize(Size size);
     // Own coordinate system: origin (scroll offset) and size (scale against the frame).
-    Rect bounds() const;
+    Rect bounds() const {
+        return {boundsOrigin_, Size{frame_.size.width / boundsScaleX_, frame_.size.height / boundsScaleY_}};
+    }
     void setBoundsOrigin(Point origin);
     // Scales the content so that `size` fills the frame; the scale stays when the frame changes.
     void setBoundsSize(Size size);

@@ -114,6 +114,12 @@ TEST(UiLayout, PlacesStacksFramesPaddingAndOffsets) {
              .frame(200, 10),
          {200, 10},
          {{"r", {0, 0, 40, 10}}, {"f1", {50, 0, 70, 10}}, {"f2", {130, 0, 70, 10}}}},
+        {"a stack holding a flexible child is flexible in turn (its rigid sibling is served first)",
+         HStack({.spacing = 0}, {HStack({.spacing = 0}, {Rectangle().identifier("f"), box("b", 30, 10)}),
+                                 box("r", 40, 10)})
+             .frame(200, 10),
+         {200, 10},
+         {{"f", {0, 0, 130, 10}}, {"b", {130, 0, 30, 10}}, {"r", {160, 0, 40, 10}}}},
         {"position puts the centre at a point of all the space offered",
          ZStack({box("pad", 264, 120), box("handle", 20, 20).position(132, 60).identifier("p")})
              .frame(264, 120),
