@@ -14,7 +14,6 @@
 // The values form a persistent chain: setting a value makes a new head that points at the
 // ancestors' chain, so handing the environment down costs one pointer.
 
-#include <any>
 #include <memory>
 #include <utility>
 
@@ -33,7 +32,7 @@ public:
     template <class Key> typename Key::Value get() const {
         for (const Entry* e = head_.get(); e; e = e->parent.get())
             if (e->key == &detail::kEnvironmentKeyTag<Key>)
-                return std::any_cast<const typename Key::Value&>(e->value);
+                return static_cast<const TypedEntry<typename Key::Value>*>(e)->value;
         return Key::defaultValue();
     }
 
@@ -48,16 +47,24 @@ public:
     // These values with `Key` set to `value`.
     template <class Key> EnvironmentValues with(typename Key::Value value) const {
         EnvironmentValues result;
-        result.head_ = std::make_shared<const Entry>(
-            Entry{&detail::kEnvironmentKeyTag<Key>, std::any(std::move(value)), head_});
+        result.head_ = std::make_shared<const TypedEntry<typename Key::Value>>(&detail::kEnvironmentKeyTag<Key>,
+                                                                               head_, std::move(value));
         return result;
     }
 
 private:
+    // One allocation per value set, whatever its type (environments are made anew at every
+    // rebuild of a modifier).
     struct Entry {
+        Entry(const void* k, std::shared_ptr<const Entry> p) : key(k), parent(std::move(p)) {}
+        virtual ~Entry() = default;
         const void* key;
-        std::any value;
         std::shared_ptr<const Entry> parent;
+    };
+    template <class Value> struct TypedEntry final : Entry {
+        TypedEntry(const void* k, std::shared_ptr<const Entry> p, Value v)
+            : Entry(k, std::move(p)), value(std::move(v)) {}
+        Value value;
     };
     std::shared_ptr<const Entry> head_;
 };
