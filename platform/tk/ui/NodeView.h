@@ -102,7 +102,8 @@ private:
 
 class NodeView : public View, public Layoutable {
 public:
-    NodeView() = default;
+    // Node views place their content in place(), not in layout().
+    NodeView() { resizingNeedsLayout_ = false; }
     ~NodeView() override;
 
     // Applies `node` (of this view's kind): the first time and at every rebuild.
@@ -122,7 +123,7 @@ public:
     void viewDidMoveToSuperview() override;
 
     // Placement is done by place(); the view tree's own layout pass has nothing to add.
-    void layout() override {}
+    void layout() final {}
     bool hitTestSelf(Point) const override { return false; }
 
     // The view that realises `node` where `existing` stood: `existing` updated in place when the

@@ -43,7 +43,8 @@ void View::setFrame(const Rect& frame) {
     frame_ = frame;
     if (old.size != frame.size) {
         resizeSubviewsWithOldSize(oldBoundsSize);
-        setNeedsLayout();
+        if (resizingNeedsLayout_)
+            setNeedsLayout();
         updateTrackingAreas();
     }
     frameDidChange(old);

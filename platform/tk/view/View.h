@@ -310,6 +310,10 @@ protected:
     // Runs once, right after construction by make().
     virtual void setup() {}
 
+    // A new size asks for layout() unless the view places its content itself as it is resized
+    // (its layout() has nothing to do then; its subviews still ask for their own).
+    bool resizingNeedsLayout_ = true;
+
 private:
     friend class Window;
 
