@@ -417,19 +417,33 @@ void View::markSubtreeForDisplay() {
 }
 
 Rect View::subtreeDrawingRect() const {
-    Rect r = drawingBounds();
+    const Rect own = drawingBounds();
     if (clipsToBounds_)
-        return r.intersection(bounds());
+        return own.intersection(bounds());
+    if (subviews_.empty())
+        return own;
+    // The union is kept as edges (every view of a branch is visited at each display mark).
+    bool any = !own.isEmpty();
+    double x0 = own.minX(), y0 = own.minY(), x1 = own.maxX(), y1 = own.maxY();
     for (const auto& child : subviews_) {
         const Rect inChild = child->subtreeDrawingRect();
         if (inChild.isEmpty())
             continue;
         const Point a = child->convertToSuperview(inChild.origin);
         const Point b = child->convertToSuperview(Point{inChild.maxX(), inChild.maxY()});
-        const Rect inSelf = Rect{a, Size{b.x - a.x, b.y - a.y}}.standardized();
-        r = r.isEmpty() ? inSelf : r.unionWith(inSelf);
+        const double cx0 = std::min(a.x, b.x), cx1 = std::max(a.x, b.x);
+        const double cy0 = std::min(a.y, b.y), cy1 = std::max(a.y, b.y);
+        if (!(cx1 > cx0 && cy1 > cy0))
+            continue; // nothing left of it at this scale
+        if (!any) {
+            x0 = cx0, y0 = cy0, x1 = cx1, y1 = cy1;
+            any = true;
+            continue;
+        }
+        x0 = std::min(x0, cx0), y0 = std::min(y0, cy0);
+        x1 = std::max(x1, cx1), y1 = std::max(y1, cy1);
     }
-    return r;
+    return any ? Rect{x0, y0, x1 - x0, y1 - y0} : own;
 }
 
 void View::draw(GraphicsContext&, const Rect&) {}
