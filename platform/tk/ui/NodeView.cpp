@@ -50,10 +50,20 @@ void UpdateHost::runPendingActions() {
 void UpdateHost::flush() {
     TK_CHECK_MAIN_THREAD();
     flushScheduled_ = false;
-    auto dirty = std::exchange(dirty_, {});
-    // Parents first: rebuilding a parent rebuilds its children, which are then clean.
-    std::stable_sort(dirty.begin(), dirty.end(),
-                     [](const Dirty& a, const Dirty& b) { return a.depth < b.depth; });
+    // The marks are taken into the spare list (marks made meanwhile go to the emptied one), which
+    // keeps its room for the next flush.
+    std::vector<Dirty> dirty = std::exchange(spareDirty_, {});
+    dirty.swap(dirty_);
+    // Parents first: rebuilding a parent rebuilds its children, which are then clean. The list is
+    // usually a handful long: sorted in place then (std::stable_sort takes a heap buffer).
+    const auto parentsFirst = [](const Dirty& a, const Dirty& b) { return a.depth < b.depth; };
+    if (dirty.size() > 32) {
+        std::stable_sort(dirty.begin(), dirty.end(), parentsFirst);
+    } else {
+        for (std::size_t i = 1; i < dirty.size(); ++i)
+            for (std::size_t j = i; j > 0 && parentsFirst(dirty[j], dirty[j - 1]); --j)
+                std::swap(dirty[j], dirty[j - 1]);
+    }
     bool rebuilt = false;
     for (auto& d : dirty) {
         auto view = d.view.lock();
@@ -62,6 +72,9 @@ void UpdateHost::flush() {
             rebuilt = true;
         }
     }
+    dirty.clear();
+    if (dirty.capacity() > spareDirty_.capacity())
+        spareDirty_.swap(dirty);
     runPendingActions();
     if (rebuilt)
         relayout();

@@ -92,6 +92,7 @@ private:
         std::weak_ptr<detail::ComponentView> view;
     };
     std::vector<Dirty> dirty_;
+    std::vector<Dirty> spareDirty_;
     std::vector<std::function<void()>> pending_;
     std::function<void()> relayout_;
     std::uint64_t layoutGeneration_ = 1;
