@@ -17,8 +17,12 @@ RowSelection clickRow(int row) {
 
 RowSelection toggleRow(const RowSelection& current, int row) {
     IndexSet rows = current.rows;
-    if (!rows.erase(row))
-        rows.insert(row);
+    if (rows.erase(row)) {
+        // Taking a row out leaves the anchor where it was: only an added row anchors a range.
+        IndexSet kept = rows;
+        return {std::move(rows), {current.range.anchor, current.range.farEnd, std::move(kept)}};
+    }
+    rows.insert(row);
     IndexSet kept = rows;
     return {std::move(rows), {row, row, std::move(kept)}};
 }

@@ -11,7 +11,7 @@
 //     click 5, Ctrl-click 2, Shift-click 8           2-8   (5 kept, the range anchored at 2)
 //     click 5, Shift-Down, Shift-Down, Shift-Up      5-6
 //
-// The anchor is the row last clicked without Shift (a Ctrl- or Command-click included); plain Up
+// The anchor is the row last clicked without Shift, or last added with Ctrl or Command; plain Up
 // and Down move on from the far end. Rows that cannot be selected (a table's group rows) stay out
 // of every range and are stepped over by the keys.
 
@@ -41,7 +41,8 @@ using SelectableRow = std::function<bool(int row)>;
 RowSelection selectionOf(IndexSet rows);
 // A plain click on `row`: that row alone, anchored there.
 RowSelection clickRow(int row);
-// A Ctrl- or Command-click: `row` added or taken out, the rest kept, a new range anchored there.
+// A Ctrl- or Command-click: `row` added (a new range anchored there) or taken out (the anchor
+// stays), the rest kept.
 RowSelection toggleRow(const RowSelection& current, int row);
 // A Shift-click: the kept rows and the selectable rows from the anchor to `row` (a plain click
 // when there is no anchor).
