@@ -154,7 +154,7 @@ void pressFirstSegment(tk::View& v, tk::Window&) {
 
 void openComboList(tk::View& v, tk::Window& w) {
     auto& c = static_cast<StyledComboBox&>(v);
-    c.setPopupOpen(true);
+    c.styledCell()->setPopupOpen(true);
     tk::Menu list;
     for (int i = 0; i < c.numberOfItems(); ++i)
         list.addItem(c.itemTitle(i), {});
@@ -239,6 +239,9 @@ std::vector<Subject> subjects() {
     s.push_back({"segmented-control", "focused", seg, {}, segments, focus});
     const tk::Size comboSize{120, 22};
     s.push_back({"combo-box", "normal", comboSize, {}, combo});
+    s.push_back({"combo-box", "long-text", comboSize, {}, combo, [](tk::View& v, tk::Window&) {
+                     static_cast<StyledComboBox&>(v).setStringValue("0.333333333333 of a bar");
+                 }});
     s.push_back({"combo-box", "disabled", comboSize, {}, combo, [](tk::View& v, tk::Window&) {
                      static_cast<StyledComboBox&>(v).setEnabled(false);
                  }});
