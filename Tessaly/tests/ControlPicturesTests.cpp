@@ -16,6 +16,7 @@
 #include "Tessaly/tests/ControlTestSupport.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/view/FileIcons.h"
 #include "platform/tk/view/MenuView.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,7 @@ struct Subject {
     tk::Size extra = {}; // room beside and below it (an open menu)
     std::function<std::shared_ptr<tk::View>(tk::Rect frame)> make;
     std::function<void(tk::View& control, tk::Window& window)> pose = {};
+    tk::Size before = {}; // room left of and above it (a pop-up menu opens over it)
 };
 
 template <class Button> std::function<std::shared_ptr<tk::View>(tk::Rect)> titled(std::string title) {
@@ -93,6 +95,32 @@ void openMenu(tk::View& v, tk::Window& w) {
     auto* cell = b.popUpCell();
     tk::InWindowMenuPresenter().present(w, cell->menuForOpening([](const std::shared_ptr<tk::Menu>&, int) {}),
                                         b.convertToWindow(cell->menuLocation(b.bounds())));
+}
+
+tk::Image smallIcon(const fs::path& file) {
+    return tk::iconForFile(file).filteringRepresentations([](const tk::Image::Representation& r) {
+        return r.size == tk::Size{16, 16};
+    });
+}
+
+// A menu with images on some items, a checked item and key equivalents.
+std::function<std::shared_ptr<tk::View>(tk::Rect)> popUpWithImages(bool pullsDown) {
+    return [pullsDown](tk::Rect frame) -> std::shared_ptr<tk::View> {
+        auto b = tk::View::make<StyledPopUpButton>(frame, pullsDown);
+        auto& menu = *b->menu();
+        if (pullsDown)
+            b->addItem("Pattern");
+        menu.addItem("Acid Line", "").image = smallIcon("acid-line.zin");
+        menu.addItem("Night Drive", "").image = smallIcon("night-drive.zin");
+        menu.addItem("Drum Loops", "").image = smallIcon(fs::temp_directory_path());
+        menu.addSeparator();
+        menu.addItem("Duplicate", "", "d");
+        menu.addItem("Check for Updates\u2026", "", "u");
+        menu.addItem("Reset to Default", "", "R");
+        if (!pullsDown)
+            b->selectItemAtIndex(1);
+        return b;
+    };
 }
 
 std::shared_ptr<tk::View> popDown(tk::Rect frame) {
@@ -213,7 +241,10 @@ std::vector<Subject> subjects() {
              {"normal", {}}, {"highlighted", highlight}, {"disabled", disable}, {"focused", focus}})
         s.push_back({"pop-up-button", state, pop, {}, popUp(std::nullopt), pose});
     s.push_back({"pop-up-button", "label", pop, {}, popUp(std::string("Speed"))});
-    s.push_back({"pop-up-button", "menu-open", pop, {230, 110}, popUp(std::nullopt), openMenu});
+    s.push_back({"pop-up-button", "menu-open", pop, {120, 110}, popUp(std::nullopt), openMenu, {20, 30}});
+    s.push_back(
+        {"pop-up-button", "menu-with-images", pop, {150, 150}, popUpWithImages(false), openMenu, {40, 30}});
+    s.push_back({"pull-down-button", "menu-open", pop, {150, 180}, popUpWithImages(true), openMenu});
     s.push_back({"tool-pop-up-button", "normal", {90, 20}, {}, popUp(std::nullopt, true)});
     s.push_back({"tool-pop-up-button", "highlighted", {90, 20}, {}, popUp(std::nullopt, true), highlight});
     for (auto [state, pose] :
@@ -253,11 +284,13 @@ std::vector<Subject> subjects() {
 }
 
 tk::Image shoot(const Subject& subject, double scale, const fs::path& file) {
-    testing::ControlFixture f({subject.size.width + 2 * kMargin + subject.extra.width,
-                               subject.size.height + 2 * kMargin + subject.extra.height},
-                              scale);
+    testing::ControlFixture f(
+        {subject.size.width + 2 * kMargin + subject.extra.width + subject.before.width,
+         subject.size.height + 2 * kMargin + subject.extra.height + subject.before.height},
+        scale);
     f.window->window().setBackgroundColor(color(ColorResources::backgroundNormal));
-    auto control = f.add(subject.make(tk::Rect{{kMargin, kMargin}, subject.size}));
+    auto control = f.add(subject.make(
+        tk::Rect{{kMargin + subject.before.width, kMargin + subject.before.height}, subject.size}));
     f.window->window().makeFirstResponder(nullptr);
     if (subject.pose)
         subject.pose(*control, f.window->window());

@@ -5,6 +5,10 @@
 // click on an item (or Return on the highlighted one) performs it; Escape closes; Up and Down move the
 // highlight. A submenu item opens its submenu in place. Holding Option shows the alternate items in
 // place of the items they stand in for.
+//
+// The panel is opaque and as wide as its widest row (at least kMinWidth): the state mark's column,
+// an image column when any shown item has an image, the titles in one column, and the key
+// equivalents (or a submenu's arrow) right-aligned at least kKeyGap after the widest title.
 
 #include "platform/tk/view/Backend.h"
 #include "platform/tk/view/View.h"
@@ -20,7 +24,12 @@ class MenuView final : public View {
 public:
     static constexpr double kItemHeight = 22;
     static constexpr double kSeparatorHeight = 9;
-    static constexpr double kWidth = 220;
+    static constexpr double kMinWidth = 160;
+    // Between the widest title and the widest key equivalent.
+    static constexpr double kKeyGap = 28;
+
+    // How far right of the panel's left edge the titles of `menu` start while `modifiers` are held.
+    static double titleInset(const Menu& menu, ModifierFlags modifiers = ModifierFlags::none);
 
     MenuView(std::shared_ptr<Menu> menu, Point location, ModifierFlags modifiers = ModifierFlags::none);
 
@@ -53,6 +62,7 @@ private:
     Rect panel_;
     std::vector<int> shown_; // indices of the items shown, top to bottom
     ModifierFlags modifiers_ = ModifierFlags::none;
+    double titleInset_ = 0; // where the titles start, from the panel's left edge
     int highlighted_ = -1;
 };
 
