@@ -244,6 +244,17 @@ std::vector<Subject> subjects() {
     s.push_back({"pop-up-button", "menu-open", pop, {120, 110}, popUp(std::nullopt), openMenu, {20, 30}});
     s.push_back(
         {"pop-up-button", "menu-with-images", pop, {150, 150}, popUpWithImages(false), openMenu, {40, 30}});
+    s.push_back({"pop-up-button",
+                 "menu-open-near-top",
+                 pop,
+                 {120, 110},
+                 [](tk::Rect frame) {
+                     auto b = std::static_pointer_cast<StyledPopUpButton>(popUp(std::nullopt)(frame));
+                     b->selectItemAtIndex(4);
+                     return b;
+                 },
+                 openMenu,
+                 {20, 0}});
     s.push_back({"pull-down-button", "menu-open", pop, {150, 180}, popUpWithImages(true), openMenu});
     s.push_back({"tool-pop-up-button", "normal", {90, 20}, {}, popUp(std::nullopt, true)});
     s.push_back({"tool-pop-up-button", "highlighted", {90, 20}, {}, popUp(std::nullopt, true), highlight});

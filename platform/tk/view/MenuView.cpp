@@ -100,8 +100,42 @@ void MenuView::placePanel() {
     const double width =
         std::min(std::ceil(std::max({kMinWidth, content, headers + 20})), std::max(kMinWidth, b.width()));
     const double x = std::clamp(location_.x, 0.0, std::max(0.0, b.width() - width));
-    const double y = std::clamp(location_.y, 0.0, std::max(0.0, b.height() - height));
-    panel_ = Rect{x, y, width, height};
+    const double wanted = location_.y + scrolled_;
+    contentTop_ = wanted < 0 ? wanted : std::clamp(wanted, 0.0, std::max(0.0, b.height() - height));
+    const double top = std::max(0.0, contentTop_);
+    const double bottom = wanted < 0 ? std::min(contentTop_ + height, b.height()) : contentTop_ + height;
+    panel_ = Rect{x, top, width, std::max(0.0, bottom - top)};
+}
+
+double MenuView::rowTop(int index) const {
+    double y = contentTop_ + 4;
+    for (int i : shown_) {
+        if (i == index)
+            break;
+        y += itemHeight(*menu_->item(i));
+    }
+    return y;
+}
+
+double MenuView::scrollArrowBottom() const {
+    if (hiddenAbove() <= 0)
+        return panel_.y();
+    double y = contentTop_ + 4;
+    for (int i : shown_) {
+        if (y >= panel_.y() + kScrollArrowMinHeight)
+            return y;
+        y += itemHeight(*menu_->item(i));
+    }
+    return panel_.maxY();
+}
+
+void MenuView::scrollDown(double points) {
+    const double room = hiddenAbove();
+    if (room <= 0 || points <= 0)
+        return;
+    scrolled_ += std::min(points, room);
+    placePanel();
+    setNeedsDisplay();
 }
 
 void MenuView::layout() {
@@ -116,9 +150,9 @@ void MenuView::viewDidMoveToWindow() {
 }
 
 int MenuView::itemAt(Point point) const {
-    if (!panel_.contains(point))
+    if (!panel_.contains(point) || point.y < scrollArrowBottom())
         return -1;
-    double y = panel_.y() + 4;
+    double y = contentTop_ + 4;
     for (int i : shown_) {
         const MenuItem& item = *menu_->item(i);
         const double h = itemHeight(item);
@@ -152,6 +186,7 @@ void MenuView::choose(int index) {
         menu_ = item->submenu;
         menu_->update();
         highlighted_ = -1;
+        scrolled_ = 0;
         placePanel();
         setNeedsDisplay();
         return;
@@ -169,6 +204,10 @@ bool MenuView::mouseDown(const Event& event) {
     const Point p = locationOf(event);
     if (!panel_.contains(p)) {
         dismiss();
+        return true;
+    }
+    if (p.y < scrollArrowBottom()) {
+        scrollDown(kItemHeight);
         return true;
     }
     highlighted_ = itemAt(p);
@@ -198,6 +237,11 @@ bool MenuView::mouseMoved(const Event& event) {
     return true;
 }
 
+bool MenuView::scrollWheel(const Event& event) {
+    scrollDown(event.scrollingDelta.y);
+    return true;
+}
+
 void MenuView::moveHighlight(int step) {
     const int n = int(shown_.size());
     int at = int(std::find(shown_.begin(), shown_.end(), highlighted_) - shown_.begin());
@@ -208,6 +252,7 @@ void MenuView::moveHighlight(int step) {
         const MenuItem& item = *menu_->item(shown_[std::size_t(at)]);
         if (!item.isSeparator && !item.isSectionHeader && item.enabled) {
             highlighted_ = shown_[std::size_t(at)];
+            scrollDown(scrollArrowBottom() - rowTop(highlighted_));
             setNeedsDisplay();
             return;
         }
@@ -246,8 +291,9 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
     context.setShadow(Shadow{Size{0, 3}, 8, Color{0, 0, 0, 0.5}});
     context.fillPath(panel, panelColor);
     context.clearShadow();
-    context.strokePath(Path::roundedRect(panel_.insetBy(0.5, 0.5), kCornerRadius - 0.5), borderColor);
-    double y = panel_.y() + 4;
+    GraphicsStateGuard clip(context);
+    context.clipToPath(panel);
+    double y = contentTop_ + 4;
     TextAttributes attributes = rowAttributes();
     const double titleX = panel_.x() + titleInset_;
     const double keyRight = panel_.maxX() - kTrailing;
@@ -290,6 +336,20 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
         }
         y += h;
     }
+    if (hiddenAbove() > 0) {
+        const Rect strip{panel_.x(), panel_.y(), panel_.width(), scrollArrowBottom() - panel_.y()};
+        context.fillRect(strip, panelColor);
+        StrokeStyle style;
+        style.lineWidth = 1.5;
+        style.lineCap = LineCap::round;
+        style.lineJoin = LineJoin::round;
+        Path arrow;
+        arrow.moveTo({strip.midX() - 4, strip.midY() + 2});
+        arrow.lineTo({strip.midX(), strip.midY() - 2});
+        arrow.lineTo({strip.midX() + 4, strip.midY() + 2});
+        context.strokePath(arrow, textColor, style);
+    }
+    context.strokePath(Path::roundedRect(panel_.insetBy(0.5, 0.5), kCornerRadius - 0.5), borderColor);
 }
 
 void InWindowMenuPresenter::present(Window& window, std::shared_ptr<Menu> menu, Point locationInWindow) {

@@ -83,5 +83,46 @@ TEST(MenuView, TheMenuIsAsWideAsItsRowsAndNoWiderThanTheWindow) {
         << "a title cut short still leaves the key its gap";
 }
 
+TEST(MenuView, AMenuAskedAboveTheWindowHidesItsTopUnderAScrollArrowUntilScrolled) {
+    TestMainLoop loop;
+    HeadlessWindow w({400, 300});
+    auto menu = std::make_shared<Menu>();
+    for (const char* title : {"One", "Two", "Three", "Four", "Five"})
+        menu->addItem(title, "pick:");
+    std::vector<std::string> picked;
+    auto app = std::make_shared<Responder>();
+    app->setActionHandler("pick:", [&](const ActionSender&) { picked.push_back("pick"); });
+    w.window().setNextResponder(app);
+    auto open = [&] {
+        // Rows at -46, -24, -2, 20 and 42: "Four" is where a pop-up put it, over its button.
+        InWindowMenuPresenter().present(w.window(), menu, {20, -50});
+        w.render();
+        return dynamic_cast<MenuView*>(w.window().overlayViews().back().get());
+    };
+    MenuView* view = open();
+    const double x = view->panelRect().midX();
+    EXPECT_EQ(view->panelRect().y(), 0);
+    EXPECT_EQ(view->hiddenAbove(), 50);
+    EXPECT_EQ(view->itemAt({x, 25}), 3) << "the rows stay where they were asked";
+    EXPECT_EQ(view->scrollArrowBottom(), 20) << "the arrow ends on a row boundary";
+    EXPECT_EQ(view->itemAt({x, 5}), -1) << "the arrow is no row";
+    w.click({x, 5});
+    EXPECT_EQ(view->hiddenAbove(), 28) << "a click on the arrow brings one row down";
+    EXPECT_TRUE(picked.empty());
+    w.scroll({x, 100}, 0, 100);
+    EXPECT_EQ(view->hiddenAbove(), 0) << "no further than the menu's top";
+    EXPECT_EQ(view->panelRect().height(), 8 + 5 * MenuView::kItemHeight);
+    EXPECT_EQ(view->itemAt({x, 10}), 0);
+    w.key(KeyCode::escape);
+
+    view = open();
+    w.key(KeyCode::downArrow);
+    EXPECT_EQ(view->highlightedIndex(), 0);
+    EXPECT_EQ(view->hiddenAbove(), 0) << "the highlighted row is brought into view";
+    EXPECT_EQ(view->itemAt({x, 10}), 0);
+    w.key(KeyCode::returnKey);
+    EXPECT_EQ(picked.size(), 1u);
+}
+
 } // namespace
 } // namespace tk
