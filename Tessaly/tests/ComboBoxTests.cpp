@@ -41,11 +41,16 @@ TEST_F(Combo, TheButtonOpensTheListAndAChoiceBecomesTheValueAndTheAction) {
     EXPECT_EQ(box->doubleValue(), 12);
     EXPECT_EQ(f.log, (Log{"action"}));
 
+    EXPECT_EQ(box->stringValue(), "12");
+    box->selectItemAtIndex(0);
+    EXPECT_EQ(box->stringValue(), "0.5") << "the value as its item reads, not 0.500000";
+    EXPECT_EQ(f.log, (Log{"action", "action"}));
+
     box->selectItemAtIndex(2);
     EXPECT_EQ(box->doubleValue(), 0) << "a word changes the text, not the value it sends";
-    EXPECT_EQ(f.log, (Log{"action"})) << "and sends nothing";
+    EXPECT_EQ(f.log, (Log{"action", "action"})) << "and sends nothing";
     box->selectItemAtIndex(-1);
-    EXPECT_EQ(f.log, (Log{"action"})) << "no selected item: nothing";
+    EXPECT_EQ(f.log, (Log{"action", "action"})) << "no selected item: nothing";
 }
 
 TEST_F(Combo, DrawsBothPicturesAtTheirPlacesAndHalfStrengthWhenDisabled) {

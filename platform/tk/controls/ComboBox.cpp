@@ -5,7 +5,7 @@
 #include "platform/tk/graphics/SemanticColors.h"
 #include "platform/tk/view/Window.h"
 
-#include <cmath>
+#include <charconv>
 
 namespace tk {
 
@@ -76,8 +76,10 @@ double ComboBox::doubleValue() const {
 }
 
 void ComboBox::setDoubleValue(double value) {
-    const double whole = std::round(value);
-    field_->setText(whole == value && std::abs(value) < 1e15 ? formatFixed(value, 0) : formatFixed(value, 6));
+    // The shortest text that reads back as the value: 0.5 shows "0.5", not "0.500000".
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    field_->setText(error == std::errc() ? std::string(buffer, end) : formatFixed(value, 6));
 }
 
 bool ComboBox::showList() {

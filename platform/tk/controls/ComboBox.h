@@ -54,7 +54,8 @@ public:
     // --- Value -----------------------------------------------------------------------------------
     const std::string& stringValue() const;
     void setStringValue(std::string value);
-    // The field's text as a number (0 when it is not one); setting shows the number.
+    // The field's text as a number (0 when it is not one); setting shows the number in the
+    // fewest digits that read back as it ("0.5", "12", "1e+20").
     double doubleValue() const;
     void setDoubleValue(double value);
     TextField& textField() const { return *field_; }
