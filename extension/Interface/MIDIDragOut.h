@@ -2,8 +2,7 @@
 
 // Dragging the generated sequence out of the plug-in as a Standard MIDI File: the file is written
 // into the temporary directory under a dated name when the drag starts, and the drag offers it.
-// One line reports it on the stream given (the interface passes standard error, which keeps a
-// host's standard output for its own data): "MIDI saved to: <path>" or "Failed to save MIDI file: <why>".
+// Only standard output hears about it: "MIDI saved to: <path>" or "Failed to save MIDI file: <why>".
 
 #include "platform/tk/view/DragItem.h"
 

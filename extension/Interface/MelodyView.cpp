@@ -146,7 +146,7 @@ tk::ui::Node MidiExportButton::body() {
             if (!s) {
                 return std::nullopt;
             }
-            return makeMIDIItemProvider(*s, std::chrono::system_clock::now(), std::cerr);
+            return makeMIDIItemProvider(*s, std::chrono::system_clock::now(), std::cout);
         })
         .onTapGesture([hint = showDragMessage] { hint.set(true); })
         .identifier("midi-button");
