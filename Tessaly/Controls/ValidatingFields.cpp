@@ -3,9 +3,11 @@
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/Styles/Styles.h"
 
+#include "platform/tk/controls/OwnedCell.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Path.h"
 #include "platform/tk/view/KeyboardFocus.h"
+#include "platform/tk/view/Window.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +37,16 @@ void updatePopover(SimpleTextViewPopoverController& controller, bool focused,
     }
 }
 
+// A change of validity: made invalid while focused, the control shows its message at once rather
+// than at the next keystroke; made valid again, it puts a shown message away.
+void updatePopoverForValidity(SimpleTextViewPopoverController& controller, bool wasValid, bool valid,
+                              bool focused, const std::optional<std::string>& message, tk::View& control) {
+    if (!valid)
+        updatePopover(controller, focused, message, control);
+    else if (!wasValid && controller.popover().isShown())
+        controller.close();
+}
+
 // A control leaving its window takes its popover along.
 void closeWhenLeaving(SimpleTextViewPopoverController& controller, tk::View& control, tk::Window* newWindow) {
     if (newWindow != control.window() && controller.popover().isShown())
@@ -50,10 +62,13 @@ std::unique_ptr<tk::TextFieldCell> ValidatingTextField::makeCell() const {
 }
 
 void ValidatingTextField::setValid(bool valid) {
+    const bool wasValid = valid_;
     valid_ = valid;
     if (auto* c = dynamic_cast<ValidatingTextFieldCell*>(cell()))
         c->setValid(valid);
     setNeedsDisplay();
+    updatePopoverForValidity(*popoverController_, wasValid, valid, tk::hasKeyboardFocus(*this), message_,
+                             *this);
 }
 
 std::optional<std::string> ValidatingTextField::toolTip() const {
@@ -133,6 +148,11 @@ void ValidatingPropertiesField::viewWillMoveToWindow(tk::Window* newWindow) {
     closeWhenLeaving(*popoverController_, *this, newWindow);
 }
 
+void ValidatingPropertiesField::viewDidMoveToWindow() {
+    tk::View::viewDidMoveToWindow();
+    keyState_ = tk::redrawOnKeyStateChanges(*this);
+}
+
 void ValidatingPropertiesField::layout() {
     tk::View::layout();
     placeHandleAndText();
@@ -177,9 +197,12 @@ void ValidatingPropertiesField::setUpTextField() {
 }
 
 void ValidatingPropertiesField::setValid(bool valid) {
+    const bool wasValid = valid_;
     valid_ = valid;
     textField_->setTextColor(color(valid ? ColorResources::grey85 : ColorResources::error));
     setNeedsDisplay(); // the bezel and ring change with it
+    updatePopoverForValidity(*popoverController_, wasValid, valid, tk::hasKeyboardFocus(*textField_),
+                             message_, *this);
 }
 
 void ValidatingPropertiesField::setSelected(bool selected) {
@@ -202,7 +225,9 @@ void ValidatingPropertiesField::updateMessagePopover() {
 
 void ValidatingPropertiesField::draw(tk::GraphicsContext& context, const tk::Rect&) {
     const tk::Rect b = bounds().insetBy(-2, 0);
-    if (!selected_) {
+    // The focus shows only in the key window, as every other field's does.
+    const tk::Window* w = window();
+    if (!selected_ || !w || !w->isKeyWindow()) {
         drawBezelPicture(context,
                          image(valid_ ? ImageResources::tuiTextfield : ImageResources::tuiTextfieldError), b);
         return;
