@@ -37,16 +37,6 @@ void updatePopover(SimpleTextViewPopoverController& controller, bool focused,
     }
 }
 
-// A change of validity: made invalid while focused, the control shows its message at once rather
-// than at the next keystroke; made valid again, it puts a shown message away.
-void updatePopoverForValidity(SimpleTextViewPopoverController& controller, bool wasValid, bool valid,
-                              bool focused, const std::optional<std::string>& message, tk::View& control) {
-    if (!valid)
-        updatePopover(controller, focused, message, control);
-    else if (!wasValid && controller.popover().isShown())
-        controller.close();
-}
-
 // A control leaving its window takes its popover along.
 void closeWhenLeaving(SimpleTextViewPopoverController& controller, tk::View& control, tk::Window* newWindow) {
     if (newWindow != control.window() && controller.popover().isShown())
@@ -62,13 +52,10 @@ std::unique_ptr<tk::TextFieldCell> ValidatingTextField::makeCell() const {
 }
 
 void ValidatingTextField::setValid(bool valid) {
-    const bool wasValid = valid_;
     valid_ = valid;
     if (auto* c = dynamic_cast<ValidatingTextFieldCell*>(cell()))
         c->setValid(valid);
     setNeedsDisplay();
-    updatePopoverForValidity(*popoverController_, wasValid, valid, tk::hasKeyboardFocus(*this), message_,
-                             *this);
 }
 
 std::optional<std::string> ValidatingTextField::toolTip() const {
@@ -197,12 +184,9 @@ void ValidatingPropertiesField::setUpTextField() {
 }
 
 void ValidatingPropertiesField::setValid(bool valid) {
-    const bool wasValid = valid_;
     valid_ = valid;
     textField_->setTextColor(color(valid ? ColorResources::grey85 : ColorResources::error));
     setNeedsDisplay(); // the bezel and ring change with it
-    updatePopoverForValidity(*popoverController_, wasValid, valid, tk::hasKeyboardFocus(*textField_),
-                             message_, *this);
 }
 
 void ValidatingPropertiesField::setSelected(bool selected) {

@@ -24,10 +24,6 @@
 // isValid plays no part: any message shows while focused. A control taken out of its window
 // closes its popover there and then (no focus change is published for a field that left).
 //
-// Validity: setValid(false) brings the popover up to date at once (a focused field with a message
-// shows it without waiting for a keystroke); setValid(true) on an invalid field closes a shown
-// popover.
-//
 // The properties field draws its focused look (plain bezel and ring) only while its window is key,
 // as the other fields do, and redraws as the window gains or loses key state.
 //
@@ -61,10 +57,10 @@ public:
     using StyledTextField::StyledTextField;
 
     bool isValid() const override { return valid_; }
-    // Stores, hands the flag to the cell and redraws; see the file comment for the popover.
+    // Stores, hands the flag to the cell and redraws.
     void setValid(bool valid) override;
     std::optional<std::string> message() const override { return message_; }
-    // Stores only: the popover follows at the next text, focus or validity change.
+    // Stores only: the popover follows at the next text or focus change.
     void setMessage(std::optional<std::string> message) override { message_ = std::move(message); }
     std::optional<std::string> toolTip() const override;
     void setToolTip(std::optional<std::string> toolTip) override;
