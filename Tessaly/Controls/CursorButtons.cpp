@@ -1,7 +1,7 @@
 #include "Tessaly/Controls/CursorButtons.h"
 
 #include "Tessaly/Controls/CellDrawing.h"
-#include "Tessaly/Controls/PopUpValues.h"
+#include "platform/tk/controls/PopUpButton.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/NamedImages.h"
 #include "platform/tk/view/Layer.h"
@@ -122,7 +122,7 @@ void PopUpCyclingButton::setup() {
 
 void PopUpCyclingButton::chooseDirection() {
     const bool shift = tk::contains(tk::currentModifierFlags(), tk::ModifierFlags::shift);
-    setAction(shift ? kSelectPreviousItemAction : kSelectNextItemAction);
+    setAction(shift ? tk::PopUpButton::kSelectPreviousItemAction : tk::PopUpButton::kSelectNextItemAction);
 }
 
 void PopUpCyclingButton::trackingDidEndInside() {

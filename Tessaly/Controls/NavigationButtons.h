@@ -33,7 +33,7 @@ public:
     using StyledButton::StyledButton;
     // Stores the alpha, then: above 0 shows a hidden button, exactly 0 hides a shown one; any
     // other value (a negative one) changes neither.
-    void setAlpha(double alpha);
+    void setAlpha(double alpha) override;
     // Always top 6, left 5, bottom 4, right 4.
     tk::EdgeInsets alignmentRectInsets() const override { return {6, 5, 4, 4}; }
 

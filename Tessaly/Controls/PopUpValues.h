@@ -9,13 +9,7 @@
 // separators - are never selected by value, and choosing them yields no value.
 //
 // Binding (bindValues): published values select their items by tag; the button's actions report
-// the selected value.
-//
-// Stepping (selectNextItem / selectPreviousItem): from the selection onwards (backwards), then
-// round from the other end, the first item that is enabled and neither a separator nor a section
-// header is selected and the button's action is sent. When there is none nothing changes and
-// nothing is sent. answerSelectionStepping() makes a button answer the actions
-// "selectNextItem:" and "selectPreviousItem:" (as a cycling button sends them).
+// the selected value. (Stepping the selection is the pop-up button's own: selectNextItem.)
 //
 // All functions are [main].
 
@@ -33,14 +27,6 @@
 #include <vector>
 
 namespace Tessaly {
-
-inline constexpr const char* kSelectNextItemAction = "selectNextItem:";
-inline constexpr const char* kSelectPreviousItemAction = "selectPreviousItem:";
-
-// [main] Steps as the file comment says; false when nothing was selected.
-bool selectNextItem(tk::PopUpButton& button);
-bool selectPreviousItem(tk::PopUpButton& button);
-void answerSelectionStepping(tk::PopUpButton& button);
 
 namespace detail {
 
@@ -96,18 +82,32 @@ template <MenuPresentable T> T selectedValue(const tk::PopUpButton& button, cons
     return selectedValue<T>(button).value_or(fallback);
 }
 
-// The value of the item with `tag`, when that item stands for a value.
+namespace detail {
+
+// The index of the first top-level item with `tag` that stands for a value (items that stand for
+// none - a heading, a submenu - may carry the same tag, 0 by default); -1 when there is none.
+template <MenuPresentable T> int indexOfValueWithTag(const tk::PopUpButton& button, int tag) {
+    for (int i = 0; i < button.numberOfItems(); ++i) {
+        const tk::MenuItem* item = button.itemAtIndex(i);
+        if (item->tag == tag && valueOfItem<T>(*item))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace detail
+
+// The value of the first item with `tag` that stands for a value.
 template <MenuPresentable T> std::optional<T> valueForTag(const tk::PopUpButton& button, int tag) {
-    const int index = button.indexOfItemWithTag(tag);
-    const tk::MenuItem* item = button.itemAtIndex(index);
+    const tk::MenuItem* item = button.itemAtIndex(detail::indexOfValueWithTag<T>(button, tag));
     return item ? valueOfItem<T>(*item) : std::nullopt;
 }
 
 // Selects the item of `value` by its tag; only an item that stands for a value is selected.
 template <MenuPresentable T> void selectValueByTag(tk::PopUpButton& button, const T& value) {
-    const int tag = static_cast<int>(rawValueOf(value));
-    if (valueForTag<T>(button, tag))
-        button.selectItemWithTag(tag);
+    const int index = detail::indexOfValueWithTag<T>(button, static_cast<int>(rawValueOf(value)));
+    if (index >= 0)
+        button.selectItemAtIndex(index);
 }
 
 // Fills the button and selects `initial`; then each value `values` sends selects the item of its

@@ -1,7 +1,6 @@
 #include "Tessaly/Controls/StyledPopUpButton.h"
 
 #include "Tessaly/Controls/CellDrawing.h"
-#include "Tessaly/Controls/PopUpValues.h"
 #include "Tessaly/Styles/ControlStateDerivation.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 
@@ -55,7 +54,6 @@ std::unique_ptr<tk::Cell> StyledPopUpButton::makeCell() const {
 void StyledPopUpButton::setup() {
     tk::PopUpButton::setup();
     setFont(tk::Font::system(11)); // the menu font
-    answerSelectionStepping(*this);
 }
 
 void StyledPopUpButton::setFixedWidth(std::optional<double> width) {

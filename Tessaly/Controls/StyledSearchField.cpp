@@ -7,7 +7,6 @@
 #include "Tessaly/Styles/ControlStateDerivation.h"
 
 #include "platform/tk/graphics/GraphicsContext.h"
-#include "platform/tk/view/KeyboardFocus.h"
 
 #include <algorithm>
 
@@ -29,8 +28,9 @@ StyledControlState StyledSearchFieldCell::controlState() const {
     StyledControlState state = deriveControlState({.cellState = static_cast<int>(this->state()),
                                                    .enabled = isEnabled(),
                                                    .highlighted = isHighlighted()});
-    // The derivation leaves focus to the control; the field shows its focused bezel while it has it.
-    if (const tk::View* view = controlView(); view && tk::hasKeyboardFocus(*view))
+    // The derivation leaves focus to the control; the field shows its focused bezel while it has the
+    // keyboard focus of the key window.
+    if (const tk::View* view = controlView(); view && hasVisibleFocus(*view))
         state.insert(StyledControlState::focused);
     return state;
 }

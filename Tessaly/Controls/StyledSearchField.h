@@ -3,10 +3,10 @@
 // StyledSearchField and StyledSearchFieldCell: the dark, picture-bezelled search field.
 //
 // The cell draws the bezel picture of its state - the search field's ("tui-searchfield", and
-// "tui-searchfield-focus" while the field has the keyboard focus) with the search icon, the plain
-// text field's without it - then its text or placeholder ("Grey 50%", the style's font) between the
-// search and cancel buttons, and the cancel button while there is text (also while the editor
-// shows the text).
+// "tui-searchfield-focus" while the field has the keyboard focus and its window is key) with the
+// search icon, the plain text field's without it - then its text or placeholder ("Grey 50%", the
+// style's font) between the search and cancel buttons, and the cancel button while there is text
+// (also while the editor shows the text).
 //
 // Text rect: from 10 points inside the search button's right edge (4 without the icon) to 2
 // points past the cancel button's left edge (the full width without a cancel button); centred

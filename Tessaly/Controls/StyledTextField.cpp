@@ -7,7 +7,6 @@
 
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/SemanticColors.h"
-#include "platform/tk/view/KeyboardFocus.h"
 #include "platform/tk/view/Window.h"
 
 #include <algorithm>
@@ -44,8 +43,9 @@ StyledControlState StyledTextFieldCell::controlState() const {
                                                    .highlighted = isHighlighted(),
                                                    .isSelected = selected_,
                                                    .isValid = validity()});
-    // The derivation leaves focus to the control; a field shows its focused bezel while it has it.
-    if (const tk::View* view = controlView(); view && tk::hasKeyboardFocus(*view))
+    // The derivation leaves focus to the control; a field shows its focused bezel while it has the
+    // keyboard focus of the key window (in another window the focus is not the user's).
+    if (const tk::View* view = controlView(); view && hasVisibleFocus(*view))
         state.insert(StyledControlState::focused);
     return state;
 }

@@ -10,7 +10,9 @@
 //
 // Control state: the library's derivation (cell state, disabled, highlighted, selected from the
 // cell's own flag, invalid for a Validating cell that is not valid) plus focused while the field
-// has the keyboard focus, so the style's focused bezel shows.
+// has the keyboard focus of the key window, so the style's focused bezel shows (a field focused in a
+// window that is not key looks as an unfocused one; the field redraws as its window gains or loses
+// key state).
 //
 // Geometry:
 //   - drawingRect: bezeled or bordered: the bounds less the style's padding, made integral; else the

@@ -3,9 +3,11 @@
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/Styles/Styles.h"
 
+#include "platform/tk/controls/OwnedCell.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Path.h"
 #include "platform/tk/view/KeyboardFocus.h"
+#include "platform/tk/view/Window.h"
 
 #include <algorithm>
 #include <cmath>
@@ -133,6 +135,11 @@ void ValidatingPropertiesField::viewWillMoveToWindow(tk::Window* newWindow) {
     closeWhenLeaving(*popoverController_, *this, newWindow);
 }
 
+void ValidatingPropertiesField::viewDidMoveToWindow() {
+    tk::View::viewDidMoveToWindow();
+    keyState_ = tk::redrawOnKeyStateChanges(*this);
+}
+
 void ValidatingPropertiesField::layout() {
     tk::View::layout();
     placeHandleAndText();
@@ -202,7 +209,9 @@ void ValidatingPropertiesField::updateMessagePopover() {
 
 void ValidatingPropertiesField::draw(tk::GraphicsContext& context, const tk::Rect&) {
     const tk::Rect b = bounds().insetBy(-2, 0);
-    if (!selected_) {
+    // The focus shows only in the key window, as every other field's does.
+    const tk::Window* w = window();
+    if (!selected_ || !w || !w->isKeyWindow()) {
         drawBezelPicture(context,
                          image(valid_ ? ImageResources::tuiTextfield : ImageResources::tuiTextfieldError), b);
         return;

@@ -24,6 +24,9 @@
 // isValid plays no part: any message shows while focused. A control taken out of its window
 // closes its popover there and then (no focus change is published for a field that left).
 //
+// The properties field draws its focused look (plain bezel and ring) only while its window is key,
+// as the other fields do, and redraws as the window gains or loses key state.
+//
 // All members are [main].
 
 #include "Tessaly/Controls/MessagePopover.h"
@@ -93,7 +96,8 @@ public:
     explicit ValidatingPropertiesField(tk::Image image);
 
     bool isValid() const override { return valid_; }
-    // Stores, sets the text colour ("Grey 85%" valid, "Error" not) and redraws.
+    // Stores, sets the text colour ("Grey 85%" valid, "Error" not) and redraws; see the file comment
+    // for the popover.
     void setValid(bool valid) override;
     bool isSelected() const override { return selected_; }
     // Stores, brings the popover up to date and redraws.
@@ -115,6 +119,7 @@ public:
 
     // Leaving the window closes a shown popover (it would point at nothing).
     void viewWillMoveToWindow(tk::Window* newWindow) override;
+    void viewDidMoveToWindow() override;
     void layout() override;
     void frameDidChange(const tk::Rect& oldFrame) override;
     void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
@@ -138,6 +143,7 @@ private:
     std::shared_ptr<FirstResponderAwareTextField> textField_;
     std::shared_ptr<TrackingSlider> icon_;
     tk::Subscription focusChanges_;
+    tk::Subscription keyState_; // redraws the ring as the window gains or loses key state
     tk::Cancellable iconClicks_;
     std::unique_ptr<SimpleTextViewPopoverController> popoverController_ =
         std::make_unique<SimpleTextViewPopoverController>();

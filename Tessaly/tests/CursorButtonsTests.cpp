@@ -3,9 +3,8 @@
 // and the cycling button stepping its pop-up.
 
 #include "Tessaly/Controls/CursorButtons.h"
-#include "Tessaly/Controls/PopUpValues.h"
-#include "Tessaly/Controls/StyledPopUpButton.h"
 #include "Tessaly/tests/ControlTestSupport.h"
+#include "platform/tk/controls/PopUpButton.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +91,8 @@ TEST(DarkHighlightButton, DimsItsImageWhenPressedOrDisabledAndSetsItsCursorRect)
 
 TEST(PopUpCyclingButton, AClickStepsItsPopUpAndShiftStepsBack) {
     ControlFixture f;
-    auto pop = f.add(tk::View::make<StyledPopUpButton>(tk::Rect{10, 10, 150, 22}));
+    // Any pop-up button answers the stepping actions, not only the library's styled one.
+    auto pop = f.add(tk::View::make<tk::PopUpButton>(tk::Rect{10, 10, 150, 22}));
     pop->addItems({"A", "B", "C"});
     auto cycle = f.add(tk::View::make<PopUpCyclingButton>(tk::Rect{170, 10, 22, 22}));
     cycle->setTarget(pop);

@@ -16,15 +16,16 @@ using Log = std::vector<std::string>;
 TEST(BackButton, HidesAtZeroAlphaShowsAboveItAndStaysMomentary) {
     ControlFixture f;
     auto back = f.add(tk::View::make<BackButton>(tk::Rect{10, 10, 28, 22}));
-    back->setAlpha(0);
+    tk::View& faded = *back; // faded as any view is, not through its own class
+    faded.setAlpha(0);
     EXPECT_TRUE(back->isHidden());
-    back->setAlpha(-1);
+    faded.setAlpha(-1);
     EXPECT_TRUE(back->isHidden()) << "a negative alpha neither hides nor shows";
-    back->setAlpha(0.5);
+    faded.setAlpha(0.5);
     EXPECT_FALSE(back->isHidden());
-    back->setAlpha(-1);
+    faded.setAlpha(-1);
     EXPECT_FALSE(back->isHidden());
-    back->setAlpha(1);
+    faded.setAlpha(1);
     EXPECT_EQ(back->alignmentRectInsets(), (tk::EdgeInsets{6, 5, 4, 4}));
 
     back->setTarget(f.target("back:"));
@@ -115,6 +116,17 @@ TEST_F(ToolButtonTest, WithoutASecondaryActionLeftClicksAreOrdinaryAndRightClick
     EXPECT_EQ(f.log, (Log{"primary"}));
     f.window->rightClick({20, 20});
     EXPECT_EQ(f.log, (Log{"primary"}));
+}
+
+TEST_F(ToolButtonTest, IsAtLeastAsWideAsItsBezelAndExactlyAsTall) {
+    const tk::Size bezel = ToolButtonCell::style()->bezelImage(StyledControlState::defaultState)->size();
+    tool->setFixedWidth(10);
+    EXPECT_EQ(tool->intrinsicContentSize(), bezel) << "never narrower than its bezel";
+    tool->setFixedWidth(std::nullopt);
+    tool->setImage(tk::Image::draw({60, 10}, 1, [](tk::GraphicsContext&) {}));
+    const double wide = tool->StyledButton::intrinsicContentSize().width;
+    ASSERT_GT(wide, bezel.width);
+    EXPECT_EQ(tool->intrinsicContentSize(), (tk::Size{wide, bezel.height})) << "a wider image widens it";
 }
 
 TEST_F(ToolButtonTest, TheMoreBadgeIsPartOfTheBezelAndFollowsTheButtonsFlag) {

@@ -28,6 +28,20 @@ template <> struct MenuPresentation<Speed> : MenuPresentationDefaults<Speed> {
     }
 };
 
+// A value whose raw value is 0, the tag a heading carries too.
+enum class Level { off = 0, low = 1, high = 2 };
+
+template <> struct MenuPresentation<Level> : MenuPresentationDefaults<Level> {
+    static std::string title(Level l) { return l == Level::off ? "Off" : l == Level::low ? "Low" : "High"; }
+    static std::string menuTitle() { return "Level"; }
+    static std::vector<Level> allCases() { return {Level::off, Level::low, Level::high}; }
+    static MenuStructure<Level> menuStructure() {
+        using M = MenuStructure<Level>;
+        return M::submenu("Level", {M::inlineTitle("Output"), M::item(Level::off), M::item(Level::low),
+                                    M::item(Level::high)});
+    }
+};
+
 namespace {
 
 using testing::ControlFixture;
@@ -84,22 +98,22 @@ TEST(PopUpValues, FillSelectReadAndStepOverHeadingsSeparatorsAndDisabledItems) {
     EXPECT_EQ(pop->indexOfSelectedItem(), 1);
 
     pop->menu()->mutableItem(2)->enabled = false; // Steady
-    EXPECT_TRUE(selectNextItem(*pop));
+    EXPECT_TRUE(pop->selectNextItem());
     EXPECT_EQ(selectedValue<Speed>(*pop), Speed::fast) << "over the disabled item and the separator";
-    EXPECT_TRUE(selectNextItem(*pop));
+    EXPECT_TRUE(pop->selectNextItem());
     EXPECT_EQ(pop->titleOfSelectedItem(), "More") << "a submenu item can be stepped onto";
     EXPECT_EQ(selectedValue<Speed>(*pop), std::nullopt) << "but stands for no value";
     EXPECT_EQ(selectedValue(*pop, Speed::steady), Speed::steady);
-    EXPECT_TRUE(selectNextItem(*pop));
+    EXPECT_TRUE(pop->selectNextItem());
     EXPECT_EQ(pop->indexOfSelectedItem(), 1) << "round past the heading to the first usable item";
-    EXPECT_TRUE(selectPreviousItem(*pop));
+    EXPECT_TRUE(pop->selectPreviousItem());
     EXPECT_EQ(pop->titleOfSelectedItem(), "More") << "backwards round the end";
     EXPECT_EQ(f.log.size(), 4u) << "each step sends the action once";
 
     for (int i = 0; i < pop->numberOfItems(); ++i)
         pop->menu()->mutableItem(i)->enabled = false;
     f.log.clear();
-    EXPECT_FALSE(selectNextItem(*pop));
+    EXPECT_FALSE(pop->selectNextItem());
     EXPECT_EQ(pop->titleOfSelectedItem(), "More") << "nothing usable: nothing changes";
     EXPECT_TRUE(f.log.empty()) << "and nothing is sent";
 }
@@ -113,10 +127,23 @@ TEST(PopUpValues, TagsSelectOnlyItemsThatStandForAValueAndTheCyclingActionsAreAn
     EXPECT_EQ(selectedValue<Speed>(*pop), Speed::fast);
 
     auto cycler = f.add(tk::View::make<tk::Button>(tk::Rect{200, 10, 20, 20}));
-    EXPECT_TRUE(cycler->sendAction(kSelectNextItemAction, pop.get()));
+    EXPECT_TRUE(cycler->sendAction(tk::PopUpButton::kSelectNextItemAction, pop.get()));
     EXPECT_EQ(pop->titleOfSelectedItem(), "More");
-    EXPECT_TRUE(cycler->sendAction(kSelectPreviousItemAction, pop.get()));
+    EXPECT_TRUE(cycler->sendAction(tk::PopUpButton::kSelectPreviousItemAction, pop.get()));
     EXPECT_EQ(selectedValue<Speed>(*pop), Speed::fast);
+}
+
+TEST(PopUpValues, AZeroValueBehindAHeadingIsFoundPastTheHeadingsTag) {
+    ControlFixture f;
+    auto pop = f.add(tk::View::make<StyledPopUpButton>(tk::Rect{10, 10, 150, 22}));
+    tk::PassthroughSubject<Level> model;
+    std::vector<tk::Cancellable> cancellables;
+    bindValues<Level>(*pop, Level::high, model.publisher(), cancellables, [](const Level&) {});
+    ASSERT_EQ(pop->itemAtIndex(0)->tag, 0) << "the heading comes first with tag 0";
+    EXPECT_EQ(valueForTag<Level>(*pop, 0), Level::off);
+    model.send(Level::off);
+    EXPECT_EQ(pop->titleOfSelectedItem(), "Off");
+    EXPECT_EQ(selectedValue<Level>(*pop), Level::off);
 }
 
 TEST(StyledPopDownButton, ActsOnAReleaseInsideShowsItsOwnTitleAndIgnoresPressesWhenDisabled) {
@@ -162,7 +189,7 @@ TEST(PopUpValues, ABindingSelectsPublishedValuesAndReportsChosenOnes) {
     model.send(Speed::fast);
     EXPECT_EQ(selectedValue<Speed>(*pop), Speed::fast);
     EXPECT_TRUE(reported.empty()) << "selecting from the model reports nothing";
-    EXPECT_TRUE(selectPreviousItem(*pop)); // a step sends the action once
+    EXPECT_TRUE(pop->selectPreviousItem()); // a step sends the action once
     EXPECT_EQ(reported, (std::vector<Speed>{Speed::steady}));
     pop->selectItemAtIndex(5); // "More", a submenu item with tag 0: stands for no value
     pop->sendAction();

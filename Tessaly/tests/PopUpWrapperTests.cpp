@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace Tessaly {
 namespace {
 
@@ -58,6 +60,10 @@ TEST(StyledPopUpButtonWrapper, ShowsTheBoundValueAndWritesTheChoiceBack) {
     EXPECT_EQ(button->label(), std::optional<std::string>("Count"));
     EXPECT_FALSE(button->itemAtIndex(2)->enabled) << "a disabled item stays disabled";
     EXPECT_FALSE(button->menu()->autoenablesItems());
+    const tk::Size bezel =
+        StyledPopUpButtonCell::style()->bezelImage(StyledControlState::defaultState)->size();
+    EXPECT_EQ(button->frame().size, (tk::Size{std::max(150.0, bezel.width), bezel.height}))
+        << "the whole bezel, not its alignment rect";
 
     button->showMenu();
     ASSERT_NE(f.backend->menus().shownMenu(), nullptr);

@@ -1,5 +1,6 @@
 // Validating fields and their message popover, driven by injected clicks and keys.
 
+#include "Tessaly/Controls/StyledSearchField.h"
 #include "Tessaly/Controls/ValidatingFields.h"
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/tests/TextFieldTestSupport.h"
@@ -159,6 +160,13 @@ TEST(ValidatingPropertiesField, DrawsItsOwnBezelAndRingAndShowsItsMessage) {
     EXPECT_EQ(strokes[0].color, color(ColorResources::error));
     ASSERT_FALSE(fills.empty());
     EXPECT_EQ(fills.back().color, color(ColorResources::error).withAlpha(0.3));
+    field->setValid(true);
+    auto validFocused = recordDrawing(*field);
+    ASSERT_EQ(validFocused->draws(tk::RecordedDraw::Kind::stroke).size(), 1u);
+    EXPECT_EQ(validFocused->draws(tk::RecordedDraw::Kind::stroke)[0].color,
+              color(ColorResources::highlightSystem));
+    EXPECT_EQ(validFocused->draws(tk::RecordedDraw::Kind::fill).back().color,
+              color(ColorResources::highlightSystem).withAlpha(0.3));
 
     // A message set while typing shows at the next keystroke; no message closes it.
     f.window->type("1");
@@ -214,6 +222,74 @@ TEST(ValidatingPropertiesField, ItsHandleSitsBeforeTheTextAndAClickOrDragOnItFoc
     EXPECT_GT(icon->doubleValue(), 0);
     EXPECT_TRUE(field->innerField().isFirstResponder());
     EXPECT_EQ(field->innerField().text(), "");
+}
+
+// The client owns validity and message; the popover follows the text and the focus only, so a
+// validity change leaves it as it is until the next keystroke.
+TEST(ValidatingFields, AValidityChangeLeavesThePopoverToTheNextKeystroke) {
+    FieldFixture f{{300, 160}};
+    auto text = f.add(tk::View::make<ValidatingTextField>(tk::Rect{20, 20, 100, 22}));
+    auto properties = f.add(tk::View::make<ValidatingPropertiesField>());
+    properties->setFrame({20, 70, 100, 20});
+    struct Case {
+        ValidatingField& field;
+        SimpleTextViewPopover& popover;
+        tk::Point inside;
+    };
+    for (const Case& c : {Case{*text, text->popoverController().popover(), {30, 30}},
+                          Case{*properties, properties->popoverController().popover(), {60, 80}}}) {
+        f.window->click(c.inside);
+        f.loop.drain();
+        c.field.setMessage("Already taken");
+        c.field.setValid(false);
+        EXPECT_FALSE(c.popover.isShown()) << "validity and message alone wait";
+        f.window->type("x");
+        f.loop.drain();
+        ASSERT_TRUE(c.popover.isShown());
+        EXPECT_EQ(c.popover.contentTextField().text(), "Already taken");
+        c.field.setValid(true);
+        EXPECT_TRUE(c.popover.isShown()) << "validity is not consulted";
+        c.field.setMessage(std::nullopt);
+        f.window->type("y");
+        f.loop.drain();
+        EXPECT_FALSE(c.popover.isShown());
+    }
+}
+
+TEST(ValidatingFields, FocusShowsOnlyInTheKeyWindowAsInEveryFieldAndTheyRedrawAsThatChanges) {
+    FieldFixture f{{300, 200}};
+    auto text = f.add(tk::View::make<ValidatingTextField>(tk::Rect{20, 20, 120, 22}));
+    auto search = f.add(tk::View::make<StyledSearchField>(tk::Rect{20, 60, 120, 22}));
+    auto properties = f.add(tk::View::make<ValidatingPropertiesField>());
+    properties->setFrame({20, 100, 120, 20});
+    properties->setValid(false);
+    struct Case {
+        tk::View& view;
+        tk::Point inside;
+        std::string focusedPicture;
+        std::string restingPicture;
+    };
+    for (const Case& c : {Case{*text, {30, 30}, "tui-textfield-focus", "tui-textfield"},
+                          Case{*search, {100, 70}, "tui-searchfield-focus", "tui-searchfield"},
+                          Case{*properties, {60, 110}, "tui-textfield", "tui-textfield-error"}}) {
+        SCOPED_TRACE(c.focusedPicture);
+        const auto looks = [&](const std::string& picture, std::size_t rings) {
+            const auto drawn = recordDrawing(c.view);
+            return picturesOf(*drawn).contains(picture) &&
+                   drawn->draws(tk::RecordedDraw::Kind::stroke).size() == rings;
+        };
+        f.window->click(c.inside);
+        f.loop.drain();
+        EXPECT_TRUE(looks(c.focusedPicture, 1));
+        f.win().display();
+        f.window->unfocus();
+        EXPECT_TRUE(c.view.needsDisplay()) << "redrawn as the window stops being key";
+        EXPECT_TRUE(looks(c.restingPicture, 0)) << "focused in a window that is not key";
+        f.win().display();
+        f.window->focus();
+        EXPECT_TRUE(c.view.needsDisplay());
+        EXPECT_TRUE(looks(c.focusedPicture, 1));
+    }
 }
 
 TEST(ValidatingFields, TheirToolTipsShowWhenThePointerRests) {

@@ -4,6 +4,15 @@
 
 namespace tk {
 
+namespace {
+
+// An item the selection may be stepped onto.
+bool steppable(const MenuItem& item) {
+    return item.enabled && !item.isSeparator && !item.isSectionHeader && !item.hidden;
+}
+
+} // namespace
+
 std::unique_ptr<Cell> PopUpButton::makeCell() const {
     return std::make_unique<PopUpButtonCell>(std::string(), pullsDownAtStart_);
 }
@@ -174,13 +183,58 @@ bool PopUpButton::stepSelection(int step) {
         return false;
     for (int i = c->indexOfSelectedItem() + step; i >= 0 && i < c->numberOfItems(); i += step) {
         const MenuItem* item = c->itemAtIndex(i);
-        if (item->enabled && !item->isSeparator && !item->hidden) {
+        if (steppable(*item)) {
             c->selectItemAtIndex(i);
             sendAction();
             return true;
         }
     }
     return false;
+}
+
+bool PopUpButton::cycleSelection(int direction) {
+    const int count = numberOfItems();
+    if (count == 0)
+        return false;
+    const int s = indexOfSelectedItem();
+    // s + 1 ... end, then 0 ... s - 1 (mirrored backwards); with nothing selected, every item.
+    const int start = s < 0 ? (direction > 0 ? 0 : count - 1) : s + direction;
+    const int span = s < 0 ? count : count - 1;
+    for (int k = 0; k < span; ++k) {
+        const int i = ((start + direction * k) % count + count) % count;
+        if (steppable(*itemAtIndex(i))) {
+            selectItemAtIndex(i);
+            if (!action().empty())
+                sendAction();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool PopUpButton::selectNextItem() {
+    return cycleSelection(+1);
+}
+
+bool PopUpButton::selectPreviousItem() {
+    return cycleSelection(-1);
+}
+
+bool PopUpButton::respondsToAction(std::string_view action) const {
+    return action == kSelectNextItemAction || action == kSelectPreviousItemAction ||
+           Button::respondsToAction(action);
+}
+
+bool PopUpButton::performAction(std::string_view action, const ActionSender& sender) {
+    if (action == kSelectNextItemAction) {
+        selectNextItem();
+        return true;
+    }
+    if (action == kSelectPreviousItemAction) {
+        selectPreviousItem();
+        return true;
+    }
+    return Button::performAction(action, sender);
 }
 
 bool PopUpButton::mouseDown(const Event& event) {

@@ -6,6 +6,11 @@
 // item selects it, performs the item's own action or handler when it has one, and sends the
 // button's action. With the keyboard focus, Space opens the menu and Up and Down step the
 // selection (pop-up only) to the previous or next enabled item, sending the action.
+//
+// Every pop-up button answers the actions "selectNextItem:" and "selectPreviousItem:" (what a
+// button cycling it sends): from the selection onwards (backwards), then round from the other end,
+// the first item that is enabled and neither a separator, a section header nor hidden is selected
+// and the button's action is sent. When there is none nothing changes and nothing is sent.
 
 #include "platform/tk/controls/Button.h"
 #include "platform/tk/controls/PopUpButtonCell.h"
@@ -16,6 +21,9 @@ namespace tk {
 
 class PopUpButton : public Button {
 public:
+    static constexpr const char* kSelectNextItemAction = "selectNextItem:";
+    static constexpr const char* kSelectPreviousItemAction = "selectPreviousItem:";
+
     PopUpButton() = default;
     explicit PopUpButton(Rect frame, bool pullsDown = false) : Button(frame), pullsDownAtStart_(pullsDown) {}
 
@@ -44,6 +52,9 @@ public:
     bool selectItemWithTitle(std::string_view title);
     void selectItem(const MenuItem* item);
     std::string titleOfSelectedItem() const;
+    // Step round the items as the file comment says; false when nothing was selected.
+    bool selectNextItem();
+    bool selectPreviousItem();
 
     // Opens the menu now (what a press does). False when disabled or there is nothing to show.
     bool showMenu();
@@ -54,6 +65,8 @@ public:
     bool mouseDown(const Event& event) override;
     bool keyDown(const Event& event) override;
     void performClick() override;
+    bool respondsToAction(std::string_view action) const override;
+    bool performAction(std::string_view action, const ActionSender& sender) override;
 
 protected:
     std::unique_ptr<Cell> makeCell() const override;
@@ -65,6 +78,8 @@ protected:
     bool stepSelection(int step);
 
 private:
+    // Steps round the items by `direction` (+1, -1); see the file comment.
+    bool cycleSelection(int direction);
     void menuClosed();
     std::function<void()> menuDidClose_;
     bool pullsDownAtStart_ = false;

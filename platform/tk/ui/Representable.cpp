@@ -51,9 +51,13 @@ protected:
         return {side(intrinsic.width, proposal.width), side(intrinsic.height, proposal.height)};
     }
 
+    // `size` is the hosted view's alignment rect (what its intrinsic size measures); its frame
+    // reaches past that by its alignment insets, where a bezel keeps its margin.
     void layoutContent(Size size) override {
-        if (hosted_)
-            hosted_->setFrame(Rect(Point{}, size));
+        if (!hosted_)
+            return;
+        const EdgeInsets a = hosted_->alignmentRectInsets();
+        hosted_->setFrame(Rect{-a.left, -a.top, size.width + a.horizontal(), size.height + a.vertical()});
     }
 
 private:

@@ -6,9 +6,10 @@
 //         [] { return tk::View::make<ShaderView>(); },            // once, when the node appears
 //         [](ShaderView& v) { v.setNeedsDisplay(); });             // after every build
 //
-// The view is made once for its place in the tree and updated at every rebuild; it fills the rect
-// it is given. Its size: `sizeThatFits` when given, else its intrinsic content size, with the
-// proposal (10 points when unspecified) on the sides without an intrinsic metric.
+// The view is made once for its place in the tree and updated at every rebuild. Its size:
+// `sizeThatFits` when given, else its intrinsic content size, with the proposal (10 points when
+// unspecified) on the sides without an intrinsic metric. Either size is the view's alignment rect:
+// the rect it is given, which its frame exceeds by the view's alignment insets.
 //
 // With a coordinator (an object that lives as long as the view and receives its callbacks):
 //

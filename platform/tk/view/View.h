@@ -134,7 +134,9 @@ public:
     void setHidden(bool hidden);
     bool isHiddenOrHasHiddenAncestor() const;
     double alpha() const { return alpha_; }
-    void setAlpha(double alpha); // clamped to 0..1
+    // Clamped to 0..1. Virtual, so that a view reacting to its fading (one hiding at zero) does so
+    // however it is reached.
+    virtual void setAlpha(double alpha);
     bool clipsToBounds() const { return clipsToBounds_; }
     void setClipsToBounds(bool clips);
     // A layer behind the view (see Layer.h); layer() is null until the view wants one.

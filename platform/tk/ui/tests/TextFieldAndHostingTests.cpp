@@ -162,6 +162,32 @@ TEST(UiHosting, RepresentableCarriesAClassicViewAndTheHostSizesToItsContent) {
     EXPECT_EQ(h->intrinsicContentSize(), (Size{40, 20}));
 }
 
+// A bezel drawn with a margin: its alignment rect lies inside its frame.
+class Bezelled final : public View {
+public:
+    Size intrinsicContentSize() const override { return {146, 16}; }
+    EdgeInsets alignmentRectInsets() const override { return {3, 2, 3, 2}; }
+};
+
+TEST(UiHosting, ARepresentablesAlignmentRectIsLaidOutAndItsFrameReachesPastIt) {
+    TestMainLoop loop;
+    std::shared_ptr<Bezelled> made;
+    struct Root {
+        std::shared_ptr<Bezelled>* made;
+        Node body() {
+            const Node bezel = Representable<Bezelled>([this] {
+                *made = View::make<Bezelled>();
+                return *made;
+            });
+            return VStack({.spacing = 0}, {Rectangle().frame(10, 10), bezel.identifier("bezel")});
+        }
+    };
+    auto h = testing::host(Root{&made}, {200, 100});
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(testing::frameOf(*h, "bezel").size, (Size{146, 16})) << "laid out by its alignment rect";
+    EXPECT_EQ(made->frame(), (Rect{-2, -3, 150, 22})) << "the frame: that rect grown by the insets";
+}
+
 struct Counter {
     int updates = 0;
 };
