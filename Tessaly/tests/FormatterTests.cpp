@@ -75,6 +75,23 @@ TEST(ExpressionFormatterTest, KeepsExpressionsAsTextAndFormatsNumbersWithTheSuff
     EXPECT_TRUE(formatter.getObjectValue(value, "inf", nullptr));
     EXPECT_EQ(value, FormatterValue(std::string("inf")));
 
+    // What the field shows reads back as the number it shows; only the number before the suffix
+    // counts, so an expression that happens to end with it stays text.
+    struct Case {
+        const char* text;
+        FormatterValue value;
+    };
+    for (const auto& c : std::initializer_list<Case>{{"12.5 pt", FormatterValue(12.5)},
+                                                     {"-2 pt", FormatterValue(-2.0)},
+                                                     {"2*3 pt", FormatterValue(std::string("2*3 pt"))},
+                                                     {" 12 pt", FormatterValue(std::string(" 12 pt"))},
+                                                     {" pt", FormatterValue(std::string(" pt"))}}) {
+        EXPECT_TRUE(formatter.getObjectValue(value, c.text, nullptr)) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
+    EXPECT_TRUE(formatter.getObjectValue(value, *formatter.string(FormatterValue(7.25)), nullptr));
+    EXPECT_EQ(value, FormatterValue(7.25));
+
     formatter.setFormatterBehavior(tk::NumberFormatter::Behavior::behavior10_0);
     formatter.setPositiveSuffix("");
     EXPECT_EQ(formatter.string(FormatterValue(3.0)), "3");
