@@ -28,7 +28,13 @@ TEST(ConstantNameFormatterTest, AcceptsOnlyNameCharacters) {
     std::string error;
     EXPECT_TRUE(formatter.getObjectValue(value, "kMy-Name.v2_$", &error));
     EXPECT_EQ(value, FormatterValue(std::string("kMy-Name.v2_$")));
-    for (const char* bad : {"my name", "a+b", "caf\xC3\xA9"}) {
+    // Letters and digits of any script, composed or with combining marks.
+    for (const char* good : {"caf\u00E9", "cafe\u0301", "\u540D\u524D2", "x\u0663"}) {
+        EXPECT_TRUE(formatter.getObjectValue(value, good, nullptr)) << good;
+        EXPECT_EQ(value, FormatterValue(std::string(good)));
+    }
+    // Spaces of any kind, symbols and text that is not UTF-8 are not names.
+    for (const char* bad : {"my name", "a+b", "a\u00A0b", "5\u20AC", "caf\xC3", "\xE9t\xE9"}) {
         error.clear();
         EXPECT_FALSE(formatter.getObjectValue(value, bad, &error)) << bad;
         EXPECT_EQ(error, kInvalidConstantNameMessage);
