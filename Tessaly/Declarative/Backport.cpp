@@ -1,5 +1,6 @@
 #include "Tessaly/Declarative/Backport.h"
 
+#include "platform/tk/ui/List.h"
 #include "platform/tk/ui/NodeView.h"
 #include "platform/tk/view/Event.h"
 
@@ -46,6 +47,10 @@ std::shared_ptr<tk::ui::NodeView> EscapeHandlingNodeData::makeView() const {
 
 tk::ui::Node Backport::fixedWidth(double width) const {
     return content.frame(width, std::nullopt, tk::ui::Alignment::center());
+}
+
+tk::ui::Node Backport::alternatingRowBackgrounds(bool enabled) const {
+    return content.environment<tk::ui::AlternatingRowBackgroundsKey>(enabled);
 }
 
 tk::ui::Node Backport::escapeHandling(std::function<void()> action) const {

@@ -2,7 +2,7 @@
 
 // Modifiers whose newest form only some systems offer, applied in the form this system has (the
 // earlier one): soft scroll edges leave the content as it is, a fixed width is a centred frame of
-// that width. Alternating row backgrounds belong to list views, which this library has none of yet.
+// that width.
 //
 //     backport(content).fixedWidth(240)
 
@@ -20,6 +20,8 @@ struct Backport {
     tk::ui::Node softScrollEdges() const { return content; }
     // The content in a frame of `width` (height left free), centred.
     tk::ui::Node fixedWidth(double width) const;
+    // The content with alternating row backgrounds in its lists switched on or off (tk::ui::List).
+    tk::ui::Node alternatingRowBackgrounds(bool enabled = true) const;
     // The content, with Escape pressed (or held) in it running `action` and counting as handled;
     // other keys pass on. Key events reach it while the focus is inside the content.
     tk::ui::Node escapeHandling(std::function<void()> action) const;

@@ -1,15 +1,10 @@
 #include "Tessaly/Formatters/ConstantNameFormatter.h"
 
-#include <algorithm>
+#include "platform/tk/base/UnicodeCharacters.h"
 
 namespace Tessaly {
 
 namespace {
-
-bool isNameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '$' ||
-           c == '_' || c == '-' || c == '.';
-}
 
 bool accept(const std::string& text, std::string* errorDescription) {
     if (ConstantNameFormatter::isValidName(text))
@@ -22,7 +17,7 @@ bool accept(const std::string& text, std::string* errorDescription) {
 } // namespace
 
 bool ConstantNameFormatter::isValidName(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), isNameCharacter);
+    return tk::isAlphanumericText(text, "$_-.");
 }
 
 std::optional<std::string> ConstantNameFormatter::string(const tk::FormatterValue& value) const {

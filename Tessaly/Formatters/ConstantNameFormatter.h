@@ -1,8 +1,9 @@
 #pragma once
 
 // Names of constants typed by the user, shown with a required prefix: with the prefix "k" the value
-// "Value" shows as "kValue" and edits as "Value". A name may hold only ASCII letters, digits and the
-// characters "$", "_", "-" and ".".
+// "Value" shows as "kValue" and edits as "Value". A name may hold only letters and digits of any
+// script ("café" is a name; UTF-8, judged by Unicode and not by the locale) and the characters "$",
+// "_", "-" and ".".
 
 #include "platform/tk/base/Formatter.h"
 

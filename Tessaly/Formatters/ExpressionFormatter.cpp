@@ -55,6 +55,13 @@ std::optional<std::string> ExpressionFormatter::editingString(const tk::Formatte
 
 bool ExpressionFormatter::getObjectValue(tk::FormatterValue& value, const std::string& text,
                                          std::string* errorDescription) const {
+    // A shown number carries the suffix: read it back as the number it shows, or committing an
+    // unchanged field would turn the number into an expression.
+    if (const std::string_view suffix = positiveSuffix(); !suffix.empty() && text.ends_with(suffix)) {
+        const std::string number = text.substr(0, text.size() - suffix.size());
+        if (isDecimalNumber(number))
+            return NumberFormatter::getObjectValue(value, number, errorDescription);
+    }
     if (isExpression(tk::FormatterValue(text))) {
         value = text;
         return true;

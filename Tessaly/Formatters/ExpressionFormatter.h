@@ -4,7 +4,7 @@
 // a plain decimal number - an optional sign, digits with an optional fraction and an optional
 // exponent, and nothing else - is an expression and is kept as text; numbers go through the number
 // formatter. Shown numbers carry the positive suffix once (unless the formatter behaves as the 10.0
-// behaviour).
+// behaviour), and a number followed by the suffix reads back as that number.
 
 #include "platform/tk/base/NumberFormatter.h"
 

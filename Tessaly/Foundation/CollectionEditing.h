@@ -101,7 +101,8 @@ template <class T> struct CollectionDifference {
 
 // Turns the old version into the new one: the removals from the highest offset down (so none
 // shifts another), then the insertions from the lowest offset up (each lands where the new version
-// has it).
+// has it). A difference that names an offset twice for the same kind of change describes no pair of
+// versions; like an offset out of range it throws std::out_of_range and changes nothing.
 template <class C, class T> void apply(C& collection, const CollectionDifference<T>& difference) {
     using Change = typename CollectionDifference<T>::Change;
     std::vector<const Change*> removals, insertions;
@@ -109,6 +110,10 @@ template <class C, class T> void apply(C& collection, const CollectionDifference
         (change.kind == Change::Kind::remove ? removals : insertions).push_back(&change);
     std::ranges::sort(removals, std::greater<>{}, &Change::offset);
     std::ranges::sort(insertions, std::less<>{}, &Change::offset);
+    const auto sameOffset = [](const Change* a, const Change* b) { return a->offset == b->offset; };
+    if (std::ranges::adjacent_find(removals, sameOffset) != removals.end() ||
+        std::ranges::adjacent_find(insertions, sameOffset) != insertions.end())
+        throw std::out_of_range("apply: an offset is named twice");
     C result = collection; // all or nothing
     for (const Change* change : removals) {
         if (change->offset >= std::ranges::size(result))

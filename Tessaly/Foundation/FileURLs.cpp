@@ -133,7 +133,11 @@ std::optional<std::string> fileURL(const std::optional<std::string>& path, Direc
 std::optional<std::string> filePath(std::string_view url) {
     if (!isFileURL(url))
         return std::nullopt;
-    return percentDecode(encodedPath(url));
+    std::string path = percentDecode(encodedPath(url));
+    // No file has a NUL in its path: "%00" would cut the path short where the system reads it.
+    if (path.find('\0') != std::string::npos)
+        return std::nullopt;
+    return path;
 }
 
 std::optional<std::string> relativePath(std::string_view url, std::string_view base) {
@@ -175,7 +179,7 @@ std::string pathWithoutLeadingSlash(std::string_view url) {
 std::optional<std::filesystem::file_time_type> modificationDate(std::string_view url) {
     const auto path = filePath(url);
     if (!path)
-        throw std::invalid_argument("not a file URL: " + std::string(url));
+        throw std::invalid_argument("not a file URL with a path: " + std::string(url));
     return std::filesystem::last_write_time(*path); // throws filesystem_error when unreadable
 }
 

@@ -25,7 +25,7 @@ std::optional<std::string> fileURL(const std::optional<std::string>& path,
                                    DirectoryHint hint = DirectoryHint::inferFromPath,
                                    const std::optional<std::string>& base = std::nullopt);
 
-// [any] The decoded path of a file URL; none for other URLs.
+// [any] The decoded path of a file URL; none for other URLs and for a path holding NUL ("%00").
 std::optional<std::string> filePath(std::string_view url);
 
 // [any] The path of `url` relative to `base`, both file URLs: "../b/c" for file:///a/b/c from
@@ -41,7 +41,7 @@ std::string pathWithoutLeadingSlash(std::string_view url);
 
 // [any] The file's modification time; none when the file system keeps none. Fails with
 // std::filesystem::filesystem_error when the file cannot be examined (or with
-// std::invalid_argument for a URL that is not a file URL).
+// std::invalid_argument for a URL without a file path).
 std::optional<std::filesystem::file_time_type> modificationDate(std::string_view url);
 
 } // namespace Tessaly

@@ -43,8 +43,9 @@ private:
 };
 
 // Makes `action` the control's action: the trampoline becomes its target, "actionWithSender:" its
-// action, and the control keeps the trampoline. A later closure replaces this one; reading the
-// control's publisher afterwards takes the target over again (ControlPublisher.h).
+// action, and the control keeps the trampoline. A later closure replaces this one. The control's
+// publisher takes the target over only when it is made, at its first read (ControlPublisher.h): a
+// closure set after that stays the target, and later reads of the publisher leave it alone.
 template <class C> void setAction(C& control, std::function<void(C&)> action) {
     auto trampoline = std::make_shared<ActionTrampoline<C>>(std::move(action));
     control.setTarget(trampoline);

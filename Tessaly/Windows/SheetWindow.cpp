@@ -1,6 +1,7 @@
 #include "Tessaly/Windows/SheetWindow.h"
 
 #include "platform/tk/base/MainThread.h"
+#include "platform/tk/view/Application.h"
 #include "platform/tk/view/Window.h"
 
 namespace Tessaly {
@@ -10,7 +11,11 @@ std::shared_ptr<tk::Window> SheetWindow::make(tk::Size size) {
     tk::Window::Options options;
     options.contentSize = size;
     options.resizable = true;
-    return tk::Window::make(options);
+    auto sheet = tk::Window::make(options);
+    // A sheet asks about one document; it must not hold up the program's end.
+    sheet->setPreventsApplicationTerminationWhenModal(false);
+    sheet->setAppearance(tk::Application::shared().effectiveAppearance());
+    return sheet;
 }
 
 void dismissSheet(tk::Window& sheet) {

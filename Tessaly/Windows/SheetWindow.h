@@ -13,7 +13,8 @@ class Window;
 
 namespace Tessaly::SheetWindow {
 
-// A sheet window of the given content size, resizable, not keeping the program from quitting.
+// A sheet window of the given content size, resizable, in the application's appearance at the time it
+// is made, and not keeping the program from quitting while it runs modally.
 std::shared_ptr<tk::Window> make(tk::Size size);
 
 } // namespace Tessaly::SheetWindow

@@ -53,9 +53,12 @@ TEST_F(ControlPublisherTest, OneAttachedPublisherTakesOverTheTargetAndAClosureTa
     control->sendAction();
     setAction<Switch>(*control, [&](Switch&) { log.push_back("replaced closure"); });
     control->sendAction();
+    // Reading the publisher again does not take the target back from the closure.
+    auto third = publisher(*control).sink([&](Switch* const&) { log.push_back("third subscriber"); });
+    control->sendAction();
 
     EXPECT_EQ(log, (std::vector<std::string>{"earlier target", "first subscriber", "second subscriber",
-                                             "closure", "replaced closure"}));
+                                             "closure", "replaced closure", "replaced closure"}));
 }
 
 TEST_F(ControlPublisherTest, PropertyPublisherSendsTheValueAtEachActionAndTheControlsEndFinishesIt) {

@@ -2,8 +2,13 @@
 #include "Tessaly/Declarative/Bindings.h"
 #include "Tessaly/Declarative/ShakeEffect.h"
 
+#include "Tessaly/tests/TessalyTestBundle.h"
+
+#include "platform/tk/base/Observable.h"
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/RecordingContext.h"
+#include "platform/tk/graphics/SemanticColors.h"
 #include "platform/tk/ui/UI.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/Window.h"
@@ -11,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <numbers>
 
 namespace Tessaly {
@@ -44,6 +50,15 @@ TEST(ShakeEffectTest, SwingsSidewaysBySineOfTheProgress) {
         EXPECT_EQ(t.d, 1);
     }
 }
+
+// A bar that shakes each time `attempts` changes, as a field shakes off a rejected entry.
+struct ShakingBar {
+    tk::Observable<int>* attempts = nullptr;
+    Node body() {
+        return shake(Rectangle().fill(tk::Color::white()).frame(40, 20).identifier("bar"),
+                     ShakeEffect{.amount = 10, .shakes = 3}, attempts->get(), 0.6);
+    }
+};
 
 struct HostedNode {
     tk::TestMainLoop loop;
@@ -79,6 +94,76 @@ TEST(BackportTest, FixedWidthIsACentredFrameAndTheBackgroundIsScaledAboutTheCent
     EXPECT_NEAR(background.midY(), front.midY(), 1e-9);
     const Node text = Text("a");
     EXPECT_EQ(backport(text).softScrollEdges().data(), text.data());
+}
+
+// A list of four rows whose alternating backgrounds follow an observable switch.
+struct AlternatingList {
+    tk::Observable<bool>* alternating = nullptr;
+    Node body() {
+        std::vector<Node> rows;
+        for (const char* name : {"Kick", "Snare", "Hat", "Clap"})
+            rows.push_back(Text(name).foregroundColor(tk::labelColor()));
+        return backport(List(std::move(rows))).alternatingRowBackgrounds(alternating->get());
+    }
+};
+
+TEST(BackportTest, AlternatingRowBackgroundsPaintTheListsRowsInTurnAndFollowTheSwitch) {
+    tk::Observable<bool> alternating{true};
+    HostedNode hosted(AlternatingList{.alternating = &alternating});
+    const auto [first, second] = tk::alternatingContentBackgroundColors();
+    ASSERT_NE(first.hexString(), second.hexString());
+    auto rowColours = [&] {
+        std::vector<std::string> colours;
+        for (int row = 0; row < 4; ++row)
+            colours.push_back(
+                hosted.window.colorAt({280, row * kListRowHeight + kListRowHeight / 2}).hexString());
+        return colours;
+    };
+    EXPECT_EQ(rowColours(), (std::vector<std::string>{first.hexString(), second.hexString(),
+                                                      first.hexString(), second.hexString()}));
+    const auto folder = testing::buildFolder() / "pictures" / "tessaly";
+    std::filesystem::create_directories(folder);
+    EXPECT_TRUE(hosted.window.writePNG(folder / "alternating-list.png"));
+
+    alternating.set(false);
+    hosted.loop.drain();
+    EXPECT_EQ(rowColours(), std::vector<std::string>(4, first.hexString()));
+}
+
+TEST(ShakeEffectTest, AChangedTriggerShakesTheContentOnTheRunLoopClockAndItComesToRest) {
+    tk::Observable<int> attempts{0};
+    HostedNode hosted(ShakingBar{.attempts = &attempts});
+    tk::View* bar = findNodeView(*hosted.host, "bar");
+    ASSERT_NE(bar, nullptr);
+    auto x = [&] { return bar->convertToWindow(tk::Point{0, 0}).x; };
+    const double rest = x();
+    hosted.loop.advance(tk::seconds(1));
+    EXPECT_EQ(x(), rest) << "shown still";
+
+    attempts.set(1);
+    hosted.loop.drain();
+    // The progress after t seconds is t / 0.6: at 0.1 s a full swing right, at 0.3 s one left.
+    struct Step {
+        double seconds, dx;
+    };
+    double now = 0;
+    for (const Step& step : {Step{0.1, 10}, Step{0.2, 0}, Step{0.3, -10}, Step{0.5, 10}}) {
+        hosted.loop.advance(tk::seconds(step.seconds - now));
+        now = step.seconds;
+        EXPECT_NEAR(x() - rest, step.dx, 0.2) << step.seconds;
+    }
+    hosted.loop.advance(tk::seconds(0.2));
+    EXPECT_EQ(x(), rest) << "at rest after the shake";
+    EXPECT_EQ(tk::RunLoop::main().nextTimerFireDate(), std::nullopt) << "no timer left running";
+
+    // A rebuild with the same trigger does not shake; a new one does.
+    attempts.set(1);
+    hosted.loop.advance(tk::seconds(0.1));
+    EXPECT_EQ(x(), rest);
+    attempts.set(2);
+    hosted.loop.drain();
+    hosted.loop.advance(tk::seconds(0.1));
+    EXPECT_NEAR(x() - rest, 10, 0.2);
 }
 
 struct FocusableView : tk::View {

@@ -28,7 +28,13 @@ TEST(ConstantNameFormatterTest, AcceptsOnlyNameCharacters) {
     std::string error;
     EXPECT_TRUE(formatter.getObjectValue(value, "kMy-Name.v2_$", &error));
     EXPECT_EQ(value, FormatterValue(std::string("kMy-Name.v2_$")));
-    for (const char* bad : {"my name", "a+b", "caf\xC3\xA9"}) {
+    // Letters and digits of any script, composed or with combining marks.
+    for (const char* good : {"caf\u00E9", "cafe\u0301", "\u540D\u524D2", "x\u0663"}) {
+        EXPECT_TRUE(formatter.getObjectValue(value, good, nullptr)) << good;
+        EXPECT_EQ(value, FormatterValue(std::string(good)));
+    }
+    // Spaces of any kind, symbols and text that is not UTF-8 are not names.
+    for (const char* bad : {"my name", "a+b", "a\u00A0b", "5\u20AC", "caf\xC3", "\xE9t\xE9"}) {
         error.clear();
         EXPECT_FALSE(formatter.getObjectValue(value, bad, &error)) << bad;
         EXPECT_EQ(error, kInvalidConstantNameMessage);
@@ -74,6 +80,23 @@ TEST(ExpressionFormatterTest, KeepsExpressionsAsTextAndFormatsNumbersWithTheSuff
     EXPECT_EQ(value, FormatterValue(12.5));
     EXPECT_TRUE(formatter.getObjectValue(value, "inf", nullptr));
     EXPECT_EQ(value, FormatterValue(std::string("inf")));
+
+    // What the field shows reads back as the number it shows; only the number before the suffix
+    // counts, so an expression that happens to end with it stays text.
+    struct Case {
+        const char* text;
+        FormatterValue value;
+    };
+    for (const auto& c : std::initializer_list<Case>{{"12.5 pt", FormatterValue(12.5)},
+                                                     {"-2 pt", FormatterValue(-2.0)},
+                                                     {"2*3 pt", FormatterValue(std::string("2*3 pt"))},
+                                                     {" 12 pt", FormatterValue(std::string(" 12 pt"))},
+                                                     {" pt", FormatterValue(std::string(" pt"))}}) {
+        EXPECT_TRUE(formatter.getObjectValue(value, c.text, nullptr)) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
+    EXPECT_TRUE(formatter.getObjectValue(value, *formatter.string(FormatterValue(7.25)), nullptr));
+    EXPECT_EQ(value, FormatterValue(7.25));
 
     formatter.setFormatterBehavior(tk::NumberFormatter::Behavior::behavior10_0);
     formatter.setPositiveSuffix("");

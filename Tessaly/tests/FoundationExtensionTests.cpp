@@ -89,6 +89,10 @@ TEST(FileURLsTest, PathsNamesAndRelativePaths) {
     EXPECT_EQ(fileURL("/tmp/My Song.mid"), "file:///tmp/My%20Song.mid");
     EXPECT_EQ(fileURL("b c", DirectoryHint::isDirectory, "/a"), "file:///a/b%20c/");
     EXPECT_EQ(filePath(*fileURL("/tmp/100%/x")), "/tmp/100%/x");
+    // A NUL would end the path early where the system reads it: such a URL has no path.
+    EXPECT_EQ(filePath("file:///etc/passwd%00.mid"), std::nullopt);
+    EXPECT_EQ(relativePath("file:///a/b%00/c", "file:///a"), std::nullopt);
+    EXPECT_THROW(modificationDate("file:///tmp%00"), std::invalid_argument);
 }
 
 TEST(FileURLsTest, ModificationDateOfAFileAndTheErrorOfAMissingOne) {

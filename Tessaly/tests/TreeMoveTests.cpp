@@ -233,5 +233,18 @@ TEST(CollectionEditingTest, ApplyTurnsTheOldVersionIntoTheNewWhateverTheOrderOfC
     EXPECT_EQ(text, "xbdyf");
 }
 
+TEST(CollectionEditingTest, ApplyRefusesOffsetsNoPairOfVersionsHasAndChangesNothing) {
+    using Difference = CollectionDifference<char>;
+    using Kind = Difference::Change::Kind;
+    for (const Difference& bad :
+         {Difference{{{Kind::remove, 1, 'b'}, {Kind::remove, 1, 'b'}}},
+          Difference{{{Kind::insert, 0, 'x'}, {Kind::insert, 0, 'y'}}}, Difference{{{Kind::remove, 3, 'd'}}},
+          Difference{{{Kind::remove, 0, 'a'}, {Kind::insert, 3, 'z'}}}}) {
+        std::string text = "abc";
+        EXPECT_THROW(apply(text, bad), std::out_of_range);
+        EXPECT_EQ(text, "abc");
+    }
+}
+
 } // namespace
 } // namespace Tessaly

@@ -1,5 +1,7 @@
 #include "Tessaly/Images/ImageOperations.h"
 #include "Tessaly/Views/CompactMap.h"
+#include "Tessaly/Views/DraggedItems.h"
+#include "Tessaly/Views/MouseButtons.h"
 #include "Tessaly/Views/OutlineViewExtensions.h"
 #include "Tessaly/Views/ViewExtensions.h"
 
@@ -129,6 +131,42 @@ TEST(TessalyViews, FlipContextFlipsAboutTheRect) {
     EXPECT_EQ(drawn.x(), 4);
     EXPECT_GT(drawn.y(), 10);
     EXPECT_LT(drawn.y(), 16);
+}
+
+TEST(TessalyViews, MouseButtonsHeldFollowThePressesAndReleasesTheWindowDispatched) {
+    tk::TestMainLoop loop;
+    tk::HeadlessWindow window(tk::Size{100, 100});
+    window.setContentView(tk::View::make<Focusable>(tk::Rect{0, 0, 100, 100}));
+    const tk::Point p{50, 50};
+    using Held = std::pair<bool, bool>;
+    auto held = [] { return Held{isLeftMouseButtonPressed(), isRightMouseButtonPressed()}; };
+    EXPECT_EQ(held(), Held(false, false));
+    window.mouseDown(p);
+    EXPECT_EQ(held(), Held(true, false));
+    window.mouseDown(p, tk::ModifierFlags::none, 1, tk::MouseButton::right);
+    EXPECT_EQ(held(), Held(true, true));
+    window.mouseUp(p);
+    EXPECT_EQ(held(), Held(false, true));
+    window.mouseUp(p, tk::ModifierFlags::none, 1, tk::MouseButton::right);
+    EXPECT_EQ(held(), Held(false, false));
+}
+
+TEST(TessalyViews, DraggedItemsOfTheTypesAskedForInDragOrder) {
+    tk::DraggingInfo info;
+    info.items = {{tk::kFileURLDragType, std::string("/songs/a.zin")},
+                  {tk::kTextDragType, std::string("hello")},
+                  {"com.example.colour", 7},
+                  {tk::kFileURLDragType, 42}, // the right type holding the wrong object
+                  {tk::kFileURLDragType, std::string("/songs/b.zin")}};
+    std::vector<std::string> types;
+    for (const auto& item : draggingItems(info, {tk::kFileURLDragType, "com.example.colour"}))
+        types.push_back(item.type);
+    EXPECT_EQ(types, (std::vector<std::string>{tk::kFileURLDragType, "com.example.colour",
+                                               tk::kFileURLDragType, tk::kFileURLDragType}));
+    EXPECT_TRUE(draggingItems(info, {"public.png"}).empty());
+    EXPECT_EQ(draggedObjects<std::string>(info, tk::kFileURLDragType),
+              (std::vector<std::string>{"/songs/a.zin", "/songs/b.zin"}));
+    EXPECT_TRUE(draggedObjects<int>(info, tk::kTextDragType).empty());
 }
 
 TEST(TessalyImages, ResizingPaddingAndMeasuring) {

@@ -138,6 +138,37 @@ TEST_F(TessalyWindows, SheetsEndThroughTheirParent) {
     EXPECT_EQ(ended, 1);
 }
 
+TEST_F(TessalyWindows, ARunningSheetDoesNotHoldUpTheProgramsEndAndTakesTheApplicationsAppearance) {
+    tk::Application& application = tk::Application::shared();
+    application.setAppearance(tk::Appearance::light);
+    auto sheet = SheetWindow::make({200, 120});
+    auto hosted = WindowController::makeSheetWindowController(tk::ui::Text("Sheet"));
+    application.setAppearance(std::nullopt);
+    for (tk::Window* w : {sheet.get(), hosted->window()}) {
+        EXPECT_EQ(w->appearance(), tk::Appearance::light) << "taken when made, kept afterwards";
+        EXPECT_FALSE(w->preventsApplicationTerminationWhenModal());
+    }
+
+    std::optional<bool> mayEnd;
+    tk::RunLoop::main().post([&] {
+        mayEnd = application.prepareToTerminate();
+        if (!*mayEnd)
+            application.stopModal(7); // held up: end it anyway so that the test goes on
+    });
+    EXPECT_EQ(application.runModal(*sheet), tk::Application::kModalResponseAbort);
+    EXPECT_EQ(mayEnd, true);
+
+    // An ordinary window running modally is answered before the program may end.
+    auto plain = tk::Window::make(tk::Size{200, 120});
+    EXPECT_EQ(plain->effectiveAppearance(), tk::Appearance::dark);
+    tk::RunLoop::main().post([&] {
+        mayEnd = application.prepareToTerminate();
+        application.stopModal(7);
+    });
+    EXPECT_EQ(application.runModal(*plain), 7);
+    EXPECT_EQ(mayEnd, false);
+}
+
 // Answers the running alert by pressing a key in its window.
 void answerWith(tk::KeyCode key) {
     tk::RunLoop::main().post([key] {

@@ -42,6 +42,9 @@ Color selectedControlColor() {
 Color separatorColor() {
     return Color::gray(1, 0.1);
 }
+std::array<Color, 2> alternatingContentBackgroundColors() {
+    return {controlBackgroundColor(), Color::rgba8(0x2A, 0x2A, 0x2A)};
+}
 
 Color controlAccentColor() {
     return Color::rgba8(0x0A, 0x84, 0xFF);

@@ -6,6 +6,8 @@
 
 #include "platform/tk/base/Color.h"
 
+#include <array>
+
 namespace tk {
 
 // Text.
@@ -25,6 +27,8 @@ Color controlColor();
 Color controlHighlightColor();
 Color selectedControlColor();
 Color separatorColor();
+// The backgrounds that rows of a list or table take in turn, the first row on the first.
+std::array<Color, 2> alternatingContentBackgroundColors();
 
 // Accents.
 Color controlAccentColor();

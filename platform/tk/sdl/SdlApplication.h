@@ -39,7 +39,9 @@ bool installBackend(std::string* whyNot = nullptr);
 // SDL could only start a driver that shows nothing (offscreen, dummy): a program on one would run
 // unseen, and could never be closed.
 int runApplication(const std::function<void()>& launch, const ApplicationOptions& options = {});
-// [main] Ends runApplication's loop after the current event.
+// [main] Ends runApplication's loop after the current event. A modal session whose window does not
+// prevent termination ends at once; one whose window does is answered first (see
+// tk::Application::prepareToTerminate).
 void quitApplication();
 
 } // namespace tk::sdl

@@ -13,6 +13,7 @@
 #include "platform/tk/sdl/SdlApplication.h"
 #include "platform/tk/sdl/SdlKeys.h"
 #include "platform/tk/sdl/XdndSource.h"
+#include "platform/tk/view/Application.h"
 #include "platform/tk/view/Backend.h"
 #include "platform/tk/view/Clipboard.h"
 #include "platform/tk/view/View.h"
@@ -661,6 +662,9 @@ int runApplication(const std::function<void()>& launch, const ApplicationOptions
 }
 
 void quitApplication() {
+    // A modal window that does not prevent termination ends now; one that does is answered first,
+    // and the loop ends after it.
+    Application::shared().prepareToTerminate();
     RunLoop::main().stop();
 }
 

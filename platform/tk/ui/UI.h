@@ -18,6 +18,7 @@
 //                   drag-out
 //   - Button.h      Button(action, label) drawn by the environment's ButtonStyle
 //   - TextField.h   a text field bound to a string, with focus binding, submit and key handler
+//   - List.h        rows one under the other on the list's (alternating) row backgrounds
 //   - HostingView.h a declarative tree inside a classic view
 //   - Representable.h a classic view inside a declarative tree (with a coordinator if wanted)
 //
@@ -30,6 +31,7 @@
 #include "platform/tk/ui/Gesture.h"
 #include "platform/tk/ui/HostingView.h"
 #include "platform/tk/ui/Layout.h"
+#include "platform/tk/ui/List.h"
 #include "platform/tk/ui/Node.h"
 #include "platform/tk/ui/Representable.h"
 #include "platform/tk/ui/Shader.h"

@@ -52,4 +52,16 @@ Window* Application::modalWindow() const {
     return session_ ? session_->window.lock().get() : nullptr;
 }
 
+bool Application::prepareToTerminate() {
+    TK_CHECK_MAIN_THREAD();
+    for (const Session* s = session_; s; s = s->outer)
+        if (auto window = s->window.lock();
+            window && !window->isClosed() && window->preventsApplicationTerminationWhenModal())
+            return false;
+    for (Session* s = session_; s; s = s->outer)
+        if (!s->response)
+            s->response = kModalResponseAbort;
+    return true;
+}
+
 } // namespace tk

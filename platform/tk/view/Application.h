@@ -8,9 +8,12 @@
 //     fills it here, so it stays empty).
 //   - It runs modal sessions: a window that must be answered before anything else, in a nested
 //     run of the main run loop that ends with stopModal(response).
+//   - It decides whether the program may end now (prepareToTerminate), and holds the appearance its
+//     windows take.
 //
 // All members are [main].
 
+#include "platform/tk/view/Appearance.h"
 #include "platform/tk/view/Responder.h"
 
 #include <memory>
@@ -39,12 +42,25 @@ public:
     // The window of the innermost modal session, if any.
     Window* modalWindow() const;
 
+    // Readies the program to end. While a modal session runs whose window prevents termination
+    // (Window::preventsApplicationTerminationWhenModal, true unless the window says otherwise) it
+    // refuses (false): that window is answered first. Otherwise every modal session ends with
+    // kModalResponseAbort and it answers true; the caller then stops its run loop.
+    bool prepareToTerminate();
+
+    // The appearance set for the program; none follows the system's.
+    std::optional<Appearance> appearance() const { return appearance_; }
+    void setAppearance(std::optional<Appearance> appearance) { appearance_ = appearance; }
+    // The one its windows draw in: the set one, else the system's (dark, the toolkit's only look).
+    Appearance effectiveAppearance() const { return appearance_.value_or(Appearance::dark); }
+
     Application(); // use shared()
 
 private:
     struct Session;
     std::shared_ptr<Menu> servicesMenu_;
     Session* session_ = nullptr;
+    std::optional<Appearance> appearance_;
 };
 
 } // namespace tk

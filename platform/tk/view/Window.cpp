@@ -1078,6 +1078,10 @@ bool Window::beginSheet(std::shared_ptr<Window> sheet, std::function<void(int)> 
     return true;
 }
 
+Appearance Window::effectiveAppearance() const {
+    return appearance_.value_or(Application::shared().effectiveAppearance());
+}
+
 void Window::endSheet(Window& sheet, int response) {
     TK_CHECK_MAIN_THREAD();
     if (sheet_.get() != &sheet)

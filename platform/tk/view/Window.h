@@ -32,6 +32,7 @@
 #include "platform/tk/base/Color.h"
 #include "platform/tk/base/Geometry.h"
 #include "platform/tk/base/Subscription.h"
+#include "platform/tk/view/Appearance.h"
 #include "platform/tk/view/Cursor.h"
 #include "platform/tk/view/DragItem.h"
 #include "platform/tk/view/Dragging.h"
@@ -148,6 +149,18 @@ public:
     Window* attachedSheet() const { return sheet_.get(); }
     Window* sheetParent() const { return sheetParent_.lock().get(); }
     static constexpr int kSheetResponseStop = -1000;
+
+    // --- Modal use and appearance ------------------------------------------------------------
+    // Whether the program may not end while this window runs modally (Application::
+    // prepareToTerminate); true unless set otherwise.
+    bool preventsApplicationTerminationWhenModal() const { return preventsTerminationWhenModal_; }
+    void setPreventsApplicationTerminationWhenModal(bool prevents) {
+        preventsTerminationWhenModal_ = prevents;
+    }
+    // The appearance given to this window; none takes the application's.
+    std::optional<Appearance> appearance() const { return appearance_; }
+    void setAppearance(std::optional<Appearance> appearance) { appearance_ = appearance; }
+    Appearance effectiveAppearance() const;
 
     // --- Responders ------------------------------------------------------------------------
     // The focused responder: a view of this window's tree, or the window itself.
@@ -332,6 +345,8 @@ private:
     std::shared_ptr<Window> sheet_;
     std::weak_ptr<Window> sheetParent_;
     std::function<void(int)> sheetCompletion_;
+    bool preventsTerminationWhenModal_ = true;
+    std::optional<Appearance> appearance_;
     double backingScaleFactor_ = 1;
     std::string title_;
     std::string identifier_;
