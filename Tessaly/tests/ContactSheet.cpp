@@ -4,6 +4,8 @@
 
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/TextAttributes.h"
+#include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +56,18 @@ void writeContactSheet(const std::filesystem::path& file, const std::vector<Shee
                        tk::Rect{x, rowTop + rowHeights[row] + kLabelGap, cellWidth, kLabelHeight}, label);
     }
     ASSERT_TRUE(sheet.writePNG(file)) << file;
+}
+
+tk::Image screenshot(tk::HeadlessWindow& window) {
+    const tk::Image frame = window.render().makeImage();
+    const auto cursor = window.window().cursorStack().topImage();
+    if (!cursor)
+        return frame;
+    tk::BitmapContext shot(frame.size(), frame.scale());
+    shot.drawImage(frame, tk::Point{});
+    const tk::Point at = window.window().mouseLocation();
+    shot.drawImage(cursor->image, tk::Point{at.x - cursor->hotSpot.x, at.y - cursor->hotSpot.y});
+    return shot.makeImage();
 }
 
 } // namespace Tessaly::testing

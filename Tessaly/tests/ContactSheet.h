@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace tk {
+class HeadlessWindow;
+}
+
 namespace Tessaly::testing {
 
 struct SheetPicture {
@@ -20,5 +24,9 @@ struct SheetPicture {
 // picture (a popover, a form) does not stretch every cell.
 void writeContactSheet(const std::filesystem::path& file, const std::vector<SheetPicture>& pictures,
                        int columns);
+
+// What the window shows now, as a screenshot would: a fresh render with the picture cursor it
+// shows (when one is pushed) drawn at the pointer.
+tk::Image screenshot(tk::HeadlessWindow& window);
 
 } // namespace Tessaly::testing

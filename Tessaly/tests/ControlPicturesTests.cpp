@@ -1,10 +1,12 @@
-// Writes a picture of every styled control in each state it draws differently, at 1x and 2x,
+// Writes a picture of every control in each state it draws differently, at 1x and 2x,
 // into <build>/pictures/tessaly/controls/<control>-<state>.png, and a contact sheet of them all
 // into <build>/pictures/tessaly/controls.png, for a person to look at. The checks here are only
 // that each picture was written and is not blank; what the controls draw is checked elsewhere.
 
+#include "Tessaly/Controls/CursorButtons.h"
 #include "Tessaly/Controls/NavigationButtons.h"
 #include "Tessaly/Controls/PushButton.h"
+#include "Tessaly/Controls/SmallViews.h"
 #include "Tessaly/Controls/StyledButton.h"
 #include "Tessaly/Controls/StyledCheckBox.h"
 #include "Tessaly/Controls/StyledComboBox.h"
@@ -42,6 +44,8 @@ struct Subject {
     tk::Size extra = {}; // room beside and below it (an open menu)
     std::function<std::shared_ptr<tk::View>(tk::Rect frame)> make;
     std::function<void(tk::View& control, tk::Window& window)> pose = {};
+    // After the pose: events sent through the window, as a user makes them (a press still held).
+    std::function<void(tk::View& control, testing::ControlFixture& f)> drive = {};
     tk::Size before = {}; // room left of and above it (a pop-up menu opens over it)
 };
 
@@ -191,6 +195,82 @@ void openComboList(tk::View& v, tk::Window& w) {
                                         menus.shownLocation());
 }
 
+// Near the control's bottom right corner, so a cursor drawn at the pointer hides little of it.
+tk::Point pointerSpot(const tk::View& v) {
+    return v.convertToWindow({v.bounds().maxX() - 4, v.bounds().maxY() - 4});
+}
+
+// The pointer moved in from outside the window and left over the control.
+void hover(tk::View& v, testing::ControlFixture& f) {
+    f.window->moveMouse({-10, -10});
+    f.window->moveMouse(pointerSpot(v));
+}
+
+// The pointer brought over the control and pressed there, still held: the control tracks it as
+// a user's press and shows its pressed look until the release, which never comes.
+void press(tk::View& v, testing::ControlFixture& f) {
+    hover(v, f);
+    f.window->mouseDown(pointerSpot(v));
+}
+
+// A press on a pop-up opens its menu through the window; the headless backend only records it,
+// so the in-window presenter draws a copy of what it recorded where it was asked to appear.
+void pressOpen(tk::View& v, testing::ControlFixture& f) {
+    press(v, f);
+    const tk::Menu* shown = f.backend->menus().shownMenu();
+    ASSERT_NE(shown, nullptr);
+    tk::InWindowMenuPresenter().present(f.window->window(), std::make_shared<tk::Menu>(*shown),
+                                        f.backend->menus().shownLocation());
+}
+
+// Focus moved onto the control by the Tab key, from the window's first key view.
+void tabTo(tk::View& v, testing::ControlFixture& f) {
+    f.window->key(tk::KeyCode::tab);
+    EXPECT_EQ(f.window->window().firstResponder(), &v);
+}
+
+std::shared_ptr<tk::View> cursorButton(tk::Rect frame) {
+    auto b = tk::View::make<CursorButton>(frame);
+    b->setTitle("Next");
+    b->setWantsLayer(true); // its pressed look is the layer's opacity
+    return b;
+}
+
+std::shared_ptr<tk::View> darkHighlightButton(tk::Rect frame) {
+    auto b = tk::View::make<DarkHighlightButton>(frame);
+    b->setImage(image(ImageResources::propertiesTableAdd));
+    b->setImagePosition(tk::ImagePosition::imageOnly);
+    b->setBordered(false);
+    return b;
+}
+
+std::shared_ptr<tk::View> cyclingButton(tk::Rect frame) {
+    auto b = tk::View::make<PopUpCyclingButton>(frame);
+    b->setTitle("Speed");
+    b->setWantsLayer(true);
+    return b;
+}
+
+// The cycling cell where a caller installs it: an image that dims only while pressed.
+std::shared_ptr<tk::View> cyclingCellButton(tk::Rect frame) {
+    auto b = tk::View::make<PopUpCyclingButton>(frame);
+    b->setCell(std::make_unique<PopUpCyclingButtonCell>());
+    b->setImage(image(ImageResources::propertiesTableAdd));
+    b->setImagePosition(tk::ImagePosition::imageOnly);
+    b->setBordered(false);
+    return b;
+}
+
+void disableView(tk::View& v, tk::Window&) {
+    static_cast<tk::Control&>(v).setEnabled(false);
+}
+
+std::shared_ptr<tk::View> clickableImage(tk::Rect frame) {
+    auto v = tk::View::make<ClickableImageView>(frame);
+    v->setImage(image(ImageResources::organiserIconStar));
+    return v;
+}
+
 std::vector<Subject> subjects() {
     const tk::Size button{96, 24};
     const tk::Size check{150, 18};
@@ -216,12 +296,24 @@ std::vector<Subject> subjects() {
              {"disabled", disable},
              {"focused", focus}})
         s.push_back({"check-box", state, check, {}, box, pose});
+    s.push_back({"check-box", "selected", check, {}, box, select});
+    s.push_back({"check-box", "selected-on", check, {}, box, [](tk::View& v, tk::Window& w) {
+                     select(v, w);
+                     turnOn(v, w);
+                 }});
+    s.push_back({"check-box", "on-pressed", check, {}, box, turnOn, press});
     auto star = titled<FavouriteCheckBox>("Favourite");
     s.push_back({"favourite-check-box", "normal", check, {}, star});
     s.push_back({"favourite-check-box", "on", check, {}, star, turnOn});
     s.push_back({"favourite-check-box", "highlighted", check, {}, star, [](tk::View& v, tk::Window& w) {
                      highlight(v, w);
                      v.setAlpha(0.5);
+                 }});
+    s.push_back({"favourite-check-box", "on-pressed", check, {}, star, turnOn, press});
+    s.push_back({"favourite-check-box", "disabled", check, {}, star, disable});
+    s.push_back({"favourite-check-box", "on-disabled", check, {}, star, [](tk::View& v, tk::Window& w) {
+                     turnOn(v, w);
+                     disable(v, w);
                  }});
     auto back = titled<BackButton>("");
     s.push_back({"back-button", "normal", {28, 22}, {}, back});
@@ -242,9 +334,9 @@ std::vector<Subject> subjects() {
              {"normal", {}}, {"highlighted", highlight}, {"disabled", disable}, {"focused", focus}})
         s.push_back({"pop-up-button", state, pop, {}, popUp(std::nullopt), pose});
     s.push_back({"pop-up-button", "label", pop, {}, popUp(std::string("Speed"))});
-    s.push_back({"pop-up-button", "menu-open", pop, {120, 110}, popUp(std::nullopt), openMenu, {20, 30}});
+    s.push_back({"pop-up-button", "menu-open", pop, {120, 110}, popUp(std::nullopt), openMenu, {}, {20, 30}});
     s.push_back(
-        {"pop-up-button", "menu-with-images", pop, {150, 150}, popUpWithImages(false), openMenu, {40, 30}});
+        {"pop-up-button", "menu-with-images", pop, {150, 150}, popUpWithImages(false), openMenu, {}, {40, 30}});
     s.push_back({"pop-up-button",
                  "menu-open-near-top",
                  pop,
@@ -255,10 +347,21 @@ std::vector<Subject> subjects() {
                      return b;
                  },
                  openMenu,
+                 {},
                  {20, 0}});
     s.push_back({"pull-down-button", "menu-open", pop, {150, 180}, popUpWithImages(true), openMenu});
     s.push_back({"tool-pop-up-button", "normal", {90, 20}, {}, popUp(std::nullopt, true)});
     s.push_back({"tool-pop-up-button", "highlighted", {90, 20}, {}, popUp(std::nullopt, true), highlight});
+    s.push_back({"tool-pop-up-button", "disabled", {90, 20}, {}, popUp(std::nullopt, true), disable});
+    s.push_back({"tool-pop-up-button", "focused", {90, 20}, {}, popUp(std::nullopt, true), {}, tabTo});
+    s.push_back({"tool-pop-up-button",
+                 "menu-open",
+                 {90, 20},
+                 {126, 56},
+                 popUp(std::nullopt, true),
+                 {},
+                 pressOpen,
+                 {0, 30}});
     for (auto [state, pose] :
          std::vector<std::pair<std::string, std::function<void(tk::View&, tk::Window&)>>>{
              {"normal", {}}, {"highlighted", highlight}, {"disabled", disable}, {"focused", focus}})
@@ -292,6 +395,21 @@ std::vector<Subject> subjects() {
                      w.makeFirstResponder(&static_cast<StyledComboBox&>(v).textField());
                  }});
     s.push_back({"combo-box", "menu-open", comboSize, {120, 110}, combo, openComboList});
+    s.push_back({"cursor-button", "normal", {80, 22}, {}, cursorButton});
+    s.push_back({"cursor-button", "hovered", {80, 22}, {}, cursorButton, {}, hover});
+    s.push_back({"cursor-button", "pressed", {80, 22}, {}, cursorButton, {}, press});
+    s.push_back({"dark-highlight-button", "normal", {24, 22}, {}, darkHighlightButton});
+    s.push_back({"dark-highlight-button", "pressed", {24, 22}, {}, darkHighlightButton, {}, press});
+    s.push_back({"dark-highlight-button", "disabled", {24, 22}, {}, darkHighlightButton, disable});
+    s.push_back({"pop-up-cycling-button", "normal", {80, 22}, {}, cyclingButton});
+    s.push_back({"pop-up-cycling-button", "pressed", {80, 22}, {}, cyclingButton, {}, press});
+    s.push_back({"pop-up-cycling-button", "disabled", {80, 22}, {}, cyclingButton, disable});
+    s.push_back({"pop-up-cycling-button-cell", "pressed", {24, 22}, {}, cyclingCellButton, {}, press});
+    s.push_back({"pop-up-cycling-button-cell", "disabled", {24, 22}, {}, cyclingCellButton, disable});
+    s.push_back({"clickable-image-view", "normal", {24, 24}, {}, clickableImage});
+    s.push_back({"clickable-image-view", "pressed", {24, 24}, {}, clickableImage, {}, press});
+    s.push_back(
+        {"clickable-image-view", "disabled-pressed", {24, 24}, {}, clickableImage, disableView, press});
     return s;
 }
 
@@ -306,8 +424,11 @@ tk::Image shoot(const Subject& subject, double scale, const fs::path& file) {
     f.window->window().makeFirstResponder(nullptr);
     if (subject.pose)
         subject.pose(*control, f.window->window());
-    EXPECT_TRUE(f.window->writePNG(file)) << file;
-    return f.window->render().makeImage();
+    if (subject.drive)
+        subject.drive(*control, f);
+    const tk::Image picture = testing::screenshot(*f.window);
+    EXPECT_TRUE(picture.writePNG(file)) << file;
+    return picture;
 }
 
 TEST(ControlPictures, EveryControlInEachStateAt1xAnd2xWithAContactSheet) {

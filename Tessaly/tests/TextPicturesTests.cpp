@@ -276,17 +276,12 @@ TEST(TextPictures, EachFieldKindInItsStatesAt1xAnd2x) {
             scene.build(f);
             f.loop.drain();
             const fs::path file = folder / (scene.name + (scale == 2 ? "@2x" : "") + ".png");
-            tk::BitmapContext picture(scene.size, scale);
-            picture.drawImage(f.window->render().makeImage(), tk::Point{});
-            if (auto cursor = f.win().cursorStack().topImage(); cursor && scene.showsCursor) {
-                const tk::Point at = f.win().mouseLocation();
-                picture.drawImage(cursor->image,
-                                  tk::Point{at.x - cursor->hotSpot.x, at.y - cursor->hotSpot.y});
-            }
+            const tk::Image picture =
+                scene.showsCursor ? testing::screenshot(*f.window) : f.window->render().makeImage();
             ASSERT_TRUE(picture.writePNG(file)) << file;
             EXPECT_GT(fs::file_size(file), 300u) << file;
             if (scale == 2)
-                sheet.push_back({scene.name, picture.makeImage()});
+                sheet.push_back({scene.name, picture});
         }
     }
     testing::writeContactSheet(root / "text.png", sheet, 4);
