@@ -5,6 +5,7 @@
 #include "app/ZindralApp.h"
 #include "app/tests/AppTestSupport.h"
 #include "platform/tk/base/tests/TempFolder.h"
+#include "platform/tk/view/tests/XdgFolders.h"
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
@@ -259,14 +260,28 @@ TEST(AppWindow, VersionLineFromTheBundle) {
     EXPECT_EQ(about.copyright, "(c) Velmor");
 }
 
-TEST(AppHeadless, WritesTheWindowToAPicture) {
+TEST(AppHeadless, WritesTheWindowToAPictureAndLeavesTheUserSettingsAlone) {
     apptest::TestEnvironment env;
     CommandLine line;
     line.headless = true;
     line.afterSeconds = 0.5;
     const tk::testing::TempFolder folder("zindral-headless");
     line.screenshot = folder / "window.png";
-    ASSERT_EQ(runHeadlessApp(line, env.make("headless")), 0);
+    // The user's settings where the updater looks by default; damaged, so that reading them would
+    // move them aside and writing would replace them.
+    const tk::testing::XdgFolders xdg;
+    const auto settings = xdg.root() / "config" / "Zindral" / "updater.json";
+    std::filesystem::create_directories(settings.parent_path());
+    std::ofstream(settings) << R"({"automaticallyChecksForUpdates": tr)";
+    auto environment = env.make("headless");
+    environment.updater.settingsFile.reset();
+    ASSERT_EQ(runHeadlessApp(line, std::move(environment)), 0);
+    EXPECT_EQ(
+        std::vector<std::filesystem::path>(std::filesystem::directory_iterator(settings.parent_path()), {}),
+        std::vector<std::filesystem::path>{settings})
+        << "nothing moved aside or written beside it";
+    std::ifstream in(settings);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), R"({"automaticallyChecksForUpdates": tr)");
     const auto picture = tk::Image::fromPNGFile(line.screenshot);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->pixelSize().width, 400);
