@@ -112,6 +112,33 @@ TEST(AppURLs, ACheckAskedForBeforeTheUpdaterStartedRunsOnceItHas) {
     EXPECT_EQ(env.driver->shown, (Shown{"checking", "up to date"})) << "handled once, after the start";
 }
 
+TEST(AppWindow, APlainLaterLaunchBringsTheWindowForwardWithItsUpdateDialogOnTop) {
+    tk::TestMainLoop loop;
+    auto backend = std::make_shared<tk::HeadlessBackend>();
+    tk::setCurrentBackend(backend);
+    apptest::TestEnvironment env;
+    auto environment = env.make("forward");
+    environment.updater.userDriver = nullptr; // the standard dialogs
+    {
+        ZindralApp app(std::move(environment));
+        const auto window = app.body();
+        app.comeForward();
+        EXPECT_EQ(backend->keyWindow(), window.get()) << "no dialog: the window alone";
+
+        app.open({"zindral://openAndUpdate"});
+        app.sparkleHelper()->updaterController->updater().waitForFetch();
+        loop.drain();
+        tk::Window* dialog = backend->keyWindow();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->identifier(), "updater.upToDate");
+        window->makeKeyAndOrderFront(); // the user clicked the window: the dialog went behind it
+        app.comeForward();
+        EXPECT_EQ(backend->keyWindow(), dialog) << "the dialog in front of the window";
+        EXPECT_FALSE(dialog->isClosed());
+    }
+    tk::setCurrentBackend(nullptr);
+}
+
 TEST(AppWindow, LayoutOfTheMainWindow) {
     AppFixture f("layout");
     auto window = f.app->body();
