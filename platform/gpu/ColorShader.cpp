@@ -124,7 +124,8 @@ std::optional<tk::Image> ColorShader::applyColorEffect(const tk::Image& drawing)
         return std::nullopt;
 
     RenderPassDescriptor pass;
-    pass.colorAttachments[0] = {target, LoadAction::clear, {0, 0, 0, 0}};
+    // The triangle covers every pixel: nothing to clear first.
+    pass.colorAttachments[0] = {target, LoadAction::dontCare, {0, 0, 0, 0}};
     auto commandBuffer = queue_->makeCommandBuffer();
     auto* encoder = commandBuffer->makeRenderCommandEncoder(pass);
     if (!encoder)
