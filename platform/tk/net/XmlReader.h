@@ -20,10 +20,10 @@
 // prefix the document binds the namespace to (<u:version xmlns:u="URI"> is {URI, "version"}, and so
 // is <version xmlns="URI">); a name without a namespace has an empty URI. Namespace declarations
 // are not attributes, and a prefix the document never binds makes it malformed. Character data may
-// arrive in several pieces for one run of text (at entity references, line
-// breaks, buffer ends); a handler that wants the whole text appends. Events delivered before an error
-// stay delivered. Nothing is fetched from outside the document (no external entities or DTDs), and
-// expat's guard against entity expansion attacks is on.
+// arrive in several pieces for one run of text (at entity references, line breaks, buffer ends); a
+// handler that wants the whole text appends. Events delivered before an error stay delivered.
+// Nothing is fetched from outside the document (no external entities or DTDs), and expat's guard
+// against entity expansion attacks is on.
 
 namespace tk {
 
