@@ -13,6 +13,9 @@ int runHeadlessApp(const CommandLine& line, AppEnvironment environment) {
     options.simulatedTime = true;
     options.pngFile = line.screenshot;
     options.windowIdentifier = kWindowIdentifier;
+    // A picture of the window is no launch of the user's: their updater settings (and with them the
+    // first launch that starts the schedule) stay as they are.
+    environment.updater.settingsInMemory = true;
     const int status = tk::runHeadless(
         [&] {
             application = std::make_unique<ZindralApp>(std::move(environment));

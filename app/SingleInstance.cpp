@@ -119,7 +119,8 @@ InstanceServer::Result InstanceServer::listen(const std::filesystem::path& socke
         result.error = "the socket path is too long: " + socketPath.string();
         return result;
     }
-    // The folder is the user's own: other users can neither reach the socket nor plant one.
+    // The folder is the user's own and only the user writes in it: other users can neither bind
+    // the socket there (and so receive the URLs later launches hand over) nor plant one.
     const auto folder = socketPath.parent_path();
     std::error_code ec;
     if (!std::filesystem::exists(folder, ec)) {
@@ -131,6 +132,10 @@ InstanceServer::Result InstanceServer::listen(const std::filesystem::path& socke
     struct stat info {};
     if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) {
         result.error = folder.string() + " is not a folder of this user";
+        return result;
+    }
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        result.error = folder.string() + " can be written by other users";
         return result;
     }
 
@@ -255,8 +260,8 @@ int InstanceServer::pump(const Delivery& deliver) {
 }
 
 HandOverResult sendToRunningInstance(const std::filesystem::path& socketPath,
-                                     const std::vector<std::string>& urls,
-                                     std::chrono::milliseconds timeout) {
+                                     const std::vector<std::string>& urls, std::chrono::milliseconds timeout,
+                                     uid_t instanceOwner) {
     std::string message = std::string(kInstanceMessageHeader) + "\n";
     for (const auto& url : urls)
         if (!hasControlCharacters(url))
@@ -274,6 +279,11 @@ HandOverResult sendToRunningInstance(const std::filesystem::path& socketPath,
         ::close(fd);
         return HandOverResult{false, std::move(why)};
     };
+    // Whoever listens there gets the URLs: only an instance of the same user may.
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0 || peer.uid != instanceOwner)
+        return fail("the instance listening at " + socketPath.string() + " is not this user's");
     for (std::size_t sent = 0; sent < message.size();) {
         const ssize_t n = ::send(fd, message.data() + sent, message.size() - sent, MSG_NOSIGNAL);
         if (n > 0) {

@@ -17,9 +17,10 @@
 // An empty list asks the running instance to bring its window forward. The server reads without
 // ever blocking (pump() takes what has arrived), accepts only connections of the same user, caps a
 // message at 64 KiB and gives each connection a fixed number of pumps for its whole message, however
-// it trickles in. A sender waits for the instance at most a timeout, for the connection, the sending
-// and the answer together, so an instance that is stopped cannot hold a later launch. A socket file
-// left by an instance that died is replaced.
+// it trickles in. A later launch hands over only to a listener of the same user, and waits for the
+// instance at most a timeout, for the connection, the sending and the answer together, so an
+// instance that is stopped cannot hold a later launch. A socket file left by an instance that died
+// is replaced.
 
 #include <chrono>
 #include <filesystem>
@@ -27,6 +28,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <sys/types.h>
+#include <unistd.h>
 #include <vector>
 
 namespace app {
@@ -45,7 +48,8 @@ public:
         std::string error;                      // when failed
     };
 
-    // [main] Listens at `socketPath` (its folder is made, private to the user, when missing).
+    // [main] Listens at `socketPath` (its folder is made, private to the user, when missing). Fails
+    // when the folder is not the user's or other users may write in it.
     static Result listen(const std::filesystem::path& socketPath);
     ~InstanceServer();
     InstanceServer(const InstanceServer&) = delete;
@@ -87,11 +91,13 @@ struct HandOverResult {
 };
 
 // [any] Sends `urls` to the instance listening at `socketPath` and waits, at most `timeout`, for it
-// to take them. Not delivered when no instance listens, when it does not answer in time, when it
-// refuses the message, or when the message is longer than an instance accepts.
+// to take them. Not delivered when no instance listens, when the listener is not a process of
+// `instanceOwner` (the user running this), when it does not answer in time, when it refuses the
+// message, or when the message is longer than an instance accepts.
 HandOverResult sendToRunningInstance(const std::filesystem::path& socketPath,
                                      const std::vector<std::string>& urls,
-                                     std::chrono::milliseconds timeout = kHandOverTimeout);
+                                     std::chrono::milliseconds timeout = kHandOverTimeout,
+                                     uid_t instanceOwner = ::getuid());
 
 // [any] The URLs of a message (nothing when it is not one): the lines after the header, without
 // empty lines and lines holding control characters.

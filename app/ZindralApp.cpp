@@ -80,4 +80,11 @@ void ZindralApp::open(const std::vector<std::string>& urls) {
     appDelegate_->application(application_, urls);
 }
 
+void ZindralApp::comeForward() {
+    TK_CHECK_MAIN_THREAD();
+    body();
+    if (sparkleHelper_->updaterController)
+        sparkleHelper_->updaterController->updater().userDriver().showUpdateInFocus();
+}
+
 } // namespace app

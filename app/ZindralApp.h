@@ -69,6 +69,9 @@ public:
     void launchFinished();
     // URLs handed to the application (command line, a later launch).
     void open(const std::vector<std::string>& urls);
+    // A later launch without URLs: the window comes forward, and an updater dialog that is up
+    // stays in front of it.
+    void comeForward();
 
     AppDelegate& appDelegate() { return *appDelegate_; }
     Application& application() { return application_; }

@@ -112,23 +112,31 @@ TEST(RenderedSupporter, EachSwitchItsDownStateAndABurstOfSwitchOnsLookDifferent)
         tk::Image image;
     };
     std::vector<Picture> pictures;
-    double t = 1.0 / 60;
+    // Every state is drawn at one moment on the clock, so that the animation cannot be what tells
+    // two pictures apart: a frame now, then one more for each state with the clock standing still.
+    double t = 1.5;
     f.frameAt(t);
-    pictures.push_back({"none", f.snapshot(window, "supporter-none.png")});
+    const auto still = [&](const std::string& name) {
+        controller.metalKitView()->renderFrame();
+        pictures.push_back({name, f.snapshot(window, "supporter-" + name + ".png")});
+    };
+    still("none");
     for (int i = 0; i < 6; ++i) {
         std::array<bool, 6> on{};
         on[static_cast<std::size_t>(i)] = true;
         controller.setSwitchOnStates(on);
-        f.frameAt(t += 0.5);
-        const auto name = "on-" + std::to_string(i);
-        pictures.push_back({name, f.snapshot(window, "supporter-" + name + ".png")});
+        still("on-" + std::to_string(i));
     }
     controller.setSwitchOnStates({false, false, true, false, false, false});
-    controller.switchDown(2);
-    f.frameAt(t += 0.5);
-    pictures.push_back({"down", f.snapshot(window, "supporter-down.png")});
+    controller.switchDown(2); // the state of "on-2", held down
+    still("down");
     controller.switchUp(2);
+    still("up-again");
+    EXPECT_LT(differingShare(pictures[3].image, pictures.back().image), 0.001)
+        << "on-2 and up again: one state, one moment, one picture";
+    pictures.pop_back();
 
+    // A burst of switch-ons, newest first in the history, a moment later.
     controller.setSwitchOnStates({});
     for (int i : {4, 1, 5, 0, 3}) {
         f.frameAt(t += 0.12);

@@ -54,7 +54,7 @@ int runDesktop(const app::CommandLine& line) {
                     tk::RunLoop::main().scheduleTimer(tk::seconds(kInstancePollInterval), true, [&] {
                         server->pump([&](const std::vector<std::string>& urls) {
                             if (urls.empty())
-                                application->body(); // a plain second launch: bring the window forward
+                                application->comeForward(); // a plain second launch
                             else
                                 application->open(urls);
                         });

@@ -5,6 +5,7 @@
 #include "app/ZindralApp.h"
 #include "app/tests/AppTestSupport.h"
 #include "platform/tk/base/tests/TempFolder.h"
+#include "platform/tk/view/tests/XdgFolders.h"
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
@@ -110,6 +111,33 @@ TEST(AppURLs, ACheckAskedForBeforeTheUpdaterStartedRunsOnceItHas) {
     helper->updaterController->updater().waitForFetch();
     loop.drain();
     EXPECT_EQ(env.driver->shown, (Shown{"checking", "up to date"})) << "handled once, after the start";
+}
+
+TEST(AppWindow, APlainLaterLaunchBringsTheWindowForwardWithItsUpdateDialogOnTop) {
+    tk::TestMainLoop loop;
+    auto backend = std::make_shared<tk::HeadlessBackend>();
+    tk::setCurrentBackend(backend);
+    apptest::TestEnvironment env;
+    auto environment = env.make("forward");
+    environment.updater.userDriver = nullptr; // the standard dialogs
+    {
+        ZindralApp app(std::move(environment));
+        const auto window = app.body();
+        app.comeForward();
+        EXPECT_EQ(backend->keyWindow(), window.get()) << "no dialog: the window alone";
+
+        app.open({"zindral://openAndUpdate"});
+        app.sparkleHelper()->updaterController->updater().waitForFetch();
+        loop.drain();
+        tk::Window* dialog = backend->keyWindow();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->identifier(), "updater.upToDate");
+        window->makeKeyAndOrderFront(); // the user clicked the window: the dialog went behind it
+        app.comeForward();
+        EXPECT_EQ(backend->keyWindow(), dialog) << "the dialog in front of the window";
+        EXPECT_FALSE(dialog->isClosed());
+    }
+    tk::setCurrentBackend(nullptr);
 }
 
 TEST(AppWindow, LayoutOfTheMainWindow) {
@@ -262,14 +290,28 @@ TEST(AppWindow, VersionLineFromTheBundle) {
     EXPECT_EQ(about.copyright, "(c) Velmor");
 }
 
-TEST(AppHeadless, WritesTheWindowToAPicture) {
+TEST(AppHeadless, WritesTheWindowToAPictureAndLeavesTheUserSettingsAlone) {
     apptest::TestEnvironment env;
     CommandLine line;
     line.headless = true;
     line.afterSeconds = 0.5;
     const tk::testing::TempFolder folder("zindral-headless");
     line.screenshot = folder / "window.png";
-    ASSERT_EQ(runHeadlessApp(line, env.make("headless")), 0);
+    // The user's settings where the updater looks by default; damaged, so that reading them would
+    // move them aside and writing would replace them.
+    const tk::testing::XdgFolders xdg;
+    const auto settings = xdg.root() / "config" / "Zindral" / "updater.json";
+    std::filesystem::create_directories(settings.parent_path());
+    std::ofstream(settings) << R"({"automaticallyChecksForUpdates": tr)";
+    auto environment = env.make("headless");
+    environment.updater.settingsFile.reset();
+    ASSERT_EQ(runHeadlessApp(line, std::move(environment)), 0);
+    EXPECT_EQ(
+        std::vector<std::filesystem::path>(std::filesystem::directory_iterator(settings.parent_path()), {}),
+        std::vector<std::filesystem::path>{settings})
+        << "nothing moved aside or written beside it";
+    std::ifstream in(settings);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), R"({"automaticallyChecksForUpdates": tr)");
     const auto picture = tk::Image::fromPNGFile(line.screenshot);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->pixelSize().width, 400);

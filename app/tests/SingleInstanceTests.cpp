@@ -34,6 +34,8 @@ HandOverResult handOver(InstanceServer& server, const std::filesystem::path& pat
 struct StoppedInstance {
     explicit StoppedInstance(const std::filesystem::path& path) {
         std::filesystem::create_directories(path.parent_path());
+        std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace);
         fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
@@ -161,6 +163,53 @@ TEST(AppSingleInstance, AMessageHasADeadlineHoweverItTrickles) {
     EXPECT_TRUE(dropped);
     EXPECT_LE(pumps, InstanceServer::kMaximumMessagePumps + 2);
     ::close(fd);
+}
+
+TEST(AppSingleInstance, OnlyAFolderThatNoOtherUserWritesInHoldsTheSocket) {
+    struct Case {
+        std::filesystem::perms mode;
+        bool listens;
+    };
+    using std::filesystem::perms;
+    const Case cases[] = {
+        {perms::owner_all, true},
+        {perms::owner_all | perms::group_read | perms::group_exec | perms::others_read | perms::others_exec,
+         true},
+        {perms::owner_all | perms::group_all, false},
+        {perms::owner_all | perms::others_write | perms::others_exec, false},
+        {perms::all, false},
+        {perms::all | perms::sticky_bit, false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const auto path = freshSocketPath("mode-" + std::to_string(n++));
+        std::filesystem::create_directories(path.parent_path());
+        std::filesystem::permissions(path.parent_path(), c.mode, std::filesystem::perm_options::replace);
+        SCOPED_TRACE(path.parent_path().string());
+        const auto result = InstanceServer::listen(path);
+        if (c.listens) {
+            EXPECT_EQ(result.status, InstanceServer::Status::listening) << result.error;
+        } else {
+            EXPECT_EQ(result.status, InstanceServer::Status::failed);
+            EXPECT_NE(result.error.find("can be written by other users"), std::string::npos) << result.error;
+            EXPECT_FALSE(std::filesystem::exists(path)) << "no socket was bound there";
+        }
+    }
+}
+
+TEST(AppSingleInstance, URLsGoOnlyToAListenerOfTheSameUser) {
+    const auto path = freshSocketPath("owner");
+    auto first = InstanceServer::listen(path);
+    ASSERT_EQ(first.status, InstanceServer::Status::listening) << first.error;
+    // The listener is this user's; a launch of someone else expects its own user there.
+    const auto result = sendToRunningInstance(path, {"zindral://openAndUpdate"},
+                                              std::chrono::milliseconds(500), ::getuid() + 1);
+    EXPECT_FALSE(result.delivered);
+    EXPECT_NE(result.error.find("is not this user's"), std::string::npos) << result.error;
+    int delivered = 0;
+    for (int i = 0; i < 3; ++i)
+        first.server->pump([&](const std::vector<std::string>&) { ++delivered; });
+    EXPECT_EQ(delivered, 0) << "nothing was sent";
 }
 
 TEST(AppSingleInstance, URLsLongerThanAnInstanceTakesAreNotHandedOver) {

@@ -176,6 +176,7 @@ BENCHMARK(BM_AboutViewFrame)->Args({400, 300})->Args({800, 600})->Unit(benchmark
 BENCHMARK(BM_SupporterViewFrame)->Args({400, 300})->Args({800, 600})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBackAndComposite)
     ->Args({400, 300})
+    ->Args({640, 260}) // a colour effect's picture (color_effect_bench.cpp)
     ->Args({800, 600})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

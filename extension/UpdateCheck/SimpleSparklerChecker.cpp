@@ -2,11 +2,13 @@
 
 #include "platform/tk/base/VersionComparison.h"
 #include "platform/tk/base/Whitespace.h"
+#include "platform/updater/UpdateNamespace.h"
 
 namespace extension {
 
 void SimpleSparklerChecker::parse(std::string_view data) {
-    (void)tk::readXml(data, *this);
+    if (tk::readXml(data, *this))
+        versions_.clear();
 }
 
 std::optional<std::string> SimpleSparklerChecker::latestVersion() const {
@@ -20,8 +22,8 @@ std::optional<std::string> SimpleSparklerChecker::latestVersion() const {
     return best;
 }
 
-void SimpleSparklerChecker::startElement(std::string_view name, const tk::XmlAttributes&) {
-    currentElement_ = name;
+void SimpleSparklerChecker::startElement(const tk::XmlName& name, const tk::XmlAttributes&) {
+    currentIsVersion_ = updater::isUpdateName(name, kVersionElement);
     currentValue_.clear();
 }
 
@@ -33,12 +35,12 @@ void SimpleSparklerChecker::characters(std::string_view text) {
         currentValue_ += text.substr(0, kMaxGathered - currentValue_.size());
 }
 
-void SimpleSparklerChecker::endElement(std::string_view name) {
+void SimpleSparklerChecker::endElement(const tk::XmlName& name) {
     // Only the end of the version element itself takes its text: the end of an enclosing element
     // must not take the same text again.
-    if (name == kVersionElement && currentElement_ == kVersionElement)
+    if (currentIsVersion_ && updater::isUpdateName(name, kVersionElement))
         versions_.emplace_back(tk::trimmed(currentValue_));
-    currentElement_.clear();
+    currentIsVersion_ = false;
     currentValue_.clear();
 }
 

@@ -10,14 +10,15 @@
 namespace extension {
 
 // Reads the version strings out of an update feed (an appcast): the text of every
-// "sparkle:shortVersionString" element, trimmed, in document order. Every other element is ignored.
-// Made for one feed, used once.
+// shortVersionString element of the update namespace (updater::isUpdateName, whatever its prefix),
+// trimmed, in document order. Every other element is ignored. Made for one feed, used once.
 class SimpleSparklerChecker final : public tk::XmlHandler {
 public:
-    static constexpr std::string_view kVersionElement = "sparkle:shortVersionString";
+    static constexpr std::string_view kVersionElement = "shortVersionString";
 
-    // [any] Reads the feed. What was collected before a parse error stays collected; the error itself
-    // is not reported, since a feed that says nothing usable simply announces nothing.
+    // [any] Reads the feed. A feed that is not well-formed XML (cut short, not XML at all) yields no
+    // versions, whatever stood before the fault: the application's updater refuses such a feed
+    // too, and the two must not disagree about what was published.
     void parse(std::string_view data);
 
     // [any] The newest version in the feed, by tk::compareVersions (the first of equal ones; versions
@@ -26,14 +27,14 @@ public:
 
     const std::vector<std::string>& versions() const { return versions_; }
 
-    void startElement(std::string_view name, const tk::XmlAttributes& attributes) override;
+    void startElement(const tk::XmlName& name, const tk::XmlAttributes& attributes) override;
     void characters(std::string_view text) override;
-    void endElement(std::string_view name) override;
+    void endElement(const tk::XmlName& name) override;
 
 private:
     std::vector<std::string> versions_;
-    std::string currentElement_; // the element most recently started
-    std::string currentValue_;   // text gathered since it started
+    bool currentIsVersion_ = false; // the element most recently started is a version element
+    std::string currentValue_;      // text gathered since it started
 };
 
 } // namespace extension

@@ -211,7 +211,8 @@ TEST(MainView, TheMelodyDisplayDrawsItsStepsAndThePlayhead) {
 
 TEST(MainView, ANewerVersionOnTheFeedShowsTheNoticeThatOpensTheApplication) {
     Interface f({616, 678},
-                "<rss><channel><item><sparkle:shortVersionString>2.0.0</sparkle:shortVersionString>"
+                "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel><item>"
+                "<sparkle:shortVersionString>2.0.0</sparkle:shortVersionString>"
                 "</item></channel></rss>");
     auto texts = textsDrawn(f);
     ASSERT_NE(std::find(texts.begin(), texts.end(), "2.0.0 AVAILABLE"), texts.end());

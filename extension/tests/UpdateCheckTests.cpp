@@ -22,15 +22,31 @@ namespace {
 
 using Korvane::UpdateAvailableDetails;
 
-std::string feedWith(const std::vector<std::string>& versions) {
+const std::string kUpdateNamespace = "http://www.andymatuschak.org/xml-namespaces/sparkle";
+
+// A feed whose update namespace is bound to `prefix`.
+std::string feedWith(const std::vector<std::string>& versions, const std::string& prefix = "sparkle") {
     std::string feed = R"(<?xml version="1.0" encoding="utf-8"?>
-<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+<rss version="2.0" xmlns:)" +
+                       prefix + "=\"" + kUpdateNamespace + R"(">
   <channel><title>Zindral</title>)";
+    const std::string p = prefix + ":";
     for (const std::string& version : versions)
-        feed += "<item><title>Version " + version + "</title><sparkle:version>999</sparkle:version>" +
-                "<sparkle:shortVersionString>" + version + "</sparkle:shortVersionString>" +
-                R"(<enclosure url="https://updates.zindral.example/z.zip" sparkle:version="999"/></item>)";
+        feed += "<item><title>Version " + version + "</title><" + p + "version>999</" + p + "version>" + "<" +
+                p + "shortVersionString>" + version + "</" + p + "shortVersionString>" +
+                R"(<enclosure url="https://updates.zindral.example/z.zip" )" + p +
+                R"(version="999"/></item>)";
     return feed + "</channel></rss>";
+}
+
+// `document` in an element that binds the usual prefix to the update namespace.
+std::string inFeed(const std::string& document) {
+    return "<rss xmlns:sparkle=\"" + kUpdateNamespace + "\">" + document + "</rss>";
+}
+
+// The feed cut short, as a connection that dropped would leave it.
+std::string cutShort(const std::string& feed) {
+    return feed.substr(0, feed.rfind("</item>"));
 }
 
 TEST(SimpleSparklerChecker, CollectsTrimmedShortVersionStringsOnly) {
@@ -48,35 +64,45 @@ TEST(SimpleSparklerChecker, CollectsTrimmedShortVersionStringsOnly) {
          {"1.5", "3.1", "2.0", "3.1.0"},
          "3.1"},
         {"text split at references",
-         "<rss><sparkle:shortVersionString>2&#46;4&#x2E;1</sparkle:shortVersionString></rss>",
+         inFeed("<sparkle:shortVersionString>2&#46;4&#x2E;1</sparkle:shortVersionString>"),
          {"2.4.1"},
          "2.4.1"},
         {"the enclosing end adds nothing",
-         "<item><sparkle:shortVersionString>2.0</sparkle:shortVersionString>\n</item>",
+         inFeed("<item><sparkle:shortVersionString>2.0</sparkle:shortVersionString>\n</item>"),
          {"2.0"},
          "2.0"},
         {"other names ignored",
-         "<rss><sparkle:version>9.0</sparkle:version><shortVersionString>8.0</shortVersionString>"
-         "<sparkle:ShortVersionString>7.0</sparkle:ShortVersionString><x:shortVersionString>6.0</"
-         "x:shortVersionString></rss>",
+         inFeed("<sparkle:version>9.0</sparkle:version><shortVersionString>8.0</shortVersionString>"
+                "<sparkle:ShortVersionString>7.0</sparkle:ShortVersionString><x:shortVersionString "
+                "xmlns:x=\"https://velmor.example/ns\">6.0</x:shortVersionString>"),
+         {},
+         std::nullopt},
+        {"the namespace under another prefix", feedWith({"2.0"}, "u"), {"2.0"}, "2.0"},
+        {"the namespace as the default",
+         "<rss><shortVersionString xmlns=\"" + kUpdateNamespace + "\">2.2</shortVersionString></rss>",
+         {"2.2"},
+         "2.2"},
+        {"the usual prefix for another namespace",
+         R"(<rss xmlns:sparkle="https://velmor.example/ns"><sparkle:shortVersionString>9.0</sparkle:shortVersionString></rss>)",
+         {},
+         std::nullopt},
+        {"the usual prefix never bound",
+         "<rss><sparkle:shortVersionString>9.0</sparkle:shortVersionString></rss>",
          {},
          std::nullopt},
         {"a piece too large is skipped",
          feedWith({"99999999999999999999.0", "1.5"}),
          {"99999999999999999999.0", "1.5"},
          "1.5"},
-        {"kept before a parse error",
-         "<rss><sparkle:shortVersionString>4.0</sparkle:shortVersionString><broken",
-         {"4.0"},
-         "4.0"},
+        {"nothing from a feed cut short", cutShort(feedWith({"4.0", "4.1"})), {}, std::nullopt},
         {"a version longer than a version can be is skipped",
          feedWith({"1.5", "3." + std::string(70, '0')}),
          {"1.5", "3." + std::string(70, '0')},
          "1.5"},
         {"an expanded text is gathered only in part",
          "<!DOCTYPE rss [<!ENTITY a \"9999999999\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
-         "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
-         "<rss><sparkle:shortVersionString>&d;&d;</sparkle:shortVersionString></rss>",
+         "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>" +
+             inFeed("<sparkle:shortVersionString>&d;&d;</sparkle:shortVersionString>"),
          {std::string(4096, '9')},
          std::nullopt},
         {"not XML", "HTTP error page", {}, std::nullopt},
@@ -111,6 +137,8 @@ TEST(UpdateCheck, AnnouncesOnlyAHeavierVersion) {
         {feedWith({"99999999999999999999"}), "1.0", std::nullopt},
         {feedWith({"2.0." + std::string(70, '0')}), "1.0", std::nullopt}, // too long to be a version
         {"<rss><broken", "1.0", std::nullopt},
+        {cutShort(feedWith({"2.0", "2.1"})), "1.0", std::nullopt}, // not well-formed: nothing
+        {feedWith({"2.0"}, "u"), "1.0", "2.0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.plugin);

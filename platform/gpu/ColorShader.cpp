@@ -1,9 +1,9 @@
 #include "platform/gpu/ColorShader.h"
 
 #include "platform/gpu/Error.h"
-#include "platform/gpu/TextureLoader.h"
 #include "platform/tk/base/MainThread.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 
@@ -28,7 +28,7 @@ ColorShader::ColorShader(std::shared_ptr<const Library> library, std::string fun
 
 std::string ColorShader::fragmentSource(const Function& function, std::size_t argumentCount) {
     std::string source = R"(#version 450 core
-// The drawing: rgba8, straight alpha, sRGB-encoded, top row first.
+// The drawing: premultiplied, sRGB-encoded (as the toolkit draws), top row first.
 layout(binding = 0) uniform sampler2D drawing;
 layout(std140, binding = 1) uniform Geometry {
     float pixelsPerPoint;
@@ -48,7 +48,8 @@ void main() {
     ivec2 p = ivec2(gl_FragCoord.xy);
     // The target's rows are read back bottom row last: row 0 here is the drawing's bottom row.
     vec4 texel = texelFetch(drawing, ivec2(p.x, size.y - 1 - p.y), 0);
-    vec4 color = vec4(effectToLinear(texel.rgb) * texel.a, texel.a);
+    vec3 straight = texel.a > 0.0 ? texel.rgb / texel.a : vec3(0.0);
+    vec4 color = vec4(effectToLinear(min(straight, vec3(1.0))) * texel.a, texel.a);
     vec2 position = vec2(gl_FragCoord.x, float(size.y) - gl_FragCoord.y) / pixelsPerPoint;
     effectColor = )";
     source += function.name() + "(position, color";
@@ -58,11 +59,7 @@ void main() {
     return source;
 }
 
-std::shared_ptr<RenderPipelineState> ColorShader::pipelineFor(const std::shared_ptr<Device>& device) const {
-    if (pipeline_ && pipelineDevice_.lock() == device)
-        return pipeline_;
-    if (failed_)
-        return nullptr;
+std::shared_ptr<RenderPipelineState> ColorShader::makePipeline() const {
     auto function = library_ ? library_->makeFunction(functionName_) : nullptr;
     try {
         if (!function)
@@ -74,40 +71,67 @@ std::shared_ptr<RenderPipelineState> ColorShader::pipelineFor(const std::shared_
         descriptor.fragmentFunction = std::make_shared<Function>(
             functionName_, ShaderStage::fragment, fragmentSource(*function, arguments_.size()));
         descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
-        pipeline_ = device->makeRenderPipelineState(descriptor);
-        pipelineDevice_ = device;
-        return pipeline_;
+        return device_->makeRenderPipelineState(descriptor);
     } catch (const Error& error) {
         std::fprintf(stderr, "gpu: colour effect %s cannot run: %s\n", functionName_.c_str(), error.what());
-        failed_ = true;
         return nullptr;
     }
 }
 
+bool ColorShader::prepare() const {
+    if (!prepared_) {
+        prepared_ = true;
+        device_ = makeDevice_ ? makeDevice_() : nullptr;
+        if (device_) {
+            queue_ = device_->makeCommandQueue();
+            pipeline_ = makePipeline();
+        }
+    }
+    return device_ && queue_ && pipeline_;
+}
+
+std::shared_ptr<Texture> ColorShader::sourceOf(const tk::Image& drawing) const {
+    // The toolkit's pixels go up as they are: native 0xAARRGGBB words are the bytes B, G, R, A.
+    static_assert(std::endian::native == std::endian::little);
+    if (!pixels_ || pixels_->size() != drawing.size() || pixels_->backingScale() != drawing.scale())
+        pixels_.emplace(drawing.size(), drawing.scale());
+    else
+        pixels_->reset();
+    pixels_->drawImage(drawing, tk::Rect{tk::Point{}, drawing.size()});
+    const int width = pixels_->pixelWidth(), height = pixels_->pixelHeight();
+    if (pixels_->stride() != width * 4)
+        return nullptr;
+    return device_->makeTexture({PixelFormat::bgra8Unorm, {width, height}, TextureUsage::shaderRead},
+                                std::span(pixels_->pixelData(), static_cast<std::size_t>(width) *
+                                                                    static_cast<std::size_t>(height) * 4));
+}
+
+std::shared_ptr<Texture> ColorShader::targetOf(PixelSize size) const {
+    if (!target_ || target_->size() != size)
+        target_ = device_->makeTexture({PixelFormat::rgba16Float, size, TextureUsage::renderTarget});
+    return target_;
+}
+
 std::optional<tk::Image> ColorShader::applyColorEffect(const tk::Image& drawing) const {
     TK_CHECK_MAIN_THREAD();
-    if (drawing.isEmpty())
+    if (drawing.isEmpty() || !prepare())
         return std::nullopt;
-    auto device = makeDevice_ ? makeDevice_() : nullptr;
-    if (!device)
+    auto source = sourceOf(drawing);
+    if (!source)
         return std::nullopt;
-    auto pipeline = pipelineFor(device);
-    auto queue = device->makeCommandQueue();
-    auto source = makeTexture(*device, drawing);
-    if (!pipeline || !queue || !source)
-        return std::nullopt;
-    auto target = device->makeTexture({PixelFormat::rgba16Float, source->size(), TextureUsage::renderTarget});
+    auto target = targetOf(source->size());
     if (!target)
         return std::nullopt;
 
     RenderPassDescriptor pass;
-    pass.colorAttachments[0] = {target, LoadAction::clear, {0, 0, 0, 0}};
-    auto commandBuffer = queue->makeCommandBuffer();
+    // The triangle covers every pixel: nothing to clear first.
+    pass.colorAttachments[0] = {target, LoadAction::dontCare, {0, 0, 0, 0}};
+    auto commandBuffer = queue_->makeCommandBuffer();
     auto* encoder = commandBuffer->makeRenderCommandEncoder(pass);
     if (!encoder)
         return std::nullopt;
     const float pixelsPerPoint = static_cast<float>(drawing.scale());
-    encoder->setRenderPipelineState(pipeline);
+    encoder->setRenderPipelineState(pipeline_);
     encoder->setViewport(
         {0, 0, static_cast<double>(target->width()), static_cast<double>(target->height()), 0, 1});
     if (!arguments_.empty())
@@ -117,7 +141,7 @@ std::optional<tk::Image> ColorShader::applyColorEffect(const tk::Image& drawing)
     encoder->drawPrimitives(PrimitiveType::triangle, 0, 3);
     encoder->endEncoding();
     commandBuffer->commit();
-    return device->readImage(*target, ColorSpace::extendedLinearSRGB, drawing.scale());
+    return device_->readImage(*target, ColorSpace::extendedLinearSRGB, drawing.scale());
 }
 
 } // namespace gpu

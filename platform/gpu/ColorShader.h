@@ -13,17 +13,25 @@
 // outside sRGB); the arguments are the shader's, in order. The drawing's pixels are decoded from
 // sRGB before the call, and the result is shown sRGB-encoded.
 //
+// The shader keeps what it draws with for as long as it lives (as long as a view shows the effect):
+// the device it was given on its first draw - the system's device is shared only while someone
+// holds it, and making one anew costs more than the effect itself - with its command queue, the
+// pipeline and the target texture (kept while the drawing's size stays). The device is asked for
+// once: without one, later draws do not ask again.
+//
 // applyColorEffect() answers nothing - the view then shows its drawing as it is - when there is no
 // device, no library, no function of that name, or the function does not compile (said once on
 // standard error). All members are [main].
 
 #include "platform/gpu/Device.h"
 #include "platform/gpu/Library.h"
+#include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/ui/Shader.h"
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,16 +57,25 @@ public:
     std::optional<tk::Image> applyColorEffect(const tk::Image& drawing) const override;
 
 private:
-    // The pipeline on `device`, built on first use; null when it cannot be built.
-    std::shared_ptr<RenderPipelineState> pipelineFor(const std::shared_ptr<Device>& device) const;
+    // The device, its queue and the pipeline, made on the first call; false when any is missing.
+    bool prepare() const;
+    // The pipeline on device_; null when it cannot be built (said on standard error).
+    std::shared_ptr<RenderPipelineState> makePipeline() const;
+    // The drawing as a texture of its premultiplied pixels; null when it cannot be made.
+    std::shared_ptr<Texture> sourceOf(const tk::Image& drawing) const;
+    // A render target of `size`, kept while the size stays.
+    std::shared_ptr<Texture> targetOf(PixelSize size) const;
 
     std::shared_ptr<const Library> library_;
     std::string functionName_;
     std::vector<Float4> arguments_;
     DeviceFactory makeDevice_;
-    mutable std::weak_ptr<Device> pipelineDevice_;
+    mutable bool prepared_ = false;
+    mutable std::shared_ptr<Device> device_;
+    mutable std::shared_ptr<CommandQueue> queue_;
     mutable std::shared_ptr<RenderPipelineState> pipeline_;
-    mutable bool failed_ = false;
+    mutable std::shared_ptr<Texture> target_;
+    mutable std::optional<tk::BitmapContext> pixels_; // the drawing's pixels, kept while its size stays
 };
 
 } // namespace gpu

@@ -2,6 +2,7 @@
 
 #include "platform/tk/base/VersionComparison.h"
 #include "platform/tk/net/XmlReader.h"
+#include "platform/updater/UpdateNamespace.h"
 
 namespace updater {
 
@@ -30,33 +31,39 @@ std::string trimmed(std::string text) {
     return text.substr(first, last - first + 1);
 }
 
+// RSS's own elements are in no namespace.
+bool isRss(const tk::XmlName& name, std::string_view localName) {
+    return name.namespaceURI.empty() && name.localName == localName;
+}
+
 class AppcastHandler final : public tk::XmlHandler {
 public:
-    void startElement(std::string_view name, const tk::XmlAttributes& attributes) override {
+    void startElement(const tk::XmlName& name, const tk::XmlAttributes& attributes) override {
         ++depth_;
         if (depth_ == 1)
-            sawRss_ = name == "rss";
+            sawRss_ = isRss(name, "rss");
         text_.clear();
-        if (name == "item") {
+        if (isRss(name, "item")) {
             item_ = AppcastItem{};
             itemUnusable_ = false;
             itemDepth_ = depth_;
             return;
         }
-        if (!item_ || name != "enclosure")
+        if (!item_ || !isRss(name, "enclosure"))
             return;
         for (const auto& [key, value] : attributes) {
+            const bool isURL = isRss(key, "url");
             // An address too long to keep is no address (a cut one would lie); a version too long to
             // keep is too long to be compared.
             if (value.size() > kMaxText) {
-                itemUnusable_ = itemUnusable_ || key != "url";
+                itemUnusable_ = itemUnusable_ || !isURL;
                 continue;
             }
-            if (key == "url")
+            if (isURL)
                 item_->enclosureURL = trimmed(std::string(value));
-            else if (key == "sparkle:version")
+            else if (isUpdateName(key, "version"))
                 enclosureVersion_ = trimmed(std::string(value));
-            else if (key == "sparkle:shortVersionString")
+            else if (isUpdateName(key, "shortVersionString"))
                 enclosureShortVersion_ = trimmed(std::string(value));
         }
     }
@@ -67,21 +74,23 @@ public:
         text_ += text.substr(0, kMaxText + 1 - text_.size()); // one byte over marks it too long
     }
 
-    void endElement(std::string_view name) override {
+    void endElement(const tk::XmlName& name) override {
         if (item_ && depth_ == itemDepth_ + 1) {
             const bool tooLong = text_.size() > kMaxText;
-            if (name == "title")
+            const bool isVersion = isUpdateName(name, "version");
+            const bool isShortVersion = isUpdateName(name, "shortVersionString");
+            if (isRss(name, "title"))
                 item_->title = capped(trimmed(text_), kMaxTitle);
-            else if (name == "link")
+            else if (isRss(name, "link"))
                 item_->link = tooLong ? std::string() : trimmed(text_);
-            else if (name == "sparkle:version")
+            else if (isVersion)
                 item_->version = trimmed(text_);
-            else if (name == "sparkle:shortVersionString")
+            else if (isShortVersion)
                 item_->shortVersionString = trimmed(text_);
-            if (tooLong && (name == "sparkle:version" || name == "sparkle:shortVersionString"))
+            if (tooLong && (isVersion || isShortVersion))
                 itemUnusable_ = true;
         }
-        if (item_ && depth_ == itemDepth_ && name == "item")
+        if (item_ && depth_ == itemDepth_ && isRss(name, "item"))
             finishItem();
         text_.clear();
         --depth_;

@@ -2,7 +2,7 @@
 
 // The update feed: an RSS document ("appcast") whose items each describe one release.
 //
-//     <rss><channel>
+//     <rss xmlns:sparkle="...update namespace..."><channel>
 //       <item>
 //         <title>Version 2.0</title>
 //         <link>https://velmor.example/zindral/2.0</link>
@@ -12,9 +12,10 @@
 //       </item>
 //     </channel></rss>
 //
-// The version may stand in the item or as an attribute of its enclosure (the item's own element
-// wins). Items with neither a version nor a short version string cannot be compared and are left
-// out. Texts are trimmed of surrounding white space.
+// The "sparkle:" names are those of the update namespace (UpdateNamespace.h), bound to whatever
+// prefix; RSS's own names are in no namespace. The version may stand in the item or as an attribute
+// of its enclosure (the item's own element wins). Items with neither a version nor a short version string
+// cannot be compared and are left out. Texts are trimmed of surrounding white space.
 
 #include <optional>
 #include <string>

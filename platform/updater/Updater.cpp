@@ -91,7 +91,9 @@ Updater::Updater(UpdaterDelegate* delegate, UpdaterEnvironment environment)
     userDriver_ = environment_.userDriver ? environment_.userDriver : std::make_shared<StandardUserDriver>();
     if (!environment_.openURL)
         environment_.openURL = [](const std::string& url) { return tk::Workspace::shared().openURL(url); };
-    if (!environment_.settingsFile)
+    if (environment_.settingsInMemory)
+        environment_.settingsFile.reset();
+    else if (!environment_.settingsFile)
         environment_.settingsFile = defaultSettingsFile(host_.name);
     if (!environment_.now)
         environment_.now = [] {

@@ -59,8 +59,11 @@ struct UpdaterEnvironment {
     std::shared_ptr<UserDriver> userDriver;
     // Opens a release's page. Default: tk::Workspace::shared().openURL.
     std::function<bool(const std::string& url)> openURL;
-    // Where the settings live. Default: defaultSettingsFile(host name); none keeps them in memory.
+    // Where the settings live. Default: defaultSettingsFile(host name).
     std::optional<std::filesystem::path> settingsFile;
+    // Keeps the settings in memory only, starting from the defaults: no file is read or written
+    // (a run that must leave the user's settings alone).
+    bool settingsInMemory = false;
     // The wall clock, for the last check time (seconds since the Unix epoch).
     std::function<double()> now;
     // How long a fetch may take, connecting included.

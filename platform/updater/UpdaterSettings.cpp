@@ -96,8 +96,15 @@ UpdaterSettings salvagedSettings(std::string_view text) {
             ++end;
         } else {
             end = text.find_first_of(",}\r\n", p);
-            if (end == std::string_view::npos)
-                continue; // cut short inside the value
+            if (end == std::string_view::npos) {
+                // A value that runs to the end may be cut inside it (17 of 1765350000), unless it is
+                // a literal no cut can shorten into another value: true and false are whole.
+                end = text.size();
+                const std::string_view rest = text.substr(p);
+                const std::string_view word = rest.substr(0, rest.find_last_not_of(" \t") + 1);
+                if (word != "true" && word != "false")
+                    continue;
+            }
         }
         const auto value = nlohmann::json::parse(text.substr(p, end - p), nullptr, false);
         if (!value.is_discarded())

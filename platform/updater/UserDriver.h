@@ -43,7 +43,8 @@ public:
     // [main] A user-initiated check failed: `message` says what went wrong in a sentence.
     virtual void showUpdaterError(const HostInfo& host, const std::string& message,
                                   std::function<void()> acknowledgement) = 0;
-    // [main] A check asked for while a dialog is up: bring it to the front.
+    // [main] Brings the dialog that is up, if any, to the front (a check asked for while one is up;
+    // the host coming forward over it).
     virtual void showUpdateInFocus() = 0;
 };
 

@@ -6,7 +6,10 @@
 // slots to uniform buffers of the same binding, and fragment textures go to the texture units of
 // their index. A uniform block is given at least its own data size: bytes shorter than the block
 // (a float where std140 rounds the block up to 16 bytes, six packed floats read as two vec4s) are
-// padded with zeros, so the shader never reads past what was uploaded. Buffers keep their storage
+// padded with zeros, so the shader never reads past what was uploaded. Before each draw the range
+// the driver reports bound at every uploaded block's binding is checked against the block's data
+// size (a read past a short range is undefined in GL, even where a driver happens to read zeros);
+// a draw that would read past it is skipped and said once on standard error. Buffers keep their storage
 // from draw to draw and grow only when a bigger block comes. Metal-style pixel rows run top-down, GL's
 // bottom-up; readImage() flips the rows in a small resolve pass, encodes linear light to sRGB when asked,
 // premultiplies, and reads the result back as ARGB32 words in one glReadPixels. A half-float target of
@@ -31,6 +34,7 @@
 #include <optional>
 #include <span>
 #include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -114,11 +118,14 @@ public:
     GLuint program() const { return program_; }
     // Data size of the uniform block at `binding`; 0 when the program has none there.
     std::size_t uniformBlockSize(std::size_t binding) const { return uniformBlockSizes_[binding]; }
+    // True the first time only: a short upload is said once per program, not at every frame.
+    bool firstShortUpload() const { return !std::exchange(shortUploadSaid_, true); }
 
 private:
     std::shared_ptr<gl::EglContext> context_;
     GLuint program_;
     std::array<std::size_t, kSlots> uniformBlockSizes_{};
+    mutable bool shortUploadSaid_ = false;
 };
 
 // The info log of a shader (glGetShaderiv, glGetShaderInfoLog) or a program (glGetProgramiv,
@@ -237,6 +244,9 @@ private:
 
     void run(const RenderCommandEncoder& encoder);
     void draw(const GlProgram& program, const Bindings& bindings, const DrawPrimitives& draw);
+    // Whether every uniform block given bytes for this draw is backed in full by the range the
+    // driver has bound for it; false (said once per program) when one is short.
+    bool uniformBlocksBacked(const GlProgram& program, const Bindings& bindings) const;
     // Puts `slot` into `buffer` (growing it when needed), zero-padded to `size`, bound at `index`.
     void upload(GLenum target, BufferStorage& buffer, const Slot& slot, std::size_t size, std::size_t index);
     // Puts the texture's resolve into readBack_ (top row first); false when it cannot.
@@ -473,10 +483,31 @@ void GlDevice::draw(const GlProgram& program, const Bindings& bindings, const Dr
             glBindSampler(static_cast<GLuint>(i), sampler_);
         }
     }
+    if (!uniformBlocksBacked(program, bindings))
+        return;
     glBindVertexArray(vertexArray_);
     glDrawArrays(glPrimitive(draw.type), static_cast<GLint>(draw.vertexStart),
                  static_cast<GLsizei>(draw.vertexCount));
     glBindVertexArray(0);
+}
+
+bool GlDevice::uniformBlocksBacked(const GlProgram& program, const Bindings& bindings) const {
+    for (std::size_t i = 0; i < kSlots; ++i) {
+        const std::size_t blockSize = program.uniformBlockSize(i);
+        if (bindings.fragment[i].size == 0 || blockSize == 0)
+            continue;
+        GLint64 bound = 0;
+        glGetInteger64i_v(GL_UNIFORM_BUFFER_SIZE, static_cast<GLuint>(i), &bound);
+        if (bound >= static_cast<GLint64>(blockSize))
+            continue;
+        if (program.firstShortUpload())
+            std::fprintf(
+                stderr,
+                "gpu: the uniform block at binding %zu is %zu bytes but %lld are bound; draw skipped\n", i,
+                blockSize, static_cast<long long>(bound));
+        return false;
+    }
+    return true;
 }
 
 bool GlDevice::resolve(const Texture& texture, ColorSpace colorSpace) {

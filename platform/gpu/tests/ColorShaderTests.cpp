@@ -54,5 +54,41 @@ TEST(ColorShader, RunsTheFunctionOverEveryPixelInPointsAndLeavesTheRestExactlyAs
         << "so does having no device";
 }
 
+// The system's device lives only while someone holds it: the shader holds it from its first draw
+// on (making a device and its context anew at every redraw costs more than the effect), and
+// without one it asks once.
+TEST(ColorShader, KeepsItsDeviceFromDrawToDrawAndAsksOnceWhenThereIsNone) {
+    tk::TestMainLoop loop;
+    auto library = std::make_shared<const Library>(
+        std::vector<Function>{Function("leftPaint", ShaderStage::fragment, kLeftPaint)});
+
+    int asked = 0;
+    ColorShader none(library, "leftPaint", {{0, 0, 1, 1}}, [&] {
+        ++asked;
+        return std::shared_ptr<Device>();
+    });
+    for (int draw = 0; draw < 3; ++draw)
+        EXPECT_FALSE(none.applyColorEffect(drawing()));
+    EXPECT_EQ(asked, 1);
+
+    if (!createSystemDefaultDevice())
+        GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
+    int made = 0;
+    std::weak_ptr<Device> device;
+    ColorShader shader(library, "leftPaint", {{0, 0, 1, 1}}, [&] {
+        ++made;
+        auto d = createSystemDefaultDevice();
+        device = d;
+        return d;
+    });
+    for (int draw = 0; draw < 3; ++draw) {
+        const auto result = shader.applyColorEffect(drawing());
+        ASSERT_TRUE(result);
+        EXPECT_TRUE(near(result->pixelColor(4, 2), tk::Color(0, 0, 1))) << "draw " << draw;
+        EXPECT_FALSE(device.expired()) << "the device outlives the draw";
+    }
+    EXPECT_EQ(made, 1);
+}
+
 } // namespace
 } // namespace gpu

@@ -132,8 +132,8 @@ TEST(GlDevice, ReadsBackClearOpaqueAndHalfTransparentPixelsPremultiplied) {
 
 // Six packed floats read as two vec4s (std140 makes the block 32 bytes): the floats land in order
 // and the last two components read as zero, not as what an earlier, longer upload left in the
-// buffer. (Mesa also reads zeros past a range bound too short, so this cannot show an upload that
-// is not padded; the padding keeps to GL's rule that a block is backed in full.)
+// buffer. A range bound shorter than the block (the driver's account, checked before each draw)
+// skips the draw, so an upload that is not padded leaves the target black here.
 TEST(GlDevice, SixPackedFloatsReadAsTwoVec4sWithTheRestZero) {
     tk::TestMainLoop loop;
     auto device = createSystemDefaultDevice();

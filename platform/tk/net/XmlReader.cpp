@@ -6,10 +6,23 @@
 #include <climits>
 #include <exception>
 #include <memory>
+#include <string_view>
 
 namespace tk {
 
 namespace {
+
+// Between a namespace's URI and the local name in the names expat hands over. Neither holds a line
+// feed (expat refuses a namespace URI with the separator in it), so the last one splits them.
+constexpr XML_Char kNamespaceSeparator = '\n';
+
+XmlName splitName(const XML_Char* name) {
+    const std::string_view text(name);
+    const auto at = text.rfind(kNamespaceSeparator);
+    if (at == std::string_view::npos)
+        return {{}, text};
+    return {text.substr(0, at), text.substr(at + 1)};
+}
 
 struct ParserDeleter {
     void operator()(XML_ParserStruct* parser) const { XML_ParserFree(parser); }
@@ -42,13 +55,13 @@ void onStart(void* data, const XML_Char* name, const XML_Char** attributes) {
     guarded(data, [&](Context& context) {
         context.attributes.clear();
         for (const XML_Char** pair = attributes; pair && pair[0] && pair[1]; pair += 2)
-            context.attributes.emplace_back(pair[0], pair[1]);
-        context.handler->startElement(name, context.attributes);
+            context.attributes.emplace_back(splitName(pair[0]), pair[1]);
+        context.handler->startElement(splitName(name), context.attributes);
     });
 }
 
 void onEnd(void* data, const XML_Char* name) {
-    guarded(data, [&](Context& context) { context.handler->endElement(name); });
+    guarded(data, [&](Context& context) { context.handler->endElement(splitName(name)); });
 }
 
 void onCharacters(void* data, const XML_Char* text, int length) {
@@ -61,7 +74,7 @@ void onCharacters(void* data, const XML_Char* text, int length) {
 } // namespace
 
 std::optional<XmlError> readXml(std::string_view document, XmlHandler& handler) {
-    std::unique_ptr<XML_ParserStruct, ParserDeleter> parser(XML_ParserCreate(nullptr));
+    std::unique_ptr<XML_ParserStruct, ParserDeleter> parser(XML_ParserCreateNS(nullptr, kNamespaceSeparator));
     if (!parser)
         return XmlError{"out of memory", 0, 0};
     Context context;

@@ -10,30 +10,41 @@
 // Reading an XML document as a stream of events (expat underneath):
 //
 //     struct Titles : tk::XmlHandler {
-//         void startElement(std::string_view name, const tk::XmlAttributes&) override { ... }
+//         void startElement(const tk::XmlName& name, const tk::XmlAttributes&) override { ... }
 //         void characters(std::string_view text) override { ... }
 //     };
 //     Titles titles;
 //     if (auto error = tk::readXml(document, titles)) { ... error->message, error->line ... }
 //
-// Names arrive as written, prefix included ("sparkle:version"): namespaces are not processed.
-// Character data may arrive in several pieces for one run of text (at entity references, line
-// breaks, buffer ends); a handler that wants the whole text appends. Events delivered before an error
-// stay delivered. Nothing is fetched from outside the document (no external entities or DTDs), and
-// expat's guard against entity expansion attacks is on.
+// Namespaces are processed: a name arrives as its namespace's URI and its local name, whatever
+// prefix the document binds the namespace to (<u:version xmlns:u="URI"> is {URI, "version"}, and so
+// is <version xmlns="URI">); a name without a namespace has an empty URI. Namespace declarations
+// are not attributes, and a prefix the document never binds makes it malformed. Character data may
+// arrive in several pieces for one run of text (at entity references, line breaks, buffer ends); a
+// handler that wants the whole text appends. Events delivered before an error stay delivered.
+// Nothing is fetched from outside the document (no external entities or DTDs), and expat's guard
+// against entity expansion attacks is on.
 
 namespace tk {
 
-using XmlAttributes = std::vector<std::pair<std::string_view, std::string_view>>;
+// The name of an element or attribute; valid during the call that hands it over.
+struct XmlName {
+    std::string_view namespaceURI; // empty: in no namespace
+    std::string_view localName;
+
+    friend bool operator==(const XmlName&, const XmlName&) = default;
+};
+
+using XmlAttributes = std::vector<std::pair<XmlName, std::string_view>>;
 
 class XmlHandler {
 public:
     virtual ~XmlHandler() = default;
-    virtual void startElement(std::string_view name, const XmlAttributes& attributes) {
+    virtual void startElement(const XmlName& name, const XmlAttributes& attributes) {
         (void)name;
         (void)attributes;
     }
-    virtual void endElement(std::string_view name) { (void)name; }
+    virtual void endElement(const XmlName& name) { (void)name; }
     virtual void characters(std::string_view text) { (void)text; }
 };
 

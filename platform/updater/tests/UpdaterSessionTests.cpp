@@ -146,7 +146,9 @@ TEST(UpdaterSession, ChoicesDownloadSkipOrWaitAndSkippingIsRemembered) {
 }
 
 TEST(UpdaterSession, DownloadOpensOnlyWebAddresses) {
-    const std::string feed = "<rss><channel><item><sparkle:version>99</sparkle:version>"
+    const std::string feed = "<rss "
+                             "xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/"
+                             "sparkle\"><channel><item><sparkle:version>99</sparkle:version>"
                              "<link>file:///etc/passwd</link></item></channel></rss>";
     Fixture f("download-file", serving(feed));
     f.make().checkForUpdates();

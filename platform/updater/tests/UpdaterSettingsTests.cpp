@@ -81,6 +81,42 @@ TEST(UpdaterSettings, ADamagedFileIsKeptAsideReadAsFarAsItGoesAndReportedOnce) {
     EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
 }
 
+TEST(UpdaterSettings, AFileCutAtItsLastValueKeepsWhatIsWholeThere) {
+    struct Case {
+        const char* text;
+        UpdaterSettings read;
+    };
+    const auto off = [] {
+        UpdaterSettings s;
+        s.automaticallyChecksForUpdates = false;
+        return s;
+    };
+    const auto skipped = [](const char* version) {
+        UpdaterSettings s;
+        s.automaticallyChecksForUpdates = false;
+        s.skippedVersion = version;
+        return s;
+    };
+    const Case cases[] = {
+        {R"({"automaticallyChecksForUpdates": false)", off()},
+        {"{\"automaticallyChecksForUpdates\": false  \t", off()},
+        {R"({"automaticallyChecksForUpdates": fals)", UpdaterSettings{}},
+        {R"({"skippedVersion": "2.0", "automaticallyChecksForUpdates": false)", skipped("2.0")},
+        {R"({"automaticallyChecksForUpdates": false, "lastUpdateCheckDate": 1765350000)", off()},
+        {R"({"automaticallyChecksForUpdates": false, "skippedVersion": "2.)", off()},
+    };
+    const auto dir = updatertest::freshFolder("cut");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto file = dir / "updater.json";
+        std::filesystem::remove(dir / "updater.json.bad");
+        std::ofstream(file) << c.text;
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(loadSettings(file), c.read);
+        (void)::testing::internal::GetCapturedStderr();
+    }
+}
+
 TEST(UpdaterSettings, SavingNeverWritesThroughAPlantedLink) {
     const auto dir = updatertest::freshFolder("links");
     const auto file = dir / "updater.json";

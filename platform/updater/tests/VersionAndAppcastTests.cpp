@@ -9,6 +9,8 @@
 namespace updater {
 namespace {
 
+const std::string kUpdateNamespace = "http://www.andymatuschak.org/xml-namespaces/sparkle";
+
 TEST(UpdaterVersion, TheNewestComparableItemIsOfferedWhenNewerThanTheHost) {
     const auto item = [](std::string shortVersion) {
         AppcastItem i;
@@ -44,7 +46,8 @@ std::string expandingEntities(int levels) {
 
 TEST(UpdaterAppcast, OverlongTextsAreCappedAndItemsWithOverlongVersionsLeftOut) {
     const std::string huge = "&e4;"; // 100 KB once expanded
-    const auto result = parseAppcast(expandingEntities(4) + R"(<rss><channel>
+    const auto result = parseAppcast(expandingEntities(4) + R"(<rss xmlns:sparkle=")" + kUpdateNamespace +
+                                     R"("><channel>
   <item><title>Expanded</title><sparkle:shortVersionString>)" +
                                      huge + R"(</sparkle:shortVersionString></item>
   <item><title>Long</title><sparkle:shortVersionString>2.0.)" +
@@ -88,6 +91,40 @@ TEST(UpdaterAppcast, ReadsItemsWithVersionsFromElementsOrTheEnclosure) {
     EXPECT_EQ(items[1].version, "15");
     EXPECT_EQ(items[1].shortVersionString, "1.5");
     EXPECT_EQ(items[1].downloadURL(), "https://velmor.example/z-1.5.tar.xz") << "no page: the download";
+}
+
+TEST(UpdaterAppcast, VersionsAreTheUpdateNamespacesWhateverItsPrefix) {
+    // The item's version in the element and the enclosure's attribute, under `prefix`.
+    const auto feed = [](const std::string& declarations, const std::string& prefix) {
+        return "<rss " + declarations + "><channel><item><title>T</title><" + prefix +
+               "shortVersionString>2.0</" + prefix +
+               "shortVersionString><enclosure url=\"https://velmor.example/z\" " + prefix +
+               "version=\"20\"/></item></channel></rss>";
+    };
+    const std::string bound = "xmlns:u=\"" + kUpdateNamespace + "\"";
+    const std::string other = "xmlns:sparkle=\"https://velmor.example/ns\"";
+    struct Case {
+        const char* what;
+        std::string document;
+        std::size_t items;
+    };
+    const Case cases[] = {
+        {"another prefix", feed(bound, "u:"), 1},
+        {"the usual prefix for another namespace", feed(other, "sparkle:"), 0},
+        {"both: only the update namespace counts", feed(bound + " " + other, "u:"), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto result = parseAppcast(c.document);
+        ASSERT_TRUE(result.appcast.has_value()) << result.error;
+        ASSERT_EQ(result.appcast->items.size(), c.items);
+        if (c.items == 1) {
+            EXPECT_EQ(result.appcast->items[0].shortVersionString, "2.0");
+            EXPECT_EQ(result.appcast->items[0].version, "20") << "the enclosure's attribute too";
+        }
+    }
+    const auto unbound = parseAppcast(feed("", "sparkle:"));
+    EXPECT_FALSE(unbound.appcast.has_value()) << "a prefix the feed never binds is malformed";
 }
 
 TEST(UpdaterAppcast, RejectsWhatIsNotAnAppcast) {

@@ -8,17 +8,23 @@
 
 namespace {
 
+// A name as {URI}local, or local alone without a namespace.
+std::string written(const tk::XmlName& name) {
+    const std::string local(name.localName);
+    return name.namespaceURI.empty() ? local : "{" + std::string(name.namespaceURI) + "}" + local;
+}
+
 // Writes every event as a line, so a whole document's events compare as one string.
 struct Recorder : tk::XmlHandler {
     std::string log;
     int characterPieces = 0;
-    void startElement(std::string_view name, const tk::XmlAttributes& attributes) override {
-        log += "<" + std::string(name);
+    void startElement(const tk::XmlName& name, const tk::XmlAttributes& attributes) override {
+        log += "<" + written(name);
         for (const auto& [key, value] : attributes)
-            log += " " + std::string(key) + "=" + std::string(value);
+            log += " " + written(key) + "=" + std::string(value);
         log += ">";
     }
-    void endElement(std::string_view name) override { log += "</" + std::string(name) + ">"; }
+    void endElement(const tk::XmlName& name) override { log += "</" + written(name) + ">"; }
     void characters(std::string_view text) override {
         log += text;
         ++characterPieces;
@@ -31,9 +37,32 @@ TEST(XmlReader, DeliversElementsAttributesAndTextInOrder) {
         R"(<?xml version="1.0"?><rss xmlns:sparkle="http://x"><item a="1" b="two"><sparkle:version>2.0</sparkle:version></item></rss>)",
         recorder);
     EXPECT_FALSE(error.has_value());
-    EXPECT_EQ(
-        recorder.log,
-        "<rss xmlns:sparkle=http://x><item a=1 b=two><sparkle:version>2.0</sparkle:version></item></rss>");
+    EXPECT_EQ(recorder.log, "<rss><item a=1 b=two><{http://x}version>2.0</{http://x}version></item></rss>");
+}
+
+TEST(XmlReader, NamesCarryTheirNamespaceWhateverThePrefix) {
+    struct Case {
+        const char* document;
+        const char* events;
+    };
+    const Case cases[] = {
+        {R"(<r xmlns:u="http://x"><u:v u:a="1" a="2"/></r>)",
+         "<r><{http://x}v {http://x}a=1 a=2></{http://x}v></r>"},
+        {R"(<r xmlns:other="http://x"><other:v/></r>)", "<r><{http://x}v></{http://x}v></r>"},
+        {R"(<r xmlns="http://x"><v/></r>)", "<{http://x}r><{http://x}v></{http://x}v></{http://x}r>"},
+        {R"(<r xmlns:u="http://x"><u:v xmlns:u="http://y"/></r>)", "<r><{http://y}v></{http://y}v></r>"},
+        {R"(<r xmlns:u="urn:a b:c"><u:v/></r>)", "<r><{urn:a b:c}v></{urn:a b:c}v></r>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.document);
+        Recorder recorder;
+        EXPECT_FALSE(tk::readXml(c.document, recorder).has_value());
+        EXPECT_EQ(recorder.log, c.events);
+    }
+    Recorder recorder;
+    const auto unbound = tk::readXml("<r><u:v>1</u:v></r>", recorder);
+    ASSERT_TRUE(unbound.has_value()) << "a prefix nobody bound";
+    EXPECT_EQ(recorder.log, "<r>");
 }
 
 TEST(XmlReader, TextMayArriveInPieces) {
@@ -86,9 +115,9 @@ TEST(XmlReader, EntityExpansionAttacksAreRefused) {
 TEST(XmlReader, AHandlerThatThrowsStopsReadingWithAnError) {
     struct Thrower : tk::XmlHandler {
         int starts = 0;
-        void startElement(std::string_view name, const tk::XmlAttributes&) override {
+        void startElement(const tk::XmlName& name, const tk::XmlAttributes&) override {
             ++starts;
-            if (name == "bad")
+            if (name.localName == "bad")
                 throw std::runtime_error("no bad elements");
         }
     } thrower;

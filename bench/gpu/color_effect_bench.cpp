@@ -1,0 +1,73 @@
+// A colour effect over a declarative view, on this machine's device: the view's whole redraw with
+// the effect (drawing into a picture, uploading it, running the colour function, reading it back,
+// compositing) next to the same view drawn plain. The effect should cost no more than the plain
+// redraw plus one read-back of its size (gpu_bench's BM_ReadBackAndComposite/640/260 is that).
+//
+//     <build>/bin/gpu_bench --benchmark_filter='ViewRedraw|ReadBackAndComposite/640'
+
+#include "WendleShaders/WendleShadersHelper.h"
+#include "platform/gpu/Device.h"
+#include "platform/tk/base/Bundle.h"
+#include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/ui/UI.h"
+#include "platform/tk/view/HeadlessWindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace {
+
+namespace ui = tk::ui;
+
+// 320 x 130 points at scale 2: a heading over a row of coloured tiles on a dark ground.
+ui::Node tiles() {
+    std::vector<ui::Node> row;
+    for (int i = 0; i < 6; ++i)
+        row.push_back(
+            ui::RoundedRectangle(6).fill(tk::Color(0.2 + 0.13 * i, 0.9 - 0.12 * i, 0.5)).frame(36, 36));
+    return ui::VStack({.spacing = 12}, {ui::Text("Colour effect")
+                                            .font(tk::Font::system(22))
+                                            .foregroundColor(tk::Color(0.9, 0.9, 0.9)),
+                                        ui::HStack({.spacing = 10}, row)})
+        .frame(320, 130)
+        .background(tk::Color(0.1, 0.1, 0.12));
+}
+
+// Redraws the whole window once per iteration, the content shown `withEffect` or plain.
+void viewRedraws(benchmark::State& state, bool withEffect) {
+    tk::TestMainLoop loop;
+    const auto build = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
+    auto device = tk::Bundle::setMain(build / "bundles") ? gpu::createSystemDefaultDevice() : nullptr;
+    if (!device) {
+        state.SkipWithError("no device or no bundles");
+        return;
+    }
+    device.reset(); // the effect must keep its own
+    auto content = tiles();
+    if (withEffect)
+        content = content.colorEffect(WendleShaders::WendleShadersHelper::colorMatrixShader(
+            {0, 0, 1, 0}, {0, 1, 0, 0}, {1, 0, 0, 0}, {0, 0, 0, 1}));
+    tk::HeadlessWindow window({320, 130}, 2);
+    window.setContentView(tk::View::make<ui::HostingView>(content));
+    loop.drain();
+    window.render();
+    for (auto _ : state) {
+        window.contentView().setNeedsDisplay();
+        benchmark::DoNotOptimize(&window.render());
+    }
+}
+
+void BM_PlainViewRedraw(benchmark::State& state) {
+    viewRedraws(state, false);
+}
+void BM_ColorEffectViewRedraw(benchmark::State& state) {
+    viewRedraws(state, true);
+}
+
+BENCHMARK(BM_PlainViewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ColorEffectViewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
