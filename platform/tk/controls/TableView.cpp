@@ -329,21 +329,28 @@ Rect TableView::visibleRows() const {
 }
 
 void TableView::fitFrameToRowsAndColumns() {
-    const double height = numberOfRows() * rowHeight();
     auto* clip = dynamic_cast<ClipView*>(superview());
-    double width = frame().width();
-    if (!columns_.empty()) // as wide as the columns, and at least as the part in view
-        width = std::max(columnsWidth(), clip ? clip->bounds().width() : 0.0);
-    if (frame().height() == height && frame().width() == width)
-        return;
-    setFrame({frame().minX(), frame().minY(), width, height});
-    if (clip) {
-        if (auto* scroll = dynamic_cast<ScrollView*>(clip->superview()))
+    auto* scroll = clip ? dynamic_cast<ScrollView*>(clip->superview()) : nullptr;
+    bool changed = false;
+    // A scroller that comes or goes with the new size changes the clip view's width, which the
+    // width follows again; two rounds settle it.
+    for (int round = 0; round < 3; ++round) {
+        const double height = numberOfRows() * rowHeight();
+        double width = frame().width();
+        if (!columns_.empty()) // as wide as the columns, and at least as the part in view
+            width = std::max(columnsWidth(), clip ? clip->bounds().width() : 0.0);
+        if (frame().height() == height && frame().width() == width)
+            break;
+        setFrame({frame().minX(), frame().minY(), width, height});
+        changed = true;
+        if (scroll)
             scroll->tile(); // the scrollers and the header follow the new size
+    }
+    if (changed && clip) {
         // Fewer rows or narrower columns may end before the part in view: the clip view keeps
         // within the document.
         clip->scrollToPoint(clip->bounds().origin);
-        if (auto* scroll = dynamic_cast<ScrollView*>(clip->superview()))
+        if (scroll)
             scroll->reflectScrolledClipView(*clip); // the knobs' length changed
     }
 }
