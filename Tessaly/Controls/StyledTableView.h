@@ -1,8 +1,8 @@
 #pragma once
 
 // StyledTableView: a view-based table drawn in the table style's background whose rows are
-// StyledTableRowViews holding the rows' cell views (only the rows in view exist as views, reused by
-// identifier: see tk::TableView).
+// StyledTableRowViews holding the rows' cell views, one for each visible column (only the rows in
+// view exist as views, reused by identifier; columns, header and scrolling: see tk::TableView).
 //
 // A click makes the window key first (makeKeyOnClick); keys go to the superview unless keyboard
 // navigation is allowed, so the selection does not move by keys then.

@@ -1,5 +1,6 @@
 #include "platform/tk/controls/TableHeaderCell.h"
 
+#include "platform/tk/controls/TableHeaderView.h"
 #include "platform/tk/controls/TableView.h"
 
 #include "platform/tk/graphics/GraphicsContext.h"
@@ -113,8 +114,11 @@ void TableColumn::setTableView(TableView* table) {
 }
 
 void TableColumn::setHeaderCell(std::unique_ptr<TableHeaderCell> cell) {
-    if (cell)
-        headerCell_ = std::move(cell);
+    if (!cell)
+        return;
+    headerCell_ = std::move(cell);
+    if (TableView* table = tableView(); table && table->headerView())
+        table->headerView()->setNeedsDisplay();
 }
 
 } // namespace tk
