@@ -12,6 +12,11 @@ namespace {
 const TableView* headedTable(const TableHeaderView& header) {
     return dynamic_cast<const TableView*>(header.tableView());
 }
+
+// A divider the user may drag: at the right end of a shown column that allows it.
+bool hasDraggableDivider(const TableColumn& column) {
+    return !column.isHidden() && contains(column.resizingMask(), TableColumnResizingMask::userResizing);
+}
 } // namespace
 
 void TableHeaderView::setTableView(View* table) {
@@ -52,8 +57,7 @@ int TableHeaderView::resizableColumnAtDivider(double x) const {
     int found = -1;
     double nearest = kDividerHitWidth;
     for (int i = 0; i < int(all.size()); ++i) {
-        const TableColumn& column = *all[std::size_t(i)];
-        if (column.isHidden() || !contains(column.resizingMask(), TableColumnResizingMask::userResizing))
+        if (!hasDraggableDivider(*all[std::size_t(i)]))
             continue;
         const double distance = std::abs(headerRectOfColumn(i).maxX() - x);
         if (distance <= nearest) { // the nearer divider wins where two are close
@@ -115,8 +119,7 @@ void TableHeaderView::updateTrackingAreas() {
     dividerAreas_.clear();
     const auto& all = columns();
     for (int i = 0; i < int(all.size()); ++i) {
-        const TableColumn& column = *all[std::size_t(i)];
-        if (column.isHidden() || !contains(column.resizingMask(), TableColumnResizingMask::userResizing))
+        if (!hasDraggableDivider(*all[std::size_t(i)]))
             continue;
         const double x = headerRectOfColumn(i).maxX();
         dividerAreas_.push_back(

@@ -329,6 +329,9 @@ Rect TableView::visibleRows() const {
 }
 
 void TableView::fitFrameToRowsAndColumns() {
+    if (fitting_)
+        return;
+    fitting_ = true;
     auto* clip = dynamic_cast<ClipView*>(superview());
     auto* scroll = clip ? dynamic_cast<ScrollView*>(clip->superview()) : nullptr;
     bool changed = false;
@@ -353,6 +356,7 @@ void TableView::fitFrameToRowsAndColumns() {
         if (scroll)
             scroll->reflectScrolledClipView(*clip); // the knobs' length changed
     }
+    fitting_ = false;
 }
 
 void TableView::tile() {

@@ -210,6 +210,7 @@ private:
     std::vector<std::shared_ptr<TableColumn>> columns_;
     std::shared_ptr<TableHeaderView> headerView_;
     Size intercellSpacing_ = kDefaultIntercellSpacing;
+    bool fitting_ = false; // the scroll view's answer to a new size comes back here
     IndexSet selection_;
     double rowHeight_ = kDefaultRowHeight;
     int clickedRow_ = -1;
