@@ -26,35 +26,89 @@ std::optional<double> numberIn(const std::any& object) {
 }
 } // namespace
 
-std::shared_ptr<ComboBoxStyle> StyledComboBox::style() {
+std::shared_ptr<ComboBoxStyle> StyledComboBoxCell::style() {
     static const auto shared = std::make_shared<ComboBoxStyle>();
     return shared;
 }
 
-StyledControlState StyledComboBox::controlState() const {
+StyledControlState StyledComboBoxCell::controlState() const {
     ControlStateInputs inputs;
+    inputs.cellState = int(state());
     inputs.enabled = isEnabled();
     inputs.highlighted = isHighlighted();
     return deriveControlState(inputs);
 }
 
-void StyledComboBox::setPopupOpen(bool open) {
+void StyledComboBoxCell::setPopupOpen(bool open) {
     popupOpen_ = open;
-    setNeedsDisplay();
+    updateControlView();
+    if (tk::View* box = controlView())
+        box->setNeedsLayout();
 }
 
-tk::Image StyledComboBox::backgroundImage() const {
-    return image(ImageResources::tuiCombobox).tinted(tk::controlTextColor());
+tk::Image StyledComboBoxCell::backgroundImage() const {
+    return Tessaly::image(ImageResources::tuiCombobox).tinted(tk::controlTextColor());
 }
 
-tk::Image StyledComboBox::indicatorImage() const {
-    return image(popupOpen_ ? ImageResources::tuiCombobox : ImageResources::tuiComboboxUp)
+tk::Image StyledComboBoxCell::indicatorImage() const {
+    return Tessaly::image(popupOpen_ ? ImageResources::tuiCombobox : ImageResources::tuiComboboxUp)
         .tinted(tk::controlTextColor());
 }
 
-tk::Rect StyledComboBox::bezelRect(const tk::Rect& frame) const {
+tk::Rect StyledComboBoxCell::bezelRect(const tk::Rect& frame) const {
     return tk::Rect{frame.minX(), 0, frame.width() - indicatorImage().size().width,
                     backgroundImage().size().height};
+}
+
+tk::Rect StyledComboBoxCell::buttonRect(const tk::Rect& bounds) const {
+    const double left = bezelRect(bounds).maxX();
+    return tk::Rect{left, bounds.minY(), bounds.maxX() - left, bounds.height()};
+}
+
+tk::Rect StyledComboBoxCell::titleRect(const tk::Rect& bounds) const {
+    return centeredOnY(insetRect(tk::ComboBoxCell::titleRect(bounds), style()->titleEdgeInsets()), bounds);
+}
+
+void StyledComboBoxCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
+    const double opacity = isEnabled() ? 1.0 : 0.5;
+    drawTintedImage(context, backgroundImage(), bezelRect(frame), opacity);
+    const tk::Image indicator = indicatorImage();
+    drawTintedImage(
+        context, indicator,
+        tk::Rect{frame.maxX() - indicator.size().width, 0, indicator.size().width, indicator.size().height},
+        opacity);
+}
+
+void StyledComboBoxCell::draw(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) {
+    if (isBordered() || isBezeled())
+        drawBezel(frame, controlView, context);
+    drawInterior(insetRect(frame, style()->titleEdgeInsets()), controlView, context);
+}
+
+// --- Box ---------------------------------------------------------------------------------------
+
+std::unique_ptr<tk::ComboBoxCell> StyledComboBox::makeCell() const {
+    return std::make_unique<StyledComboBoxCell>();
+}
+
+void StyledComboBox::willPopUp() {
+    if (auto* c = styledCell())
+        c->setPopupOpen(true);
+}
+
+void StyledComboBox::willDismiss() {
+    if (auto* c = styledCell())
+        c->setPopupOpen(false);
+}
+
+tk::Rect StyledComboBox::focusRingMaskBounds() const {
+    const auto* c = styledCell();
+    return c ? c->bezelRect(bounds()) : bounds();
+}
+
+tk::EdgeInsets StyledComboBox::alignmentRectInsets() const {
+    return styledCell() ? StyledComboBoxCell::style()->alignmentRectInsets()
+                        : tk::ComboBox::alignmentRectInsets();
 }
 
 void StyledComboBox::applySelectedItem() {
@@ -68,21 +122,6 @@ void StyledComboBox::applySelectedItem() {
     sendAction();
 }
 
-tk::Rect StyledComboBox::textRect(const tk::Rect& bounds) const {
-    const tk::Rect r = insetRect(tk::ComboBox::textRect(bounds), style()->titleEdgeInsets());
-    return centeredOnY(r, bounds);
-}
-
-void StyledComboBox::drawBezel(tk::GraphicsContext& context, const tk::Rect& bounds) {
-    const double opacity = isEnabled() ? 1.0 : 0.5;
-    drawTintedImage(context, backgroundImage(), bezelRect(bounds), opacity);
-    const tk::Image indicator = indicatorImage();
-    drawTintedImage(
-        context, indicator,
-        tk::Rect{bounds.maxX() - indicator.size().width, 0, indicator.size().width, indicator.size().height},
-        opacity);
-}
-
 tk::Size StyledComboBox::intrinsicContentSize() const {
     const double w = tk::ComboBox::intrinsicContentSize().width;
     const tk::EdgeInsets insets = alignmentRectInsets();
@@ -91,11 +130,13 @@ tk::Size StyledComboBox::intrinsicContentSize() const {
 
 void StyledComboBox::draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) {
     tk::ComboBox::draw(context, dirtyRect);
+    const auto* c = styledCell();
     const tk::Window* w = window();
     const bool focused =
         w && w->isKeyWindow() && (w->firstResponder() == this || w->firstResponder() == &textField());
-    if (focused)
-        drawFocusRing(context, focusRingMaskBounds(), style()->focusRingColor(controlState()));
+    if (c && focused)
+        drawFocusRing(context, focusRingMaskBounds(),
+                      StyledComboBoxCell::style()->focusRingColor(c->controlState()));
 }
 
 } // namespace Tessaly

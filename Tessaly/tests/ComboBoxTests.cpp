@@ -1,6 +1,8 @@
 // The styled combo box: the list opened from its button (open state and indicator), a chosen
-// numeric item becoming its value and action, its bezel and size, driven by injected events.
+// numeric item becoming its value and action, its bezel, text place and size, and a cell of
+// another class turning the styling off, driven by injected events.
 
+#include "Tessaly/Controls/CellDrawing.h"
 #include "Tessaly/Controls/StyledComboBox.h"
 #include "Tessaly/tests/ControlTestSupport.h"
 
@@ -25,53 +27,113 @@ protected:
         box->setTarget(f.target("set:"));
         box->setAction("set:");
     }
+    StyledComboBoxCell& cell() const { return *box->styledCell(); }
 };
 
 TEST_F(Combo, TheButtonOpensTheListAndAChoiceBecomesTheValueAndTheAction) {
     f.window->click({125, 20});
     ASSERT_NE(f.backend->menus().shownMenu(), nullptr);
-    EXPECT_TRUE(box->isPopupOpen());
-    EXPECT_EQ(box->indicatorImage().name(), "tui-combobox") << "open";
+    EXPECT_TRUE(cell().isPopupOpen());
+    EXPECT_EQ(cell().indicatorImage().name(), "tui-combobox") << "open";
     ASSERT_TRUE(f.backend->menus().chooseItem(1));
-    EXPECT_FALSE(box->isPopupOpen());
-    EXPECT_EQ(box->indicatorImage().name(), "tui-combobox-up");
+    EXPECT_FALSE(cell().isPopupOpen());
+    EXPECT_EQ(cell().indicatorImage().name(), "tui-combobox-up");
     EXPECT_EQ(box->doubleValue(), 12);
     EXPECT_EQ(f.log, (Log{"action"}));
 
+    EXPECT_EQ(box->stringValue(), "12");
+    box->selectItemAtIndex(0);
+    EXPECT_EQ(box->stringValue(), "0.5") << "the value as its item reads, not 0.500000";
+    EXPECT_EQ(f.log, (Log{"action", "action"}));
+
     box->selectItemAtIndex(2);
     EXPECT_EQ(box->doubleValue(), 0) << "a word changes the text, not the value it sends";
-    EXPECT_EQ(f.log, (Log{"action"})) << "and sends nothing";
+    EXPECT_EQ(f.log, (Log{"action", "action"})) << "and sends nothing";
     box->selectItemAtIndex(-1);
-    EXPECT_EQ(f.log, (Log{"action"})) << "no selected item: nothing";
+    EXPECT_EQ(f.log, (Log{"action", "action"})) << "no selected item: nothing";
 }
 
 TEST_F(Combo, DrawsBothPicturesAtTheirPlacesAndHalfStrengthWhenDisabled) {
     const auto images = recordDrawing(*box)->images();
     ASSERT_EQ(images.size(), 2u);
-    const tk::Image indicator = box->indicatorImage();
-    EXPECT_EQ(images[0].rect, box->bezelRect(box->bounds()));
-    EXPECT_EQ(images[0].rect.width(), 120 - indicator.size().width);
-    EXPECT_EQ(images[1].rect.x(), 120 - indicator.size().width);
-    EXPECT_EQ(images[1].rect.size, indicator.size());
-    const double closedWidth = box->bezelRect(box->bounds()).width();
-    box->setPopupOpen(true);
-    EXPECT_EQ(box->bezelRect(box->bounds()).width(), 120 - box->indicatorImage().size().width);
-    (void)closedWidth;
-    box->setPopupOpen(false);
+    const double closedIndicator = cell().indicatorImage().size().width;
+    EXPECT_EQ(images[0].rect, cell().bezelRect(box->bounds()));
+    EXPECT_EQ(images[0].rect.width(), 120 - closedIndicator);
+    EXPECT_EQ(images[1].rect.x(), 120 - closedIndicator);
+    EXPECT_EQ(images[1].rect.size, cell().indicatorImage().size());
+
+    const double closedWidth = cell().bezelRect(box->bounds()).width();
+    cell().setPopupOpen(true);
+    const double openIndicator = cell().indicatorImage().size().width;
+    ASSERT_NE(openIndicator, closedIndicator) << "the two indicators differ, or nothing narrows";
+    EXPECT_EQ(cell().bezelRect(box->bounds()).width(), closedWidth - (openIndicator - closedIndicator))
+        << "the field narrows by the difference of the indicators";
+    cell().setPopupOpen(false);
+
     box->setEnabled(false);
-    for (const auto& d : recordDrawing(*box)->images())
+    const auto disabled = recordDrawing(*box)->images();
+    ASSERT_EQ(disabled.size(), 2u);
+    for (const auto& d : disabled)
         EXPECT_EQ(d.opacity, 0.5);
+}
+
+TEST_F(Combo, TheTextStaysInsideTheFieldsPictureOpenOrClosed) {
+    box->setStringValue("A value far too long to fit in the field of the box");
+    for (bool open : {false, true}) {
+        cell().setPopupOpen(open);
+        f.window->render();
+        const tk::Rect field = box->textField().frame();
+        const tk::Rect bezel = cell().bezelRect(box->bounds());
+        EXPECT_EQ(field, cell().titleRect(box->bounds())) << "open " << open;
+        EXPECT_EQ(field.minX(), 6 + 7) << "the toolkit's inset plus the style's";
+        EXPECT_EQ(field.maxX(), bezel.maxX() - tk::ComboBoxCell::kTextGap) << "clear of the field's border";
+        EXPECT_GT(field.width(), 0);
+        EXPECT_EQ(field.y(), 3) << "centred: mid-y 11 less half of 17, rounded away from zero";
+        EXPECT_EQ(box->buttonRect(box->bounds()).minX(), bezel.maxX()) << "the button is the indicator";
+    }
+}
+
+// Records the frame the interior is drawn in.
+class InteriorRecordingCell : public StyledComboBoxCell {
+public:
+    tk::Rect* interior = nullptr;
+    void drawInterior(const tk::Rect& frame, tk::View&, tk::GraphicsContext&) override { *interior = frame; }
+};
+
+TEST_F(Combo, TheInteriorIsDrawnInTheFrameLessTheTitleInsets) {
+    tk::Rect interior;
+    auto recording = std::make_unique<InteriorRecordingCell>();
+    recording->interior = &interior;
+    box->setCell(std::move(recording));
+    recordDrawing(*box);
+    EXPECT_EQ(interior, (tk::Rect{7, 2, 113, 17})) << "x + left, y + bottom, less both, integral";
+    EXPECT_EQ(interior, insetRect(box->bounds(), StyledComboBoxCell::style()->titleEdgeInsets()));
 }
 
 TEST_F(Combo, AsksForItsWidthLessTheInsetsAndShowsItsRingOnlyWithFocusInAKeyWindow) {
     EXPECT_EQ(box->intrinsicContentSize(), (tk::Size{43, 20}));
-    EXPECT_EQ(box->focusRingMaskBounds(), box->bezelRect(box->bounds()));
+    EXPECT_EQ(box->focusRingMaskBounds(), cell().bezelRect(box->bounds()));
     auto strokes = [&] { return recordDrawing(*box)->draws(tk::RecordedDraw::Kind::stroke).size(); };
     EXPECT_EQ(strokes(), 0u);
     f.window->window().makeFirstResponder(&box->textField());
     EXPECT_EQ(strokes(), 1u);
     f.window->unfocus();
     EXPECT_EQ(strokes(), 0u);
+}
+
+TEST_F(Combo, ACellOfAnotherClassTurnsTheStylingOff) {
+    box->setCell(std::make_unique<tk::ComboBoxCell>());
+    EXPECT_EQ(box->styledCell(), nullptr);
+    EXPECT_EQ(box->alignmentRectInsets(), tk::EdgeInsets{});
+    EXPECT_EQ(box->focusRingMaskBounds(), box->bounds());
+    EXPECT_EQ(box->intrinsicContentSize(), (tk::Size{47, 26}));
+    f.window->window().makeFirstResponder(&box->textField());
+    EXPECT_TRUE(recordDrawing(*box)->images().empty()) << "the toolkit's bezel, no pictures";
+    EXPECT_EQ(recordDrawing(*box)->draws(tk::RecordedDraw::Kind::fill).size(), 1u) << "no ring";
+    f.window->click({125, 20});
+    ASSERT_NE(f.backend->menus().shownMenu(), nullptr) << "the list still opens";
+    ASSERT_TRUE(f.backend->menus().chooseItem(0));
+    EXPECT_EQ(box->doubleValue(), 0.5);
 }
 
 TEST_F(Combo, TypingGoesToTheFieldAndDownOpensTheList) {
@@ -82,7 +144,7 @@ TEST_F(Combo, TypingGoesToTheFieldAndDownOpensTheList) {
     EXPECT_EQ(box->doubleValue(), 7.5);
     EXPECT_EQ(box->indexOfSelectedItem(), -1);
     f.window->key(tk::KeyCode::downArrow);
-    EXPECT_TRUE(box->isPopupOpen());
+    EXPECT_TRUE(cell().isPopupOpen());
 }
 
 } // namespace

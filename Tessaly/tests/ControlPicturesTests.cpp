@@ -16,6 +16,7 @@
 #include "Tessaly/tests/ControlTestSupport.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/view/FileIcons.h"
 #include "platform/tk/view/MenuView.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,7 @@ struct Subject {
     tk::Size extra = {}; // room beside and below it (an open menu)
     std::function<std::shared_ptr<tk::View>(tk::Rect frame)> make;
     std::function<void(tk::View& control, tk::Window& window)> pose = {};
+    tk::Size before = {}; // room left of and above it (a pop-up menu opens over it)
 };
 
 template <class Button> std::function<std::shared_ptr<tk::View>(tk::Rect)> titled(std::string title) {
@@ -93,6 +95,32 @@ void openMenu(tk::View& v, tk::Window& w) {
     auto* cell = b.popUpCell();
     tk::InWindowMenuPresenter().present(w, cell->menuForOpening([](const std::shared_ptr<tk::Menu>&, int) {}),
                                         b.convertToWindow(cell->menuLocation(b.bounds())));
+}
+
+tk::Image smallIcon(const fs::path& file) {
+    return tk::iconForFile(file).filteringRepresentations([](const tk::Image::Representation& r) {
+        return r.size == tk::Size{16, 16};
+    });
+}
+
+// A menu with images on some items, a checked item and key equivalents.
+std::function<std::shared_ptr<tk::View>(tk::Rect)> popUpWithImages(bool pullsDown) {
+    return [pullsDown](tk::Rect frame) -> std::shared_ptr<tk::View> {
+        auto b = tk::View::make<StyledPopUpButton>(frame, pullsDown);
+        auto& menu = *b->menu();
+        if (pullsDown)
+            b->addItem("Pattern");
+        menu.addItem("Acid Line", "").image = smallIcon("acid-line.zin");
+        menu.addItem("Night Drive", "").image = smallIcon("night-drive.zin");
+        menu.addItem("Drum Loops", "").image = smallIcon(fs::temp_directory_path());
+        menu.addSeparator();
+        menu.addItem("Duplicate", "", "d");
+        menu.addItem("Check for Updates\u2026", "", "u");
+        menu.addItem("Reset to Default", "", "R");
+        if (!pullsDown)
+            b->selectItemAtIndex(1);
+        return b;
+    };
 }
 
 std::shared_ptr<tk::View> popDown(tk::Rect frame) {
@@ -152,14 +180,15 @@ void pressFirstSegment(tk::View& v, tk::Window&) {
     s.segmentedCell()->startTracking({10, 10}, s);
 }
 
+// The box opens its list through the headless presenter, which only records it; the in-window
+// presenter draws a copy where it was asked.
 void openComboList(tk::View& v, tk::Window& w) {
     auto& c = static_cast<StyledComboBox&>(v);
-    c.setPopupOpen(true);
-    tk::Menu list;
-    for (int i = 0; i < c.numberOfItems(); ++i)
-        list.addItem(c.itemTitle(i), {});
-    tk::InWindowMenuPresenter().present(w, std::make_shared<tk::Menu>(list),
-                                        c.convertToWindow({0, c.bounds().maxY()}));
+    c.selectItemAtIndex(1);
+    ASSERT_TRUE(c.showList());
+    const auto& menus = tk::HeadlessBackend::current()->menus();
+    tk::InWindowMenuPresenter().present(w, std::make_shared<tk::Menu>(*menus.shownMenu()),
+                                        menus.shownLocation());
 }
 
 std::vector<Subject> subjects() {
@@ -213,7 +242,21 @@ std::vector<Subject> subjects() {
              {"normal", {}}, {"highlighted", highlight}, {"disabled", disable}, {"focused", focus}})
         s.push_back({"pop-up-button", state, pop, {}, popUp(std::nullopt), pose});
     s.push_back({"pop-up-button", "label", pop, {}, popUp(std::string("Speed"))});
-    s.push_back({"pop-up-button", "menu-open", pop, {230, 110}, popUp(std::nullopt), openMenu});
+    s.push_back({"pop-up-button", "menu-open", pop, {120, 110}, popUp(std::nullopt), openMenu, {20, 30}});
+    s.push_back(
+        {"pop-up-button", "menu-with-images", pop, {150, 150}, popUpWithImages(false), openMenu, {40, 30}});
+    s.push_back({"pop-up-button",
+                 "menu-open-near-top",
+                 pop,
+                 {120, 110},
+                 [](tk::Rect frame) {
+                     auto b = std::static_pointer_cast<StyledPopUpButton>(popUp(std::nullopt)(frame));
+                     b->selectItemAtIndex(4);
+                     return b;
+                 },
+                 openMenu,
+                 {20, 0}});
+    s.push_back({"pull-down-button", "menu-open", pop, {150, 180}, popUpWithImages(true), openMenu});
     s.push_back({"tool-pop-up-button", "normal", {90, 20}, {}, popUp(std::nullopt, true)});
     s.push_back({"tool-pop-up-button", "highlighted", {90, 20}, {}, popUp(std::nullopt, true), highlight});
     for (auto [state, pose] :
@@ -239,6 +282,9 @@ std::vector<Subject> subjects() {
     s.push_back({"segmented-control", "focused", seg, {}, segments, focus});
     const tk::Size comboSize{120, 22};
     s.push_back({"combo-box", "normal", comboSize, {}, combo});
+    s.push_back({"combo-box", "long-text", comboSize, {}, combo, [](tk::View& v, tk::Window&) {
+                     static_cast<StyledComboBox&>(v).setStringValue("0.333333333333 of a bar");
+                 }});
     s.push_back({"combo-box", "disabled", comboSize, {}, combo, [](tk::View& v, tk::Window&) {
                      static_cast<StyledComboBox&>(v).setEnabled(false);
                  }});
@@ -250,11 +296,13 @@ std::vector<Subject> subjects() {
 }
 
 tk::Image shoot(const Subject& subject, double scale, const fs::path& file) {
-    testing::ControlFixture f({subject.size.width + 2 * kMargin + subject.extra.width,
-                               subject.size.height + 2 * kMargin + subject.extra.height},
-                              scale);
+    testing::ControlFixture f(
+        {subject.size.width + 2 * kMargin + subject.extra.width + subject.before.width,
+         subject.size.height + 2 * kMargin + subject.extra.height + subject.before.height},
+        scale);
     f.window->window().setBackgroundColor(color(ColorResources::backgroundNormal));
-    auto control = f.add(subject.make(tk::Rect{{kMargin, kMargin}, subject.size}));
+    auto control = f.add(subject.make(
+        tk::Rect{{kMargin + subject.before.width, kMargin + subject.before.height}, subject.size}));
     f.window->window().makeFirstResponder(nullptr);
     if (subject.pose)
         subject.pose(*control, f.window->window());

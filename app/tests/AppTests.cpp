@@ -13,6 +13,7 @@
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/Menu.h"
+#include "platform/tk/view/MenuView.h"
 #include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
@@ -231,6 +232,8 @@ TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
     ASSERT_NE(about.lastFrame(), nullptr);
     EXPECT_TRUE(
         about.lastFrame()->writePNG(tk::testing::picturesFolder("app") / "about.png")); // for a person
+    tk::InWindowMenuPresenter().present(*window, std::make_shared<tk::Menu>(*menu), {8, 8});
+    EXPECT_TRUE(driver.writePNG(tk::testing::picturesFolder("app") / "menu.png")); // for a person
 
     // Closing the only window ends the program.
     EXPECT_EQ(f.env.terminations, 0);

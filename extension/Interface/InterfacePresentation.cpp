@@ -47,10 +47,10 @@ AudioUnitViewController::Outcome AudioUnitViewController::presentInterface(const
     };
 
     int status = 0;
-    std::string noDisplay;
+    std::string failure;
     if (request.kind == Request::Kind::window) {
         tk::sdl::ApplicationOptions options;
-        options.failure = &noDisplay;
+        options.failure = &failure;
         status = tk::sdl::runApplication(launch, options);
     } else {
         // Real time, briefly: the poll timer and the queued parameter values run as they would.
@@ -59,6 +59,7 @@ AudioUnitViewController::Outcome AudioUnitViewController::presentInterface(const
         options.simulatedTime = false;
         options.pngFile = request.pngFile;
         options.windowIdentifier = kWindowIdentifier;
+        options.failure = &failure;
         status = tk::runHeadless(launch, options);
     }
     idleTimer.invalidate();
@@ -68,8 +69,7 @@ AudioUnitViewController::Outcome AudioUnitViewController::presentInterface(const
     Outcome outcome;
     outcome.status = status == 0 ? 0 : 1;
     if (status != 0) {
-        outcome.error =
-            request.kind == Request::Kind::window ? noDisplay : "cannot write " + request.pngFile.string();
+        outcome.error = failure;
     }
     return outcome;
 }

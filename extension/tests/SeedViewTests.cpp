@@ -2,7 +2,9 @@
 
 #include "InterfaceFixture.h"
 
+#include "extension/Interface/ExtensionAssets.h"
 #include "extension/Interface/SeedText.h"
+#include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/view/TextField.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +125,29 @@ TEST(SeedView, EscapeOrLosingTheFocusLeavesTheSeed) {
     f.settle();
     EXPECT_EQ(field(f), nullptr);
     EXPECT_EQ(f.settings().seed().peek(), seed);
+}
+
+TEST(SeedView, TheLongestSeedKeepsClearOfTheLamp) {
+    Interface f;
+    f.settings().setSeed(UINT64_MAX);
+    f.settle();
+    tk::RecordingContext context(tk::Rect{0, 0, 616, 678});
+    f.w().window().render(context);
+    std::optional<tk::Rect> fieldRect, digits;
+    for (const auto& draw : context.images()) {
+        if (draw.imageName == extension::AssetNames::notesButtonSeed) {
+            fieldRect = draw.deviceRect();
+        }
+    }
+    for (const auto& draw : context.texts()) {
+        if (draw.text == "18446744073709551615") {
+            digits = draw.deviceRect();
+        }
+    }
+    ASSERT_TRUE(fieldRect && digits);
+    // The lamp of the field's picture ends 13 points in from its leading edge.
+    EXPECT_GE(digits->minX(), fieldRect->minX() + 13 + 6) << digits->minX() - fieldRect->minX();
+    EXPECT_LE(digits->maxX(), fieldRect->maxX() - 6) << fieldRect->maxX() - digits->maxX();
 }
 
 } // namespace

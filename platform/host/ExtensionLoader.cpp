@@ -38,7 +38,7 @@ LoadedExtension::LoadResult LoadedExtension::load(const std::string& bundleDirec
     if (fs::exists(infoPath, missing)) {
         auto read = readSmallFile(infoPath.string());
         if (const auto* problem = std::get_if<FileProblem>(&read)) {
-            return {nullptr, "cannot read " + infoPath.string() + ": it " + problem->reason};
+            return {nullptr, "cannot read " + infoPath.string() + ": " + problem->reason};
         }
         nlohmann::json info = nlohmann::json::parse(std::get<std::string>(read), nullptr, false);
         if (info.is_object()) {

@@ -27,16 +27,19 @@ std::string sizeText(std::size_t bytes) {
 } // namespace
 
 std::variant<std::string, FileProblem> readSmallFile(const std::string& path, std::size_t limit) {
-    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // O_NONBLOCK: opening a FIFO would otherwise wait for a writer before the type can be checked.
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0)
         return FileProblem{std::strerror(errno)};
     struct stat info {};
     if (::fstat(file.fd, &info) != 0)
         return FileProblem{std::strerror(errno)};
     if (S_ISDIR(info.st_mode))
-        return FileProblem{"is a directory"};
-    const FileProblem tooLarge{"is larger than " + sizeText(limit)};
-    if (S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) > limit)
+        return FileProblem{"it is a directory"};
+    if (!S_ISREG(info.st_mode))
+        return FileProblem{"it is not a regular file"};
+    const FileProblem tooLarge{"it is larger than " + sizeText(limit)};
+    if (static_cast<std::size_t>(info.st_size) > limit)
         return tooLarge;
     std::string text;
     char buffer[64 * 1024];

@@ -2,9 +2,13 @@
 
 #include "platform/host/HostModel.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iomanip>
+#include <locale>
 #include <set>
+#include <sstream>
 
 namespace host {
 
@@ -38,7 +42,8 @@ std::string usageText() {
            "\n"
            "  --plugin DIR       the extension bundle (default: <exe dir>/../ZindralExtension.bundle)\n"
            "  --seed N           restore a state holding only \"seed\" = N (unsigned 64-bit decimal)\n"
-           "  --set A=V          parameter event (address A, value V) in the first render call; repeatable\n"
+           "  --set A=V          parameter event (address A, value V) in the first render call; repeatable;\n"
+           "                     the addresses are listed below\n"
            "  --note-on N        MIDI note-on (0x90, N, 100) in the first render call; repeatable\n"
            "  --tempo BPM        tempo (default 120)\n"
            "  --sample-rate HZ   sample rate (default 44100)\n"
@@ -46,7 +51,9 @@ std::string usageText() {
            "  --beats B          beats to play (default 16)\n"
            "  --start-beat B     beat position of the first render call (default 0)\n"
            "  --events           print every MIDI message: sample time, then the bytes in hex\n"
-           "  --export FILE      after playing, write the unit's MIDI export (a Standard MIDI File)\n"
+           "  --export FILE      after playing, write the unit's MIDI export: one cycle of the pattern from\n"
+           "                     step 0, whatever --beats and --start-beat say, as a Standard MIDI File\n"
+           "                     (format 0, 480 ticks per beat, no tempo event) ending at the last note-off\n"
            "  --state-in FILE    restore the unit's state from FILE before playing\n"
            "  --state-out FILE   save the unit's state to FILE after playing\n"
            "  --realtime         pace the render calls by the wall clock on a render thread\n"
@@ -54,7 +61,32 @@ std::string usageText() {
            "  --screenshot FILE  after playing, render the plug-in's window headless to a PNG file\n"
            "  --help             show this text\n"
            "\n"
+           "Notes and events go to standard output, one whole line at a time; messages, and where a file\n"
+           "was written, go to standard error. Relative paths are taken from the current directory.\n"
+           "\n"
            "Exit status: 0 done, 1 the extension failed, 2 bad command line or state file.\n";
+}
+
+std::string parameterHelpText(const au::ParameterTree* tree) {
+    if (!tree || tree->allParameters().empty()) {
+        return "The unit has no parameters for --set.\n";
+    }
+    size_t nameWidth = 4;
+    for (const auto& parameter : tree->allParameters()) {
+        nameWidth = std::max(nameWidth, parameter->name().size());
+    }
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    const int width = static_cast<int>(nameWidth);
+    text << "Parameters for --set ADDRESS=VALUE:\n"
+         << "  address  " << std::left << std::setw(width) << "name"
+         << "  range\n";
+    for (const auto& parameter : tree->allParameters()) {
+        text << "  " << std::right << std::setw(7) << parameter->address() << "  " << std::left
+             << std::setw(width) << parameter->name() << "  " << parameter->minValue() << " to "
+             << parameter->maxValue() << '\n';
+    }
+    return text.str();
 }
 
 ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
@@ -101,6 +133,9 @@ ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
             if (equals == std::string::npos || !parseWhole(value.substr(0, equals), setting.address) ||
                 !parseWhole(value.substr(equals + 1), setting.value)) {
                 return fail("--set needs ADDRESS=VALUE (e.g. 7=0.25), not '" + value + "'");
+            }
+            if (!std::isfinite(setting.value)) {
+                return fail("--set needs a finite value, not '" + value + "'");
             }
             options.firstCallEvents.push_back(setting);
         } else if (option == "--note-on") {

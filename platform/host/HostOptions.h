@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/au/AudioUnit.h"
+#include "platform/au/ParameterTree.h"
 
 #include <cstdint>
 #include <optional>
@@ -54,6 +55,9 @@ ParsedOptions parseHostOptions(const std::vector<std::string>& arguments);
 
 // [any] The --help text.
 std::string usageText();
+// [any] The part of the --help text that lists a unit's parameters: address, name and range of each
+// parameter of `tree` (which may be null).
+std::string parameterHelpText(const au::ParameterTree* tree);
 // [any] The one-line synopsis used in usage errors.
 std::string usageLine();
 

@@ -1,6 +1,8 @@
 #include "platform/host/HostSession.h"
 
 #include "platform/host/FileReading.h"
+#include "platform/host/FileWriting.h"
+#include "platform/host/RunReport.h"
 
 #include "platform/au/PCMBuffer.h"
 #include "platform/au/ValueText.h"
@@ -15,8 +17,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <fstream>
-#include <iterator>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -111,7 +112,7 @@ std::optional<std::string> readStateFile(const std::string& path, const au::Audi
                                          au::Value& state) {
     auto read = readSmallFile(path);
     if (const auto* problem = std::get_if<FileProblem>(&read)) {
-        return "the file " + problem->reason;
+        return problem->reason;
     }
     auto parsed = au::parseStateText(std::get<std::string>(read));
     if (!parsed) {
@@ -134,11 +135,15 @@ std::optional<std::string> readStateFile(const std::string& path, const au::Audi
     return std::nullopt;
 }
 
-bool writeFile(const std::string& path, const void* data, size_t size) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    file.close();
-    return static_cast<bool>(file);
+// Writes a file the user asked for and says in one line where it went, or why it could not.
+bool writeRequestedFile(const std::string& path, const void* data, size_t size, const char* what,
+                        std::ostream& err) {
+    if (auto problem = writeWholeFile(path, data, size)) {
+        err << "zindral-host: cannot write " << path << ": " << *problem << '\n';
+        return false;
+    }
+    err << "zindral-host: " << what << " written to " << absolutePathText(path) << '\n';
+    return true;
 }
 
 // Plays every render call; returns the first non-zero status (and its call) for a warning.
@@ -155,8 +160,8 @@ public:
           events_(firstCallEvents(options)),
           buffer_(au::PCMBuffer::create({options.sampleRate, 2}, options.blockFrames)) {}
 
-    // [render] Call k.
-    void renderCall(uint64_t call) {
+    // [render] Call k, of `frames` frames.
+    void renderCall(uint64_t call, uint32_t frames) {
         transport_.tempo = options_.tempo;
         transport_.beatPosition = beatPositionOfCall(options_, call);
         const double sampleTime = static_cast<double>(sampleTimeOfCall(options_, call));
@@ -166,8 +171,8 @@ public:
         timestamp.flags = au::kTimeStampSampleTimeValid;
         au::RenderActionFlags flags = 0;
         const au::RenderEvent* head = call == 0 && !events_.empty() ? events_.data() : nullptr;
-        au::Status status = render_(&flags, timestamp, options_.blockFrames, 0,
-                                    buffer_->mutableAudioBufferList(), head, pullInput_);
+        au::Status status =
+            render_(&flags, timestamp, frames, 0, buffer_->mutableAudioBufferList(), head, pullInput_);
         transport_.firstCall = false;
         if (status != au::kNoErr) {
             if (outcome_.failedCalls++ == 0) {
@@ -176,6 +181,8 @@ public:
             }
         }
     }
+    // [render] Call k of a run of known length (the last one has only the frames left).
+    void renderCall(uint64_t call) { renderCall(call, framesOfCall(options_, call)); }
     const RenderOutcome& outcome() const { return outcome_; }
 
 private:
@@ -188,17 +195,6 @@ private:
     RenderOutcome outcome_;
 };
 
-void flushMessages(MidiMessageQueue& queue, std::vector<MidiMessage>& all, bool printEvents,
-                   std::ostream& out) {
-    size_t before = all.size();
-    queue.popAll(all);
-    if (printEvents) {
-        for (size_t i = before; i < all.size(); ++i) {
-            out << eventLine(all[i]) << '\n';
-        }
-    }
-}
-
 // When render call `call` is due on the wall clock, for calls paced from `start`.
 std::chrono::steady_clock::time_point
 dueTimeOfCall(const HostOptions& options, std::chrono::steady_clock::time_point start, uint64_t call) {
@@ -210,11 +206,10 @@ dueTimeOfCall(const HostOptions& options, std::chrono::steady_clock::time_point 
 // Runs the calls on a render thread at the pace of the wall clock while the main run loop prints
 // what arrives.
 void playRealtime(const HostOptions& options, Player& player, uint64_t calls, MidiMessageQueue& queue,
-                  std::vector<MidiMessage>& all, std::ostream& out) {
+                  RunReport& report) {
     tk::MainThread::adopt();
     tk::RunLoop& loop = tk::RunLoop::main();
-    auto drainTimer = loop.scheduleTimer(std::chrono::milliseconds(10), true,
-                                         [&] { flushMessages(queue, all, options.printEvents, out); });
+    auto drainTimer = loop.scheduleTimer(std::chrono::milliseconds(10), true, [&] { report.drain(queue); });
     std::thread renderThread([&] {
         auto start = std::chrono::steady_clock::now();
         for (uint64_t call = 0; call < calls; ++call) {
@@ -226,181 +221,259 @@ void playRealtime(const HostOptions& options, Player& player, uint64_t calls, Mi
     loop.run();
     renderThread.join();
     drainTimer.invalidate();
-    flushMessages(queue, all, options.printEvents, out);
+    report.drain(queue);
 }
 
 // Plays in real time on a render thread while the plug-in's window is open (the interface runs the
-// main thread); the window's idle calls print what arrived. Returns the calls made.
-uint64_t playWithWindow(const HostOptions& options, Player& player, au::ViewPresenting& presenter,
-                        MidiMessageQueue& queue, std::vector<MidiMessage>& all, std::ostream& out,
-                        std::ostream& err, int& status) {
+// main thread); the window's idle calls print what arrived. Nothing is played or printed before
+// the window is open: its first idle call calls `opened` and starts the render thread, so a
+// session without a display fails with its one line of error alone.
+int playWithWindow(const HostOptions& options, Player& player, au::ViewPresenting& presenter,
+                   MidiMessageQueue& queue, RunReport& report, const std::function<void()>& opened,
+                   std::ostream& err) {
     std::atomic<bool> stop{false};
-    std::atomic<uint64_t> made{0};
-    std::thread renderThread([&] {
-        auto start = std::chrono::steady_clock::now();
-        for (uint64_t call = 0; !stop.load(std::memory_order_relaxed); ++call) {
-            std::this_thread::sleep_until(dueTimeOfCall(options, start, call));
-            player.renderCall(call);
-            made.store(call + 1, std::memory_order_relaxed);
-        }
-    });
+    std::thread renderThread;
     au::ViewPresenting::Request request;
     request.kind = au::ViewPresenting::Request::Kind::window;
-    request.idle = [&] { flushMessages(queue, all, options.printEvents, out); };
+    request.idle = [&] {
+        if (!renderThread.joinable()) {
+            opened();
+            report.begin();
+            renderThread = std::thread([&] {
+                auto start = std::chrono::steady_clock::now();
+                for (uint64_t call = 0; !stop.load(std::memory_order_relaxed); ++call) {
+                    std::this_thread::sleep_until(dueTimeOfCall(options, start, call));
+                    player.renderCall(call, options.blockFrames);
+                }
+            });
+        }
+        report.drain(queue);
+    };
     au::ViewPresenting::Outcome outcome = presenter.presentInterface(request);
     stop.store(true, std::memory_order_relaxed);
-    renderThread.join();
-    flushMessages(queue, all, options.printEvents, out);
-    if (outcome.status != 0) {
+    if (renderThread.joinable()) {
+        renderThread.join();
+    } else if (outcome.status != 0) {
         err << "zindral-host: cannot open the plug-in's window: " << outcome.error << '\n';
-        status = kExitFailure;
+        return kExitFailure;
+    } else {
+        // Closed before its first idle call: nothing was played.
+        opened();
+        report.begin();
     }
-    return made.load();
+    report.drain(queue);
+    report.finish();
+    if (outcome.status != 0) {
+        err << "zindral-host: the plug-in's window failed: " << outcome.error << '\n';
+        return kExitFailure;
+    }
+    return kExitOK;
 }
 
-} // namespace
+// The extension and its audio unit. Members are destroyed in reverse order: the unit goes first,
+// the library it came from after it.
+struct OpenedUnit {
+    std::unique_ptr<LoadedExtension> extension;
+    std::shared_ptr<au::AudioUnit> unit;
+};
 
-int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
+// Loads the extension and creates its unit, or says in one line on `err` why not.
+std::optional<OpenedUnit> openUnit(const HostOptions& options, std::ostream& err) {
     std::string bundle = options.pluginDirectory.value_or(defaultBundleDirectory());
     auto loaded = LoadedExtension::load(bundle);
     if (!loaded.extension) {
         err << "zindral-host: " << loaded.error << '\n';
+        return std::nullopt;
+    }
+    auto created = loaded.extension->factory().createAudioUnit(loaded.extension->componentDescription());
+    if (!created) {
+        err << "zindral-host: cannot create the audio unit: " << created.error().description << " ("
+            << created.error().code << ")\n";
+        return std::nullopt;
+    }
+    std::optional<OpenedUnit> opened(std::in_place);
+    opened->extension = std::move(loaded.extension);
+    opened->unit = created.value();
+    return opened;
+}
+
+// The first --set whose address no parameter of the unit has, with the reason.
+std::optional<std::string> unknownParameterProblem(const HostOptions& options, const au::AudioUnit& unit) {
+    for (const FirstCallEvent& event : options.firstCallEvents) {
+        const auto* setting = std::get_if<ParameterSetting>(&event);
+        if (setting &&
+            !(unit.parameterTree() && unit.parameterTree()->parameterWithAddress(setting->address))) {
+            return "--set: the unit has no parameter at address " + std::to_string(setting->address);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string openingLine(const HostOptions& options, const LoadedExtension& extension,
+                        const au::AudioUnit& unit) {
+    std::ostringstream line;
+    std::string seed;
+    if (auto state = unit.fullState(); state && state->find("seed") && state->find("seed")->asUInt64()) {
+        seed = ", seed " + std::to_string(*state->find("seed")->asUInt64());
+    }
+    line << "ZindralExtension " << extension.version() << ": ";
+    if (options.window) {
+        line << "playing in its window";
+    } else {
+        line << options.beats << " beats";
+    }
+    line << " at " << options.tempo << " BPM, " << options.sampleRate << " Hz" << seed << ", ";
+    if (options.window) {
+        line << "render calls of " << options.blockFrames << " frames";
+    } else if (const uint64_t calls = renderCallCount(options); calls == 1) {
+        line << "1 render call of " << framesOfCall(options, 0) << " frames";
+    } else {
+        line << calls << " render calls of " << options.blockFrames << " frames";
+    }
+    return line.str();
+}
+
+} // namespace
+
+int printHelp(const HostOptions& options, std::ostream& out, std::ostream& err) {
+    out << usageText();
+    out.flush();
+    std::optional<OpenedUnit> opened = openUnit(options, err);
+    if (!opened) {
         return kExitFailure;
     }
-    LoadedExtension& extension = *loaded.extension;
+    out << '\n' << parameterHelpText(opened->unit->parameterTree().get());
+    out.flush();
+    return kExitOK;
+}
+
+int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
+    std::optional<OpenedUnit> opened = openUnit(options, err);
+    if (!opened) {
+        return kExitFailure;
+    }
+    LoadedExtension& extension = *opened->extension;
+    au::AudioUnit& unit = *opened->unit;
     MidiMessageQueue queue;
     Transport transport;
     int status = kExitOK;
-    {
-        auto created = extension.factory().createAudioUnit(extension.componentDescription());
-        if (!created) {
-            err << "zindral-host: cannot create the audio unit: " << created.error().description << " ("
-                << created.error().code << ")\n";
-            return kExitFailure;
-        }
-        std::shared_ptr<au::AudioUnit> unit = created.value();
-        auto* presenter = dynamic_cast<au::ViewPresenting*>(&extension.factory());
-        if ((options.window || options.screenshotPath) && !presenter) {
-            err << "zindral-host: the extension has no interface to show\n";
-            return kExitFailure;
-        }
 
-        auto outputs = unit->outputBusses();
-        auto output = outputs ? outputs->bus(0) : nullptr;
-        if (!output) {
-            err << "zindral-host: the audio unit has no output bus\n";
-            return kExitFailure;
-        }
-        if (output->setFormat({options.sampleRate, output->format().channelCount}) != au::kNoErr) {
-            err << "zindral-host: the audio unit does not accept the sample rate " << options.sampleRate
+    auto* presenter = dynamic_cast<au::ViewPresenting*>(&extension.factory());
+    if ((options.window || options.screenshotPath) && !presenter) {
+        err << "zindral-host: the extension has no interface to show\n";
+        return kExitFailure;
+    }
+    if (auto problem = unknownParameterProblem(options, unit)) {
+        err << "zindral-host: " << *problem << " (try --help)\n";
+        return kExitUsage;
+    }
+
+    auto outputs = unit.outputBusses();
+    auto output = outputs ? outputs->bus(0) : nullptr;
+    if (!output) {
+        err << "zindral-host: the audio unit has no output bus\n";
+        return kExitFailure;
+    }
+    if (output->setFormat({options.sampleRate, output->format().channelCount}) != au::kNoErr) {
+        err << "zindral-host: the audio unit does not accept the sample rate " << options.sampleRate << '\n';
+        return kExitUsage;
+    }
+    unit.setMaximumFramesToRender(options.blockFrames);
+
+    if (options.stateInPath) {
+        au::Value state;
+        if (auto problem = readStateFile(*options.stateInPath, unit, state)) {
+            err << "zindral-host: cannot restore the state from " << *options.stateInPath << ": " << *problem
                 << '\n';
             return kExitUsage;
         }
-        unit->setMaximumFramesToRender(options.blockFrames);
+        unit.setFullState(state);
+    }
+    if (options.seed) {
+        au::Value::Dictionary state;
+        state["seed"] = au::Value::unsignedInteger(*options.seed);
+        unit.setFullState(au::Value(std::move(state)));
+    }
 
-        if (options.stateInPath) {
-            au::Value state;
-            if (auto problem = readStateFile(*options.stateInPath, *unit, state)) {
-                err << "zindral-host: cannot restore the state from " << *options.stateInPath << ": "
-                    << *problem << '\n';
-                return kExitUsage;
-            }
-            unit->setFullState(state);
-        }
-        if (options.seed) {
-            au::Value::Dictionary state;
-            state["seed"] = au::Value::unsignedInteger(*options.seed);
-            unit->setFullState(au::Value(std::move(state)));
-        }
+    installHostBlocks(unit, transport, queue);
+    if (auto error = unit.allocateRenderResources()) {
+        err << "zindral-host: cannot allocate render resources: " << error->description << " (" << error->code
+            << ")\n";
+        return kExitFailure;
+    }
 
-        installHostBlocks(*unit, transport, queue);
-        if (auto error = unit->allocateRenderResources()) {
-            err << "zindral-host: cannot allocate render resources: " << error->description << " ("
-                << error->code << ")\n";
-            return kExitFailure;
-        }
-
-        uint64_t calls = renderCallCount(options);
-        std::vector<MidiMessage> messages;
-        Player player(options, *unit, transport);
+    RunReport report(options, options.window ? RunReport::Notes::asTheyEnd : RunReport::Notes::atTheEnd, out);
+    Player player(options, unit, transport);
+    auto announce = [&] {
         if (!options.printEvents) {
-            std::string seed;
-            if (auto state = unit->fullState();
-                state && state->find("seed") && state->find("seed")->asUInt64()) {
-                seed = ", seed " + std::to_string(*state->find("seed")->asUInt64());
-            }
-            out << "ZindralExtension " << extension.version() << ": ";
-            if (options.window) {
-                out << "playing in its window";
-            } else {
-                out << options.beats << " beats";
-            }
-            out << " at " << options.tempo << " BPM, " << options.sampleRate << " Hz" << seed << ", ";
-            if (options.window) {
-                out << "render calls";
-            } else {
-                out << calls << " render calls";
-            }
-            out << " of " << options.blockFrames << " frames\n";
+            printLine(out, openingLine(options, extension, unit));
         }
-        if (options.window) {
-            playWithWindow(options, player, *presenter, queue, messages, out, err, status);
-        } else if (options.realtime) {
-            playRealtime(options, player, calls, queue, messages, out);
+    };
+    if (options.window) {
+        status = playWithWindow(options, player, *presenter, queue, report, announce, err);
+        if (status != kExitOK) {
+            unit.deallocateRenderResources();
+            return status;
+        }
+    } else {
+        announce();
+        const uint64_t calls = renderCallCount(options);
+        if (options.realtime) {
+            playRealtime(options, player, calls, queue, report);
         } else {
             for (uint64_t call = 0; call < calls; ++call) {
                 player.renderCall(call);
-                flushMessages(queue, messages, options.printEvents, out);
+                report.drain(queue);
             }
         }
-        unit->deallocateRenderResources();
+        report.finish();
+    }
+    unit.deallocateRenderResources();
 
-        if (!options.printEvents) {
-            out << noteSummary(options, messages);
+    const RenderOutcome& outcome = player.outcome();
+    if (outcome.failedCalls > 0) {
+        err << "zindral-host: " << outcome.failedCalls << " render calls failed, the first (call "
+            << outcome.firstFailedCall << ") with status " << outcome.firstStatus << '\n';
+        status = kExitFailure;
+    }
+    if (queue.dropped() > 0) {
+        err << "zindral-host: " << queue.dropped() << " MIDI messages were dropped\n";
+    }
+
+    if (options.exportPath) {
+        auto channel = unit.messageChannelFor("midiExport");
+        const au::Value* data = nullptr;
+        au::Value reply;
+        if (channel) {
+            reply = channel->callAudioUnit(au::Value(au::Value::Dictionary{}));
+            data = reply.find("midiData");
         }
-        const RenderOutcome& outcome = player.outcome();
-        if (outcome.failedCalls > 0) {
-            err << "zindral-host: " << outcome.failedCalls << " render calls failed, the first (call "
-                << outcome.firstFailedCall << ") with status " << outcome.firstStatus << '\n';
+        if (!data || !data->data()) {
+            err << "zindral-host: the audio unit offers no MIDI export\n";
+            status = kExitFailure;
+        } else if (!writeRequestedFile(*options.exportPath, data->data()->data(), data->data()->size(),
+                                       "MIDI file", err)) {
             status = kExitFailure;
         }
-        if (queue.dropped() > 0) {
-            err << "zindral-host: " << queue.dropped() << " MIDI messages were dropped\n";
+    }
+    if (options.screenshotPath) {
+        au::ViewPresenting::Request request;
+        request.kind = au::ViewPresenting::Request::Kind::screenshot;
+        request.pngFile = *options.screenshotPath;
+        au::ViewPresenting::Outcome shot = presenter->presentInterface(request);
+        if (shot.status != 0) {
+            err << "zindral-host: " << shot.error << '\n';
+            status = kExitFailure;
+        } else {
+            err << "zindral-host: screenshot written to " << absolutePathText(*options.screenshotPath)
+                << '\n';
         }
-
-        if (options.exportPath) {
-            auto channel = unit->messageChannelFor("midiExport");
-            const au::Value* data = nullptr;
-            au::Value reply;
-            if (channel) {
-                reply = channel->callAudioUnit(au::Value(au::Value::Dictionary{}));
-                data = reply.find("midiData");
-            }
-            if (!data || !data->data()) {
-                err << "zindral-host: the audio unit offers no MIDI export\n";
-                status = kExitFailure;
-            } else if (!writeFile(*options.exportPath, data->data()->data(), data->data()->size())) {
-                err << "zindral-host: cannot write " << *options.exportPath << '\n';
-                status = kExitFailure;
-            }
-        }
-        if (options.screenshotPath) {
-            au::ViewPresenting::Request request;
-            request.kind = au::ViewPresenting::Request::Kind::screenshot;
-            request.pngFile = *options.screenshotPath;
-            au::ViewPresenting::Outcome shot = presenter->presentInterface(request);
-            if (shot.status != 0) {
-                err << "zindral-host: cannot take the screenshot: " << shot.error << '\n';
-                status = kExitFailure;
-            }
-        }
-        if (options.stateOutPath) {
-            std::optional<au::Value> state = unit->fullState();
-            std::string text = au::toStateText(state.value_or(au::Value()));
-            if (!writeFile(*options.stateOutPath, text.data(), text.size())) {
-                err << "zindral-host: cannot write " << *options.stateOutPath << '\n';
-                status = kExitFailure;
-            }
+    }
+    if (options.stateOutPath) {
+        std::optional<au::Value> state = unit.fullState();
+        std::string text = au::toStateText(state.value_or(au::Value()));
+        if (!writeRequestedFile(*options.stateOutPath, text.data(), text.size(), "state", err)) {
+            status = kExitFailure;
         }
     }
     out.flush();

@@ -16,4 +16,8 @@ inline constexpr int kExitUsage = 2;   // bad command line, or a damaged or fore
 // Notes go to `out`, problems to `err` (one line each). Returns the exit status.
 int runHost(const HostOptions& options, std::ostream& out, std::ostream& err);
 
+// [main] --help: the usage text, then the parameters of the unit the options name (its address,
+// name and range each) or, when it cannot be loaded, one line on `err` and kExitFailure.
+int printHelp(const HostOptions& options, std::ostream& out, std::ostream& err);
+
 } // namespace host

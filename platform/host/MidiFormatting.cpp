@@ -2,9 +2,10 @@
 
 #include "platform/host/HostModel.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
-#include <optional>
+#include <iterator>
 
 namespace host {
 
@@ -45,46 +46,63 @@ std::string noteName(int note) {
     return std::string(kNames[note % 12]) + std::to_string(note / 12 - 1);
 }
 
+std::optional<PlayedNote> NotePairing::add(const MidiMessage& message) {
+    if (message.length < 3) {
+        return std::nullopt;
+    }
+    const int kind = message.bytes[0] & 0xF0;
+    const int note = message.bytes[1];
+    if (kind == 0x90 && message.bytes[2] > 0) {
+        sounding_.push_back({started_++, message.sampleTime, note, message.bytes[2], std::nullopt});
+        return std::nullopt;
+    }
+    if (kind != 0x80 && kind != 0x90) {
+        return std::nullopt;
+    }
+    for (auto it = sounding_.rbegin(); it != sounding_.rend(); ++it) {
+        if (it->note == note) {
+            PlayedNote ended = *it;
+            ended.end = message.sampleTime;
+            sounding_.erase(std::next(it).base());
+            return ended;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string noteSummaryHeading() {
+    return "    beat  note  velocity  length (beats)";
+}
+
+std::string noteSummaryLine(const HostOptions& options, const PlayedNote& note) {
+    const double start = beatAtSampleTime(options, note.start);
+    if (note.end) {
+        return formatted("%8.3f  %-4s  %8d  %.3f", start, noteName(note.note).c_str(), note.velocity,
+                         beatAtSampleTime(options, *note.end) - start);
+    }
+    return formatted("%8.3f  %-4s  %8d  (still sounding)", start, noteName(note.note).c_str(), note.velocity);
+}
+
+std::string noteCountLine(uint64_t notes) {
+    return std::to_string(notes) + (notes == 1 ? " note" : " notes");
+}
+
 std::string noteSummary(const HostOptions& options, const std::vector<MidiMessage>& messages) {
-    struct Note {
-        int64_t start;
-        int note;
-        int velocity;
-        std::optional<int64_t> end;
-    };
-    std::vector<Note> notes;
+    NotePairing pairing;
+    std::vector<PlayedNote> notes;
     for (const MidiMessage& message : messages) {
-        if (message.length < 3) {
-            continue;
-        }
-        int kind = message.bytes[0] & 0xF0;
-        int note = message.bytes[1];
-        bool on = kind == 0x90 && message.bytes[2] > 0;
-        bool off = kind == 0x80 || (kind == 0x90 && message.bytes[2] == 0);
-        if (on) {
-            notes.push_back({message.sampleTime, note, message.bytes[2], std::nullopt});
-        } else if (off) {
-            for (auto it = notes.rbegin(); it != notes.rend(); ++it) {
-                if (it->note == note && !it->end) {
-                    it->end = message.sampleTime;
-                    break;
-                }
-            }
+        if (auto ended = pairing.add(message)) {
+            notes.push_back(*ended);
         }
     }
-    std::string text = "    beat  note  velocity  length (beats)\n";
-    for (const Note& note : notes) {
-        double start = beatAtSampleTime(options, note.start);
-        if (note.end) {
-            text += formatted("%8.3f  %-4s  %8d  %.3f\n", start, noteName(note.note).c_str(), note.velocity,
-                              beatAtSampleTime(options, *note.end) - start);
-        } else {
-            text += formatted("%8.3f  %-4s  %8d  (still sounding)\n", start, noteName(note.note).c_str(),
-                              note.velocity);
-        }
+    notes.insert(notes.end(), pairing.sounding().begin(), pairing.sounding().end());
+    std::sort(notes.begin(), notes.end(),
+              [](const PlayedNote& a, const PlayedNote& b) { return a.index < b.index; });
+    std::string text = noteSummaryHeading() + "\n";
+    for (const PlayedNote& note : notes) {
+        text += noteSummaryLine(options, note) + "\n";
     }
-    text += std::to_string(notes.size()) + (notes.size() == 1 ? " note\n" : " notes\n");
-    return text;
+    return text + noteCountLine(pairing.started()) + "\n";
 }
 
 } // namespace host

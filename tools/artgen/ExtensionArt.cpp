@@ -81,7 +81,8 @@ Image smallKey(std::string name, int dir, bool pressed) {
 }
 
 void paintSeedField(cairo_t* cr) {
-    const Rect r{1, 1.5, 166, 21};
+    // Wide enough that the longest seed (20 digits, about 138 points) stays clear of the lamp.
+    const Rect r{1, 1.5, 182, 21};
     roundedRectPath(cr, r.offset(0, 0.8), 5);
     setColor(cr, kWhite.withAlpha(0.06));
     cairo_fill(cr);
@@ -181,7 +182,7 @@ ImageList extensionImages() {
     images.push_back(smallKey("notes-button-offsetleft-down", -1, true));
     images.push_back(smallKey("notes-button-offsetright", 1, false));
     images.push_back(smallKey("notes-button-offsetright-down", 1, true));
-    images.push_back({"notes-button-seed", 168, 24, paintSeedField, {}});
+    images.push_back({"notes-button-seed", 184, 24, paintSeedField, {}});
     images.push_back({"notes-button-midi", 52, 24, paintMidiButton, {}});
     images.push_back({"morph-overlay", 264, 120, paintMorphOverlay, {}});
     images.push_back({"morph-dot", 30, 30, [](cairo_t* cr) { paintMorphDot(cr, false); }, {}});

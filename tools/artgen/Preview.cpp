@@ -114,7 +114,7 @@ void writePluginPreview(const std::filesystem::path& out, int scale, const std::
     }
     image(c, c.extension, "notes-button-offsetleft", 32, 198);
     image(c, c.extension, "notes-button-offsetright-down", 66, 198);
-    image(c, c.extension, "notes-button-seed", 224, 198);
+    image(c, c.extension, "notes-button-seed", 216, 198);
     text(c, "4815162342", "Dosis Medium", 12, kTextBright, 308, 210, 1.5);
     image(c, c.extension, "notes-button-midi", 532, 198);
     text(c, "MIDI", "Dosis Medium", 12, hex(0x9aa3b2), 558, 210);

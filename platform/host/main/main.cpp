@@ -15,8 +15,7 @@ int main(int argc, char** argv) {
         return host::kExitUsage;
     }
     if (parsed.options->help) {
-        std::cout << host::usageText();
-        return host::kExitOK;
+        return host::printHelp(*parsed.options, std::cout, std::cerr);
     }
     return host::runHost(*parsed.options, std::cout, std::cerr);
 }

@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -51,10 +52,14 @@ protected:
         if (withPlugin) {
             arguments.insert(arguments.begin(), {"--plugin", ZINDRAL_BUNDLE_PATH});
         }
-        std::vector<std::string> all = {ZINDRAL_HOST_PATH};
-        all.insert(all.end(), arguments.begin(), arguments.end());
+        arguments.insert(arguments.begin(), ZINDRAL_HOST_PATH);
+        return spawn(arguments, {});
+    }
+
+    // Runs `command` (its program first) in the folder `cwd` (this process's when empty).
+    HostRun spawn(std::vector<std::string> command, const fs::path& cwd) const {
         std::vector<char*> argv;
-        for (auto& argument : all) {
+        for (auto& argument : command) {
             argv.push_back(argument.data());
         }
         argv.push_back(nullptr);
@@ -63,9 +68,12 @@ protected:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (!cwd.empty()) {
+            posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
+        }
         pid_t pid = 0;
         HostRun result;
-        if (posix_spawn(&pid, ZINDRAL_HOST_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
             int status = 0;
             waitpid(pid, &status, 0);
             result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -120,8 +128,8 @@ TEST_F(EndToEnd, HostModelDecidesTheCallsAndTheEventsFollowTheTempo) {
     EXPECT_NE(odd.out.find("10 render calls of 100 frames"), std::string::npos) << odd.out;
 
     // Sixteenth notes at 120 BPM and 44100 Hz start every 5512.5 samples (no step rests with rest
-    // amount 0). One beat is 22050 frames, so the host makes ceil(22050 / 512) = 44 calls, which end
-    // at frame 22528: the step at beat 1 starts inside the last call.
+    // amount 0). One beat is 22050 frames: ceil(22050 / 512) = 44 calls, the last one cut to the
+    // 34 frames left, so the step at beat 1 is not played.
     HostRun events = run({"--events", "--beats", "1", "--set", "3=0"});
     ASSERT_EQ(events.status, 0);
     auto eventLines = lines(events.out);
@@ -131,10 +139,48 @@ TEST_F(EndToEnd, HostModelDecidesTheCallsAndTheEventsFollowTheTempo) {
             noteOns.push_back(std::stol(line));
         }
     }
-    EXPECT_EQ(noteOns, (std::vector<long>{0, 5513, 11025, 16538, 22050}));
+    EXPECT_EQ(noteOns, (std::vector<long>{0, 5513, 11025, 16538}));
     for (const auto& line : eventLines) {
-        EXPECT_LT(std::stol(line), 44 * 512);
+        EXPECT_LT(std::stol(line), 22050);
     }
+}
+
+// The beat of each line of the note summary.
+std::vector<double> summaryBeats(const std::string& out) {
+    std::vector<double> beats;
+    const std::regex note(" *(-?[0-9]+\\.[0-9]{3})  [A-G].*");
+    std::smatch match;
+    for (const auto& line : lines(out)) {
+        if (std::regex_match(line, match, note)) {
+            beats.push_back(std::stod(match[1]));
+        }
+    }
+    return beats;
+}
+
+TEST_F(EndToEnd, TheRunEndsAtTheBeatAsked) {
+    // Whatever the block size, no note starts at or after the last beat: at 1 Hz one block of
+    // 512 frames would run to beat 1024.
+    struct Case {
+        std::vector<std::string> arguments;
+        double lastFrom, end; // the last note starts in [lastFrom, end)
+    };
+    for (const Case& c :
+         std::vector<Case>{{{"--beats", "16"}, 15.0, 16.0},
+                           {{"--sample-rate", "1", "--beats", "4"}, 2.0, 4.0}, // frames at beats 0 and 2
+                           {{"--sample-rate", "100", "--beats", "6", "--start-beat", "2"}, 7.0, 8.0},
+                           {{"--block", "4096", "--beats", "3"}, 2.0, 3.0}}) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.end(), {"--seed", "11", "--set", "3=0"});
+        HostRun result = run(arguments);
+        ASSERT_EQ(result.status, 0) << result.err;
+        std::vector<double> beats = summaryBeats(result.out);
+        ASSERT_FALSE(beats.empty()) << result.out;
+        EXPECT_GE(beats.back(), c.lastFrom) << result.out;
+        EXPECT_LT(beats.back(), c.end) << result.out;
+    }
+    HostRun one = run({"--sample-rate", "1", "--beats", "4"});
+    EXPECT_NE(one.out.find(", 1 render call of 2 frames\n"), std::string::npos) << one.out;
 }
 
 TEST_F(EndToEnd, UsageErrorsExitWithStatus2AndOneLine) {
@@ -145,18 +191,119 @@ TEST_F(EndToEnd, UsageErrorsExitWithStatus2AndOneLine) {
                                                {"--set", "1"},
                                                {"--block", "0"},
                                                {"--screenshot"},
-                                               {"--window", "--screenshot", "x.png"}}) {
+                                               {"--window", "--screenshot", "x.png"},
+                                               {"--set", "99=1"}, // no parameter there
+                                               {"--set", "22=nan"},
+                                               {"--set", "22=-inf"}}) {
         HostRun result = run(arguments);
         EXPECT_EQ(result.status, 2) << arguments[0];
         EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
         EXPECT_EQ(result.out, "");
     }
-    HostRun help = run({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--state-in FILE"), std::string::npos);
     HostRun missing = run({"--plugin", (dir_ / "none.bundle").string()}, false);
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(lines(missing.err).size(), 1u);
+}
+
+TEST_F(EndToEnd, HelpListsTheUnitsParameters) {
+    HostRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    EXPECT_NE(help.out.find("--state-in FILE"), std::string::npos);
+    EXPECT_NE(
+        help.out.find("one cycle of the pattern from\n                     step 0, whatever --beats and "
+                      "--start-beat say"),
+        std::string::npos)
+        << help.out;
+    // Each of the unit's 24 parameters, in address order, with its name and range.
+    const std::string list = help.out.substr(help.out.find("Parameters for --set"));
+    std::vector<std::string> rows = lines(list);
+    ASSERT_EQ(rows.size(), 2u + 24u) << list;
+    EXPECT_TRUE(std::regex_match(rows[1], std::regex(" +address  name +range"))) << rows[1];
+    for (int address = 0; address < 24; ++address) {
+        EXPECT_TRUE(std::regex_match(rows[2 + address], std::regex(" +" + std::to_string(address) +
+                                                                   "  \\S.*  -?[0-9.]+ to -?[0-9.]+")))
+            << rows[2 + address];
+    }
+    EXPECT_NE(list.find("\n       22  Division  0 to 11\n"), std::string::npos) << list;
+
+    // Without the extension the usage is still shown, and the one line says why the list is not.
+    HostRun missing = run({"--plugin", (dir_ / "none.bundle").string(), "--help"}, false);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("--state-in FILE"), std::string::npos);
+    EXPECT_EQ(lines(missing.err).size(), 1u) << missing.err;
+}
+
+TEST_F(EndToEnd, FilesWrittenOrNotAreReportedInOneLine) {
+    mkfifo(file("fifo").c_str(), 0600); // no writer: opening it for reading would wait for good
+    const std::string no = (dir_ / "no" / "such").string();
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {{"--export", file("line.mid").string()},
+         0,
+         "zindral-host: MIDI file written to " + file("line.mid").string() + "\n"},
+        {{"--state-out", file("s.state").string()},
+         0,
+         "zindral-host: state written to " + file("s.state").string() + "\n"},
+        {{"--screenshot", file("w.png").string()},
+         0,
+         "zindral-host: screenshot written to " + file("w.png").string() + "\n"},
+        {{"--export", no + ".mid"},
+         1,
+         "zindral-host: cannot write " + no + ".mid: No such file or directory\n"},
+        {{"--state-out", no}, 1, "zindral-host: cannot write " + no + ": No such file or directory\n"},
+        {{"--screenshot", no + ".png"},
+         1,
+         "zindral-host: cannot write " + no + ".png: No such file or directory\n"},
+        {{"--export", dir_.string()},
+         1,
+         "zindral-host: cannot write " + dir_.string() + ": Is a directory\n"},
+        {{"--state-in", no},
+         2,
+         "zindral-host: cannot restore the state from " + no + ": No such file or directory\n"},
+        {{"--state-in", file("fifo").string()},
+         2,
+         "zindral-host: cannot restore the state from " + file("fifo").string() +
+             ": it is not a regular file\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.end(), {"--beats", "0"});
+        HostRun result = run(arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments[1];
+        EXPECT_EQ(result.err, c.err);
+    }
+}
+
+TEST_F(EndToEnd, TheRunScriptTakesRelativePathsFromTheCallersFolder) {
+    // The script in a copy of the repository's layout whose set-up and build do nothing but talk.
+    const fs::path repo = file("repo"), here = file("here");
+    fs::create_directories(repo / "scripts");
+    fs::create_directories(repo / "build" / "bin");
+    fs::create_directories(here);
+    fs::copy_file(ZINDRAL_RUN_SCRIPT, repo / "scripts" / "run.sh");
+    for (const char* step : {"setup.sh", "build.sh"}) {
+        std::ofstream(repo / "scripts" / step) << "#!/bin/sh\necho " << step << " ran\n";
+        fs::permissions(repo / "scripts" / step, fs::perms::owner_all);
+    }
+    fs::create_symlink(ZINDRAL_HOST_PATH, repo / "build" / "bin" / "zindral-host");
+
+    HostRun result =
+        spawn({"/bin/bash", (repo / "scripts" / "run.sh").string(), "--plugin", ZINDRAL_BUNDLE_PATH,
+               "--beats", "1", "--export", "line.mid", "--state-out", "s.state"},
+              here);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(fs::is_regular_file(here / "line.mid"));
+    EXPECT_TRUE(fs::is_regular_file(here / "s.state"));
+    EXPECT_FALSE(fs::exists(repo / "line.mid"));
+    EXPECT_EQ(result.err, "setup.sh ran\nbuild.sh ran\nzindral-host: MIDI file written to " +
+                              (here / "line.mid").string() + "\nzindral-host: state written to " +
+                              (here / "s.state").string() + "\n");
+    EXPECT_EQ(result.out.find("ran"), std::string::npos) << result.out; // standard output is the host's
 }
 
 TEST_F(EndToEnd, StateRoundTripKeepsTheSeed) {
@@ -196,7 +343,7 @@ TEST_F(EndToEnd, DamagedOrForeignStateFilesExitWithStatus2) {
     const std::vector<std::pair<std::string, std::string>> unreadable = {
         {file("absent").string(), "No such file"},
         {file("folder").string(), "is a directory"},
-        {"/dev/zero", "larger than 1 MiB"},
+        {"/dev/zero", "it is not a regular file"},
         {file("huge").string(), "larger than 1 MiB"},
     };
     for (const auto& [path, reason] : unreadable) {
@@ -215,12 +362,59 @@ TEST_F(EndToEnd, ABundleWhoseInfoFileCannotBeReadFailsWithOneLine) {
     EXPECT_NE(result.err.find("Info.json: it is a directory"), std::string::npos) << result.err;
 }
 
-TEST_F(EndToEnd, ExportWritesAStandardMIDIFile) {
-    HostRun result = run({"--beats", "1", "--export", file("line.mid").string()});
-    ASSERT_EQ(result.status, 0) << result.err;
-    std::string bytes = readFile(file("line.mid"));
-    ASSERT_GE(bytes.size(), 26u);
-    EXPECT_EQ(bytes.substr(0, 4), "MThd");
+// The events of a format-0 file's one track: tick and status byte each, the end-of-track last.
+struct TrackEvent {
+    uint32_t tick;
+    uint8_t status;
+};
+std::vector<TrackEvent> trackEvents(const std::string& bytes) {
+    std::vector<TrackEvent> events;
+    if (bytes.size() < 22 || bytes.substr(0, 4) != "MThd" || bytes.substr(14, 4) != "MTrk") {
+        return events;
+    }
+    uint32_t tick = 0;
+    for (size_t at = 22; at < bytes.size();) {
+        uint32_t delta = 0;
+        uint8_t byte = 0;
+        do {
+            byte = static_cast<uint8_t>(bytes[at++]);
+            delta = delta << 7 | (byte & 0x7F);
+        } while ((byte & 0x80) && at < bytes.size());
+        tick += delta;
+        const auto status = static_cast<uint8_t>(bytes[at]);
+        events.push_back({tick, status});
+        at += status == 0xFF ? 3 + static_cast<uint8_t>(bytes[at + 2]) : 3;
+    }
+    return events;
+}
+
+TEST_F(EndToEnd, ExportIsOneCycleFromStepZeroWhateverThePlaying) {
+    // Default parameters: 16 steps of a quarter beat, 1920 ticks.
+    std::string first;
+    for (const auto& playing : std::vector<std::vector<std::string>>{{"--beats", "0"},
+                                                                     {"--beats", "1"},
+                                                                     {"--beats", "7", "--start-beat", "3.3"},
+                                                                     {"--start-beat", "-9"}}) {
+        std::vector<std::string> arguments = playing;
+        arguments.insert(arguments.end(), {"--seed", "42", "--export", file("line.mid").string()});
+        HostRun result = run(arguments);
+        ASSERT_EQ(result.status, 0) << result.err;
+        const std::string bytes = readFile(file("line.mid"));
+        if (first.empty()) {
+            first = bytes;
+        }
+        EXPECT_EQ(bytes, first) << playing[1];
+    }
+    std::vector<TrackEvent> events = trackEvents(first);
+    ASSERT_GE(events.size(), 3u);
+    EXPECT_EQ(events.back().status, 0xFF); // end of track, at the last note-off: no tempo or other meta event
+    for (size_t i = 0; i + 1 < events.size(); ++i) {
+        EXPECT_TRUE(events[i].status == 0x90 || events[i].status == 0x80) << i;
+    }
+    EXPECT_EQ(events[events.size() - 2].status, 0x80);
+    EXPECT_EQ(events.back().tick, events[events.size() - 2].tick);
+    EXPECT_LE(events.back().tick, 1920u);
+    EXPECT_GT(events.back().tick, 1920u - 120u);
 }
 
 // Width and height of a PNG file from its header chunk (0 x 0 when it is not a PNG).
@@ -239,14 +433,14 @@ std::pair<uint32_t, uint32_t> pngSize(const std::string& bytes) {
 }
 
 TEST_F(EndToEnd, ScreenshotWritesThePluginWindowAfterPlaying) {
-    HostRun result = run({"--seed", "5", "--beats", "2", "--screenshot", file("window.png").string()});
+    // The longest seed there is, for a person to look at in <build>/pictures/host/.
+    const fs::path picture = fs::path(ZINDRAL_PICTURES_PATH) / "host" / "plugin-window.png";
+    fs::create_directories(picture.parent_path());
+    HostRun result =
+        run({"--seed", "18446744073709551615", "--beats", "2", "--screenshot", picture.string()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find(" notes\n"), std::string::npos) << result.out; // it played first
-    EXPECT_EQ(pngSize(readFile(file("window.png"))), (std::pair<uint32_t, uint32_t>{616, 678}));
-
-    HostRun unwritable = run({"--beats", "0", "--screenshot", (dir_ / "no" / "such" / "w.png").string()});
-    EXPECT_EQ(unwritable.status, 1);
-    EXPECT_NE(unwritable.err.find("cannot take the screenshot"), std::string::npos) << unwritable.err;
+    EXPECT_EQ(pngSize(readFile(picture)), (std::pair<uint32_t, uint32_t>{616, 678}));
 }
 
 TEST_F(EndToEnd, WindowWithoutADisplayFailsWithOneLine) {
@@ -255,6 +449,7 @@ TEST_F(EndToEnd, WindowWithoutADisplayFailsWithOneLine) {
     }
     HostRun result = run({"--window", "--beats", "0"});
     EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, ""); // it fails before it says it plays
     EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
     EXPECT_NE(result.err.find("cannot open the plug-in's window"), std::string::npos) << result.err;
 }
@@ -272,6 +467,7 @@ TEST_F(EndToEnd, WindowOnADeadDisplayOrADriverThatShowsNothingFailsWithOneLine) 
         setenv(name, value, 1);
         HostRun result = run({"--window", "--beats", "0"});
         EXPECT_EQ(result.status, 1) << name << "=" << value;
+        EXPECT_EQ(result.out, "") << name << "=" << value;
         EXPECT_EQ(lines(result.err).size(), 1u) << name << "=" << value << ": " << result.err;
         EXPECT_NE(result.err.find("cannot open the plug-in's window: no display available"),
                   std::string::npos)
@@ -282,9 +478,9 @@ TEST_F(EndToEnd, WindowOnADeadDisplayOrADriverThatShowsNothingFailsWithOneLine) 
 }
 
 TEST_F(EndToEnd, RealtimePlaysTheSameEvents) {
-    // A quarter beat: an eighth of a second of wall-clock time.
-    HostRun offline = run({"--events", "--beats", "0.25", "--seed", "3"});
-    HostRun realtime = run({"--events", "--beats", "0.25", "--seed", "3", "--realtime"});
+    // Half a beat: a quarter of a second of wall-clock time.
+    HostRun offline = run({"--events", "--beats", "0.5", "--seed", "3"});
+    HostRun realtime = run({"--events", "--beats", "0.5", "--seed", "3", "--realtime"});
     ASSERT_EQ(realtime.status, 0) << realtime.err;
     EXPECT_FALSE(offline.out.empty());
     EXPECT_EQ(realtime.out, offline.out);

@@ -30,7 +30,7 @@ TEST(HostOptions, DefaultsAndEveryOption) {
                                     "--note-on",
                                     "60",
                                     "--set",
-                                    "22=nan",
+                                    "22=-3.5",
                                     "--tempo",
                                     "90.5",
                                     "--sample-rate",
@@ -57,7 +57,7 @@ TEST(HostOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(std::get<host::ParameterSetting>(o.firstCallEvents[0]).address, 7u);
     EXPECT_EQ(std::get<host::ParameterSetting>(o.firstCallEvents[0]).value, 0.25f);
     EXPECT_EQ(std::get<host::NoteOn>(o.firstCallEvents[1]).note, 60);
-    EXPECT_TRUE(std::isnan(std::get<host::ParameterSetting>(o.firstCallEvents[2]).value));
+    EXPECT_EQ(std::get<host::ParameterSetting>(o.firstCallEvents[2]).value, -3.5f);
     EXPECT_EQ(o.tempo, 90.5);
     EXPECT_EQ(o.sampleRate, 48000.0);
     EXPECT_EQ(o.blockFrames, 64u);
@@ -82,6 +82,9 @@ TEST(HostOptions, BadCommandLinesAreOneLineErrors) {
         {"--set", "x=1"},
         {"--set", "7=abc"},
         {"--set", "-1=2"},
+        {"--set", "22=nan"},
+        {"--set", "22=inf"},
+        {"--set", "22=1e39"}, // beyond a float
         {"--note-on", "128"},
         {"--note-on", "a"},
         {"--tempo", "0"},
@@ -117,6 +120,44 @@ TEST(HostModel, BeatPositionsAndCallCount) {
     options.startBeat = 2.0;
     EXPECT_EQ(host::renderCallCount(options), 10u);
     EXPECT_EQ(host::beatPositionOfCall(options, 5), 2.5);
+    EXPECT_EQ(host::framesOfCall(options, 9), 100u);
+
+    // The last call has only the frames that start before the end: 4 beats at 1 Hz are 2 frames,
+    // 1.3 beats at 60 BPM and 1000 Hz are 1300 frames.
+    const struct {
+        double beats, sampleRate;
+        uint32_t block;
+        uint64_t calls;
+        uint32_t lastFrames;
+    } runs[] = {
+        {4, 1, 512, 1, 2}, {1.3, 1000, 100, 13, 100}, {1.3, 1000, 512, 3, 276}, {0.0001, 1000, 512, 1, 1}};
+    for (const auto& r : runs) {
+        host::HostOptions o;
+        o.beats = r.beats;
+        o.tempo = r.sampleRate == 1 ? 120.0 : 60.0;
+        o.sampleRate = r.sampleRate;
+        o.blockFrames = r.block;
+        ASSERT_EQ(host::renderCallCount(o), r.calls) << r.beats;
+        EXPECT_EQ(host::framesOfCall(o, r.calls - 1), r.lastFrames) << r.beats;
+        if (r.calls > 1) {
+            EXPECT_EQ(host::framesOfCall(o, 0), r.block);
+        }
+    }
+}
+
+TEST(HostOptions, HelpListsTheParametersOfTheTree) {
+    auto parameter = [](const char* name, au::ParameterAddress address, float min, float max) {
+        return au::ParameterTree::createParameter(name, name, address, min, max, au::ParameterUnit::generic,
+                                                  std::nullopt, {}, std::nullopt, std::nullopt);
+    };
+    auto tree = au::ParameterTree::createTree({parameter("Lowest", 0, 0, 127), parameter("Morph X", 7, 0, 1),
+                                               parameter("Offset", 123, -63, 63.5f)});
+    EXPECT_EQ(host::parameterHelpText(tree.get()), "Parameters for --set ADDRESS=VALUE:\n"
+                                                   "  address  name     range\n"
+                                                   "        0  Lowest   0 to 127\n"
+                                                   "        7  Morph X  0 to 1\n"
+                                                   "      123  Offset   -63 to 63.5\n");
+    EXPECT_EQ(host::parameterHelpText(nullptr), "The unit has no parameters for --set.\n");
 }
 
 TEST(MidiFormatting, EventLinesAndNoteNames) {

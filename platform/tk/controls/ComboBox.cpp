@@ -2,12 +2,10 @@
 
 #include "platform/tk/base/NumberFormat.h"
 #include "platform/tk/controls/MenuPresentation.h"
-#include "platform/tk/graphics/GraphicsContext.h"
-#include "platform/tk/graphics/Path.h"
 #include "platform/tk/graphics/SemanticColors.h"
 #include "platform/tk/view/Window.h"
 
-#include <cmath>
+#include <charconv>
 
 namespace tk {
 
@@ -15,8 +13,18 @@ namespace {
 const std::string kNoTitle;
 } // namespace
 
+std::unique_ptr<ComboBoxCell> ComboBox::makeCell() const {
+    return std::make_unique<ComboBoxCell>();
+}
+
+void ComboBox::setCell(std::unique_ptr<ComboBoxCell> cell) {
+    cell_.replace(std::move(cell), *this);
+    setNeedsLayout();
+}
+
 void ComboBox::setup() {
     Control::setup();
+    setCell(makeCell());
     field_ = View::make<TextField>();
     field_->setBezelStyle(TextField::BezelStyle::none);
     field_->setTextColor(controlTextColor());
@@ -68,8 +76,10 @@ double ComboBox::doubleValue() const {
 }
 
 void ComboBox::setDoubleValue(double value) {
-    const double whole = std::round(value);
-    field_->setText(whole == value && std::abs(value) < 1e15 ? formatFixed(value, 0) : formatFixed(value, 6));
+    // The shortest text that reads back as the value: 0.5 shows "0.5", not "0.500000".
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    field_->setText(error == std::errc() ? std::string(buffer, end) : formatFixed(value, 6));
 }
 
 bool ComboBox::showList() {
@@ -103,34 +113,15 @@ void ComboBox::listClosed() {
     setNeedsDisplay();
 }
 
-Rect ComboBox::textRect(const Rect& bounds) const {
-    return Rect{bounds.minX() + 6, bounds.minY(), std::max(0.0, bounds.width() - kButtonWidth - 6),
-                bounds.height()};
-}
-
-Rect ComboBox::buttonRect(const Rect& bounds) const {
-    return Rect{bounds.maxX() - kButtonWidth, bounds.minY(), kButtonWidth, bounds.height()};
-}
-
-void ComboBox::drawBezel(GraphicsContext& context, const Rect& bounds) {
-    const Rect r = bounds.insetBy(0.5, 0.5);
-    context.fillPath(Path::roundedRect(r, 4), textBackgroundColor());
-    context.strokePath(Path::roundedRect(r, 4), separatorColor());
-    const Rect b = buttonRect(bounds);
-    StrokeStyle style;
-    style.lineWidth = 1.5;
-    style.lineCap = LineCap::round;
-    style.lineJoin = LineJoin::round;
-    Path chevron;
-    chevron.moveTo({b.midX() - 3.5, b.midY() - 1.5});
-    chevron.lineTo({b.midX(), b.midY() + 2});
-    chevron.lineTo({b.midX() + 3.5, b.midY() - 1.5});
-    context.strokePath(chevron, isEnabled() ? controlTextColor() : disabledControlTextColor(), style);
-}
-
 void ComboBox::setEnabled(bool enabled) {
+    cell_->setEnabled(enabled);
     Control::setEnabled(enabled);
     field_->setEnabled(enabled);
+}
+
+void ComboBox::setHighlighted(bool highlighted) {
+    cell_->setHighlighted(highlighted);
+    Control::setHighlighted(highlighted);
 }
 
 Size ComboBox::intrinsicContentSize() const {
@@ -143,7 +134,7 @@ void ComboBox::layout() {
 }
 
 void ComboBox::draw(GraphicsContext& context, const Rect&) {
-    drawBezel(context, bounds());
+    cell_->draw(bounds(), *this, context);
 }
 
 bool ComboBox::mouseDown(const Event& event) {

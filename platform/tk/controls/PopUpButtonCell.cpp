@@ -259,7 +259,9 @@ Point PopUpButtonCell::menuLocation(const Rect& bounds) const {
     for (int i = 0; i < selected; ++i)
         if (!menu_->item(i)->hidden)
             above += rowHeight(*menu_->item(i));
-    return Point{bounds.minX(), std::round(bounds.midY() - MenuView::kItemHeight / 2 - above)};
+    // The titles' column lies over the button's title.
+    const double x = bounds.minX() + titleRect(bounds).minX() - MenuView::titleInset(*menu_);
+    return Point{std::round(x), std::round(bounds.midY() - MenuView::kItemHeight / 2 - above)};
 }
 
 Rect PopUpButtonCell::titleRect(const Rect& bounds) const {

@@ -90,7 +90,8 @@ public:
     using ChosenHandler = std::function<void(const std::shared_ptr<Menu>& menu, int index)>;
     std::shared_ptr<Menu> menuForOpening(ChosenHandler chosen, std::function<void()> closed = {}) const;
     // Where the menu opens, in the control view's coordinates: over the control with the selected
-    // item's row on it (pop-up), or below the control (pull-down).
+    // item's row on it and the menu's titles starting where the button's does (pop-up), or below
+    // the control (pull-down).
     Point menuLocation(const Rect& bounds) const;
 
     // --- Geometry and drawing -----------------------------------------------------------------

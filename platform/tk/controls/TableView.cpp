@@ -47,11 +47,15 @@ void TableView::setGroupRowPredicate(GroupRowPredicate predicate) {
 void TableView::setSelection(IndexSet rows) {
     if (groupRow_)
         std::erase_if(rows, [this](int r) { return isGroupRow(r); });
-    if (rows == selection_)
+    applySelection(selectionOf(std::move(rows)));
+}
+
+void TableView::applySelection(RowSelection next) {
+    range_ = std::move(next.range); // before the observers hear of the change
+    if (next.rows == selection_)
         return;
-    const IndexSet previous = std::exchange(selection_, std::move(rows));
-    setNeedsDisplay();
-    updateRowViewSelection(previous);
+    const IndexSet previous = std::exchange(selection_, std::move(next.rows));
+    showSelectionChange(previous);
     selectionDidChange(previous);
     if (selectionDidChange_)
         selectionDidChange_(*this);
@@ -72,13 +76,16 @@ void TableView::deselectAll() {
 
 void TableView::rowsDidChange() {
     const int count = numberOfRows();
-    IndexSet kept;
-    for (int r : selection_)
-        if (r < count)
-            kept.insert(r);
+    const auto gone = [this, count](int r) { return r >= count || isGroupRow(r); };
+    IndexSet kept = selection_;
+    std::erase_if(kept, gone);
     if (clickedRow_ >= count)
         clickedRow_ = -1;
-    setSelection(std::move(kept));
+    // The range goes on while its rows are still there to select.
+    SelectionRange range = range_;
+    if (gone(range.anchor) || gone(range.farEnd) || std::any_of(range.kept.begin(), range.kept.end(), gone))
+        range = selectionOf(kept).range;
+    applySelection({std::move(kept), std::move(range)});
     setNeedsDisplay();
     reloadRowViews();
 }
@@ -106,20 +113,12 @@ bool TableView::mouseDown(const Event& event) {
     // Ctrl-click adds or removes a row, as on this desktop; the Command key does the same. The
     // menu comes with the right button.
     if (contains(event.modifierFlags, ModifierFlags::command) ||
-        contains(event.modifierFlags, ModifierFlags::control)) {
-        IndexSet next = selection_;
-        if (!next.erase(row))
-            next.insert(row);
-        setSelection(std::move(next));
-    } else if (contains(event.modifierFlags, ModifierFlags::shift) && !selection_.empty()) {
-        IndexSet next = selection_;
-        const int anchor = selectedRow();
-        for (int r = std::min(anchor, row); r <= std::max(anchor, row); ++r)
-            next.insert(r);
-        setSelection(std::move(next));
-    } else {
-        setSelection({row});
-    }
+        contains(event.modifierFlags, ModifierFlags::control))
+        applySelection(toggleRow({selection_, range_}, row));
+    else if (contains(event.modifierFlags, ModifierFlags::shift))
+        applySelection(extendToRow({selection_, range_}, row, [this](int r) { return !isGroupRow(r); }));
+    else
+        applySelection(clickRow(row));
     return true;
 }
 
@@ -142,26 +141,10 @@ bool TableView::keyDown(const Event& event) {
     const bool up = event.keyCode == KeyCode::upArrow;
     if (!up && event.keyCode != KeyCode::downArrow)
         return View::keyDown(event);
-    const int count = numberOfRows();
-    if (count == 0)
-        return true;
-    // Up goes on from the top of the selection, Down from its bottom.
-    const int from = selection_.empty() ? -1 : up ? *selection_.begin() : *selection_.rbegin();
-    const int step = up ? -1 : 1;
-    int row = from < 0 ? (up ? count - 1 : 0) : from + step;
-    while (row >= 0 && row < count && isGroupRow(row))
-        row += step;
-    if (row < 0 || row >= count) {
-        if (from < 0)
-            return true; // nothing selectable at all
-        row = from;      // stays on the edge row
-    }
-
-    if (contains(event.modifierFlags, ModifierFlags::shift))
-        selectRowIndexes({row}, true);
-    else
-        setSelection({row});
-    scrollRowToVisible(row);
+    applySelection(stepRow({selection_, range_}, up ? -1 : 1, numberOfRows(),
+                           contains(event.modifierFlags, ModifierFlags::shift),
+                           [this](int r) { return !isGroupRow(r); }));
+    scrollRowToVisible(range_.farEnd);
     return true;
 }
 
@@ -177,12 +160,19 @@ void TableView::draw(GraphicsContext& context, const Rect&) {
         context.fillRect(rectOfRow(r), Color::rgba8(60, 110, 200));
 }
 
-void TableView::updateRowViewSelection(const IndexSet& previous) {
-    if (visible_.empty())
-        return;
+void TableView::showSelectionChange(const IndexSet& previous) {
     std::vector<int> changed;
     std::set_symmetric_difference(previous.begin(), previous.end(), selection_.begin(), selection_.end(),
                                   std::back_inserter(changed));
+    if (changed.empty())
+        return;
+    if (!isViewBased()) {
+        // The table draws the selection itself: only the rows that changed are drawn again.
+        const Rect first = rectOfRow(changed.front());
+        setNeedsDisplayInRect(
+            {first.minX(), first.minY(), first.width(), rectOfRow(changed.back()).maxY() - first.minY()});
+        return;
+    }
     for (int row : changed) {
         if (TableRowView* view = rowView(row))
             view->setSelected(isRowSelected(row));
@@ -533,11 +523,18 @@ bool OutlineView::keyDown(const Event& event) {
     const bool open = event.keyCode == KeyCode::rightArrow;
     if (!open && event.keyCode != KeyCode::leftArrow)
         return TableView::keyDown(event);
-    if (const Item selected = item(selectedRow())) {
-        if (open)
-            expandItem(selected);
-        else
-            collapseItem(selected);
+    // The row the keys are on: the far end of the range while it is selected.
+    const int farEnd = selectionRange().farEnd;
+    const Item current = item(isRowSelected(farEnd) ? farEnd : selectedRow());
+    if (!current)
+        return true;
+    if (open) {
+        expandItem(current);
+    } else if (isItemExpanded(current)) {
+        collapseItem(current);
+    } else if (const int up = row(parent(current)); up >= 0) {
+        selectRowIndexes({up}, false);
+        scrollRowToVisible(up);
     }
     return true;
 }

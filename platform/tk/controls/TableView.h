@@ -23,18 +23,21 @@
 // view it sits above the clip view and follows the horizontal scroll.
 //
 //   - A left click on a row selects that row alone (Ctrl or Command adds or removes it, Shift
-//     extends from the last selected row) and makes it the clicked row; a click below the rows
-//     clears the selection. A right click only sets the clicked row, then shows the menu.
+//     selects the range from the anchor to it) and makes it the clicked row; a click below the rows
+//     clears the selection. A right click only sets the clicked row, then shows the menu. The
+//     rules of the anchored range are those of RowSelection.h.
 //   - clickedRow() is -1 until a click lands on a row, and again after a click that misses.
-//   - Keys: Up and Down select the row above or below the last selected one (the first or last
-//     row with none selected; Shift extends the selection) and scroll it into view. An outline
-//     also opens the selected item with Right and closes it with Left.
+//   - Keys: Up and Down select the row above or below the far end of the range (the first or last
+//     row with none selected; Shift moves the far end) and scroll it into view. An outline also
+//     opens the item there with Right; Left closes it, or on an item that is closed or cannot open
+//     selects its parent.
 //   - Group rows (headings between runs of rows) are never selected: clicks on them leave the
 //     selection as it is, keys step over them, and a range that spans them leaves them out.
 //
 // All members are [main].
 
 #include "platform/tk/base/Subscription.h"
+#include "platform/tk/controls/RowSelection.h"
 #include "platform/tk/controls/TableHeaderCell.h"
 #include "platform/tk/controls/TableRowView.h"
 #include "platform/tk/view/View.h"
@@ -49,7 +52,6 @@
 
 namespace tk {
 
-using IndexSet = std::set<int>;
 class ScrollView;
 class TableHeaderView;
 
@@ -77,6 +79,8 @@ public:
     int numberOfSelectedRows() const { return int(selection_.size()); }
     bool isRowSelected(int row) const { return selection_.count(row) != 0; }
     int clickedRow() const { return clickedRow_; }
+    // The anchor and far end of the selection's range, and the rows kept from before it.
+    const SelectionRange& selectionRange() const { return range_; }
     // Whether `row` is a group row (none given: no row is).
     using GroupRowPredicate = std::function<bool(const TableView&, int row)>;
     void setGroupRowPredicate(GroupRowPredicate predicate);
@@ -169,6 +173,7 @@ protected:
     // Rows were added or removed: selection and clicked row are kept only where still valid, and
     // the row views are asked for anew.
     void rowsDidChange();
+    // Rows selected other than by clicks and keys: the range starts anew from them.
     void setSelection(IndexSet rows);
     // Runs after every change of the selection, before the observer hears of it.
     virtual void selectionDidChange(const IndexSet& previous) { (void)previous; }
@@ -197,7 +202,8 @@ private:
     void fitFrameToRowsAndColumns();
     ScrollView* headerScrollView() const;
     void reloadRowViews();
-    void updateRowViewSelection(const IndexSet& previous);
+    void applySelection(RowSelection next);
+    void showSelectionChange(const IndexSet& previous);
 
     std::function<int()> rowCount_;
     std::function<void(TableView&)> selectionDidChange_;
@@ -212,6 +218,7 @@ private:
     Size intercellSpacing_ = kDefaultIntercellSpacing;
     bool fitting_ = false; // the scroll view's answer to a new size comes back here
     IndexSet selection_;
+    SelectionRange range_;
     double rowHeight_ = kDefaultRowHeight;
     int clickedRow_ = -1;
     bool tiling_ = false;

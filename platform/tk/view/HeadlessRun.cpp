@@ -6,7 +6,9 @@
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/Window.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace tk {
 
@@ -62,15 +64,25 @@ int runHeadless(const std::function<void()>& launch, const HeadlessRunOptions& o
         while (loop.now() < end)
             loop.runOnce(RunLoopMode::defaultMode, end);
     }
+    const auto fail = [&](const std::string& why) {
+        if (options.failure)
+            *options.failure = why;
+        else
+            std::fprintf(stderr, "tk: %s\n", why.c_str());
+        return 1;
+    };
     Window* window = chooseWindow(*backend, options.windowIdentifier);
-    if (!window) {
-        std::fprintf(stderr, "tk: no window to write to %s\n", options.pngFile.c_str());
-        return 1;
-    }
+    if (!window)
+        return fail("no window to write to " + options.pngFile.string());
     window->display();
-    if (!window->lastFrame() || !window->lastFrame()->writePNG(options.pngFile)) {
-        std::fprintf(stderr, "tk: cannot write %s\n", options.pngFile.c_str());
-        return 1;
+    if (!window->lastFrame())
+        return fail("cannot write " + options.pngFile.string() + ": the window drew nothing");
+    // The PNG writer opens the file itself and leaves its reason in errno.
+    errno = 0;
+    if (!window->lastFrame()->writePNG(options.pngFile)) {
+        const int reason = errno;
+        return fail("cannot write " + options.pngFile.string() + ": " +
+                    (reason != 0 ? std::strerror(reason) : "the PNG could not be written"));
     }
     return 0;
 }

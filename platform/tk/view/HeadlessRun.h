@@ -28,11 +28,14 @@ struct HeadlessRunOptions {
     // visible one.
     std::filesystem::path pngFile;
     std::string windowIdentifier;
+    // Where the reason goes when no picture is written ("cannot write F: <the system's reason>");
+    // without one it is printed on standard error.
+    std::string* failure = nullptr;
 };
 
 // [main] Adopts the calling thread as the main thread, installs a fresh headless backend, runs
 // `launch`, runs the main run loop as the options say and writes the window. Returns 0, or 1 (with
-// a message on standard error) when there was no window to write or the file could not be written.
+// the reason, see `failure`) when there was no window to write or the file could not be written.
 int runHeadless(const std::function<void()>& launch, const HeadlessRunOptions& options);
 
 } // namespace tk

@@ -1,19 +1,74 @@
 #include "platform/tk/view/MenuView.h"
 
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/Path.h"
 #include "platform/tk/graphics/TextAttributes.h"
+#include "platform/tk/graphics/TextLayout.h"
 #include "platform/tk/view/Menu.h"
 #include "platform/tk/view/Window.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tk {
 
 namespace {
+
+// The columns of a row, from the panel's left edge: the state mark, the image, the title; the key
+// equivalent ends kTrailing before the right edge.
+constexpr double kMarkLeft = 7;
+constexpr double kTitleLeft = 24;
+constexpr double kImageSide = 16;
+constexpr double kImageGap = 6;
+constexpr double kTrailing = 14;
+constexpr double kCornerRadius = 6;
+
 double itemHeight(const MenuItem& item) {
     return item.isSeparator ? MenuView::kSeparatorHeight : MenuView::kItemHeight;
 }
+
+bool isPlainRow(const MenuItem& item) {
+    return !item.isSeparator && !item.isSectionHeader;
+}
+
+TextAttributes rowAttributes() {
+    TextAttributes attributes;
+    attributes.font = Font::system(13);
+    attributes.alignment = TextAlignment::left;
+    attributes.lineLimit = 1;
+    return attributes;
+}
+
+TextAttributes headerAttributes() {
+    TextAttributes header = rowAttributes();
+    header.font = Font::system(11, FontWeight::semibold);
+    header.color = Color::gray(0.62);
+    return header;
+}
+
+// The width an item's image takes in the image column (16 high, its own shape).
+double imageWidth(const MenuItem& item, double side) {
+    const Size s = item.image.size();
+    return s.height > 0 ? side * s.width / s.height : side;
+}
+
+std::string rightText(const MenuItem& item) {
+    return item.submenu ? std::string("\u25B8") : item.keyEquivalentDisplayString();
+}
+
+double titleInsetOf(const Menu& menu, const std::vector<int>& shown) {
+    double widest = 0;
+    for (int i : shown)
+        if (const MenuItem& item = *menu.item(i); isPlainRow(item) && item.image)
+            widest = std::max(widest, imageWidth(item, kImageSide));
+    return widest > 0 ? kTitleLeft + widest + kImageGap : kTitleLeft;
+}
+
 } // namespace
+
+double MenuView::titleInset(const Menu& menu, ModifierFlags modifiers) {
+    return titleInsetOf(menu, menu.visibleItemIndices(modifiers));
+}
 
 MenuView::MenuView(std::shared_ptr<Menu> menu, Point location, ModifierFlags modifiers)
     : menu_(std::move(menu)), location_(location), modifiers_(modifiers) {
@@ -22,13 +77,65 @@ MenuView::MenuView(std::shared_ptr<Menu> menu, Point location, ModifierFlags mod
 
 void MenuView::placePanel() {
     shown_ = menu_->visibleItemIndices(modifiers_);
+    titleInset_ = titleInsetOf(*menu_, shown_);
+    const TextAttributes attributes = rowAttributes();
+    const TextAttributes header = headerAttributes();
     double height = 8;
-    for (int i : shown_)
-        height += itemHeight(*menu_->item(i));
+    double titles = 0;
+    double keys = 0;
+    double headers = 0;
+    for (int i : shown_) {
+        const MenuItem& item = *menu_->item(i);
+        height += itemHeight(item);
+        if (item.isSectionHeader)
+            headers = std::max(headers, measureText(item.title, header).width);
+        if (!isPlainRow(item))
+            continue;
+        titles = std::max(titles, measureText(item.title, attributes).width);
+        if (const std::string right = rightText(item); !right.empty())
+            keys = std::max(keys, measureText(right, attributes).width);
+    }
     const Rect b = bounds();
-    const double x = std::clamp(location_.x, 0.0, std::max(0.0, b.width() - kWidth));
-    const double y = std::clamp(location_.y, 0.0, std::max(0.0, b.height() - height));
-    panel_ = Rect{x, y, kWidth, height};
+    const double content = titleInset_ + titles + (keys > 0 ? kKeyGap + keys : 0) + kTrailing;
+    const double width =
+        std::min(std::ceil(std::max({kMinWidth, content, headers + 20})), std::max(kMinWidth, b.width()));
+    const double x = std::clamp(location_.x, 0.0, std::max(0.0, b.width() - width));
+    const double wanted = location_.y + scrolled_;
+    contentTop_ = wanted < 0 ? wanted : std::clamp(wanted, 0.0, std::max(0.0, b.height() - height));
+    const double top = std::max(0.0, contentTop_);
+    const double bottom = wanted < 0 ? std::min(contentTop_ + height, b.height()) : contentTop_ + height;
+    panel_ = Rect{x, top, width, std::max(0.0, bottom - top)};
+}
+
+double MenuView::rowTop(int index) const {
+    double y = contentTop_ + 4;
+    for (int i : shown_) {
+        if (i == index)
+            break;
+        y += itemHeight(*menu_->item(i));
+    }
+    return y;
+}
+
+double MenuView::scrollArrowBottom() const {
+    if (hiddenAbove() <= 0)
+        return panel_.y();
+    double y = contentTop_ + 4;
+    for (int i : shown_) {
+        if (y >= panel_.y() + kScrollArrowMinHeight)
+            return y;
+        y += itemHeight(*menu_->item(i));
+    }
+    return panel_.maxY();
+}
+
+void MenuView::scrollDown(double points) {
+    const double room = hiddenAbove();
+    if (room <= 0 || points <= 0)
+        return;
+    scrolled_ += std::min(points, room);
+    placePanel();
+    setNeedsDisplay();
 }
 
 void MenuView::layout() {
@@ -43,9 +150,9 @@ void MenuView::viewDidMoveToWindow() {
 }
 
 int MenuView::itemAt(Point point) const {
-    if (!panel_.contains(point))
+    if (!panel_.contains(point) || point.y < scrollArrowBottom())
         return -1;
-    double y = panel_.y() + 4;
+    double y = contentTop_ + 4;
     for (int i : shown_) {
         const MenuItem& item = *menu_->item(i);
         const double h = itemHeight(item);
@@ -79,6 +186,7 @@ void MenuView::choose(int index) {
         menu_ = item->submenu;
         menu_->update();
         highlighted_ = -1;
+        scrolled_ = 0;
         placePanel();
         setNeedsDisplay();
         return;
@@ -96,6 +204,10 @@ bool MenuView::mouseDown(const Event& event) {
     const Point p = locationOf(event);
     if (!panel_.contains(p)) {
         dismiss();
+        return true;
+    }
+    if (p.y < scrollArrowBottom()) {
+        scrollDown(kItemHeight);
         return true;
     }
     highlighted_ = itemAt(p);
@@ -125,6 +237,11 @@ bool MenuView::mouseMoved(const Event& event) {
     return true;
 }
 
+bool MenuView::scrollWheel(const Event& event) {
+    scrollDown(event.scrollingDelta.y);
+    return true;
+}
+
 void MenuView::moveHighlight(int step) {
     const int n = int(shown_.size());
     int at = int(std::find(shown_.begin(), shown_.end(), highlighted_) - shown_.begin());
@@ -135,6 +252,7 @@ void MenuView::moveHighlight(int step) {
         const MenuItem& item = *menu_->item(shown_[std::size_t(at)]);
         if (!item.isSeparator && !item.isSectionHeader && item.enabled) {
             highlighted_ = shown_[std::size_t(at)];
+            scrollDown(scrollArrowBottom() - rowTop(highlighted_));
             setNeedsDisplay();
             return;
         }
@@ -164,33 +282,35 @@ bool MenuView::keyDown(const Event& event) {
 }
 
 void MenuView::draw(GraphicsContext& context, const Rect&) {
-    const Color panelColor = Color::rgba8(40, 40, 44, 245);
+    const Color panelColor = Color::rgba8(40, 40, 44);
+    const Color borderColor = Color{1, 1, 1, 0.14};
     const Color textColor = Color::gray(0.92);
     const Color disabledColor = Color::gray(0.5);
-    const Color headerColor = Color::gray(0.62);
     const Color highlightColor = Color::rgba8(60, 110, 200);
+    const Path panel = Path::roundedRect(panel_, kCornerRadius);
     context.setShadow(Shadow{Size{0, 3}, 8, Color{0, 0, 0, 0.5}});
-    context.fillRect(panel_, panelColor);
+    context.fillPath(panel, panelColor);
     context.clearShadow();
-    double y = panel_.y() + 4;
-    TextAttributes attributes;
-    attributes.font = Font::system(13);
+    GraphicsStateGuard clip(context);
+    context.clipToPath(panel);
+    double y = contentTop_ + 4;
+    TextAttributes attributes = rowAttributes();
+    const double titleX = panel_.x() + titleInset_;
+    const double keyRight = panel_.maxX() - kTrailing;
     for (int i : shown_) {
         const MenuItem& item = *menu_->item(i);
         const double h = itemHeight(item);
-        const Rect textRect{panel_.x() + 22, y + 3, panel_.width() - 36, h - 3};
         if (item.isSeparator) {
-            context.fillRect(Rect{panel_.x() + 8, y + h / 2, panel_.width() - 16, 1}, Color::gray(0.35));
+            context.fillRect(Rect{panel_.x() + 8, y + std::floor(h / 2), panel_.width() - 16, 1},
+                             Color::gray(0.35));
         } else if (item.isSectionHeader) {
-            TextAttributes header = attributes;
-            header.font = Font::system(11, FontWeight::semibold);
-            header.color = headerColor;
-            context.drawText(item.title, Rect{panel_.x() + 10, y + 5, panel_.width() - 20, h - 5}, header);
+            context.drawText(item.title, Rect{panel_.x() + 10, y + 5, panel_.width() - 20, h - 5},
+                             headerAttributes());
         } else {
             if (i == highlighted_)
-                context.fillRect(Rect{panel_.x() + 4, y, panel_.width() - 8, h}, highlightColor);
+                context.fillPath(Path::roundedRect(Rect{panel_.x() + 4, y, panel_.width() - 8, h}, 4),
+                                 highlightColor);
             attributes.color = item.enabled ? textColor : disabledColor;
-            attributes.alignment = TextAlignment::left;
             const Image& stateImage = item.state == MenuItemState::on      ? item.onStateImage
                                       : item.state == MenuItemState::mixed ? item.mixedStateImage
                                                                            : item.offStateImage;
@@ -198,26 +318,38 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
                 context.drawImage(stateImage, Rect{panel_.x() + 5, y + (h - 14) / 2, 14, 14});
             else if (item.state != MenuItemState::off)
                 context.drawText(item.state == MenuItemState::on ? "\u2713" : "\u2013",
-                                 Rect{panel_.x() + 7, y + 3, 14, h - 3}, attributes);
-            Rect titleRect = textRect;
+                                 Rect{panel_.x() + kMarkLeft, y + 3, 14, h - 3}, attributes);
             if (item.image) {
-                const Size s = item.image.size();
-                const double side = std::min(16.0, h - 4);
-                const double w = s.height > 0 ? side * s.width / s.height : side;
-                context.drawImage(item.image, Rect{textRect.x(), y + (h - side) / 2, w, side});
-                titleRect =
-                    Rect{textRect.x() + w + 6, textRect.y(), textRect.width() - w - 6, textRect.height()};
+                const double w = imageWidth(item, kImageSide);
+                context.drawImage(item.image,
+                                  Rect{panel_.x() + kTitleLeft, y + (h - kImageSide) / 2, w, kImageSide});
             }
-            context.drawText(item.title, titleRect, attributes);
-            const std::string right =
-                item.submenu ? std::string("\u25B8") : item.keyEquivalentDisplayString();
+            const std::string right = rightText(item);
+            double titleRight = keyRight;
             if (!right.empty()) {
-                attributes.alignment = TextAlignment::right;
-                context.drawText(right, textRect, attributes);
+                const double keyWidth = measureText(right, attributes).width;
+                context.drawText(right, Rect{keyRight - keyWidth, y + 3, keyWidth, h - 3}, attributes);
+                titleRight = keyRight - keyWidth - kKeyGap;
             }
+            context.drawText(item.title, Rect{titleX, y + 3, std::max(0.0, titleRight - titleX), h - 3},
+                             attributes);
         }
         y += h;
     }
+    if (hiddenAbove() > 0) {
+        const Rect strip{panel_.x(), panel_.y(), panel_.width(), scrollArrowBottom() - panel_.y()};
+        context.fillRect(strip, panelColor);
+        StrokeStyle style;
+        style.lineWidth = 1.5;
+        style.lineCap = LineCap::round;
+        style.lineJoin = LineJoin::round;
+        Path arrow;
+        arrow.moveTo({strip.midX() - 4, strip.midY() + 2});
+        arrow.lineTo({strip.midX(), strip.midY() - 2});
+        arrow.lineTo({strip.midX() + 4, strip.midY() + 2});
+        context.strokePath(arrow, textColor, style);
+    }
+    context.strokePath(Path::roundedRect(panel_.insetBy(0.5, 0.5), kCornerRadius - 0.5), borderColor);
 }
 
 void InWindowMenuPresenter::present(Window& window, std::shared_ptr<Menu> menu, Point locationInWindow) {

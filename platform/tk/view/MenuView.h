@@ -5,6 +5,15 @@
 // click on an item (or Return on the highlighted one) performs it; Escape closes; Up and Down move the
 // highlight. A submenu item opens its submenu in place. Holding Option shows the alternate items in
 // place of the items they stand in for.
+//
+// The panel is opaque and as wide as its widest row (at least kMinWidth): the state mark's column,
+// an image column when any shown item has an image, the titles in one column, and the key
+// equivalents (or a submenu's arrow) right-aligned at least kKeyGap after the widest title.
+//
+// A menu asked to open above the window's top (a pop-up keeping its selected row over its button)
+// stays where it was asked and shows only what lies inside the window, under a scroll arrow; the
+// wheel, a click on the arrow, or the highlight moving up under it bring the hidden rows down.
+// Otherwise the panel is moved to fit inside the window.
 
 #include "platform/tk/view/Backend.h"
 #include "platform/tk/view/View.h"
@@ -20,14 +29,26 @@ class MenuView final : public View {
 public:
     static constexpr double kItemHeight = 22;
     static constexpr double kSeparatorHeight = 9;
-    static constexpr double kWidth = 220;
+    static constexpr double kMinWidth = 160;
+    // The scroll arrow over a hidden top reaches down to the first row boundary this far below
+    // the panel's top, so that no row shows cut.
+    static constexpr double kScrollArrowMinHeight = 10;
+    // Between the widest title and the widest key equivalent.
+    static constexpr double kKeyGap = 28;
+
+    // How far right of the panel's left edge the titles of `menu` start while `modifiers` are held.
+    static double titleInset(const Menu& menu, ModifierFlags modifiers = ModifierFlags::none);
 
     MenuView(std::shared_ptr<Menu> menu, Point location, ModifierFlags modifiers = ModifierFlags::none);
 
     const Menu& menu() const { return *menu_; }
     int highlightedIndex() const { return highlighted_; }
-    // The menu's panel, in window coordinates.
+    // The menu's panel (what shows of it), in window coordinates.
     Rect panelRect() const { return panel_; }
+    // How much of the menu's top is hidden above the panel's top.
+    double hiddenAbove() const { return panel_.y() - contentTop_; }
+    // The bottom of the scroll arrow over a hidden top (the panel's top when nothing is hidden).
+    double scrollArrowBottom() const;
     // The item under `point` (overlay coordinates) that can be chosen, or -1.
     int itemAt(Point point) const;
     void choose(int index);
@@ -38,6 +59,7 @@ public:
     bool mouseDragged(const Event& event) override;
     bool mouseUp(const Event& event) override;
     bool mouseMoved(const Event& event) override;
+    bool scrollWheel(const Event& event) override;
     bool keyDown(const Event& event) override;
     bool flagsChanged(const Event& event) override;
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
@@ -47,12 +69,19 @@ public:
 private:
     void placePanel();
     void moveHighlight(int step);
+    // Brings hidden rows at the top `points` further into view (never past the menu's top).
+    void scrollDown(double points);
+    // The row's top (view coordinates) of shown item `index`.
+    double rowTop(int index) const;
 
     std::shared_ptr<Menu> menu_;
     Point location_;
     Rect panel_;
     std::vector<int> shown_; // indices of the items shown, top to bottom
     ModifierFlags modifiers_ = ModifierFlags::none;
+    double titleInset_ = 0; // where the titles start, from the panel's left edge
+    double contentTop_ = 0; // the menu's top, above the panel's while part of it is hidden
+    double scrolled_ = 0;   // how far the user brought a hidden top down
     int highlighted_ = -1;
 };
 

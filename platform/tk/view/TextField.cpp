@@ -480,10 +480,11 @@ void TextField::drawEditor(GraphicsContext& context) {
     GraphicsStateGuard guard(context);
     context.clipToRect(r);
 
-    // Keep the caret inside the visible width when the text is wider than the field.
+    // Keep the caret inside the visible width when the text is wider than the field; unfocused,
+    // the field shows the text's start.
     TextAttributes a = textAttributes();
     const double fullWidth = measureText(live().text(), a).width;
-    if (fullWidth <= r.width()) {
+    if (fullWidth <= r.width() || !focused) {
         scrollX_ = 0;
     } else {
         const double caretX = xForPosition(live().caret());

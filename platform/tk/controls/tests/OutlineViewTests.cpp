@@ -128,5 +128,35 @@ TEST_F(Outline, ViewBasedRowsHoldADisclosureButtonThatOpensAndClosesTheItem) {
     EXPECT_EQ(disclosure(0)->state(), CellState::off);
 }
 
+// Right opens the item the keys are on; Left closes an open one, and on one that is closed or
+// cannot open goes up to its parent.
+TEST_F(Outline, LeftClosesTheItemOrGoesUpToItsParent) {
+    outline->expandItem(a);
+    outline->expandItem(a2); // a, a1, a2, a2x, b
+    w.window().makeFirstResponder(outline.get());
+    w.click({50, 65}); // row 3: a2x
+    ASSERT_EQ(outline->item(outline->selectedRow()), a2x);
+    struct Step {
+        const char* what;
+        KeyCode key;
+        std::shared_ptr<Node> selected;
+        int rows;
+    };
+    for (const Step& step :
+         {Step{"a2x cannot open: its parent", KeyCode::leftArrow, a2, 5},
+          Step{"a2 open: closed", KeyCode::leftArrow, a2, 4},
+          Step{"a2 closed: its parent", KeyCode::leftArrow, a, 4},
+          Step{"a open: closed", KeyCode::leftArrow, a, 2},
+          Step{"a closed at the top: stays", KeyCode::leftArrow, a, 2},
+          Step{"a opened again", KeyCode::rightArrow, a, 4}, Step{"down to a1", KeyCode::downArrow, a1, 4},
+          Step{"a1 cannot open: its parent", KeyCode::leftArrow, a, 4}}) {
+        SCOPED_TRACE(step.what);
+        w.key(step.key);
+        EXPECT_EQ(outline->item(outline->selectedRow()), step.selected);
+        EXPECT_EQ(outline->numberOfSelectedRows(), 1);
+        EXPECT_EQ(outline->numberOfRows(), step.rows);
+    }
+}
+
 } // namespace
 } // namespace tk

@@ -4,6 +4,7 @@
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/controls/PopUpButton.h"
+#include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/Window.h"
@@ -54,14 +55,26 @@ TEST_F(PopUp, TheFirstItemIsSelectedAndAPressOpensTheMenuWithTheSelectionOverThe
     ASSERT_NE(shown(), nullptr);
     EXPECT_EQ(shown()->numberOfItems(), 3);
     EXPECT_TRUE(button->isHighlighted()) << "pressed while the menu is open";
-    // The third row (4 + 2 x 22 below the panel's top) sits on the button's middle row.
-    EXPECT_EQ(backend->menus().shownLocation(), (Point{20, 52}));
+    // The third row (4 + 2 x 22 below the panel's top) sits on the button's middle row, and the
+    // menu's titles (24 in) start where the button's title does (6 in).
+    EXPECT_EQ(backend->menus().shownLocation(), (Point{2, 52}));
     ASSERT_TRUE(backend->menus().chooseItem(1));
     EXPECT_EQ(button->indexOfSelectedItem(), 1);
     EXPECT_EQ(button->title(), "Green");
     EXPECT_EQ(log, (std::vector<std::string>{"changed Green"}));
     EXPECT_FALSE(button->isHighlighted()) << "the menu closed";
     EXPECT_EQ(button->itemAtIndex(2)->state, MenuItemState::off);
+}
+
+TEST_F(PopUp, AnImageColumnMovesTheMenuLeftSoItsTitlesStayOverTheButtonsTitle) {
+    MenuItem* blue = button->menu()->mutableItem(2);
+    blue->image = Image::draw({16, 16}, 1, [](GraphicsContext& c) {
+        c.fillRect({0, 0, 16, 16}, Color::gray(1));
+    });
+    w->mouseDown({30, 110});
+    ASSERT_NE(shown(), nullptr);
+    // 20 + 6 (the button's title) less 24 + 16 + 6 (the mark, image and gap before the titles).
+    EXPECT_EQ(backend->menus().shownLocation().x, -20);
 }
 
 TEST_F(PopUp, ADismissedMenuChangesNothingAndADisabledButtonDoesNotOpen) {

@@ -1,4 +1,5 @@
 #include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/view/Backend.h"
 #include "platform/tk/view/Clipboard.h"
 #include "platform/tk/view/HeadlessWindow.h"
@@ -90,6 +91,22 @@ TEST_F(TextFieldTest, TypingReplacesTheSelectionAndKeysMoveTheCaret) {
     EXPECT_EQ(field->text(), "E");
     EXPECT_EQ(events,
               (std::vector<std::string>{"begin old", "change new", "change nEw", "change Ew", "change E"}));
+}
+
+TEST_F(TextFieldTest, ATooLongTextShowsItsStartUnfocusedAndItsCaretWhileTyping) {
+    field->setText(std::string(80, 'w') + " end");
+    auto drawnX = [&] {
+        RecordingContext context;
+        field->draw(context, field->bounds());
+        const auto texts = context.texts();
+        return texts.empty() ? -1.0 : texts.front().rect.x();
+    };
+    EXPECT_EQ(drawnX(), field->textRect().x()) << "unfocused: the start";
+    focusField();
+    w.key(KeyCode::end);
+    EXPECT_LT(drawnX(), field->textRect().x()) << "typing: scrolled to the caret at the end";
+    w.window().makeFirstResponder(nullptr);
+    EXPECT_EQ(drawnX(), field->textRect().x());
 }
 
 TEST_F(TextFieldTest, ReturnSubmitsEscapeRestoresAndFocusLossEnds) {

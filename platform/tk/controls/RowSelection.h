@@ -1,0 +1,57 @@
+#pragma once
+
+// How clicks and arrow keys change the selected rows of a table: plain data and the rules, apart
+// from any view.
+//
+// A selection holds a range that runs from an anchor to a far end, and the rows that were selected
+// before the range began. A Shift-click or Shift-arrow moves the far end and replaces the range,
+// so it grows and shrinks while the rows kept from before stay:
+//
+//     click 5, Shift-click 8, Shift-click 6          5-6
+//     click 5, Ctrl-click 2, Shift-click 8           2-8   (5 kept, the range anchored at 2)
+//     click 5, Shift-Down, Shift-Down, Shift-Up      5-6
+//
+// The anchor is the row last clicked without Shift, or last added with Ctrl or Command; plain Up
+// and Down move on from the far end. Rows that cannot be selected (a table's group rows) stay out
+// of every range and are stepped over by the keys.
+
+#include <functional>
+#include <set>
+
+namespace tk {
+
+using IndexSet = std::set<int>;
+
+struct SelectionRange {
+    int anchor = -1; // where the range starts; -1: no range
+    int farEnd = -1; // where it ends: the row the keys move on from; -1: none
+    IndexSet kept;   // rows selected before the range began
+};
+
+struct RowSelection {
+    IndexSet rows;
+    SelectionRange range;
+};
+
+// Whether `row` can be selected.
+using SelectableRow = std::function<bool(int row)>;
+
+// Rows selected some other way (by code): their last row is anchor and far end, and all of them
+// are kept.
+RowSelection selectionOf(IndexSet rows);
+// A plain click on `row`: that row alone, anchored there.
+RowSelection clickRow(int row);
+// A Ctrl- or Command-click: `row` added (a new range anchored there) or taken out (the anchor
+// stays), the rest kept.
+RowSelection toggleRow(const RowSelection& current, int row);
+// A Shift-click: the kept rows and the selectable rows from the anchor to `row` (a plain click
+// when there is no anchor).
+RowSelection extendToRow(const RowSelection& current, int row, const SelectableRow& selectable);
+// Up (`step` -1) or Down (+1) among `count` rows, over rows that cannot be selected. With `extend`
+// (Shift) the far end moves and the range follows; otherwise the next row after the far end is
+// selected alone. With nothing selected Down takes the first row and Up the last; at the first or
+// last selectable row the far end stays. Unchanged when no row can be selected.
+RowSelection stepRow(const RowSelection& current, int step, int count, bool extend,
+                     const SelectableRow& selectable);
+
+} // namespace tk
