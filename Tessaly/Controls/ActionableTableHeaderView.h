@@ -9,7 +9,9 @@
 // ("properties-tableheader-overflow") pinned to the visible right end of the header, the option
 // button 2 points in from it and the add button touching the option button's left side; a hidden
 // button takes no width. When the table sits in a scroll view whose vertical scroller covers part
-// of the header, the buttons move left by the part covered (scrollerOverlap, never positive).
+// of the header, the buttons move left by the part covered (scrollerOverlap, never positive). As a
+// table's header view inside the table's scroll view the header is as wide as the table's columns
+// and scrolls sideways with them; the same rule then keeps the buttons at the visible right end.
 // Setting the table turns on its clip view's bounds and frame notifications; each notification of
 // that clip view (a scroll, a resize) asks the header for a new layout, which re-places the
 // buttons. Notifications of other clip views leave the header alone. The buttons' targets and

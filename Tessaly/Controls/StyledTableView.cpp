@@ -35,10 +35,18 @@ void StyledTableView::viewDidMoveToSuperview() {
 
 void StyledTableView::setCellViewProvider(CellViewProvider provider) {
     tk::TableView::setCellViewProvider(
+        provider ? [provider = std::move(provider)](tk::TableView& table, tk::TableColumn* column, int row) {
+            return provider(static_cast<StyledTableView&>(table), column, row);
+        }
+                 : tk::TableView::CellViewProvider{});
+}
+
+void StyledTableView::setCellViewProvider(RowCellViewProvider provider) {
+    tk::TableView::setCellViewProvider(
         provider ? [provider = std::move(provider)](
                        tk::TableView& table,
                        int row) { return provider(static_cast<StyledTableView&>(table), row); }
-                 : tk::TableView::CellViewProvider{});
+                 : tk::TableView::RowCellViewProvider{});
 }
 
 void StyledTableView::setRowViewProvider(RowViewProvider provider) {
@@ -61,13 +69,13 @@ std::shared_ptr<tk::TableRowView> StyledTableView::newRowView() {
 
 tk::IndexSet StyledTableView::columnIndexes() const {
     tk::IndexSet indexes;
-    for (int i = 0; i < int(columns_.size()); ++i)
+    for (int i = 0; i < numberOfColumns(); ++i)
         indexes.insert(i);
     return indexes;
 }
 
 void StyledTableView::styleHeaderCells(tk::Color textColor, tk::Color tintColor, const tk::Font& font) {
-    for (const auto& column : columns_) {
+    for (const auto& column : tableColumns()) {
         if (column->isHidden())
             continue;
         const tk::TableHeaderCell& old = column->headerCell();

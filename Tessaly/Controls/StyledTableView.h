@@ -1,8 +1,8 @@
 #pragma once
 
 // StyledTableView: a view-based table drawn in the table style's background whose rows are
-// StyledTableRowViews holding the rows' cell views (only the rows in view exist as views, reused by
-// identifier: see tk::TableView).
+// StyledTableRowViews holding the rows' cell views, one for each visible column (only the rows in
+// view exist as views, reused by identifier; columns, header and scrolling: see tk::TableView).
 //
 // A click makes the window key first (makeKeyOnClick); keys go to the superview unless keyboard
 // navigation is allowed, so the selection does not move by keys then.
@@ -28,8 +28,12 @@ public:
     // A new style on every call.
     static std::shared_ptr<TableViewStyle> style();
 
-    // The view that shows `row` inside its row view (none: the row is empty).
-    using CellViewProvider = std::function<std::shared_ptr<tk::View>(StyledTableView&, int row)>;
+    // The view that shows (column, row) inside the row's row view (none: that cell is empty); the
+    // column is none for the implicit column of a table without columns.
+    using CellViewProvider =
+        std::function<std::shared_ptr<tk::View>(StyledTableView&, tk::TableColumn* column, int row)>;
+    // For one-column tables: the view that shows `row`, in the first visible column.
+    using RowCellViewProvider = std::function<std::shared_ptr<tk::View>(StyledTableView&, int row)>;
     // The row view of `row` (none: a StyledTableRowView by its class identifier).
     using RowViewProvider = std::function<std::shared_ptr<tk::TableRowView>(StyledTableView&, int row)>;
 
@@ -43,9 +47,6 @@ public:
     tk::Color backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(tk::Color color);
 
-    // The columns, hidden ones included, in order; shared with the table's header view.
-    const std::vector<std::shared_ptr<tk::TableColumn>>& tableColumns() const { return columns_; }
-    void addTableColumn(std::shared_ptr<tk::TableColumn> column) { columns_.push_back(std::move(column)); }
     // The index of every column, hidden ones counted: 0 up to, not including, the column count.
     tk::IndexSet columnIndexes() const;
     // Gives every visible column a styled header cell with its old title and image, in the text
@@ -53,6 +54,7 @@ public:
     void styleHeaderCells(tk::Color textColor, tk::Color tintColor, const tk::Font& font);
 
     void setCellViewProvider(CellViewProvider provider);
+    void setCellViewProvider(RowCellViewProvider provider);
     void setRowViewProvider(RowViewProvider provider);
     bool isViewBased() const override { return true; }
     // The styled row view showing `row`, none when that row is out of view.
@@ -68,7 +70,6 @@ protected:
     std::shared_ptr<tk::TableRowView> newRowView() override;
 
 private:
-    std::vector<std::shared_ptr<tk::TableColumn>> columns_;
     tk::Color backgroundColor_ = style()->backgroundColor();
     bool makeKeyOnClick_ = true;
     bool allowKeyboardNavigation_ = false;

@@ -3,6 +3,7 @@
 
 #include "Tessaly/Controls/ActionableTableHeaderView.h"
 #include "Tessaly/Controls/StyledTableHeader.h"
+#include "Tessaly/Controls/StyledTableView.h"
 #include "Tessaly/tests/TessalyTestBundle.h"
 
 #include "platform/tk/base/TestMainLoop.h"
@@ -84,6 +85,39 @@ TEST(ActionableTableHeaderView, WithoutAScrollViewTheButtonsReachTheEdge) {
             EXPECT_EQ(button->contentHuggingPriority(o), tk::kLayoutPriorityRequired);
             EXPECT_EQ(button->contentCompressionResistancePriority(o), tk::kLayoutPriorityRequired);
         }
+}
+
+TEST(ActionableTableHeaderView, InTheTablesScrollViewTheButtonsStayAtTheVisibleRightEnd) {
+    testing::useBuiltBundles();
+    tk::TestMainLoop loop;
+    tk::HeadlessWindow window{tk::Size{320, 240}};
+    auto scroll = tk::View::make<tk::ScrollView>(tk::Rect{0, 0, 300, 200});
+    scroll->setHasVerticalScroller(true);
+    auto table = tk::View::make<StyledTableView>(tk::Rect{0, 0, 300, 200});
+    for (const char* id : {"name", "pattern", "steps"}) {
+        auto column = std::make_shared<StyledTableColumn>(id);
+        column->setWidth(197); // 600 points with the spacing
+        table->addTableColumn(column);
+    }
+    table->setNumberOfRows([] { return 40; });
+    auto header = tk::View::make<ActionableTableHeaderView>(tk::Rect{0, 0, 0, 24});
+    table->setHeaderView(header);
+    scroll->setDocumentView(table);
+    window.contentView().addSubview(scroll);
+    window.window().layoutIfNeeded();
+    EXPECT_DOUBLE_EQ(header->frame().width(), 615) << "the columns and the part over the scroller";
+    EXPECT_DOUBLE_EQ(header->optionButton().frame().maxX(), 285 - 2) << "left of the scroller";
+
+    tk::ClipView& clip = scroll->contentView();
+    for (const double x : {120.0, 315.0}) { // the middle, then the right end
+        clip.scrollToPoint({x, 0});
+        loop.drain();
+        window.window().layoutIfNeeded();
+        EXPECT_DOUBLE_EQ(header->optionButton().frame().maxX(), x + 285 - 2) << x;
+        EXPECT_DOUBLE_EQ(header->addItemButton().frame().maxX(), header->optionButton().frame().minX());
+        const tk::Rect shown = header->convertTo(header->optionButton().frame(), scroll.get());
+        EXPECT_DOUBLE_EQ(shown.maxX(), 285 - 2) << "the same place on screen";
+    }
 }
 
 } // namespace

@@ -30,6 +30,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace Tessaly {
@@ -89,60 +90,75 @@ std::shared_ptr<TessalSegmentedControlModel> segments() {
         std::make_shared<TessalSegmentItem>(3, "Drums")});
 }
 
-// A header of three columns over a styled table in a scroll view with a scroller; the table
-// styles the header cells, one row is selected.
-void addHeader(tk::HeadlessWindow& window, tk::View& backdrop) {
+// Lanes of a pattern in a styled table of three columns ("lane", "pattern", "steps") in a scroll
+// view with a scroller; the header with its two buttons sits in the scroll view, the table styles
+// its header cells, row 0 is selected.
+std::shared_ptr<StyledTableView> addLanes(tk::HeadlessWindow& window, tk::View& backdrop, const tk::Rect& frame) {
     static const char* const lanes[][3] = {
         {"Kick", "Four on the floor", "16"}, {"Snare", "Backbeat", "16"}, {"Hat", "Eighths", "8"},
         {"Bass", "Root walk", "32"},         {"Lead", "Arp up", "12"},    {"Pad", "Held", "4"}};
+    static const char* const titles[] = {"Lane", "Pattern", "Steps"};
+    static const char* const ids[] = {"lane", "pattern", "steps"};
     static const double widths[] = {90, 110, 60};
-    auto scroll = tk::View::make<tk::ScrollView>(tk::Rect{10, 34, 300, 80});
+    auto scroll = tk::View::make<tk::ScrollView>(frame);
     scroll->setHasVerticalScroller(true);
-    auto table = tk::View::make<StyledTableView>(tk::Rect{0, 0, 285, 80});
+    scroll->setHasHorizontalScroller(true);
+    scroll->setAutohidesScrollers(true);
+    auto table = tk::View::make<StyledTableView>(tk::Rect{{}, frame.size});
     for (int i = 0; i < 3; ++i) {
-        auto column = std::make_shared<StyledTableColumn>(lanes[0][i]);
+        auto column = std::make_shared<StyledTableColumn>(ids[i]);
         column->setWidth(widths[i]);
-        column->setHeaderCell(
-            std::make_unique<tk::TableHeaderCell>(std::array{"Lane", "Pattern", "Steps"}[std::size_t(i)]));
+        column->setMinWidth(40);
+        column->setHeaderCell(std::make_unique<tk::TableHeaderCell>(titles[i]));
         table->addTableColumn(column);
     }
     table->styleHeaderCells(color(ColorResources::grey85),
                             StyledTableHeaderView::style()->headerBackgroundColor(),
                             tk::Font::system(11, tk::FontWeight::medium));
     table->setNumberOfRows([] { return int(std::size(lanes)); });
-    table->setCellViewProvider([](StyledTableView& t, int row) {
-        auto cell = std::dynamic_pointer_cast<StyledTableCellView>(t.makeViewWithIdentifier("lane"));
+    table->setCellViewProvider([](StyledTableView& t, tk::TableColumn* column, int row) {
+        const int index = t.columnWithIdentifier(column->identifier());
+        auto cell =
+            std::dynamic_pointer_cast<StyledTableCellView>(t.makeViewWithIdentifier(column->identifier()));
         if (!cell) {
-            cell = tk::View::make<StyledTableCellView>(tk::Rect{0, 0, 285, t.rowHeight()});
-            cell->setIdentifier("lane");
-            double x = 0;
-            for (int i = 0; i < 3; ++i) {
-                // Under the titles; the first inside the selection band's inset.
-                const double inset = i == 0 ? 12 : 0;
-                auto label =
-                    tk::View::make<StyledTableRowLabel>(tk::Rect{x + inset, 2, widths[i] - inset - 4, 16});
-                label->setBezeled(false);
-                label->setDrawsBackground(false);
-                if (i == 0)
-                    cell->setTextField(label);
-                else
-                    cell->addSubview(label);
-                x += widths[i];
-            }
+            cell = tk::View::make<StyledTableCellView>(tk::Rect{0, 0, column->width(), t.rowHeight()});
+            cell->setIdentifier(column->identifier());
+            // The first label inside the selection band's inset.
+            const double inset = index == 0 ? 10 : 1;
+            auto label = tk::View::make<StyledTableRowLabel>(
+                tk::Rect{inset, 2, column->width() - inset - (index == 2 ? 10 : 2), 16});
+            label->setBezeled(false);
+            label->setDrawsBackground(false);
+            label->setAutoresizingMask(tk::AutoresizingMask::widthSizable);
+            if (index == 2)
+                label->setAlignment(tk::TextAlignment::right);
+            cell->setTextField(label);
         }
-        cell->setObjectValue(lanes[row][0]);
-        for (int i = 1; i < 3; ++i)
-            static_cast<tk::TextField&>(*cell->subviews()[std::size_t(i)]).setText(lanes[row][i]);
+        cell->setObjectValue(lanes[row][index]);
         return cell;
     });
+    table->setHeaderView(tk::View::make<ActionableTableHeaderView>(tk::Rect{0, 0, 0, 24}));
     scroll->setDocumentView(table);
     backdrop.addSubview(scroll);
-    auto header = tk::View::make<ActionableTableHeaderView>(tk::Rect{10, 10, 300, 24});
-    header->setColumns(table->tableColumns());
-    backdrop.addSubview(header);
-    header->setTableView(table.get());
     window.window().layoutIfNeeded();
-    window.click(table->convertToWindow({50, 30}));
+    window.click(table->convertToWindow({50, 10}));
+    return table;
+}
+
+void addHeader(tk::HeadlessWindow& window, tk::View& backdrop) {
+    addLanes(window, backdrop, backdrop.bounds().insetBy(10, 10));
+}
+
+// The same lanes with the pattern column dragged wider than the scroll view, which shows its
+// horizontal scroller then, and scrolled sideways: the header follows, its buttons stay at the right.
+void addScrolledHeader(tk::HeadlessWindow& window, tk::View& backdrop) {
+    auto table = addLanes(window, backdrop, backdrop.bounds().insetBy(10, 10));
+    tk::View& header = *table->headerView();
+    const tk::Rect pattern = table->headerView()->headerRectOfColumn(1);
+    window.drag(header.convertToWindow({pattern.maxX(), 12}), header.convertToWindow({pattern.maxX() + 140, 12}));
+    window.window().layoutIfNeeded();
+    auto& clip = tk::enclosingScrollView(*table)->contentView();
+    clip.scrollToPoint({24, 0});
 }
 
 // A styled table in a scroll view: rows 1 and 2 selected as one band, row 4 alone.
@@ -177,18 +193,21 @@ void addStyledTable(tk::HeadlessWindow& window, tk::View& backdrop) {
 struct PatternFolder {
     std::string name;
     std::vector<std::shared_ptr<PatternFolder>> children;
+    int steps = 0;
 };
 std::shared_ptr<PatternFolder> patternFolder(std::string name,
                                              std::vector<std::shared_ptr<PatternFolder>> children = {}) {
     return std::make_shared<PatternFolder>(PatternFolder{std::move(name), std::move(children)});
 }
+std::shared_ptr<PatternFolder> pattern(std::string name, int steps) {
+    return std::make_shared<PatternFolder>(PatternFolder{std::move(name), {}, steps});
+}
 
 struct PatternFolders : tk::OutlineView::DataSource {
     std::vector<std::shared_ptr<PatternFolder>> roots{
-        patternFolder("Drums", {patternFolder("Four on the floor"), patternFolder("Broken beat")}),
-        patternFolder("Bass", {patternFolder("Root walk"), patternFolder("Octaves")}),
-        patternFolder("Leads", {patternFolder("Arp up"), patternFolder("Arp down")}),
-        patternFolder("Sketch")};
+        patternFolder("Drums", {pattern("Four on the floor", 16), pattern("Broken beat", 32)}),
+        patternFolder("Bass", {pattern("Root walk", 32), pattern("Octaves", 8)}),
+        patternFolder("Leads", {pattern("Arp up", 12), pattern("Arp down", 12)}), pattern("Sketch", 4)};
     static PatternFolder& of(const tk::OutlineView::Item& item) {
         return *static_cast<PatternFolder*>(item.get());
     }
@@ -201,29 +220,45 @@ struct PatternFolders : tk::OutlineView::DataSource {
     bool isItemExpandable(const tk::OutlineView::Item& item) override { return !of(item).children.empty(); }
 };
 
-// A name cell for an outline row, reused by identifier.
-std::shared_ptr<tk::View> folderCell(tk::TableView& table, int row) {
+// An outline cell of the "name" or the "steps" column, reused by identifier.
+std::shared_ptr<tk::View> folderCell(tk::TableView& table, tk::TableColumn* column, int row) {
     auto& outline = static_cast<StyledOutlineView&>(table);
-    auto cell = std::dynamic_pointer_cast<StyledTableCellView>(outline.makeViewWithIdentifier("name"));
+    const bool steps = column->identifier() == "steps";
+    auto cell = std::dynamic_pointer_cast<StyledTableCellView>(outline.makeViewWithIdentifier(column->identifier()));
     if (!cell) {
-        cell = tk::View::make<StyledTableCellView>(tk::Rect{0, 0, 160, outline.rowHeight()});
-        cell->setIdentifier("name");
-        auto label = tk::View::make<StyledTableRowLabel>(tk::Rect{2, 2, 150, 16});
+        cell = tk::View::make<StyledTableCellView>(tk::Rect{0, 0, column->width(), outline.rowHeight()});
+        cell->setIdentifier(column->identifier());
+        auto label =
+            tk::View::make<StyledTableRowLabel>(tk::Rect{2, 2, column->width() - (steps ? 12 : 4), 16});
         label->setBezeled(false);
         label->setDrawsBackground(false);
         label->setAutoresizingMask(tk::AutoresizingMask::widthSizable);
+        if (steps)
+            label->setAlignment(tk::TextAlignment::right);
         cell->setTextField(label);
     }
-    cell->setObjectValue(PatternFolders::of(outline.item(row)).name);
+    const PatternFolder& shown = PatternFolders::of(outline.item(row));
+    cell->setObjectValue(steps ? (shown.steps ? std::to_string(shown.steps) : "") : shown.name);
     return cell;
 }
 
+// Two columns: the names, indented in the first, and the steps; a header over them.
 void addStyledOutline(tk::HeadlessWindow& window, tk::View& backdrop) {
     auto folders = std::make_shared<PatternFolders>();
     auto scroll = tk::View::make<tk::ScrollView>(backdrop.bounds().insetBy(10, 10));
     auto outline = tk::View::make<StyledOutlineView>(tk::Rect{{}, scroll->bounds().size});
     outline->associatedObjects().set("folders", folders); // the data source lives with the view
+    for (const auto& [id, title, width] : {std::tuple{"name", "Pattern", 140.0}, std::tuple{"steps", "Steps", 50.0}}) {
+        auto column = std::make_shared<StyledTableColumn>(id);
+        column->setWidth(width);
+        auto cell = std::make_unique<tk::TableHeaderCell>(title);
+        cell->setTextColor(color(ColorResources::grey85));
+        cell->setFont(tk::Font::system(11, tk::FontWeight::medium));
+        column->setHeaderCell(std::move(cell));
+        outline->addTableColumn(column);
+    }
     outline->setCellViewProvider(folderCell);
+    outline->setHeaderView(tk::View::make<StyledTableHeaderView>(tk::Rect{0, 0, 0, 22}));
     scroll->setDrawsBackground(true);
     scroll->setDocumentView(outline);
     backdrop.addSubview(scroll);
@@ -270,8 +305,9 @@ std::vector<Subject> subjects() {
                         w.mouseDown(c->convertToWindow({c->bounds().maxX() - 20, c->bounds().midY()}));
                     }});
     list.push_back({"styled-table", {220, 160}, addStyledTable});
-    list.push_back({"styled-outline", {220, 200}, addStyledOutline});
-    list.push_back({"table-header", {320, 124}, addHeader});
+    list.push_back({"styled-outline", {230, 222}, addStyledOutline});
+    list.push_back({"table-header", {320, 136}, addHeader});
+    list.push_back({"table-header-scrolled", {320, 136}, addScrolledHeader});
     list.push_back(
         {"settings-form", {420, 170}, [](auto&, tk::View& b) {
              const auto label = [](const char* text) {

@@ -2,9 +2,15 @@
 // frame, a scroll by one row and its frame, and reloading the rows in view and the frame. Only
 // the rows in view exist as views, so none of these should grow with the number of rows.
 //
+// The same table by four columns, with its header in the scroll view: a whole frame, a scroll by
+// one row, a sideways scroll by 40 points, and one step of a drag that resizes the first column,
+// each with its frame.
+//
 //   build/bin/tessaly_bench --benchmark_filter=Table
 
+#include "Tessaly/Controls/ActionableTableHeaderView.h"
 #include "Tessaly/Controls/StyledLabels.h"
+#include "Tessaly/Controls/StyledTableHeader.h"
 #include "Tessaly/Controls/StyledTableCellView.h"
 #include "Tessaly/Controls/StyledTableView.h"
 
@@ -17,11 +23,13 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace {
 
 constexpr int kRows = 100000;
+constexpr int kColumns = 4;
 
 std::shared_ptr<tk::View> nameCell(Tessaly::StyledTableView& table, int row) {
     auto cell = std::dynamic_pointer_cast<Tessaly::StyledTableCellView>(table.makeViewWithIdentifier("name"));
@@ -37,10 +45,41 @@ std::shared_ptr<tk::View> nameCell(Tessaly::StyledTableView& table, int row) {
     return cell;
 }
 
+// A cell of one of the columns "c0" to "c3", reused by column.
+std::shared_ptr<tk::View> columnCell(Tessaly::StyledTableView& table, tk::TableColumn* column, int row) {
+    auto cell = std::dynamic_pointer_cast<Tessaly::StyledTableCellView>(
+        table.makeViewWithIdentifier(column->identifier()));
+    if (!cell) {
+        cell = tk::View::make<Tessaly::StyledTableCellView>(tk::Rect{0, 0, column->width(), table.rowHeight()});
+        cell->setIdentifier(column->identifier());
+        auto label = tk::View::make<Tessaly::StyledTableRowLabel>(tk::Rect{4, 2, column->width() - 8, 16});
+        label->setBezeled(false);
+        label->setDrawsBackground(false);
+        label->setAutoresizingMask(tk::AutoresizingMask::widthSizable);
+        cell->setTextField(label);
+    }
+    cell->setObjectValue(column->identifier() + " " + std::to_string(row));
+    return cell;
+}
+
+// Four 130-point columns (wider together than the view) and a header with its buttons.
+void addColumns(Tessaly::StyledTableView& table) {
+    for (int i = 0; i < kColumns; ++i) {
+        auto column = std::make_shared<Tessaly::StyledTableColumn>("c" + std::to_string(i));
+        column->setWidth(130);
+        column->headerCell().setTitle("Column " + std::to_string(i));
+        table.addTableColumn(column);
+    }
+    table.styleHeaderCells(tk::Color::gray(0.85), tk::Color::gray(0.15), tk::Font::system(11));
+    table.setCellViewProvider(columnCell);
+    table.setHeaderView(tk::View::make<Tessaly::ActionableTableHeaderView>(tk::Rect{0, 0, 0, 24}));
+}
+
+using Step = std::function<void(Tessaly::StyledTableView&, tk::ScrollView&, tk::HeadlessWindow&, int)>;
+
 // Runs `step` (then a frame) in each iteration, over a table scrolled to the middle with a few
-// rows selected there.
-void runTable(benchmark::State& state,
-              const std::function<void(Tessaly::StyledTableView&, tk::ScrollView&, int)>& step) {
+// rows selected there; with `columns`, the table of four columns.
+void runTable(benchmark::State& state, bool columns, const Step& step) {
     tk::testing::useBuiltBundles();
     tk::TestMainLoop loop;
     auto backend = std::make_shared<tk::HeadlessBackend>();
@@ -50,40 +89,91 @@ void runTable(benchmark::State& state,
         auto scroll = tk::View::make<tk::ScrollView>(tk::Rect{0, 0, 400, 300});
         auto table = tk::View::make<Tessaly::StyledTableView>(tk::Rect{0, 0, 400, 300});
         table->setNumberOfRows([] { return kRows; });
-        table->setCellViewProvider(nameCell);
+        if (columns) {
+            scroll->setHasVerticalScroller(true);
+            scroll->setHasHorizontalScroller(true);
+            addColumns(*table);
+        } else {
+            table->setCellViewProvider(nameCell);
+        }
         window.setContentView(scroll);
         scroll->setDocumentView(table);
         table->reloadData();
         const double middle = kRows / 2 * table->rowHeight();
         scroll->contentView().scrollToPoint({0, middle});
         table->selectRowIndexes({kRows / 2 + 2, kRows / 2 + 3, kRows / 2 + 6}, false);
+        window.window().layoutIfNeeded();
         window.render();
         int i = 0;
         for (auto _ : state) {
-            step(*table, *scroll, i++);
+            step(*table, *scroll, window, i++);
             benchmark::DoNotOptimize(&window.render());
         }
-        state.SetLabel(std::to_string(table->subviews().size()) + " row views, 2x");
+        state.SetLabel(std::to_string(table->subviews().size()) + " row views" +
+                       (columns ? " of " + std::to_string(kColumns) + " cells" : "") + ", 2x");
     }
     tk::setCurrentBackend(nullptr);
 }
 
+void frame(Tessaly::StyledTableView& table, tk::ScrollView&, tk::HeadlessWindow&, int) {
+    table.setNeedsDisplay();
+}
+
+void scrollByOneRow(Tessaly::StyledTableView& table, tk::ScrollView& scroll, tk::HeadlessWindow&, int i) {
+    const tk::Rect b = scroll.contentView().bounds();
+    scroll.contentView().scrollToPoint({b.minX(), b.minY() + (i % 2 ? -1 : 1) * table.rowHeight()});
+}
+
 void BM_TableFrameScrolledToTheMiddle(benchmark::State& state) {
-    runTable(state, [](Tessaly::StyledTableView& table, tk::ScrollView&, int) { table.setNeedsDisplay(); });
+    runTable(state, false, frame);
 }
 BENCHMARK(BM_TableFrameScrolledToTheMiddle)->Unit(benchmark::kMicrosecond);
 
 void BM_TableScrollByOneRow(benchmark::State& state) {
-    runTable(state, [](Tessaly::StyledTableView& table, tk::ScrollView& scroll, int i) {
-        const double y = scroll.contentView().bounds().minY() + (i % 2 ? -1 : 1) * table.rowHeight();
-        scroll.contentView().scrollToPoint({0, y});
-    });
+    runTable(state, false, scrollByOneRow);
 }
 BENCHMARK(BM_TableScrollByOneRow)->Unit(benchmark::kMicrosecond);
 
 void BM_TableReload(benchmark::State& state) {
-    runTable(state, [](Tessaly::StyledTableView& table, tk::ScrollView&, int) { table.reloadData(); });
+    runTable(state, false,
+             [](Tessaly::StyledTableView& table, tk::ScrollView&, tk::HeadlessWindow&, int) { table.reloadData(); });
 }
 BENCHMARK(BM_TableReload)->Unit(benchmark::kMicrosecond);
+
+void BM_TableColumnsFrameScrolledToTheMiddle(benchmark::State& state) {
+    runTable(state, true, frame);
+}
+BENCHMARK(BM_TableColumnsFrameScrolledToTheMiddle)->Unit(benchmark::kMicrosecond);
+
+void BM_TableColumnsScrollByOneRow(benchmark::State& state) {
+    runTable(state, true, scrollByOneRow);
+}
+BENCHMARK(BM_TableColumnsScrollByOneRow)->Unit(benchmark::kMicrosecond);
+
+void BM_TableColumnsScrollSidewaysBy40(benchmark::State& state) {
+    runTable(state, true, [](Tessaly::StyledTableView&, tk::ScrollView& scroll, tk::HeadlessWindow&, int i) {
+        const tk::Rect b = scroll.contentView().bounds();
+        scroll.contentView().scrollToPoint({i % 2 ? 0.0 : 40.0, b.minY()});
+    });
+}
+BENCHMARK(BM_TableColumnsScrollSidewaysBy40)->Unit(benchmark::kMicrosecond);
+
+// The divider of the first column was grabbed before the loop; each step moves it 10 points on
+// or back.
+void BM_TableColumnsResizeDragStep(benchmark::State& state) {
+    std::optional<tk::Point> grabbed;
+    runTable(state, true,
+             [&](Tessaly::StyledTableView& table, tk::ScrollView&, tk::HeadlessWindow& window, int i) {
+                 tk::TableHeaderView& header = *table.headerView();
+                 if (!grabbed) {
+                     grabbed = header.convertToWindow({header.headerRectOfColumn(0).maxX(), 12});
+                     window.mouseDown(*grabbed);
+                 }
+                 window.mouseDragged(grabbed->offsetBy(i % 2 ? 0 : 10, 0));
+                 if (table.tableColumns()[0]->width() != (i % 2 ? 130 : 140))
+                     state.SkipWithError("the drag did not resize the column");
+             });
+}
+BENCHMARK(BM_TableColumnsResizeDragStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace

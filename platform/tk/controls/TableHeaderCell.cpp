@@ -1,5 +1,8 @@
 #include "platform/tk/controls/TableHeaderCell.h"
 
+#include "platform/tk/controls/TableHeaderView.h"
+#include "platform/tk/controls/TableView.h"
+
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/SemanticColors.h"
 
@@ -75,12 +78,47 @@ void TableHeaderCell::drawTitle(const AttributedString& title, const Rect& rect,
 TableColumn::TableColumn(std::string identifier) : identifier_(std::move(identifier)) {}
 
 void TableColumn::setWidth(double width) {
-    width_ = std::max(0.0, width);
+    const double kept = std::clamp(width, minWidth_, maxWidth_);
+    if (kept == width_)
+        return;
+    width_ = kept;
+    if (TableView* table = tableView())
+        table->columnDidResize(*this);
+}
+
+void TableColumn::setMinWidth(double width) {
+    minWidth_ = std::max(0.0, width);
+    maxWidth_ = std::max(maxWidth_, minWidth_);
+    setWidth(width_);
+}
+
+void TableColumn::setMaxWidth(double width) {
+    maxWidth_ = std::max(minWidth_, width);
+    setWidth(width_);
+}
+
+void TableColumn::setHidden(bool hidden) {
+    if (hidden == hidden_)
+        return;
+    hidden_ = hidden;
+    if (TableView* table = tableView())
+        table->columnsDidChange();
+}
+
+TableView* TableColumn::tableView() const {
+    return static_cast<TableView*>(table_.lock().get());
+}
+
+void TableColumn::setTableView(TableView* table) {
+    table_ = table ? table->weakView() : std::weak_ptr<View>{};
 }
 
 void TableColumn::setHeaderCell(std::unique_ptr<TableHeaderCell> cell) {
-    if (cell)
-        headerCell_ = std::move(cell);
+    if (!cell)
+        return;
+    headerCell_ = std::move(cell);
+    if (TableView* table = tableView(); table && table->headerView())
+        table->headerView()->setNeedsDisplay();
 }
 
 } // namespace tk

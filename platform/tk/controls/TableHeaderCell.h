@@ -6,8 +6,10 @@
 // separator line along its bottom and right edges. Pressed and plain headers look the same. On a
 // raised background style the title is engraved: a dark copy one point below it.
 //
-// TableColumn: a column of a table - its identifier, width, hidden flag and header cell (a column
-// always has one; setting none is refused).
+// TableColumn: a column of a table - its identifier, width (kept within its minimum and maximum
+// width), hidden flag, resizing mask and header cell (a column always has one; setting none is
+// refused). A column added to a table tells it when its width or hidden flag changes, so the
+// table's cells and header follow.
 //
 // All members are [main].
 
@@ -49,8 +51,23 @@ private:
     bool drawsBackground_ = false;
 };
 
+class TableView;
+
+// What may resize a column: the user dragging the divider at its right end in the header, and
+// (kept for tables that fit their columns to their width) the table.
+enum class TableColumnResizingMask : unsigned { none = 0, autoresizing = 1, userResizing = 2 };
+constexpr TableColumnResizingMask operator|(TableColumnResizingMask a, TableColumnResizingMask b) {
+    return TableColumnResizingMask(unsigned(a) | unsigned(b));
+}
+constexpr bool contains(TableColumnResizingMask set, TableColumnResizingMask m) {
+    return (unsigned(set) & unsigned(m)) != 0;
+}
+
 class TableColumn {
 public:
+    static constexpr double kDefaultMinWidth = 10;
+    static constexpr double kDefaultMaxWidth = 100000;
+
     explicit TableColumn(std::string identifier);
     virtual ~TableColumn() = default;
     TableColumn(const TableColumn&) = delete;
@@ -58,9 +75,22 @@ public:
 
     const std::string& identifier() const { return identifier_; }
     double width() const { return width_; }
+    // Kept within minWidth..maxWidth.
     void setWidth(double width);
+    double minWidth() const { return minWidth_; }
+    // The width follows into the new range; a maximum below the minimum is raised to it.
+    void setMinWidth(double width);
+    double maxWidth() const { return maxWidth_; }
+    void setMaxWidth(double width);
+    TableColumnResizingMask resizingMask() const { return resizingMask_; }
+    void setResizingMask(TableColumnResizingMask mask) { resizingMask_ = mask; }
     bool isHidden() const { return hidden_; }
-    void setHidden(bool hidden) { hidden_ = hidden; }
+    void setHidden(bool hidden);
+
+    // The table the column was added to; none before, or once it is gone.
+    TableView* tableView() const;
+    // Set by the table as it adds or removes the column.
+    void setTableView(TableView* table);
 
     virtual TableHeaderCell& headerCell() const { return *headerCell_; }
     virtual void setHeaderCell(std::unique_ptr<TableHeaderCell> cell);
@@ -68,7 +98,12 @@ public:
 private:
     std::string identifier_;
     std::unique_ptr<TableHeaderCell> headerCell_ = std::make_unique<TableHeaderCell>();
+    std::weak_ptr<View> table_;
     double width_ = 100;
+    double minWidth_ = kDefaultMinWidth;
+    double maxWidth_ = kDefaultMaxWidth;
+    TableColumnResizingMask resizingMask_ =
+        TableColumnResizingMask::autoresizing | TableColumnResizingMask::userResizing;
     bool hidden_ = false;
 };
 

@@ -1,30 +1,131 @@
 #include "platform/tk/controls/TableHeaderView.h"
 
+#include "platform/tk/controls/TableView.h"
+#include "platform/tk/view/TrackingArea.h"
+
+#include <cmath>
+
 namespace tk {
+
+namespace {
+// The table a header shows the columns of, when it heads one.
+const TableView* headedTable(const TableHeaderView& header) {
+    return dynamic_cast<const TableView*>(header.tableView());
+}
+
+// A divider the user may drag: at the right end of a shown column that allows it.
+bool hasDraggableDivider(const TableColumn& column) {
+    return !column.isHidden() && contains(column.resizingMask(), TableColumnResizingMask::userResizing);
+}
+} // namespace
 
 void TableHeaderView::setTableView(View* table) {
     tableView_ = table ? table->weakView() : std::weak_ptr<View>{};
+    resize_.reset();
+    setNeedsDisplay();
+    updateTrackingAreas();
+}
+
+const std::vector<std::shared_ptr<TableColumn>>& TableHeaderView::columns() const {
+    const TableView* table = headedTable(*this);
+    return table ? table->tableColumns() : columns_;
 }
 
 void TableHeaderView::setColumns(std::vector<std::shared_ptr<TableColumn>> columns) {
     columns_ = std::move(columns);
     setNeedsDisplay();
+    updateTrackingAreas();
 }
 
 Rect TableHeaderView::headerRectOfColumn(int index) const {
-    if (index < 0 || index >= int(columns_.size()) || columns_[std::size_t(index)]->isHidden())
+    const auto& all = columns();
+    if (index < 0 || index >= int(all.size()) || all[std::size_t(index)]->isHidden())
         return {};
+    if (const TableView* table = headedTable(*this)) {
+        const Rect column = table->rectOfColumn(index);
+        return {column.minX(), 0, column.width(), bounds().height()};
+    }
     double x = 0;
     for (int i = 0; i < index; ++i)
-        if (!columns_[std::size_t(i)]->isHidden())
-            x += columns_[std::size_t(i)]->width();
-    return Rect{x, 0, columns_[std::size_t(index)]->width(), bounds().height()};
+        if (!all[std::size_t(i)]->isHidden())
+            x += all[std::size_t(i)]->width();
+    return Rect{x, 0, all[std::size_t(index)]->width(), bounds().height()};
+}
+
+int TableHeaderView::resizableColumnAtDivider(double x) const {
+    const auto& all = columns();
+    int found = -1;
+    double nearest = kDividerHitWidth;
+    for (int i = 0; i < int(all.size()); ++i) {
+        if (!hasDraggableDivider(*all[std::size_t(i)]))
+            continue;
+        const double distance = std::abs(headerRectOfColumn(i).maxX() - x);
+        if (distance <= nearest) { // the nearer divider wins where two are close
+            nearest = distance;
+            found = i;
+        }
+    }
+    return found;
 }
 
 void TableHeaderView::draw(GraphicsContext& context, const Rect&) {
-    for (int i = 0; i < int(columns_.size()); ++i)
-        if (!columns_[std::size_t(i)]->isHidden())
-            columns_[std::size_t(i)]->headerCell().draw(headerRectOfColumn(i), *this, context);
+    const auto& all = columns();
+    for (int i = 0; i < int(all.size()); ++i)
+        if (!all[std::size_t(i)]->isHidden())
+            all[std::size_t(i)]->headerCell().draw(headerRectOfColumn(i), *this, context);
+}
+
+bool TableHeaderView::mouseDown(const Event& event) {
+    const double x = locationOf(event).x;
+    const int column = resizableColumnAtDivider(x);
+    if (column < 0)
+        return View::mouseDown(event);
+    resize_ = Resize{column, x, columns()[std::size_t(column)]->width()};
+    return true;
+}
+
+bool TableHeaderView::mouseDragged(const Event& event) {
+    if (!resize_)
+        return View::mouseDragged(event);
+    const auto& all = columns();
+    if (resize_->column >= int(all.size())) {
+        resize_.reset(); // the column went away while it was dragged
+        return true;
+    }
+    // The column keeps the width within its limits; the table and this header follow from it.
+    all[std::size_t(resize_->column)]->setWidth(resize_->startWidth + locationOf(event).x - resize_->startX);
+    if (!headedTable(*this))
+        setNeedsDisplay(); // no table tells this header of the change
+    return true;
+}
+
+bool TableHeaderView::mouseUp(const Event& event) {
+    if (!resize_)
+        return View::mouseUp(event);
+    resize_.reset();
+    updateTrackingAreas();
+    return true;
+}
+
+void TableHeaderView::mouseCancelled(const Event& event) {
+    resize_.reset();
+    View::mouseCancelled(event);
+}
+
+void TableHeaderView::updateTrackingAreas() {
+    View::updateTrackingAreas();
+    for (const TrackingArea* area : dividerAreas_)
+        removeTrackingArea(area);
+    dividerAreas_.clear();
+    const auto& all = columns();
+    for (int i = 0; i < int(all.size()); ++i) {
+        if (!hasDraggableDivider(*all[std::size_t(i)]))
+            continue;
+        const double x = headerRectOfColumn(i).maxX();
+        dividerAreas_.push_back(
+            addTrackingArea(TrackingArea(Rect{x - kDividerHitWidth, 0, 2 * kDividerHitWidth, bounds().height()},
+                                         TrackingOptions::cursorUpdate, i, Cursor::resizeLeftRight)));
+    }
 }
 
 } // namespace tk

@@ -1,8 +1,15 @@
 #pragma once
 
 // TableHeaderView: the strip above a table that shows its columns' header cells side by side,
-// each as wide as its column (hidden columns take no room), from the left edge. The table it
-// heads is any view (set by the table's owner); the columns are shared with that table.
+// each at its column's x and width (hidden columns take no room). Heading a TableView, it shows
+// that table's columns where the table places them (with the intercell spacing); heading any other
+// view, or none, it shows the columns it was given from its left edge, without spacing. Inside the
+// table's scroll view it is the scroll view's header view, so its coordinates are the table's.
+//
+// Dragging the divider at a column's right end (kDividerHitWidth either side of it) resizes that
+// column, when its resizing mask allows the user to, within its minimum and maximum width; the
+// table's cells follow at each step. The pointer shows the left-right resize cursor over such a
+// divider.
 //
 // All members are [main].
 
@@ -10,29 +17,53 @@
 #include "platform/tk/view/View.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tk {
 
+class TrackingArea;
+
 class TableHeaderView : public View {
 public:
     static constexpr double kDefaultHeight = 24;
+    // How far from a divider a press still grabs it, on either side.
+    static constexpr double kDividerHitWidth = 3;
 
     using View::View;
 
     View* tableView() const { return tableView_.lock().get(); }
     virtual void setTableView(View* table);
 
-    const std::vector<std::shared_ptr<TableColumn>>& columns() const { return columns_; }
+    // The table's columns while heading a TableView, else the ones given.
+    const std::vector<std::shared_ptr<TableColumn>>& columns() const;
     void setColumns(std::vector<std::shared_ptr<TableColumn>> columns);
     // The header rect of a visible column (zero for a hidden one or an index out of range).
     Rect headerRectOfColumn(int index) const;
+    // The column whose right-end divider is at `x` and may be dragged; -1 for none.
+    int resizableColumnAtDivider(double x) const;
+    // The column being resized by a drag, -1 between drags.
+    int resizedColumn() const { return resize_ ? resize_->column : -1; }
 
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
+    bool mouseDown(const Event& event) override;
+    bool mouseDragged(const Event& event) override;
+    bool mouseUp(const Event& event) override;
+    void mouseCancelled(const Event& event) override;
+    // One cursor area over each divider that can be dragged.
+    void updateTrackingAreas() override;
 
 private:
+    struct Resize {
+        int column;
+        double startX;
+        double startWidth;
+    };
+
     std::weak_ptr<View> tableView_;
     std::vector<std::shared_ptr<TableColumn>> columns_;
+    std::vector<const TrackingArea*> dividerAreas_; // owned by the view
+    std::optional<Resize> resize_;
 };
 
 } // namespace tk

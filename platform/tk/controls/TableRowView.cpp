@@ -30,6 +30,21 @@ void TableRowView::prepareForReuse() {
     setGroupRowStyle(false);
 }
 
+View* TableRowView::viewAtColumn(int column) const {
+    if (column < 0 || column >= int(columnViews_.size()))
+        return nullptr;
+    View* view = columnViews_[std::size_t(column)].lock().get();
+    return view && view->superview() == this ? view : nullptr;
+}
+
+void TableRowView::setViewAtColumn(int column, const std::shared_ptr<View>& view) {
+    if (column < 0)
+        return;
+    if (column >= int(columnViews_.size()))
+        columnViews_.resize(std::size_t(column) + 1);
+    columnViews_[std::size_t(column)] = view;
+}
+
 void TableRowView::draw(GraphicsContext& context, const Rect&) {
     if (isSelected())
         drawSelectionInRect(context, bounds());

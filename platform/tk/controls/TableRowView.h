@@ -9,6 +9,9 @@
 
 #include "platform/tk/view/View.h"
 
+#include <memory>
+#include <vector>
+
 namespace tk {
 
 // How a row view draws its selection: none draws nothing.
@@ -32,12 +35,20 @@ public:
 
     virtual void prepareForReuse();
 
+    // The cell view of the table's column `column` in this row; none for a hidden column, an
+    // empty cell or an index out of range. The table sets them as it fills the row.
+    View* viewAtColumn(int column) const;
+    void setViewAtColumn(int column, const std::shared_ptr<View>& view);
+    // Forgets the row's cell views (they go back to the table's pool).
+    void clearColumnViews() { columnViews_.clear(); }
+
     // Draws the selection (when selected), under the cell views.
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
     // The plain selection: the rect filled in the selection colour, nothing with style none.
     virtual void drawSelectionInRect(GraphicsContext& context, const Rect& rect);
 
 private:
+    std::vector<std::weak_ptr<View>> columnViews_;
     SelectionHighlightStyle highlightStyle_ = SelectionHighlightStyle::regular;
     bool selected_ = false;
     bool groupRowStyle_ = false;

@@ -2,6 +2,7 @@
 
 #include "platform/tk/base/NotificationCenter.h"
 #include "platform/tk/controls/Button.h"
+#include "platform/tk/controls/TableHeaderView.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/view/ScrollView.h"
 #include "platform/tk/view/TableCellView.h"
@@ -182,10 +183,18 @@ void TableView::showSelectionChange(const IndexSet& previous) {
     }
 }
 
+void TableView::viewWillMoveToSuperview(View* newSuperview) {
+    View::viewWillMoveToSuperview(newSuperview);
+    if (ScrollView* scroll = headerScrollView())
+        scroll->setHeaderView(nullptr); // the header leaves with the table
+}
+
 void TableView::viewDidMoveToSuperview() {
     View::viewDidMoveToSuperview();
     clipScrolls_ = {};
     if (ScrollView* scroll = enclosingScrollView(*this)) {
+        if (headerView_)
+            scroll->setHeaderView(headerView_);
         ClipView* clip = &scroll->contentView();
         clip->setPostsBoundsChangedNotifications(true);
         clip->setPostsFrameChangedNotifications(true);
@@ -253,6 +262,7 @@ int TableView::rowForView(const View& view) const {
 
 void TableView::enqueue(std::shared_ptr<TableRowView> view) {
     // The row's views go back to the pool apart from their row view, each under its own identifier.
+    view->clearColumnViews();
     const auto contents = view->subviews();
     for (const auto& content : contents) {
         content->removeFromSuperview();
@@ -269,11 +279,23 @@ std::shared_ptr<TableRowView> TableView::newRowView() {
 }
 
 void TableView::addRowContent(TableRowView& rowView, int row) {
-    if (cellViewProvider_)
-        if (auto cell = cellViewProvider_(*this, row)) {
-            cell->setFrame(rowView.bounds());
+    if (!cellViewProvider_)
+        return;
+    forEachCellColumn([&](int index, TableColumn* column) {
+        if (auto cell = cellViewProvider_(*this, column, row)) {
+            rowView.setViewAtColumn(index, cell);
             rowView.addSubview(std::move(cell));
         }
+    });
+    layoutRowContent(rowView, row);
+}
+
+void TableView::layoutRowContent(TableRowView& rowView, int row) {
+    const Point origin = rectOfRow(row).origin;
+    forEachCellColumn([&](int index, TableColumn*) {
+        if (View* cell = rowView.viewAtColumn(index))
+            cell->setFrame(frameOfCellAtColumn(index, row).offsetBy(-origin.x, -origin.y));
+    });
 }
 
 std::shared_ptr<TableRowView> TableView::makeRowView(int row) {
@@ -296,24 +318,42 @@ Rect TableView::visibleRows() const {
     return visible;
 }
 
-void TableView::fitHeightToRows() {
-    const double height = numberOfRows() * rowHeight();
-    if (frame().height() == height)
+void TableView::fitFrameToRowsAndColumns() {
+    if (fitting_)
         return;
-    setFrame({frame().minX(), frame().minY(), frame().width(), height});
-    if (auto* clip = dynamic_cast<ClipView*>(superview())) {
-        // Fewer rows may end above the part in view: the clip view keeps within the document.
-        clip->scrollToPoint(clip->bounds().origin);
-        if (auto* scroll = dynamic_cast<ScrollView*>(clip->superview()))
-            scroll->reflectScrolledClipView(*clip); // the knob's length changed
+    fitting_ = true;
+    auto* clip = dynamic_cast<ClipView*>(superview());
+    auto* scroll = clip ? dynamic_cast<ScrollView*>(clip->superview()) : nullptr;
+    bool changed = false;
+    // A scroller that comes or goes with the new size changes the clip view's width, which the
+    // width follows again; two rounds settle it.
+    for (int round = 0; round < 3; ++round) {
+        const double height = numberOfRows() * rowHeight();
+        double width = frame().width();
+        if (!columns_.empty()) // as wide as the columns, and at least as the part in view
+            width = std::max(columnsWidth(), clip ? clip->bounds().width() : 0.0);
+        if (frame().height() == height && frame().width() == width)
+            break;
+        setFrame({frame().minX(), frame().minY(), width, height});
+        changed = true;
+        if (scroll)
+            scroll->tile(); // the scrollers and the header follow the new size
     }
+    if (changed && clip) {
+        // Fewer rows or narrower columns may end before the part in view: the clip view keeps
+        // within the document.
+        clip->scrollToPoint(clip->bounds().origin);
+        if (scroll)
+            scroll->reflectScrolledClipView(*clip); // the knobs' length changed
+    }
+    fitting_ = false;
 }
 
 void TableView::tile() {
     if (tiling_ || !isViewBased())
         return;
     tiling_ = true;
-    fitHeightToRows();
+    fitFrameToRowsAndColumns();
     const Rect visible = visibleRows();
     const int count = numberOfRows();
     int first = 0;
@@ -327,7 +367,14 @@ void TableView::tile() {
             enqueue(std::move(it->second));
             it = visible_.erase(it);
         } else {
-            it->second->setFrame(rectOfRow(it->first));
+            TableRowView& view = *it->second;
+            const Rect r = rectOfRow(it->first);
+            if (view.frame() != r) {
+                const bool resized = view.frame().size != r.size;
+                view.setFrame(r);
+                if (resized)
+                    layoutRowContent(view, it->first);
+            }
             ++it;
         }
     }
@@ -493,10 +540,13 @@ bool OutlineView::keyDown(const Event& event) {
 }
 
 Rect OutlineView::frameOfOutlineCellAtRow(int row) const {
-    if (!isExpandable(item(row)))
+    const int column = outlineColumn();
+    if (!isExpandable(item(row)) || column < 0)
         return {};
     const Rect r = rectOfRow(row);
-    return {kOutlineCellLeading + level(row) * kIndentationPerLevel, r.minY(), kOutlineCellWidth, r.height()};
+    const double x = TableView::frameOfCellAtColumn(column, row).minX();
+    return {x + kOutlineCellLeading + level(row) * kIndentationPerLevel, r.minY(), kOutlineCellWidth,
+            r.height()};
 }
 
 double OutlineView::cellViewLeading(int row) const {
@@ -522,22 +572,34 @@ std::shared_ptr<View> OutlineView::makeViewWithIdentifier(const std::string& ide
 
 void OutlineView::addRowContent(TableRowView& rowView, int row) {
     const Item shown = item(row);
-    if (isExpandable(shown))
+    if (isExpandable(shown) && outlineColumn() >= 0)
         if (auto button = std::dynamic_pointer_cast<Button>(makeViewWithIdentifier(kDisclosureButtonKey))) {
-            const Rect mark = frameOfOutlineCellAtRow(row);
-            button->setFrame(mark.offsetBy(0, -rectOfRow(row).minY()));
             button->setState(isItemExpanded(shown) ? CellState::on : CellState::off);
             button->setTarget(weakView());
             button->setAction(kToggleDisclosureAction);
-            rowView.addSubview(std::move(button));
+            rowView.addSubview(std::move(button)); // placed with the cells
         }
-    if (cellViewProvider())
-        if (auto cell = cellViewProvider()(*this, row)) {
-            const double leading = cellViewLeading(row);
-            cell->setFrame(
-                {leading, 0, std::max(0.0, rowView.bounds().width() - leading), rowView.bounds().height()});
-            rowView.addSubview(std::move(cell));
-        }
+    TableView::addRowContent(rowView, row);
+}
+
+void OutlineView::layoutRowContent(TableRowView& rowView, int row) {
+    TableView::layoutRowContent(rowView, row);
+    const Rect mark = frameOfOutlineCellAtRow(row).offsetBy(0, -rectOfRow(row).minY());
+    for (const auto& view : rowView.subviews())
+        if (view->identifier() == kDisclosureButtonKey)
+            view->setFrame(mark);
+}
+
+int OutlineView::outlineColumn() const {
+    return firstVisibleColumn();
+}
+
+Rect OutlineView::frameOfCellAtColumn(int column, int row) const {
+    Rect cell = TableView::frameOfCellAtColumn(column, row);
+    if (column != outlineColumn() || cell.isEmpty())
+        return cell;
+    const double start = cell.minX() + cellViewLeading(row);
+    return {start, cell.minY(), std::max(0.0, cell.maxX() - start), cell.height()};
 }
 
 void OutlineView::draw(GraphicsContext& context, const Rect& dirtyRect) {

@@ -12,6 +12,16 @@
 // Its height follows its rows. Clicks on a row's cell views select the row; controls in a row
 // (buttons) take their own clicks.
 //
+// Columns stand side by side from the left edge, in the order they were added, each taking its
+// width plus the intercell spacing's width (hidden columns take no room). A row view holds one cell
+// view for each visible column, at the column's x and width inset by half the intercell spacing.
+// With columns added the table is as wide as its columns, and at least as wide as the clip view it
+// sits in, so a scroll view shows a horizontal scroll once they no longer fit; a column that grows
+// or shrinks moves the cells of the rows in view at once. A table with no columns added has one
+// implicit column as wide as the table, without spacing: each row holds one cell view across it.
+// The table's header view (when set) shows the columns' header cells over them: inside a scroll
+// view it sits above the clip view and follows the horizontal scroll.
+//
 //   - A left click on a row selects that row alone (Ctrl or Command adds or removes it, Shift
 //     selects the range from the anchor to it) and makes it the clicked row; a click below the rows
 //     clears the selection. A right click only sets the clicked row, then shows the menu. The
@@ -28,6 +38,7 @@
 
 #include "platform/tk/base/Subscription.h"
 #include "platform/tk/controls/RowSelection.h"
+#include "platform/tk/controls/TableHeaderCell.h"
 #include "platform/tk/controls/TableRowView.h"
 #include "platform/tk/view/View.h"
 
@@ -36,9 +47,13 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tk {
+
+class ScrollView;
+class TableHeaderView;
 
 class TableView : public View {
 public:
@@ -79,12 +94,53 @@ public:
         selectionDidChange_ = std::move(handler);
     }
 
+    // --- Columns ---------------------------------------------------------------------------
+    static constexpr Size kDefaultIntercellSpacing{3, 0};
+    // The columns added, hidden ones included, in order (none: the implicit column).
+    const std::vector<std::shared_ptr<TableColumn>>& tableColumns() const { return columns_; }
+    void addTableColumn(std::shared_ptr<TableColumn> column);
+    void removeTableColumn(const TableColumn& column);
+    int numberOfColumns() const { return int(columns_.size()); }
+    // The index of the column with `identifier`, -1 without one.
+    int columnWithIdentifier(std::string_view identifier) const;
+    TableColumn* tableColumnWithIdentifier(std::string_view identifier) const;
+    // Between neighbouring columns (width) and rows (height: the cells are inset by half of it at
+    // the top and bottom of their rows).
+    Size intercellSpacing() const { return intercellSpacing_; }
+    void setIntercellSpacing(Size spacing);
+    // A visible column's rect over the table's height; zero for a hidden column or an index out of
+    // range. Without columns, index 0 is the implicit column: the table's bounds.
+    Rect rectOfColumn(int column) const;
+    // The visible column at `x`; -1 left of the first or right of the last.
+    int columnAt(double x) const;
+    // Where the cell view of (column, row) sits, in the table's coordinates: the column's rect in
+    // the row, inset by half the intercell spacing. Zero for a hidden column.
+    virtual Rect frameOfCellAtColumn(int column, int row) const;
+    // The sum of the visible columns' widths with their spacing (without columns: the width).
+    double columnsWidth() const;
+    // The first visible column: 0 without columns (the implicit one), -1 when all are hidden.
+    int firstVisibleColumn() const;
+    // A column changed its width: the table's width, the cells of the rows in view and the header
+    // follow. Columns call it themselves.
+    void columnDidResize(const TableColumn& column);
+    // A column was shown or hidden: the rows in view are asked for their cells anew.
+    void columnsDidChange();
+
+    // None until set. The header takes this table and its columns; inside a scroll view it is
+    // shown above the clip view.
+    TableHeaderView* headerView() const { return headerView_.get(); }
+    void setHeaderView(std::shared_ptr<TableHeaderView> header);
+
     // --- Row views (view-based tables) ------------------------------------------------------
-    // The view that shows `row` inside its row view (none: the row shows no cell view).
-    using CellViewProvider = std::function<std::shared_ptr<View>(TableView&, int row)>;
+    // The view that shows (column, row) inside the row's row view (none: that cell is empty);
+    // column is none for the implicit column.
+    using CellViewProvider = std::function<std::shared_ptr<View>(TableView&, TableColumn* column, int row)>;
+    // For one-column tables: the view that shows `row`, put in the first visible column.
+    using RowCellViewProvider = std::function<std::shared_ptr<View>(TableView&, int row)>;
     // The row view of `row` (none: the table's own kind of row view).
     using RowViewProvider = std::function<std::shared_ptr<TableRowView>(TableView&, int row)>;
     void setCellViewProvider(CellViewProvider provider) { cellViewProvider_ = std::move(provider); }
+    void setCellViewProvider(RowCellViewProvider provider);
     void setRowViewProvider(RowViewProvider provider) { rowViewProvider_ = std::move(provider); }
     virtual bool isViewBased() const { return cellViewProvider_ || rowViewProvider_; }
 
@@ -93,6 +149,8 @@ public:
     virtual std::shared_ptr<View> makeViewWithIdentifier(const std::string& identifier);
     // The row view showing `row`, none when that row is out of view.
     TableRowView* rowView(int row) const;
+    // The cell view of (column, row); none while the row is out of view.
+    View* viewAtColumn(int column, int row) const;
     // The row `view` (a row view or a view inside one) shows; -1 for any other view.
     int rowForView(const View& view) const;
     // Reads the rows again: every row view in view is asked for anew.
@@ -105,6 +163,7 @@ public:
     bool keyDown(const Event& event) override;
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
     bool acceptsFirstResponder() const override { return true; }
+    void viewWillMoveToSuperview(View* newSuperview) override;
     void viewDidMoveToSuperview() override;
     void frameDidChange(const Rect& oldFrame) override;
     // Clicks on a row select it, unless they land on a button or similar control inside the row.
@@ -121,16 +180,27 @@ protected:
     // A row view when the provider gives none: one from the pool under TableRowView::kIdentifier,
     // or a new one.
     virtual std::shared_ptr<TableRowView> newRowView();
-    // Puts the content of `row` into its row view, whose frame is set: the provider's cell view,
-    // filling the row.
+    // Puts the content of `row` into its row view, whose frame is set: the provider's cell view of
+    // each visible column, framed by layoutRowContent().
     virtual void addRowContent(TableRowView& rowView, int row);
+    // Places the content of the row view of `row` for the columns as they are now.
+    virtual void layoutRowContent(TableRowView& rowView, int row);
     const CellViewProvider& cellViewProvider() const { return cellViewProvider_; }
+    // Every (column index, column) that has cells: the visible columns, or the implicit one.
+    template <typename F> void forEachCellColumn(F&& f) const {
+        if (columns_.empty())
+            f(0, static_cast<TableColumn*>(nullptr));
+        for (int i = 0; i < int(columns_.size()); ++i)
+            if (!columns_[std::size_t(i)]->isHidden())
+                f(i, columns_[std::size_t(i)].get());
+    }
 
 private:
     Rect visibleRows() const;
     void enqueue(std::shared_ptr<TableRowView> rowView);
     std::shared_ptr<TableRowView> makeRowView(int row);
-    void fitHeightToRows();
+    void fitFrameToRowsAndColumns();
+    ScrollView* headerScrollView() const;
     void reloadRowViews();
     void applySelection(RowSelection next);
     void showSelectionChange(const IndexSet& previous);
@@ -143,6 +213,10 @@ private:
     std::map<int, std::shared_ptr<TableRowView>> visible_;
     std::map<std::string, std::vector<std::shared_ptr<View>>, std::less<>> pool_;
     Subscription clipScrolls_;
+    std::vector<std::shared_ptr<TableColumn>> columns_;
+    std::shared_ptr<TableHeaderView> headerView_;
+    Size intercellSpacing_ = kDefaultIntercellSpacing;
+    bool fitting_ = false; // the scroll view's answer to a new size comes back here
     IndexSet selection_;
     SelectionRange range_;
     double rowHeight_ = kDefaultRowHeight;
@@ -155,8 +229,9 @@ private:
 //
 // View-based, each row of an expandable item holds a disclosure button (made by
 // makeViewWithIdentifier(kDisclosureButtonKey), so a subclass can restyle it) in the outline cell's
-// frame, on while the item is open; clicking it opens or closes the item. The cell view starts
-// after the outline cell, indented by the item's level.
+// frame, on while the item is open; clicking it opens or closes the item. The outline cell and the
+// indentation are in the outline column, the first visible one: its cell view starts after the
+// outline cell, indented by the item's level; the other columns' cells are as in a table.
 class OutlineView : public TableView {
 public:
     using Item = std::shared_ptr<void>;
@@ -207,8 +282,13 @@ public:
 
     // The disclosure mark's rect in `row` (zero for an item that cannot expand, or no row).
     virtual Rect frameOfOutlineCellAtRow(int row) const;
-    // Where the row's cell view starts: after the outline cell at the row's level.
+    // Where the outline column's cell view starts in `row`, from the column's left edge: after the
+    // outline cell at the row's level.
     double cellViewLeading(int row) const;
+    // The first visible column (0 without columns); -1 when every column is hidden.
+    int outlineColumn() const;
+    // The outline column's cell starts after the outline cell.
+    Rect frameOfCellAtColumn(int column, int row) const override;
 
     // For kDisclosureButtonKey with nothing pooled: a new disclosure button.
     std::shared_ptr<View> makeViewWithIdentifier(const std::string& identifier) override;
@@ -217,6 +297,7 @@ public:
 protected:
     void setup() override;
     void addRowContent(TableRowView& rowView, int row) override;
+    void layoutRowContent(TableRowView& rowView, int row) override;
 
 private:
     struct Row {

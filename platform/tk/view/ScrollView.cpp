@@ -43,8 +43,13 @@ void ClipView::frameDidChange(const Rect& oldFrame) {
 void ScrollView::setup() {
     View::setup();
     addSubview(clip_);
+    headerClip_->setHidden(true);
+    addSubview(headerClip_);
     scroller_->setHidden(true);
     addSubview(scroller_);
+    horizontalScroller_->setOrientation(Scroller::Orientation::horizontal);
+    horizontalScroller_->setHidden(true);
+    addSubview(horizontalScroller_);
 }
 
 void ScrollView::setHasVerticalScroller(bool has) {
@@ -53,9 +58,65 @@ void ScrollView::setHasVerticalScroller(bool has) {
     setNeedsLayout();
 }
 
+void ScrollView::setHasHorizontalScroller(bool has) {
+    hasHorizontalScroller_ = has;
+    horizontalScroller_->setHidden(!has);
+    setNeedsLayout();
+}
+
+void ScrollView::setAutohidesScrollers(bool autohides) {
+    autohidesScrollers_ = autohides;
+    setNeedsLayout();
+}
+
+void ScrollView::setHeaderView(std::shared_ptr<View> header) {
+    if (header.get() == headerView())
+        return;
+    headerClip_->setDocumentView(std::move(header));
+    headerClip_->setHidden(!headerView());
+    tile();
+}
+
 void ScrollView::reflectScrolledClipView(ClipView& clip) {
-    if (&clip == clip_.get() && hasVerticalScroller_)
+    if (&clip != clip_.get())
+        return;
+    if (hasVerticalScroller_)
         scroller_->setNeedsDisplay();
+    if (hasHorizontalScroller_)
+        horizontalScroller_->setNeedsDisplay();
+    if (headerView())
+        headerClip_->scrollToPoint({clip.bounds().minX(), 0});
+}
+
+void ScrollView::tile() {
+    const Rect b = bounds();
+    const View* document = documentView();
+    const Size content = document ? document->frame().size : Size{};
+    const double headerHeight = headerView() ? headerView()->frame().height() : 0;
+    const double visibleHeight = std::max(0.0, b.height() - headerHeight);
+    bool vertical = hasVerticalScroller_;
+    bool horizontal = hasHorizontalScroller_;
+    if (autohidesScrollers_) {
+        // Each scroller's room may be what makes the other one needed.
+        vertical = hasVerticalScroller_ && content.height > visibleHeight;
+        horizontal = hasHorizontalScroller_ && content.width > b.width() - (vertical ? kScrollerWidth : 0);
+        if (hasVerticalScroller_ && !vertical && horizontal)
+            vertical = content.height > visibleHeight - kScrollerWidth;
+    }
+    const double v = vertical ? kScrollerWidth : 0;
+    const double h = horizontal ? kScrollerWidth : 0;
+    scroller_->setHidden(!vertical);
+    horizontalScroller_->setHidden(!horizontal);
+    const Rect clip{0, headerHeight, std::max(0.0, b.width() - v), std::max(0.0, visibleHeight - h)};
+    clip_->setFrame(clip);
+    scroller_->setFrame(Rect{b.maxX() - v, headerHeight, v, clip.height()});
+    horizontalScroller_->setFrame(Rect{0, b.maxY() - h, clip.width(), h});
+    if (View* header = headerView()) {
+        headerClip_->setFrame(Rect{0, 0, b.width(), headerHeight});
+        const double width = std::max(content.width, clip.width()) + (b.width() - clip.width());
+        header->setFrame(Rect{0, 0, width, headerHeight});
+        headerClip_->scrollToPoint({clip_->bounds().minX(), 0});
+    }
 }
 
 void ScrollView::setDrawsBackground(bool draws) {
@@ -70,10 +131,7 @@ void ScrollView::setBackgroundColor(Color color) {
 
 void ScrollView::layout() {
     View::layout();
-    const Rect b = bounds();
-    const double scroller = hasVerticalScroller_ ? kScrollerWidth : 0;
-    clip_->setFrame(Rect{0, 0, std::max(0.0, b.width() - scroller), b.height()});
-    scroller_->setFrame(Rect{b.maxX() - scroller, 0, scroller, b.height()});
+    tile();
 }
 
 void ScrollView::draw(GraphicsContext& context, const Rect&) {

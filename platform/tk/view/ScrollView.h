@@ -2,8 +2,15 @@
 
 // Scroll views: a ClipView shows part of its document view (its first subview) and scrolls by
 // moving its bounds origin; a ScrollView holds the clip view, an optional vertical Scroller
-// kScrollerWidth wide along its right edge (its knob dragged, its track clicked: see Scroller.h),
-// and its background.
+// kScrollerWidth wide along its right edge and an optional horizontal one as high along its bottom
+// edge (their knobs dragged, their tracks clicked: see Scroller.h), and its background. With
+// autohidesScrollers, a scroller whose direction the document fits in is hidden and gives its room
+// to the clip view.
+//
+// A header view (a table's column headers) sits above the clip view, across the scroll view's
+// whole width, in a clip view of its own that follows the content's horizontal scroll; it is as
+// high as its own frame and as wide as the document plus the part of the header over the vertical
+// scroller, so its coordinates are the document's. The vertical scroller starts below it.
 //
 // Notifications (NotificationCenter::defaultCenter, posted with the ClipView* as the object, on
 // the main thread): kViewBoundsDidChange after a scroll and kViewFrameDidChange after a frame
@@ -58,8 +65,22 @@ public:
     bool hasVerticalScroller() const { return hasVerticalScroller_; }
     void setHasVerticalScroller(bool has);
     Scroller& verticalScroller() const { return *scroller_; }
-    // The clip view scrolled: the scroller shows where.
+    bool hasHorizontalScroller() const { return hasHorizontalScroller_; }
+    void setHasHorizontalScroller(bool has);
+    Scroller& horizontalScroller() const { return *horizontalScroller_; }
+    bool autohidesScrollers() const { return autohidesScrollers_; }
+    void setAutohidesScrollers(bool autohides);
+
+    // None until set; setting one replaces the previous header.
+    View* headerView() const { return headerClip_->documentView(); }
+    void setHeaderView(std::shared_ptr<View> header);
+    ClipView& headerClipView() const { return *headerClip_; }
+
+    // The clip view scrolled: the scrollers show where, the header follows sideways.
     void reflectScrolledClipView(ClipView& clip);
+    // Places the header, the clip view and the scrollers for the bounds and the document's size
+    // (run by layout; the document calls it when its size changes).
+    void tile();
     bool drawsBackground() const { return drawsBackground_; }
     void setDrawsBackground(bool draws);
     Color backgroundColor() const { return backgroundColor_; }
@@ -75,8 +96,12 @@ protected:
 private:
     std::shared_ptr<ClipView> clip_ = std::make_shared<ClipView>();
     std::shared_ptr<Scroller> scroller_ = View::make<Scroller>();
+    std::shared_ptr<Scroller> horizontalScroller_ = View::make<Scroller>();
+    std::shared_ptr<ClipView> headerClip_ = std::make_shared<ClipView>();
     Color backgroundColor_ = Color::clear();
     bool hasVerticalScroller_ = false;
+    bool hasHorizontalScroller_ = false;
+    bool autohidesScrollers_ = false;
     bool drawsBackground_ = false;
 };
 

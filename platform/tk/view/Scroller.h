@@ -1,7 +1,9 @@
 #pragma once
 
-// Scroller: the vertical scroller of a ScrollView, a track along its right edge with a knob whose
-// length shows how much of the document is in view and whose place shows where.
+// Scroller: a scroller of a ScrollView, a track (along its right edge when vertical, its bottom
+// edge when horizontal) with a knob whose length shows how much of the document is in view and
+// whose place shows where. What follows says "above" and "below" for a vertical scroller; a
+// horizontal one works the same way from left to right.
 //
 //   - Dragging the knob scrolls the document with it: the point of the knob that was grabbed stays
 //     under the pointer, as far as the document reaches.
@@ -26,7 +28,12 @@ public:
     // What a page scroll keeps of the previous page in view.
     static constexpr double kPageOverlap = 10;
 
+    enum class Orientation { vertical, horizontal };
+
     using View::View;
+
+    Orientation orientation() const { return orientation_; }
+    void setOrientation(Orientation orientation);
 
     // The knob's rect in the scroller's bounds; none when the document fits.
     std::optional<Rect> knobRect() const;
@@ -42,9 +49,16 @@ private:
     ClipView* clipView() const;
     // How far the document reaches past the visible part (0 when it fits).
     double scrollRange() const;
-    void scrollTo(double y);
+    void scrollTo(double offset);
+    bool isVertical() const { return orientation_ == Orientation::vertical; }
+    // Along the scroller's own axis: a point's coordinate, a rect's start and length.
+    double along(Point p) const { return isVertical() ? p.y : p.x; }
+    double startOf(const Rect& r) const { return isVertical() ? r.minY() : r.minX(); }
+    double lengthOf(const Rect& r) const { return isVertical() ? r.height() : r.width(); }
+    double lengthOf(Size s) const { return isVertical() ? s.height : s.width; }
 
-    std::optional<double> grabOffset_; // from the knob's top, while the knob is dragged
+    std::optional<double> grabOffset_; // from the knob's start, while the knob is dragged
+    Orientation orientation_ = Orientation::vertical;
 };
 
 } // namespace tk

@@ -106,5 +106,36 @@ TEST(Scroller, APressInTheTrackScrollsAPageTowardsIt) {
     EXPECT_DOUBLE_EQ(f.offset(), 0);
 }
 
+TEST(Scroller, AHorizontalScrollerShowsOnlyWhileTheDocumentIsWiderAndItsKnobScrollsSideways) {
+    TestMainLoop loop;
+    HeadlessWindow w{{200, 100}};
+    auto scroll = View::make<ScrollView>(Rect{0, 0, 200, 100});
+    scroll->setHasVerticalScroller(true);
+    scroll->setHasHorizontalScroller(true);
+    scroll->setAutohidesScrollers(true);
+    auto document = View::make<View>(Rect{0, 0, 600, 80});
+    scroll->setDocumentView(document);
+    w.contentView().addSubview(scroll);
+    w.window().layoutIfNeeded();
+    Scroller& h = scroll->horizontalScroller();
+    EXPECT_FALSE(h.isHidden());
+    EXPECT_TRUE(scroll->verticalScroller().isHidden()) << "80 points fit above the horizontal scroller";
+    EXPECT_EQ(h.frame(), (Rect{0, 85, 200, 15}));
+    ASSERT_TRUE(h.knobRect());
+    const Rect knob = *h.knobRect();
+    const double travel = 200 - knob.width();
+    w.drag(h.convertToWindow(knob.center()), h.convertToWindow(knob.center().offsetBy(travel / 2, 0)));
+    EXPECT_DOUBLE_EQ(scroll->contentView().bounds().minX(), 200) << "half the track, half of 400 points";
+
+    document->setFrameSize({600, 90}); // no longer fits above the horizontal scroller
+    scroll->tile();
+    EXPECT_FALSE(scroll->verticalScroller().isHidden());
+    EXPECT_EQ(scroll->contentView().frame(), (Rect{0, 0, 185, 85}));
+    document->setFrameSize({150, 90});
+    scroll->tile();
+    EXPECT_TRUE(h.isHidden());
+    EXPECT_TRUE(scroll->verticalScroller().isHidden()) << "fits in both directions";
+}
+
 } // namespace
 } // namespace tk
