@@ -42,14 +42,15 @@ public:
                   FillRule rule = FillRule::nonZero) override;
     void strokePath(const Path& path, const Color& color, const StrokeStyle& style = {}) override;
     void clearRect(const Rect& rect) override;
-    void drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options = {}) override;
     void drawText(const TextLayout& layout, const Rect& rect) override;
 
     using GraphicsContext::clipToPath;
-    using GraphicsContext::drawImage;
     using GraphicsContext::drawText;
     using GraphicsContext::fillPath;
     using GraphicsContext::strokePath;
+
+    // Public here so that a context drawing through this one can hand its images on.
+    void drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) override;
 
     // Back to identity transform, no clip, alpha 1, normal blending, no shadow.
     void resetState();
