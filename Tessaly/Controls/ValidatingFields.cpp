@@ -1,5 +1,6 @@
 #include "Tessaly/Controls/ValidatingFields.h"
 
+#include "Tessaly/Controls/CellDrawing.h"
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/Styles/Styles.h"
 
@@ -203,12 +204,12 @@ void ValidatingPropertiesField::updateMessagePopover() {
 void ValidatingPropertiesField::draw(tk::GraphicsContext& context, const tk::Rect&) {
     const tk::Rect b = bounds().insetBy(-2, 0);
     if (!selected_) {
-        drawBezelPicture(context,
-                         image(valid_ ? ImageResources::tuiTextfield : ImageResources::tuiTextfieldError), b);
+        drawTintedImage(context,
+                        image(valid_ ? ImageResources::tuiTextfield : ImageResources::tuiTextfieldError), b);
         return;
     }
     const tk::Color ring = color(valid_ ? ColorResources::highlightSystem : ColorResources::error);
-    drawBezelPicture(context, image(ImageResources::tuiTextfield), b);
+    drawTintedImage(context, image(ImageResources::tuiTextfield), b);
     drawFocusRing(context, ring, ring.withAlpha(0.3));
 }
 

@@ -46,7 +46,7 @@ TEST_F(Combo, TheButtonOpensTheListAndAChoiceBecomesTheValueAndTheAction) {
 }
 
 TEST_F(Combo, DrawsBothPicturesAtTheirPlacesAndHalfStrengthWhenDisabled) {
-    const auto images = recordDrawing(*box)->images();
+    const auto images = recordDrawing(*box)->pictures();
     ASSERT_EQ(images.size(), 2u);
     const tk::Image indicator = box->indicatorImage();
     EXPECT_EQ(images[0].rect, box->bezelRect(box->bounds()));
@@ -59,7 +59,7 @@ TEST_F(Combo, DrawsBothPicturesAtTheirPlacesAndHalfStrengthWhenDisabled) {
     (void)closedWidth;
     box->setPopupOpen(false);
     box->setEnabled(false);
-    for (const auto& d : recordDrawing(*box)->images())
+    for (const auto& d : recordDrawing(*box)->pictures())
         EXPECT_EQ(d.opacity, 0.5);
 }
 
