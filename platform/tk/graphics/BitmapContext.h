@@ -69,6 +69,11 @@ public:
 protected:
     void drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) override;
 
+public:
+    void drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                           const ImageDrawOptions& options = {}) override;
+    using GraphicsContext::drawImageNinePart;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

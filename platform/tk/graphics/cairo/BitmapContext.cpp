@@ -139,6 +139,11 @@ void BitmapContext::strokePath(const Path& path, const Color& color, const Strok
 void BitmapContext::clearRect(const Rect& rect) {
     impl_->context.clearRect(rect);
 }
+void BitmapContext::drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                                      const ImageDrawOptions& options) {
+    impl_->context.drawImageNinePart(image, rect, caps, options);
+}
+
 void BitmapContext::drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) {
     impl_->context.drawScaledImage(image, rect, options);
 }

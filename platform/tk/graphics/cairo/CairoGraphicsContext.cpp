@@ -410,6 +410,50 @@ void CairoGraphicsContext::drawScaledImage(const Image& image, const Rect& rect,
         cairo_surface_destroy(sub);
 }
 
+void CairoGraphicsContext::drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                                             const ImageDrawOptions& options) {
+    const AffineTransform t = transform();
+    const Rect dest = rect.standardized();
+    const double s = scale_ * t.a;
+    auto onPixel = [](double v) { return std::abs(v - std::round(v)) < 1e-6; };
+    const double px = s * dest.x() + scale_ * t.tx;
+    const double py = s * dest.y() + scale_ * t.ty;
+    const double pw = s * dest.width();
+    const double ph = s * dest.height();
+    // Only an upright, unskewed picture on whole pixels can be a copy drawn pixel for pixel.
+    const bool onPixels = t.b == 0 && t.c == 0 && t.a > 0 && std::abs(t.d - t.a) < 1e-9 && isFinite(dest) &&
+                          onPixel(px) && onPixel(py) && onPixel(pw) && onPixel(ph) && pw >= 1 && ph >= 1 &&
+                          pw * ph <= 4096.0 * 1024;
+    if (!onPixels || image.isEmpty() || state_.collapsed) {
+        GraphicsContext::drawImageNinePart(image, rect, caps, options);
+        return;
+    }
+    const detail::NinePartCopies::Key key{
+        caps, image.resizingMode(), int(std::lround(pw)), int(std::lround(ph)), s, options.interpolation};
+    detail::NinePartCopies& copies = *detail::ImageAccess::ninePartCopies(image);
+    std::optional<Image> copy = copies.find(key);
+    if (!copy) {
+        detail::SurfacePtr surface = detail::makeSurface(key.pixelWidth, key.pixelHeight, s);
+        cairo_t* cr = cairo_create(surface.get());
+        {
+            CairoGraphicsContext pieces(cr, s);
+            // Opacity, tint and compositing apply when the copy is drawn; the parts do not overlap.
+            pieces.GraphicsContext::drawImageNinePart(
+                image, Rect{Point{}, dest.size}, caps,
+                ImageDrawOptions{}.withInterpolation(options.interpolation));
+        }
+        cairo_destroy(cr);
+        cairo_surface_flush(surface.get());
+        cairo_surface_set_device_scale(surface.get(), 1, 1);
+        copy = detail::ImageAccess::make(dest.size, {detail::ImageRepresentation{s, surface}}, false, {},
+                                         image.name());
+        copies.keep(key, *copy);
+    }
+    ImageDrawOptions copyOptions = options;
+    copyOptions.source.reset();
+    drawScaledImage(*copy, dest, copyOptions);
+}
+
 void CairoGraphicsContext::drawText(const TextLayout& layout, const Rect& rect) {
     if (layout.displayedText().empty() || state_.collapsed)
         return;

@@ -51,6 +51,10 @@ public:
 
     // Public here so that a context drawing through this one can hand its images on.
     void drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) override;
+    // Into a rect on whole device pixels, through a copy of the picture at that size kept with it.
+    void drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                           const ImageDrawOptions& options = {}) override;
+    using GraphicsContext::drawImageNinePart;
 
     // Back to identity transform, no clip, alpha 1, normal blending, no shadow.
     void resetState();

@@ -49,6 +49,31 @@ const ImageRepresentation* ImageAccess::representationFor(const Image& image, do
     return last ? last : &reps.back();
 }
 
+const std::shared_ptr<NinePartCopies>& ImageAccess::ninePartCopies(const Image& image) {
+    return image.impl_->ninePartCopies;
+}
+
+std::optional<Image> NinePartCopies::find(const Key& key) {
+    std::lock_guard lock(mutex_);
+    const auto it = std::find_if(copies_.begin(), copies_.end(), [&](const auto& c) { return c.first == key; });
+    if (it == copies_.end())
+        return std::nullopt;
+    std::rotate(it, it + 1, copies_.end());
+    return copies_.back().second;
+}
+
+void NinePartCopies::keep(const Key& key, Image copy) {
+    std::lock_guard lock(mutex_);
+    if (copies_.size() >= kKept)
+        copies_.erase(copies_.begin());
+    copies_.emplace_back(key, std::move(copy));
+}
+
+void NinePartCopies::clear() {
+    std::lock_guard lock(mutex_);
+    copies_.clear();
+}
+
 } // namespace detail
 
 namespace {
@@ -197,6 +222,7 @@ bool Image::overwritePixels(std::span<const std::uint8_t> data, int width, int h
         cairo_image_surface_get_width(s.get()) != width || cairo_image_surface_get_height(s.get()) != height)
         return false;
     writePixels(s.get(), data, width, height, stride, format, bottomUp);
+    impl_->ninePartCopies->clear();
     return true;
 }
 
@@ -374,6 +400,7 @@ Image Image::addingRepresentations(const Image& other) const {
     if (isEmpty())
         return other;
     auto impl = std::make_shared<Impl>(*impl_);
+    impl->ninePartCopies = std::make_shared<detail::NinePartCopies>();
     for (const ImageRepresentation& r : other.impl_->representations) {
         auto& reps = impl->representations;
         reps.erase(std::remove_if(reps.begin(), reps.end(),
