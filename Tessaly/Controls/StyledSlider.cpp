@@ -77,9 +77,9 @@ void StyledSliderCell::drawBar(const tk::Rect& rect, bool flipped, tk::GraphicsC
     drawTintedImage(context, *track, rect, opacity);
     if (auto filled = bars.image(StyledControlState::highlighted)) {
         const double width = knobRect(flipped).midX() - rect.minX();
-        drawTintedImage(
-            context, *filled,
-            tk::Rect{rect.minX(), rect.minY(), std::max(0.0, width), rect.height()}.integral(), opacity);
+        drawTintedImage(context, *filled,
+                        tk::Rect{rect.minX(), rect.minY(), std::max(0.0, width), rect.height()}.integral(),
+                        opacity);
     }
 }
 

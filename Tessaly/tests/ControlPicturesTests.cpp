@@ -297,8 +297,8 @@ TEST(ControlPictures, EveryControlInEachStateAt1xAnd2xWithAContactSheet) {
 
 // The pixels of `strip` (points, from the control's left or right edge) of a control drawn at
 // `width` in a frame of `height`, at 2x.
-std::vector<tk::Color> edgePixels(const std::function<std::shared_ptr<tk::View>(tk::Rect)>& make, double width,
-                                  double height, double strip, bool right) {
+std::vector<tk::Color> edgePixels(const std::function<std::shared_ptr<tk::View>(tk::Rect)>& make,
+                                  double width, double height, double strip, bool right) {
     constexpr double scale = 2;
     testing::ControlFixture f({width + 2 * kMargin, height + 2 * kMargin}, scale);
     f.add(make(tk::Rect{kMargin, kMargin, width, height}));

@@ -73,7 +73,8 @@ TEST(WendlePushButtonCell, DrawsAStretchModeCopyOfATiledBezel) {
     auto button = f.add(tk::View::make<WendlePushButton>(tk::Rect{10, 10, 200, 24}));
     const auto style = WendlePushButtonCell::style();
     const StateTable saved = style->bezelImages();
-    const tk::Image tiled = saved.image(StyledControlState::defaultState)->withResizingMode(tk::ImageResizingMode::tile);
+    const tk::Image tiled =
+        saved.image(StyledControlState::defaultState)->withResizingMode(tk::ImageResizingMode::tile);
     style->setBezelImages(StateTable{{StyledControlState::defaultState, tiled}});
     const auto drawn = recordDrawing(*button);
     style->setBezelImages(saved);

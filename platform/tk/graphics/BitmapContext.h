@@ -60,19 +60,17 @@ public:
     void strokePath(const Path& path, const Color& color, const StrokeStyle& style = {}) override;
     void clearRect(const Rect& rect) override;
     void drawText(const TextLayout& layout, const Rect& rect) override;
+    void drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                           const ImageDrawOptions& options = {}) override;
 
     using GraphicsContext::clipToPath;
+    using GraphicsContext::drawImageNinePart;
     using GraphicsContext::drawText;
     using GraphicsContext::fillPath;
     using GraphicsContext::strokePath;
 
 protected:
     void drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) override;
-
-public:
-    void drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
-                           const ImageDrawOptions& options = {}) override;
-    using GraphicsContext::drawImageNinePart;
 
 private:
     struct Impl;

@@ -129,7 +129,8 @@ void RecordingContext::clearRect(const Rect& rect) {
     draws_.push_back(std::move(d));
 }
 
-void RecordingContext::drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) {
+void RecordingContext::drawScaledImage(const Image& image, const Rect& rect,
+                                       const ImageDrawOptions& options) {
     RecordedDraw d = ofRect(begin(RecordedDraw::Kind::image), rect);
     if (options.blendMode)
         d.blendMode = *options.blendMode;

@@ -55,7 +55,8 @@ const std::shared_ptr<NinePartCopies>& ImageAccess::ninePartCopies(const Image& 
 
 std::optional<Image> NinePartCopies::find(const Key& key) {
     std::lock_guard lock(mutex_);
-    const auto it = std::find_if(copies_.begin(), copies_.end(), [&](const auto& c) { return c.first == key; });
+    const auto it =
+        std::find_if(copies_.begin(), copies_.end(), [&](const auto& c) { return c.first == key; });
     if (it == copies_.end())
         return std::nullopt;
     std::rotate(it, it + 1, copies_.end());
