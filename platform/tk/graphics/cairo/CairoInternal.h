@@ -65,6 +65,19 @@ private:
     std::vector<std::pair<Key, Image>> copies_; // most recently drawn last
 };
 
+// The last tinted copy of a template picture, so a control that tints its bezel at every frame
+// fills it once. Any thread may use it.
+class TintedCopy {
+public:
+    std::optional<Image> find(const Color& color);
+    void keep(const Color& color, Image copy);
+    void clear();
+
+private:
+    std::mutex mutex_;
+    std::optional<std::pair<Color, Image>> copy_;
+};
+
 struct ImageAccess {
     static Image make(Size size, std::vector<ImageRepresentation> representations, bool isTemplate = false,
                       EdgeInsets capInsets = {}, std::string name = {});
@@ -91,6 +104,7 @@ struct Image::Impl {
     ImageResizingMode resizingMode = ImageResizingMode::stretch;
     std::string name;
     std::shared_ptr<detail::NinePartCopies> ninePartCopies = std::make_shared<detail::NinePartCopies>();
+    std::shared_ptr<detail::TintedCopy> tintedCopy = std::make_shared<detail::TintedCopy>();
 };
 
 } // namespace tk

@@ -174,6 +174,12 @@ TEST(Image, TemplatesTintAndPlainImagesStayTheSame) {
     EXPECT_FALSE(red.isTemplate());
     EXPECT_TRUE(colorNear(red.pixelColor(0, 0), Color::red().withAlpha(0.5)));
     EXPECT_TRUE(colorNear(red.pixelColor(3, 0), Color::clear()));
+    EXPECT_TRUE(tmpl.tinted(Color::red()).isSameImage(red)) << "the tinted copy is kept";
+    EXPECT_TRUE(colorNear(tmpl.tinted(Color::blue()).pixelColor(0, 0), Color::blue().withAlpha(0.5)));
+    const Image capped = tmpl.withCapInsets(EdgeInsets::all(1)).withResizingMode(ImageResizingMode::tile);
+    EXPECT_EQ(capped.tinted(Color::red()).capInsets(), EdgeInsets::all(1))
+        << "not the copy of the picture before";
+    EXPECT_EQ(capped.tinted(Color::red()).resizingMode(), ImageResizingMode::tile);
 
     BitmapContext g(Size{4, 4}, 1);
     g.drawTemplateImage(tmpl, Rect{0, 0, 4, 4}, Color::green());
