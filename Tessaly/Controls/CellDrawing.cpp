@@ -51,18 +51,6 @@ void drawTintedImage(tk::GraphicsContext& context, const tk::Image& image, const
                       tk::ImageDrawOptions{}.withOpacity(opacity));
 }
 
-void drawTintedNinePartImage(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
-                             double opacity) {
-    if (image.isEmpty())
-        return;
-    const tk::Image tinted = image.tinted(tk::controlTextColor());
-    const tk::ImageDrawOptions options = tk::ImageDrawOptions{}.withOpacity(opacity);
-    if (tinted.capInsets() != tk::EdgeInsets{})
-        context.drawImageNinePart(tinted, rect, options);
-    else
-        context.drawImage(tinted, rect, options);
-}
-
 void drawStateBezel(tk::GraphicsContext& context, const ControlStyle& style, StyledControlState state,
                     const tk::Rect& rect, bool enabled) {
     if (const auto image = style.bezelImage(state))

@@ -50,13 +50,11 @@ double cellImageOpacity(const tk::Cell& cell);
 void drawCellImage(const tk::ButtonCell& cell, const tk::Image& image, const tk::Rect& frame,
                    tk::GraphicsContext& context);
 
-// Draws `image` (tinted with the control text colour when it is a template) stretched whole over
-// `rect` at `opacity`; its cap insets are not used. Nothing for an empty image.
+// Draws `image` (tinted with the control text colour when it is a template) into `rect` at
+// `opacity`: nine-part by the picture's own cap insets and resizing mode when it carries some,
+// else scaled whole. Nothing for an empty image.
 void drawTintedImage(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
-                     double opacity);
-// The same, but nine-part by the picture's own cap insets when it has some.
-void drawTintedNinePartImage(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
-                             double opacity);
+                     double opacity = 1);
 
 // Draws `style`'s bezel picture for `state` over `rect` by drawTintedImage, at half strength when
 // not `enabled`. Nothing when the style has no picture for the state.

@@ -45,7 +45,10 @@ void WendlePushButtonCell::draw(const tk::Rect& frame, tk::View& controlView, tk
 
 void WendlePushButtonCell::drawBezel(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
     const tk::Rect rect = bezelStyle() == tk::BezelStyle::rounded ? insetRect(frame, edgeInsets_) : frame;
-    drawStateBezel(context, *style(), controlState(), rect, isEnabled());
+    // A copy of the picture in stretch mode: its middle parts stretch, whatever mode it came in.
+    if (const auto image = style()->bezelImage(controlState()))
+        drawTintedImage(context, image->withResizingMode(tk::ImageResizingMode::stretch), rect,
+                        isEnabled() ? 1.0 : 0.5);
 }
 
 tk::Rect WendlePushButtonCell::drawTitle(const tk::AttributedString& title, const tk::Rect& frame,

@@ -156,7 +156,7 @@ StyledSearchFieldCell::setUpFieldEditorAttributes(tk::FieldEditorAttributes a) c
 void StyledSearchFieldCell::draw(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) {
     if (isBezeled() || isBordered())
         if (const auto bezel = currentBezelImage(); bezel && *bezel)
-            drawBezelPicture(context, *bezel, frame);
+            drawTintedImage(context, *bezel, frame);
     drawInterior(frame, controlView, context);
 }
 

@@ -74,12 +74,12 @@ void StyledSliderCell::drawBar(const tk::Rect& rect, bool flipped, tk::GraphicsC
         return;
     const double opacity = isEnabled() ? 1.0 : 0.5;
     tk::GraphicsStateGuard guard(context);
-    drawTintedNinePartImage(context, *track, rect, opacity);
+    drawTintedImage(context, *track, rect, opacity);
     if (auto filled = bars.image(StyledControlState::highlighted)) {
         const double width = knobRect(flipped).midX() - rect.minX();
-        drawTintedNinePartImage(
-            context, *filled,
-            tk::Rect{rect.minX(), rect.minY(), std::max(0.0, width), rect.height()}.integral(), opacity);
+        drawTintedImage(context, *filled,
+                        tk::Rect{rect.minX(), rect.minY(), std::max(0.0, width), rect.height()}.integral(),
+                        opacity);
     }
 }
 
@@ -87,7 +87,7 @@ void StyledSliderCell::drawKnob(const tk::Rect& knob, tk::GraphicsContext& conte
     auto picture = style()->knobImage(controlState());
     if (!picture)
         return;
-    drawTintedNinePartImage(context, *picture, knob, isEnabled() ? 1.0 : 0.5);
+    drawTintedImage(context, *picture, knob, isEnabled() ? 1.0 : 0.5);
 }
 
 BackgroundStyle StyledSliderCell::interiorBackgroundStyle() const {

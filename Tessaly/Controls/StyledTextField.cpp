@@ -13,16 +13,6 @@
 
 namespace Tessaly {
 
-// --- Shared drawing --------------------------------------------------------------------------------
-
-void drawBezelPicture(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
-                      double opacity) {
-    if (!image)
-        return;
-    const tk::Image shown = image.isTemplate() ? image.tinted(tk::controlTextColor()) : image;
-    context.drawImageNinePart(shown, rect, shown.capInsets(), tk::ImageDrawOptions{}.withOpacity(opacity));
-}
-
 // --- StyledTextFieldCell ---------------------------------------------------------------------------
 
 StyledTextFieldCell::StyledTextFieldCell() : StyledTextFieldCell(std::string{}) {}
@@ -171,7 +161,7 @@ void StyledTextFieldCell::draw(const tk::Rect& frame, tk::View& controlView, tk:
         const auto bezel =
             (isBezeled() || isBordered()) ? dynamicStyle()->bezelImage(controlState()) : std::nullopt;
         if (bezel && *bezel)
-            drawBezelPicture(context, *bezel, frame);
+            drawTintedImage(context, *bezel, frame);
         else if (const auto color = backgroundColor())
             context.fillRect(frame, *color);
     }

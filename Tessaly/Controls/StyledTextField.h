@@ -130,9 +130,4 @@ private:
     bool verticallyCenter_ = true;
 };
 
-// `image` (tinted with the control text colour when it is a template) into `rect`, nine-part by
-// its own cap insets, at `opacity`.
-void drawBezelPicture(tk::GraphicsContext& context, const tk::Image& image, const tk::Rect& rect,
-                      double opacity = 1);
-
 } // namespace Tessaly

@@ -1,5 +1,6 @@
 #include "Tessaly/Controls/ValidatingFields.h"
 
+#include "Tessaly/Controls/CellDrawing.h"
 #include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/Styles/Styles.h"
 
@@ -212,12 +213,12 @@ void ValidatingPropertiesField::draw(tk::GraphicsContext& context, const tk::Rec
     // The focus shows only in the key window, as every other field's does.
     const tk::Window* w = window();
     if (!selected_ || !w || !w->isKeyWindow()) {
-        drawBezelPicture(context,
-                         image(valid_ ? ImageResources::tuiTextfield : ImageResources::tuiTextfieldError), b);
+        drawTintedImage(context,
+                        image(valid_ ? ImageResources::tuiTextfield : ImageResources::tuiTextfieldError), b);
         return;
     }
     const tk::Color ring = color(valid_ ? ColorResources::highlightSystem : ColorResources::error);
-    drawBezelPicture(context, image(ImageResources::tuiTextfield), b);
+    drawTintedImage(context, image(ImageResources::tuiTextfield), b);
     drawFocusRing(context, ring, ring.withAlpha(0.3));
 }
 

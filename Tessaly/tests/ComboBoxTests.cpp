@@ -54,7 +54,7 @@ TEST_F(Combo, TheButtonOpensTheListAndAChoiceBecomesTheValueAndTheAction) {
 }
 
 TEST_F(Combo, DrawsBothPicturesAtTheirPlacesAndHalfStrengthWhenDisabled) {
-    const auto images = recordDrawing(*box)->images();
+    const auto images = recordDrawing(*box)->pictures();
     ASSERT_EQ(images.size(), 2u);
     const double closedIndicator = cell().indicatorImage().size().width;
     EXPECT_EQ(images[0].rect, cell().bezelRect(box->bounds()));
@@ -71,7 +71,7 @@ TEST_F(Combo, DrawsBothPicturesAtTheirPlacesAndHalfStrengthWhenDisabled) {
     cell().setPopupOpen(false);
 
     box->setEnabled(false);
-    const auto disabled = recordDrawing(*box)->images();
+    const auto disabled = recordDrawing(*box)->pictures();
     ASSERT_EQ(disabled.size(), 2u);
     for (const auto& d : disabled)
         EXPECT_EQ(d.opacity, 0.5);

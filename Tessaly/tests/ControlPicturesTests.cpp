@@ -1,7 +1,8 @@
 // Writes a picture of every control in each state it draws differently, at 1x and 2x,
 // into <build>/pictures/tessaly/controls/<control>-<state>.png, and a contact sheet of them all
 // into <build>/pictures/tessaly/controls.png, for a person to look at. The checks here are only
-// that each picture was written and is not blank; what the controls draw is checked elsewhere.
+// that each picture was written and is not blank, and that a wide bezel keeps the corners of a
+// narrow one; what the controls draw is checked elsewhere.
 
 #include "Tessaly/Controls/CursorButtons.h"
 #include "Tessaly/Controls/NavigationButtons.h"
@@ -167,6 +168,19 @@ std::shared_ptr<tk::View> segments(tk::Rect frame) {
     s->setLabel("Drums", 2);
     for (int i = 0; i < 3; ++i)
         s->setWidth(0, i); // the label's width plus the style's padding
+    s->setSelectedSegment(1);
+    return s;
+}
+
+// Two segments sharing the frame's width (set before the labels: a labelled segment's set width
+// becomes its label's).
+std::shared_ptr<tk::View> wideSegments(tk::Rect frame) {
+    auto s = tk::View::make<StyledSegmentedControl>(frame);
+    s->setSegmentCount(2);
+    for (int i = 0; i < 2; ++i)
+        s->setWidth(frame.width() / 2, i);
+    s->setLabel("Pattern", 0);
+    s->setLabel("Arrangement", 1);
     s->setSelectedSegment(1);
     return s;
 }
@@ -375,6 +389,9 @@ std::vector<Subject> subjects() {
              {"disabled", disable},
              {"focused", focus}})
         s.push_back({"push-button", state, {96, 32}, {}, push, pose});
+    s.push_back({"push-button", "wide", {240, 32}, {}, push});
+    s.push_back({"push-button", "wide-highlighted", {240, 32}, {}, push, highlight});
+    s.push_back({"push-button", "short", {96, 22}, {}, push});
     const tk::Size seg{240, 24};
     s.push_back({"segmented-control", "normal", seg, {}, segments});
     s.push_back({"segmented-control", "selected", seg, {}, segments, [](tk::View& v, tk::Window&) {
@@ -383,6 +400,7 @@ std::vector<Subject> subjects() {
     s.push_back({"segmented-control", "highlighted", seg, {}, segments, pressFirstSegment});
     s.push_back({"segmented-control", "disabled", seg, {}, segments, disable});
     s.push_back({"segmented-control", "focused", seg, {}, segments, focus});
+    s.push_back({"segmented-control", "wide", {400, 24}, {}, wideSegments});
     const tk::Size comboSize{120, 22};
     s.push_back({"combo-box", "normal", comboSize, {}, combo});
     s.push_back({"combo-box", "long-text", comboSize, {}, combo, [](tk::View& v, tk::Window&) {
@@ -444,6 +462,47 @@ TEST(ControlPictures, EveryControlInEachStateAt1xAnd2xWithAContactSheet) {
         shots.push_back({subject.control + " " + subject.state, picture});
     }
     testing::writeContactSheet(root / "controls.png", shots, 6);
+}
+
+// The pixels of `strip` (points, from the control's left or right edge) of a control drawn at
+// `width` in a frame of `height`, at 2x.
+std::vector<tk::Color> edgePixels(const std::function<std::shared_ptr<tk::View>(tk::Rect)>& make,
+                                  double width, double height, double strip, bool right) {
+    constexpr double scale = 2;
+    testing::ControlFixture f({width + 2 * kMargin, height + 2 * kMargin}, scale);
+    f.add(make(tk::Rect{kMargin, kMargin, width, height}));
+    const tk::BitmapContext& picture = f.window->render();
+    const int x0 = int((right ? kMargin + width - strip : kMargin) * scale);
+    std::vector<tk::Color> pixels;
+    for (int y = 0; y < int((height + 2 * kMargin) * scale); ++y)
+        for (int x = x0; x < x0 + int(strip * scale); ++x)
+            pixels.push_back(picture.pixelColor(x, y));
+    return pixels;
+}
+
+TEST(ControlPictures, AWideBezelHasTheCornersOfANarrowOne) {
+    struct Case {
+        const char* control;
+        std::function<std::shared_ptr<tk::View>(tk::Rect)> make;
+        double narrow, wide, height, strip;
+    };
+    // Each strip reaches to where the bezel's end cap stops.
+    const std::vector<Case> cases{
+        {"push button", titled<WendlePushButton>("Save"), 96, 240, 32, 12},
+        {"short push button", titled<WendlePushButton>("Save"), 60, 240, 22, 12},
+        {"styled button", titled<StyledButton>("Apply"), 96, 240, 24, 8},
+        {"segmented control", wideSegments, 220, 400, 24, 10},
+    };
+    for (const Case& c : cases)
+        for (bool right : {false, true}) {
+            const auto narrow = edgePixels(c.make, c.narrow, c.height, c.strip, right);
+            const auto wide = edgePixels(c.make, c.wide, c.height, c.strip, right);
+            ASSERT_EQ(narrow.size(), wide.size());
+            int differing = 0;
+            for (std::size_t i = 0; i < narrow.size(); ++i)
+                differing += narrow[i] == wide[i] ? 0 : 1;
+            EXPECT_EQ(differing, 0) << c.control << (right ? ", right end" : ", left end");
+        }
 }
 
 } // namespace

@@ -38,7 +38,7 @@ TEST(WendlePushButton, DrawsBezelAndImageAtTheirStrengthsAndNeverHighlightsWhenD
         double imageOpacity;
     };
     auto check = [&](const Expect& e, const char* what) {
-        const auto images = recordDrawing(*button)->images();
+        const auto images = recordDrawing(*button)->pictures();
         ASSERT_EQ(images.size(), 2u) << what;
         EXPECT_EQ(images[0].imageName, e.bezel) << what;
         EXPECT_EQ(images[0].opacity, e.bezelOpacity) << what;
@@ -62,10 +62,27 @@ TEST(WendlePushButtonCell, InsetsTheRoundedBezelAndTheTitle) {
     const tk::Rect title = cell->titleRect(bounds);
     EXPECT_EQ(title.y(), std::round(platformTitle.y()) + 6);
     EXPECT_EQ(title.height(), std::ceil(platformTitle.maxY()) - std::floor(platformTitle.y()) - 10);
-    EXPECT_EQ(recordDrawing(*button)->images()[0].rect, (tk::Rect{4, 5, 72, 16}))
+    EXPECT_EQ(recordDrawing(*button)->pictures()[0].rect, (tk::Rect{4, 5, 72, 16}))
         << "rounded: within the edge insets";
     button->setBezelStyle(tk::BezelStyle::regularSquare);
-    EXPECT_EQ(recordDrawing(*button)->images()[0].rect, bounds) << "any other bezel: the whole frame";
+    EXPECT_EQ(recordDrawing(*button)->pictures()[0].rect, bounds) << "any other bezel: the whole frame";
+}
+
+TEST(WendlePushButtonCell, DrawsAStretchModeCopyOfATiledBezel) {
+    ControlFixture f;
+    auto button = f.add(tk::View::make<WendlePushButton>(tk::Rect{10, 10, 200, 24}));
+    const auto style = WendlePushButtonCell::style();
+    const StateTable saved = style->bezelImages();
+    const tk::Image tiled =
+        saved.image(StyledControlState::defaultState)->withResizingMode(tk::ImageResizingMode::tile);
+    style->setBezelImages(StateTable{{StyledControlState::defaultState, tiled}});
+    const auto drawn = recordDrawing(*button);
+    style->setBezelImages(saved);
+    const auto pictures = drawn->pictures();
+    ASSERT_FALSE(pictures.empty());
+    EXPECT_EQ(pictures[0].image.resizingMode(), tk::ImageResizingMode::stretch);
+    EXPECT_EQ(pictures[0].rect, (tk::Rect{4, 5, 192, 16}));
+    EXPECT_EQ(drawn->images().size(), 9u) << "each part once: stretched, not repeated";
 }
 
 TEST(WendlePushButton, AClickActsAndSelectionRedrawsEvenWithAForeignCell) {

@@ -110,7 +110,7 @@ TEST(StyledButton, DrawsTheBezelOfItsStateAndDimsImagesWhenPressedOrDisabled) {
     button->setTitle("Go");
     auto bezelNames = [&] {
         std::vector<std::string> names;
-        for (const auto& d : recordDrawing(*button)->images())
+        for (const auto& d : recordDrawing(*button)->pictures())
             names.push_back(d.imageName);
         return names;
     };
@@ -125,7 +125,7 @@ TEST(StyledButton, DrawsTheBezelOfItsStateAndDimsImagesWhenPressedOrDisabled) {
     button->setImage(picture);
     button->setImagePosition(tk::ImagePosition::imageLeft);
     auto opacityOf = [&](const std::string& name) {
-        for (const auto& d : recordDrawing(*button)->images())
+        for (const auto& d : recordDrawing(*button)->pictures())
             if (d.imageName == name)
                 return d.opacity * d.alpha;
         return -1.0;

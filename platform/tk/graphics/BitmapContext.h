@@ -59,14 +59,18 @@ public:
                   FillRule rule = FillRule::nonZero) override;
     void strokePath(const Path& path, const Color& color, const StrokeStyle& style = {}) override;
     void clearRect(const Rect& rect) override;
-    void drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options = {}) override;
     void drawText(const TextLayout& layout, const Rect& rect) override;
+    void drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                           const ImageDrawOptions& options = {}) override;
 
     using GraphicsContext::clipToPath;
-    using GraphicsContext::drawImage;
+    using GraphicsContext::drawImageNinePart;
     using GraphicsContext::drawText;
     using GraphicsContext::fillPath;
     using GraphicsContext::strokePath;
+
+protected:
+    void drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) override;
 
 private:
     struct Impl;

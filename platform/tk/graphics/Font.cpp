@@ -98,24 +98,28 @@ Font Font::monospacedDigitSystem(double size, FontWeight weight) {
 Font Font::withMonospacedDigits(bool monospaced) const {
     Font f = *this;
     f.monospacedDigits_ = monospaced;
+    f.metrics_ = {};
     return f;
 }
 
 Font Font::withSize(double size) const {
     Font f = *this;
     f.size_ = size;
+    f.metrics_ = {};
     return f;
 }
 
 Font Font::withWeight(FontWeight weight) const {
     Font f = *this;
     f.weight_ = weight;
+    f.metrics_ = {};
     return f;
 }
 
 Font Font::withItalic(bool italic) const {
     Font f = *this;
     f.italic_ = italic;
+    f.metrics_ = {};
     return f;
 }
 

@@ -5,6 +5,8 @@
 // see FontRegistry.h) or a font family known to fontconfig ("DejaVu Sans", "sans-serif"). It is
 // resolved each time the font is used, so fonts registered later still take effect.
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -78,6 +80,7 @@ public:
     ResolvedFont resolved() const;
     // The family of the face that is actually used (after fontconfig's substitution).
     std::string matchedFamily() const;
+    // Looked up once and kept with the font (and its copies) until fonts are registered again.
     FontMetrics metrics() const;
 
     friend bool operator==(const Font&, const Font&) = default;
@@ -90,6 +93,18 @@ private:
     FontDesign design_ = FontDesign::standard;
     bool system_ = false;
     bool monospacedDigits_ = false;
+
+    // The metrics once looked up, shared by copies of the font; a changed font starts a slot of
+    // its own. Not part of the font's value: any two slots compare equal.
+    struct MetricsSlot {
+        struct Kept { // guarded by the text backend's lock
+            std::optional<FontMetrics> metrics;
+            unsigned generation = 0;
+        };
+        std::shared_ptr<Kept> kept = std::make_shared<Kept>();
+        friend bool operator==(const MetricsSlot&, const MetricsSlot&) { return true; }
+    };
+    MetricsSlot metrics_;
 };
 
 // The weight a style word names ("Light" 300, "Medium" 500, "SemiBold" 600, ...); regular for

@@ -49,6 +49,13 @@ void GraphicsContext::strokeLine(Point from, Point to, const Color& color, const
     strokePath(Path::line(from, to), color, style);
 }
 
+void GraphicsContext::drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) {
+    if (!options.source && !image.capInsets().isZero() && rect.standardized().size != image.size())
+        drawImageNinePart(image, rect, image.capInsets(), options);
+    else
+        drawScaledImage(image, rect, options);
+}
+
 void GraphicsContext::drawImage(const Image& image, Point origin, const ImageDrawOptions& options) {
     const Size size = options.source ? options.source->size : image.size();
     drawImage(image, Rect{origin, size}, options);
@@ -94,7 +101,7 @@ void GraphicsContext::drawImageNinePart(const Image& image, const Rect& rect, Ed
         const Rect& dst = piece.destination;
         // Tiling repeats a part that must grow at its own size, clipped to where it goes.
         if (!tile || (dst.width() <= src.width() + 1e-9 && dst.height() <= src.height() + 1e-9)) {
-            drawImage(image, dst, pieceOptions);
+            drawScaledImage(image, dst, pieceOptions);
             continue;
         }
         GraphicsStateGuard guard(*this);
@@ -103,7 +110,7 @@ void GraphicsContext::drawImageNinePart(const Image& image, const Rect& rect, Ed
         const double stepY = dst.height() > src.height() ? src.height() : dst.height();
         for (double y = dst.minY(); y < dst.maxY() - 1e-9; y += stepY)
             for (double x = dst.minX(); x < dst.maxX() - 1e-9; x += stepX)
-                drawImage(image, Rect{x, y, stepX, stepY}, pieceOptions);
+                drawScaledImage(image, Rect{x, y, stepX, stepY}, pieceOptions);
     }
 }
 

@@ -78,17 +78,19 @@ public:
     void strokeLine(Point from, Point to, const Color& color, const StrokeStyle& style = {});
 
     // --- images
-    // The picture (or options.source of it) stretched into `rect`.
-    virtual void drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options = {}) = 0;
+    // The picture (or options.source of it) drawn into `rect`. A whole picture that carries cap
+    // insets goes in nine parts by them (in its resizing mode) when `rect` is not its own size, so
+    // its corners keep their pixels; anything else is scaled into the rect.
+    void drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options = {});
     // At its own size with its top-left corner at `origin`.
     void drawImage(const Image& image, Point origin, const ImageDrawOptions& options = {});
     // Fitted into `rect` by `mode` (aspectFill clips to the rect).
     void drawImage(const Image& image, const Rect& rect, ContentMode mode,
                    const ImageDrawOptions& options = {});
-    // Nine-part stretched by the image's own cap insets, or by `caps`.
+    // Nine-part stretched by the image's own cap insets, or by `caps` (none: scaled whole).
     void drawImageNinePart(const Image& image, const Rect& rect, const ImageDrawOptions& options = {});
-    void drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
-                           const ImageDrawOptions& options = {});
+    virtual void drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                                   const ImageDrawOptions& options = {});
     // The picture's shape filled with `tint` (for template images).
     void drawTemplateImage(const Image& image, const Rect& rect, const Color& tint,
                            const ImageDrawOptions& options = {});
@@ -102,6 +104,10 @@ public:
     void drawText(std::string_view text, const Rect& rect, const TextAttributes& attributes);
     // On one line per paragraph from `origin` (top-left).
     void drawText(std::string_view text, Point origin, const TextAttributes& attributes);
+
+protected:
+    // The picture (or options.source of it) scaled into `rect`; cap insets play no part here.
+    virtual void drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) = 0;
 
 private:
     int foldedLayers_ = 0; // open layers of the default implementation

@@ -41,7 +41,7 @@ RecordedDraw ofRect(RecordedDraw d, const Rect& rect) {
 } // namespace
 
 std::vector<std::string> RecordingContext::imageNames() const {
-    return collect(draws_, RecordedDraw::Kind::image, &RecordedDraw::imageName);
+    return collect(pictures(), RecordedDraw::Kind::image, &RecordedDraw::imageName);
 }
 
 std::vector<std::string> RecordingContext::textStrings() const {
@@ -129,7 +129,8 @@ void RecordingContext::clearRect(const Rect& rect) {
     draws_.push_back(std::move(d));
 }
 
-void RecordingContext::drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) {
+void RecordingContext::drawScaledImage(const Image& image, const Rect& rect,
+                                       const ImageDrawOptions& options) {
     RecordedDraw d = ofRect(begin(RecordedDraw::Kind::image), rect);
     if (options.blendMode)
         d.blendMode = *options.blendMode;
@@ -142,6 +143,36 @@ void RecordingContext::drawImage(const Image& image, const Rect& rect, const Ima
         d.isTemplateDraw = true;
     }
     draws_.push_back(std::move(d));
+}
+
+void RecordingContext::drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                                         const ImageDrawOptions& options) {
+    const std::size_t first = draws_.size();
+    GraphicsContext::drawImageNinePart(image, rect, caps, options);
+    ++ninePartDraws_;
+    for (std::size_t i = first; i < draws_.size(); ++i) {
+        draws_[i].ninePartDraw = ninePartDraws_;
+        draws_[i].ninePartRect = rect;
+    }
+}
+
+std::vector<RecordedDraw> RecordingContext::pictures() const {
+    std::vector<RecordedDraw> out;
+    for (const RecordedDraw& d : draws_) {
+        if (d.kind != RecordedDraw::Kind::image)
+            continue;
+        if (d.ninePartDraw == 0) {
+            out.push_back(d);
+            continue;
+        }
+        if (!out.empty() && out.back().ninePartDraw == d.ninePartDraw)
+            continue;
+        RecordedDraw whole = d;
+        whole.rect = d.ninePartRect;
+        whole.sourceRect = Rect{Point{}, d.image.size()};
+        out.push_back(std::move(whole));
+    }
+    return out;
 }
 
 void RecordingContext::drawText(const TextLayout& layout, const Rect& rect) {

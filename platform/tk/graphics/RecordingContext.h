@@ -6,7 +6,7 @@
 //
 // Rects and paths are recorded in user space as the caller gave them; `transform` maps them to
 // the context's base space (deviceRect()). Nine-part and fitted image draws record the image
-// pieces they draw.
+// pieces they draw; pictures() folds the pieces of each nine-part draw back into one.
 
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Image.h"
@@ -45,6 +45,9 @@ struct RecordedDraw {
     Rect sourceRect; // in the picture's points
     double opacity = 1;
     bool isTemplateDraw = false;
+    // image: for a piece of a nine-part draw, which one (numbered from 1) and its whole rect.
+    int ninePartDraw = 0;
+    Rect ninePartRect;
 
     // text: what was shown (after upper-casing) and how
     std::string text;
@@ -62,7 +65,10 @@ public:
     std::vector<RecordedDraw> draws(RecordedDraw::Kind kind) const;
     std::vector<RecordedDraw> images() const { return draws(RecordedDraw::Kind::image); }
     std::vector<RecordedDraw> texts() const { return draws(RecordedDraw::Kind::text); }
-    // Names of the images drawn, in order.
+    // The image draws as their callers made them: the pieces of a nine-part draw become one draw
+    // of the whole picture over the whole rect.
+    std::vector<RecordedDraw> pictures() const;
+    // Names of the pictures drawn, in order (a nine-part draw once).
     std::vector<std::string> imageNames() const;
     // Texts drawn, in order.
     std::vector<std::string> textStrings() const;
@@ -89,14 +95,18 @@ public:
                   FillRule rule = FillRule::nonZero) override;
     void strokePath(const Path& path, const Color& color, const StrokeStyle& style = {}) override;
     void clearRect(const Rect& rect) override;
-    void drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options = {}) override;
     void drawText(const TextLayout& layout, const Rect& rect) override;
+    void drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                           const ImageDrawOptions& options = {}) override;
+    using GraphicsContext::drawImageNinePart;
 
     using GraphicsContext::clipToPath;
-    using GraphicsContext::drawImage;
     using GraphicsContext::drawText;
     using GraphicsContext::fillPath;
     using GraphicsContext::strokePath;
+
+protected:
+    void drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) override;
 
 private:
     struct State {
@@ -115,6 +125,7 @@ private:
     State state_;
     std::vector<State> stack_;
     std::vector<RecordedDraw> draws_;
+    int ninePartDraws_ = 0;
 };
 
 } // namespace tk

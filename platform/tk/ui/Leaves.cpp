@@ -124,12 +124,14 @@ public:
         if (image_.isEmpty())
             return;
         const Rect r = d_.resizable ? Rect(Point{}, bounds().size) : Rect(Point{}, image_.size());
+        ImageDrawOptions options;
         if (d_.isTemplate || image_.isTemplate())
-            context.drawTemplateImage(image_, r, tint_);
-        else if (d_.resizable && !d_.capInsets.isZero())
-            context.drawImageNinePart(image_, r, d_.capInsets);
+            options.tint = tint_;
+        // A resizable image takes the node's cap insets; without any it is stretched whole.
+        if (d_.resizable)
+            context.drawImageNinePart(image_, r, d_.capInsets, options);
         else
-            context.drawImage(image_, r);
+            context.drawImage(image_, r, options);
     }
     const tk::Image& image() const { return image_; }
 

@@ -139,8 +139,13 @@ void BitmapContext::strokePath(const Path& path, const Color& color, const Strok
 void BitmapContext::clearRect(const Rect& rect) {
     impl_->context.clearRect(rect);
 }
-void BitmapContext::drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) {
-    impl_->context.drawImage(image, rect, options);
+void BitmapContext::drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                                      const ImageDrawOptions& options) {
+    impl_->context.drawImageNinePart(image, rect, caps, options);
+}
+
+void BitmapContext::drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) {
+    impl_->context.drawScaledImage(image, rect, options);
 }
 void BitmapContext::drawText(const TextLayout& layout, const Rect& rect) {
     impl_->context.drawText(layout, rect);

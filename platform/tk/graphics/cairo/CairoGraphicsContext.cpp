@@ -37,14 +37,18 @@ cairo_fill_rule_t fillRule(FillRule rule) {
     return rule == FillRule::evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING;
 }
 
-cairo_filter_t filterFor(ImageInterpolation i) {
+// `shrink` is how many source pixels go into one device pixel along the axis that loses most.
+// Cairo's good filter turns a picture shrunk by more than a third into pixman's convolution, many
+// times slower than bilinear sampling; up to half size bilinear still reads every source pixel, so
+// the convolution is kept for pictures shrunk further.
+cairo_filter_t filterFor(ImageInterpolation i, double shrink) {
     switch (i) {
     case ImageInterpolation::none:
         return CAIRO_FILTER_NEAREST;
     case ImageInterpolation::low:
         return CAIRO_FILTER_BILINEAR;
     case ImageInterpolation::high:
-        return CAIRO_FILTER_GOOD;
+        return shrink <= 2 ? CAIRO_FILTER_BILINEAR : CAIRO_FILTER_GOOD;
     }
     return CAIRO_FILTER_GOOD;
 }
@@ -348,7 +352,8 @@ void CairoGraphicsContext::clearRect(const Rect& rect) {
     cairo_restore(cr_);
 }
 
-void CairoGraphicsContext::drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) {
+void CairoGraphicsContext::drawScaledImage(const Image& image, const Rect& rect,
+                                           const ImageDrawOptions& options) {
     const AffineTransform t = transform();
     const double deviceScale = scale_ * std::sqrt(std::abs(t.a * t.d - t.b * t.c));
     const detail::ImageRepresentation* rep = detail::ImageAccess::representationFor(image, deviceScale);
@@ -375,7 +380,9 @@ void CairoGraphicsContext::drawImage(const Image& image, const Rect& rect, const
     cairo_matrix_translate(&m, -dest.x(), -dest.y());
     cairo_pattern_set_matrix(pattern, &m);
     cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
-    cairo_pattern_set_filter(pattern, filterFor(options.interpolation));
+    const double shrink = std::max(pixelSource.width() / (dest.width() * scale_ * std::hypot(t.a, t.b)),
+                                   pixelSource.height() / (dest.height() * scale_ * std::hypot(t.c, t.d)));
+    cairo_pattern_set_filter(pattern, filterFor(options.interpolation, shrink));
 
     const BlendMode savedMode = state_.blendMode;
     if (options.blendMode)
@@ -401,6 +408,50 @@ void CairoGraphicsContext::drawImage(const Image& image, const Rect& rect, const
     cairo_pattern_destroy(pattern);
     if (sub)
         cairo_surface_destroy(sub);
+}
+
+void CairoGraphicsContext::drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                                             const ImageDrawOptions& options) {
+    const AffineTransform t = transform();
+    const Rect dest = rect.standardized();
+    const double s = scale_ * t.a;
+    auto onPixel = [](double v) { return std::abs(v - std::round(v)) < 1e-6; };
+    const double px = s * dest.x() + scale_ * t.tx;
+    const double py = s * dest.y() + scale_ * t.ty;
+    const double pw = s * dest.width();
+    const double ph = s * dest.height();
+    // Only an upright, unskewed picture on whole pixels can be a copy drawn pixel for pixel.
+    const bool onPixels = t.b == 0 && t.c == 0 && t.a > 0 && std::abs(t.d - t.a) < 1e-9 && isFinite(dest) &&
+                          onPixel(px) && onPixel(py) && onPixel(pw) && onPixel(ph) && pw >= 1 && ph >= 1 &&
+                          pw * ph <= 4096.0 * 1024;
+    if (!onPixels || image.isEmpty() || state_.collapsed) {
+        GraphicsContext::drawImageNinePart(image, rect, caps, options);
+        return;
+    }
+    const detail::NinePartCopies::Key key{
+        caps, image.resizingMode(), int(std::lround(pw)), int(std::lround(ph)), s, options.interpolation};
+    detail::NinePartCopies& copies = *detail::ImageAccess::ninePartCopies(image);
+    std::optional<Image> copy = copies.find(key);
+    if (!copy) {
+        detail::SurfacePtr surface = detail::makeSurface(key.pixelWidth, key.pixelHeight, s);
+        cairo_t* cr = cairo_create(surface.get());
+        {
+            CairoGraphicsContext pieces(cr, s);
+            // Opacity, tint and compositing apply when the copy is drawn; the parts do not overlap.
+            pieces.GraphicsContext::drawImageNinePart(
+                image, Rect{Point{}, dest.size}, caps,
+                ImageDrawOptions{}.withInterpolation(options.interpolation));
+        }
+        cairo_destroy(cr);
+        cairo_surface_flush(surface.get());
+        cairo_surface_set_device_scale(surface.get(), 1, 1);
+        copy = detail::ImageAccess::make(dest.size, {detail::ImageRepresentation{s, surface}}, false, {},
+                                         image.name());
+        copies.keep(key, *copy);
+    }
+    ImageDrawOptions copyOptions = options;
+    copyOptions.source.reset();
+    drawScaledImage(*copy, dest, copyOptions);
 }
 
 void CairoGraphicsContext::drawText(const TextLayout& layout, const Rect& rect) {

@@ -42,14 +42,19 @@ public:
                   FillRule rule = FillRule::nonZero) override;
     void strokePath(const Path& path, const Color& color, const StrokeStyle& style = {}) override;
     void clearRect(const Rect& rect) override;
-    void drawImage(const Image& image, const Rect& rect, const ImageDrawOptions& options = {}) override;
     void drawText(const TextLayout& layout, const Rect& rect) override;
 
     using GraphicsContext::clipToPath;
-    using GraphicsContext::drawImage;
     using GraphicsContext::drawText;
     using GraphicsContext::fillPath;
     using GraphicsContext::strokePath;
+
+    // Public here so that a context drawing through this one can hand its images on.
+    void drawScaledImage(const Image& image, const Rect& rect, const ImageDrawOptions& options) override;
+    // Into a rect on whole device pixels, through a copy of the picture at that size kept with it.
+    void drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,
+                           const ImageDrawOptions& options = {}) override;
+    using GraphicsContext::drawImageNinePart;
 
     // Back to identity transform, no clip, alpha 1, normal blending, no shadow.
     void resetState();

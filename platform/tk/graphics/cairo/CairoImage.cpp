@@ -49,6 +49,49 @@ const ImageRepresentation* ImageAccess::representationFor(const Image& image, do
     return last ? last : &reps.back();
 }
 
+const std::shared_ptr<NinePartCopies>& ImageAccess::ninePartCopies(const Image& image) {
+    return image.impl_->ninePartCopies;
+}
+
+std::optional<Image> NinePartCopies::find(const Key& key) {
+    std::lock_guard lock(mutex_);
+    const auto it =
+        std::find_if(copies_.begin(), copies_.end(), [&](const auto& c) { return c.first == key; });
+    if (it == copies_.end())
+        return std::nullopt;
+    std::rotate(it, it + 1, copies_.end());
+    return copies_.back().second;
+}
+
+void NinePartCopies::keep(const Key& key, Image copy) {
+    std::lock_guard lock(mutex_);
+    if (copies_.size() >= kKept)
+        copies_.erase(copies_.begin());
+    copies_.emplace_back(key, std::move(copy));
+}
+
+void NinePartCopies::clear() {
+    std::lock_guard lock(mutex_);
+    copies_.clear();
+}
+
+std::optional<Image> TintedCopy::find(const Color& color) {
+    std::lock_guard lock(mutex_);
+    if (copy_ && copy_->first == color)
+        return copy_->second;
+    return std::nullopt;
+}
+
+void TintedCopy::keep(const Color& color, Image copy) {
+    std::lock_guard lock(mutex_);
+    copy_.emplace(color, std::move(copy));
+}
+
+void TintedCopy::clear() {
+    std::lock_guard lock(mutex_);
+    copy_.reset();
+}
+
 } // namespace detail
 
 namespace {
@@ -197,6 +240,8 @@ bool Image::overwritePixels(std::span<const std::uint8_t> data, int width, int h
         cairo_image_surface_get_width(s.get()) != width || cairo_image_surface_get_height(s.get()) != height)
         return false;
     writePixels(s.get(), data, width, height, stride, format, bottomUp);
+    impl_->ninePartCopies->clear();
+    impl_->tintedCopy->clear();
     return true;
 }
 
@@ -336,6 +381,7 @@ Image Image::withTemplate(bool isTemplate) const {
     if (!impl_)
         return *this;
     auto impl = std::make_shared<Impl>(*impl_);
+    impl->tintedCopy = std::make_shared<detail::TintedCopy>(); // the kept copy has the old value
     impl->isTemplate = isTemplate;
     return Image(std::move(impl));
 }
@@ -344,6 +390,7 @@ Image Image::withCapInsets(EdgeInsets insets) const {
     if (!impl_)
         return *this;
     auto impl = std::make_shared<Impl>(*impl_);
+    impl->tintedCopy = std::make_shared<detail::TintedCopy>(); // the kept copy has the old value
     impl->capInsets = insets;
     return Image(std::move(impl));
 }
@@ -356,6 +403,7 @@ Image Image::withResizingMode(ImageResizingMode mode) const {
     if (!impl_)
         return *this;
     auto impl = std::make_shared<Impl>(*impl_);
+    impl->tintedCopy = std::make_shared<detail::TintedCopy>(); // the kept copy has the old value
     impl->resizingMode = mode;
     return Image(std::move(impl));
 }
@@ -364,6 +412,7 @@ Image Image::withName(std::string name) const {
     if (!impl_)
         return *this;
     auto impl = std::make_shared<Impl>(*impl_);
+    impl->tintedCopy = std::make_shared<detail::TintedCopy>(); // the kept copy has the old value
     impl->name = std::move(name);
     return Image(std::move(impl));
 }
@@ -374,6 +423,8 @@ Image Image::addingRepresentations(const Image& other) const {
     if (isEmpty())
         return other;
     auto impl = std::make_shared<Impl>(*impl_);
+    impl->ninePartCopies = std::make_shared<detail::NinePartCopies>();
+    impl->tintedCopy = std::make_shared<detail::TintedCopy>();
     for (const ImageRepresentation& r : other.impl_->representations) {
         auto& reps = impl->representations;
         reps.erase(std::remove_if(reps.begin(), reps.end(),
@@ -389,6 +440,8 @@ Image Image::addingRepresentations(const Image& other) const {
 Image Image::tinted(const Color& color) const {
     if (!isTemplate())
         return *this;
+    if (auto kept = impl_->tintedCopy->find(color))
+        return *kept;
     std::vector<ImageRepresentation> reps;
     for (const ImageRepresentation& r : impl_->representations) {
         SurfacePtr copy = detail::copySurface(r.surface.get());
@@ -400,8 +453,10 @@ Image Image::tinted(const Color& color) const {
         cairo_surface_flush(copy.get());
         reps.push_back({r.scale, copy, r.size});
     }
-    Image result = ImageAccess::make(impl_->size, std::move(reps), false, impl_->capInsets, impl_->name);
-    return result.withResizingMode(impl_->resizingMode);
+    Image result = ImageAccess::make(impl_->size, std::move(reps), false, impl_->capInsets, impl_->name)
+                       .withResizingMode(impl_->resizingMode);
+    impl_->tintedCopy->keep(color, result);
+    return result;
 }
 
 Image Image::subImage(const Rect& rect) const {

@@ -10,6 +10,8 @@
 #include <cairo.h>
 
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,43 @@ struct ImageRepresentation {
     Size size;
 };
 
+// Nine-part copies of one picture at whole-pixel sizes, so that a bezel drawn again at a size it
+// had is one blit of its pixels. Shared by the copies of an image that keep its pixels; any
+// thread may use it.
+class NinePartCopies {
+public:
+    struct Key {
+        EdgeInsets caps;
+        ImageResizingMode mode = ImageResizingMode::stretch;
+        int pixelWidth = 0;
+        int pixelHeight = 0;
+        double scale = 1;
+        ImageInterpolation interpolation = ImageInterpolation::high;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+    std::optional<Image> find(const Key& key);
+    void keep(const Key& key, Image copy);
+    void clear();
+
+private:
+    static constexpr std::size_t kKept = 8; // sizes per picture, the least recently drawn go
+    std::mutex mutex_;
+    std::vector<std::pair<Key, Image>> copies_; // most recently drawn last
+};
+
+// The last tinted copy of a template picture, so a control that tints its bezel at every frame
+// fills it once. Any thread may use it.
+class TintedCopy {
+public:
+    std::optional<Image> find(const Color& color);
+    void keep(const Color& color, Image copy);
+    void clear();
+
+private:
+    std::mutex mutex_;
+    std::optional<std::pair<Color, Image>> copy_;
+};
+
 struct ImageAccess {
     static Image make(Size size, std::vector<ImageRepresentation> representations, bool isTemplate = false,
                       EdgeInsets capInsets = {}, std::string name = {});
@@ -46,6 +85,8 @@ struct ImageAccess {
     // The representation for drawing at `deviceScale` pixels per point (see Image.h); null when
     // the image is empty.
     static const ImageRepresentation* representationFor(const Image& image, double deviceScale);
+    // The nine-part copies kept with a non-empty image.
+    static const std::shared_ptr<NinePartCopies>& ninePartCopies(const Image& image);
 };
 
 cairo_operator_t cairoOperator(BlendMode mode);
@@ -62,6 +103,8 @@ struct Image::Impl {
     EdgeInsets capInsets;
     ImageResizingMode resizingMode = ImageResizingMode::stretch;
     std::string name;
+    std::shared_ptr<detail::NinePartCopies> ninePartCopies = std::make_shared<detail::NinePartCopies>();
+    std::shared_ptr<detail::TintedCopy> tintedCopy = std::make_shared<detail::TintedCopy>();
 };
 
 } // namespace tk

@@ -69,8 +69,9 @@ bool isFontFileRegistered(const std::filesystem::path& file) {
 void registerFontName(std::string name, std::string family, std::string style) {
     std::lock_guard lock(detail::textMutex());
     registry().names[std::move(name)] = RegisteredFontName{std::move(family), std::move(style)};
-    // Layouts are cached by the font's name: made again with what it now stands for.
+    // Layouts and metrics are kept by the font's name: made again with what it now stands for.
     detail::clearLayoutCache();
+    detail::noteFontsChanged();
 }
 
 std::optional<RegisteredFontName> registeredFontName(std::string_view name) {

@@ -28,6 +28,10 @@ std::recursive_mutex& textMutex();
 PangoContext* newTextContext();
 // With textMutex() held: drops the font map so the next context sees newly registered fonts.
 void resetFontMap();
+// With textMutex() held: counts changes to the fonts (files or names registered); what was looked
+// up under an earlier count may no longer hold.
+unsigned fontGeneration();
+void noteFontsChanged();
 
 // The caller frees it.
 PangoFontDescription* newFontDescription(const Font& font);

@@ -39,6 +39,11 @@ PangoFontMap*& currentFontMap() {
     return map;
 }
 
+unsigned& fontChanges() {
+    static unsigned changes = 0;
+    return changes;
+}
+
 PangoEllipsizeMode ellipsizeMode(TruncationMode mode) {
     switch (mode) {
     case TruncationMode::none:
@@ -79,7 +84,16 @@ std::recursive_mutex& textMutex() {
     return mutex;
 }
 
+unsigned fontGeneration() {
+    return fontChanges();
+}
+
+void noteFontsChanged() {
+    ++fontChanges();
+}
+
 void resetFontMap() {
+    noteFontsChanged();
     clearLayoutCache();
     PangoFontMap*& map = currentFontMap();
     if (map) {
@@ -297,6 +311,9 @@ std::string Font::matchedFamily() const {
 
 FontMetrics Font::metrics() const {
     std::lock_guard lock(detail::textMutex());
+    Font::MetricsSlot::Kept& kept = *metrics_.kept;
+    if (kept.metrics && kept.generation == detail::fontGeneration())
+        return *kept.metrics;
     PangoContext* context = detail::newTextContext();
     PangoFontDescription* d = detail::newFontDescription(*this);
     FontMetrics out;
@@ -310,6 +327,8 @@ FontMetrics Font::metrics() const {
     }
     pango_font_description_free(d);
     g_object_unref(context);
+    kept.metrics = out;
+    kept.generation = detail::fontGeneration();
     return out;
 }
 

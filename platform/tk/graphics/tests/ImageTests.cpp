@@ -118,6 +118,25 @@ TEST(Image, TiledResizingRepeatsTheMiddleAtItsOwnSize) {
     EXPECT_TRUE(colorNear(stretched.pixelColor(8, 2), Color::blue())) << "stretched: one wide stripe each";
 }
 
+TEST(Image, ANinePartDrawFollowsPixelsWrittenInPlace) {
+    // Nine-part draws on whole pixels keep a copy of the picture at that size.
+    auto solid = [](std::uint8_t r, std::uint8_t b) {
+        std::vector<std::uint8_t> px;
+        for (int i = 0; i < 16; ++i)
+            px.insert(px.end(), {r, 0, b, 255});
+        return px;
+    };
+    Image picture = *Image::fromPixels(solid(255, 0), 4, 4, 16, PixelFormat::rgba8);
+    picture = picture.withCapInsets(EdgeInsets::all(1));
+    BitmapContext g(Size{10, 10}, 1);
+    g.drawImage(picture, Rect{0, 0, 10, 10});
+    EXPECT_TRUE(colorNear(g.pixelColor(5, 5), Color::red()));
+    ASSERT_TRUE(picture.overwritePixels(solid(0, 255), 4, 4, 16, PixelFormat::rgba8));
+    g.drawImage(picture, Rect{0, 0, 10, 10});
+    EXPECT_TRUE(colorNear(g.pixelColor(0, 0), Color::blue()));
+    EXPECT_TRUE(colorNear(g.pixelColor(5, 5), Color::blue()));
+}
+
 TEST(Image, RepresentationsOfSeveralSizesAreKeptAndFiltered) {
     // An icon with 16- and 32-point pictures at 1x and 2x.
     const Image icon =
@@ -155,6 +174,12 @@ TEST(Image, TemplatesTintAndPlainImagesStayTheSame) {
     EXPECT_FALSE(red.isTemplate());
     EXPECT_TRUE(colorNear(red.pixelColor(0, 0), Color::red().withAlpha(0.5)));
     EXPECT_TRUE(colorNear(red.pixelColor(3, 0), Color::clear()));
+    EXPECT_TRUE(tmpl.tinted(Color::red()).isSameImage(red)) << "the tinted copy is kept";
+    EXPECT_TRUE(colorNear(tmpl.tinted(Color::blue()).pixelColor(0, 0), Color::blue().withAlpha(0.5)));
+    const Image capped = tmpl.withCapInsets(EdgeInsets::all(1)).withResizingMode(ImageResizingMode::tile);
+    EXPECT_EQ(capped.tinted(Color::red()).capInsets(), EdgeInsets::all(1))
+        << "not the copy of the picture before";
+    EXPECT_EQ(capped.tinted(Color::red()).resizingMode(), ImageResizingMode::tile);
 
     BitmapContext g(Size{4, 4}, 1);
     g.drawTemplateImage(tmpl, Rect{0, 0, 4, 4}, Color::green());

@@ -204,6 +204,19 @@ TEST(Font, TextMeasuredUnderANameFollowsItsRegistration) {
     EXPECT_EQ(measureText("Wide words", attributes).width, regular);
 }
 
+TEST(Font, KeptMetricsFollowTheFontsRegistrationAndItsChanges) {
+    const Font font = Font::named("TestFace-Metrics", 20);
+    registerFontName("TestFace-Metrics", "DejaVu Sans", "Regular");
+    const double sans = font.metrics().lineHeight;
+    const Font copy = font;
+    EXPECT_EQ(copy, font);
+    registerFontName("TestFace-Metrics", "Dosis", "Regular");
+    EXPECT_NE(copy.metrics().lineHeight, sans) << "a copy keeps its metrics only until the name changes";
+    EXPECT_NE(font.withSize(40).metrics().lineHeight, font.metrics().lineHeight);
+    registerFontName("TestFace-Metrics", "DejaVu Sans", "Regular");
+    EXPECT_EQ(font.metrics().lineHeight, sans);
+}
+
 TEST(Font, MonospacedDigitsAreOneWidthAndStayThroughChanges) {
     const Font font = Font::monospacedDigitSystem(10, FontWeight::medium);
     EXPECT_TRUE(font.hasMonospacedDigits());
