@@ -3,7 +3,7 @@
 // compositing) next to the same view drawn plain. The effect should cost no more than the plain
 // redraw plus one read-back of its size (gpu_bench's BM_ReadBackAndComposite/640/260 is that).
 //
-//     <build>/bin/gpu_bench --benchmark_filter='ViewRedraw|ReadBackAndComposite/640'
+//     <build>/bin/gpu_bench --benchmark_filter='ViewRedraw|ChangingDrawing|ReadBackAndComposite/640'
 
 #include "WendleShaders/WendleShadersHelper.h"
 #include "platform/gpu/Device.h"
@@ -67,7 +67,37 @@ void BM_ColorEffectViewRedraw(benchmark::State& state) {
     viewRedraws(state, true);
 }
 
+// The effect alone over a drawing of the view's size that changes at every frame (two pictures in
+// turn), so that every frame runs it: upload, the colour function, read-back. A redraw whose
+// content is unchanged (BM_ColorEffectViewRedraw) answers the last result instead.
+void BM_ColorEffectOnAChangingDrawing(benchmark::State& state) {
+    tk::TestMainLoop loop;
+    const auto build = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
+    if (!tk::Bundle::setMain(build / "bundles")) {
+        state.SkipWithError("no bundles");
+        return;
+    }
+    const auto shader = WendleShaders::WendleShadersHelper::colorMatrixShader({0, 0, 1, 0}, {0, 1, 0, 0},
+                                                                              {1, 0, 0, 0}, {0, 0, 0, 1});
+    const tk::Image drawings[2] = {
+        tk::Image::draw({320, 130}, 2,
+                        [](tk::GraphicsContext& c) {
+                            c.fillRect({0, 0, 320, 130}, tk::Color(0.1, 0.1, 0.12));
+                        }),
+        tk::Image::draw({320, 130}, 2, [](tk::GraphicsContext& c) {
+            c.fillRect({0, 0, 320, 130}, tk::Color(0.2, 0.5, 0.3));
+        })};
+    if (!shader || !shader->applyColorEffect(drawings[0])) {
+        state.SkipWithError("no device");
+        return;
+    }
+    int frame = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(shader->applyColorEffect(drawings[++frame % 2]));
+}
+
 BENCHMARK(BM_PlainViewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ColorEffectViewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ColorEffectOnAChangingDrawing)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/gpu/Error.h"
 #include "platform/tk/base/MainThread.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -90,7 +91,7 @@ bool ColorShader::prepare() const {
     return device_ && queue_ && pipeline_;
 }
 
-std::shared_ptr<Texture> ColorShader::sourceOf(const tk::Image& drawing) const {
+std::span<const std::uint8_t> ColorShader::pixelsOf(const tk::Image& drawing) const {
     // The toolkit's pixels go up as they are: native 0xAARRGGBB words are the bytes B, G, R, A.
     static_assert(std::endian::native == std::endian::little);
     if (!pixels_ || pixels_->size() != drawing.size() || pixels_->backingScale() != drawing.scale())
@@ -100,10 +101,8 @@ std::shared_ptr<Texture> ColorShader::sourceOf(const tk::Image& drawing) const {
     pixels_->drawImage(drawing, tk::Rect{tk::Point{}, drawing.size()});
     const int width = pixels_->pixelWidth(), height = pixels_->pixelHeight();
     if (pixels_->stride() != width * 4)
-        return nullptr;
-    return device_->makeTexture({PixelFormat::bgra8Unorm, {width, height}, TextureUsage::shaderRead},
-                                std::span(pixels_->pixelData(), static_cast<std::size_t>(width) *
-                                                                    static_cast<std::size_t>(height) * 4));
+        return {};
+    return {pixels_->pixelData(), static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4};
 }
 
 std::shared_ptr<Texture> ColorShader::targetOf(PixelSize size) const {
@@ -116,7 +115,18 @@ std::optional<tk::Image> ColorShader::applyColorEffect(const tk::Image& drawing)
     TK_CHECK_MAIN_THREAD();
     if (drawing.isEmpty() || !prepare())
         return std::nullopt;
-    auto source = sourceOf(drawing);
+    const auto pixels = pixelsOf(drawing);
+    if (pixels.empty())
+        return std::nullopt;
+    // The function sees only the pixels, their place and the arguments: the same pixels at the
+    // same size give the same result, so a redraw of unchanged content runs nothing.
+    if (last_ && last_->scale == drawing.scale() && last_->size == drawing.size() &&
+        std::equal(pixels.begin(), pixels.end(), last_->pixels.begin(), last_->pixels.end()))
+        return last_->result;
+    last_.reset();
+    auto source = device_->makeTexture(
+        {PixelFormat::bgra8Unorm, {pixels_->pixelWidth(), pixels_->pixelHeight()}, TextureUsage::shaderRead},
+        pixels);
     if (!source)
         return std::nullopt;
     auto target = targetOf(source->size());
@@ -141,7 +151,10 @@ std::optional<tk::Image> ColorShader::applyColorEffect(const tk::Image& drawing)
     encoder->drawPrimitives(PrimitiveType::triangle, 0, 3);
     encoder->endEncoding();
     commandBuffer->commit();
-    return device_->readImage(*target, ColorSpace::extendedLinearSRGB, drawing.scale());
+    auto result = device_->readImage(*target, ColorSpace::extendedLinearSRGB, drawing.scale());
+    if (result)
+        last_ = LastEffect{{pixels.begin(), pixels.end()}, drawing.size(), drawing.scale(), *result};
+    return result;
 }
 
 } // namespace gpu

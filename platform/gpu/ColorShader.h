@@ -17,7 +17,8 @@
 // the device it was given on its first draw - the system's device is shared only while someone
 // holds it, and making one anew costs more than the effect itself - with its command queue, the
 // pipeline and the target texture (kept while the drawing's size stays). The device is asked for
-// once: without one, later draws do not ask again.
+// once: without one, later draws do not ask again. A drawing whose pixels are those of the last one
+// gets the last result again without running anything.
 //
 // applyColorEffect() answers nothing - the view then shows its drawing as it is - when there is no
 // device, no library, no function of that name, or the function does not compile (said once on
@@ -32,6 +33,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -61,8 +63,8 @@ private:
     bool prepare() const;
     // The pipeline on device_; null when it cannot be built (said on standard error).
     std::shared_ptr<RenderPipelineState> makePipeline() const;
-    // The drawing as a texture of its premultiplied pixels; null when it cannot be made.
-    std::shared_ptr<Texture> sourceOf(const tk::Image& drawing) const;
+    // The drawing's premultiplied pixels, drawn into pixels_; empty when they cannot be had.
+    std::span<const std::uint8_t> pixelsOf(const tk::Image& drawing) const;
     // A render target of `size`, kept while the size stays.
     std::shared_ptr<Texture> targetOf(PixelSize size) const;
 
@@ -76,6 +78,14 @@ private:
     mutable std::shared_ptr<RenderPipelineState> pipeline_;
     mutable std::shared_ptr<Texture> target_;
     mutable std::optional<tk::BitmapContext> pixels_; // the drawing's pixels, kept while its size stays
+    // The last drawing run and what it gave, answered again while the drawing stays the same.
+    struct LastEffect {
+        std::vector<std::uint8_t> pixels;
+        tk::Size size;
+        double scale = 1;
+        tk::Image result;
+    };
+    mutable std::optional<LastEffect> last_;
 };
 
 } // namespace gpu

@@ -1,4 +1,5 @@
 #include "platform/gpu/ColorShader.h"
+#include "platform/gpu/FakeDevice.h"
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
 
@@ -88,6 +89,35 @@ TEST(ColorShader, KeepsItsDeviceFromDrawToDrawAndAsksOnceWhenThereIsNone) {
         EXPECT_FALSE(device.expired()) << "the device outlives the draw";
     }
     EXPECT_EQ(made, 1);
+}
+
+// A window redrawn for another view's sake draws the effect's content unchanged: the function sees
+// nothing but the pixels, so the last result serves again and nothing runs; any changed pixel, or
+// another size, runs it anew.
+TEST(ColorShader, RunsOnlyWhenTheDrawingsPixelsChange) {
+    tk::TestMainLoop loop;
+    auto library = std::make_shared<const Library>(
+        std::vector<Function>{Function("leftPaint", ShaderStage::fragment, kLeftPaint)});
+    auto device = std::make_shared<FakeDevice>();
+    ColorShader shader(library, "leftPaint", {{0, 0, 1, 1}}, [&] { return device; });
+
+    ASSERT_TRUE(shader.applyColorEffect(drawing()));
+    ASSERT_TRUE(shader.applyColorEffect(drawing())) << "the same pixels, drawn anew";
+    EXPECT_EQ(device->draws().size(), 1u);
+    EXPECT_EQ(device->imagesRead, 1);
+
+    tk::BitmapContext changed(tk::Size{20, 10}, 2);
+    changed.fillRect(tk::Rect{0, 0, 20, 5}, tk::Color(0.5, 0.5, 0.5));
+    changed.fillRect(tk::Rect{0, 5, 20, 5}, tk::Color(1, 0.5, 0, 0.5));
+    changed.fillRect(tk::Rect{19.5, 9.5, 0.5, 0.5}, tk::Color(0, 0, 0)); // one pixel at 2x
+    ASSERT_TRUE(shader.applyColorEffect(changed.makeImage()));
+    EXPECT_EQ(device->draws().size(), 2u) << "one pixel changed";
+
+    tk::BitmapContext other(tk::Size{20, 10}, 1);
+    other.fillRect(tk::Rect{0, 0, 20, 10}, tk::Color(0.5, 0.5, 0.5));
+    ASSERT_TRUE(shader.applyColorEffect(other.makeImage()));
+    ASSERT_TRUE(shader.applyColorEffect(drawing()));
+    EXPECT_EQ(device->draws().size(), 4u) << "another scale, then the first drawing again";
 }
 
 } // namespace
