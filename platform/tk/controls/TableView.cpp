@@ -50,11 +50,15 @@ void TableView::setSelection(IndexSet rows) {
     applySelection(selectionOf(std::move(rows)));
 }
 
+SelectableRow TableView::selectableRow() const {
+    return [this](int r) { return !isGroupRow(r); };
+}
+
 void TableView::applySelection(RowSelection next) {
-    range_ = std::move(next.range); // before the observers hear of the change
-    if (next.rows == selection_)
+    selection_.range = std::move(next.range); // before the observers hear of the change
+    if (next.rows == selection_.rows)
         return;
-    const IndexSet previous = std::exchange(selection_, std::move(next.rows));
+    const IndexSet previous = std::exchange(selection_.rows, std::move(next.rows));
     showSelectionChange(previous);
     selectionDidChange(previous);
     if (selectionDidChange_)
@@ -62,7 +66,7 @@ void TableView::applySelection(RowSelection next) {
 }
 
 void TableView::selectRowIndexes(const IndexSet& rows, bool byExtendingSelection) {
-    IndexSet next = byExtendingSelection ? selection_ : IndexSet{};
+    IndexSet next = byExtendingSelection ? selection_.rows : IndexSet{};
     const int count = numberOfRows();
     for (int r : rows)
         if (r >= 0 && r < count)
@@ -77,12 +81,12 @@ void TableView::deselectAll() {
 void TableView::rowsDidChange() {
     const int count = numberOfRows();
     const auto gone = [this, count](int r) { return r >= count || isGroupRow(r); };
-    IndexSet kept = selection_;
+    IndexSet kept = selection_.rows;
     std::erase_if(kept, gone);
     if (clickedRow_ >= count)
         clickedRow_ = -1;
     // The range goes on while its rows are still there to select.
-    SelectionRange range = range_;
+    SelectionRange range = selection_.range;
     if (gone(range.anchor) || gone(range.farEnd) || std::any_of(range.kept.begin(), range.kept.end(), gone))
         range = selectionOf(kept).range;
     applySelection({std::move(kept), std::move(range)});
@@ -114,9 +118,9 @@ bool TableView::mouseDown(const Event& event) {
     // menu comes with the right button.
     if (contains(event.modifierFlags, ModifierFlags::command) ||
         contains(event.modifierFlags, ModifierFlags::control))
-        applySelection(toggleRow({selection_, range_}, row));
+        applySelection(toggleRow(selection_, row));
     else if (contains(event.modifierFlags, ModifierFlags::shift))
-        applySelection(extendToRow({selection_, range_}, row, [this](int r) { return !isGroupRow(r); }));
+        applySelection(extendToRow(selection_, row, selectableRow()));
     else
         applySelection(clickRow(row));
     return true;
@@ -141,10 +145,9 @@ bool TableView::keyDown(const Event& event) {
     const bool up = event.keyCode == KeyCode::upArrow;
     if (!up && event.keyCode != KeyCode::downArrow)
         return View::keyDown(event);
-    applySelection(stepRow({selection_, range_}, up ? -1 : 1, numberOfRows(),
-                           contains(event.modifierFlags, ModifierFlags::shift),
-                           [this](int r) { return !isGroupRow(r); }));
-    scrollRowToVisible(range_.farEnd);
+    applySelection(stepRow(selection_, up ? -1 : 1, numberOfRows(),
+                           contains(event.modifierFlags, ModifierFlags::shift), selectableRow()));
+    scrollRowToVisible(selection_.range.farEnd);
     return true;
 }
 
@@ -156,14 +159,14 @@ bool TableView::rightMouseDown(const Event& event) {
 void TableView::draw(GraphicsContext& context, const Rect&) {
     if (isViewBased())
         return; // the row views draw the selection
-    for (int r : selection_)
+    for (int r : selection_.rows)
         context.fillRect(rectOfRow(r), Color::rgba8(60, 110, 200));
 }
 
 void TableView::showSelectionChange(const IndexSet& previous) {
     std::vector<int> changed;
-    std::set_symmetric_difference(previous.begin(), previous.end(), selection_.begin(), selection_.end(),
-                                  std::back_inserter(changed));
+    std::set_symmetric_difference(previous.begin(), previous.end(), selection_.rows.begin(),
+                                  selection_.rows.end(), std::back_inserter(changed));
     if (changed.empty())
         return;
     if (!isViewBased()) {

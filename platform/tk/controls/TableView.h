@@ -70,17 +70,17 @@ public:
     int rowAt(double y) const;
     Rect rectOfRow(int row) const;
 
-    const IndexSet& selectedRowIndexes() const { return selection_; }
+    const IndexSet& selectedRowIndexes() const { return selection_.rows; }
     // Rows outside 0..numberOfRows-1 are ignored.
     void selectRowIndexes(const IndexSet& rows, bool byExtendingSelection);
     void deselectAll();
     // The last selected row, -1 with none.
-    int selectedRow() const { return selection_.empty() ? -1 : *selection_.rbegin(); }
-    int numberOfSelectedRows() const { return int(selection_.size()); }
-    bool isRowSelected(int row) const { return selection_.count(row) != 0; }
+    int selectedRow() const { return selection_.rows.empty() ? -1 : *selection_.rows.rbegin(); }
+    int numberOfSelectedRows() const { return int(selection_.rows.size()); }
+    bool isRowSelected(int row) const { return selection_.rows.count(row) != 0; }
     int clickedRow() const { return clickedRow_; }
     // The anchor and far end of the selection's range, and the rows kept from before it.
-    const SelectionRange& selectionRange() const { return range_; }
+    const SelectionRange& selectionRange() const { return selection_.range; }
     // Whether `row` is a group row (none given: no row is).
     using GroupRowPredicate = std::function<bool(const TableView&, int row)>;
     void setGroupRowPredicate(GroupRowPredicate predicate);
@@ -202,6 +202,8 @@ private:
     void fitFrameToRowsAndColumns();
     ScrollView* headerScrollView() const;
     void reloadRowViews();
+    // Rows a click or key may select: all but the group rows.
+    SelectableRow selectableRow() const;
     void applySelection(RowSelection next);
     void showSelectionChange(const IndexSet& previous);
 
@@ -217,8 +219,7 @@ private:
     std::shared_ptr<TableHeaderView> headerView_;
     Size intercellSpacing_ = kDefaultIntercellSpacing;
     bool fitting_ = false; // the scroll view's answer to a new size comes back here
-    IndexSet selection_;
-    SelectionRange range_;
+    RowSelection selection_;
     double rowHeight_ = kDefaultRowHeight;
     int clickedRow_ = -1;
     bool tiling_ = false;
