@@ -98,8 +98,9 @@ void openMenu(tk::View& v, tk::Window& w) {
     auto& b = static_cast<tk::PopUpButton&>(v);
     b.setHighlighted(true);
     auto* cell = b.popUpCell();
-    tk::InWindowMenuPresenter().present(w, cell->menuForOpening([](const std::shared_ptr<tk::Menu>&, int) {}),
-                                        b.convertToWindow(cell->menuLocation(b.bounds())));
+    tk::InWindowMenuPresenter().present(
+        w, cell->menuForOpening(b.bounds(), [](const std::shared_ptr<tk::Menu>&, int) {}),
+        b.convertToWindow(cell->menuLocation(b.bounds())));
 }
 
 tk::Image smallIcon(const fs::path& file) {
