@@ -126,27 +126,32 @@ std::vector<double> MenuView::rowBoundaries(double top) const {
 
 double MenuView::settled(double top, int scrolling) const {
     const double windowHeight = bounds().height();
+    const std::size_t n = shown_.size();
+    // Whether shown row `k` is one that an arrow must not cover (a separator may hide).
+    const auto keepsClear = [&](std::size_t k) { return !menu_->item(shown_[k])->isSeparator; };
     // A hidden top: only the padding hides, so the menu moves down by it; or a row that lies wholly
     // inside the window would hide under the arrow, so the menu moves down until the row's top is
     // the arrow's bottom. Not while the user scrolls the hidden top away.
     if (top < 0 && scrolling >= 0) {
-        for (std::size_t tries = 0; top < 0 && tries <= shown_.size(); ++tries) {
+        for (std::size_t tries = 0; top < 0 && tries <= n; ++tries) {
             if (top >= -kPanelPadding) {
                 top = 0;
                 break;
             }
             const std::vector<double> rows = rowBoundaries(top);
-            const auto arrow =
-                std::find_if(rows.begin(), rows.end(), [](double y) { return y >= kScrollArrowMinHeight; });
-            if (arrow == rows.begin() || arrow == rows.end() || *(arrow - 1) < 0)
+            const auto arrow = std::size_t(
+                std::find_if(rows.begin(), rows.end(), [](double y) { return y >= kScrollArrowMinHeight; }) -
+                rows.begin());
+            // Row arrow - 1 ends at the arrow's bottom.
+            if (arrow == 0 || arrow > n || rows[arrow - 1] < 0 || !keepsClear(arrow - 1))
                 break;
-            top += kScrollArrowMinHeight - *(arrow - 1);
+            top += kScrollArrowMinHeight - rows[arrow - 1];
         }
     }
     // The same at a hidden bottom, moving the menu up (never hiding its top for it).
     if (top >= 0 && top + contentHeight_ > windowHeight && scrolling <= 0) {
         const double arrowTop = windowHeight - kScrollArrowMinHeight;
-        for (std::size_t tries = 0; tries <= shown_.size(); ++tries) {
+        for (std::size_t tries = 0; tries <= n; ++tries) {
             const double hidden = top + contentHeight_ - windowHeight;
             if (hidden <= 0)
                 break;
@@ -155,11 +160,12 @@ double MenuView::settled(double top, int scrolling) const {
                 break;
             }
             const std::vector<double> rows = rowBoundaries(top);
-            const auto arrow =
-                std::find_if(rows.rbegin(), rows.rend(), [&](double y) { return y <= arrowTop; });
-            if (arrow == rows.rbegin() || arrow == rows.rend() || *(arrow - 1) > windowHeight)
+            std::size_t arrow = n + 1; // row `arrow` starts at the arrow's top
+            for (std::size_t k = 0; k <= n && rows[k] <= arrowTop; ++k)
+                arrow = k;
+            if (arrow >= n || rows[arrow + 1] > windowHeight || !keepsClear(arrow))
                 break;
-            const double up = std::min(*(arrow - 1) - arrowTop, top);
+            const double up = std::min(rows[arrow + 1] - arrowTop, top);
             if (up <= 0)
                 break;
             top -= up;

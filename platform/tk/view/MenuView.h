@@ -14,7 +14,7 @@
 // place (a pop-up keeping its selected row over its button) stays where it was asked and shows
 // only what lies inside the window, with a scroll arrow over the rows hidden past the top or the
 // bottom edge; the wheel, a click on the arrow, or the highlight moving onto a hidden row bring the
-// hidden rows into view. An arrow never covers a row that lies wholly inside the window: the menu
+// hidden rows into view. An arrow never covers an item that lies wholly inside the window: the menu
 // moves by up to the arrow's height instead (and by a hidden padding alone, showing no arrow). Any
 // other menu is moved to fit inside the window, and one taller than the window hides its bottom.
 
