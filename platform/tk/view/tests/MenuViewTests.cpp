@@ -169,6 +169,19 @@ TEST(MenuView, AMenuOpenedInPlacePastTheBottomHidesItsRowsUnderAScrollArrowUntil
     EXPECT_EQ(view->hiddenBelow(), 60) << "the highlighted row is brought up into view";
     EXPECT_EQ(view->itemAt({x, 280}), 2);
     EXPECT_EQ(view->scrollArrowTop(), 290);
+    w.key(KeyCode::escape);
+
+    // Taller than the window, a menu that moves to fit hides its bottom rows the same way.
+    for (int i = 0; i < 10; ++i)
+        menu->addItem("More", "pick:");
+    view = open(false);
+    EXPECT_EQ(view->panelRect().y(), 0);
+    EXPECT_EQ(view->panelRect().maxY(), 300);
+    EXPECT_EQ(view->hiddenBelow(), 8 + 16 * MenuView::kItemHeight - 300);
+    w.key(KeyCode::upArrow);
+    EXPECT_EQ(view->highlightedIndex(), 15);
+    EXPECT_EQ(view->hiddenBelow(), 0) << "the last row, reached by wrapping round, is brought up";
+    EXPECT_EQ(view->itemAt({x, 290}), 15);
 }
 
 } // namespace
