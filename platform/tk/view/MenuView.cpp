@@ -105,8 +105,8 @@ void MenuView::placePanel(int scrolling) {
                  std::max(kMinWidth, b.width()));
     const double x = std::clamp(location_.x, 0.0, std::max(0.0, b.width() - width));
     // In place, at least a row of the menu stays inside the window.
-    const double lowest = std::min(0.0, kItemHeight + 2 * kPanelPadding - height);
-    const double highest = b.height() - kItemHeight - 2 * kPanelPadding;
+    const double lowest = std::min(0.0, kItemHeight + kPanelPadding - height);
+    const double highest = b.height() - kItemHeight - kPanelPadding;
     const double asked = menu_->opensInPlace()
                              ? std::max(lowest, std::min(location_.y, highest))
                              : std::clamp(location_.y, 0.0, std::max(0.0, b.height() - height));
