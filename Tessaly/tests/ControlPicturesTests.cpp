@@ -98,8 +98,9 @@ void openMenu(tk::View& v, tk::Window& w) {
     auto& b = static_cast<tk::PopUpButton&>(v);
     b.setHighlighted(true);
     auto* cell = b.popUpCell();
-    tk::InWindowMenuPresenter().present(w, cell->menuForOpening([](const std::shared_ptr<tk::Menu>&, int) {}),
-                                        b.convertToWindow(cell->menuLocation(b.bounds())));
+    tk::InWindowMenuPresenter().present(
+        w, cell->menuForOpening(b.bounds(), [](const std::shared_ptr<tk::Menu>&, int) {}),
+        b.convertToWindow(cell->menuLocation(b.bounds())));
 }
 
 tk::Image smallIcon(const fs::path& file) {
@@ -363,6 +364,18 @@ std::vector<Subject> subjects() {
                  openMenu,
                  {},
                  {20, 0}});
+    s.push_back({"pop-up-button",
+                 "menu-open-near-bottom",
+                 pop,
+                 {120, 0},
+                 [](tk::Rect frame) {
+                     auto b = std::static_pointer_cast<StyledPopUpButton>(popUp(std::nullopt)(frame));
+                     b->selectItemAtIndex(0);
+                     return b;
+                 },
+                 openMenu,
+                 {},
+                 {20, 110}});
     s.push_back({"pull-down-button", "menu-open", pop, {150, 180}, popUpWithImages(true), openMenu});
     s.push_back({"tool-pop-up-button", "normal", {90, 20}, {}, popUp(std::nullopt, true)});
     s.push_back({"tool-pop-up-button", "highlighted", {90, 20}, {}, popUp(std::nullopt, true), highlight});

@@ -138,6 +138,7 @@ bool PopUpButton::showMenu() {
         return false;
     auto weakSelf = std::weak_ptr<PopUpButton>(std::static_pointer_cast<PopUpButton>(sharedView()));
     auto menu = c->menuForOpening(
+        bounds(),
         [weakSelf](const std::shared_ptr<Menu>& holder, int index) {
             if (auto self = weakSelf.lock())
                 self->itemChosen(holder, index);

@@ -242,13 +242,17 @@ void PopUpButtonCell::showSelection() {
         ButtonCell::setTitle(std::move(shown));
 }
 
-std::shared_ptr<Menu> PopUpButtonCell::menuForOpening(ChosenHandler chosen,
+std::shared_ptr<Menu> PopUpButtonCell::menuForOpening(const Rect& bounds, ChosenHandler chosen,
                                                       std::function<void()> closed) const {
     const int first = pullsDown_ ? 1 : 0;
     if (menu_->numberOfItems() <= first)
         return nullptr;
     auto shared = std::make_shared<ChosenHandler>(std::move(chosen));
-    return menuCopyReportingClose(std::move(*copyForOpening(menu_, first, shared)), std::move(closed));
+    Menu copy = std::move(*copyForOpening(menu_, first, shared));
+    // Wide enough to cover the button's arrows at its right edge.
+    copy.setMinimumWidth(bounds.maxX() - menuLocation(bounds).x);
+    copy.setOpensInPlace(!pullsDown_);
+    return menuCopyReportingClose(std::move(copy), std::move(closed));
 }
 
 Point PopUpButtonCell::menuLocation(const Rect& bounds) const {

@@ -83,12 +83,14 @@ public:
     void setTitle(std::string title) override;
 
     // --- Opening ------------------------------------------------------------------------------
-    // The menu as it opens: a copy of the items (pull-down: without item 0) whose choice calls
-    // `chosen` with the menu that holds the original item and its index there. `closed` runs when
-    // whoever shows the copy lets it go (an item was chosen, or the menu was dismissed). Null when
-    // there is nothing to show.
+    // The menu as it opens from a control of `bounds`: a copy of the items (pull-down: without
+    // item 0) whose choice calls `chosen` with the menu that holds the original item and its index
+    // there. Opened at menuLocation(bounds), it reaches at least to the control's right edge, and a
+    // pop-up's opens in place. `closed` runs when whoever shows the copy lets it go (an item was
+    // chosen, or the menu was dismissed). Null when there is nothing to show.
     using ChosenHandler = std::function<void(const std::shared_ptr<Menu>& menu, int index)>;
-    std::shared_ptr<Menu> menuForOpening(ChosenHandler chosen, std::function<void()> closed = {}) const;
+    std::shared_ptr<Menu> menuForOpening(const Rect& bounds, ChosenHandler chosen,
+                                         std::function<void()> closed = {}) const;
     // Where the menu opens, in the control view's coordinates: over the control with the selected
     // item's row on it and the menu's titles starting where the button's does (pop-up), or below
     // the control (pull-down).

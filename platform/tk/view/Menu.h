@@ -115,6 +115,14 @@ public:
     // [main] Asks the delegate to update the menu; presenters call it right before the menu opens.
     void update();
 
+    // How wide the menu opens at least (points); 0 leaves its width to its rows.
+    double minimumWidth() const { return minimumWidth_; }
+    void setMinimumWidth(double width) { minimumWidth_ = width; }
+    // Whether the menu opens with its rows where it was asked even when some of them fall outside
+    // the window (a pop-up's selected row over its button), or moves to fit inside the window.
+    bool opensInPlace() const { return opensInPlace_; }
+    void setOpensInPlace(bool inPlace) { opensInPlace_ = inPlace; }
+
     // The items as shown while `modifiers` are held: each alternate whose mask is held takes the
     // place of the item before it; other alternates are left out. Indices into items().
     std::vector<int> visibleItemIndices(ModifierFlags modifiers) const;
@@ -127,6 +135,8 @@ private:
     std::vector<MenuItem> items_;
     std::weak_ptr<MenuDelegate> delegate_;
     bool autoenablesItems_ = true;
+    double minimumWidth_ = 0;
+    bool opensInPlace_ = false;
 };
 
 } // namespace tk

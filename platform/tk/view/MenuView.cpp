@@ -22,6 +22,8 @@ constexpr double kImageSide = 16;
 constexpr double kImageGap = 6;
 constexpr double kTrailing = 14;
 constexpr double kCornerRadius = 6;
+// Above the first row and below the last.
+constexpr double kPanelPadding = 4;
 
 double itemHeight(const MenuItem& item) {
     return item.isSeparator ? MenuView::kSeparatorHeight : MenuView::kItemHeight;
@@ -75,12 +77,12 @@ MenuView::MenuView(std::shared_ptr<Menu> menu, Point location, ModifierFlags mod
     addTrackingArea(TrackingArea({}, TrackingOptions::mouseMoved | TrackingOptions::inVisibleRect));
 }
 
-void MenuView::placePanel() {
+void MenuView::placePanel(int scrolling) {
     shown_ = menu_->visibleItemIndices(modifiers_);
     titleInset_ = titleInsetOf(*menu_, shown_);
     const TextAttributes attributes = rowAttributes();
     const TextAttributes header = headerAttributes();
-    double height = 8;
+    double height = 2 * kPanelPadding;
     double titles = 0;
     double keys = 0;
     double headers = 0;
@@ -95,20 +97,85 @@ void MenuView::placePanel() {
         if (const std::string right = rightText(item); !right.empty())
             keys = std::max(keys, measureText(right, attributes).width);
     }
+    contentHeight_ = height;
     const Rect b = bounds();
     const double content = titleInset_ + titles + (keys > 0 ? kKeyGap + keys : 0) + kTrailing;
     const double width =
-        std::min(std::ceil(std::max({kMinWidth, content, headers + 20})), std::max(kMinWidth, b.width()));
+        std::min(std::ceil(std::max({kMinWidth, content, headers + 20, menu_->minimumWidth()})),
+                 std::max(kMinWidth, b.width()));
     const double x = std::clamp(location_.x, 0.0, std::max(0.0, b.width() - width));
-    const double wanted = location_.y + scrolled_;
-    contentTop_ = wanted < 0 ? wanted : std::clamp(wanted, 0.0, std::max(0.0, b.height() - height));
+    // In place, at least a row of the menu stays inside the window.
+    const double lowest = std::min(0.0, kItemHeight + kPanelPadding - height);
+    const double highest = b.height() - kItemHeight - kPanelPadding;
+    const double asked = menu_->opensInPlace()
+                             ? std::max(lowest, std::min(location_.y, highest))
+                             : std::clamp(location_.y, 0.0, std::max(0.0, b.height() - height));
+    contentTop_ = settled(asked + scrolled_, scrolling);
+    scrolled_ = contentTop_ - asked;
     const double top = std::max(0.0, contentTop_);
-    const double bottom = wanted < 0 ? std::min(contentTop_ + height, b.height()) : contentTop_ + height;
+    const double bottom = std::min(contentTop_ + height, b.height());
     panel_ = Rect{x, top, width, std::max(0.0, bottom - top)};
 }
 
+std::vector<double> MenuView::rowBoundaries(double top) const {
+    std::vector<double> boundaries{top + kPanelPadding};
+    for (int i : shown_)
+        boundaries.push_back(boundaries.back() + itemHeight(*menu_->item(i)));
+    return boundaries;
+}
+
+double MenuView::settled(double top, int scrolling) const {
+    const double windowHeight = bounds().height();
+    const std::size_t n = shown_.size();
+    // Whether shown row `k` is one that an arrow must not cover (a separator may hide).
+    const auto keepsClear = [&](std::size_t k) { return !menu_->item(shown_[k])->isSeparator; };
+    // A hidden top: only the padding hides, so the menu moves down by it; or a row that lies wholly
+    // inside the window would hide under the arrow, so the menu moves down until the row's top is
+    // the arrow's bottom. Not while the user scrolls the hidden top away.
+    if (top < 0 && scrolling >= 0) {
+        for (std::size_t tries = 0; top < 0 && tries <= n; ++tries) {
+            if (top >= -kPanelPadding) {
+                top = 0;
+                break;
+            }
+            const std::vector<double> rows = rowBoundaries(top);
+            const auto arrow = std::size_t(
+                std::find_if(rows.begin(), rows.end(), [](double y) { return y >= kScrollArrowMinHeight; }) -
+                rows.begin());
+            // Row arrow - 1 ends at the arrow's bottom.
+            if (arrow == 0 || arrow > n || rows[arrow - 1] < 0 || !keepsClear(arrow - 1))
+                break;
+            top += kScrollArrowMinHeight - rows[arrow - 1];
+        }
+    }
+    // The same at a hidden bottom, moving the menu up (never hiding its top for it).
+    if (top >= 0 && top + contentHeight_ > windowHeight && scrolling <= 0) {
+        const double arrowTop = windowHeight - kScrollArrowMinHeight;
+        for (std::size_t tries = 0; tries <= n; ++tries) {
+            const double hidden = top + contentHeight_ - windowHeight;
+            if (hidden <= 0)
+                break;
+            if (hidden <= kPanelPadding) {
+                top = std::max(0.0, top - hidden);
+                break;
+            }
+            const std::vector<double> rows = rowBoundaries(top);
+            std::size_t arrow = n + 1; // row `arrow` starts at the arrow's top
+            for (std::size_t k = 0; k <= n && rows[k] <= arrowTop; ++k)
+                arrow = k;
+            if (arrow >= n || rows[arrow + 1] > windowHeight || !keepsClear(arrow))
+                break;
+            const double up = std::min(rows[arrow + 1] - arrowTop, top);
+            if (up <= 0)
+                break;
+            top -= up;
+        }
+    }
+    return top;
+}
+
 double MenuView::rowTop(int index) const {
-    double y = contentTop_ + 4;
+    double y = contentTop_ + kPanelPadding;
     for (int i : shown_) {
         if (i == index)
             break;
@@ -120,22 +187,38 @@ double MenuView::rowTop(int index) const {
 double MenuView::scrollArrowBottom() const {
     if (hiddenAbove() <= 0)
         return panel_.y();
-    double y = contentTop_ + 4;
-    for (int i : shown_) {
+    for (double y : rowBoundaries(contentTop_))
         if (y >= panel_.y() + kScrollArrowMinHeight)
-            return y;
-        y += itemHeight(*menu_->item(i));
-    }
+            return std::min(y, panel_.maxY());
     return panel_.maxY();
 }
 
-void MenuView::scrollDown(double points) {
-    const double room = hiddenAbove();
-    if (room <= 0 || points <= 0)
+double MenuView::scrollArrowTop() const {
+    if (hiddenBelow() <= 0)
+        return panel_.maxY();
+    const std::vector<double> rows = rowBoundaries(contentTop_);
+    for (auto y = rows.rbegin(); y != rows.rend(); ++y)
+        if (*y <= panel_.maxY() - kScrollArrowMinHeight)
+            return std::max(*y, scrollArrowBottom());
+    return scrollArrowBottom();
+}
+
+void MenuView::scrollBy(double points) {
+    const double moved = points > 0 ? std::min(points, hiddenAbove()) : std::max(points, -hiddenBelow());
+    if (moved == 0)
         return;
-    scrolled_ += std::min(points, room);
-    placePanel();
+    scrolled_ += moved;
+    placePanel(moved > 0 ? 1 : -1);
     setNeedsDisplay();
+}
+
+void MenuView::scrollToShow(int index) {
+    const double top = rowTop(index);
+    const double bottom = top + itemHeight(*menu_->item(index));
+    if (top < scrollArrowBottom())
+        scrollBy(scrollArrowBottom() - top);
+    else if (bottom > scrollArrowTop())
+        scrollBy(scrollArrowTop() - bottom);
 }
 
 void MenuView::layout() {
@@ -150,9 +233,9 @@ void MenuView::viewDidMoveToWindow() {
 }
 
 int MenuView::itemAt(Point point) const {
-    if (!panel_.contains(point) || point.y < scrollArrowBottom())
+    if (!panel_.contains(point) || point.y < scrollArrowBottom() || point.y >= scrollArrowTop())
         return -1;
-    double y = contentTop_ + 4;
+    double y = contentTop_ + kPanelPadding;
     for (int i : shown_) {
         const MenuItem& item = *menu_->item(i);
         const double h = itemHeight(item);
@@ -207,7 +290,11 @@ bool MenuView::mouseDown(const Event& event) {
         return true;
     }
     if (p.y < scrollArrowBottom()) {
-        scrollDown(kItemHeight);
+        scrollBy(kItemHeight);
+        return true;
+    }
+    if (p.y >= scrollArrowTop()) {
+        scrollBy(-kItemHeight);
         return true;
     }
     highlighted_ = itemAt(p);
@@ -238,7 +325,7 @@ bool MenuView::mouseMoved(const Event& event) {
 }
 
 bool MenuView::scrollWheel(const Event& event) {
-    scrollDown(event.scrollingDelta.y);
+    scrollBy(event.scrollingDelta.y);
     return true;
 }
 
@@ -252,7 +339,7 @@ void MenuView::moveHighlight(int step) {
         const MenuItem& item = *menu_->item(shown_[std::size_t(at)]);
         if (!item.isSeparator && !item.isSectionHeader && item.enabled) {
             highlighted_ = shown_[std::size_t(at)];
-            scrollDown(scrollArrowBottom() - rowTop(highlighted_));
+            scrollToShow(highlighted_);
             setNeedsDisplay();
             return;
         }
@@ -293,7 +380,7 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
     context.clearShadow();
     GraphicsStateGuard clip(context);
     context.clipToPath(panel);
-    double y = contentTop_ + 4;
+    double y = contentTop_ + kPanelPadding;
     TextAttributes attributes = rowAttributes();
     const double titleX = panel_.x() + titleInset_;
     const double keyRight = panel_.maxX() - kTrailing;
@@ -336,19 +423,23 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
         }
         y += h;
     }
-    if (hiddenAbove() > 0) {
-        const Rect strip{panel_.x(), panel_.y(), panel_.width(), scrollArrowBottom() - panel_.y()};
+    // The scroll arrows over the hidden rows: up at the top, down at the bottom.
+    StrokeStyle style;
+    style.lineWidth = 1.5;
+    style.lineCap = LineCap::round;
+    style.lineJoin = LineJoin::round;
+    const auto drawArrow = [&](const Rect& strip, double pointing) {
         context.fillRect(strip, panelColor);
-        StrokeStyle style;
-        style.lineWidth = 1.5;
-        style.lineCap = LineCap::round;
-        style.lineJoin = LineJoin::round;
         Path arrow;
-        arrow.moveTo({strip.midX() - 4, strip.midY() + 2});
-        arrow.lineTo({strip.midX(), strip.midY() - 2});
-        arrow.lineTo({strip.midX() + 4, strip.midY() + 2});
+        arrow.moveTo({strip.midX() - 4, strip.midY() - 2 * pointing});
+        arrow.lineTo({strip.midX(), strip.midY() + 2 * pointing});
+        arrow.lineTo({strip.midX() + 4, strip.midY() - 2 * pointing});
         context.strokePath(arrow, textColor, style);
-    }
+    };
+    if (hiddenAbove() > 0)
+        drawArrow(Rect{panel_.x(), panel_.y(), panel_.width(), scrollArrowBottom() - panel_.y()}, -1);
+    if (hiddenBelow() > 0)
+        drawArrow(Rect{panel_.x(), scrollArrowTop(), panel_.width(), panel_.maxY() - scrollArrowTop()}, 1);
     context.strokePath(Path::roundedRect(panel_.insetBy(0.5, 0.5), kCornerRadius - 0.5), borderColor);
 }
 

@@ -10,10 +10,13 @@
 // an image column when any shown item has an image, the titles in one column, and the key
 // equivalents (or a submenu's arrow) right-aligned at least kKeyGap after the widest title.
 //
-// A menu asked to open above the window's top (a pop-up keeping its selected row over its button)
-// stays where it was asked and shows only what lies inside the window, under a scroll arrow; the
-// wheel, a click on the arrow, or the highlight moving up under it bring the hidden rows down.
-// Otherwise the panel is moved to fit inside the window.
+// The panel is at least as wide as the menu's minimumWidth (a pop-up's button). A menu that opens in
+// place (a pop-up keeping its selected row over its button) stays where it was asked and shows
+// only what lies inside the window, with a scroll arrow over the rows hidden past the top or the
+// bottom edge; the wheel, a click on the arrow, or the highlight moving onto a hidden row bring the
+// hidden rows into view. An arrow never covers an item that lies wholly inside the window: the menu
+// moves by up to the arrow's height instead (and by a hidden padding alone, showing no arrow). Any
+// other menu is moved to fit inside the window, and one taller than the window hides its bottom.
 
 #include "platform/tk/view/Backend.h"
 #include "platform/tk/view/View.h"
@@ -31,7 +34,7 @@ public:
     static constexpr double kSeparatorHeight = 9;
     static constexpr double kMinWidth = 160;
     // The scroll arrow over a hidden top reaches down to the first row boundary this far below
-    // the panel's top, so that no row shows cut.
+    // the panel's top, so that no row shows cut; the one over a hidden bottom likewise up.
     static constexpr double kScrollArrowMinHeight = 10;
     // Between the widest title and the widest key equivalent.
     static constexpr double kKeyGap = 28;
@@ -47,8 +50,12 @@ public:
     Rect panelRect() const { return panel_; }
     // How much of the menu's top is hidden above the panel's top.
     double hiddenAbove() const { return panel_.y() - contentTop_; }
+    // How much of the menu's bottom is hidden below the panel's bottom.
+    double hiddenBelow() const { return contentTop_ + contentHeight_ - panel_.maxY(); }
     // The bottom of the scroll arrow over a hidden top (the panel's top when nothing is hidden).
     double scrollArrowBottom() const;
+    // The top of the scroll arrow over a hidden bottom (the panel's bottom when nothing is hidden).
+    double scrollArrowTop() const;
     // The item under `point` (overlay coordinates) that can be chosen, or -1.
     int itemAt(Point point) const;
     void choose(int index);
@@ -67,10 +74,17 @@ public:
     void viewDidMoveToWindow() override;
 
 private:
-    void placePanel();
+    // `scrolling`: 1 while the user brings a hidden top down, -1 a hidden bottom up, else 0.
+    void placePanel(int scrolling = 0);
+    // The menu's top moved (down, or up at the bottom) so that no whole row hides under an arrow.
+    double settled(double top, int scrolling) const;
+    // The tops of the shown rows and the last one's bottom, for a menu whose top is `top`.
+    std::vector<double> rowBoundaries(double top) const;
     void moveHighlight(int step);
-    // Brings hidden rows at the top `points` further into view (never past the menu's top).
-    void scrollDown(double points);
+    // Positive: brings hidden rows at the top that far down; negative: hidden rows at the bottom
+    // up (never past the menu's ends).
+    void scrollBy(double points);
+    void scrollToShow(int index);
     // The row's top (view coordinates) of shown item `index`.
     double rowTop(int index) const;
 
@@ -79,9 +93,10 @@ private:
     Rect panel_;
     std::vector<int> shown_; // indices of the items shown, top to bottom
     ModifierFlags modifiers_ = ModifierFlags::none;
-    double titleInset_ = 0; // where the titles start, from the panel's left edge
-    double contentTop_ = 0; // the menu's top, above the panel's while part of it is hidden
-    double scrolled_ = 0;   // how far the user brought a hidden top down
+    double titleInset_ = 0;    // where the titles start, from the panel's left edge
+    double contentTop_ = 0;    // the menu's top, above the panel's while part of it is hidden
+    double contentHeight_ = 0; // the whole menu's, below the panel's while part of it is hidden
+    double scrolled_ = 0;      // how far the menu moved from where it was asked (down is positive)
     int highlighted_ = -1;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/MenuView.h"
 #include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,34 @@ TEST_F(PopUp, TheFirstItemIsSelectedAndAPressOpensTheMenuWithTheSelectionOverThe
     EXPECT_EQ(log, (std::vector<std::string>{"changed Green"}));
     EXPECT_FALSE(button->isHighlighted()) << "the menu closed";
     EXPECT_EQ(button->itemAtIndex(2)->state, MenuItemState::off);
+}
+
+TEST_F(PopUp, TheOpenMenuKeepsTheSelectedRowOverTheTitleAndCoversTheButtonAtEitherEdge) {
+    for (double y : {0.0, 2.0, 8.0, 140.0, 250.0, 276.0}) {
+        for (int selected : {0, 5}) {
+            SCOPED_TRACE("button at y " + std::to_string(int(y)) + ", item " + std::to_string(selected));
+            auto six = View::make<PopUpButton>(Rect{20, y, 150, 22});
+            six->addItems({"Whole", "Half", "Quarter", "Eighth", "Sixteenth", "Triplet"});
+            six->selectItemAtIndex(selected);
+            w->contentView().addSubview(six);
+            w->click({30, y + 11});
+            ASSERT_NE(shown(), nullptr);
+            // What the window's own presenter makes of the menu and place the button asked for.
+            InWindowMenuPresenter().present(w->window(), std::make_shared<Menu>(*shown()),
+                                            backend->menus().shownLocation());
+            auto* view = dynamic_cast<MenuView*>(w->window().overlayViews().back().get());
+            ASSERT_NE(view, nullptr);
+            w->render();
+            const Rect title = six->popUpCell()->titleRect(six->bounds());
+            EXPECT_EQ(view->itemAt({20 + title.midX(), y + title.midY()}), selected);
+            EXPECT_TRUE(view->panelRect().contains(six->frame()))
+                << "panel " << view->panelRect().x() << "," << view->panelRect().y() << " "
+                << view->panelRect().width() << "x" << view->panelRect().height();
+            view->dismiss();
+            backend->menus().dismiss();
+            six->removeFromSuperview();
+        }
+    }
 }
 
 TEST_F(PopUp, AnImageColumnMovesTheMenuLeftSoItsTitlesStayOverTheButtonsTitle) {
@@ -155,6 +184,8 @@ TEST_F(PopUp, APullDownShowsItsFirstItemAsTitleAndOpensBelowWithoutIt) {
     EXPECT_EQ(shown()->numberOfItems(), 2);
     EXPECT_EQ(shown()->item(0)->title, "Copy");
     EXPECT_EQ(backend->menus().shownLocation(), (Point{20, 172})) << "below the button";
+    EXPECT_EQ(shown()->minimumWidth(), 100) << "as wide as the button";
+    EXPECT_FALSE(shown()->opensInPlace());
     ASSERT_TRUE(backend->menus().chooseItem(1));
     EXPECT_EQ(pull->titleOfSelectedItem(), "Paste");
     EXPECT_EQ(pull->title(), "Actions") << "a pull-down keeps its title";

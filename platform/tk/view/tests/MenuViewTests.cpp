@@ -89,6 +89,7 @@ TEST(MenuView, AMenuAskedAboveTheWindowHidesItsTopUnderAScrollArrowUntilScrolled
     auto menu = std::make_shared<Menu>();
     for (const char* title : {"One", "Two", "Three", "Four", "Five"})
         menu->addItem(title, "pick:");
+    menu->setOpensInPlace(true);
     std::vector<std::string> picked;
     auto app = std::make_shared<Responder>();
     app->setActionHandler("pick:", [&](const ActionSender&) { picked.push_back("pick"); });
@@ -122,6 +123,65 @@ TEST(MenuView, AMenuAskedAboveTheWindowHidesItsTopUnderAScrollArrowUntilScrolled
     EXPECT_EQ(view->itemAt({x, 10}), 0);
     w.key(KeyCode::returnKey);
     EXPECT_EQ(picked.size(), 1u);
+}
+
+TEST(MenuView, AMenuOpenedInPlacePastTheBottomHidesItsRowsUnderAScrollArrowUntilScrolled) {
+    TestMainLoop loop;
+    HeadlessWindow w({400, 300});
+    auto menu = std::make_shared<Menu>();
+    for (const char* title : {"One", "Two", "Three", "Four", "Five", "Six"})
+        menu->addItem(title, "pick:");
+    auto open = [&](bool inPlace) {
+        menu->setOpensInPlace(inPlace);
+        InWindowMenuPresenter().present(w.window(), menu, {20, 250});
+        w.render();
+        return dynamic_cast<MenuView*>(w.window().overlayViews().back().get());
+    };
+    MenuView* view = open(false);
+    EXPECT_EQ(view->panelRect().maxY(), 300) << "a menu that need not stay moves up to fit";
+    EXPECT_EQ(view->hiddenBelow(), 0);
+    w.key(KeyCode::escape);
+
+    // Asked with rows at 254, 276, 298 ...: "Two" would lie wholly inside the window under the
+    // arrow, so the menu moves up by 8 and the arrow starts where "Two" ends.
+    view = open(true);
+    const double x = view->panelRect().midX();
+    EXPECT_EQ(view->panelRect().y(), 242);
+    EXPECT_EQ(view->panelRect().maxY(), 300);
+    EXPECT_EQ(view->hiddenBelow(), 82);
+    EXPECT_EQ(view->scrollArrowTop(), 290);
+    EXPECT_EQ(view->itemAt({x, 250}), 0);
+    EXPECT_EQ(view->itemAt({x, 280}), 1);
+    EXPECT_EQ(view->itemAt({x, 295}), -1) << "the arrow is no row";
+    w.click({x, 295});
+    EXPECT_EQ(view->hiddenBelow(), 60) << "a click on the arrow brings one row up";
+    EXPECT_EQ(view->itemAt({x, 280}), 2);
+    w.scroll({x, 280}, 0, -100);
+    EXPECT_EQ(view->hiddenBelow(), 0) << "no further than the menu's bottom";
+    EXPECT_EQ(view->panelRect().height(), 8 + 6 * MenuView::kItemHeight);
+    EXPECT_EQ(view->itemAt({x, 290}), 5);
+    w.key(KeyCode::escape);
+
+    view = open(true);
+    for (int i = 0; i < 3; ++i)
+        w.key(KeyCode::downArrow);
+    EXPECT_EQ(view->highlightedIndex(), 2);
+    EXPECT_EQ(view->hiddenBelow(), 60) << "the highlighted row is brought up into view";
+    EXPECT_EQ(view->itemAt({x, 280}), 2);
+    EXPECT_EQ(view->scrollArrowTop(), 290);
+    w.key(KeyCode::escape);
+
+    // Taller than the window, a menu that moves to fit hides its bottom rows the same way.
+    for (int i = 0; i < 10; ++i)
+        menu->addItem("More", "pick:");
+    view = open(false);
+    EXPECT_EQ(view->panelRect().y(), 0);
+    EXPECT_EQ(view->panelRect().maxY(), 300);
+    EXPECT_EQ(view->hiddenBelow(), 8 + 16 * MenuView::kItemHeight - 300);
+    w.key(KeyCode::upArrow);
+    EXPECT_EQ(view->highlightedIndex(), 15);
+    EXPECT_EQ(view->hiddenBelow(), 0) << "the last row, reached by wrapping round, is brought up";
+    EXPECT_EQ(view->itemAt({x, 290}), 15);
 }
 
 } // namespace
