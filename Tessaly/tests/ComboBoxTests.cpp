@@ -5,6 +5,7 @@
 #include "Tessaly/Controls/CellDrawing.h"
 #include "Tessaly/Controls/StyledComboBox.h"
 #include "Tessaly/tests/ControlTestSupport.h"
+#include "platform/tk/graphics/SemanticColors.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,9 @@ TEST_F(Combo, DrawsBothPicturesAtTheirPlacesAndHalfStrengthWhenDisabled) {
     ASSERT_EQ(disabled.size(), 2u);
     for (const auto& d : disabled)
         EXPECT_EQ(d.opacity, 0.5);
+    EXPECT_EQ(box->textField().textColor(), tk::disabledControlTextColor()) << "the text dims with the bezel";
+    box->setEnabled(true);
+    EXPECT_EQ(box->textField().textColor(), tk::controlTextColor());
 }
 
 TEST_F(Combo, TheTextStaysInsideTheFieldsPictureOpenOrClosed) {

@@ -304,7 +304,8 @@ ImageList tessalyImages() {
     // The combo box draws "tui-combobox" stretched as its field and, while its list is open, at its
     // own size as the indicator at the right edge; closed, the narrower "tui-combobox-up" button
     // stands there instead. So the field is a plain box that reads as pressed beside the field, and
-    // the button a box of its own with the list's chevron.
+    // the button a box of its own with the list's chevron; drawn at its own size only, it has no
+    // caps (they would stretch the chevron).
     add(img(
         "tui-combobox", 44, 22,
         [](cairo_t* cr) {
@@ -329,7 +330,7 @@ ImageList tessalyImages() {
             cairo_stroke(cr);
             chevron(cr, r.midX(), r.midY() + 0.3, 6, true, hex(0x000000), 1.5);
         },
-        {true, Caps{6, 6, 6, 6}}));
+        {true, {}}));
 
     add(img("tui-customslider-handle", 16, 16, [](cairo_t* cr) { sliderHandle(cr, 8, 7.6, 6.2, false); }));
     add(img("tui-customslider-handle-down", 16, 16,
@@ -365,18 +366,21 @@ ImageList tessalyImages() {
             popupBezel(cr, {2, 1.5, 56, 19}, 49, true, true);
         },
         caps(6, 8, 6, 20)));
+    // The caps hold the rounded corners and, on the right, the divider and the arrows, so only the
+    // plain face stretches with the title.
+    const ImageOptions toolPopUpCaps = caps(5, 6, 5, 16);
     add(img(
         "tui-popup-tool", 40, 20,
         [](cairo_t* cr) {
             popupBezel(cr, {1, 1, 38, 18}, 32, false, true);
         },
-        caps(5, 5, 5, 14)));
+        toolPopUpCaps));
     add(img(
         "tui-popup-tool-down", 40, 20,
         [](cairo_t* cr) {
             popupBezel(cr, {1, 1, 38, 18}, 32, true, true);
         },
-        caps(5, 5, 5, 14)));
+        toolPopUpCaps));
 
     const auto search = [](bool focus) {
         return [focus](cairo_t* cr) {
@@ -384,8 +388,9 @@ ImageList tessalyImages() {
             magnifier(cr, 11, 11, focus ? kText : kTextDim);
         };
     };
-    add(img("tui-searchfield", 80, 22, search(false), caps(6, 22, 6, 10)));
-    add(img("tui-searchfield-focus", 80, 22, search(true), caps(6, 22, 6, 10)));
+    // The right cap holds the whole rounded end and its focus ring.
+    add(img("tui-searchfield", 80, 22, search(false), caps(6, 22, 6, 12)));
+    add(img("tui-searchfield-focus", 80, 22, search(true), caps(6, 22, 6, 12)));
 
     add(img(
         "tui-slider-alley", 20, 6,
@@ -449,9 +454,11 @@ ImageList tessalyImages() {
     add(img(
         "tui-window-tab-down", 60, 28, [](cairo_t* cr) { windowTab(cr, Look::pressed); },
         caps(8, 10, 8, 10)));
+    // The selected tab's underline runs across the tab, 18 points short of each side: its rounded
+    // ends lie in the caps, so a wider tab draws one longer line.
     add(img(
         "tui-window-tab-selected", 60, 28, [](cairo_t* cr) { windowTab(cr, Look::selected); },
-        caps(8, 14, 8, 14)));
+        caps(8, 19, 8, 19)));
 
     add(img(
         "corner-tool-background", 28, 24, [](cairo_t* cr) { cornerTool(cr, Look::normal); },

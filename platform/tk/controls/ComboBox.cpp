@@ -117,6 +117,8 @@ void ComboBox::setEnabled(bool enabled) {
     cell_->setEnabled(enabled);
     Control::setEnabled(enabled);
     field_->setEnabled(enabled);
+    // The text dims with the bezel, in the colour of the list's dimmed chevron.
+    field_->setTextColor(enabled ? controlTextColor() : disabledControlTextColor());
 }
 
 void ComboBox::setHighlighted(bool highlighted) {

@@ -73,7 +73,8 @@ Rect SearchFieldCell::searchTextRect(const Rect& bounds) const {
     const double x = std::max(d.x(), searchButtonRect(bounds).maxX());
     const Rect cancel = cancelButtonRect(bounds);
     const double right = cancel.isEmpty() ? d.maxX() : cancel.minX();
-    return Rect{x, d.y(), std::max(0.0, right - x), d.height()};
+    // One line, centred in the field as a text field centres its line.
+    return lineCentredIn(Rect{x, d.y(), std::max(0.0, right - x), d.height()});
 }
 
 Rect SearchFieldCell::titleRect(const Rect& bounds) const {

@@ -7,7 +7,8 @@
 //   - searchButtonRect: (B.x, B.y, h + 8, h), the magnifier drawn kButtonInset from its left;
 //   - cancelButtonRect: (B.maxX - h, B.y, h, h), the cross centred; zero without a cancel cell;
 //   - searchTextRect: from the search button's right edge to the cancel button's left edge (the
-//     right of the drawing rect without one), the drawing rect's height.
+//     right of the drawing rect without one), one line of the font centred in the drawing rect's
+//     height (lineCentredIn).
 // Drawing: the bezel, the search button, the text (or placeholder) in searchTextRect, and the
 // cancel button while there is text. The editor edits in searchTextRect.
 //

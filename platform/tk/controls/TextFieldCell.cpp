@@ -156,11 +156,8 @@ void TextFieldCell::drawInterior(const Rect& frame, View&, GraphicsContext& cont
         return;
     // Where the editor would show it: inside the line padding, one line centred vertically.
     Rect rect = titleRect(frame).insetBy(kLinePadding, 0);
-    if (!wraps(lineBreakMode()) || maximumNumberOfLines_ == 1) {
-        const double line = font().metrics().lineHeight;
-        if (line > 0 && line < rect.height())
-            rect = Rect{rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(), line};
-    }
+    if (!wraps(lineBreakMode()) || maximumNumberOfLines_ == 1)
+        rect = lineCentredIn(rect);
     if (!stringValue().empty()) {
         drawText(attributedStringValue(), rect, context);
     } else if (placeholderAttributed_) {
@@ -170,6 +167,13 @@ void TextFieldCell::drawInterior(const Rect& frame, View&, GraphicsContext& cont
         a.color = a.color.withAlpha(a.color.a * 0.4);
         drawText(AttributedString(*placeholder_, a), rect, context);
     }
+}
+
+Rect TextFieldCell::lineCentredIn(const Rect& rect) const {
+    const double line = font().metrics().lineHeight;
+    if (line <= 0 || line >= rect.height())
+        return rect;
+    return Rect{rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(), line};
 }
 
 void TextFieldCell::drawText(const AttributedString& text, const Rect& rect, GraphicsContext& context) const {
