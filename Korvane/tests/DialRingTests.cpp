@@ -104,14 +104,18 @@ TEST(DialRings, PictureLabelsKeepTwoPointsClearOfTheRing) {
     tk::TestMainLoop loop;
     for (const Strip& strip : strips()) {
         const bool tiny = strip.ring.pictureWidth == kTinyDialRing.pictureWidth;
-        for (float value : {0.0f, 50.0f, 100.0f}) {
-            auto param = makeParameter(
-                {.units = au::ParameterUnit::percent, .hi = 100, .value = value, .name = "Gate"});
-            const LabelRoom room =
-                labelRoom(loop, param, strip.style, strip.ring, tiny ? kValueOnly : kNamedLabel,
-                          std::make_shared<DefaultLabelFormatter>(*param, 1));
-            EXPECT_GT(room.textPixels, 50) << strip.style.framePrefix;
-            EXPECT_GE(room.clearance, 2.0) << strip.style.framePrefix << " at " << value << ": " << room;
+        // The pictures' name, and the widest name of the plug-in's dials.
+        for (const char* name : {"Gate", "Division"}) {
+            for (float value : {0.0f, 50.0f, 100.0f}) {
+                auto param = makeParameter(
+                    {.units = au::ParameterUnit::percent, .hi = 100, .value = value, .name = name});
+                const LabelRoom room =
+                    labelRoom(loop, param, strip.style, strip.ring, tiny ? kValueOnly : kNamedLabel,
+                              std::make_shared<DefaultLabelFormatter>(*param, 1));
+                EXPECT_GT(room.textPixels, 50) << strip.style.framePrefix;
+                EXPECT_GE(room.clearance, 2.0)
+                    << strip.style.framePrefix << " " << name << " at " << value << ": " << room;
+            }
         }
     }
 }
