@@ -1,5 +1,6 @@
 #include "Korvane/Controls/DialStyles.h"
 
+#include "Korvane/Controls/DialRings.h"
 #include "Korvane/Resources/AssetNames.h"
 
 #include "platform/tk/base/IndexString.h"
@@ -8,9 +9,13 @@ namespace Korvane {
 
 namespace {
 
-constexpr tk::Size kZindralFrame{56, 64};
-constexpr tk::Size kMediumFrame{68, 84};
-constexpr tk::Size kTinyFrame{34, 40};
+// The frames are the pictures' sizes, which the art is drawn at.
+constexpr tk::Size pictureSize(const DialRing& ring) {
+    return {ring.pictureWidth, ring.pictureHeight};
+}
+constexpr tk::Size kZindralFrame = pictureSize(kZindralDialRing);
+constexpr tk::Size kMediumFrame = pictureSize(kMediumDialRing);
+constexpr tk::Size kTinyFrame = pictureSize(kTinyDialRing);
 constexpr double kShiftUp = 16;
 
 } // namespace

@@ -1,15 +1,13 @@
 #include "extension/Interface/MainView.h"
 
 #include "extension/Interface/DeepLink.h"
+#include "extension/Interface/DialRow.h"
 #include "extension/Interface/ExtensionAssets.h"
 #include "extension/Interface/MelodyView.h"
 #include "extension/Interface/MorphEditorView.h"
 #include "extension/Interface/SettingsEnvironment.h"
-#include "extension/Notes/NoteFormatter.h"
 
-#include "Korvane/Controls/DefaultLabelFormatter.h"
 #include "Korvane/Controls/FilmStripDials.h"
-#include "Korvane/Controls/LabelNameFormatter.h"
 #include "Korvane/Controls/ZindralButton.h"
 #include "Korvane/Controls/ZindralToggleButton.h"
 #include "Korvane/Controls/ZindralToggleButtonNarrow.h"
@@ -91,33 +89,18 @@ Node MainView::controlPanel(const std::shared_ptr<Settings>& settings) {
                Text("RANDOM").foregroundColor(ColorResource::randomYellow()).offset(216, 0)}),
         Korvane::KorvFont::dosisMedium, 13);
 
-    Korvane::LabelDisplayOptions options;
-    options.valueColor = ColorResource::values();
-    options.labelFontSize = 14;
-    options.valueFontSize = 16;
-    options.editingFontSize = 16;
-    options.showSuffix = true;
-    options.showName = true;
-    options.labelWidth = 50;
+    const Korvane::LabelDisplayOptions options = dialRowLabelOptions();
     auto onEditingEnded = [weak] {
         if (auto s = weak.lock()) {
             restoreKeyboardFocus(*s);
         }
     };
-    auto dial = [&](const Settings::Parameter& param,
-                    std::shared_ptr<const Korvane::LabelFormatter> formatter) {
-        return Node(Korvane::ZindralDial(param, Korvane::ModernDialColor::grey, options, std::move(formatter),
-                                         onEditingEnded));
-    };
-    Node dialRow = HStack(
-        {.alignment = VerticalAlignment::center, .spacing = 16},
-        {dial(settings->lowNote(), std::make_shared<NoteFormatter>()),
-         dial(settings->range(), std::make_shared<Korvane::DefaultLabelFormatter>(*settings->range(), 0)),
-         dial(settings->restAmount(), nullptr), dial(settings->slideAmount(), nullptr),
-         dial(settings->accentAmount(), nullptr), dial(settings->gate(), nullptr),
-         dial(settings->division(), std::make_shared<Korvane::LabelNameFormatter>(*settings->division())),
-         dial(settings->sequenceLength(),
-              std::make_shared<Korvane::DefaultLabelFormatter>(*settings->sequenceLength(), 0))});
+    std::vector<Node> dials;
+    for (DialRowEntry& entry : dialRowEntries(*settings)) {
+        dials.push_back(Node(Korvane::ZindralDial(entry.param, Korvane::ModernDialColor::grey, options,
+                                                  std::move(entry.formatter), onEditingEnded)));
+    }
+    Node dialRow = HStack({.alignment = VerticalAlignment::center, .spacing = 16}, std::move(dials));
 
     Node morphPad = Node(MorphEditorView{.morphX = settings->morphX(),
                                          .morphY = settings->morphY(),

@@ -127,27 +127,40 @@ TEST(SeedView, EscapeOrLosingTheFocusLeavesTheSeed) {
     EXPECT_EQ(f.settings().seed().peek(), seed);
 }
 
-TEST(SeedView, TheLongestSeedKeepsClearOfTheLamp) {
+TEST(SeedView, TheLongestSeedKeepsClearOfTheLampAndItsDigitsStandEvenly) {
     Interface f;
     f.settings().setSeed(UINT64_MAX);
     f.settle();
     tk::RecordingContext context(tk::Rect{0, 0, 616, 678});
     f.w().window().render(context);
-    std::optional<tk::Rect> fieldRect, digits;
+    std::optional<tk::Rect> fieldRect;
     for (const auto& draw : context.images()) {
         if (draw.imageName == extension::AssetNames::notesButtonSeed) {
             fieldRect = draw.deviceRect();
         }
     }
+    ASSERT_TRUE(fieldRect);
+    // The digits drawn over the field, left to right.
+    std::string shown;
+    std::vector<tk::Rect> cells;
     for (const auto& draw : context.texts()) {
-        if (draw.text == "18446744073709551615") {
-            digits = draw.deviceRect();
+        const tk::Rect r = draw.deviceRect();
+        if (draw.text.size() == 1 && r.midY() > fieldRect->minY() && r.midY() < fieldRect->maxY() &&
+            r.midX() > fieldRect->minX() && r.midX() < fieldRect->maxX()) {
+            shown += draw.text;
+            cells.push_back(r);
         }
     }
-    ASSERT_TRUE(fieldRect && digits);
+    ASSERT_EQ(shown, "18446744073709551615");
     // The lamp of the field's picture ends 13 points in from its leading edge.
-    EXPECT_GE(digits->minX(), fieldRect->minX() + 13 + 6) << digits->minX() - fieldRect->minX();
-    EXPECT_LE(digits->maxX(), fieldRect->maxX() - 6) << fieldRect->maxX() - digits->maxX();
+    EXPECT_GE(cells.front().minX(), fieldRect->minX() + 13 + 6) << cells.front().minX() - fieldRect->minX();
+    EXPECT_LE(cells.back().maxX(), fieldRect->maxX() - 6) << fieldRect->maxX() - cells.back().maxX();
+    // Each digit centred in a cell of one pitch: a "1" takes as much room as a "4".
+    const double pitch = cells[1].midX() - cells[0].midX();
+    EXPECT_GT(pitch, 6.0);
+    for (size_t i = 1; i < cells.size(); ++i) {
+        EXPECT_NEAR(cells[i].midX() - cells[i - 1].midX(), pitch, 0.01) << shown.substr(i - 1, 2);
+    }
 }
 
 } // namespace

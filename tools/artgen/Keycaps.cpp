@@ -56,14 +56,20 @@ void paintRetroButton(cairo_t* cr, const Rect& r, bool pressed) {
     roundedRectPath(cr, body, radius);
     setVertical(cr, body, {{0.0, kCream.mixed(kWhite, 0.25)}, {1.0, kCream.mixed(hex(0x6b6453), 0.55)}});
     cairo_fill(cr);
-    const Rect face = Rect{body.x + 1.2, body.y + 0.8, body.w - 2.4, body.h - (pressed ? 1.8 : 3.2)};
-    roundedRectPath(cr, face, radius - 0.5);
-    setVertical(cr, face,
-                {{0.0, kCream.mixed(kWhite, pressed ? 0.0 : 0.12)},
-                 {1.0, kCream.mixed(hex(0x8a8270), pressed ? 0.5 : 0.25)}});
+    if (!pressed) {
+        const Rect face = Rect{body.x + 1.2, body.y + 0.8, body.w - 2.4, body.h - 3.2};
+        roundedRectPath(cr, face, radius - 0.5);
+        setVertical(cr, face, {{0.0, kCream.mixed(kWhite, 0.12)}, {1.0, kCream.mixed(hex(0x8a8270), 0.25)}});
+        cairo_fill(cr);
+        return;
+    }
+    // Pressed while on, the key sinks into its cream rim and shows a dark, warm face, so the lit
+    // (yellow) title reads on it as it does on the modern "on" picture.
+    const Rect face = Rect{body.x + 2.0, body.y + 1.6, body.w - 4.0, body.h - 3.4};
+    roundedRectPath(cr, face, radius - 0.8);
+    setVertical(cr, face, {{0.0, hex(0x1f1c17)}, {1.0, hex(0x2e2a22)}});
     cairo_fill(cr);
-    if (pressed)
-        innerShadow(cr, face, radius - 0.5, 1.8, hex(0x3a3426, 0.45));
+    innerShadow(cr, face, radius - 0.8, 1.8, hex(0x000000, 0.5));
 }
 
 void arrowPath(cairo_t* cr, double cx, double cy, double size, int dir) {

@@ -13,18 +13,15 @@ namespace {
 
 using namespace palette;
 
-// Dial sizes are the frames the dials give their pictures (large 56 x 64, medium 68 x 84,
-// small 34 x 40). The large and medium pictures are moved 16 points up under their label, which
-// lays the name across the middle of the ring and the value into the open gap at the bottom; the
-// ring's centre sits on the name row (33 of 64 and 43 of 84 points down).
+// Each dial's ring is where Korvane's DialRings puts it, in the frame the dial gives its picture.
 DialLook largeDial() {
-    return {56, 64, 28, 33, 0, 24.2, 3.0, kYellow, false};
+    return {Korvane::kZindralDialRing, kYellow};
 }
 DialLook mediumDial(const Rgba& accent) {
-    return {68, 84, 34, 43, 0, 29.8, 3.4, accent, false};
+    return {Korvane::kMediumDialRing, accent};
 }
 DialLook smallDial() {
-    return {34, 40, 17, 18, 10.5, 14.0, 2.6, kSteel, true};
+    return {Korvane::kTinyDialRing, kSteel};
 }
 
 // The two square panel buttons (48 x 56) and the narrow key (24 x 62).
