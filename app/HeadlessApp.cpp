@@ -6,11 +6,12 @@
 
 namespace app {
 
-int runHeadlessApp(const CommandLine& line, AppEnvironment environment) {
+int runHeadlessApp(const CommandLine& line, AppEnvironment environment, bool drawEveryFrame) {
     std::unique_ptr<ZindralApp> application;
     tk::HeadlessRunOptions options;
     options.duration = tk::seconds(line.afterSeconds);
     options.simulatedTime = true;
+    options.drawEveryFrame = drawEveryFrame;
     options.pngFile = line.screenshot;
     options.windowIdentifier = kWindowIdentifier;
     // A picture of the window is no launch of the user's: their updater settings (and with them the
