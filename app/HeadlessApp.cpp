@@ -6,12 +6,11 @@
 
 namespace app {
 
-int runHeadlessApp(const CommandLine& line, AppEnvironment environment, bool drawEveryFrame) {
+int runHeadlessApp(const CommandLine& line, AppEnvironment environment) {
     std::unique_ptr<ZindralApp> application;
     tk::HeadlessRunOptions options;
     options.duration = tk::seconds(line.afterSeconds);
     options.simulatedTime = true;
-    options.drawEveryFrame = drawEveryFrame;
     options.pngFile = line.screenshot;
     options.windowIdentifier = kWindowIdentifier;
     // A picture of the window is no launch of the user's: their updater settings (and with them the

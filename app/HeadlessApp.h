@@ -11,8 +11,7 @@ namespace app {
 // [main] Starts the application as usual (window, launch, the command line's URLs), runs
 // `line.afterSeconds` of simulated time and writes the window "main" to `line.screenshot`.
 // The updater keeps its settings in memory: a headless run reads and writes no user settings.
-// Only the animation frames the picture shows are drawn, unless `drawEveryFrame` (the same picture,
-// the way a run in real time gets there). Returns 0, or 1 when the picture could not be written.
-int runHeadlessApp(const CommandLine& line, AppEnvironment environment = {}, bool drawEveryFrame = false);
+// Returns 0, or 1 when the picture could not be written.
+int runHeadlessApp(const CommandLine& line, AppEnvironment environment = {});
 
 } // namespace app
