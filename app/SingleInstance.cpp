@@ -112,7 +112,8 @@ std::optional<std::vector<std::string>> parseInstanceMessage(const std::string& 
     return urls;
 }
 
-InstanceServer::Result InstanceServer::listen(const std::filesystem::path& socketPath) {
+InstanceServer::Result InstanceServer::listen(const std::filesystem::path& socketPath,
+                                              std::shared_ptr<const tk::Clock> clock) {
     Result result;
     sockaddr_un address;
     if (!makeAddress(socketPath, address)) {
@@ -150,13 +151,13 @@ InstanceServer::Result InstanceServer::listen(const std::filesystem::path& socke
         const int bindError = errno;
         ::umask(previous);
         if (bound == 0) {
-            if (::listen(fd, kMaximumConnections) != 0) {
+            if (::listen(fd, kListenBacklog) != 0) {
                 result.error = std::string("listen: ") + std::strerror(errno);
                 ::close(fd);
                 return result;
             }
             result.status = Status::listening;
-            result.server.reset(new InstanceServer(fd, socketPath));
+            result.server.reset(new InstanceServer(fd, socketPath, std::move(clock)));
             return result;
         }
         ::close(fd);
@@ -183,7 +184,8 @@ InstanceServer::Result InstanceServer::listen(const std::filesystem::path& socke
     return result;
 }
 
-InstanceServer::InstanceServer(int fd, std::filesystem::path path) : fd_(fd), path_(std::move(path)) {}
+InstanceServer::InstanceServer(int fd, std::filesystem::path path, std::shared_ptr<const tk::Clock> clock)
+    : fd_(fd), path_(std::move(path)), clock_(clock ? std::move(clock) : tk::SteadyClock::shared()) {}
 
 InstanceServer::~InstanceServer() {
     for (auto& c : connections_)
@@ -199,7 +201,8 @@ void InstanceServer::closeConnection(Connection& connection) {
 }
 
 void InstanceServer::acceptPending() {
-    while (static_cast<int>(connections_.size()) < kMaximumConnections) {
+    // Bounded, so that a flood of connections cannot keep one pump going.
+    for (int accepted = 0; accepted < kListenBacklog; ++accepted) {
         const int fd = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0)
             return;
@@ -209,12 +212,30 @@ void InstanceServer::acceptPending() {
             ::close(fd);
             continue;
         }
-        connections_.push_back(Connection{fd, {}, 0});
+        if (static_cast<int>(connections_.size()) >= kMaximumConnections)
+            makeRoom();
+        connections_.push_back(Connection{fd, {}, clock_->now()});
     }
+}
+
+void InstanceServer::makeRoom() {
+    if (connections_.empty())
+        return;
+    // A later launch has its message sent by the time it is taken; a connection that has sent
+    // nothing is the one least likely to be one.
+    auto victim = std::find_if(connections_.begin(), connections_.end(),
+                               [](const Connection& c) { return c.data.empty(); });
+    if (victim == connections_.end())
+        victim = connections_.begin();
+    closeConnection(*victim);
+    connections_.erase(victim);
 }
 
 int InstanceServer::pump(const Delivery& deliver) {
     acceptPending();
+    // A message that has arrived whole is taken however late this pump comes; the deadline is for
+    // what is still missing.
+    const auto now = clock_->now();
     std::vector<std::vector<std::string>> messages;
     for (auto& c : connections_) {
         bool finished = false;
@@ -247,7 +268,7 @@ int InstanceServer::pump(const Delivery& deliver) {
                              MSG_NOSIGNAL | MSG_DONTWAIT);
             }
             closeConnection(c);
-        } else if (++c.pumps >= kMaximumMessagePumps) {
+        } else if (now - c.accepted >= kMessageDeadline) {
             closeConnection(c); // the whole message, however it trickles, has a deadline
         }
     }

@@ -15,12 +15,17 @@
 //
 // The instance answers a message it takes with "ok\n"; only then has the hand-over succeeded.
 // An empty list asks the running instance to bring its window forward. The server reads without
-// ever blocking (pump() takes what has arrived), accepts only connections of the same user, caps a
-// message at 64 KiB and gives each connection a fixed number of pumps for its whole message, however
-// it trickles in. A later launch hands over only to a listener of the same user, and waits for the
-// instance at most a timeout, for the connection, the sending and the answer together, so an
-// instance that is stopped cannot hold a later launch. A socket file left by an instance that died
-// is replaced.
+// ever blocking (pump() takes what has arrived), accepts only connections of the same user and caps
+// a message at 64 KiB. A later launch sends its whole message as soon as it is connected, so a
+// connection gets kMessageDeadline from its acceptance for its message, however it trickles in,
+// and one that sends nothing is dropped then. Each pump takes every connection waiting to be
+// accepted; when the server already holds kMaximumConnections, the oldest gives way (one that has
+// sent nothing first), so connections that stay idle cannot keep a hand-over waiting. A later launch hands
+// over only to a listener of the same user, and waits for the instance at most a timeout, for the connection,
+// the sending and the answer together, so an instance that is stopped cannot hold a later launch. A socket
+// file left by an instance that died is replaced.
+
+#include "platform/tk/base/Clock.h"
 
 #include <chrono>
 #include <filesystem>
@@ -49,8 +54,10 @@ public:
     };
 
     // [main] Listens at `socketPath` (its folder is made, private to the user, when missing). Fails
-    // when the folder is not the user's or other users may write in it.
-    static Result listen(const std::filesystem::path& socketPath);
+    // when the folder is not the user's or other users may write in it. Connections' deadlines are
+    // measured with `clock` (null: the steady clock).
+    static Result listen(const std::filesystem::path& socketPath,
+                         std::shared_ptr<const tk::Clock> clock = nullptr);
     ~InstanceServer();
     InstanceServer(const InstanceServer&) = delete;
     InstanceServer& operator=(const InstanceServer&) = delete;
@@ -63,23 +70,29 @@ public:
     const std::filesystem::path& socketPath() const { return path_; }
 
     static constexpr std::size_t kMaximumMessageBytes = 64 * 1024;
+    // Connections held at once, reading their messages.
     static constexpr int kMaximumConnections = 8;
-    // Pumps a connection has, from its first, to deliver its whole message before it is dropped.
-    static constexpr int kMaximumMessagePumps = 50;
+    // Connections the system keeps waiting between two pumps.
+    static constexpr int kListenBacklog = 64;
+    // How long a connection has, from its acceptance, for its whole message.
+    static constexpr tk::Clock::Duration kMessageDeadline = std::chrono::milliseconds(500);
 
 private:
     struct Connection {
         int fd = -1;
         std::string data;
-        int pumps = 0;
+        tk::Clock::TimePoint accepted;
     };
-    InstanceServer(int fd, std::filesystem::path path);
+    InstanceServer(int fd, std::filesystem::path path, std::shared_ptr<const tk::Clock> clock);
     void acceptPending();
+    // Closes one held connection to make room: the oldest that sent nothing, else the oldest.
+    void makeRoom();
     void closeConnection(Connection& connection);
 
     int fd_ = -1;
     std::filesystem::path path_;
-    std::vector<Connection> connections_;
+    std::shared_ptr<const tk::Clock> clock_;
+    std::vector<Connection> connections_; // oldest first
 };
 
 // How long a later launch waits for the running instance, all told.

@@ -2,10 +2,14 @@
 
 #include "platform/tk/base/tests/TempFolder.h"
 
+#include "platform/tk/base/Clock.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -28,6 +32,24 @@ HandOverResult handOver(InstanceServer& server, const std::filesystem::path& pat
     while (sending.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
         server.pump(deliver);
     return sending.get();
+}
+
+// A client socket connected to `path` (non-blocking), or -1. While the listener's queue is full,
+// `whileWaiting` runs (the listener's loop taking connections) before it tries again.
+int connectedSocket(const std::filesystem::path& path, const std::function<void()>& whileWaiting = {}) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+            return fd;
+        if (errno != EAGAIN || !whileWaiting)
+            break;
+        whileWaiting();
+    }
+    ::close(fd);
+    return -1;
 }
 
 // A socket that someone listens on but never accepts from: an instance that was stopped.
@@ -144,25 +166,85 @@ TEST(AppSingleInstance, AStoppedInstanceHoldsNoLaterLaunch) {
 
 TEST(AppSingleInstance, AMessageHasADeadlineHoweverItTrickles) {
     const auto path = freshSocketPath("trickle");
-    auto first = InstanceServer::listen(path);
+    auto clock = std::make_shared<tk::ManualClock>();
+    auto first = InstanceServer::listen(path, clock);
     ASSERT_EQ(first.status, InstanceServer::Status::listening) << first.error;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
-    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const int fd = connectedSocket(path);
+    ASSERT_GE(fd, 0);
     const std::string message = std::string(kInstanceMessageHeader) + "\nzindral://openAndUpdate\n";
+    constexpr auto kPumpInterval = std::chrono::milliseconds(20);
     int pumps = 0;
     bool dropped = false;
-    for (std::size_t i = 0; !dropped && pumps < 10 * InstanceServer::kMaximumMessagePumps; ++pumps) {
+    for (std::size_t i = 0; !dropped && pumps < 1000; ++pumps) {
         // One byte for every pump, never finishing: each pump sees progress.
         dropped = ::send(fd, &message[i % message.size()], 1, MSG_NOSIGNAL | MSG_DONTWAIT) < 0;
         ++i;
         first.server->pump({});
+        clock->advance(kPumpInterval);
     }
     EXPECT_TRUE(dropped);
-    EXPECT_LE(pumps, InstanceServer::kMaximumMessagePumps + 2);
+    EXPECT_LE(pumps, InstanceServer::kMessageDeadline / kPumpInterval + 2);
     ::close(fd);
+}
+
+// Connections of the same user that never send (a stuck client, or a flood of them) give way to
+// newer ones beyond the few the instance holds, and are dropped within the deadline anyway: a
+// later launch hands over at the first pump that sees it, with any number of idle ones about.
+TEST(AppSingleInstance, IdleConnectionsCannotHoldAHandOver) {
+    const auto path = freshSocketPath("idle");
+    auto clock = std::make_shared<tk::ManualClock>();
+    auto first = InstanceServer::listen(path, clock);
+    ASSERT_EQ(first.status, InstanceServer::Status::listening) << first.error;
+    std::vector<std::vector<std::string>> delivered;
+    auto record = [&](const std::vector<std::string>& urls) { delivered.push_back(urls); };
+
+    std::vector<int> idle;
+    for (int i = 0; i < 40; ++i) {
+        idle.push_back(connectedSocket(path, [&] { first.server->pump(record); }));
+        ASSERT_GE(idle.back(), 0) << i;
+        first.server->pump(record); // the instance's loop turns between arrivals, time standing still
+    }
+    const auto closedByTheInstance = [](int fd) {
+        char byte;
+        return ::recv(fd, &byte, 1, MSG_DONTWAIT) == 0;
+    };
+    EXPECT_GE(std::count_if(idle.begin(), idle.end(), closedByTheInstance),
+              40 - InstanceServer::kMaximumConnections)
+        << "idle ones do not keep their places from newer ones";
+
+    // A launch's message, whole on arrival: taken at the next pump, with no time gone by.
+    const int launch = connectedSocket(path);
+    ASSERT_GE(launch, 0);
+    const std::string message = std::string(kInstanceMessageHeader) + "\nzindral://openAndUpdate\n";
+    ASSERT_EQ(::send(launch, message.data(), message.size(), MSG_NOSIGNAL), ssize_t(message.size()));
+    ::shutdown(launch, SHUT_WR);
+    EXPECT_EQ(first.server->pump(record), 1);
+    char answer[4] = {};
+    EXPECT_EQ(::recv(launch, answer, sizeof answer, MSG_DONTWAIT), 3);
+    EXPECT_STREQ(answer, "ok\n");
+    ::close(launch);
+    // And the whole way of a later launch, the same.
+    const auto result = handOver(*first.server, path, {"zindral://openAndUpdate"}, record);
+    EXPECT_TRUE(result.delivered) << result.error;
+    ASSERT_EQ(delivered.size(), 2u);
+    EXPECT_EQ(delivered[1], std::vector<std::string>{"zindral://openAndUpdate"});
+
+    // The idle ones still held go when their deadline is up, well within a second.
+    static_assert(InstanceServer::kMessageDeadline < std::chrono::seconds(1));
+    const int late = connectedSocket(path);
+    ASSERT_GE(late, 0);
+    first.server->pump(record);
+    clock->advance(InstanceServer::kMessageDeadline - std::chrono::milliseconds(1));
+    first.server->pump(record);
+    EXPECT_FALSE(closedByTheInstance(late)) << "not before its deadline";
+    clock->advance(std::chrono::milliseconds(1));
+    first.server->pump(record);
+    EXPECT_TRUE(closedByTheInstance(late));
+    EXPECT_EQ(std::count_if(idle.begin(), idle.end(), closedByTheInstance), 40);
+    EXPECT_EQ(delivered.size(), 2u);
+    ::close(late);
+    for (int fd : idle)
+        ::close(fd);
 }
 
 TEST(AppSingleInstance, OnlyAFolderThatNoOtherUserWritesInHoldsTheSocket) {

@@ -4,10 +4,14 @@
 // redraw plus one read-back of its size (gpu_bench's BM_ReadBackAndComposite/640/260 is that).
 //
 //     <build>/bin/gpu_bench --benchmark_filter='ViewRedraw|ChangingDrawing|ReadBackAndComposite/640'
+//
+// A view rebuilt at every frame makes a new shader each time (BM_RebuiltColorEffectViewRedraw): it
+// should cost about what the changing drawing does, the device and pipeline being shared.
 
 #include "WendleShaders/WendleShadersHelper.h"
 #include "platform/gpu/Device.h"
 #include "platform/tk/base/Bundle.h"
+#include "platform/tk/base/Observable.h"
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/ui/UI.h"
 #include "platform/tk/view/HeadlessWindow.h"
@@ -67,6 +71,38 @@ void BM_ColorEffectViewRedraw(benchmark::State& state) {
     viewRedraws(state, true);
 }
 
+// A view whose body makes its colour effect anew at every rebuild, as `.colorEffect(
+// colorMatrixShader(...))` in a body does, rebuilt at every frame (what it reads changes): each new
+// shader must draw on the device and pipeline the one before left, not on a device made anew.
+struct RebuiltEffect {
+    tk::Observable<int>* generation = nullptr;
+
+    ui::Node body() const {
+        const float shade = static_cast<float>(generation->get() % 2) * 0.1f;
+        return tiles().colorEffect(WendleShaders::WendleShadersHelper::colorMatrixShader(
+            {0, 0, 1, shade}, {0, 1, 0, 0}, {1, 0, 0, 0}, {0, 0, 0, 1}));
+    }
+};
+
+void BM_RebuiltColorEffectViewRedraw(benchmark::State& state) {
+    tk::TestMainLoop loop;
+    const auto build = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
+    if (!tk::Bundle::setMain(build / "bundles") || !gpu::createSystemDefaultDevice()) {
+        state.SkipWithError("no device or no bundles");
+        return;
+    }
+    tk::Observable<int> generation{0};
+    tk::HeadlessWindow window({320, 130}, 2);
+    window.setContentView(tk::View::make<ui::HostingView>(ui::Node(RebuiltEffect{&generation})));
+    loop.drain();
+    window.render();
+    for (auto _ : state) {
+        generation.set(generation.peek() + 1);
+        loop.drain(); // the rebuild, with its new shader
+        benchmark::DoNotOptimize(&window.render());
+    }
+}
+
 // The effect alone over a drawing of the view's size that changes at every frame (two pictures in
 // turn), so that every frame runs it: upload, the colour function, read-back. A redraw whose
 // content is unchanged (BM_ColorEffectViewRedraw) answers the last result instead.
@@ -98,6 +134,7 @@ void BM_ColorEffectOnAChangingDrawing(benchmark::State& state) {
 
 BENCHMARK(BM_PlainViewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ColorEffectViewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RebuiltColorEffectViewRedraw)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ColorEffectOnAChangingDrawing)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -10,22 +10,20 @@
 
 namespace gpu {
 
-namespace {
+ColorShader::ColorShader(std::shared_ptr<const Library> library, std::string functionName,
+                         std::vector<Float4> arguments)
+    : ColorShader(std::move(library), std::move(functionName), std::move(arguments),
+                  ColorEffectDevice::shared()) {}
 
-// One triangle that covers the target, from the vertex id alone.
-constexpr const char* kCoverVertex = R"(#version 450 core
-void main() {
-    vec2 p = vec2(float((gl_VertexID << 1) & 2), float(gl_VertexID & 2));
-    gl_Position = vec4(p * 2.0 - 1.0, 0.0, 1.0);
-}
-)";
-
-} // namespace
+ColorShader::ColorShader(std::shared_ptr<const Library> library, std::string functionName,
+                         std::vector<Float4> arguments, std::shared_ptr<ColorEffectDevice> device)
+    : library_(std::move(library)), functionName_(std::move(functionName)), arguments_(std::move(arguments)),
+      device_(std::move(device)) {}
 
 ColorShader::ColorShader(std::shared_ptr<const Library> library, std::string functionName,
                          std::vector<Float4> arguments, DeviceFactory makeDevice)
-    : library_(std::move(library)), functionName_(std::move(functionName)), arguments_(std::move(arguments)),
-      makeDevice_(std::move(makeDevice)) {}
+    : ColorShader(std::move(library), std::move(functionName), std::move(arguments),
+                  std::make_shared<ColorEffectDevice>(std::move(makeDevice))) {}
 
 std::string ColorShader::fragmentSource(const Function& function, std::size_t argumentCount) {
     std::string source = R"(#version 450 core
@@ -60,83 +58,53 @@ void main() {
     return source;
 }
 
-std::shared_ptr<RenderPipelineState> ColorShader::makePipeline() const {
-    auto function = library_ ? library_->makeFunction(functionName_) : nullptr;
-    try {
-        if (!function)
-            throw Error("the shader library has no function " + functionName_);
-        RenderPipelineDescriptor descriptor;
-        descriptor.label = functionName_ + " Color Effect";
-        descriptor.vertexFunction =
-            std::make_shared<Function>("colorEffectVertex", ShaderStage::vertex, kCoverVertex);
-        descriptor.fragmentFunction = std::make_shared<Function>(
-            functionName_, ShaderStage::fragment, fragmentSource(*function, arguments_.size()));
-        descriptor.colorAttachments[0].pixelFormat = PixelFormat::rgba16Float;
-        return device_->makeRenderPipelineState(descriptor);
-    } catch (const Error& error) {
-        std::fprintf(stderr, "gpu: colour effect %s cannot run: %s\n", functionName_.c_str(), error.what());
-        return nullptr;
-    }
-}
-
 bool ColorShader::prepare() const {
     if (!prepared_) {
         prepared_ = true;
-        device_ = makeDevice_ ? makeDevice_() : nullptr;
-        if (device_) {
-            queue_ = device_->makeCommandQueue();
-            pipeline_ = makePipeline();
+        if (device_ && device_->prepare()) {
+            if (auto function = library_ ? library_->makeFunction(functionName_) : nullptr)
+                pipeline_ = device_->pipeline(functionName_, fragmentSource(*function, arguments_.size()));
+            else
+                std::fprintf(stderr,
+                             "gpu: colour effect %s cannot run: the shader library has no function %s\n",
+                             functionName_.c_str(), functionName_.c_str());
         }
     }
-    return device_ && queue_ && pipeline_;
-}
-
-std::span<const std::uint8_t> ColorShader::pixelsOf(const tk::Image& drawing) const {
-    // The toolkit's pixels go up as they are: native 0xAARRGGBB words are the bytes B, G, R, A.
-    static_assert(std::endian::native == std::endian::little);
-    if (!pixels_ || pixels_->size() != drawing.size() || pixels_->backingScale() != drawing.scale())
-        pixels_.emplace(drawing.size(), drawing.scale());
-    else
-        pixels_->reset();
-    pixels_->drawImage(drawing, tk::Rect{tk::Point{}, drawing.size()});
-    const int width = pixels_->pixelWidth(), height = pixels_->pixelHeight();
-    if (pixels_->stride() != width * 4)
-        return {};
-    return {pixels_->pixelData(), static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4};
-}
-
-std::shared_ptr<Texture> ColorShader::targetOf(PixelSize size) const {
-    if (!target_ || target_->size() != size)
-        target_ = device_->makeTexture({PixelFormat::rgba16Float, size, TextureUsage::renderTarget});
-    return target_;
+    return pipeline_ != nullptr;
 }
 
 std::optional<tk::Image> ColorShader::applyColorEffect(const tk::Image& drawing) const {
     TK_CHECK_MAIN_THREAD();
     if (drawing.isEmpty() || !prepare())
         return std::nullopt;
-    const auto pixels = pixelsOf(drawing);
-    if (pixels.empty())
+    // The toolkit's pixels go up as they are: native 0xAARRGGBB words are the bytes B, G, R, A.
+    static_assert(std::endian::native == std::endian::little);
+    tk::BitmapContext& scratch = device_->pixelsOf(drawing.size(), drawing.scale());
+    scratch.drawImage(drawing, tk::Rect{tk::Point{}, drawing.size()});
+    const int width = scratch.pixelWidth(), height = scratch.pixelHeight();
+    if (scratch.stride() != width * 4)
         return std::nullopt;
+    const std::span<const std::uint8_t> pixels{scratch.pixelData(), static_cast<std::size_t>(width) *
+                                                                        static_cast<std::size_t>(height) * 4};
     // The function sees only the pixels, their place and the arguments: the same pixels at the
     // same size give the same result, so a redraw of unchanged content runs nothing.
     if (last_ && last_->scale == drawing.scale() && last_->size == drawing.size() &&
         std::equal(pixels.begin(), pixels.end(), last_->pixels.begin(), last_->pixels.end()))
         return last_->result;
     last_.reset();
-    auto source = device_->makeTexture(
-        {PixelFormat::bgra8Unorm, {pixels_->pixelWidth(), pixels_->pixelHeight()}, TextureUsage::shaderRead},
-        pixels);
+    Device& device = device_->device();
+    auto source =
+        device.makeTexture({PixelFormat::bgra8Unorm, {width, height}, TextureUsage::shaderRead}, pixels);
     if (!source)
         return std::nullopt;
-    auto target = targetOf(source->size());
+    auto target = device_->targetOf(source->size());
     if (!target)
         return std::nullopt;
 
     RenderPassDescriptor pass;
     // The triangle covers every pixel: nothing to clear first.
     pass.colorAttachments[0] = {target, LoadAction::dontCare, {0, 0, 0, 0}};
-    auto commandBuffer = queue_->makeCommandBuffer();
+    auto commandBuffer = device_->queue().makeCommandBuffer();
     auto* encoder = commandBuffer->makeRenderCommandEncoder(pass);
     if (!encoder)
         return std::nullopt;
@@ -151,7 +119,7 @@ std::optional<tk::Image> ColorShader::applyColorEffect(const tk::Image& drawing)
     encoder->drawPrimitives(PrimitiveType::triangle, 0, 3);
     encoder->endEncoding();
     commandBuffer->commit();
-    auto result = device_->readImage(*target, ColorSpace::extendedLinearSRGB, drawing.scale());
+    auto result = device.readImage(*target, ColorSpace::extendedLinearSRGB, drawing.scale());
     if (result)
         last_ = LastEffect{{pixels.begin(), pixels.end()}, drawing.size(), drawing.scale(), *result};
     return result;

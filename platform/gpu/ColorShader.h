@@ -13,17 +13,17 @@
 // outside sRGB); the arguments are the shader's, in order. The drawing's pixels are decoded from
 // sRGB before the call, and the result is shown sRGB-encoded.
 //
-// The shader keeps what it draws with for as long as it lives (as long as a view shows the effect):
-// the device it was given on its first draw - the system's device is shared only while someone
-// holds it, and making one anew costs more than the effect itself - with its command queue, the
-// pipeline and the target texture (kept while the drawing's size stays). The device is asked for
-// once: without one, later draws do not ask again. A drawing whose pixels are those of the last one
-// gets the last result again without running anything.
+// The shader draws with a ColorEffectDevice (ColorEffectDevice.h), held from its construction for
+// as long as it lives: by default the process's one, which every such shader shares with its
+// device, queue and compiled pipelines, so a body that makes a new shader at each rebuild keeps
+// drawing on the same device. A drawing whose pixels are those of the last one gets the last
+// result again without running anything.
 //
 // applyColorEffect() answers nothing - the view then shows its drawing as it is - when there is no
 // device, no library, no function of that name, or the function does not compile (said once on
 // standard error). All members are [main].
 
+#include "platform/gpu/ColorEffectDevice.h"
 #include "platform/gpu/Device.h"
 #include "platform/gpu/Library.h"
 #include "platform/tk/graphics/BitmapContext.h"
@@ -43,10 +43,17 @@ using Float4 = std::array<float, 4>;
 
 class ColorShader final : public tk::ui::Shader {
 public:
-    using DeviceFactory = std::function<std::shared_ptr<Device>()>;
+    using DeviceFactory = ColorEffectDevice::DeviceFactory;
 
+    // Draws with the process's shared ColorEffectDevice, over the system's device.
     ColorShader(std::shared_ptr<const Library> library, std::string functionName,
-                std::vector<Float4> arguments, DeviceFactory makeDevice = createSystemDefaultDevice);
+                std::vector<Float4> arguments);
+    // Draws with `device` (null: draws nothing).
+    ColorShader(std::shared_ptr<const Library> library, std::string functionName,
+                std::vector<Float4> arguments, std::shared_ptr<ColorEffectDevice> device);
+    // Draws with a ColorEffectDevice of its own over what `makeDevice` gives.
+    ColorShader(std::shared_ptr<const Library> library, std::string functionName,
+                std::vector<Float4> arguments, DeviceFactory makeDevice);
 
     const std::string& functionName() const { return functionName_; }
     const std::vector<Float4>& arguments() const { return arguments_; }
@@ -58,26 +65,18 @@ public:
     // tk::ui::Shader
     std::optional<tk::Image> applyColorEffect(const tk::Image& drawing) const override;
 
+    const std::shared_ptr<ColorEffectDevice>& device() const { return device_; }
+
 private:
-    // The device, its queue and the pipeline, made on the first call; false when any is missing.
+    // The device, its queue and the pipeline, on the first call; false when any is missing.
     bool prepare() const;
-    // The pipeline on device_; null when it cannot be built (said on standard error).
-    std::shared_ptr<RenderPipelineState> makePipeline() const;
-    // The drawing's premultiplied pixels, drawn into pixels_; empty when they cannot be had.
-    std::span<const std::uint8_t> pixelsOf(const tk::Image& drawing) const;
-    // A render target of `size`, kept while the size stays.
-    std::shared_ptr<Texture> targetOf(PixelSize size) const;
 
     std::shared_ptr<const Library> library_;
     std::string functionName_;
     std::vector<Float4> arguments_;
-    DeviceFactory makeDevice_;
+    std::shared_ptr<ColorEffectDevice> device_;
     mutable bool prepared_ = false;
-    mutable std::shared_ptr<Device> device_;
-    mutable std::shared_ptr<CommandQueue> queue_;
     mutable std::shared_ptr<RenderPipelineState> pipeline_;
-    mutable std::shared_ptr<Texture> target_;
-    mutable std::optional<tk::BitmapContext> pixels_; // the drawing's pixels, kept while its size stays
     // The last drawing run and what it gave, answered again while the drawing stays the same.
     struct LastEffect {
         std::vector<std::uint8_t> pixels;

@@ -78,8 +78,8 @@ void ShaderView::updateFrameTimer() {
     }
     if (timer_.isValid())
         return;
-    timer_ = tk::RunLoop::main().scheduleTimer(tk::seconds(1.0 / preferredFramesPerSecond_), true,
-                                               [this] { renderFrame(); });
+    timer_ = tk::RunLoop::main().scheduleFrameTimer(tk::seconds(1.0 / preferredFramesPerSecond_),
+                                                    [this] { renderFrame(); });
 }
 
 void ShaderView::renderFrame() {

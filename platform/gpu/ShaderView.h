@@ -4,7 +4,9 @@
 //
 // Frames: while the view is in a window and not paused, its own frame timer on the main run loop
 // asks for up to preferredFramesPerSecond frames a second (measured with the run loop's clock, so
-// a test that steps a manual clock gets exactly the frames it steps over). With
+// a test that steps a manual clock gets exactly the frames it steps over). It is a frame timer
+// (RunLoop::scheduleFrameTimer): a run in simulated time may leave out the frames that the next one
+// replaces before anything else happens, so a delegate's draw draws and changes nothing else. With
 // enableSetNeedsDisplay, a setNeedsDisplay() on the view, or a size change, also renders one frame
 // at the next display - the way to redraw while paused. renderFrame() renders one at once.
 //

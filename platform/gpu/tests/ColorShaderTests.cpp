@@ -120,5 +120,72 @@ TEST(ColorShader, RunsOnlyWhenTheDrawingsPixelsChange) {
     EXPECT_EQ(device->draws().size(), 4u) << "another scale, then the first drawing again";
 }
 
+// A body that writes `.colorEffect(shader(...))` makes a new shader at each rebuild, and the view
+// drops the old one only for the new: every shader of the process draws on one device with the
+// pipelines compiled once, held while any shader lives and released with the last.
+TEST(ColorShader, ShadersMadeAtEachRebuildShareOneDeviceAndItsPipelines) {
+    tk::TestMainLoop loop;
+    auto library = std::make_shared<const Library>(
+        std::vector<Function>{Function("leftPaint", ShaderStage::fragment, kLeftPaint)});
+
+    auto fake = std::make_shared<FakeDevice>();
+    int asked = 0;
+    auto shared = std::make_shared<ColorEffectDevice>([&] {
+        ++asked;
+        return fake;
+    });
+    auto shown =
+        std::make_shared<ColorShader>(library, "leftPaint", std::vector<Float4>{{0, 0, 1, 1}}, shared);
+    for (int rebuild = 0; rebuild < 5; ++rebuild) {
+        auto made =
+            std::make_shared<ColorShader>(library, "leftPaint", std::vector<Float4>{{0, 0, 1, 1}}, shared);
+        shown = std::move(made); // the view takes the new one; the old one goes
+        ASSERT_TRUE(shown->applyColorEffect(drawing())) << rebuild;
+    }
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(fake->pipelineDescriptors.size(), 1u) << "the same function with as many arguments";
+    ColorShader other(library, "leftPaint", {{0, 0, 1, 1}, {1, 0, 0, 1}}, shared);
+    ASSERT_TRUE(other.applyColorEffect(drawing()));
+    EXPECT_EQ(fake->pipelineDescriptors.size(), 2u) << "another argument count is another pipeline";
+    EXPECT_EQ(fake->commandQueuesMade, 1);
+
+    // Without a device: asked once for all the shaders, each drawing nothing.
+    int none = 0;
+    auto noDevice = std::make_shared<ColorEffectDevice>([&] {
+        ++none;
+        return std::shared_ptr<Device>();
+    });
+    for (int rebuild = 0; rebuild < 3; ++rebuild)
+        EXPECT_FALSE(ColorShader(library, "leftPaint", {{0, 0, 1, 1}}, noDevice).applyColorEffect(drawing()));
+    EXPECT_EQ(none, 1);
+
+    // The process's own: one while any shader holds it, a fresh one once none does.
+    std::weak_ptr<ColorEffectDevice> process;
+    {
+        ColorShader a(library, "leftPaint", {{0, 0, 1, 1}});
+        ColorShader b(library, "leftPaint", {{0, 0, 1, 1}});
+        EXPECT_EQ(a.device(), b.device());
+        EXPECT_EQ(a.device(), ColorEffectDevice::shared());
+        process = a.device();
+    }
+    EXPECT_TRUE(process.expired()) << "released with the last shader";
+
+    if (!createSystemDefaultDevice())
+        GTEST_SKIP() << "no EGL/OpenGL device on this machine (reason on standard error)";
+    std::shared_ptr<ColorShader> rebuilt;
+    const Device* first = nullptr;
+    for (int rebuild = 0; rebuild < 3; ++rebuild) {
+        auto made = std::make_shared<ColorShader>(library, "leftPaint", std::vector<Float4>{{0, 0, 1, 1}});
+        rebuilt = std::move(made);
+        const auto result = rebuilt->applyColorEffect(drawing());
+        ASSERT_TRUE(result);
+        EXPECT_TRUE(near(result->pixelColor(4, 2), tk::Color(0, 0, 1))) << rebuild;
+        if (!first)
+            first = &rebuilt->device()->device();
+        EXPECT_EQ(&rebuilt->device()->device(), first) << "rebuild " << rebuild << " drew on the same device";
+    }
+    EXPECT_EQ(rebuilt->device()->devicesAsked(), 1);
+}
+
 } // namespace
 } // namespace gpu

@@ -30,6 +30,8 @@ struct RunLoop::Impl {
     std::atomic<bool> stopRequested{false};
     bool isMain = false; // the main thread's loop; other loops belong to the thread that runs them
 
+    std::optional<Clock::TimePoint> earliestFireDate(RunLoopMode mode, bool withFrames) const;
+
     void wake(std::unique_lock<std::mutex>& lock) {
         woken = true;
         auto source = eventSource;
@@ -47,6 +49,7 @@ struct TimerState {
     Clock::Duration interval{};
     bool repeats = false;
     TimerModes modes = TimerModes::common;
+    bool frame = false; // scheduleFrameTimer
     std::atomic<bool> valid{true};
     // Guarded by the loop's mutex:
     std::shared_ptr<std::function<void()>> action;
@@ -141,10 +144,20 @@ void RunLoop::sync(Task task) {
 
 Timer RunLoop::scheduleTimer(Clock::Duration interval, bool repeats, std::function<void()> action,
                              TimerModes modes) {
+    return schedule(interval, repeats, false, std::move(action), modes);
+}
+
+Timer RunLoop::scheduleFrameTimer(Clock::Duration interval, std::function<void()> draw, TimerModes modes) {
+    return schedule(interval, true, true, std::move(draw), modes);
+}
+
+Timer RunLoop::schedule(Clock::Duration interval, bool repeats, bool frame, std::function<void()> action,
+                        TimerModes modes) {
     auto state = std::make_shared<detail::TimerState>();
     state->loop = impl_;
     state->interval = std::max(interval, kMinimumInterval);
     state->repeats = repeats;
+    state->frame = frame;
     state->modes = modes;
     state->action = std::make_shared<std::function<void()>>(std::move(action));
     std::unique_lock lock(impl_->mutex);
@@ -162,6 +175,16 @@ bool firesIn(const detail::TimerState& timer, RunLoopMode mode) {
 }
 
 } // namespace
+
+std::optional<Clock::TimePoint> RunLoop::Impl::earliestFireDate(RunLoopMode mode, bool withFrames) const {
+    std::lock_guard lock(mutex);
+    std::optional<Clock::TimePoint> earliest;
+    for (const auto& timer : timers)
+        if (timer->valid.load(std::memory_order_acquire) && firesIn(*timer, mode) &&
+            (withFrames || !timer->frame) && (!earliest || timer->fireDate < *earliest))
+            earliest = timer->fireDate;
+    return earliest;
+}
 
 std::size_t RunLoop::drain(RunLoopMode mode) {
     if (impl_->isMain)
@@ -307,13 +330,21 @@ void RunLoop::setEventSource(std::shared_ptr<EventSource> source) {
 }
 
 std::optional<Clock::TimePoint> RunLoop::nextTimerFireDate(RunLoopMode mode) const {
+    return impl_->earliestFireDate(mode, true);
+}
+
+std::optional<Clock::TimePoint> RunLoop::nextOrdinaryTimerFireDate(RunLoopMode mode) const {
+    return impl_->earliestFireDate(mode, false);
+}
+
+void RunLoop::skipSupersededFrames(Clock::TimePoint until) {
+    if (impl_->isMain)
+        checkMainThread("tk::RunLoop::skipSupersededFrames");
     std::lock_guard lock(impl_->mutex);
-    std::optional<Clock::TimePoint> earliest;
     for (const auto& timer : impl_->timers)
-        if (timer->valid.load(std::memory_order_acquire) && firesIn(*timer, mode) &&
-            (!earliest || timer->fireDate < *earliest))
-            earliest = timer->fireDate;
-    return earliest;
+        if (timer->frame && timer->fireDate <= until)
+            // In whole beats, so the last one falls where firing every beat would have put it.
+            timer->fireDate += timer->interval * ((until - timer->fireDate) / timer->interval);
 }
 
 void RunLoop::discardAll() {

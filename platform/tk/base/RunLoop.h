@@ -19,6 +19,9 @@
 //   - scheduleTimer(...)  a one-shot or repeating timer; the returned Timer token cancels it when
 //                         destroyed. Timers in TimerModes::common (the default) also fire while the
 //                         loop runs in RunLoopMode::eventTracking, i.e. while the pointer tracks a drag.
+//   - scheduleFrameTimer(...)  a repeating timer that only draws an animation's next frame, which
+//                         the one after replaces: a run in simulated time may leave out the beats
+//                         whose frame nothing sees (skipSupersededFrames).
 //   - drain()      [main] tests: run queued tasks and due timers until none is left, never waiting.
 //   - runOnce() / run() / stop()  programs and tracking loops: run, waiting for work in between.
 //
@@ -75,6 +78,10 @@ public:
     // the returned token is destroyed or invalidated, or, for a one-shot timer, until it fired.
     [[nodiscard]] Timer scheduleTimer(Clock::Duration interval, bool repeats, std::function<void()> action,
                                       TimerModes modes = TimerModes::common);
+    // [any] A repeating timer whose action draws a frame and does nothing else that lasts: the next
+    // beat's frame replaces it. It fires as a repeating timer of scheduleTimer does.
+    [[nodiscard]] Timer scheduleFrameTimer(Clock::Duration interval, std::function<void()> draw,
+                                           TimerModes modes = TimerModes::common);
 
     // [main] Runs queued tasks and due timers (for `mode`) until none is left, without waiting and
     // without reading window-system events. Returns how many tasks and timer actions ran.
@@ -100,12 +107,23 @@ public:
 
     // [any] When the earliest timer that fires in `mode` is due; nothing when no timer is scheduled.
     std::optional<Clock::TimePoint> nextTimerFireDate(RunLoopMode mode = RunLoopMode::defaultMode) const;
+    // [any] The same for the timers that are not frame timers.
+    std::optional<Clock::TimePoint>
+    nextOrdinaryTimerFireDate(RunLoopMode mode = RunLoopMode::defaultMode) const;
+    // [main] For a run that moves a manual clock itself: each frame timer due at or before `until`
+    // moves on to its last beat at or before `until`, as if the beats before had fired. Call it only
+    // with no ordinary timer due before `until` and no task queued: then nothing runs between those
+    // beats and the last, and only its frame can be seen.
+    void skipSupersededFrames(Clock::TimePoint until);
     // [main] Drops every queued task and every timer, unrun (a test's clean slate).
     void discardAll();
 
     struct Impl; // shared with the Timer tokens, which may outlive the loop
 
 private:
+    Timer schedule(Clock::Duration interval, bool repeats, bool frame, std::function<void()> action,
+                   TimerModes modes);
+
     std::shared_ptr<Impl> impl_; // shared with the Timer tokens, which may outlive the loop
 };
 

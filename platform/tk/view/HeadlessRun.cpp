@@ -28,17 +28,35 @@ Window* chooseWindow(const HeadlessBackend& backend, const std::string& identifi
     return nullptr;
 }
 
-void runSimulated(RunLoop& loop, ManualClock& clock, Clock::Duration duration) {
-    const auto end = clock.now() + duration;
-    loop.drain();
+// Moves the clock from one timer to the next up to `until`, running each as it falls due.
+void stepThrough(RunLoop& loop, ManualClock& clock, Clock::TimePoint until) {
     for (;;) {
         const auto next = loop.nextTimerFireDate();
-        const auto stepTo = next && *next < end ? *next : end;
+        const auto stepTo = next && *next < until ? *next : until;
         if (stepTo > clock.now())
             clock.advance(stepTo - clock.now());
         loop.drain();
-        if (stepTo >= end)
-            break;
+        if (stepTo >= until)
+            return;
+    }
+}
+
+void runSimulated(RunLoop& loop, ManualClock& clock, Clock::Duration duration, bool everyFrame) {
+    const auto end = clock.now() + duration;
+    loop.drain();
+    if (everyFrame) {
+        stepThrough(loop, clock, end);
+        return;
+    }
+    // From one ordinary timer to the next, an animation's frames replace one another and only the
+    // last before it can be seen: that one is drawn, at its own beat, and the others are left out.
+    for (;;) {
+        const auto next = loop.nextOrdinaryTimerFireDate();
+        const auto until = next && *next < end ? *next : end;
+        loop.skipSupersededFrames(until);
+        stepThrough(loop, clock, until);
+        if (until >= end)
+            return;
     }
 }
 } // namespace
@@ -58,7 +76,7 @@ int runHeadless(const std::function<void()>& launch, const HeadlessRunOptions& o
     if (launch)
         launch();
     if (clock) {
-        runSimulated(loop, *clock, options.duration);
+        runSimulated(loop, *clock, options.duration, options.drawEveryFrame);
     } else {
         const auto end = loop.now() + options.duration;
         while (loop.now() < end)

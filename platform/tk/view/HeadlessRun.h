@@ -24,6 +24,11 @@ struct HeadlessRunOptions {
     // True: time is simulated - the run loop's clock jumps from one timer to the next, so the run
     // is quick and repeats exactly. False: the program runs for `duration` of real time.
     bool simulatedTime = true;
+    // In simulated time: false draws only the animation frames that can be seen - the last of each
+    // frame timer before each other timer fires and before the picture - so an hour costs about
+    // what a second does; true draws every frame on the way, as a run in real time would. The
+    // picture is the same either way.
+    bool drawEveryFrame = false;
     // The window written: the one with this identifier, else the key window, else the first
     // visible one.
     std::filesystem::path pngFile;

@@ -12,9 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace tk {
@@ -221,6 +224,91 @@ TEST(Rendering, AHeadlessRunWritesTheKeyWindowAfterSimulatedTime) {
     options.windowIdentifier = "none such";
     EXPECT_EQ(runHeadless([] {}, options), 1);
     setCurrentBackend(nullptr);
+}
+
+// Shows the moment of the last frame drawn into it: milliseconds as red (low byte) and green.
+struct FrameTimeView : View {
+    std::int64_t milliseconds = 0;
+    using View::View;
+    void draw(GraphicsContext& context, const Rect&) override {
+        context.fillRect(bounds(),
+                         Color((milliseconds % 256) / 255.0, (milliseconds / 256 % 256) / 255.0, 0));
+    }
+};
+
+std::int64_t millisecondsNow() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(RunLoop::main().now().time_since_epoch())
+        .count();
+}
+
+// A run in simulated time draws only the frames its picture shows - each frame timer's last beat
+// before another timer fires, and before the picture - at their own beats. The other timers fire
+// as in real time and see what the frames before them drew, so the picture and all the timers did
+// are those of a run that draws every frame, for a few of its frames.
+TEST(Rendering, AHeadlessRunDrawsOnlyTheFramesThePictureShows) {
+    const testing::TempFolder folder("tk-view");
+    struct Outcome {
+        std::vector<std::pair<std::int64_t, std::int64_t>> seen; // (when, the frame it saw)
+        int frames = 0;
+        std::optional<Image> picture;
+    };
+    const auto run = [&](bool everyFrame) {
+        TestMainLoop loop;
+        Outcome outcome;
+        std::shared_ptr<Window> window;
+        std::shared_ptr<FrameTimeView> fast, slow;
+        Timer fastFrames, slowFrames, stop, restart, watch;
+        const auto startFast = [&] {
+            fastFrames = RunLoop::main().scheduleFrameTimer(seconds(1.0 / 60), [&] {
+                ++outcome.frames;
+                fast->milliseconds = millisecondsNow();
+                fast->setNeedsDisplay();
+            });
+        };
+        HeadlessRunOptions options;
+        options.duration = seconds(1.0);
+        options.drawEveryFrame = everyFrame;
+        options.pngFile = folder / (everyFrame ? "every-frame.png" : "fast-forward.png");
+        const int status = runHeadless(
+            [&] {
+                window = Window::make({40, 20}, "frames");
+                fast = View::make<FrameTimeView>(Rect{0, 0, 20, 20});
+                slow = View::make<FrameTimeView>(Rect{20, 0, 20, 20});
+                window->contentView()->addSubview(fast);
+                window->contentView()->addSubview(slow);
+                window->makeKeyAndOrderFront();
+                startFast();
+                slowFrames = RunLoop::main().scheduleFrameTimer(seconds(1.0 / 24), [&] {
+                    ++outcome.frames;
+                    slow->milliseconds = millisecondsNow();
+                    slow->setNeedsDisplay();
+                });
+                // The fast animation stops between two of its beats and starts again later.
+                stop = RunLoop::main().scheduleTimer(seconds(0.25), false, [&] { fastFrames.invalidate(); });
+                restart = RunLoop::main().scheduleTimer(seconds(0.61), false, startFast);
+                watch = RunLoop::main().scheduleTimer(seconds(0.3), true, [&] {
+                    outcome.seen.emplace_back(millisecondsNow(), slow->milliseconds);
+                });
+            },
+            options);
+        EXPECT_EQ(status, 0);
+        outcome.picture = Image::fromPNGFile(options.pngFile);
+        fastFrames.invalidate();
+        slowFrames.invalidate();
+        setCurrentBackend(nullptr);
+        return outcome;
+    };
+    const Outcome every = run(true);
+    const Outcome skipping = run(false);
+    ASSERT_TRUE(every.picture && skipping.picture);
+    EXPECT_EQ(skipping.seen, every.seen);
+    EXPECT_EQ(skipping.seen.size(), 3u);
+    for (const auto& [x, y] : {std::pair{10, 10}, std::pair{30, 10}}) {
+        EXPECT_EQ(skipping.picture->pixelColor(x, y), every.picture->pixelColor(x, y)) << x;
+        EXPECT_NE(every.picture->pixelColor(x, y), Color(0, 0, 0)) << "a frame was drawn at " << x;
+    }
+    EXPECT_GT(every.frames, 60);
+    EXPECT_LE(skipping.frames, 10);
 }
 
 } // namespace
