@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace Tessaly {
 namespace {
 
@@ -118,6 +120,46 @@ TEST(ActionableTableHeaderView, InTheTablesScrollViewTheButtonsStayAtTheVisibleR
         const tk::Rect shown = header->convertTo(header->optionButton().frame(), scroll.get());
         EXPECT_DOUBLE_EQ(shown.maxX(), 285 - 2) << "the same place on screen";
     }
+}
+
+// Narrowing the last column with the table scrolled to its right end scrolls the clip view left,
+// and the header with it, under the pointer: the column follows the pointer's travel all the same.
+TEST(ActionableTableHeaderView, TheLastDividerDraggedAtTheRightEndFollowsThePointer) {
+    testing::useBuiltBundles();
+    tk::TestMainLoop loop;
+    tk::HeadlessWindow window{tk::Size{320, 240}};
+    auto scroll = tk::View::make<tk::ScrollView>(tk::Rect{0, 0, 300, 200});
+    scroll->setHasVerticalScroller(true);
+    auto table = tk::View::make<StyledTableView>(tk::Rect{0, 0, 300, 200});
+    std::shared_ptr<StyledTableColumn> last;
+    for (const double width : {197.0, 197.0, 60.0}) { // 463 points with the spacing
+        last = std::make_shared<StyledTableColumn>("c" + std::to_string(table->numberOfColumns()));
+        last->setWidth(width);
+        table->addTableColumn(last);
+    }
+    table->setNumberOfRows([] { return 40; });
+    auto header = tk::View::make<ActionableTableHeaderView>(tk::Rect{0, 0, 0, 24});
+    table->setHeaderView(header);
+    scroll->setDocumentView(table);
+    window.contentView().addSubview(scroll);
+    window.window().layoutIfNeeded();
+    scroll->contentView().scrollToPoint({1000, 0});
+    loop.drain();
+    window.window().layoutIfNeeded();
+    ASSERT_DOUBLE_EQ(scroll->contentView().bounds().maxX(), 463);
+
+    const tk::Point pressed = header->convertToWindow({header->headerRectOfColumn(2).maxX(), 12});
+    window.mouseDown(pressed);
+    ASSERT_EQ(header->resizedColumn(), 2);
+    for (int step = 1; step <= 4; ++step) {
+        window.mouseDragged(pressed.offsetBy(-5 * step, 0));
+        loop.drain();
+        window.window().layoutIfNeeded();
+        EXPECT_DOUBLE_EQ(last->width(), 60 - 5 * step) << step;
+    }
+    window.mouseUp(pressed.offsetBy(-20, 0));
+    EXPECT_DOUBLE_EQ(scroll->contentView().bounds().maxX(), 443) << "still at the right end";
+    EXPECT_DOUBLE_EQ(header->optionButton().frame().maxX(), 443 - 2) << "the buttons with it";
 }
 
 } // namespace

@@ -4,14 +4,15 @@
 //
 // The same table by four columns, with its header in the scroll view: a whole frame, a scroll by
 // one row, a sideways scroll by 40 points, and one step of a drag that resizes the first column,
-// each with its frame.
+// each with its frame; and the set-up of that table itself (the columns added before it is in the
+// scroll view), which should not grow with the number of rows either.
 //
 //   build/bin/tessaly_bench --benchmark_filter=Table
 
 #include "Tessaly/Controls/ActionableTableHeaderView.h"
 #include "Tessaly/Controls/StyledLabels.h"
-#include "Tessaly/Controls/StyledTableHeader.h"
 #include "Tessaly/Controls/StyledTableCellView.h"
+#include "Tessaly/Controls/StyledTableHeader.h"
 #include "Tessaly/Controls/StyledTableView.h"
 
 #include "platform/tk/base/TestMainLoop.h"
@@ -23,6 +24,7 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -50,7 +52,8 @@ std::shared_ptr<tk::View> columnCell(Tessaly::StyledTableView& table, tk::TableC
     auto cell = std::dynamic_pointer_cast<Tessaly::StyledTableCellView>(
         table.makeViewWithIdentifier(column->identifier()));
     if (!cell) {
-        cell = tk::View::make<Tessaly::StyledTableCellView>(tk::Rect{0, 0, column->width(), table.rowHeight()});
+        cell =
+            tk::View::make<Tessaly::StyledTableCellView>(tk::Rect{0, 0, column->width(), table.rowHeight()});
         cell->setIdentifier(column->identifier());
         auto label = tk::View::make<Tessaly::StyledTableRowLabel>(tk::Rect{4, 2, column->width() - 8, 16});
         label->setBezeled(false);
@@ -75,19 +78,16 @@ void addColumns(Tessaly::StyledTableView& table) {
     table.setHeaderView(tk::View::make<Tessaly::ActionableTableHeaderView>(tk::Rect{0, 0, 0, 24}));
 }
 
-using Step = std::function<void(Tessaly::StyledTableView&, tk::ScrollView&, tk::HeadlessWindow&, int)>;
+// The window, scroll view and table every benchmark here runs over: 100 000 rows (with `columns`,
+// four columns and the header, added before the table goes into the scroll view, as an owner
+// building a table does), scrolled to the middle with a few rows selected there, drawn once.
+struct TableScene {
+    tk::HeadlessWindow window{{400, 300}, 2};
+    std::shared_ptr<tk::ScrollView> scroll = tk::View::make<tk::ScrollView>(tk::Rect{0, 0, 400, 300});
+    std::shared_ptr<Tessaly::StyledTableView> table =
+        tk::View::make<Tessaly::StyledTableView>(tk::Rect{0, 0, 400, 300});
 
-// Runs `step` (then a frame) in each iteration, over a table scrolled to the middle with a few
-// rows selected there; with `columns`, the table of four columns.
-void runTable(benchmark::State& state, bool columns, const Step& step) {
-    tk::testing::useBuiltBundles();
-    tk::TestMainLoop loop;
-    auto backend = std::make_shared<tk::HeadlessBackend>();
-    tk::setCurrentBackend(backend);
-    {
-        tk::HeadlessWindow window({400, 300}, 2);
-        auto scroll = tk::View::make<tk::ScrollView>(tk::Rect{0, 0, 400, 300});
-        auto table = tk::View::make<Tessaly::StyledTableView>(tk::Rect{0, 0, 400, 300});
+    explicit TableScene(bool columns) {
         table->setNumberOfRows([] { return kRows; });
         if (columns) {
             scroll->setHasVerticalScroller(true);
@@ -104,15 +104,35 @@ void runTable(benchmark::State& state, bool columns, const Step& step) {
         table->selectRowIndexes({kRows / 2 + 2, kRows / 2 + 3, kRows / 2 + 6}, false);
         window.window().layoutIfNeeded();
         window.render();
-        int i = 0;
-        for (auto _ : state) {
-            step(*table, *scroll, window, i++);
-            benchmark::DoNotOptimize(&window.render());
-        }
-        state.SetLabel(std::to_string(table->subviews().size()) + " row views" +
-                       (columns ? " of " + std::to_string(kColumns) + " cells" : "") + ", 2x");
     }
-    tk::setCurrentBackend(nullptr);
+};
+
+// The bundles and the headless backend for as long as a benchmark runs.
+struct HeadlessRun {
+    tk::TestMainLoop loop;
+    HeadlessRun() {
+        tk::testing::useBuiltBundles();
+        tk::setCurrentBackend(std::make_shared<tk::HeadlessBackend>());
+    }
+    ~HeadlessRun() { tk::setCurrentBackend(nullptr); }
+    HeadlessRun(const HeadlessRun&) = delete;
+    HeadlessRun& operator=(const HeadlessRun&) = delete;
+};
+
+using Step = std::function<void(Tessaly::StyledTableView&, tk::ScrollView&, tk::HeadlessWindow&, int)>;
+
+// Runs `step` (then a frame) in each iteration, over the scene (with `columns`, the table of four
+// columns).
+void runTable(benchmark::State& state, bool columns, const Step& step) {
+    HeadlessRun run;
+    TableScene scene(columns);
+    int i = 0;
+    for (auto _ : state) {
+        step(*scene.table, *scene.scroll, scene.window, i++);
+        benchmark::DoNotOptimize(&scene.window.render());
+    }
+    state.SetLabel(std::to_string(scene.table->subviews().size()) + " row views" +
+                   (columns ? " of " + std::to_string(kColumns) + " cells" : "") + ", 2x");
 }
 
 void frame(Tessaly::StyledTableView& table, tk::ScrollView&, tk::HeadlessWindow&, int) {
@@ -135,8 +155,9 @@ void BM_TableScrollByOneRow(benchmark::State& state) {
 BENCHMARK(BM_TableScrollByOneRow)->Unit(benchmark::kMicrosecond);
 
 void BM_TableReload(benchmark::State& state) {
-    runTable(state, false,
-             [](Tessaly::StyledTableView& table, tk::ScrollView&, tk::HeadlessWindow&, int) { table.reloadData(); });
+    runTable(state, false, [](Tessaly::StyledTableView& table, tk::ScrollView&, tk::HeadlessWindow&, int) {
+        table.reloadData();
+    });
 }
 BENCHMARK(BM_TableReload)->Unit(benchmark::kMicrosecond);
 
@@ -144,6 +165,22 @@ void BM_TableColumnsFrameScrolledToTheMiddle(benchmark::State& state) {
     runTable(state, true, frame);
 }
 BENCHMARK(BM_TableColumnsFrameScrolledToTheMiddle)->Unit(benchmark::kMicrosecond);
+
+// The scene of four columns made from nothing: the table, its columns and header, into the scroll
+// view, scrolled and drawn once. Taking it down is not timed.
+void BM_TableColumnsSetUp(benchmark::State& state) {
+    HeadlessRun run;
+    std::size_t rowViews = 0;
+    for (auto _ : state) {
+        auto scene = std::make_unique<TableScene>(true);
+        state.PauseTiming();
+        rowViews = scene->table->subviews().size();
+        scene.reset();
+        state.ResumeTiming();
+    }
+    state.SetLabel(std::to_string(rowViews) + " row views");
+}
+BENCHMARK(BM_TableColumnsSetUp)->Unit(benchmark::kMillisecond);
 
 void BM_TableColumnsScrollByOneRow(benchmark::State& state) {
     runTable(state, true, scrollByOneRow);

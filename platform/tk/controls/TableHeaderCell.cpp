@@ -90,11 +90,23 @@ void TableColumn::setMinWidth(double width) {
     minWidth_ = std::max(0.0, width);
     maxWidth_ = std::max(maxWidth_, minWidth_);
     setWidth(width_);
+    if (TableView* table = tableView())
+        table->columnResizingDidChange(*this);
 }
 
 void TableColumn::setMaxWidth(double width) {
     maxWidth_ = std::max(minWidth_, width);
     setWidth(width_);
+    if (TableView* table = tableView())
+        table->columnResizingDidChange(*this);
+}
+
+void TableColumn::setResizingMask(TableColumnResizingMask mask) {
+    if (mask == resizingMask_)
+        return;
+    resizingMask_ = mask;
+    if (TableView* table = tableView())
+        table->columnResizingDidChange(*this);
 }
 
 void TableColumn::setHidden(bool hidden) {

@@ -8,8 +8,8 @@
 //
 // TableColumn: a column of a table - its identifier, width (kept within its minimum and maximum
 // width), hidden flag, resizing mask and header cell (a column always has one; setting none is
-// refused). A column added to a table tells it when its width or hidden flag changes, so the
-// table's cells and header follow.
+// refused). A column added to a table tells it when its width, hidden flag, limits or resizing mask
+// change, so the table's cells and header follow.
 //
 // All members are [main].
 
@@ -83,7 +83,7 @@ public:
     double maxWidth() const { return maxWidth_; }
     void setMaxWidth(double width);
     TableColumnResizingMask resizingMask() const { return resizingMask_; }
-    void setResizingMask(TableColumnResizingMask mask) { resizingMask_ = mask; }
+    void setResizingMask(TableColumnResizingMask mask);
     bool isHidden() const { return hidden_; }
     void setHidden(bool hidden);
 

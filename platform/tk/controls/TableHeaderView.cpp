@@ -13,15 +13,17 @@ const TableView* headedTable(const TableHeaderView& header) {
     return dynamic_cast<const TableView*>(header.tableView());
 }
 
-// A divider the user may drag: at the right end of a shown column that allows it.
+// A divider the user may drag: at the right end of a shown column that allows it and whose limits
+// leave room to change.
 bool hasDraggableDivider(const TableColumn& column) {
-    return !column.isHidden() && contains(column.resizingMask(), TableColumnResizingMask::userResizing);
+    return !column.isHidden() && contains(column.resizingMask(), TableColumnResizingMask::userResizing) &&
+           column.minWidth() < column.maxWidth();
 }
 } // namespace
 
 void TableHeaderView::setTableView(View* table) {
     tableView_ = table ? table->weakView() : std::weak_ptr<View>{};
-    resize_.reset();
+    endResize();
     setNeedsDisplay();
     updateTrackingAreas();
 }
@@ -80,8 +82,18 @@ bool TableHeaderView::mouseDown(const Event& event) {
     const int column = resizableColumnAtDivider(x);
     if (column < 0)
         return View::mouseDown(event);
-    resize_ = Resize{column, x, columns()[std::size_t(column)]->width()};
+    resize_ = Resize{column, event.locationInWindow.x, columns()[std::size_t(column)]->width(), cursor()};
+    // The cursor stays with the drag wherever the pointer goes, past the column's limits too.
+    setCursor(Cursor::resizeLeftRight);
     return true;
+}
+
+void TableHeaderView::endResize() {
+    if (!resize_)
+        return;
+    const std::optional<Cursor> before = resize_->cursorBefore;
+    resize_.reset();
+    setCursor(before);
 }
 
 bool TableHeaderView::mouseDragged(const Event& event) {
@@ -89,11 +101,15 @@ bool TableHeaderView::mouseDragged(const Event& event) {
         return View::mouseDragged(event);
     const auto& all = columns();
     if (resize_->column >= int(all.size())) {
-        resize_.reset(); // the column went away while it was dragged
+        endResize(); // the column went away while it was dragged
         return true;
     }
-    // The column keeps the width within its limits; the table and this header follow from it.
-    all[std::size_t(resize_->column)]->setWidth(resize_->startWidth + locationOf(event).x - resize_->startX);
+    // The width follows the pointer's travel since the press, measured in the window: a narrower
+    // column may scroll the table (and this header) under a pointer that stands still. The column
+    // keeps it within its limits; the table and this header follow from it.
+    const double travel =
+        locationOf(event).x - convertFromWindow({resize_->startXInWindow, event.locationInWindow.y}).x;
+    all[std::size_t(resize_->column)]->setWidth(resize_->startWidth + travel);
     if (!headedTable(*this))
         setNeedsDisplay(); // no table tells this header of the change
     return true;
@@ -102,13 +118,13 @@ bool TableHeaderView::mouseDragged(const Event& event) {
 bool TableHeaderView::mouseUp(const Event& event) {
     if (!resize_)
         return View::mouseUp(event);
-    resize_.reset();
+    endResize();
     updateTrackingAreas();
     return true;
 }
 
 void TableHeaderView::mouseCancelled(const Event& event) {
-    resize_.reset();
+    endResize();
     View::mouseCancelled(event);
 }
 

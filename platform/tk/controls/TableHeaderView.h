@@ -7,9 +7,12 @@
 // table's scroll view it is the scroll view's header view, so its coordinates are the table's.
 //
 // Dragging the divider at a column's right end (kDividerHitWidth either side of it) resizes that
-// column, when its resizing mask allows the user to, within its minimum and maximum width; the
-// table's cells follow at each step. The pointer shows the left-right resize cursor over such a
-// divider.
+// column, when its resizing mask allows the user to, within its minimum and maximum width (a column
+// whose limits are one width has no divider to drag); the table's cells follow at each step. The
+// width is the width at the press plus the pointer's travel since then, so it follows the pointer
+// also where the narrower table scrolls the header under it. The pointer shows the left-right
+// resize cursor over such a divider, and all through a drag, wherever it goes. A column of a table
+// whose resizing mask, limits or hidden flag change brings its divider here up to date.
 //
 // All members are [main].
 
@@ -56,9 +59,11 @@ public:
 private:
     struct Resize {
         int column;
-        double startX;
+        double startXInWindow;
         double startWidth;
+        std::optional<Cursor> cursorBefore; // this view's own, given back when the drag ends
     };
+    void endResize();
 
     std::weak_ptr<View> tableView_;
     std::vector<std::shared_ptr<TableColumn>> columns_;

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace tk {
@@ -48,6 +50,12 @@ void TableView::setSelection(IndexSet rows) {
     if (groupRow_)
         std::erase_if(rows, [this](int r) { return isGroupRow(r); });
     applySelection(selectionOf(std::move(rows)));
+}
+
+void TableView::restoreSelection(RowSelection selection) {
+    if (groupRow_)
+        std::erase_if(selection.rows, [this](int r) { return isGroupRow(r); });
+    applySelection(std::move(selection));
 }
 
 SelectableRow TableView::selectableRow() const {
@@ -95,8 +103,17 @@ void TableView::rowsDidChange() {
 }
 
 void TableView::reloadRowViews() {
+    // From the topmost subview down, so that each leaves from the end of the list.
+    std::unordered_set<const View*> shown;
+    for (const auto& [row, view] : visible_)
+        shown.insert(view.get());
+    const auto subviews = this->subviews();
+    for (auto it = subviews.rbegin(); it != subviews.rend(); ++it)
+        if (shown.erase(it->get()))
+            enqueue(std::static_pointer_cast<TableRowView>(*it));
     for (auto& [row, view] : visible_)
-        enqueue(std::move(view));
+        if (shown.count(view.get())) // taken out of the table by other code
+            enqueue(std::move(view));
     visible_.clear();
     tile();
 }
@@ -221,6 +238,12 @@ void TableView::viewDidMoveToSuperview() {
     tile();
 }
 
+void TableView::viewDidMoveToWindow() {
+    View::viewDidMoveToWindow();
+    if (window())
+        tile(); // outside a clip view, the rows in view are known from now on
+}
+
 void TableView::frameDidChange(const Rect& oldFrame) {
     View::frameDidChange(oldFrame);
     tile();
@@ -315,9 +338,16 @@ std::shared_ptr<TableRowView> TableView::makeRowView(int row) {
 }
 
 Rect TableView::visibleRows() const {
-    Rect visible = bounds();
     if (auto* clip = dynamic_cast<const ClipView*>(superview()))
-        visible = convertFrom(clip->bounds(), clip).intersection(bounds());
+        return convertFrom(clip->bounds(), clip).intersection(bounds());
+    // Elsewhere, the part of its window it covers, within the views that clip it: none outside a
+    // window, so that a table being put together makes no views for rows nobody sees.
+    if (!window())
+        return {};
+    Rect visible = bounds();
+    for (const View* v = superview(); v; v = v->superview())
+        if (v->clipsToBounds() || !v->superview())
+            visible = visible.intersection(convertFrom(v->bounds(), v));
     return visible;
 }
 
@@ -397,16 +427,16 @@ void OutlineView::setDataSource(std::weak_ptr<DataSource> dataSource) {
     reloadData();
 }
 
-std::vector<OutlineView::Item> OutlineView::selectedItemsNow() const {
+std::vector<OutlineView::Item> OutlineView::itemsOf(const IndexSet& rows) const {
     std::vector<Item> items;
-    for (int r : selectedRowIndexes())
-        if (r < int(rows_.size()))
+    for (int r : rows)
+        if (r >= 0 && r < int(rows_.size()))
             items.push_back(rows_[std::size_t(r)].item);
     return items;
 }
 
 void OutlineView::reloadData() {
-    rebuildRows(selectedItemsNow());
+    rebuildRows();
 }
 
 void OutlineView::addChildren(const Item& parent, int level) {
@@ -422,14 +452,40 @@ void OutlineView::addChildren(const Item& parent, int level) {
     }
 }
 
-void OutlineView::rebuildRows(const std::vector<Item>& keepSelected) {
+void OutlineView::rebuildRows() {
+    // The selection and its range by item, to be found again in the new rows.
+    const std::vector<Item> selected = itemsOf(selectedRowIndexes());
+    const SelectionRange& range = selectionRange();
+    const Item anchor = item(range.anchor);
+    const Item farEnd = item(range.farEnd);
+    const std::vector<Item> kept = itemsOf(range.kept);
+
     rows_.clear();
     addChildren(nullptr, 0);
-    IndexSet selection;
-    for (const Item& item : keepSelected)
-        if (int r = row(item); r >= 0)
-            selection.insert(r);
-    setSelection(std::move(selection));
+
+    std::unordered_map<const void*, int> rowOf;
+    for (std::size_t i = rows_.size(); i-- > 0;) // the first row of an item shown twice wins, as in row()
+        if (rows_[i].item)
+            rowOf[rows_[i].item.get()] = int(i);
+    const auto find = [&rowOf](const Item& item) {
+        const auto found = item ? rowOf.find(item.get()) : rowOf.end();
+        return found == rowOf.end() ? -1 : found->second;
+    };
+    RowSelection next;
+    for (const Item& item : selected)
+        if (const int r = find(item); r >= 0)
+            next.rows.insert(r);
+    // The range goes on, moved with its items, while they are all still shown.
+    next.range = {find(anchor), find(farEnd), {}};
+    bool keptShown = true;
+    for (const Item& item : kept) {
+        const int r = find(item);
+        keptShown = keptShown && r >= 0;
+        next.range.kept.insert(r);
+    }
+    if (next.range.anchor < 0 || next.range.farEnd < 0 || !keptShown)
+        next.range = selectionOf(next.rows).range;
+    restoreSelection(std::move(next));
     rowsDidChange();
 }
 
@@ -477,13 +533,13 @@ void OutlineView::expandItem(const Item& item, bool children) {
         if (auto source = dataSource_.lock())
             for (int i = 0, n = source->numberOfChildren(item); i < n; ++i)
                 expandItem(source->child(i, item), true);
-    rebuildRows(selectedItemsNow());
+    rebuildRows();
 }
 
 void OutlineView::collapseItem(const Item& item) {
     if (!item || !expanded_.erase(item))
         return;
-    rebuildRows(selectedItemsNow());
+    rebuildRows();
 }
 
 namespace {

@@ -9,6 +9,8 @@
 // as views: as the enclosing clip view scrolls or resizes, rows that leave the view give their row
 // view and cell views back to a pool by identifier, and makeViewWithIdentifier() hands them out
 // again after prepareForReuse(). So a table of 100 000 rows costs as much to draw as one of 100.
+// Outside a clip view the rows in view are those over the part of its window it covers (within the
+// views that clip it): a table not yet in a window shows no rows as views.
 // Its height follows its rows. Clicks on a row's cell views select the row; controls in a row
 // (buttons) take their own clicks.
 //
@@ -125,6 +127,8 @@ public:
     void columnDidResize(const TableColumn& column);
     // A column was shown or hidden: the rows in view are asked for their cells anew.
     void columnsDidChange();
+    // A column's limits or resizing mask changed: the header's dividers follow.
+    void columnResizingDidChange(const TableColumn& column);
 
     // None until set. The header takes this table and its columns; inside a scroll view it is
     // shown above the clip view.
@@ -165,6 +169,7 @@ public:
     bool acceptsFirstResponder() const override { return true; }
     void viewWillMoveToSuperview(View* newSuperview) override;
     void viewDidMoveToSuperview() override;
+    void viewDidMoveToWindow() override;
     void frameDidChange(const Rect& oldFrame) override;
     // Clicks on a row select it, unless they land on a button or similar control inside the row.
     View* hitTest(Point pointInSelf) override;
@@ -175,6 +180,9 @@ protected:
     void rowsDidChange();
     // Rows selected other than by clicks and keys: the range starts anew from them.
     void setSelection(IndexSet rows);
+    // The rows and their range as given, for a subclass that carries them over to rows it moved
+    // (group rows are left out of the rows; rowsDidChange() drops a range that no longer holds).
+    void restoreSelection(RowSelection selection);
     // Runs after every change of the selection, before the observer hears of it.
     virtual void selectionDidChange(const IndexSet& previous) { (void)previous; }
     // A row view when the provider gives none: one from the pool under TableRowView::kIdentifier,
@@ -258,7 +266,9 @@ public:
     // Not owned. Setting it reloads.
     void setDataSource(std::weak_ptr<DataSource> dataSource);
     // Reads the tree again; expanded items that are still there stay expanded, selected ones
-    // selected.
+    // selected. Here and as items open and close, the selection's range (its anchor, far end and
+    // the rows kept from before it) follows its items to their new rows while they are all shown;
+    // otherwise it starts anew from the selected rows.
     void reloadData() override;
 
     int numberOfRows() const override { return int(rows_.size()); }
@@ -307,9 +317,10 @@ private:
         int childIndex;
         int level;
     };
-    void rebuildRows(const std::vector<Item>& keepSelected);
+    // Reads the rows from the data source again; the selection and its range follow their items.
+    void rebuildRows();
     void addChildren(const Item& parent, int level);
-    std::vector<Item> selectedItemsNow() const;
+    std::vector<Item> itemsOf(const IndexSet& rows) const;
 
     std::weak_ptr<DataSource> dataSource_;
     std::vector<Row> rows_;

@@ -143,6 +143,11 @@ void TableView::columnsDidChange() {
     }
 }
 
+void TableView::columnResizingDidChange(const TableColumn&) {
+    if (headerView_)
+        headerView_->updateTrackingAreas();
+}
+
 ScrollView* TableView::headerScrollView() const {
     ScrollView* scroll = headerView_ ? enclosingScrollView(*this) : nullptr;
     return scroll && scroll->headerView() == headerView_.get() ? scroll : nullptr;

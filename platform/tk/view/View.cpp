@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <memory_resource>
 
 namespace tk {
@@ -251,6 +252,18 @@ void View::insertSubview(std::shared_ptr<View> view, std::size_t index) {
     view->markSubtreeForDisplay();
 }
 
+namespace {
+// Where `view` stands among `siblings`, looked for from the top (the end of the list), so that
+// views leaving from the top down (removeAllSubviews(), a table giving back its rows) take no
+// search and leave the rest of the list where it is.
+std::vector<std::shared_ptr<View>>::iterator findFromTop(std::vector<std::shared_ptr<View>>& siblings,
+                                                         const View* view) {
+    const auto it = std::find_if(siblings.rbegin(), siblings.rend(),
+                                 [view](const std::shared_ptr<View>& v) { return v.get() == view; });
+    return std::prev(it.base());
+}
+} // namespace
+
 void View::removeFromSuperview() {
     TK_CHECK_MAIN_THREAD();
     View* parent = superview_;
@@ -259,10 +272,8 @@ void View::removeFromSuperview() {
             window_->removeOverlayView(this);
         return;
     }
-    auto it = std::find_if(parent->subviews_.begin(), parent->subviews_.end(),
-                           [&](const std::shared_ptr<View>& v) { return v.get() == this; });
     // Keeps this view alive until the removal is complete, whoever else holds it.
-    std::shared_ptr<View> self = *it;
+    std::shared_ptr<View> self = *findFromTop(parent->subviews_, this);
     if (window_)
         window_->viewSubtreeWillDisappear(*this);
     if (superview_ != parent)
@@ -271,8 +282,7 @@ void View::removeFromSuperview() {
     parent->willRemoveSubview(*this);
     viewWillMoveToSuperview(nullptr);
     setWindowRecursively(nullptr);
-    auto& siblings = parent->subviews_;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), self));
+    parent->subviews_.erase(findFromTop(parent->subviews_, this));
     superview_ = nullptr;
     viewDidMoveToSuperview();
     parent->setNeedsDisplay();

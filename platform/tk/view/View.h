@@ -115,6 +115,8 @@ public:
     void addSubview(std::shared_ptr<View> view);
     void addSubview(std::shared_ptr<View> view, SubviewOrder order, const View* relativeTo = nullptr);
     void insertSubview(std::shared_ptr<View> view, std::size_t index);
+    // Many subviews leaving one after another from the top down (the last first) take a constant
+    // time each.
     void removeFromSuperview();
     void removeAllSubviews();
     // Replaces the subviews with `views` in that order (views kept stay, others leave).

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace tk {
 namespace {
@@ -156,6 +159,65 @@ TEST_F(Outline, LeftClosesTheItemOrGoesUpToItsParent) {
         EXPECT_EQ(outline->numberOfSelectedRows(), 1);
         EXPECT_EQ(outline->numberOfRows(), step.rows);
     }
+}
+
+// Click b, Shift-Down twice (b-d), then the rows are read again or items open and close: the range
+// goes on from where it was, moved with its items, so Shift-Up twice shrinks it as in a plain table.
+TEST_F(Outline, AShiftRangeOutlivesReloadsAndExpansion) {
+    auto c1 = node("c1"), d1 = node("d1");
+    auto c = node("c", {c1}), d = node("d", {d1});
+    tree->roots = {a, b, c, d};
+    outline->reloadData();
+    w.window().makeFirstResponder(outline.get());
+    const auto selectedItems = [&] {
+        std::vector<Item> items;
+        for (int r : outline->selectedRowIndexes())
+            items.push_back(outline->item(r));
+        return items;
+    };
+    const auto shift = ModifierFlags::shift;
+    struct Case {
+        const char* what;
+        std::vector<std::shared_ptr<Node>> openBefore;
+        std::function<void()> change;
+        std::vector<Item> afterTwoUps;
+    };
+    for (const Case& step : std::initializer_list<Case>{
+             {"a reload", {}, [&] { outline->reloadData(); }, {b}},
+             {"an item opened above: the range moves down", {}, [&] { outline->expandItem(a); }, {b}},
+             {"an item closed above: it moves up", {a}, [&] { outline->collapseItem(a); }, {b}},
+             {"an item opened below", {}, [&] { outline->expandItem(d); }, {b}},
+             {"an item opened inside: its children join the range as it moves",
+              {},
+              [&] { outline->expandItem(c); },
+              {b, c}}}) {
+        SCOPED_TRACE(step.what);
+        for (const auto& item : {a, c, d})
+            outline->collapseItem(item);
+        for (const auto& item : step.openBefore)
+            outline->expandItem(item);
+        w.click(outline->convertToWindow(outline->rectOfRow(outline->row(b)).center()));
+        w.key(KeyCode::downArrow, shift);
+        w.key(KeyCode::downArrow, shift);
+        step.change();
+        EXPECT_EQ(selectedItems(), (std::vector<Item>{b, c, d}));
+        EXPECT_EQ(outline->selectionRange().anchor, outline->row(b));
+        EXPECT_EQ(outline->selectionRange().farEnd, outline->row(d));
+        w.key(KeyCode::upArrow, shift);
+        w.key(KeyCode::upArrow, shift);
+        EXPECT_EQ(selectedItems(), step.afterTwoUps);
+    }
+
+    // The far end gone: the range starts anew from the rows still selected.
+    for (const auto& item : {a, c, d})
+        outline->collapseItem(item);
+    w.click(outline->convertToWindow(outline->rectOfRow(1).center())); // b
+    w.key(KeyCode::downArrow, shift);
+    w.key(KeyCode::downArrow, shift);
+    tree->roots = {a, b, c};
+    outline->reloadData();
+    EXPECT_EQ(selectedItems(), (std::vector<Item>{b, c}));
+    EXPECT_EQ(outline->selectionRange().anchor, outline->row(c));
 }
 
 } // namespace

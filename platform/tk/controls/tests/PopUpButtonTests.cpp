@@ -206,6 +206,24 @@ TEST_F(PopUp, ArrowKeysStepOverDisabledItemsAndSeparatorsAndStopAtTheEnds) {
     EXPECT_NE(shown(), nullptr) << "Space opens the menu";
 }
 
+// What a button cycling the pop-up sends: unlike the arrow keys, the steps go round the ends, over
+// the items that cannot be chosen, and each sends the action once.
+TEST_F(PopUp, SelectNextAndPreviousItemGoRoundTheEnds) {
+    button->setItemArray({MenuItem("One"), MenuItem::separator(), MenuItem("Two"), MenuItem("Three")});
+    button->menu()->mutableItem(0)->enabled = false;
+    button->selectItemAtIndex(3);
+    EXPECT_TRUE(button->performAction(PopUpButton::kSelectNextItemAction, {}));
+    EXPECT_EQ(button->indexOfSelectedItem(), 2) << "round past the last item, over One and the separator";
+    EXPECT_TRUE(button->selectPreviousItem());
+    EXPECT_EQ(button->indexOfSelectedItem(), 3) << "back round past the first";
+    EXPECT_EQ(log, (std::vector<std::string>{"changed Two", "changed Three"}));
+
+    button->menu()->mutableItem(2)->enabled = false;
+    EXPECT_FALSE(button->selectNextItem()) << "nothing else to choose";
+    EXPECT_EQ(button->indexOfSelectedItem(), 3);
+    EXPECT_EQ(log.size(), 2u) << "and nothing sent";
+}
+
 TEST_F(PopUp, UsingItsOwnItemTheButtonShowsAFixedTitle) {
     auto* cell = button->popUpCell();
     cell->setUsesItemFromMenu(false);

@@ -1,7 +1,8 @@
 // Tables by columns: cells at their columns' x and width, hidden columns taking no room, the
 // implicit column of a table without columns, the header in the scroll view following the
-// horizontal scroll, divider drags that resize a column within its limits, and an outline's
-// indentation kept in its first column.
+// horizontal scroll, divider drags that resize a column within its limits (also where the table
+// scrolls under the pointer), rows made as views only once in view, and an outline's indentation
+// kept in its first column.
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/controls/Button.h"
@@ -176,19 +177,96 @@ TEST(TableColumns, DraggingADividerResizesTheLeftColumnWithinItsLimits) {
     EXPECT_DOUBLE_EQ(f.a->width(), 150) << "no wider than its maximum";
     EXPECT_DOUBLE_EQ(f.table->frame().width(), 236) << "the table grows with its columns";
     EXPECT_FALSE(f.scroll->horizontalScroller().isHidden());
-    f.w.mouseDragged(f.divider(*f.a).offsetBy(-500, 0));
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::resizeLeftRight) << "past the maximum, the cursor stays";
+    const Point farLeft = f.divider(*f.a).offsetBy(-500, 0);
+    f.w.mouseDragged(farLeft);
     EXPECT_DOUBLE_EQ(f.a->width(), 30) << "no narrower than its minimum";
-    f.w.mouseUp(f.divider(*f.a));
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::resizeLeftRight) << "and past the minimum";
+    f.w.mouseUp(farLeft);
     EXPECT_EQ(f.header->resizedColumn(), -1);
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::arrow) << "the drag over, away from the divider";
     EXPECT_DOUBLE_EQ(f.table->frame().width(), 185) << "narrower columns give back the width";
     EXPECT_TRUE(f.scroll->horizontalScroller().isHidden());
 
+    // A divider a drag would do nothing with shows no resize cursor: the header follows the column.
     f.w.moveMouse(f.divider(*f.b));
     EXPECT_EQ(f.w.window().currentCursor(), Cursor::resizeLeftRight);
     f.b->setResizingMask(TableColumnResizingMask::autoresizing);
-    f.header->updateTrackingAreas();
+    f.w.moveMouse(f.divider(*f.b).offsetBy(1, 0));
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::arrow) << "not resizable by the user";
     f.w.drag(f.divider(*f.b), f.divider(*f.b).offsetBy(30, 0));
     EXPECT_DOUBLE_EQ(f.b->width(), 80) << "a column the user may not resize keeps its width";
+    f.a->setMaxWidth(30);
+    f.w.moveMouse(f.divider(*f.a));
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::arrow) << "limits that allow one width only";
+    EXPECT_EQ(f.header->resizableColumnAtDivider(33), -1);
+    f.a->setMaxWidth(100);
+    f.w.moveMouse(f.divider(*f.a).offsetBy(1, 0));
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::resizeLeftRight) << "room again";
+}
+
+// Narrowing the last column while the table is scrolled to its right end narrows the table, and
+// the clip view scrolls left with it under a pointer that stands still: the width follows the
+// pointer's travel all the same.
+TEST(TableColumns, ADividerDraggedAtTheRightEndFollowsThePointer) {
+    ColumnsFixture f;
+    auto c = column("c", 100);
+    f.table->addTableColumn(c); // 63 + 83 + 103 = 249 points in the 185-point clip view
+    f.w.window().layoutIfNeeded();
+    f.scroll->contentView().scrollToPoint({1000, 0});
+    ASSERT_DOUBLE_EQ(f.scroll->contentView().bounds().minX(), 249 - 185);
+
+    const Point pressed = f.divider(*c);
+    f.w.mouseDown(pressed);
+    ASSERT_EQ(f.header->resizedColumn(), 3);
+    std::vector<double> widths;
+    for (double dx : {-2, -4, -6, -8, -10, -10, -10, -10}) {
+        f.w.mouseDragged(pressed.offsetBy(dx, 0));
+        widths.push_back(c->width());
+    }
+    EXPECT_EQ(widths, (std::vector<double>{98, 96, 94, 92, 90, 90, 90, 90}));
+    EXPECT_DOUBLE_EQ(f.scroll->contentView().bounds().minX(), 239 - 185) << "still at the right end";
+    EXPECT_DOUBLE_EQ(f.scroll->headerClipView().bounds().minX(), 239 - 185);
+    f.w.mouseDragged(pressed.offsetBy(5, 0));
+    EXPECT_DOUBLE_EQ(c->width(), 105) << "and back out past where it was pressed";
+    f.w.mouseUp(pressed.offsetBy(5, 0));
+}
+
+// A table whose columns are added before it is anywhere on screen makes no views for its rows;
+// once in view, only the rows in view are made, also without a clip view around it.
+TEST(TableColumns, ATableOutOfViewMakesNoRowViews) {
+    TestMainLoop loop;
+    HeadlessWindow w{{200, 100}};
+    auto table = View::make<TableView>(Rect{0, 0, 200, 100});
+    table->setNumberOfRows([] { return 100000; });
+    int made = 0;
+    table->setCellViewProvider([&made](TableView& t, TableColumn* c, int row) {
+        ++made;
+        return cellFor(t, c, row);
+    });
+    for (int i = 0; i < 4; ++i)
+        table->addTableColumn(column("c" + std::to_string(i), 40));
+    table->reloadData();
+    EXPECT_TRUE(table->subviews().empty());
+    EXPECT_EQ(made, 0);
+
+    // In a view that clips it, 50 points of the window's 100.
+    auto holder = View::make<View>(Rect{0, 20, 200, 50});
+    holder->setClipsToBounds(true);
+    holder->addSubview(table);
+    EXPECT_TRUE(table->subviews().empty()) << "in a view that is in no window";
+    w.contentView().addSubview(holder);
+    EXPECT_EQ(table->subviews().size(), 3u) << "rows 0-2, in the holder's 50 points";
+    EXPECT_NE(table->rowView(2), nullptr);
+    EXPECT_EQ(table->rowView(3), nullptr);
+    EXPECT_EQ(made, 3 * 4);
+
+    auto scroll = View::make<ScrollView>(Rect{0, 0, 200, 100});
+    w.contentView().addSubview(scroll);
+    scroll->setDocumentView(table);
+    w.window().layoutIfNeeded();
+    EXPECT_EQ(table->subviews().size(), 5u) << "the rows in the clip view";
+    EXPECT_DOUBLE_EQ(table->frame().height(), 100000 * TableView::kDefaultRowHeight);
 }
 
 // The tree  a (a1), b  in an outline of two columns, "name" and "count".

@@ -1,5 +1,6 @@
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/Image.h"
+#include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/graphics/tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,29 @@ TEST(Image, NinePartKeepsCornersAndStretchesTheMiddle) {
     EXPECT_TRUE(colorNear(g.pixelColor(2 * 15, 2 * 10), Color::blue())) << "middle stretched";
     EXPECT_TRUE(colorNear(g.pixelColor(2 * 3, 2 * 3), Color::blue()));
     EXPECT_TRUE(colorNear(g.pixelColor(2 * 29, 2 * 19), Color::red()));
+}
+
+TEST(Image, DrawingAPictureWithCapInsetsAtAnotherSizeGoesInNineParts) {
+    // The 6 x 6 picture of a 2-point red frame around a blue middle, caps 2, drawn by drawImage.
+    const Image framed = Image::draw(Size{6, 6}, 2, [](GraphicsContext& g) {
+                             g.fillRect(Rect{0, 0, 6, 6}, Color::red());
+                             g.fillRect(Rect{2, 2, 2, 2}, Color::blue());
+                         }).withCapInsets(EdgeInsets::all(2));
+    BitmapContext g(Size{30, 20}, 2);
+    g.drawImage(framed, Rect{0, 0, 30, 20});
+    EXPECT_TRUE(colorNear(g.pixelColor(2 * 15, 2 * 1), Color::red()));
+    EXPECT_TRUE(colorNear(g.pixelColor(2 * 15, 2 * 3), Color::blue()))
+        << "the top edge stays 2 points, not 6.7";
+    EXPECT_TRUE(colorNear(g.pixelColor(2 * 3, 2 * 10), Color::blue()))
+        << "the left edge stays 2 points, not 10";
+    EXPECT_TRUE(colorNear(g.pixelColor(2 * 29, 2 * 19), Color::red()));
+
+    // At its own size, or a part of it, the picture is drawn in one piece.
+    RecordingContext recorded;
+    recorded.drawImage(framed, Rect{0, 0, 30, 20});
+    recorded.drawImage(framed, Point{0, 0});
+    recorded.drawImage(framed, Rect{0, 0, 30, 20}, ImageDrawOptions{}.withSource(Rect{0, 0, 3, 3}));
+    EXPECT_EQ(recorded.images().size(), 9u + 1 + 1);
 }
 
 TEST(Image, TiledResizingRepeatsTheMiddleAtItsOwnSize) {
