@@ -333,10 +333,13 @@ TEST_F(EndToEnd, TheRunScriptTakesRelativePathsFromTheCallersFolder) {
     fs::create_directories(repo / "build" / "bin");
     fs::create_directories(here);
     fs::copy_file(ZINDRAL_RUN_SCRIPT, repo / "scripts" / "run.sh");
-    for (const char* step : {"setup.sh", "build.sh"}) {
-        std::ofstream(repo / "scripts" / step) << "#!/bin/sh\necho " << step << " ran\n";
+    // The build talks as ninja does when it has nothing to do: that noise is dropped.
+    auto writeStep = [&](const char* step, const std::string& body) {
+        std::ofstream(repo / "scripts" / step) << "#!/bin/sh\necho " << step << " ran\n" << body;
         fs::permissions(repo / "scripts" / step, fs::perms::owner_all);
-    }
+    };
+    writeStep("setup.sh", "");
+    writeStep("build.sh", "echo '[0/2] Re-checking globbed directories...'\necho 'ninja: no work to do.'\n");
     fs::create_symlink(ZINDRAL_HOST_PATH, repo / "build" / "bin" / "zindral-host");
 
     HostRun result =
@@ -351,6 +354,13 @@ TEST_F(EndToEnd, TheRunScriptTakesRelativePathsFromTheCallersFolder) {
                               (here / "line.mid").string() + "\nzindral-host: state written to " +
                               (here / "s.state").string() + "\n");
     EXPECT_EQ(result.out.find("ran"), std::string::npos) << result.out; // standard output is the host's
+
+    // A failing build shows its errors and stops the script before the host runs.
+    writeStep("build.sh", "echo 'FAILED: x.o' >&2\nexit 1\n");
+    HostRun failed = spawn({"/bin/bash", (repo / "scripts" / "run.sh").string(), "--beats", "1"}, here);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "setup.sh ran\nbuild.sh ran\nFAILED: x.o\n");
+    EXPECT_EQ(failed.out, "");
 }
 
 TEST_F(EndToEnd, StateRoundTripKeepsTheSeed) {
