@@ -4,4 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh default
-ctest --preset default -j"$(nproc)"
+source scripts/jobs.sh
+ctest --preset default -j"$jobs"

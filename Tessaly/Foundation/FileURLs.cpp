@@ -90,8 +90,18 @@ std::vector<std::string> standardizedComponents(std::string_view path) {
     return components;
 }
 
+// The decoded path of any URL; none for a path holding NUL ("%00"): no file has one, and it would
+// cut the path short where the system reads it.
+std::optional<std::string> decodedPath(std::string_view url) {
+    std::string path = percentDecode(encodedPath(url));
+    if (path.find('\0') != std::string::npos)
+        return std::nullopt;
+    return path;
+}
+
 std::string lastComponent(std::string_view url) {
-    const auto components = standardizedComponents(percentDecode(encodedPath(url)));
+    const auto path = decodedPath(url);
+    const auto components = path ? standardizedComponents(*path) : std::vector<std::string>();
     return components.empty() ? std::string() : components.back();
 }
 
@@ -133,11 +143,7 @@ std::optional<std::string> fileURL(const std::optional<std::string>& path, Direc
 std::optional<std::string> filePath(std::string_view url) {
     if (!isFileURL(url))
         return std::nullopt;
-    std::string path = percentDecode(encodedPath(url));
-    // No file has a NUL in its path: "%00" would cut the path short where the system reads it.
-    if (path.find('\0') != std::string::npos)
-        return std::nullopt;
-    return path;
+    return decodedPath(url);
 }
 
 std::optional<std::string> relativePath(std::string_view url, std::string_view base) {
@@ -170,7 +176,7 @@ std::string nameWithoutExtension(std::string_view url) {
 }
 
 std::string pathWithoutLeadingSlash(std::string_view url) {
-    std::string path = percentDecode(encodedPath(url));
+    std::string path = decodedPath(url).value_or(std::string());
     if (path.starts_with('/'))
         path.erase(0, 1);
     return path;

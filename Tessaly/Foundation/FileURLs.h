@@ -33,10 +33,10 @@ std::optional<std::string> filePath(std::string_view url);
 std::optional<std::string> relativePath(std::string_view url, std::string_view base);
 
 // [any] The last path component without its extension: only the last "." and what follows it goes
-// ("a.txt.b.txt" gives "a.txt.b").
+// ("a.txt.b.txt" gives "a.txt.b"). Empty for a path holding NUL, which names no file (as filePath).
 std::string nameWithoutExtension(std::string_view url);
 
-// [any] The decoded path without its leading "/".
+// [any] The decoded path without its leading "/"; empty for a path holding NUL (as filePath).
 std::string pathWithoutLeadingSlash(std::string_view url);
 
 // [any] The file's modification time; none when the file system keeps none. Fails with

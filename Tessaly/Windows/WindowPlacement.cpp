@@ -4,14 +4,15 @@
 
 #include "platform/tk/base/MainThread.h"
 #include "platform/tk/base/RunLoop.h"
+#include "platform/tk/base/Subscription.h"
 #include "platform/tk/view/View.h"
 #include "platform/tk/view/Window.h"
 
 #include <algorithm>
 #include <cassert>
 #include <iterator>
-#include <map>
 #include <memory>
+#include <string_view>
 
 namespace Tessaly {
 
@@ -70,17 +71,30 @@ double titleBarHeight(const tk::Window&) {
     return 0;
 }
 
+namespace {
+
+constexpr std::string_view kShakeKey = "Tessaly.shake";
+
+// A running shake, kept by its window: it goes with the window, and ends when the window closes.
+struct Shake {
+    tk::Timer timer;
+    tk::Subscription closing;
+    tk::Point origin;
+    double distance = 0;
+    tk::Clock::TimePoint start;
+};
+
+void endShake(tk::Window& window, const Shake& shake) {
+    window.setFrameOrigin(shake.origin);
+    window.associatedObjects().set<Shake>(kShakeKey, nullptr); // last: this releases `shake`
+}
+
+} // namespace
+
 void shake(tk::Window& window) {
     TK_CHECK_MAIN_THREAD();
-    struct Shake {
-        tk::Timer timer;
-        tk::Point origin;
-        double distance = 0;
-        tk::Clock::TimePoint start;
-    };
-    // One shake per window at a time; each ends by removing itself.
-    static std::map<tk::Window*, std::shared_ptr<Shake>> running;
-    if (running.count(&window))
+    // One shake per window at a time.
+    if (window.isClosed() || window.associatedObjects().contains(kShakeKey))
         return;
     constexpr double kDuration = 0.4;
     // The keyframes of x, evenly spaced over the duration: out and back three times, then home.
@@ -92,25 +106,24 @@ void shake(tk::Window& window) {
     shake->distance = 0.03 * window.frame().width();
     tk::RunLoop& loop = tk::RunLoop::main();
     shake->start = loop.now();
-    running[&window] = shake;
-    std::weak_ptr<tk::Window> weakWindow = window.sharedWindow();
-    tk::Window* key = &window;
-    shake->timer = loop.scheduleTimer(tk::seconds(1.0 / 60.0), true, [shake = shake.get(), weakWindow, key] {
-        auto w = weakWindow.lock();
-        const double t = std::chrono::duration<double>(tk::RunLoop::main().now() - shake->start).count();
-        if (!w || w->isClosed() || t >= kDuration) {
-            if (w)
-                w->setFrameOrigin(shake->origin);
-            shake->timer.invalidate();
-            tk::RunLoop::main().post([key] { running.erase(key); });
+    // The window owns the shake, which owns the timer and the subscription: both hold plain
+    // pointers, which cannot outlive what they point to.
+    Shake* running = shake.get();
+    tk::Window* owner = &window;
+    shake->closing = window.observeWillClose([running](tk::Window& w) { endShake(w, *running); });
+    shake->timer = loop.scheduleTimer(tk::seconds(1.0 / 60.0), true, [running, owner] {
+        const double t = std::chrono::duration<double>(tk::RunLoop::main().now() - running->start).count();
+        if (t >= kDuration) {
+            endShake(*owner, *running);
             return;
         }
         const double position = t / kDuration * kSegments;
         const int i = std::min(int(position), kSegments - 1);
         const double f = position - i;
         const double x = kKeyframes[i] + (kKeyframes[i + 1] - kKeyframes[i]) * f;
-        w->setFrameOrigin({shake->origin.x + x * shake->distance, shake->origin.y});
+        owner->setFrameOrigin({running->origin.x + x * running->distance, running->origin.y});
     });
+    window.associatedObjects().set(kShakeKey, std::move(shake));
 }
 
 } // namespace Tessaly

@@ -93,6 +93,11 @@ TEST(FileURLsTest, PathsNamesAndRelativePaths) {
     EXPECT_EQ(filePath("file:///etc/passwd%00.mid"), std::nullopt);
     EXPECT_EQ(relativePath("file:///a/b%00/c", "file:///a"), std::nullopt);
     EXPECT_THROW(modificationDate("file:///tmp%00"), std::invalid_argument);
+    // The same rule for the name and the path: no path, so nothing of it.
+    EXPECT_EQ(nameWithoutExtension("file:///etc/passwd%00.mid"), "");
+    EXPECT_EQ(nameWithoutExtension("file:///tmp/a%00b/c.mid"), "");
+    EXPECT_EQ(pathWithoutLeadingSlash("file:///etc/passwd%00.mid"), "");
+    EXPECT_EQ(pathWithoutLeadingSlash("file:///tmp/100%25/x"), "tmp/100%/x");
 }
 
 TEST(FileURLsTest, ModificationDateOfAFileAndTheErrorOfAMissingOne) {

@@ -3,6 +3,7 @@
 #include "Tessaly/Views/DraggedItems.h"
 #include "Tessaly/Views/MouseButtons.h"
 #include "Tessaly/Views/OutlineViewExtensions.h"
+#include "Tessaly/Views/TextRange.h"
 #include "Tessaly/Views/ViewExtensions.h"
 
 #include "platform/tk/base/TestMainLoop.h"
@@ -131,6 +132,13 @@ TEST(TessalyViews, FlipContextFlipsAboutTheRect) {
     EXPECT_EQ(drawn.x(), 4);
     EXPECT_GT(drawn.y(), 10);
     EXPECT_LT(drawn.y(), 16);
+}
+
+TEST(TessalyViews, TheFullRangeOfAnAttributedStringCoversEveryRun) {
+    EXPECT_EQ(fullRange(tk::AttributedString()), (TextRange{0, 0}));
+    tk::AttributedString text("Length ", tk::TextAttributes{});
+    text.append("16 \u00e9", tk::TextAttributes{}); // two bytes for the accented letter
+    EXPECT_EQ(fullRange(text), (TextRange{0, 12}));
 }
 
 TEST(TessalyViews, MouseButtonsHeldFollowThePressesAndReleasesTheWindowDispatched) {

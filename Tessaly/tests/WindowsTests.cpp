@@ -125,6 +125,35 @@ TEST_F(TessalyWindows, ShakeSwingsSidewaysAndComesHome) {
     EXPECT_NEAR(minX, 294, 1.0) << "3 % of the width each way";
     EXPECT_NEAR(maxX, 306, 1.0);
     EXPECT_EQ(window->frame().origin, (tk::Point{300, 100}));
+    EXPECT_FALSE(tk::RunLoop::main().nextTimerFireDate()) << "the shake is over";
+    shake(*window);
+    loop.advance(tk::seconds(2.0 / 60.0));
+    EXPECT_NE(window->frame().x(), 300) << "an ended shake lets the next one run";
+}
+
+TEST_F(TessalyWindows, AShakeEndsWithItsWindow) {
+    // Closed: the window is put back and its shake ends at once.
+    auto closed = tk::Window::make(tk::Size{200, 100});
+    closed->setFrameOrigin({300, 100});
+    shake(*closed);
+    loop.advance(tk::seconds(2.0 / 60.0));
+    ASSERT_NE(closed->frame().x(), 300);
+    closed->close();
+    EXPECT_EQ(closed->frame().origin, (tk::Point{300, 100}));
+    EXPECT_FALSE(tk::RunLoop::main().nextTimerFireDate());
+    shake(*closed);
+    EXPECT_FALSE(tk::RunLoop::main().nextTimerFireDate()) << "a closed window does not shake";
+
+    // Gone: its shake goes with it, and a new window shakes, wherever it was made.
+    auto gone = tk::Window::make(tk::Size{200, 100});
+    shake(*gone);
+    gone.reset();
+    EXPECT_FALSE(tk::RunLoop::main().nextTimerFireDate());
+    auto next = tk::Window::make(tk::Size{200, 100});
+    next->setFrameOrigin({300, 100});
+    shake(*next);
+    loop.advance(tk::seconds(2.0 / 60.0));
+    EXPECT_NE(next->frame().x(), 300);
 }
 
 TEST_F(TessalyWindows, SheetsEndThroughTheirParent) {

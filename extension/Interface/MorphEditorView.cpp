@@ -97,8 +97,12 @@ void MorphEditorView::dragChanged(const tk::ui::DragValue& value) {
     }
     isOptionClick.set(false);
     if (!isDragging.peek()) {
+        // The press begins the edit at its own location: a click is a begin and an end there.
         isDragging.set(true);
-        beginEdit();
+        morphX->isBeingInteractivelyEdited.set(true);
+        morphY->isBeingInteractivelyEdited.set(true);
+        apply(value.location, ParameterEditorState::beginInteractive);
+        return;
     }
     apply(value.location, ParameterEditorState::change);
 }
@@ -127,15 +131,6 @@ void MorphEditorView::dragCancelled(const tk::ui::DragValue&) {
     lastSent.set(std::nullopt);
     isDragging.set(false);
     isOptionClick.set(false);
-}
-
-void MorphEditorView::beginEdit() {
-    morphX->isBeingInteractivelyEdited.set(true);
-    morphY->isBeingInteractivelyEdited.set(true);
-    float x = morphX->value.peek(), y = morphY->value.peek();
-    lastSent.set(std::pair{x, y});
-    morphX->setValue(x, ParameterEditor::ui, ParameterEditorState::beginInteractive);
-    morphY->setValue(y, ParameterEditor::ui, ParameterEditorState::beginInteractive);
 }
 
 void MorphEditorView::apply(tk::Point location, ParameterEditorState phase) {

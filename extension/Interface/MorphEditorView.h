@@ -2,8 +2,8 @@
 
 // MorphEditorView: the pad that sets the morph position (morph X to the right, morph Y upwards,
 // both 0...1). A handle marks the position over a field of dots pushed away from it. A drag is one
-// interactive edit of both parameters: begin with their current values at the press, a change for
-// each movement (the press included), end at the release; the parameters are marked as being edited
+// interactive edit of both parameters: begin at the press's location, a change for each movement
+// after it, end at the release (a click is a begin and an end); the parameters are marked as being edited
 // meanwhile, so values coming back from the host do not pull the handle. Option-click (or Option
 // held during a drag, which first ends the running edit) puts the handle back in the centre, each
 // parameter with its own begin, change to 0.5 and end.
@@ -71,7 +71,6 @@ struct MorphEditorView {
 
 private:
     MorphPadGeometry geometry() const { return {viewWidth, viewHeight, padding}; }
-    void beginEdit();
     void apply(tk::Point location, Korvane::ParameterEditorState phase);
     void endEdit();
     void reset();

@@ -1,5 +1,5 @@
 // The morph pad: its geometry, its dot field, and drags from the window reaching the host as
-// automation (begin with the current values, changes, end), Option-click resets and cancels.
+// automation (begin at the press, changes, end), Option-click resets and cancels.
 
 #include "InterfaceFixture.h"
 
@@ -115,15 +115,23 @@ TEST(MorphPad, ADragIsOneEditOfBothParameters) {
     f.settle();
     f.w().mouseUp(pad(252, 12));
     f.settle();
-    EXPECT_EQ(edits(f.take(7)),
-              (std::vector<Edit>{
-                  {Phase::touch, 0.5f}, {Phase::value, 0.0f}, {Phase::value, 0.5f}, {Phase::release, 1.0f}}));
-    EXPECT_EQ(edits(f.take(8)),
-              (std::vector<Edit>{
-                  {Phase::touch, 0.5f}, {Phase::value, 0.0f}, {Phase::value, 0.5f}, {Phase::release, 1.0f}}));
+    // The press's location goes with the begin; each movement after it is a change.
+    const std::vector<Edit> drag{{Phase::touch, 0.0f}, {Phase::value, 0.5f}, {Phase::release, 1.0f}};
+    EXPECT_EQ(edits(f.take(7)), drag);
+    EXPECT_EQ(edits(f.take(8)), drag);
     EXPECT_FALSE(f.settings().morphX()->isBeingInteractivelyEdited.peek());
     EXPECT_EQ(f.settings().morphX()->value.peek(), 1.0f);
     EXPECT_EQ(f.unit().midiProcessor().parameterMirror[7].load(), 1.0f);
+}
+
+TEST(MorphPad, AClickIsABeginAndAnEndAtTheClickPoint) {
+    Interface f;
+    f.w().click(pad(72, 84)); // morph (0.25, 0.25)
+    f.settle();
+    const std::vector<Edit> click{{Phase::touch, 0.25f}, {Phase::release, 0.25f}};
+    EXPECT_EQ(edits(f.take(7)), click);
+    EXPECT_EQ(edits(f.take(8)), click);
+    EXPECT_EQ(f.settings().morphY()->value.peek(), 0.25f);
 }
 
 TEST(MorphPad, TheHandleShowsItsPressedPictureWhileDragging) {
@@ -160,14 +168,13 @@ TEST(MorphPad, OptionClickResetsToTheCentreWithAnEditOfItsOwn) {
 
 TEST(MorphPad, OptionDuringADragEndsTheRunningEditFirst) {
     Interface f;
-    f.w().mouseDown(pad(12, 108)); // begin at (0.5, 0.5), change to (0, 0)
+    f.w().mouseDown(pad(12, 108)); // begin at (0, 0)
     f.settle();
     f.w().mouseDragged(pad(40, 100), tk::ModifierFlags::option);
     f.settle();
     f.w().mouseUp(pad(40, 100), tk::ModifierFlags::option);
     f.settle();
-    EXPECT_EQ(edits(f.take(7)), (std::vector<Edit>{{Phase::touch, 0.5f},
-                                                   {Phase::value, 0.0f},
+    EXPECT_EQ(edits(f.take(7)), (std::vector<Edit>{{Phase::touch, 0.0f},
                                                    {Phase::release, 0.0f},
                                                    {Phase::touch, 0.0f},
                                                    {Phase::value, 0.5f},

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <iomanip>
+#include <limits>
 #include <locale>
 #include <set>
 #include <sstream>
@@ -26,6 +27,50 @@ bool parsePositiveFinite(const std::string& text, double& out) {
     return parseWhole(text, out) && std::isfinite(out) && out > 0.0;
 }
 
+// The value of a --set: a decimal number, read as a long double so that one beyond a double's reach
+// (1e400) still counts as a number, which is then +-infinity (and 1e-400 is 0). Beyond even a long
+// double's reach, the exponent's sign says which. Fails for text that is no number.
+bool parseSettingValue(const std::string& text, double& out) {
+    if (text.empty() || text.front() == '+') {
+        return false;
+    }
+    long double value = 0;
+    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ptr != text.data() + text.size()) {
+        return false;
+    }
+    if (result.ec == std::errc::result_out_of_range) {
+        const size_t exponent = text.find_first_of("eE");
+        const bool tiny =
+            exponent != std::string::npos && exponent + 1 < text.size() && text[exponent + 1] == '-';
+        const double sign = text.front() == '-' ? -1.0 : 1.0;
+        out = tiny ? 0.0 * sign : sign * std::numeric_limits<double>::infinity();
+        return true;
+    }
+    if (result.ec != std::errc()) {
+        return false;
+    }
+    // An infinity or NaN typed as such is no value to set; one reached by overflow is a number.
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    constexpr long double kLargest = std::numeric_limits<double>::max();
+    out = value > kLargest    ? std::numeric_limits<double>::infinity()
+          : value < -kLargest ? -std::numeric_limits<double>::infinity()
+                              : static_cast<double>(value);
+    return true;
+}
+
+// The text of a parameter value: shortest form, as the ranges are written.
+std::string numberText(double value) {
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << value;
+    return text.str();
+}
+
+constexpr size_t kHelpWidth = 100;
+
 } // namespace
 
 std::string usageLine() {
@@ -43,7 +88,7 @@ std::string usageText() {
            "  --plugin DIR       the extension bundle (default: <exe dir>/../ZindralExtension.bundle)\n"
            "  --seed N           restore a state holding only \"seed\" = N (unsigned 64-bit decimal)\n"
            "  --set A=V          parameter event (address A, value V) in the first render call; repeatable;\n"
-           "                     the addresses are listed below\n"
+           "                     the addresses, their ranges and their named values are listed below\n"
            "  --note-on N        MIDI note-on (0x90, N, 100) in the first render call; repeatable\n"
            "  --tempo BPM        tempo (default 120)\n"
            "  --sample-rate HZ   sample rate (default 44100)\n"
@@ -62,7 +107,8 @@ std::string usageText() {
            "  --help             show this text\n"
            "\n"
            "Notes and events go to standard output, one whole line at a time; messages, and where a file\n"
-           "was written, go to standard error. Relative paths are taken from the current directory.\n"
+           "was written, go to standard error, and so does the opening line (tempo, seed) with --events.\n"
+           "Relative paths are taken from the current directory.\n"
            "\n"
            "Exit status: 0 done, 1 the extension failed, 2 bad command line or state file.\n";
 }
@@ -81,12 +127,30 @@ std::string parameterHelpText(const au::ParameterTree* tree) {
     text << "Parameters for --set ADDRESS=VALUE:\n"
          << "  address  " << std::left << std::setw(width) << "name"
          << "  range\n";
+    const std::string indent(2 + 7 + 2 + nameWidth + 2, ' ');
     for (const auto& parameter : tree->allParameters()) {
         text << "  " << std::right << std::setw(7) << parameter->address() << "  " << std::left
-             << std::setw(width) << parameter->name() << "  " << parameter->minValue() << " to "
-             << parameter->maxValue() << '\n';
+             << std::setw(width) << parameter->name() << "  " << parameterRangeText(*parameter) << '\n';
+        // The values a parameter names ("8 = 1/32T"), under its range, as many to a line as fit.
+        if (const auto& names = parameter->valueStrings(); names && !names->empty()) {
+            std::string line = indent;
+            for (size_t i = 0; i < names->size(); ++i) {
+                std::string entry =
+                    std::to_string(i) + " = " + (*names)[i] + (i + 1 < names->size() ? "," : "");
+                if (line.size() > indent.size() && line.size() + 1 + entry.size() > kHelpWidth) {
+                    text << line << '\n';
+                    line = indent;
+                }
+                line += (line.size() > indent.size() ? " " : "") + entry;
+            }
+            text << line << '\n';
+        }
     }
     return text.str();
+}
+
+std::string parameterRangeText(const au::Parameter& parameter) {
+    return numberText(parameter.minValue()) + " to " + numberText(parameter.maxValue());
 }
 
 ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
@@ -130,20 +194,25 @@ ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--set") {
             size_t equals = value.find('=');
             ParameterSetting setting;
-            if (equals == std::string::npos || !parseWhole(value.substr(0, equals), setting.address) ||
-                !parseWhole(value.substr(equals + 1), setting.value)) {
+            setting.text = value;
+            if (equals == std::string::npos || !parseWhole(value.substr(0, equals), setting.address)) {
                 return fail("--set needs ADDRESS=VALUE (e.g. 7=0.25), not '" + value + "'");
             }
-            if (!std::isfinite(setting.value)) {
-                return fail("--set needs a finite value, not '" + value + "'");
+            double number = 0;
+            if (const std::string text = value.substr(equals + 1); !parseSettingValue(text, number)) {
+                if (parseWhole(text, number) && !std::isfinite(number)) {
+                    return fail("--set needs a finite value, not '" + value + "'");
+                }
+                return fail("--set needs ADDRESS=VALUE (e.g. 7=0.25), not '" + value + "'");
             }
-            options.firstCallEvents.push_back(setting);
+            setting.value = number;
+            options.firstCallEvents.push_back(std::move(setting));
         } else if (option == "--note-on") {
             unsigned note = 0;
             if (!parseWhole(value, note) || note > 127) {
                 return fail("--note-on needs a MIDI note number 0 to 127, not '" + value + "'");
             }
-            options.firstCallEvents.push_back(NoteOn{static_cast<uint8_t>(note)});
+            options.firstCallEvents.emplace_back(std::in_place_type<NoteOn>, static_cast<uint8_t>(note));
         } else if (option == "--tempo") {
             if (!parsePositiveFinite(value, options.tempo)) {
                 return fail("--tempo needs a positive number of beats per minute, not '" + value + "'");

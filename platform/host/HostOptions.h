@@ -14,7 +14,11 @@ namespace host {
 // One event of the first render call, in command-line order.
 struct ParameterSetting {
     uint64_t address = 0;
-    float value = 0.0f;
+    // The value as typed; a number beyond what a double holds is +-infinity, so that no parameter's
+    // range takes it.
+    double value = 0.0;
+    // The ADDRESS=VALUE argument, for messages.
+    std::string text;
 };
 struct NoteOn {
     uint8_t note = 0;
@@ -56,8 +60,10 @@ ParsedOptions parseHostOptions(const std::vector<std::string>& arguments);
 // [any] The --help text.
 std::string usageText();
 // [any] The part of the --help text that lists a unit's parameters: address, name and range of each
-// parameter of `tree` (which may be null).
+// parameter of `tree` (which may be null), and the values of those that name them.
 std::string parameterHelpText(const au::ParameterTree* tree);
+// [any] A parameter's range as the help text and the messages give it: "0 to 11".
+std::string parameterRangeText(const au::Parameter& parameter);
 // [any] The one-line synopsis used in usage errors.
 std::string usageLine();
 

@@ -96,7 +96,9 @@ std::vector<au::RenderEvent> firstCallEvents(const HostOptions& options) {
     std::vector<au::RenderEvent> events;
     for (const FirstCallEvent& event : options.firstCallEvents) {
         if (const auto* setting = std::get_if<ParameterSetting>(&event)) {
-            events.push_back(au::parameterEvent(0, setting->address, setting->value));
+            // In the parameter's range (checked before playing), so inside a float's too.
+            events.push_back(
+                au::parameterEvent(0, setting->address, static_cast<au::AUValue>(setting->value)));
         } else {
             events.push_back(au::midiEvent(0, 0, 3, {0x90, std::get<NoteOn>(event).note, 100}));
         }
@@ -297,13 +299,22 @@ std::optional<OpenedUnit> openUnit(const HostOptions& options, std::ostream& err
     return opened;
 }
 
-// The first --set whose address no parameter of the unit has, with the reason.
-std::optional<std::string> unknownParameterProblem(const HostOptions& options, const au::AudioUnit& unit) {
+// The first --set whose address no parameter of the unit has, or whose value lies outside the
+// parameter's range, with the reason.
+std::optional<std::string> parameterSettingProblem(const HostOptions& options, const au::AudioUnit& unit) {
     for (const FirstCallEvent& event : options.firstCallEvents) {
         const auto* setting = std::get_if<ParameterSetting>(&event);
-        if (setting &&
-            !(unit.parameterTree() && unit.parameterTree()->parameterWithAddress(setting->address))) {
+        if (!setting) {
+            continue;
+        }
+        const auto parameter =
+            unit.parameterTree() ? unit.parameterTree()->parameterWithAddress(setting->address) : nullptr;
+        if (!parameter) {
             return "--set: the unit has no parameter at address " + std::to_string(setting->address);
+        }
+        if (!(setting->value >= parameter->minValue() && setting->value <= parameter->maxValue())) {
+            return "--set " + setting->text + ": " + parameter->name() + " (address " +
+                   std::to_string(setting->address) + ") takes " + parameterRangeText(*parameter);
         }
     }
     return std::nullopt;
@@ -320,7 +331,7 @@ std::string openingLine(const HostOptions& options, const LoadedExtension& exten
     if (options.window) {
         line << "playing in its window";
     } else {
-        line << options.beats << " beats";
+        line << options.beats << (options.beats == 1.0 ? " beat" : " beats");
     }
     line << " at " << options.tempo << " BPM, " << options.sampleRate << " Hz" << seed << ", ";
     if (options.window) {
@@ -363,7 +374,7 @@ int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
         err << "zindral-host: the extension has no interface to show\n";
         return kExitFailure;
     }
-    if (auto problem = unknownParameterProblem(options, unit)) {
+    if (auto problem = parameterSettingProblem(options, unit)) {
         err << "zindral-host: " << *problem << " (try --help)\n";
         return kExitUsage;
     }
@@ -404,10 +415,10 @@ int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
 
     RunReport report(options, options.window ? RunReport::Notes::asTheyEnd : RunReport::Notes::atTheEnd, out);
     Player player(options, unit, transport);
+    // With --events standard output holds events alone; the opening line, which names the seed
+    // that makes the run again, goes with the messages.
     auto announce = [&] {
-        if (!options.printEvents) {
-            printLine(out, openingLine(options, extension, unit));
-        }
+        printLine(options.printEvents ? err : out, openingLine(options, extension, unit));
     };
     if (options.window) {
         status = playWithWindow(options, player, *presenter, queue, report, announce, err);

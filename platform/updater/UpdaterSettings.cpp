@@ -98,12 +98,15 @@ UpdaterSettings salvagedSettings(std::string_view text) {
             end = text.find_first_of(",}\r\n", p);
             if (end == std::string_view::npos) {
                 // A value that runs to the end may be cut inside it (17 of 1765350000), unless it is
-                // a literal no cut can shorten into another value: true and false are whole.
-                end = text.size();
+                // a literal: a cut prefix of one ("fals", "f") can only be that literal.
                 const std::string_view rest = text.substr(p);
                 const std::string_view word = rest.substr(0, rest.find_last_not_of(" \t") + 1);
-                if (word != "true" && word != "false")
-                    continue;
+                const auto literal = [&](std::string_view whole) { return whole.starts_with(word); };
+                if (literal("true"))
+                    found[key] = true;
+                else if (literal("false"))
+                    found[key] = false;
+                continue;
             }
         }
         const auto value = nlohmann::json::parse(text.substr(p, end - p), nullptr, false);

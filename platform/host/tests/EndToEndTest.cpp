@@ -99,7 +99,12 @@ std::vector<std::string> lines(const std::string& text) {
 TEST_F(EndToEnd, EventsAreSampleTimesAndHexBytesDeterminedBySeed) {
     HostRun first = run({"--seed", "42", "--events", "--beats", "8"});
     ASSERT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.err, "");
+    // Standard output holds the events alone; the opening line goes to standard error.
+    EXPECT_TRUE(std::regex_match(
+        first.err,
+        std::regex("ZindralExtension [0-9.]+: 8 beats at 120 BPM, 44100 Hz, seed 42, 345 render calls "
+                   "of 512 frames\n")))
+        << first.err;
     auto eventLines = lines(first.out);
     ASSERT_GT(eventLines.size(), 10u);
     const std::regex format("[0-9]+ (8|9)0 [0-9a-f]{2} [0-9a-f]{2}");
@@ -132,6 +137,13 @@ TEST_F(EndToEnd, HostModelDecidesTheCallsAndTheEventsFollowTheTempo) {
     // 34 frames left, so the step at beat 1 is not played.
     HostRun events = run({"--events", "--beats", "1", "--set", "3=0"});
     ASSERT_EQ(events.status, 0);
+    // A random seed is named, so the dump can be made again with --seed.
+    std::smatch seed;
+    ASSERT_TRUE(std::regex_match(events.err, seed,
+                                 std::regex("ZindralExtension [0-9.]+: 1 beat at 120 BPM, 44100 Hz, seed "
+                                            "([1-9][0-9]*), 44 render calls of 512 frames\n")))
+        << events.err;
+    EXPECT_EQ(run({"--events", "--beats", "1", "--set", "3=0", "--seed", seed[1].str()}).out, events.out);
     auto eventLines = lines(events.out);
     std::vector<long> noteOns;
     for (const auto& line : eventLines) {
@@ -200,6 +212,25 @@ TEST_F(EndToEnd, UsageErrorsExitWithStatus2AndOneLine) {
         EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
         EXPECT_EQ(result.out, "");
     }
+    // A value outside its parameter's range is refused before anything plays, with the range; the
+    // ends of each range are taken.
+    const std::pair<const char*, const char*> outside[] = {
+        {"22=12", "Division (address 22) takes 0 to 11"},    {"22=-1", "Division (address 22) takes 0 to 11"},
+        {"9=0", "Length (address 9) takes 1 to 64"},         {"6=5", "Gate (address 6) takes 10 to 90"},
+        {"0=200", "Lowest (address 0) takes 0 to 127"},      {"0=1e308", "Lowest (address 0) takes 0 to 127"},
+        {"23=-1e400", "Offset (address 23) takes -63 to 63"}};
+    for (const auto& [setting, range] : outside) {
+        HostRun result = run({"--set", setting, "--beats", "1"});
+        EXPECT_EQ(result.status, 2) << setting;
+        EXPECT_EQ(result.err,
+                  std::string("zindral-host: --set ") + setting + ": " + range + " (try --help)\n");
+        EXPECT_EQ(result.out, "");
+    }
+    for (const char* setting : {"22=11", "22=0", "9=1", "9=64", "6=10", "6=90", "23=-63", "0=127"}) {
+        HostRun result = run({"--set", setting, "--beats", "1"});
+        EXPECT_EQ(result.status, 0) << setting << ": " << result.err;
+        EXPECT_EQ(result.err, "");
+    }
     HostRun missing = run({"--plugin", (dir_ / "none.bundle").string()}, false);
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(lines(missing.err).size(), 1u);
@@ -215,17 +246,33 @@ TEST_F(EndToEnd, HelpListsTheUnitsParameters) {
                       "--start-beat say"),
         std::string::npos)
         << help.out;
-    // Each of the unit's 24 parameters, in address order, with its name and range.
+    // Each of the unit's 24 parameters, in address order, with its name and range; under Playback
+    // and Division the values they name.
     const std::string list = help.out.substr(help.out.find("Parameters for --set"));
     std::vector<std::string> rows = lines(list);
-    ASSERT_EQ(rows.size(), 2u + 24u) << list;
+    ASSERT_EQ(rows.size(), 2u + 24u + 1u + 2u) << list;
     EXPECT_TRUE(std::regex_match(rows[1], std::regex(" +address  name +range"))) << rows[1];
-    for (int address = 0; address < 24; ++address) {
-        EXPECT_TRUE(std::regex_match(rows[2 + address], std::regex(" +" + std::to_string(address) +
-                                                                   "  \\S.*  -?[0-9.]+ to -?[0-9.]+")))
-            << rows[2 + address];
+    std::vector<std::string> parameterRows;
+    const std::regex parameterRow(" +([0-9]+)  \\S.*  -?[0-9.]+ to -?[0-9.]+");
+    for (size_t i = 2; i < rows.size(); ++i) {
+        if (std::regex_match(rows[i], parameterRow)) {
+            parameterRows.push_back(rows[i].substr(0, 9));
+        }
     }
-    EXPECT_NE(list.find("\n       22  Division  0 to 11\n"), std::string::npos) << list;
+    ASSERT_EQ(parameterRows.size(), 24u) << list;
+    for (int address = 0; address < 24; ++address) {
+        EXPECT_EQ(std::stoi(parameterRows[address]), address);
+    }
+    EXPECT_NE(list.find("\n        2  Playback  0 to 5\n"
+                        "                     0 = ABCD, 1 = ABCA, 2 = ABBC, 3 = AAAB, 4 = AABA, 5 = AABC\n"),
+              std::string::npos)
+        << list;
+    EXPECT_NE(list.find("\n       22  Division  0 to 11\n"
+                        "                     0 = 1/32, 1 = 1/16, 2 = 1/8, 3 = 1/4, 4 = 1/32., 5 = 1/16., "
+                        "6 = 1/8., 7 = 1/4.,\n"
+                        "                     8 = 1/32T, 9 = 1/16T, 10 = 1/8T, 11 = 1/4T\n"),
+              std::string::npos)
+        << list;
 
     // Without the extension the usage is still shown, and the one line says why the list is not.
     HostRun missing = run({"--plugin", (dir_ / "none.bundle").string(), "--help"}, false);
@@ -286,10 +333,13 @@ TEST_F(EndToEnd, TheRunScriptTakesRelativePathsFromTheCallersFolder) {
     fs::create_directories(repo / "build" / "bin");
     fs::create_directories(here);
     fs::copy_file(ZINDRAL_RUN_SCRIPT, repo / "scripts" / "run.sh");
-    for (const char* step : {"setup.sh", "build.sh"}) {
-        std::ofstream(repo / "scripts" / step) << "#!/bin/sh\necho " << step << " ran\n";
+    // The build talks as ninja does when it has nothing to do: that noise is dropped.
+    auto writeStep = [&](const char* step, const std::string& body) {
+        std::ofstream(repo / "scripts" / step) << "#!/bin/sh\necho " << step << " ran\n" << body;
         fs::permissions(repo / "scripts" / step, fs::perms::owner_all);
-    }
+    };
+    writeStep("setup.sh", "");
+    writeStep("build.sh", "echo '[0/2] Re-checking globbed directories...'\necho 'ninja: no work to do.'\n");
     fs::create_symlink(ZINDRAL_HOST_PATH, repo / "build" / "bin" / "zindral-host");
 
     HostRun result =
@@ -304,6 +354,13 @@ TEST_F(EndToEnd, TheRunScriptTakesRelativePathsFromTheCallersFolder) {
                               (here / "line.mid").string() + "\nzindral-host: state written to " +
                               (here / "s.state").string() + "\n");
     EXPECT_EQ(result.out.find("ran"), std::string::npos) << result.out; // standard output is the host's
+
+    // A failing build shows its errors and stops the script before the host runs.
+    writeStep("build.sh", "echo 'FAILED: x.o' >&2\nexit 1\n");
+    HostRun failed = spawn({"/bin/bash", (repo / "scripts" / "run.sh").string(), "--beats", "1"}, here);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "setup.sh ran\nbuild.sh ran\nFAILED: x.o\n");
+    EXPECT_EQ(failed.out, "");
 }
 
 TEST_F(EndToEnd, StateRoundTripKeepsTheSeed) {

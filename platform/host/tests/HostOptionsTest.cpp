@@ -84,7 +84,6 @@ TEST(HostOptions, BadCommandLinesAreOneLineErrors) {
         {"--set", "-1=2"},
         {"--set", "22=nan"},
         {"--set", "22=inf"},
-        {"--set", "22=1e39"}, // beyond a float
         {"--note-on", "128"},
         {"--note-on", "a"},
         {"--tempo", "0"},
@@ -103,6 +102,25 @@ TEST(HostOptions, BadCommandLinesAreOneLineErrors) {
         EXPECT_FALSE(parsed.error.empty());
         EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
     }
+}
+
+TEST(HostOptions, SetValuesBeyondAnyRangeStayNumbersForTheRangeCheck) {
+    // The unit's ranges decide (HostSession); here a number that no float or double holds still
+    // parses, as a value no range takes, and one too small for a double is 0.
+    const double infinity = std::numeric_limits<double>::infinity();
+    const std::pair<const char*, double> cases[] = {
+        {"0=1e39", 1e39},       {"0=1e308", 1e308},   {"0=1e400", infinity}, {"0=-1e400", -infinity},
+        {"0=1e5000", infinity}, {"0=-1e-5000", -0.0}, {"0=1e-400", 0.0},     {"0=-63", -63.0}};
+    for (const auto& [text, value] : cases) {
+        auto parsed = parseHostOptions({"--set", text});
+        ASSERT_TRUE(parsed.options) << text << ": " << parsed.error;
+        const auto& setting = std::get<host::ParameterSetting>(parsed.options->firstCallEvents[0]);
+        EXPECT_EQ(setting.value, value) << text;
+        EXPECT_EQ(setting.text, text);
+    }
+    EXPECT_EQ(parseHostOptions({"--set", "0=inf"}).error, "--set needs a finite value, not '0=inf'");
+    EXPECT_EQ(parseHostOptions({"--set", "0=1e"}).error,
+              "--set needs ADDRESS=VALUE (e.g. 7=0.25), not '0=1e'");
 }
 
 TEST(HostModel, BeatPositionsAndCallCount) {
@@ -158,6 +176,22 @@ TEST(HostOptions, HelpListsTheParametersOfTheTree) {
                                                    "        7  Morph X  0 to 1\n"
                                                    "      123  Offset   -63 to 63.5\n");
     EXPECT_EQ(host::parameterHelpText(nullptr), "The unit has no parameters for --set.\n");
+
+    // Named values stand under the range, as many to a line of 100 columns as fit.
+    std::vector<std::string> names;
+    for (int i = 0; i < 12; ++i) {
+        names.push_back("name" + std::to_string(i));
+    }
+    auto named = au::ParameterTree::createTree(
+        {au::ParameterTree::createParameter("division", "Division", 22, 0, 11, au::ParameterUnit::indexed,
+                                            std::nullopt, {}, names, std::nullopt)});
+    EXPECT_EQ(
+        host::parameterHelpText(named.get()),
+        "Parameters for --set ADDRESS=VALUE:\n"
+        "  address  name      range\n"
+        "       22  Division  0 to 11\n"
+        "                     0 = name0, 1 = name1, 2 = name2, 3 = name3, 4 = name4, 5 = name5, 6 = name6,\n"
+        "                     7 = name7, 8 = name8, 9 = name9, 10 = name10, 11 = name11\n");
 }
 
 TEST(MidiFormatting, EventLinesAndNoteNames) {

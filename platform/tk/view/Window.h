@@ -27,6 +27,7 @@
 //
 // Windows are made with Window::make(); all members are [main].
 
+#include "platform/tk/base/AssociatedObjects.h"
 #include "platform/tk/base/ChangeNotifier.h"
 #include "platform/tk/base/Clock.h"
 #include "platform/tk/base/Color.h"
@@ -300,6 +301,9 @@ public:
     void trackingAreaWillBeRemoved(const TrackingArea* area);
     void viewNeedsLayout();
 
+    // Objects the window keeps alive for others until it is destroyed (see AssociatedObjects.h).
+    AssociatedObjects& associatedObjects() { return associatedObjects_; }
+
     explicit Window(const Options& options); // use make()
 
 private:
@@ -402,6 +406,9 @@ private:
     void requestDisplay();
     void redraw(bool whole);
     void renderArea(GraphicsContext& context, const Rect& area);
+
+    // Last, so destroyed first, while the rest of the window is still whole.
+    AssociatedObjects associatedObjects_;
 };
 
 } // namespace tk

@@ -100,7 +100,12 @@ TEST(UpdaterSettings, AFileCutAtItsLastValueKeepsWhatIsWholeThere) {
     const Case cases[] = {
         {R"({"automaticallyChecksForUpdates": false)", off()},
         {"{\"automaticallyChecksForUpdates\": false  \t", off()},
-        {R"({"automaticallyChecksForUpdates": fals)", UpdaterSettings{}},
+        {R"({"automaticallyChecksForUpdates": fals)", off()}, // only false begins so
+        {R"({"automaticallyChecksForUpdates": f)", off()},
+        {"{\"automaticallyChecksForUpdates\": fa \t", off()},
+        {R"({"automaticallyChecksForUpdates": tr)", UpdaterSettings{}},
+        {R"({"automaticallyChecksForUpdates": n)", UpdaterSettings{}}, // null: no setting
+        {R"({"automaticallyChecksForUpdates": fx)", UpdaterSettings{}},
         {R"({"skippedVersion": "2.0", "automaticallyChecksForUpdates": false)", skipped("2.0")},
         {R"({"automaticallyChecksForUpdates": false, "lastUpdateCheckDate": 1765350000)", off()},
         {R"({"automaticallyChecksForUpdates": false, "skippedVersion": "2.)", off()},
