@@ -5,7 +5,9 @@
 #include "Korvane/Resources/CustomFont.h"
 #include "Tessaly/Foundation/BundleInfo.h"
 
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/ui/UI.h"
+#include "platform/tk/view/Menu.h"
 #include "platform/tk/view/Window.h"
 
 namespace app {
@@ -46,6 +48,20 @@ std::shared_ptr<tk::Window> makeAboutPanel(const AboutPanelContent& content) {
     auto window = tk::Window::make(options);
     window->setBackgroundColor(AppColors::background());
     window->setContentView(tk::View::make<HostingView>(body));
+    // A panel of its own: Escape (an unanswered "cancelOperation:") and Ctrl+W close it.
+    std::weak_ptr<tk::Window> weak = window;
+    const auto closeWindow = [weak] {
+        tk::RunLoop::main().post([weak] {
+            if (auto w = weak.lock())
+                w->close();
+        });
+    };
+    window->setActionHandler("cancelOperation:", [closeWindow](const tk::ActionSender&) { closeWindow(); });
+    auto menu = std::make_shared<tk::Menu>(options.title);
+    tk::MenuItem close("Close", {}, "w");
+    close.handler = [closeWindow](const tk::MenuItem&) { closeWindow(); };
+    menu->addItem(std::move(close));
+    window->setMenu(std::move(menu));
     return window;
 }
 

@@ -25,7 +25,8 @@ inline constexpr double kAboutPanelHeight = 260;
 
 // [any]
 AboutPanelContent aboutPanelContent(const tk::Bundle& bundle);
-// [main] A window (identifier "about", not resizable) showing `content`; not yet shown.
+// [main] A window (identifier "about", not resizable) showing `content`; not yet shown. Escape and
+// Ctrl+W (its menu's "Close") close it.
 std::shared_ptr<tk::Window> makeAboutPanel(const AboutPanelContent& content);
 
 } // namespace app

@@ -24,6 +24,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 namespace app {
 namespace {
@@ -136,6 +137,18 @@ TEST(AppWindow, APlainLaterLaunchBringsTheWindowForwardWithItsUpdateDialogOnTop)
         app.comeForward();
         EXPECT_EQ(backend->keyWindow(), dialog) << "the dialog in front of the window";
         EXPECT_FALSE(dialog->isClosed());
+
+        // Minimised, both come back: the window restored and raised, the dialog above it.
+        auto* mainNative = static_cast<tk::HeadlessNativeWindow*>(window->nativeWindow());
+        auto* dialogNative = static_cast<tk::HeadlessNativeWindow*>(dialog->nativeWindow());
+        mainNative->minimize();
+        dialogNative->minimize();
+        EXPECT_FALSE(dialog->isKeyWindow());
+        app.comeForward();
+        EXPECT_FALSE(mainNative->isMinimized());
+        EXPECT_FALSE(dialogNative->isMinimized());
+        EXPECT_EQ(backend->keyWindow(), dialog);
+        EXPECT_TRUE(dialog->isKeyWindow());
     }
     tk::setCurrentBackend(nullptr);
 }
@@ -262,6 +275,19 @@ TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
         about.lastFrame()->writePNG(tk::testing::picturesFolder("app") / "about.png")); // for a person
     tk::InWindowMenuPresenter().present(*window, std::make_shared<tk::Menu>(*menu), {8, 8});
     EXPECT_TRUE(driver.writePNG(tk::testing::picturesFolder("app") / "menu.png")); // for a person
+
+    // The About panel closes from the keyboard: Escape, and Ctrl+W.
+    for (const auto& [key, modifiers, characters] :
+         {std::tuple{tk::KeyCode::escape, tk::ModifierFlags::none, std::string()},
+          std::tuple{tk::KeyCode::w, tk::ModifierFlags::control, std::string("w")}}) {
+        ASSERT_TRUE(window->performMenuItem(*menu->item(0)));
+        auto panel = f.app->application().aboutPanel()->sharedWindow();
+        tk::HeadlessWindow(panel).key(key, modifiers, characters);
+        f.loop.drain();
+        EXPECT_TRUE(panel->isClosed()) << characters;
+        EXPECT_EQ(f.app->application().aboutPanel(), nullptr);
+        EXPECT_FALSE(window->isClosed()) << "the main window stays";
+    }
 
     // Closing the only window ends the program.
     EXPECT_EQ(f.env.terminations, 0);

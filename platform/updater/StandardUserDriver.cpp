@@ -17,27 +17,33 @@ constexpr tk::Color kButtonPressed = tk::Color::rgba8(0x3a, 0x3f, 0x48);
 constexpr tk::Color kDefaultFace = tk::Color::rgba8(0x3d, 0x7f, 0xe0);
 constexpr tk::Color kDefaultPressed = tk::Color::rgba8(0x33, 0x6b, 0xbd);
 
+constexpr tk::Color kFocusRing = tk::Color::rgba8(0x8f, 0xb8, 0xf2);
+
 struct DialogButtonStyle {
     bool isDefault = false;
+    bool isFocused = false;
     tk::ui::Node makeBody(const tk::ui::ButtonStyleConfiguration& c) const {
         using namespace tk::ui;
         const tk::Color face = isDefault ? (c.isPressed ? kDefaultPressed : kDefaultFace)
                                          : (c.isPressed ? kButtonPressed : kButtonFace);
-        return c.label.font(tk::Font::system(12, tk::FontWeight::medium))
-            .foregroundColor(tk::Color::white())
-            .padding(tk::EdgeInsets{0, 14, 0, 14})
-            .frame({.minWidth = 72, .minHeight = 26, .maxHeight = 26})
-            .background(RoundedRectangle(6).fill(face));
+        Node body = c.label.font(tk::Font::system(12, tk::FontWeight::medium))
+                        .foregroundColor(tk::Color::white())
+                        .padding(tk::EdgeInsets{0, 14, 0, 14})
+                        .frame({.minWidth = 72, .minHeight = 26, .maxHeight = 26})
+                        .background(RoundedRectangle(6).fill(face));
+        if (isFocused)
+            body = body.overlay(RoundedRectangle(6).stroke(kFocusRing, 2));
+        return body;
     }
 };
 
-tk::ui::Node dialogBody(const DialogContent& content) {
+tk::ui::Node dialogBody(const DialogContent& content, int focused) {
     using namespace tk::ui;
     std::vector<Node> buttons{Spacer()};
     for (std::size_t i = 0; i < content.buttons.size(); ++i) {
         const bool isDefault = i + 1 == content.buttons.size();
         buttons.push_back(Button(content.buttons[i].action, Text(content.buttons[i].title))
-                              .buttonStyle(DialogButtonStyle{isDefault})
+                              .buttonStyle(DialogButtonStyle{isDefault, int(i) == focused})
                               .identifier("button." + std::to_string(i)));
     }
     return VStack({.alignment = HorizontalAlignment::leading, .spacing = 8},
@@ -57,6 +63,54 @@ tk::ui::Node dialogBody(const DialogContent& content) {
         .frame({.maxWidth = kInfinity, .maxHeight = kInfinity})
         .background(kSurface);
 }
+
+// The dialog's content view. It is the window's first responder while the dialog shows (a
+// click leaves it so), and answers the dialog's keys (see the header) as its buttons would.
+class DialogView final : public tk::ui::HostingView {
+public:
+    explicit DialogView(DialogContent content)
+        : HostingView(dialogBody(content, -1)), content_(std::move(content)) {}
+
+    bool acceptsFirstResponder() const override { return true; }
+
+    bool keyDown(const tk::Event& event) override {
+        const tk::ModifierFlags held = event.modifierFlags & tk::kShortcutModifierMask;
+        const int count = int(content_.buttons.size());
+        if (event.keyCode == tk::KeyCode::tab &&
+            (held & ~tk::ModifierFlags::shift) == tk::ModifierFlags::none) {
+            if (count == 0)
+                return true;
+            const bool back = contains(held, tk::ModifierFlags::shift);
+            focused_ = focused_ < 0 ? (back ? count - 1 : 0) : (focused_ + (back ? count - 1 : 1)) % count;
+            setRoot(dialogBody(content_, focused_));
+            return true;
+        }
+        if (held != tk::ModifierFlags::none)
+            return false;
+        switch (event.keyCode) {
+        case tk::KeyCode::returnKey:
+        case tk::KeyCode::keypadEnter:
+            return press(count - 1);
+        case tk::KeyCode::escape:
+            return press(content_.cancelButton >= 0 ? content_.cancelButton : (count == 1 ? 0 : -1));
+        case tk::KeyCode::space:
+            return press(focused_);
+        default:
+            return false;
+        }
+    }
+
+private:
+    // Runs button `index`'s action as its click would; the key counts as handled either way.
+    bool press(int index) {
+        if (index >= 0 && index < int(content_.buttons.size()) && content_.buttons[std::size_t(index)].action)
+            content_.buttons[std::size_t(index)].action();
+        return true;
+    }
+
+    DialogContent content_;
+    int focused_ = -1; // no ring until Tab brings the focus to a button
+};
 } // namespace
 
 DialogContent checkingDialog(const HostInfo& host, std::function<void()> cancel) {
@@ -79,6 +133,7 @@ DialogContent updateFoundDialog(const HostInfo& host, const AppcastItem& item,
     d.buttons = {{"Skip This Version", [reply] { reply(UpdateChoice::skip); }},
                  {"Remind Me Later", [reply] { reply(UpdateChoice::remindLater); }},
                  {"Download", [reply] { reply(UpdateChoice::install); }}};
+    d.cancelButton = 1;
     d.onClose = [reply] { reply(UpdateChoice::remindLater); };
     return d;
 }
@@ -174,9 +229,11 @@ void StandardUserDriver::show(DialogContent content) {
     options.resizable = false;
     window_ = tk::Window::make(options);
     window_->setBackgroundColor(kSurface);
-    window_->setContentView(tk::View::make<tk::ui::HostingView>(dialogBody(content)));
+    auto view = tk::View::make<DialogView>(content);
+    window_->setContentView(view);
     closeObservation_ = window_->observeWillClose([onClose](tk::Window&) { onClose(); });
     window_->makeKeyAndOrderFront();
+    window_->makeFirstResponder(view.get());
 }
 
 } // namespace updater

@@ -9,7 +9,12 @@
 //
 // A new dialog replaces the one shown. Closing a dialog's window answers it as its mildest button
 // does (cancel, remind me later, OK). The windows are ordinary non-modal windows: the main window
-// keeps working while one is up. All members are [main].
+// keeps working while one is up.
+//
+// Keys: Return and keypad Enter press the default button (the last, drawn in blue); Escape the
+// cancel button (Remind Me Later, Cancel), or the only button of a dialog that has one; Tab and
+// Shift-Tab move a focus ring along the buttons and Space presses the one that has it. Clicks
+// move no focus. All members are [main].
 
 #include "platform/tk/base/Subscription.h"
 #include "platform/updater/UserDriver.h"
@@ -35,6 +40,8 @@ struct DialogContent {
     std::string title;
     std::string message;
     std::vector<Button> buttons;
+    // The button Escape presses; -1: the only button when there is one, else none.
+    int cancelButton = -1;
     // Runs when the window is closed without a button.
     std::function<void()> onClose;
 };

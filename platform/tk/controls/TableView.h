@@ -167,6 +167,7 @@ public:
     bool keyDown(const Event& event) override;
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
     bool acceptsFirstResponder() const override { return true; }
+    bool takesFocusOnClick() const override { return true; }
     void viewWillMoveToSuperview(View* newSuperview) override;
     void viewDidMoveToSuperview() override;
     void viewDidMoveToWindow() override;

@@ -12,6 +12,7 @@
 #include "platform/tk/base/RunLoop.h"
 #include "platform/tk/sdl/SdlApplication.h"
 #include "platform/tk/sdl/SdlKeys.h"
+#include "platform/tk/sdl/XErrors.h"
 #include "platform/tk/sdl/XdndSource.h"
 #include "platform/tk/view/Application.h"
 #include "platform/tk/view/Backend.h"
@@ -100,6 +101,8 @@ public:
         return it == windows_.end() ? nullptr : it->second;
     }
     bool hasVisibleWindows() const;
+    // Another program destroyed the window with this X id: it is closed here too.
+    void xWindowGone(std::uint64_t xWindow);
 
     void setCursor(Cursor cursor);
     void dispatch(const SDL_Event& event);
@@ -131,12 +134,14 @@ public:
             return;
         }
         id_ = SDL_GetWindowID(window_);
+        xWindow_ = xWindowOf(window_);
         backend_.registerWindow(id_, this);
     }
 
     ~SdlNativeWindow() override { destroy(); }
 
     Window& owner() const { return owner_; }
+    std::uint64_t xWindow() const { return xWindow_; }
 
     void setTitle(const std::string& title) override {
         if (window_)
@@ -157,9 +162,13 @@ public:
         updateScale();
         owner_.setNeedsDisplay();
     }
+    // A minimised window is unmapped: raising alone leaves it so. Restore it first, then raise.
     void requestKeyFocus() override {
-        if (window_)
-            SDL_RaiseWindow(window_);
+        if (!window_)
+            return;
+        if (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED)
+            SDL_RestoreWindow(window_);
+        SDL_RaiseWindow(window_);
     }
     void hide() override {
         if (window_)
@@ -234,6 +243,7 @@ private:
     int textureHeight_ = 0;
     std::unique_ptr<XdndSource> xdnd_;
     Uint32 id_ = 0;
+    std::uint64_t xWindow_ = 0; // 0 off X11
     Cursor cursor_ = Cursor::arrow;
     bool applyingResize_ = false;
 };
@@ -544,6 +554,18 @@ bool SdlBackend::hasVisibleWindows() const {
     return false;
 }
 
+void SdlBackend::xWindowGone(std::uint64_t xWindow) {
+    for (auto& [id, native] : windows_) {
+        if (native->xWindow() != xWindow)
+            continue;
+        auto keep = native->owner().sharedWindow();
+        native->owner().close();
+        if (quitWhenNoWindows && !hasVisibleWindows())
+            RunLoop::main().stop();
+        return;
+    }
+}
+
 void SdlBackend::displayWindows() {
     auto snapshot = windows_;
     for (auto& [id, native] : snapshot)
@@ -632,6 +654,14 @@ bool installBackend(std::string* whyNot) {
     SDL_StartTextInput();
     auto backend = std::make_shared<SdlBackend>();
     installed() = backend;
+    if (const char* driver = SDL_GetCurrentVideoDriver(); driver && std::string(driver) == "x11")
+        installXErrorHandler([](std::uint64_t xWindow) {
+            // Called from inside Xlib: the window is closed once the request that failed is over.
+            RunLoop::main().post([xWindow] {
+                if (auto& b = installed())
+                    b->xWindowGone(xWindow);
+            });
+        });
     setCurrentBackend(backend);
     RunLoop::main().setEventSource(std::make_shared<SdlEventSource>(*backend));
     return true;

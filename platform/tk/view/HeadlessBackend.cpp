@@ -67,9 +67,18 @@ HeadlessBackend* HeadlessBackend::current() {
     return dynamic_cast<HeadlessBackend*>(&currentBackend());
 }
 
+void HeadlessNativeWindow::minimize() {
+    if (closed_ || minimized_)
+        return;
+    minimized_ = true;
+    if (backend_.keyWindow_.lock().get() == &window_)
+        window_.resignKeyWindow();
+}
+
 void HeadlessNativeWindow::requestKeyFocus() {
     if (closed_)
         return;
+    minimized_ = false; // restored before it is raised
     auto previous = backend_.keyWindow_.lock();
     if (previous.get() == &window_) {
         window_.becomeKeyWindow(); // it lost the focus (HeadlessWindow::unfocus) and takes it back

@@ -85,8 +85,11 @@ public:
     void setTitle(const std::string& title) override { title_ = title; }
     void show() override { shown_ = true; }
     void hide() override { shown_ = false; }
-    // Headless focus is immediate: this window becomes key, the previous key window resigns.
+    // Headless focus is immediate: a minimised window is restored, then it becomes key and the
+    // previous key window resigns.
     void requestKeyFocus() override;
+    // The user minimised the window (the window system took it off the screen without closing it).
+    void minimize();
     void close() override;
     void setNeedsDisplay() override { ++displayRequests_; }
     void present(const RenderedFrame& frame) override;
@@ -102,6 +105,7 @@ public:
 
     const std::string& title() const { return title_; }
     bool isShown() const { return shown_; }
+    bool isMinimized() const { return minimized_; }
     bool isClosed() const { return closed_; }
     Cursor cursor() const { return cursor_; }
     // The image cursor shown, when the last one set was an image cursor.
@@ -118,6 +122,7 @@ private:
     int framesPresented_ = 0;
     int displayRequests_ = 0;
     bool shown_ = false;
+    bool minimized_ = false;
     bool closed_ = false;
 };
 

@@ -139,6 +139,7 @@ public:
 
     // --- Responder -------------------------------------------------------------------------
     bool acceptsFirstResponder() const override { return isEnabled() && (editable_ || selectable_); }
+    bool takesFocusOnClick() const override { return true; }
     bool becomeFirstResponder() override;
     bool resignFirstResponder() override;
     bool keyDown(const Event& event) override;

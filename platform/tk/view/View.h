@@ -275,6 +275,10 @@ public:
     // A click inside this view (on nothing in it that takes the focus) leaves the keyboard focus
     // where it is, as a panel floating beside the content does. False by default.
     virtual bool clicksKeepFocus() const { return false; }
+    // Whether a click gives this view the focus when it accepts first responder. Views that take
+    // text (fields, tables) do; buttons and their kin take the focus from the keyboard only (Tab),
+    // so a click on one leaves the focus where it was. False by default.
+    virtual bool takesFocusOnClick() const { return false; }
     // The key view loop: where Tab (Shift-Tab) moves the focus from this view when set; without a
     // link the window's tree order decides. Setting B as A's next view makes A B's previous view.
     // The links are weak: a view that goes away drops out of the loop.

@@ -568,13 +568,16 @@ void Window::dispatchMouseDown(const Event& event) {
     if (capture_)
         cancelTracking(); // a gesture whose mouse-up never came
     auto hitView = [&]() -> View* { return hitTest(event.locationInWindow); };
-    // Focus first: the nearest view that takes it, else the window (ending any edit elsewhere).
+    // Focus first: the nearest view that accepts it, when a click focuses it (one that takes
+    // text), else the window (ending any edit elsewhere). A button and its kin leave the focus
+    // where it was: they take it from the keyboard only.
     View* focus = hitView();
     bool keepFocus = false;
     while (focus && !focus->acceptsFirstResponder()) {
         keepFocus = keepFocus || focus->clicksKeepFocus();
         focus = focus->superview();
     }
+    keepFocus = keepFocus || (focus && !focus->takesFocusOnClick());
     if (focus != firstResponder_ && !keepFocus)
         makeFirstResponder(focus);
     // The focus change may have rebuilt the tree under the pointer.

@@ -12,7 +12,9 @@
 //   - mouse-down: hit test; the deepest view and then its responder chain get mouseDown until one
 //     handles it; that one captures the gesture (drags and the mouse-up go to it). Before that the
 //     focus moves: the nearest view from the hit view upwards that accepts first responder becomes
-//     first responder, or the window itself when there is none (so clicking elsewhere ends an edit).
+//     first responder when a click focuses it (View::takesFocusOnClick: views that take text),
+//     and stays where it was when not (buttons take the focus from Tab only); with no such view
+//     the window itself becomes first responder (so clicking elsewhere ends an edit).
 //   - cancelTracking(), removing the captured view from the window and close() send the captured
 //     view mouseCancelled() once; the gesture is then over.
 //   - moves and drags update the tracking areas (entered/exited, moved) and the cursor. A subtree

@@ -119,6 +119,29 @@ TEST_F(EventRouting, ClickingMovesTheFocusAndClickingElsewhereEndsIt) {
     EXPECT_FALSE(w.window().makeFirstResponder(b.get()));
 }
 
+// A button and its kin take the focus from Tab, never from a click: a click on one leaves the
+// focus where it was, on another view or on the window.
+TEST_F(EventRouting, AClickOnAViewThatTakesNoTextLeavesTheFocusWhereItWas) {
+    auto field = View::make<RecordingView>(Rect{50, 0, 20, 20}); // inside b, which takes no focus
+    field->acceptsFocus = true;
+    b->addSubview(field);
+    a->acceptsFocus = true;
+    a->focusOnClick = false;
+    w.click({10, 10});
+    EXPECT_EQ(w.window().firstResponder(), &w.window()) << "no focus from the click";
+    EXPECT_EQ(a->log.front(), "down 10,10");
+
+    w.click({155, 10}); // the field
+    ASSERT_EQ(w.window().firstResponder(), field.get());
+    w.click({10, 10});
+    EXPECT_EQ(w.window().firstResponder(), field.get()) << "the field keeps its focus";
+
+    w.window().selectPreviousKeyView(); // Shift-Tab
+    EXPECT_EQ(w.window().firstResponder(), a.get()) << "Tab brings the focus to it";
+    w.click({10, 10});
+    EXPECT_EQ(w.window().firstResponder(), a.get()) << "and a click leaves it there";
+}
+
 TEST_F(EventRouting, KeysAndTextGoUpTheFirstRespondersChain) {
     auto field = View::make<RecordingView>(Rect{10, 10, 20, 20});
     field->acceptsFocus = true;

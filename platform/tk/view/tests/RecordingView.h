@@ -18,6 +18,8 @@ public:
     bool handlesMouse = true;
     bool handlesKeys = true;
     bool acceptsFocus = false;
+    // Whether a click focuses it (a view that takes text) or only Tab does (a button).
+    bool focusOnClick = true;
     bool refusesToResign = false;
 
     std::string name;
@@ -39,6 +41,7 @@ public:
         return handlesKeys;
     }
     bool acceptsFirstResponder() const override { return acceptsFocus; }
+    bool takesFocusOnClick() const override { return focusOnClick; }
     bool becomeFirstResponder() override {
         log.push_back("become");
         return true;
