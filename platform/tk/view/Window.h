@@ -53,6 +53,7 @@ namespace tk {
 class Backend;
 class FieldEditor;
 class BitmapContext;
+class Occlusion;
 class GestureRecognizer;
 class GraphicsContext;
 class Menu;
@@ -401,7 +402,10 @@ private:
 
     void requestDisplay();
     void redraw(bool whole);
-    void renderArea(GraphicsContext& context, const Rect& area);
+    // Draws `area` (window points) into the backing: clears, then draws, what no opaque view hides.
+    void drawIntoBacking(const Rect& area);
+    // With `occlusion`, what opaque views hide is left out.
+    void renderArea(GraphicsContext& context, const Rect& area, Occlusion* occlusion = nullptr);
 };
 
 } // namespace tk
