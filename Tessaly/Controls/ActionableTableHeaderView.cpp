@@ -33,6 +33,10 @@ void StyledTableHeaderView::draw(tk::GraphicsContext& context, const tk::Rect& d
     tk::TableHeaderView::draw(context, dirtyRect);
 }
 
+bool StyledTableHeaderView::isOpaque() const {
+    return style()->headerBackgroundColor().a >= 1;
+}
+
 std::shared_ptr<tk::Button> ActionableTableHeaderView::makeButton(ImageResource picture,
                                                                   ImageResource alternate) {
     auto button = tk::View::make<tk::Button>();

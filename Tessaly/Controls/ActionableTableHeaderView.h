@@ -41,6 +41,8 @@ public:
 
     // The style's header colour behind the columns (and past the last one), then the cells.
     void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
+    // While the style's header background is opaque: it fills the bounds with it.
+    bool isOpaque() const override;
 };
 
 class ActionableTableHeaderView : public StyledTableHeaderView {

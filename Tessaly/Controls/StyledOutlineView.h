@@ -60,6 +60,8 @@ public:
     void viewDidMoveToSuperview() override;
     std::shared_ptr<tk::Menu> menuForEvent(const tk::Event& event) override;
     void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
+    // While its background colour is opaque: it fills what it draws with it.
+    bool isOpaque() const override { return backgroundColor_.a >= 1; }
 
 protected:
     // From the pool under StyledTableRowView::identifier(), or a new one.

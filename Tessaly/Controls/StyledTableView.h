@@ -64,6 +64,8 @@ public:
     bool mouseDown(const tk::Event& event) override;
     bool keyDown(const tk::Event& event) override;
     void draw(tk::GraphicsContext& context, const tk::Rect& dirtyRect) override;
+    // While its background colour is opaque: it fills what it draws with it.
+    bool isOpaque() const override { return backgroundColor_.a >= 1; }
 
 protected:
     // From the pool under StyledTableRowView::identifier(), or a new one.

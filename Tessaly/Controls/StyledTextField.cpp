@@ -81,8 +81,14 @@ tk::AttributedString StyledTextFieldCell::attributedString(const std::string& te
 
 double StyledTextFieldCell::shownTextHeight() const {
     const std::string value = stringValue();
-    if (!value.empty())
-        return attributedStringValue().size().height;
+    if (!value.empty()) {
+        tk::AttributedString shown = attributedStringValue();
+        if (!measured_ || measured_->first != shown) {
+            const double height = shown.size().height;
+            measured_.emplace(std::move(shown), height);
+        }
+        return measured_->second;
+    }
     if (const auto placeholder = placeholderString(); placeholder && !placeholder->empty())
         return attributedString(*placeholder, std::nullopt).size().height;
     const tk::FontMetrics metrics = font().metrics();

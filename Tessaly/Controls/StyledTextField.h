@@ -37,6 +37,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace Tessaly {
 
@@ -96,6 +97,8 @@ private:
     bool beingEdited_ = false;
     bool beingSelected_ = false;
     BackgroundStyle backgroundStyle_ = BackgroundStyle::normal;
+    // The text last measured for the title rect, and its height.
+    mutable std::optional<std::pair<tk::AttributedString, double>> measured_;
 };
 
 class StyledTextField : public FirstResponderAwareTextField, public Selectable {

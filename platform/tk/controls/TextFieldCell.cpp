@@ -194,7 +194,12 @@ void TextFieldCell::drawText(const AttributedString& text, const Rect& rect, Gra
         if (measureText(s, tight).width <= rect.width())
             a = tight;
     }
-    context.drawText(s, rect, a);
+    const double width = rect.standardized().width();
+    if (!drawnText_ || drawnWidth_ != width || drawnText_->text() != s || !(drawnText_->attributes() == a)) {
+        drawnText_.emplace(s, a, width);
+        drawnWidth_ = width;
+    }
+    context.drawText(*drawnText_, rect);
 }
 
 } // namespace tk

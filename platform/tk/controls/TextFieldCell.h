@@ -25,6 +25,7 @@
 // All members are [main].
 
 #include "platform/tk/controls/ActionCell.h"
+#include "platform/tk/graphics/TextLayout.h"
 
 #include <optional>
 #include <string>
@@ -109,6 +110,10 @@ private:
     bool drawsBackground_ = false;
     bool showsFirstResponder_ = false;
     bool tightening_ = false;
+    // The text last drawn as laid out, and the width it was laid out in: while neither changes it
+    // is drawn again as it is.
+    mutable std::optional<TextLayout> drawnText_;
+    mutable double drawnWidth_ = 0;
 };
 
 } // namespace tk

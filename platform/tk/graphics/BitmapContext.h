@@ -37,6 +37,8 @@ public:
     // Back to the state of a new context: transparent pixels, identity transform, no clip,
     // alpha 1, normal blending, no shadow.
     void reset();
+    // The same state, the pixels as they are.
+    void resetState();
 
     double backingScale() const override;
     void save() override;

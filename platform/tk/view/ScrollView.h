@@ -88,6 +88,8 @@ public:
 
     void layout() override;
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
+    // While it draws its background in an opaque colour.
+    bool isOpaque() const override { return drawsBackground_ && backgroundColor_.a >= 1; }
     bool scrollWheel(const Event& event) override;
 
 protected:

@@ -46,6 +46,7 @@ namespace tk {
 class GestureRecognizer;
 class GraphicsContext;
 class Menu;
+class Occlusion;
 class Window;
 
 // Which margins and sides follow a superview's size change (classic numbering). Top-left origin:
@@ -163,6 +164,10 @@ public:
     // marks for display and the choice of what to draw allow for that.
     virtual Rect drawingBounds() const { return bounds(); }
     static constexpr double kDrawingSlop = 4;
+    // True only for a view whose draw() fills every pixel of its bounds that it is asked to draw
+    // with an opaque colour: the window then leaves out what that hides, the drawing of the views
+    // before it and the window's background (see Occlusion.h). False by default.
+    virtual bool isOpaque() const { return false; }
     // For a view that another view draws instead of its superview (into a picture of its own):
     // what it marks for display is marked on `drawer`.
     void setDrawnBy(View* drawer) { drawnBy_ = drawer; }
@@ -324,6 +329,10 @@ protected:
 
 private:
     friend class Window;
+
+    // drawHierarchy, each view drawing only where no opaque view still to come hides it.
+    void drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview, Occlusion* occlusion);
+    void drawOwnContent(GraphicsContext& context, const Rect& dirty, const Occlusion* occlusion);
 
     void setWindowRecursively(Window* window);
     // Marks the branch above as holding a view that needs layout.

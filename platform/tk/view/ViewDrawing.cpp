@@ -1,4 +1,6 @@
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/Path.h"
+#include "platform/tk/view/Occlusion.h"
 #include "platform/tk/view/View.h"
 
 #include <optional>
@@ -6,6 +8,19 @@
 namespace tk {
 
 void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview) {
+    drawHierarchy(context, dirtyInSuperview, nullptr);
+}
+
+void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview, Occlusion* occlusion) {
+    // However this returns, the covers in this subtree are behind what is drawn next.
+    struct Finished {
+        Occlusion* occlusion;
+        const View& view;
+        ~Finished() {
+            if (occlusion)
+                occlusion->finished(view);
+        }
+    } finished{occlusion, *this};
     needsDisplay_ = false;
     if (hidden_ || alpha_ <= 0 || (layer_ && layer_->opacity() <= 0))
         return;
@@ -26,16 +41,37 @@ void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview)
     std::optional<TransparencyLayerGuard> group;
     if (opacity < 1)
         group.emplace(context, opacity);
+    if (occlusion)
+        occlusion->reached(*this);
     // A view whose drawing cannot reach the area to draw is left out (its subviews decide for
     // themselves).
-    if (dirty.intersects(drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop))) {
-        if (layer_ && layer_->backgroundColor())
-            context.fillRect(bounds(), *layer_->backgroundColor());
-        draw(context, dirty);
-    }
+    const Rect reach = drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop);
+    if (dirty.intersects(reach))
+        drawOwnContent(context, dirty, occlusion);
     auto children = subviews_; // drawing code may not edit the tree, but stay safe if it does
     for (auto& child : children)
-        child->drawHierarchy(context, dirty);
+        child->drawHierarchy(context, dirty, occlusion);
+}
+
+void View::drawOwnContent(GraphicsContext& context, const Rect& dirty, const Occlusion* occlusion) {
+    std::optional<GraphicsStateGuard> clipped;
+    if (occlusion && !occlusion->covers().empty()) {
+        const Rect reach =
+            convertTo(dirty.intersection(drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop)), nullptr);
+        const std::vector<Rect> parts = occlusion->uncoveredParts(reach);
+        if (parts.empty())
+            return; // opaque views drawn later hide all of it
+        if (parts.size() > 1 || parts.front() != reach) {
+            Path shown;
+            for (const Rect& part : parts)
+                shown.addRect(convertFrom(part, nullptr));
+            clipped.emplace(context);
+            context.clipToPath(shown);
+        }
+    }
+    if (layer_ && layer_->backgroundColor())
+        context.fillRect(bounds(), *layer_->backgroundColor());
+    draw(context, dirty);
 }
 
 void View::setWantsLayer(bool wants) {

@@ -56,6 +56,7 @@ namespace tk {
 class Backend;
 class FieldEditor;
 class BitmapContext;
+class Occlusion;
 class GestureRecognizer;
 class GraphicsContext;
 class Menu;
@@ -407,7 +408,10 @@ private:
 
     void requestDisplay();
     void redraw(bool whole);
-    void renderArea(GraphicsContext& context, const Rect& area);
+    // Draws `area` (window points) into the backing: clears, then draws, what no opaque view hides.
+    void drawIntoBacking(const Rect& area);
+    // With `occlusion`, what opaque views hide is left out.
+    void renderArea(GraphicsContext& context, const Rect& area, Occlusion* occlusion = nullptr);
 
     // Last, so destroyed first, while the rest of the window is still whole.
     AssociatedObjects associatedObjects_;

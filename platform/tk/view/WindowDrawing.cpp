@@ -1,5 +1,6 @@
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/view/Backend.h"
+#include "platform/tk/view/Occlusion.h"
 #include "platform/tk/view/View.h"
 #include "platform/tk/view/Window.h"
 
@@ -26,12 +27,25 @@ void Window::render(GraphicsContext& context) {
     renderArea(context, Rect{Point{}, contentSize_});
 }
 
-void Window::renderArea(GraphicsContext& context, const Rect& area) {
+void Window::renderArea(GraphicsContext& context, const Rect& area, Occlusion* occlusion) {
     GraphicsStateGuard guard(context);
-    if (backgroundColor_.a > 0)
-        context.fillRect(area, backgroundColor_);
+    if (backgroundColor_.a > 0) {
+        if (occlusion) {
+            for (const Rect& part : occlusion->uncoveredParts(area))
+                context.fillRect(part, backgroundColor_);
+        } else {
+            context.fillRect(area, backgroundColor_);
+        }
+    }
     for (auto& root : rootViews())
-        root->drawHierarchy(context, area);
+        root->drawHierarchy(context, area, occlusion);
+}
+
+void Window::drawIntoBacking(const Rect& area) {
+    Occlusion occlusion(rootViews(), onWholePixels(area, backingScaleFactor_), backingScaleFactor_);
+    for (const Rect& part : occlusion.uncoveredParts(onWholePixels(area, backingScaleFactor_)))
+        backing_->clearRect(part);
+    renderArea(*backing_, area, &occlusion);
 }
 
 void Window::display() {
@@ -59,8 +73,9 @@ void Window::redraw(bool whole) {
         whole = true;
     }
     if (whole) {
-        backing_->reset();
-        renderArea(*backing_, all);
+        // What the drawing leaves uncleared, opaque views paint over.
+        backing_->resetState();
+        drawIntoBacking(all);
     } else {
         // The rest of the last frame stands; only the changed area is cleared and drawn again.
         const Rect area = onWholePixels(dirty.intersection(all), backingScaleFactor_);
@@ -68,8 +83,7 @@ void Window::redraw(bool whole) {
             return;
         GraphicsStateGuard guard(*backing_);
         backing_->clipToRect(area);
-        backing_->clearRect(area);
-        renderArea(*backing_, area);
+        drawIntoBacking(area);
     }
     // Drawing code that marked something again asks for the next frame, not this one.
     if (native_ && !closed_) {

@@ -71,6 +71,10 @@ int BitmapContext::stride() const {
     return cairo_image_surface_get_stride(impl_->surface.get());
 }
 
+void BitmapContext::resetState() {
+    impl_->context.resetState();
+}
+
 void BitmapContext::reset() {
     impl_->context.resetState();
     cairo_save(impl_->cr.get());

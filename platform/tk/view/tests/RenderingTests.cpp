@@ -163,6 +163,78 @@ TEST(Rendering, AWindowDrawsOnlyWhatChangedAndLooksAsDrawnWhole) {
     }
 }
 
+// A FillView that may say it is opaque (it is while its colour is).
+struct OpaqueFillView : FillView {
+    bool opaque = true;
+    using FillView::FillView;
+    bool isOpaque() const override { return opaque; }
+};
+
+// What an opaque view covers of the views drawn before it is left out, where it covers whole
+// pixels of the window and only there; the frame is the one drawn without the claim, whole or in
+// part.
+TEST(Rendering, WhatAnOpaqueViewCoversIsNotDrawnAndTheFrameStaysTheSame) {
+    TestMainLoop loop;
+    HeadlessWindow w({120, 80}, 2);
+    w.window().setBackgroundColor(Color::rgba8(20, 30, 60));
+    auto root = View::make<View>(Rect{0, 0, 120, 80});
+    auto back = View::make<FillView>(Rect{0, 0, 120, 80}, Color::gray(0.8));
+    auto under = View::make<FillView>(Rect{20.25, 10.25, 30, 30}, Color::red());          // behind, whole
+    auto partly = View::make<FillView>(Rect{60, 30, 40, 40}, Color::gray(0.5, 0.5));      // half behind
+    auto cover = View::make<OpaqueFillView>(Rect{10.25, 5.3, 70.5, 45.4}, Color::blue()); // off the pixels
+    auto onTop = View::make<FillView>(Rect{30, 20, 10, 10}, Color::green());
+    // An opaque view cut by its superview's clip covers only what shows.
+    auto clipper = View::make<View>(Rect{0, 60, 50, 20});
+    clipper->setClipsToBounds(true);
+    auto wide = View::make<OpaqueFillView>(Rect{0, 0, 110, 20}, Color::white());
+    clipper->addSubview(wide);
+    auto beside = View::make<FillView>(Rect{60, 62, 20, 10}, Color::red()); // under wide, outside the clip
+    root->setSubviews({back, under, partly, beside, cover, onTop, clipper});
+    w.setContentView(root);
+
+    const auto drawn = [&](bool opaque) {
+        cover->opaque = wide->opaque = opaque;
+        for (FillView* v : {back.get(), under.get(), partly.get(), beside.get(), onTop.get()})
+            v->draws = 0;
+        w.window().display();
+        return pixelsOf(*w.window().lastFrame());
+    };
+    const auto plain = drawn(false);
+    EXPECT_TRUE(drawn(true) == plain) << "leaving out what is hidden changes no pixel";
+    EXPECT_EQ(under->draws, 0) << "wholly behind the opaque view";
+    EXPECT_EQ(back->draws, 1) << "partly shown";
+    EXPECT_EQ(partly->draws, 1);
+    EXPECT_EQ(beside->draws, 1) << "the opaque view's clip leaves it shown";
+    EXPECT_EQ(onTop->draws, 1) << "drawn after the opaque view";
+
+    // Partial redraws over an opaque view give the frame drawn whole.
+    const std::function<void()> changes[] = {
+        [&] {
+            onTop->setFrameOrigin({50, 30});
+        },
+        [&] {
+            under->setFrameOrigin({70, 40});
+        }, // out from behind
+        [&] {
+            cover->setFrameOrigin({5.75, 10.1});
+        },
+        [&] { cover->setAlpha(0.5); }, // a faded view hides nothing
+    };
+    for (const auto& change : changes) {
+        change();
+        w.window().displayIfNeeded();
+        const auto partial = pixelsOf(*w.window().lastFrame());
+        cover->opaque = wide->opaque = false;
+        w.window().display();
+        EXPECT_TRUE(partial == pixelsOf(*w.window().lastFrame())) << "as the whole window drawn plainly";
+        cover->opaque = wide->opaque = true;
+    }
+    under->setFrameOrigin({20, 20});
+    under->draws = 0;
+    w.window().display();
+    EXPECT_EQ(under->draws, 1) << "behind a faded view";
+}
+
 TEST(Rendering, TheWindowBackgroundColourFillsWhereNoViewDraws) {
     TestMainLoop loop;
     HeadlessWindow w({10, 10});

@@ -1,0 +1,118 @@
+#include "platform/tk/view/Occlusion.h"
+
+#include "platform/tk/view/View.h"
+
+#include <cmath>
+
+namespace tk {
+
+namespace {
+
+// A view's bounds coordinates to the window's: scale, then offset.
+struct ToWindow {
+    double sx = 1, sy = 1, tx = 0, ty = 0;
+
+    Point apply(Point p) const { return {tx + sx * p.x, ty + sy * p.y}; }
+    Rect apply(const Rect& r) const {
+        const Point a = apply(r.origin);
+        const Point b = apply(Point{r.maxX(), r.maxY()});
+        return Rect{a, Size{b.x - a.x, b.y - a.y}}.standardized();
+    }
+    // The map of `child`, a subview of the view this maps.
+    ToWindow into(const View& child) const {
+        const Point a = apply(child.convertToSuperview(Point{0, 0}));
+        const Point b = apply(child.convertToSuperview(Point{1, 1}));
+        return {b.x - a.x, b.y - a.y, a.x, a.y};
+    }
+};
+
+// The device pixels lying wholly inside `r`. Cairo places edges on 1/256 of a pixel, so an edge
+// within a millionth of a pixel boundary is on it.
+Rect wholePixelsInside(const Rect& r, double scale) {
+    constexpr double kTolerance = 1e-6;
+    const double x0 = std::ceil(r.minX() * scale - kTolerance) / scale;
+    const double y0 = std::ceil(r.minY() * scale - kTolerance) / scale;
+    const double x1 = std::floor(r.maxX() * scale + kTolerance) / scale;
+    const double y1 = std::floor(r.maxY() * scale + kTolerance) / scale;
+    if (!(x1 > x0 && y1 > y0))
+        return {};
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+void gather(const std::shared_ptr<View>& view, const ToWindow& parent, Rect clip, double scale,
+            std::vector<Occlusion::Cover>& covers) {
+    const View& v = *view;
+    // A faded view is composited as a group over what lies below: nothing in it hides that. One
+    // not drawn at all hides nothing either.
+    if (v.isHidden() || v.alpha() < 1 || (v.layer() && v.layer()->opacity() < 1))
+        return;
+    const ToWindow map = parent.into(v);
+    const Rect bounds = map.apply(v.bounds());
+    if (v.clipsToBounds()) {
+        clip = clip.intersection(bounds);
+        if (clip.isEmpty())
+            return;
+    }
+    if (v.isOpaque()) {
+        const Rect covered = wholePixelsInside(bounds.intersection(clip), scale);
+        if (!covered.isEmpty())
+            covers.push_back({view, covered});
+    }
+    for (const auto& child : v.subviews())
+        gather(child, map, clip, scale, covers);
+}
+
+// `r` less `hole`, as up to four rects (above, below, left and right of it) added to `out`.
+void subtract(const Rect& r, const Rect& hole, std::vector<Rect>& out) {
+    const Rect in = r.intersection(hole);
+    if (in.isEmpty()) {
+        out.push_back(r);
+        return;
+    }
+    if (in.minY() > r.minY())
+        out.push_back({r.minX(), r.minY(), r.width(), in.minY() - r.minY()});
+    if (r.maxY() > in.maxY())
+        out.push_back({r.minX(), in.maxY(), r.width(), r.maxY() - in.maxY()});
+    if (in.minX() > r.minX())
+        out.push_back({r.minX(), in.minY(), in.minX() - r.minX(), in.height()});
+    if (r.maxX() > in.maxX())
+        out.push_back({in.maxX(), in.minY(), r.maxX() - in.maxX(), in.height()});
+}
+
+} // namespace
+
+Occlusion::Occlusion(const std::vector<std::shared_ptr<View>>& roots, const Rect& area, double scale) {
+    if (!(scale > 0) || area.isEmpty())
+        return;
+    for (const auto& root : roots)
+        gather(root, ToWindow{}, area.standardized(), scale, covers_);
+}
+
+std::vector<Rect> Occlusion::uncoveredParts(const Rect& rect) const {
+    std::vector<Rect> parts;
+    if (rect.isEmpty())
+        return parts;
+    parts.push_back(rect.standardized());
+    std::vector<Rect> next;
+    for (std::size_t i = next_; i < covers_.size() && !parts.empty(); ++i) {
+        next.clear();
+        for (const Rect& part : parts)
+            subtract(part, covers_[i].rect, next);
+        if (next.size() <= kMaxParts)
+            parts.swap(next);
+    }
+    return parts;
+}
+
+void Occlusion::reached(const View& view) {
+    if (next_ < covers_.size() && covers_[next_].view.get() == &view)
+        ++next_;
+}
+
+void Occlusion::finished(const View& view) {
+    // The covers are in drawing order, so those in a subtree come one after another.
+    while (next_ < covers_.size() && covers_[next_].view->isDescendantOf(view))
+        ++next_;
+}
+
+} // namespace tk
