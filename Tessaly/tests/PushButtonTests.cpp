@@ -1,12 +1,16 @@
 // The push button and its cell: pinned sizes, the bezel and image strength in each state, the
-// title rect, and a click driven through the window.
+// title rect, where the title's glyphs stand on the drawn face, and a click driven through the window.
 
 #include "Tessaly/Controls/PushButton.h"
 #include "Tessaly/tests/ControlTestSupport.h"
+#include "platform/tk/graphics/BitmapContext.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace Tessaly {
 namespace {
@@ -83,6 +87,60 @@ TEST(WendlePushButtonCell, DrawsAStretchModeCopyOfATiledBezel) {
     EXPECT_EQ(pictures[0].image.resizingMode(), tk::ImageResizingMode::stretch);
     EXPECT_EQ(pictures[0].rect, (tk::Rect{4, 5, 192, 16}));
     EXPECT_EQ(drawn->images().size(), 9u) << "each part once: stretched, not repeated";
+}
+
+// Rows (in pixels) of a drawn push button: where its bezel's face is opaque down the middle, and
+// where its title's glyphs leave ink (what differs from the same button drawn untitled).
+struct DrawnRows {
+    int faceTop = -1, faceBottom = -1, inkTop = -1, inkBottom = -1;
+};
+
+DrawnRows drawnRows(WendlePushButton& button, const std::string& title) {
+    const tk::Size size = button.bounds().size;
+    tk::BitmapContext titled(size, 2), untitled(size, 2);
+    button.setTitle(title);
+    button.draw(titled, button.bounds());
+    button.setTitle("");
+    button.draw(untitled, button.bounds());
+    DrawnRows rows;
+    const auto extend = [](int& top, int& bottom, int y) {
+        top = top < 0 ? y : top;
+        bottom = y + 1;
+    };
+    for (int y = 0; y < titled.pixelHeight(); ++y) {
+        if (untitled.pixelColor(titled.pixelWidth() / 2, y).a > 0.9)
+            extend(rows.faceTop, rows.faceBottom, y);
+        for (int x = 0; x < titled.pixelWidth(); ++x) {
+            const tk::Color a = titled.pixelColor(x, y), b = untitled.pixelColor(x, y);
+            if (std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) > 0.05) {
+                extend(rows.inkTop, rows.inkBottom, y);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+TEST(WendlePushButton, TitleGlyphsStandCentredInsideTheVisibleFaceAtEveryHeight) {
+    ControlFixture f;
+    for (const double height : {22.0, 24.0, 28.0, 32.0}) {
+        for (const std::string title : {"Save", "Apply"}) {
+            auto button = f.add(tk::View::make<WendlePushButton>(tk::Rect{10, 10, 96, height}));
+            const DrawnRows r = drawnRows(*button, title);
+            const std::string what = title + " at height " + std::to_string(static_cast<int>(height));
+            ASSERT_GE(r.faceTop, 0) << what;
+            ASSERT_GE(r.inkTop, 0) << what;
+            EXPECT_GE(r.inkTop, r.faceTop) << what;
+            EXPECT_LE(r.inkBottom, r.faceBottom) << what << ": descenders too";
+            if (title == "Save") { // capitals only: no descender to weigh the line down
+                EXPECT_LE(std::abs((r.inkTop + r.inkBottom) - (r.faceTop + r.faceBottom)) / 2.0, 2.0)
+                    << what << ": centred within a point (two pixels)";
+                EXPECT_GE(std::min(r.inkTop - r.faceTop, r.faceBottom - r.inkBottom), 3)
+                    << what << ": clear of the face's edges by more than a point";
+            }
+            button->removeFromSuperview();
+        }
+    }
 }
 
 TEST(WendlePushButton, AClickActsAndSelectionRedrawsEvenWithAForeignCell) {

@@ -22,10 +22,11 @@ ImageOptions caps(double top, double left, double bottom, double right) {
     return {false, Caps{top, left, bottom, right}};
 }
 
-// A raised push-button bezel.
-void bezel(cairo_t* cr, const Rect& r, double radius, Look look) {
+// A raised push-button bezel whose shadow reaches `shadowRoom` below it.
+void bezel(cairo_t* cr, const Rect& r, double radius, Look look, double shadowRoom = 2.0) {
     const bool pressed = look == Look::pressed;
-    softShadow(cr, r.offset(0, pressed ? 0.3 : 0.8), radius, pressed ? 0.6 : 1.2, kShadow.withAlpha(0.5));
+    softShadow(cr, r.offset(0, pressed ? 0.3 : 0.4 * shadowRoom), radius, pressed ? 0.6 : 0.6 * shadowRoom,
+               kShadow.withAlpha(0.5));
     roundedRectPath(cr, r, radius);
     const Rgba face = look == Look::selected ? kRaised.mixed(kHighlight, 0.35) : kRaised;
     setVertical(
@@ -257,6 +258,10 @@ void cursor(cairo_t* cr) {
 
 } // namespace
 
+// The push-button face fills the picture but for a point of shadow room above and below: a
+// short button's bezel is squeezed to little more than its caps, and the title needs the height.
+constexpr Rect kButtonFace{2, 1, 56, 22};
+
 ImageList tessalyImages() {
     ImageList images;
     const auto add = [&images](Image i) { images.push_back(std::move(i)); };
@@ -264,19 +269,19 @@ ImageList tessalyImages() {
     add(img(
         "tui-button", 60, 24,
         [](cairo_t* cr) {
-            bezel(cr, {2, 2, 56, 20}, 5, Look::normal);
+            bezel(cr, kButtonFace, 5, Look::normal, 1.0);
         },
         caps(7, 8, 7, 8)));
     add(img(
         "tui-button-down", 60, 24,
         [](cairo_t* cr) {
-            bezel(cr, {2, 2, 56, 20}, 5, Look::pressed);
+            bezel(cr, kButtonFace, 5, Look::pressed, 1.0);
         },
         caps(7, 8, 7, 8)));
     add(img(
         "tui-button-selected", 60, 24,
         [](cairo_t* cr) {
-            bezel(cr, {2, 2, 56, 20}, 5, Look::selected);
+            bezel(cr, kButtonFace, 5, Look::selected, 1.0);
         },
         caps(7, 8, 7, 8)));
 
