@@ -17,6 +17,7 @@
 #include "Korvane/Resources/KorvaneAssets.h"
 
 #include "Korvane/tests/KorvaneTestBundle.h"
+#include "Korvane/tests/PictureLabels.h"
 #include "Korvane/tests/RecordingParameter.h"
 
 #include "platform/tk/ui/Button.h"
@@ -58,23 +59,6 @@ void writePicture(const std::string& name, tk::ui::Node control, tk::Size size,
     }
 }
 
-// The plug-in's own dial labels: name at 14, value at 16 points, with the unit suffix.
-const LabelDisplayOptions kLargeLabel{.valueColor = tk::Color::rgba8(230, 232, 236),
-                                      .labelFontSize = 14,
-                                      .valueFontSize = 16,
-                                      .editingFontSize = 16,
-                                      .showSuffix = true,
-                                      .showName = true,
-                                      .labelWidth = 50};
-// The small dial has room for its value only.
-const LabelDisplayOptions kTinyLabel{.valueColor = tk::Color::rgba8(200, 204, 212),
-                                     .labelFontSize = 9,
-                                     .valueFontSize = 9,
-                                     .editingFontSize = 9,
-                                     .showSuffix = false,
-                                     .showName = false,
-                                     .labelWidth = 40};
-
 TEST(ControlPictures, Dials) {
     useBuiltBundles();
     struct Kind {
@@ -83,21 +67,21 @@ TEST(ControlPictures, Dials) {
         tk::Size window;
     } kinds[] = {
         {"zindral-dial",
-         [](auto p) { return ZindralDial(p, ModernDialColor::grey, kLargeLabel, nullptr, [] {}); },
+         [](auto p) { return ZindralDial(p, ModernDialColor::grey, kNamedLabel, nullptr, [] {}); },
          {96, 120}},
         {"medium-dial-blue",
-         [](auto p) { return MediumDial(p, SmallDialColor::blue, kLargeLabel, nullptr, [] {}); },
+         [](auto p) { return MediumDial(p, SmallDialColor::blue, kNamedLabel, nullptr, [] {}); },
          {100, 130}},
         {"medium-dial-yellow",
-         [](auto p) { return MediumDial(p, SmallDialColor::yellow, kLargeLabel, nullptr, [] {}); },
+         [](auto p) { return MediumDial(p, SmallDialColor::yellow, kNamedLabel, nullptr, [] {}); },
          {100, 130}},
         {"medium-dial-red",
-         [](auto p) { return MediumDial(p, SmallDialColor::red, kLargeLabel, nullptr, [] {}); },
+         [](auto p) { return MediumDial(p, SmallDialColor::red, kNamedLabel, nullptr, [] {}); },
          {100, 130}},
         {"medium-dial-purple",
-         [](auto p) { return MediumDial(p, SmallDialColor::purple, kLargeLabel, nullptr, [] {}); },
+         [](auto p) { return MediumDial(p, SmallDialColor::purple, kNamedLabel, nullptr, [] {}); },
          {100, 130}},
-        {"tiny-dial", [](auto p) { return TinyDial(p, kTinyLabel, nullptr, [] {}); }, {70, 80}},
+        {"tiny-dial", [](auto p) { return TinyDial(p, kValueOnlyLabel, nullptr, [] {}); }, {70, 80}},
     };
     for (const auto& kind : kinds) {
         for (const auto& [state, value] : {std::pair{"min", 0.0f}, {"mid", 50.0f}, {"max", 100.0f}}) {
@@ -249,13 +233,13 @@ TEST(ControlPictures, Sheet) {
     auto toggle = [](float v) { return makeParameter({.value = v, .name = "Sync"}); };
     std::vector<Node> dials;
     for (float v : {0.0f, 50.0f, 100.0f}) {
-        dials.push_back(ZindralDial(percent(v), ModernDialColor::grey, kLargeLabel, nullptr, [] {}));
+        dials.push_back(ZindralDial(percent(v), ModernDialColor::grey, kNamedLabel, nullptr, [] {}));
     }
     for (auto color :
          {SmallDialColor::blue, SmallDialColor::yellow, SmallDialColor::red, SmallDialColor::purple}) {
-        dials.push_back(MediumDial(percent(65), color, kLargeLabel, nullptr, [] {}));
+        dials.push_back(MediumDial(percent(65), color, kNamedLabel, nullptr, [] {}));
     }
-    dials.push_back(TinyDial(percent(30), kTinyLabel, nullptr, [] {}));
+    dials.push_back(TinyDial(percent(30), kValueOnlyLabel, nullptr, [] {}));
     Node buttons =
         HStack({.spacing = 16}, {ZindralButton("Seed", ZindralButtonColor::yellow, [] {}),
                                  ZindralToggleButton(modes(2), 2, ZindralButtonColor::yellow),

@@ -8,6 +8,7 @@
 
 #include "Korvane/tests/DialLabelRoom.h"
 #include "Korvane/tests/KorvaneTestBundle.h"
+#include "Korvane/tests/PictureLabels.h"
 #include "Korvane/tests/RecordingParameter.h"
 
 #include "platform/tk/graphics/BitmapContext.h"
@@ -82,23 +83,6 @@ TEST(DialRings, EveryFramePaintsOnlyWithinItsRing) {
     }
 }
 
-// The labels of the controls' pictures: 14-point names and 16-point values with their suffix on
-// the large and medium dials, a 9-point value alone on the tiny one.
-const LabelDisplayOptions kNamedLabel{.valueColor = tk::Color::rgba8(230, 232, 236),
-                                      .labelFontSize = 14,
-                                      .valueFontSize = 16,
-                                      .editingFontSize = 16,
-                                      .showSuffix = true,
-                                      .showName = true,
-                                      .labelWidth = 50};
-const LabelDisplayOptions kValueOnly{.valueColor = tk::Color::rgba8(200, 204, 212),
-                                     .labelFontSize = 9,
-                                     .valueFontSize = 9,
-                                     .editingFontSize = 9,
-                                     .showSuffix = false,
-                                     .showName = false,
-                                     .labelWidth = 40};
-
 TEST(DialRings, PictureLabelsKeepTwoPointsClearOfTheRing) {
     useBuiltBundles();
     tk::TestMainLoop loop;
@@ -110,7 +94,7 @@ TEST(DialRings, PictureLabelsKeepTwoPointsClearOfTheRing) {
                 auto param = makeParameter(
                     {.units = au::ParameterUnit::percent, .hi = 100, .value = value, .name = name});
                 const LabelRoom room =
-                    labelRoom(loop, param, strip.style, strip.ring, tiny ? kValueOnly : kNamedLabel,
+                    labelRoom(loop, param, strip.style, strip.ring, tiny ? kValueOnlyLabel : kNamedLabel,
                               std::make_shared<DefaultLabelFormatter>(*param, 1));
                 EXPECT_GT(room.textPixels, 50) << strip.style.framePrefix;
                 EXPECT_GE(room.clearance, 2.0)
