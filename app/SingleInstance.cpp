@@ -200,9 +200,77 @@ void InstanceServer::closeConnection(Connection& connection) {
     connection.fd = -1;
 }
 
-void InstanceServer::acceptPending() {
+bool InstanceServer::readWaiting(Connection& c, tk::Clock::TimePoint now) {
+    bool received = false;
+    char buffer[4096];
+    while (c.fd >= 0 && !c.finished) {
+        const ssize_t n = ::read(c.fd, buffer, sizeof buffer);
+        if (n > 0) {
+            received = true;
+            c.lastReceived = now;
+            c.data.append(buffer, std::size_t(n));
+            if (c.data.size() > kMaximumMessageBytes)
+                closeConnection(c); // too long: not a message of ours
+        } else if (n == 0) {
+            received = true;
+            c.finished = true;
+        } else if (errno != EINTR) {
+            if (errno != EAGAIN && errno != EWOULDBLOCK)
+                closeConnection(c);
+            break;
+        }
+    }
+    return received;
+}
+
+void InstanceServer::finish(Connection& c, std::vector<std::vector<std::string>>& messages) {
+    if (auto urls = parseInstanceMessage(c.data)) {
+        messages.push_back(std::move(*urls));
+        // The sender waits for this; a sender that is gone does not matter.
+        (void)::send(c.fd, kAcknowledgement.data(), kAcknowledgement.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    }
+    closeConnection(c);
+}
+
+bool InstanceServer::makeRoom(tk::Clock::TimePoint now, std::vector<std::vector<std::string>>& messages) {
+    // Oldest silence first; a connection with bytes waiting has just spoken and is not a candidate.
+    for (;;) {
+        auto victim = connections_.end();
+        for (auto c = connections_.begin(); c != connections_.end(); ++c)
+            if (c->fd >= 0 && now - c->lastReceived >= kIdleBeforeEviction &&
+                (victim == connections_.end() || c->lastReceived < victim->lastReceived))
+                victim = c;
+        if (victim == connections_.end())
+            return false;
+        if (readWaiting(*victim, now)) {
+            if (victim->finished)
+                finish(*victim, messages);
+            if (victim->fd < 0) {
+                connections_.erase(victim); // finished or failed: its place is free
+                return true;
+            }
+            continue; // it spoke after all; look again
+        }
+        closeConnection(*victim);
+        connections_.erase(victim);
+        return true;
+    }
+}
+
+bool InstanceServer::connectionWaiting() const {
+    pollfd p{fd_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & POLLIN) != 0;
+}
+
+void InstanceServer::acceptPending(tk::Clock::TimePoint now,
+                                   std::vector<std::vector<std::string>>& messages) {
     // Bounded, so that a flood of connections cannot keep one pump going.
     for (int accepted = 0; accepted < kListenBacklog; ++accepted) {
+        // A full server takes no more until one of its connections may give way; the rest wait in
+        // the listen queue.
+        if (static_cast<int>(connections_.size()) >= kMaximumConnections &&
+            (!connectionWaiting() || !makeRoom(now, messages)))
+            return;
         const int fd = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0)
             return;
@@ -212,67 +280,30 @@ void InstanceServer::acceptPending() {
             ::close(fd);
             continue;
         }
-        if (static_cast<int>(connections_.size()) >= kMaximumConnections)
-            makeRoom();
-        connections_.push_back(Connection{fd, {}, clock_->now()});
+        Connection c{fd, {}, now, now, false};
+        // A later launch has usually sent its whole message by the time it is taken.
+        readWaiting(c, now);
+        if (c.finished)
+            finish(c, messages);
+        if (c.fd >= 0)
+            connections_.push_back(std::move(c));
     }
 }
 
-void InstanceServer::makeRoom() {
-    if (connections_.empty())
-        return;
-    // A later launch has its message sent by the time it is taken; a connection that has sent
-    // nothing is the one least likely to be one.
-    auto victim = std::find_if(connections_.begin(), connections_.end(),
-                               [](const Connection& c) { return c.data.empty(); });
-    if (victim == connections_.end())
-        victim = connections_.begin();
-    closeConnection(*victim);
-    connections_.erase(victim);
-}
-
 int InstanceServer::pump(const Delivery& deliver) {
-    acceptPending();
     // A message that has arrived whole is taken however late this pump comes; the deadline is for
     // what is still missing.
     const auto now = clock_->now();
     std::vector<std::vector<std::string>> messages;
     for (auto& c : connections_) {
-        bool finished = false;
-        char buffer[4096];
-        for (;;) {
-            const ssize_t n = ::read(c.fd, buffer, sizeof buffer);
-            if (n > 0) {
-                c.data.append(buffer, std::size_t(n));
-                if (c.data.size() > kMaximumMessageBytes) {
-                    closeConnection(c); // too long: not a message of ours
-                    break;
-                }
-                continue;
-            }
-            if (n == 0)
-                finished = true;
-            else if (errno == EINTR)
-                continue;
-            else if (errno != EAGAIN && errno != EWOULDBLOCK)
-                closeConnection(c);
-            break;
-        }
-        if (c.fd < 0)
-            continue;
-        if (finished) {
-            if (auto urls = parseInstanceMessage(c.data)) {
-                messages.push_back(std::move(*urls));
-                // The sender waits for this; a sender that is gone does not matter.
-                (void)::send(c.fd, kAcknowledgement.data(), kAcknowledgement.size(),
-                             MSG_NOSIGNAL | MSG_DONTWAIT);
-            }
-            closeConnection(c);
-        } else if (now - c.accepted >= kMessageDeadline) {
+        readWaiting(c, now);
+        if (c.finished)
+            finish(c, messages);
+        else if (c.fd >= 0 && now - c.accepted >= kMessageDeadline)
             closeConnection(c); // the whole message, however it trickles, has a deadline
-        }
     }
     std::erase_if(connections_, [](const Connection& c) { return c.fd < 0; });
+    acceptPending(now, messages);
     // Delivered after the bookkeeping, so that a delivery may pump again or destroy nothing here.
     if (deliver)
         for (const auto& urls : messages)
@@ -315,7 +346,7 @@ HandOverResult sendToRunningInstance(const std::filesystem::path& socketPath,
             if (!waitFor(fd, POLLOUT, deadline))
                 return fail("the running instance does not answer");
         } else {
-            return fail("the running instance closed the connection");
+            return fail("the running instance closed the connection before an answer");
         }
     }
     ::shutdown(fd, SHUT_WR);
@@ -331,8 +362,10 @@ HandOverResult sendToRunningInstance(const std::filesystem::path& socketPath,
             break;
         answer.append(buffer, std::size_t(n));
     }
+    if (answer.empty())
+        return fail("the running instance closed the connection before an answer");
     if (answer != kAcknowledgement)
-        return fail("the running instance refused the URLs");
+        return fail("the running instance gave an answer this launch does not know");
     ::close(fd);
     return {true, {}};
 }

@@ -18,12 +18,15 @@
 // ever blocking (pump() takes what has arrived), accepts only connections of the same user and caps
 // a message at 64 KiB. A later launch sends its whole message as soon as it is connected, so a
 // connection gets kMessageDeadline from its acceptance for its message, however it trickles in,
-// and one that sends nothing is dropped then. Each pump takes every connection waiting to be
-// accepted; when the server already holds kMaximumConnections, the oldest gives way (one that has
-// sent nothing first), so connections that stay idle cannot keep a hand-over waiting. A later launch hands
-// over only to a listener of the same user, and waits for the instance at most a timeout, for the connection,
-// the sending and the answer together, so an instance that is stopped cannot hold a later launch. A socket
-// file left by an instance that died is replaced.
+// and one that sends nothing is dropped then. Each pump first reads what every held connection has
+// sent, then takes the connections waiting to be accepted, reading each at once: a message that is
+// whole by then is answered without ever holding a place. Beyond kMaximumConnections held, a held
+// connection gives way only when nothing is waiting on it and it has sent nothing for kIdleBeforeEviction;
+// when none may give way, the rest wait in the listen queue for a later pump. So connections that
+// stay idle cannot keep a hand-over waiting for long, and a launch that is sending is never closed.
+// A later launch hands over only to a listener of the same user, and waits for the instance at most
+// a timeout, for the connection, the sending and the answer together, so an instance that is
+// stopped cannot hold a later launch. A socket file left by an instance that died is replaced.
 
 #include "platform/tk/base/Clock.h"
 
@@ -71,22 +74,32 @@ public:
 
     static constexpr std::size_t kMaximumMessageBytes = 64 * 1024;
     // Connections held at once, reading their messages.
-    static constexpr int kMaximumConnections = 8;
+    static constexpr int kMaximumConnections = 16;
     // Connections the system keeps waiting between two pumps.
     static constexpr int kListenBacklog = 64;
     // How long a connection has, from its acceptance, for its whole message.
     static constexpr tk::Clock::Duration kMessageDeadline = std::chrono::milliseconds(500);
+    // How long a held connection must have sent nothing before it may give way to a newer one.
+    static constexpr tk::Clock::Duration kIdleBeforeEviction = std::chrono::milliseconds(100);
 
 private:
     struct Connection {
         int fd = -1;
         std::string data;
         tk::Clock::TimePoint accepted;
+        tk::Clock::TimePoint lastReceived; // the acceptance until something arrives
+        bool finished = false;             // the sender closed its side
     };
     InstanceServer(int fd, std::filesystem::path path, std::shared_ptr<const tk::Clock> clock);
-    void acceptPending();
-    // Closes one held connection to make room: the oldest that sent nothing, else the oldest.
-    void makeRoom();
+    // Reads what has arrived on `connection`; true when something did (bytes or the end).
+    bool readWaiting(Connection& connection, tk::Clock::TimePoint now);
+    // Answers and closes a finished connection, keeping its URLs when it held a message.
+    void finish(Connection& connection, std::vector<std::vector<std::string>>& messages);
+    // Whether a connection waits in the listen queue.
+    bool connectionWaiting() const;
+    void acceptPending(tk::Clock::TimePoint now, std::vector<std::vector<std::string>>& messages);
+    // Closes the held connection idle longest, when one may give way (see above); false when none.
+    bool makeRoom(tk::Clock::TimePoint now, std::vector<std::vector<std::string>>& messages);
     void closeConnection(Connection& connection);
 
     int fd_ = -1;
@@ -105,8 +118,8 @@ struct HandOverResult {
 
 // [any] Sends `urls` to the instance listening at `socketPath` and waits, at most `timeout`, for it
 // to take them. Not delivered when no instance listens, when the listener is not a process of
-// `instanceOwner` (the user running this), when it does not answer in time, when it refuses the
-// message, or when the message is longer than an instance accepts.
+// `instanceOwner` (the user running this), when it does not answer in time, when it closes the
+// connection without taking the message, or when the message is longer than an instance accepts.
 HandOverResult sendToRunningInstance(const std::filesystem::path& socketPath,
                                      const std::vector<std::string>& urls,
                                      std::chrono::milliseconds timeout = kHandOverTimeout,

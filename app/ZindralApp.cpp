@@ -87,4 +87,10 @@ void ZindralApp::comeForward() {
         sparkleHelper_->updaterController->updater().userDriver().showUpdateInFocus();
 }
 
+void ZindralApp::handOver(const std::vector<std::string>& urls) {
+    TK_CHECK_MAIN_THREAD();
+    comeForward();
+    open(urls);
+}
+
 } // namespace app

@@ -69,9 +69,12 @@ public:
     void launchFinished();
     // URLs handed to the application (command line, a later launch).
     void open(const std::vector<std::string>& urls);
-    // A later launch without URLs: the window comes forward, and an updater dialog that is up
-    // stays in front of it.
+    // A later launch without URLs: the window comes forward (restored when minimised), and an
+    // updater dialog that is up stays in front of it.
     void comeForward();
+    // What a later launch handed over, with or without URLs: the window comes forward, then the
+    // URLs are opened, so that a dialog they open stands in front of it.
+    void handOver(const std::vector<std::string>& urls);
 
     AppDelegate& appDelegate() { return *appDelegate_; }
     Application& application() { return application_; }

@@ -52,12 +52,8 @@ int runDesktop(const app::CommandLine& line) {
             if (server)
                 instancePoll =
                     tk::RunLoop::main().scheduleTimer(tk::seconds(kInstancePollInterval), true, [&] {
-                        server->pump([&](const std::vector<std::string>& urls) {
-                            if (urls.empty())
-                                application->comeForward(); // a plain second launch
-                            else
-                                application->open(urls);
-                        });
+                        server->pump(
+                            [&](const std::vector<std::string>& urls) { application->handOver(urls); });
                     });
         },
         options);

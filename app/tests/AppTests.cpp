@@ -153,6 +153,70 @@ TEST(AppWindow, APlainLaterLaunchBringsTheWindowForwardWithItsUpdateDialogOnTop)
     tk::setCurrentBackend(nullptr);
 }
 
+// Every hand-over of a later launch brings the window back, minimised or not, with or without URLs;
+// a dialog that is up, or that the URLs open, stands in front of it.
+TEST(AppWindow, EveryHandOverBringsTheWindowForward) {
+    struct Case {
+        const char* name;
+        bool minimised;
+        bool dialogUp; // an update dialog already open (and minimised with the window)
+        std::vector<std::string> urls;
+        const char* keyWindow; // identifier of the window in front afterwards
+    };
+    const Case cases[] = {
+        {"plain launch", false, false, {}, "main"},
+        {"plain launch, minimised", true, false, {}, "main"},
+        {"other URL, minimised", true, false, {"zindral://elsewhere"}, "main"},
+        {"openAndUpdate, minimised", true, false, {"zindral://openAndUpdate"}, "updater.upToDate"},
+        {"openAndUpdate", false, false, {"zindral://openAndUpdate"}, "updater.upToDate"},
+        {"plain launch, minimised with its dialog", true, true, {}, "updater.upToDate"},
+        {"openAndUpdate, minimised with its dialog",
+         true,
+         true,
+         {"zindral://openAndUpdate"},
+         "updater.upToDate"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tk::TestMainLoop loop;
+        auto backend = std::make_shared<tk::HeadlessBackend>();
+        tk::setCurrentBackend(backend);
+        apptest::TestEnvironment env;
+        auto environment = env.make("handover");
+        environment.updater.userDriver = nullptr; // the standard dialogs
+        {
+            ZindralApp app(std::move(environment));
+            const auto window = app.body();
+            auto settle = [&] {
+                app.sparkleHelper()->updaterController->updater().waitForFetch();
+                loop.drain();
+            };
+            if (c.dialogUp) {
+                app.open({"zindral://openAndUpdate"});
+                settle();
+                ASSERT_NE(backend->keyWindow(), window.get());
+            }
+            if (c.minimised)
+                for (tk::Window* w : backend->windows())
+                    static_cast<tk::HeadlessNativeWindow*>(w->nativeWindow())->minimize();
+            app.handOver(c.urls);
+            settle();
+            const auto* mainNative = static_cast<tk::HeadlessNativeWindow*>(window->nativeWindow());
+            EXPECT_TRUE(mainNative->isShown());
+            EXPECT_FALSE(mainNative->isMinimized());
+            ASSERT_NE(backend->keyWindow(), nullptr);
+            EXPECT_EQ(backend->keyWindow()->identifier(), c.keyWindow);
+            for (tk::Window* w : backend->windows()) {
+                if (!w->isClosed()) {
+                    EXPECT_FALSE(static_cast<tk::HeadlessNativeWindow*>(w->nativeWindow())->isMinimized())
+                        << w->identifier();
+                }
+            }
+        }
+        tk::setCurrentBackend(nullptr);
+    }
+}
+
 TEST(AppWindow, LayoutOfTheMainWindow) {
     AppFixture f("layout");
     auto window = f.app->body();
