@@ -13,13 +13,6 @@ namespace tk {
 
 namespace {
 
-// The opened menu's panel starts this far above its first row.
-constexpr double kMenuTopPadding = 4;
-
-double rowHeight(const MenuItem& item) {
-    return item.isSeparator ? MenuView::kSeparatorHeight : MenuView::kItemHeight;
-}
-
 // Depth first: the menu holding `item` (by identity) and the item's index there.
 bool findItem(const std::shared_ptr<Menu>& menu, const MenuItem* item, std::shared_ptr<Menu>& holder,
               int& index) {
@@ -252,19 +245,19 @@ std::shared_ptr<Menu> PopUpButtonCell::menuForOpening(const Rect& bounds, Chosen
     // Wide enough to cover the button's arrows at its right edge.
     copy.setMinimumWidth(bounds.maxX() - menuLocation(bounds).x);
     copy.setOpensInPlace(!pullsDown_);
+    if (!pullsDown_)
+        copy.setHighlightedIndexOnOpening(indexOfSelectedItem());
     return menuCopyReportingClose(std::move(copy), std::move(closed));
 }
 
 Point PopUpButtonCell::menuLocation(const Rect& bounds) const {
     if (pullsDown_)
         return Point{bounds.minX(), bounds.maxY()};
-    double above = kMenuTopPadding;
-    const int selected = indexOfSelectedItem();
-    for (int i = 0; i < selected; ++i)
-        if (!menu_->item(i)->hidden)
-            above += rowHeight(*menu_->item(i));
+    // The rows as the menu shows them, with the modifiers it opens with.
+    const ModifierFlags modifiers = currentModifierFlags();
+    const double above = MenuView::rowOffset(*menu_, indexOfSelectedItem(), modifiers);
     // The titles' column lies over the button's title.
-    const double x = bounds.minX() + titleRect(bounds).minX() - MenuView::titleInset(*menu_);
+    const double x = bounds.minX() + titleRect(bounds).minX() - MenuView::titleInset(*menu_, modifiers);
     return Point{std::round(x), std::round(bounds.midY() - MenuView::kItemHeight / 2 - above)};
 }
 

@@ -86,7 +86,7 @@ public:
     // The menu as it opens from a control of `bounds`: a copy of the items (pull-down: without
     // item 0) whose choice calls `chosen` with the menu that holds the original item and its index
     // there. Opened at menuLocation(bounds), it reaches at least to the control's right edge, and a
-    // pop-up's opens in place. `closed` runs when whoever shows the copy lets it go (an item was
+    // pop-up's opens in place with its selected item highlighted. `closed` runs when whoever shows the copy lets it go (an item was
     // chosen, or the menu was dismissed). Null when there is nothing to show.
     using ChosenHandler = std::function<void(const std::shared_ptr<Menu>& menu, int index)>;
     std::shared_ptr<Menu> menuForOpening(const Rect& bounds, ChosenHandler chosen,

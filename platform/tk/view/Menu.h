@@ -122,6 +122,10 @@ public:
     // the window (a pop-up's selected row over its button), or moves to fit inside the window.
     bool opensInPlace() const { return opensInPlace_; }
     void setOpensInPlace(bool inPlace) { opensInPlace_ = inPlace; }
+    // The item highlighted as the menu opens (a pop-up's selected item), so that Return keeps it
+    // and the arrow keys go on from it; -1 highlights nothing.
+    int highlightedIndexOnOpening() const { return highlightedIndexOnOpening_; }
+    void setHighlightedIndexOnOpening(int index) { highlightedIndexOnOpening_ = index; }
 
     // The items as shown while `modifiers` are held: each alternate whose mask is held takes the
     // place of the item before it; other alternates are left out. Indices into items().
@@ -137,6 +141,7 @@ private:
     bool autoenablesItems_ = true;
     double minimumWidth_ = 0;
     bool opensInPlace_ = false;
+    int highlightedIndexOnOpening_ = -1;
 };
 
 } // namespace tk

@@ -1,5 +1,6 @@
 #include "platform/tk/view/MenuView.h"
 
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Path.h"
 #include "platform/tk/graphics/TextAttributes.h"
@@ -31,6 +32,31 @@ double itemHeight(const MenuItem& item) {
 
 bool isPlainRow(const MenuItem& item) {
     return !item.isSeparator && !item.isSectionHeader;
+}
+
+// A row the highlight may rest on.
+bool isUsable(const MenuItem& item) {
+    return isPlainRow(item) && item.enabled;
+}
+
+std::string lowerAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return s;
+}
+
+// Below the menu's top, to the row of item `index` among the `shown` ones.
+double rowOffsetIn(const Menu& menu, const std::vector<int>& shown, int index) {
+    const MenuItem* target = menu.item(index);
+    double y = kPanelPadding;
+    for (int i : shown) {
+        // An alternate that is not shown stands in the row of the item before it.
+        if (i >= index || (i == index - 1 && target && target->isAlternate))
+            break;
+        y += itemHeight(*menu.item(i));
+    }
+    return y;
 }
 
 TextAttributes rowAttributes() {
@@ -72,9 +98,18 @@ double MenuView::titleInset(const Menu& menu, ModifierFlags modifiers) {
     return titleInsetOf(menu, menu.visibleItemIndices(modifiers));
 }
 
+double MenuView::rowOffset(const Menu& menu, int index, ModifierFlags modifiers) {
+    return rowOffsetIn(menu, menu.visibleItemIndices(modifiers), index);
+}
+
 MenuView::MenuView(std::shared_ptr<Menu> menu, Point location, ModifierFlags modifiers)
     : menu_(std::move(menu)), location_(location), modifiers_(modifiers) {
     addTrackingArea(TrackingArea({}, TrackingOptions::mouseMoved | TrackingOptions::inVisibleRect));
+    const int opening = menu_->highlightedIndexOnOpening();
+    const std::vector<int> shown = menu_->visibleItemIndices(modifiers_);
+    if (const MenuItem* item = menu_->item(opening);
+        item && isUsable(*item) && std::find(shown.begin(), shown.end(), opening) != shown.end())
+        highlighted_ = opening;
 }
 
 void MenuView::placePanel(int scrolling) {
@@ -148,15 +183,20 @@ double MenuView::settled(double top, int scrolling) const {
             top += kScrollArrowMinHeight - rows[arrow - 1];
         }
     }
-    // The same at a hidden bottom, moving the menu up (never hiding its top for it).
-    if (top >= 0 && top + contentHeight_ > windowHeight && scrolling <= 0) {
+    // The same at a hidden bottom, moving the menu up: hiding no more of its top than the padding,
+    // which shows no arrow. Rows hidden above too, the menu moves only to keep the row it opened on
+    // (over a pop-up's title) clear, as moving further would slide rows under the top arrow.
+    const bool topHidden = top < -kPanelPadding;
+    if (top + contentHeight_ > windowHeight && scrolling <= 0) {
         const double arrowTop = windowHeight - kScrollArrowMinHeight;
+        const double highest = -kPanelPadding; // the menu's top, while its rows show from the first
         for (std::size_t tries = 0; tries <= n; ++tries) {
             const double hidden = top + contentHeight_ - windowHeight;
             if (hidden <= 0)
                 break;
             if (hidden <= kPanelPadding) {
-                top = std::max(0.0, top - hidden);
+                if (!topHidden && top > 0)
+                    top = std::max(0.0, top - hidden);
                 break;
             }
             const std::vector<double> rows = rowBoundaries(top);
@@ -165,7 +205,10 @@ double MenuView::settled(double top, int scrolling) const {
                 arrow = k;
             if (arrow >= n || rows[arrow + 1] > windowHeight || !keepsClear(arrow))
                 break;
-            const double up = std::min(rows[arrow + 1] - arrowTop, top);
+            if (topHidden && shown_[arrow] != menu_->highlightedIndexOnOpening())
+                break;
+            const double wanted = rows[arrow + 1] - arrowTop;
+            const double up = topHidden ? wanted : std::min(wanted, top - highest);
             if (up <= 0)
                 break;
             top -= up;
@@ -175,17 +218,19 @@ double MenuView::settled(double top, int scrolling) const {
 }
 
 double MenuView::rowTop(int index) const {
-    double y = contentTop_ + kPanelPadding;
-    for (int i : shown_) {
-        if (i == index)
-            break;
-        y += itemHeight(*menu_->item(i));
-    }
-    return y;
+    return contentTop_ + rowOffsetIn(*menu_, shown_, index);
+}
+
+bool MenuView::arrowAbove() const {
+    return hiddenAbove() > kPanelPadding;
+}
+
+bool MenuView::arrowBelow() const {
+    return hiddenBelow() > kPanelPadding;
 }
 
 double MenuView::scrollArrowBottom() const {
-    if (hiddenAbove() <= 0)
+    if (!arrowAbove())
         return panel_.y();
     for (double y : rowBoundaries(contentTop_))
         if (y >= panel_.y() + kScrollArrowMinHeight)
@@ -194,7 +239,7 @@ double MenuView::scrollArrowBottom() const {
 }
 
 double MenuView::scrollArrowTop() const {
-    if (hiddenBelow() <= 0)
+    if (!arrowBelow())
         return panel_.maxY();
     const std::vector<double> rows = rowBoundaries(contentTop_);
     for (auto y = rows.rbegin(); y != rows.rend(); ++y)
@@ -256,8 +301,11 @@ bool MenuView::flagsChanged(const Event& event) {
 }
 
 void MenuView::dismiss() {
-    if (Window* w = window())
-        w->makeFirstResponder(nullptr);
+    if (Window* w = window(); w && w->firstResponder() == this) {
+        const auto previous = focusToRestore_.lock();
+        if (!previous || previous->window() != w || !w->makeFirstResponder(previous.get()))
+            w->makeFirstResponder(nullptr);
+    }
     removeFromSuperview();
 }
 
@@ -329,6 +377,12 @@ bool MenuView::scrollWheel(const Event& event) {
     return true;
 }
 
+void MenuView::highlight(int index) {
+    highlighted_ = index;
+    scrollToShow(index);
+    setNeedsDisplay();
+}
+
 void MenuView::moveHighlight(int step) {
     const int n = int(shown_.size());
     int at = int(std::find(shown_.begin(), shown_.end(), highlighted_) - shown_.begin());
@@ -336,14 +390,73 @@ void MenuView::moveHighlight(int step) {
         at = -1;
     for (int tries = 0; tries < n; ++tries) {
         at = at < 0 ? (step > 0 ? 0 : n - 1) : (at + step + n) % n;
-        const MenuItem& item = *menu_->item(shown_[std::size_t(at)]);
-        if (!item.isSeparator && !item.isSectionHeader && item.enabled) {
-            highlighted_ = shown_[std::size_t(at)];
-            scrollToShow(highlighted_);
-            setNeedsDisplay();
+        if (isUsable(*menu_->item(shown_[std::size_t(at)]))) {
+            highlight(shown_[std::size_t(at)]);
             return;
         }
     }
+}
+
+void MenuView::moveHighlightToEnd(int direction) {
+    const auto usable = [&](int i) { return isUsable(*menu_->item(i)); };
+    if (direction < 0) {
+        if (auto first = std::find_if(shown_.begin(), shown_.end(), usable); first != shown_.end())
+            highlight(*first);
+    } else if (auto last = std::find_if(shown_.rbegin(), shown_.rend(), usable); last != shown_.rend()) {
+        highlight(*last);
+    }
+}
+
+void MenuView::moveHighlightByPage(int direction) {
+    const int n = int(shown_.size());
+    const int at = int(std::find(shown_.begin(), shown_.end(), highlighted_) - shown_.begin());
+    if (at >= n) {
+        moveHighlight(direction);
+        return;
+    }
+    // The farthest usable row less than what shows of the menu away, so that the row left stays in
+    // view beside it; else the nearest usable row beyond.
+    const double page = scrollArrowTop() - scrollArrowBottom();
+    const double from = rowTop(highlighted_);
+    int target = -1;
+    for (int k = at + direction; k >= 0 && k < n; k += direction) {
+        const int i = shown_[std::size_t(k)];
+        if (!isUsable(*menu_->item(i)))
+            continue;
+        if (target >= 0 && std::abs(rowTop(i) - from) >= page)
+            break;
+        target = i;
+    }
+    if (target >= 0)
+        highlight(target);
+}
+
+void MenuView::typeSelect() {
+    const int n = int(shown_.size());
+    const int at = int(std::find(shown_.begin(), shown_.end(), highlighted_) - shown_.begin());
+    // One character looks on from the row after the highlight (the same letter again steps to the
+    // next such item); more refine the search from the highlighted row itself.
+    const int start = at >= n ? 0 : at + (typed_.size() == 1 ? 1 : 0);
+    for (int k = 0; k < n; ++k) {
+        const int i = shown_[std::size_t((start + k) % n)];
+        const MenuItem& item = *menu_->item(i);
+        if (isUsable(item) && lowerAscii(item.title).starts_with(typed_)) {
+            highlight(i);
+            return;
+        }
+    }
+}
+
+bool MenuView::insertText(const std::string& text) {
+    const Clock::TimePoint now = RunLoop::main().now();
+    if (now - lastTyped_ > kTypeSelectTimeout)
+        typed_.clear();
+    if (typed_.empty() && text == " ")
+        return true; // what Space types after it acted on the menu
+    lastTyped_ = now;
+    typed_ += lowerAscii(text);
+    typeSelect();
+    return true;
 }
 
 bool MenuView::keyDown(const Event& event) {
@@ -356,6 +469,18 @@ bool MenuView::keyDown(const Event& event) {
         return true;
     case KeyCode::upArrow:
         moveHighlight(-1);
+        return true;
+    case KeyCode::home:
+        moveHighlightToEnd(-1);
+        return true;
+    case KeyCode::end:
+        moveHighlightToEnd(1);
+        return true;
+    case KeyCode::pageUp:
+        moveHighlightByPage(-1);
+        return true;
+    case KeyCode::pageDown:
+        moveHighlightByPage(1);
         return true;
     case KeyCode::returnKey:
     case KeyCode::keypadEnter:
@@ -436,9 +561,9 @@ void MenuView::draw(GraphicsContext& context, const Rect&) {
         arrow.lineTo({strip.midX() + 4, strip.midY() - 2 * pointing});
         context.strokePath(arrow, textColor, style);
     };
-    if (hiddenAbove() > 0)
+    if (arrowAbove())
         drawArrow(Rect{panel_.x(), panel_.y(), panel_.width(), scrollArrowBottom() - panel_.y()}, -1);
-    if (hiddenBelow() > 0)
+    if (arrowBelow())
         drawArrow(Rect{panel_.x(), scrollArrowTop(), panel_.width(), panel_.maxY() - scrollArrowTop()}, 1);
     context.strokePath(Path::roundedRect(panel_.insetBy(0.5, 0.5), kCornerRadius - 0.5), borderColor);
 }
@@ -447,6 +572,8 @@ void InWindowMenuPresenter::present(Window& window, std::shared_ptr<Menu> menu, 
     if (!menu)
         return;
     auto view = View::make<MenuView>(std::move(menu), locationInWindow, currentModifierFlags());
+    if (auto* focused = dynamic_cast<View*>(window.firstResponder()))
+        view->setFocusToRestore(focused->sharedView());
     view->setFrame(Rect{Point{}, window.contentSize()});
     window.addOverlayView(view);
     window.makeFirstResponder(view.get());

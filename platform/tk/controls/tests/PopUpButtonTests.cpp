@@ -233,5 +233,86 @@ TEST_F(PopUp, UsingItsOwnItemTheButtonShowsAFixedTitle) {
     EXPECT_EQ(button->title(), "Fixed");
 }
 
+TEST_F(PopUp, KeysOnTheOpenMenuKeepOrStepTheSelectionAndTheFocusComesBack) {
+    struct Case {
+        const char* what;
+        KeyCode last;
+        std::string selected;
+    };
+    for (const Case& c : {Case{"Return keeps it", KeyCode::returnKey, "Green"},
+                          Case{"Escape changes nothing", KeyCode::escape, "Green"}}) {
+        SCOPED_TRACE(c.what);
+        button->selectItemAtIndex(1);
+        ASSERT_TRUE(w->window().makeFirstResponder(button.get()));
+        w->key(KeyCode::space);
+        ASSERT_NE(shown(), nullptr);
+        // The window's own presenter, shown what the button asked for.
+        InWindowMenuPresenter().present(w->window(), std::make_shared<Menu>(*shown()),
+                                        backend->menus().shownLocation());
+        auto* view = dynamic_cast<MenuView*>(w->window().overlayViews().back().get());
+        w->render();
+        EXPECT_EQ(view->highlightedIndex(), 1) << "the selected item is highlighted";
+        w->key(c.last);
+        EXPECT_EQ(button->titleOfSelectedItem(), c.selected);
+        EXPECT_EQ(w->window().firstResponder(), button.get()) << "the button keeps the keyboard focus";
+        backend->menus().dismiss();
+    }
+    ASSERT_TRUE(w->window().makeFirstResponder(button.get()));
+    w->key(KeyCode::space);
+    InWindowMenuPresenter().present(w->window(), std::make_shared<Menu>(*shown()),
+                                    backend->menus().shownLocation());
+    w->render();
+    w->key(KeyCode::downArrow);
+    w->key(KeyCode::returnKey);
+    EXPECT_EQ(button->titleOfSelectedItem(), "Blue") << "Down goes on from the selection";
+    EXPECT_EQ(w->window().firstResponder(), button.get());
+}
+
+TEST_F(PopUp, AlternatesTheMenuDoesNotShowTakeNoRowAboveTheSelection) {
+    auto menu = std::make_shared<Menu>();
+    for (const char* title : {"Save", "Save As", "Export", "Export All", "Close"}) {
+        MenuItem& item = menu->addItem(title, "");
+        item.isAlternate = std::string(title) == "Save As" || std::string(title) == "Export All";
+        if (item.isAlternate)
+            item.keyEquivalentModifierMask = ModifierFlags::option;
+    }
+    button->setMenu(menu);
+    button->selectItemAtIndex(4);
+    w->click({30, 110});
+    ASSERT_NE(shown(), nullptr);
+    // Two rows above "Close" as shown (4 + 2 x 22), over the button's middle row.
+    EXPECT_EQ(backend->menus().shownLocation().y, 100 + 11 - 11 - 48);
+}
+
+// A small window with the button in each corner: the selected row stays over the button's title,
+// clear of either arrow, and the panel stays in the window.
+TEST_F(PopUp, InASmallWindowTheSelectedRowStaysOverTheTitleAtEveryCorner) {
+    for (Point corner : {Point{0, 0}, Point{100, 0}, Point{0, 98}, Point{100, 98}}) {
+        for (int items : {6, 8}) {
+            for (int selected = 0; selected < items; ++selected) {
+                SCOPED_TRACE("button at " + std::to_string(int(corner.x)) + "," + std::to_string(int(corner.y)) +
+                             ", item " + std::to_string(selected) + " of " + std::to_string(items));
+                HeadlessWindow small({220, 120});
+                auto b = View::make<PopUpButton>(Rect{corner, Size{120, 22}});
+                for (int i = 0; i < items; ++i)
+                    b->addItem("Item " + std::to_string(i));
+                b->selectItemAtIndex(selected);
+                small.contentView().addSubview(b);
+                small.click({corner.x + 10, corner.y + 11});
+                ASSERT_NE(shown(), nullptr);
+                InWindowMenuPresenter().present(small.window(), std::make_shared<Menu>(*shown()),
+                                                backend->menus().shownLocation());
+                auto* view = dynamic_cast<MenuView*>(small.window().overlayViews().back().get());
+                small.render();
+                const Rect title = b->popUpCell()->titleRect(b->bounds());
+                EXPECT_EQ(view->itemAt({corner.x + title.midX(), corner.y + title.midY()}), selected);
+                EXPECT_GE(view->panelRect().y(), 0);
+                EXPECT_LE(view->panelRect().maxY(), 120);
+                backend->menus().dismiss();
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace tk

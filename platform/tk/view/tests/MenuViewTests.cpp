@@ -184,5 +184,69 @@ TEST(MenuView, AMenuOpenedInPlacePastTheBottomHidesItsRowsUnderAScrollArrowUntil
     EXPECT_EQ(view->itemAt({x, 290}), 15);
 }
 
+struct KeyCase {
+    const char* what;
+    int opening;               // the item highlighted as the menu opens
+    std::vector<KeyCode> keys; // pressed in order
+    const char* typed;         // then typed, one character at a time
+    int highlighted;
+};
+
+TEST(MenuView, TheKeyboardMovesTheHighlightFromTheItemTheMenuOpenedOn) {
+    const std::vector<KeyCase> cases = {
+        {"Return alone keeps the opening item", 10, {}, "", 10},
+        {"Down goes on from it", 10, {KeyCode::downArrow}, "", 11},
+        {"Up goes back from it", 10, {KeyCode::upArrow}, "", 9},
+        {"nothing highlighted: Down takes the first", -1, {KeyCode::downArrow}, "", 1},
+        {"Home skips the header", 10, {KeyCode::home}, "", 1},
+        {"End skips the disabled last item", 3, {KeyCode::end}, "", 12},
+        {"Page Down stays within a page", 1, {KeyCode::pageDown}, "", 5},
+        {"Page Up stops at the first", 3, {KeyCode::pageUp}, "", 1},
+        {"a letter goes to the next title with it", 1, {}, "b", 3},
+        {"the same letter steps on", 3, {}, "b", 4},
+        {"more letters refine from the highlight", 1, {}, "bla", 4},
+        {"case does not matter", 1, {}, "G", 6},
+        {"no match keeps the highlight", 2, {}, "z", 2},
+    };
+    TestMainLoop loop;
+    HeadlessWindow w({300, 140});
+    for (const KeyCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto menu = std::make_shared<Menu>();
+        menu->addItem(MenuItem::sectionHeader("Colours"));
+        for (const char* title : {"Red", "Orange", "Blue", "black", "Cyan", "Green", "Grey", "Teal", "Navy",
+                                  "Pink", "Lime", "Plum"})
+            menu->addItem(title, "pick:");
+        menu->addItem("Zinc", "pick:").enabled = false;
+        menu->setHighlightedIndexOnOpening(c.opening);
+        InWindowMenuPresenter().present(w.window(), menu, {20, 0});
+        auto* view = dynamic_cast<MenuView*>(w.window().overlayViews().back().get());
+        w.render();
+        for (KeyCode key : c.keys)
+            w.key(key);
+        for (const char* t = c.typed; *t; ++t)
+            w.type(std::string(1, *t));
+        EXPECT_EQ(view->highlightedIndex(), c.highlighted);
+        view->dismiss();
+    }
+}
+
+TEST(MenuView, TypedTextStartsAfreshAfterThePause) {
+    TestMainLoop loop;
+    HeadlessWindow w({300, 300});
+    auto menu = std::make_shared<Menu>();
+    for (const char* title : {"Bass", "Lead", "Pad", "Plucks"})
+        menu->addItem(title, "pick:");
+    InWindowMenuPresenter().present(w.window(), menu, {20, 0});
+    auto* view = dynamic_cast<MenuView*>(w.window().overlayViews().back().get());
+    w.render();
+    w.type("p");
+    w.type("l");
+    EXPECT_EQ(view->highlightedIndex(), 3) << "\"pl\" within the pause";
+    loop.advance(MenuView::kTypeSelectTimeout + seconds(0.1));
+    w.type("l");
+    EXPECT_EQ(view->highlightedIndex(), 1) << "\"l\" alone after it";
+}
+
 } // namespace
 } // namespace tk
