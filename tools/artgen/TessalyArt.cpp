@@ -1,5 +1,6 @@
 // Pictures of the desktop controls library: bezels, check boxes, fields, sliders, tabs, small icons.
 // Bezels stretch through their cap insets; the few tinted icons are templates (alpha only).
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -29,15 +30,20 @@ void bezel(cairo_t* cr, const Rect& r, double radius, Look look, double shadowRo
                kShadow.withAlpha(0.5));
     roundedRectPath(cr, r, radius);
     const Rgba face = look == Look::selected ? kRaised.mixed(kHighlight, 0.35) : kRaised;
-    setVertical(
-        cr, r,
-        {{0.0, face.mixed(kWhite, pressed ? 0.0 : 0.07)}, {1.0, face.mixed(kWindow, pressed ? 0.5 : 0.25)}});
+    // The shading lies within the rounded edges and the face between them is one colour, so a
+    // button squeezed until its top and bottom caps meet still joins without a step.
+    const double edge = std::min(0.5, radius / r.h);
+    const Rgba top = face.mixed(kWhite, pressed ? 0.0 : 0.07), bottom = face.mixed(kWindow, pressed ? 0.5 : 0.25);
+    const Rgba middle = top.mixed(bottom, 0.5);
+    setVertical(cr, r, {{0.0, top}, {edge, middle}, {1.0 - edge, middle}, {1.0, bottom}});
     cairo_fill(cr);
     if (pressed)
         innerShadow(cr, r, radius, 1.6, kShadow.withAlpha(0.5));
     roundedRectPath(cr, r.inset(0.5), radius - 0.5);
     cairo_set_line_width(cr, 1.0);
-    setVertical(cr, r, {{0.0, kWhite.withAlpha(pressed ? 0.04 : 0.13)}, {1.0, kWhite.withAlpha(0.02)}});
+    const Rgba rimTop = kWhite.withAlpha(pressed ? 0.04 : 0.13), rimBottom = kWhite.withAlpha(0.02);
+    const Rgba rimMiddle = rimTop.mixed(rimBottom, 0.5);
+    setVertical(cr, r, {{0.0, rimTop}, {edge, rimMiddle}, {1.0 - edge, rimMiddle}, {1.0, rimBottom}});
     cairo_stroke(cr);
 }
 

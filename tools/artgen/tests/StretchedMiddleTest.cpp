@@ -96,6 +96,78 @@ std::string firstMarkInMiddle(cairo_surface_t* s, int left, int right) {
     return {};
 }
 
+// Where a control is drawn no taller (or wider) than its two caps, nothing of the middle is left
+// and the caps meet: the last row of one cap lands beside the first row of the other. They must
+// then join as smoothly as neighbouring rows inside a cap do, or a step runs across the face.
+// Returns the first such step, described; empty when the caps join smoothly.
+// Only the face between the other two caps counts: the corners and edges beside it are shaped
+// by the caps themselves (a shadow below, a lit rim above).
+std::string firstStepWhereCapsMeet(cairo_surface_t* s, int before, int after, int besideBefore, int besideAfter,
+                                   bool rows) {
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    const int extent = rows ? h : w, across = rows ? w : h;
+    int from = besideBefore, to = across - besideAfter;
+    if (from >= to) // no middle beside: the centre line stands for the face
+        from = across / 2, to = from + 1;
+    if (before < 2 || after < 2 || before + after > extent)
+        return {};
+    const int stride = cairo_image_surface_get_stride(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const auto pixel = [&](int along, int at) {
+        const int x = rows ? along : at, y = rows ? at : along;
+        std::uint32_t p;
+        std::copy_n(data + y * stride + x * 4, 4, reinterpret_cast<unsigned char*>(&p));
+        return p;
+    };
+    const auto difference = [](std::uint32_t a, std::uint32_t b) {
+        int worst = 0;
+        for (int shift = 0; shift < 32; shift += 8)
+            worst = std::max(worst, std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)));
+        return worst;
+    };
+    const int lastOfFirst = before - 1, firstOfSecond = extent - after;
+    for (int along = from; along < to; ++along) {
+        const int within = std::max(difference(pixel(along, lastOfFirst - 1), pixel(along, lastOfFirst)),
+                                    difference(pixel(along, firstOfSecond), pixel(along, firstOfSecond + 1)));
+        const int step = difference(pixel(along, lastOfFirst), pixel(along, firstOfSecond));
+        if (step > within + kTolerance) {
+            std::ostringstream why;
+            why << (rows ? "column " : "row ") << along << ": the caps' " << (rows ? "rows " : "columns ")
+                << lastOfFirst << " and " << firstOfSecond << " differ by " << step << ", neighbours inside a cap by "
+                << within;
+            return why.str();
+        }
+    }
+    return {};
+}
+
+// Push buttons are drawn from 18 points high, shorter than their pictures' two caps together.
+bool drawnShorterThanItsCaps(const CappedPicture& picture) {
+    return picture.base.filename().string().rfind("tui-button", 0) == 0;
+}
+
+TEST(Bundles, PicturesDrawnShorterThanTheirCapsJoinSmoothlyWhereTheCapsMeet) {
+    for (const auto& picture : cappedPictures()) {
+        if (!drawnShorterThanItsCaps(picture))
+            continue;
+        for (const int scale : {1, 2}) {
+            const fs::path png = picture.base.string() + (scale == 1 ? ".png" : "@2x.png");
+            Surface surface(cairo_image_surface_create_from_png(png.c_str()));
+            ASSERT_EQ(cairo_surface_status(surface.get()), CAIRO_STATUS_SUCCESS) << png;
+            const auto inPixels = [scale](double points) { return int(std::lround(points * scale)); };
+            const std::string name = fs::relative(png, kBundles).string();
+            EXPECT_EQ(firstStepWhereCapsMeet(surface.get(), inPixels(picture.caps[0]), inPixels(picture.caps[2]),
+                                             inPixels(picture.caps[1]), inPixels(picture.caps[3]), true),
+                      "")
+                << name << ": top and bottom caps meet with a step";
+            EXPECT_EQ(firstStepWhereCapsMeet(surface.get(), inPixels(picture.caps[1]), inPixels(picture.caps[3]),
+                                             inPixels(picture.caps[0]), inPixels(picture.caps[2]), false),
+                      "")
+                << name << ": left and right caps meet with a step";
+        }
+    }
+}
+
 TEST(Bundles, CappedPicturesHaveNoMarksInTheirStretchedMiddle) {
     const auto pictures = cappedPictures();
     ASSERT_FALSE(pictures.empty()) << "no picture with cap insets under " << kBundles;
