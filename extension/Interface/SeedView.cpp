@@ -1,7 +1,6 @@
 #include "extension/Interface/SeedView.h"
 
 #include "extension/Interface/ExtensionAssets.h"
-#include "extension/Interface/SeedDigits.h"
 #include "extension/Interface/SeedText.h"
 #include "extension/Interface/SettingsEnvironment.h"
 
@@ -19,11 +18,10 @@ tk::ui::Node SeedView::body() {
         return Node();
     }
     const uint64_t seed = settings->seed().get();
-    constexpr double kKerning = 1.5;
-    const tk::Font font = Korvane::korvTypeface(Korvane::KorvFont::dosisMedium, 12);
     Node content;
     if (!isEditing.get()) {
-        content = seedDigits(std::to_string(seed), font, kKerning);
+        // One text: the typeface's proportional figures are part of its look.
+        content = Text(std::to_string(seed));
     } else {
         content = TextField("", valueString.binding())
                       .focused(editingFieldFocussed.binding())
@@ -39,10 +37,9 @@ tk::ui::Node SeedView::body() {
                       .textFieldStyle(TextFieldStyle::plain)
                       .multilineTextAlignment(tk::TextAlignment::center)
                       .frame(kFieldWidth, std::nullopt)
-                      .identifier("seed-field")
-                      .kerning(kKerning);
+                      .identifier("seed-field");
     }
-    content = Korvane::korvFont(content, Korvane::KorvFont::dosisMedium, 12)
+    content = Korvane::korvFont(content.kerning(1.5), Korvane::KorvFont::dosisMedium, 12)
                   .foregroundColor(ColorResource::seedText());
 
     return ZStack({Image(ImageResource::notesButtonSeed()), content})
