@@ -31,6 +31,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace tk::sdl {
@@ -68,6 +69,7 @@ class SdlBackend final : public Backend {
 public:
     SdlBackend() { wakeEvent_ = SDL_RegisterEvents(1); }
     ~SdlBackend() override {
+        installXErrorHandler({}); // X errors at exit have no backend left to tell
         for (auto& [id, cursor] : cursors_)
             SDL_FreeCursor(cursor);
     }
@@ -101,8 +103,9 @@ public:
         return it == windows_.end() ? nullptr : it->second;
     }
     bool hasVisibleWindows() const;
-    // Another program destroyed the window with this X id: it is closed here too.
-    void xWindowGone(std::uint64_t xWindow);
+    // The server no longer has the X window `xWindow`, for `why`: a window of ours is closed here
+    // too; for anyone else's, the error is logged once.
+    void xWindowGone(std::uint64_t xWindow, const std::string& why);
 
     void setCursor(Cursor cursor);
     void dispatch(const SDL_Event& event);
@@ -116,6 +119,7 @@ private:
     SdlClipboard clipboard_;
     std::map<Uint32, SdlNativeWindow*> windows_;
     std::map<int, SDL_Cursor*> cursors_;
+    std::set<std::uint64_t> goneXWindows_; // told of already: later errors about them say nothing new
     Uint32 wakeEvent_ = 0;
 };
 
@@ -229,6 +233,7 @@ private:
         renderer_ = nullptr;
         if (window_) {
             backend_.unregisterWindow(id_);
+            unblockDestroy(window_);    // the window may be gone from the server already
             SDL_DestroyWindow(window_); // frees the window surface too
         }
         window_ = nullptr;
@@ -509,10 +514,15 @@ void SdlBackend::dispatch(const SDL_Event& event) {
         break;
     }
     case SDL_SYSWMEVENT:
-        if (event.syswm.msg)
-            for (auto& [id, native] : windows_)
-                if (native->handleSystemEvent(*event.syswm.msg))
-                    break;
+        if (!event.syswm.msg)
+            break;
+        if (const std::uint64_t destroyed = destroyedXWindow(*event.syswm.msg)) {
+            xWindowGone(destroyed, {});
+            break;
+        }
+        for (auto& [id, native] : windows_)
+            if (native->handleSystemEvent(*event.syswm.msg))
+                break;
         break;
     case SDL_DROPFILE:
     case SDL_DROPTEXT: {
@@ -554,16 +564,27 @@ bool SdlBackend::hasVisibleWindows() const {
     return false;
 }
 
-void SdlBackend::xWindowGone(std::uint64_t xWindow) {
+void SdlBackend::xWindowGone(std::uint64_t xWindow, const std::string& why) {
+    const bool first = goneXWindows_.insert(xWindow).second;
     for (auto& [id, native] : windows_) {
         if (native->xWindow() != xWindow)
             continue;
+        if (why.empty())
+            std::fprintf(stderr, "tk: window 0x%llx was destroyed by another program: treated as closed\n",
+                         static_cast<unsigned long long>(xWindow));
+        else
+            std::fprintf(stderr, "tk: window 0x%llx is gone (X error %s): treated as closed\n",
+                         static_cast<unsigned long long>(xWindow), why.c_str());
         auto keep = native->owner().sharedWindow();
         native->owner().close();
         if (quitWhenNoWindows && !hasVisibleWindows())
             RunLoop::main().stop();
         return;
     }
+    // Not one of ours, or one closed already (its own teardown makes requests that fail).
+    if (first && !why.empty())
+        std::fprintf(stderr, "tk: X error %s about window 0x%llx, not an open window here: ignored\n",
+                     why.c_str(), static_cast<unsigned long long>(xWindow));
 }
 
 void SdlBackend::displayWindows() {
@@ -576,7 +597,7 @@ void SdlBackend::displayWindows() {
 // SDL's queue as the main run loop's source of window-system events.
 class SdlEventSource final : public EventSource {
 public:
-    explicit SdlEventSource(SdlBackend& backend) : backend_(backend) {}
+    explicit SdlEventSource(SdlBackend& backend) : backend_(backend), wakeEvent_(backend.wakeEvent()) {}
 
     bool waitAndDispatch(std::optional<Clock::Duration> timeout) override {
         backend_.displayWindows();
@@ -603,12 +624,13 @@ public:
 
     void wake() override {
         SDL_Event event{};
-        event.type = backend_.wakeEvent();
+        event.type = wakeEvent_;
         SDL_PushEvent(&event); // thread-safe in SDL2
     }
 
 private:
     SdlBackend& backend_;
+    Uint32 wakeEvent_; // a copy: a post during exit wakes the loop after the backend is gone
 };
 
 std::shared_ptr<SdlBackend>& installed() {
@@ -654,14 +676,16 @@ bool installBackend(std::string* whyNot) {
     SDL_StartTextInput();
     auto backend = std::make_shared<SdlBackend>();
     installed() = backend;
-    if (const char* driver = SDL_GetCurrentVideoDriver(); driver && std::string(driver) == "x11")
-        installXErrorHandler([](std::uint64_t xWindow) {
+    if (const char* driver = SDL_GetCurrentVideoDriver(); driver && std::string(driver) == "x11") {
+        installXErrorHandler([](const XWindowError& error) {
             // Called from inside Xlib: the window is closed once the request that failed is over.
-            RunLoop::main().post([xWindow] {
+            RunLoop::main().post([error] {
                 if (auto& b = installed())
-                    b->xWindowGone(xWindow);
+                    b->xWindowGone(error.xWindow, error.description);
             });
         });
+        SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE); // for the DestroyNotify of a window destroyed elsewhere
+    }
     setCurrentBackend(backend);
     RunLoop::main().setEventSource(std::make_shared<SdlEventSource>(*backend));
     return true;

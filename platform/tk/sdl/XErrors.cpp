@@ -8,8 +8,7 @@
 #include <dlfcn.h>
 #endif
 
-#include <cstdio>
-#include <set>
+#include <string>
 #include <utility>
 
 namespace tk::sdl {
@@ -23,15 +22,17 @@ using ErrorHandler = int (*)(Display*, XErrorEvent*);
 struct XErrorState {
     decltype(&XSetErrorHandler) setErrorHandler = nullptr;
     decltype(&XGetErrorText) getErrorText = nullptr;
+    decltype(&XPutBackEvent) putBackEvent = nullptr;
     ErrorHandler previous = nullptr;
-    std::function<void(std::uint64_t)> windowGone;
-    std::set<unsigned long> reported; // windows already logged as gone
+    std::function<void(const XWindowError&)> onWindowError;
     bool installed = false;
 };
 
+// Never destroyed: the handler runs for as long as the display is open, which is past the end of
+// static destruction (SDL's shutdown and the window teardown at exit make requests that fail).
 XErrorState& state() {
-    static XErrorState s;
-    return s;
+    static XErrorState* const s = new XErrorState;
+    return *s;
 }
 
 // Requests whose names the log gives; the rest are numbered.
@@ -74,30 +75,26 @@ int onXError(Display* display, XErrorEvent* error) {
     XErrorState& s = state();
     if (error->error_code != BadWindow && error->error_code != BadDrawable)
         return s.previous ? s.previous(display, error) : 0;
-    const unsigned long window = error->resourceid;
-    if (s.reported.insert(window).second) {
-        char text[128] = "";
-        s.getErrorText(display, error->error_code, text, int(sizeof text));
-        const char* request = requestName(error->request_code);
-        if (request)
-            std::fprintf(stderr,
-                         "tk: X error %s (%s) about window 0x%lx: it is gone, and treated as closed\n", text,
-                         request, window);
-        else
-            std::fprintf(
-                stderr, "tk: X error %s (request %d) about window 0x%lx: it is gone, and treated as closed\n",
-                text, int(error->request_code), window);
-    }
-    if (s.windowGone)
-        s.windowGone(window);
+    if (!s.onWindowError)
+        return 0;
+    char text[128] = "";
+    s.getErrorText(display, error->error_code, text, int(sizeof text));
+    XWindowError report;
+    report.xWindow = error->resourceid;
+    report.description = text;
+    if (const char* request = requestName(error->request_code))
+        report.description += std::string(" in ") + request;
+    else
+        report.description += " in request " + std::to_string(int(error->request_code));
+    s.onWindowError(report);
     return 0;
 }
 
 } // namespace
 
-bool installXErrorHandler(std::function<void(std::uint64_t)> windowGone) {
+bool installXErrorHandler(std::function<void(const XWindowError&)> onWindowError) {
     XErrorState& s = state();
-    s.windowGone = std::move(windowGone);
+    s.onWindowError = std::move(onWindowError);
     if (s.installed)
         return true;
     void* handle = dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
@@ -105,7 +102,8 @@ bool installXErrorHandler(std::function<void(std::uint64_t)> windowGone) {
         return false;
     s.setErrorHandler = reinterpret_cast<decltype(&XSetErrorHandler)>(dlsym(handle, "XSetErrorHandler"));
     s.getErrorText = reinterpret_cast<decltype(&XGetErrorText)>(dlsym(handle, "XGetErrorText"));
-    if (!s.setErrorHandler || !s.getErrorText)
+    s.putBackEvent = reinterpret_cast<decltype(&XPutBackEvent)>(dlsym(handle, "XPutBackEvent"));
+    if (!s.setErrorHandler || !s.getErrorText || !s.putBackEvent)
         return false; // the library stays loaded for the life of the process
     s.previous = s.setErrorHandler(&onXError);
     s.installed = true;
@@ -120,15 +118,44 @@ std::uint64_t xWindowOf(SDL_Window* window) {
     return std::uint64_t(info.info.x11.window);
 }
 
+std::uint64_t destroyedXWindow(const SDL_SysWMmsg& message) {
+    if (message.subsystem != SDL_SYSWM_X11 || message.msg.x11.event.type != DestroyNotify)
+        return 0;
+    return std::uint64_t(message.msg.x11.event.xdestroywindow.window);
+}
+
+void unblockDestroy(SDL_Window* window) {
+    XErrorState& s = state();
+    if (!s.putBackEvent || !window || !(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN))
+        return; // SDL hides only a window it believes shown
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return;
+    XEvent event{};
+    event.xunmap.type = UnmapNotify;
+    event.xunmap.send_event = True;
+    event.xunmap.display = info.info.x11.display;
+    event.xunmap.event = info.info.x11.window;
+    event.xunmap.window = info.info.x11.window;
+    s.putBackEvent(info.info.x11.display, &event);
+}
+
 #else
 
-bool installXErrorHandler(std::function<void(std::uint64_t)>) {
+bool installXErrorHandler(std::function<void(const XWindowError&)>) {
     return false;
 }
 
 std::uint64_t xWindowOf(SDL_Window*) {
     return 0;
 }
+
+std::uint64_t destroyedXWindow(const SDL_SysWMmsg&) {
+    return 0;
+}
+
+void unblockDestroy(SDL_Window*) {}
 
 #endif
 
