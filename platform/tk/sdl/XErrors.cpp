@@ -73,6 +73,10 @@ const char* requestName(int major) {
 
 int onXError(Display* display, XErrorEvent* error) {
     XErrorState& s = state();
+    // SDL frees the GC it made for a window's surface; one made after the window was gone never
+    // existed, and there is nothing to free.
+    if (error->error_code == BadGC && error->request_code == X_FreeGC)
+        return 0;
     if (error->error_code != BadWindow && error->error_code != BadDrawable)
         return s.previous ? s.previous(display, error) : 0;
     if (!s.onWindowError)
