@@ -67,22 +67,27 @@ std::vector<CappedPicture> cappedPictures() {
     return out;
 }
 
+// One pixel of an ARGB32 surface, as stored.
+std::uint32_t pixelAt(cairo_surface_t* s, int x, int y) {
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    std::uint32_t p;
+    std::copy_n(data + y * cairo_image_surface_get_stride(s) + x * 4, 4,
+                reinterpret_cast<unsigned char*>(&p));
+    return p;
+}
+
+// The largest difference of one channel between two pixels.
+int channelDifference(std::uint32_t a, std::uint32_t b) {
+    int worst = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+        worst = std::max(worst, std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)));
+    return worst;
+}
+
 // The first row whose middle columns differ, described; empty when every row is one colour.
 std::string firstMarkInMiddle(cairo_surface_t* s, int left, int right) {
     const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    const auto pixel = [&](int x, int y) {
-        std::uint32_t p;
-        std::copy_n(data + y * stride + x * 4, 4, reinterpret_cast<unsigned char*>(&p));
-        return p;
-    };
-    const auto channelDifference = [](std::uint32_t a, std::uint32_t b) {
-        int worst = 0;
-        for (int shift = 0; shift < 32; shift += 8)
-            worst = std::max(worst, std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)));
-        return worst;
-    };
+    const auto pixel = [s](int x, int y) { return pixelAt(s, x, y); };
     for (int y = 0; y < h; ++y) {
         const std::uint32_t first = pixel(left, y);
         for (int x = left + 1; x < w - right; ++x)
@@ -102,8 +107,8 @@ std::string firstMarkInMiddle(cairo_surface_t* s, int left, int right) {
 // Returns the first such step, described; empty when the caps join smoothly.
 // Only the face between the other two caps counts: the corners and edges beside it are shaped
 // by the caps themselves (a shadow below, a lit rim above).
-std::string firstStepWhereCapsMeet(cairo_surface_t* s, int before, int after, int besideBefore, int besideAfter,
-                                   bool rows) {
+std::string firstStepWhereCapsMeet(cairo_surface_t* s, int before, int after, int besideBefore,
+                                   int besideAfter, bool rows) {
     const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
     const int extent = rows ? h : w, across = rows ? w : h;
     int from = besideBefore, to = across - besideAfter;
@@ -111,20 +116,10 @@ std::string firstStepWhereCapsMeet(cairo_surface_t* s, int before, int after, in
         from = across / 2, to = from + 1;
     if (before < 2 || after < 2 || before + after > extent)
         return {};
-    const int stride = cairo_image_surface_get_stride(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    const auto pixel = [&](int along, int at) {
-        const int x = rows ? along : at, y = rows ? at : along;
-        std::uint32_t p;
-        std::copy_n(data + y * stride + x * 4, 4, reinterpret_cast<unsigned char*>(&p));
-        return p;
+    const auto pixel = [s, rows](int along, int at) {
+        return rows ? pixelAt(s, along, at) : pixelAt(s, at, along);
     };
-    const auto difference = [](std::uint32_t a, std::uint32_t b) {
-        int worst = 0;
-        for (int shift = 0; shift < 32; shift += 8)
-            worst = std::max(worst, std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)));
-        return worst;
-    };
+    const auto difference = channelDifference;
     const int lastOfFirst = before - 1, firstOfSecond = extent - after;
     for (int along = from; along < to; ++along) {
         const int within = std::max(difference(pixel(along, lastOfFirst - 1), pixel(along, lastOfFirst)),
@@ -133,8 +128,8 @@ std::string firstStepWhereCapsMeet(cairo_surface_t* s, int before, int after, in
         if (step > within + kTolerance) {
             std::ostringstream why;
             why << (rows ? "column " : "row ") << along << ": the caps' " << (rows ? "rows " : "columns ")
-                << lastOfFirst << " and " << firstOfSecond << " differ by " << step << ", neighbours inside a cap by "
-                << within;
+                << lastOfFirst << " and " << firstOfSecond << " differ by " << step
+                << ", neighbours inside a cap by " << within;
             return why.str();
         }
     }
@@ -156,12 +151,14 @@ TEST(Bundles, PicturesDrawnShorterThanTheirCapsJoinSmoothlyWhereTheCapsMeet) {
             ASSERT_EQ(cairo_surface_status(surface.get()), CAIRO_STATUS_SUCCESS) << png;
             const auto inPixels = [scale](double points) { return int(std::lround(points * scale)); };
             const std::string name = fs::relative(png, kBundles).string();
-            EXPECT_EQ(firstStepWhereCapsMeet(surface.get(), inPixels(picture.caps[0]), inPixels(picture.caps[2]),
-                                             inPixels(picture.caps[1]), inPixels(picture.caps[3]), true),
+            EXPECT_EQ(firstStepWhereCapsMeet(surface.get(), inPixels(picture.caps[0]),
+                                             inPixels(picture.caps[2]), inPixels(picture.caps[1]),
+                                             inPixels(picture.caps[3]), true),
                       "")
                 << name << ": top and bottom caps meet with a step";
-            EXPECT_EQ(firstStepWhereCapsMeet(surface.get(), inPixels(picture.caps[1]), inPixels(picture.caps[3]),
-                                             inPixels(picture.caps[0]), inPixels(picture.caps[2]), false),
+            EXPECT_EQ(firstStepWhereCapsMeet(surface.get(), inPixels(picture.caps[1]),
+                                             inPixels(picture.caps[3]), inPixels(picture.caps[0]),
+                                             inPixels(picture.caps[2]), false),
                       "")
                 << name << ": left and right caps meet with a step";
         }
