@@ -2,7 +2,8 @@
 
 // Where each dial's film-strip picture draws its ring: the art generator paints the frames from
 // these numbers, the dials frame their pictures at these sizes, and the tests hold the labels'
-// names and values against the room the rings leave. Data only; no dependencies.
+// names and values against the room the rings leave. Plain numbers and one inline helper that
+// reads them; nothing but the standard library.
 //
 // The name row of a large or medium dial crosses the picture at about its centre height, wider
 // than a closed ring could leave room for inside the frame; so their ring is an arch over the

@@ -25,8 +25,8 @@ ColorEffectDevice::ColorEffectDevice(DeviceFactory makeDevice) : makeDevice_(std
 ColorEffectDevice::~ColorEffectDevice() = default;
 
 std::shared_ptr<ColorEffectDevice> ColorEffectDevice::shared() {
-    // Shaders are made and dropped wherever declarative bodies run; the catalogue itself is
-    // guarded, the device inside is the main thread's.
+    // Declarative bodies make and drop shaders on the main thread; the catalogue is guarded all
+    // the same, since shared() is reachable from anywhere, and the device inside is the main thread's.
     static std::mutex mutex;
     static std::weak_ptr<ColorEffectDevice> living;
     std::lock_guard lock(mutex);
@@ -72,6 +72,7 @@ std::shared_ptr<RenderPipelineState> ColorEffectDevice::pipeline(const std::stri
 }
 
 tk::BitmapContext& ColorEffectDevice::pixelsOf(tk::Size size, double scale) {
+    TK_CHECK_MAIN_THREAD();
     if (!pixels_ || pixels_->size() != size || pixels_->backingScale() != scale)
         pixels_.emplace(size, scale);
     else
@@ -80,6 +81,7 @@ tk::BitmapContext& ColorEffectDevice::pixelsOf(tk::Size size, double scale) {
 }
 
 std::shared_ptr<Texture> ColorEffectDevice::targetOf(PixelSize size) {
+    TK_CHECK_MAIN_THREAD();
     if (!target_ || target_->size() != size)
         target_ = device_->makeTexture({PixelFormat::rgba16Float, size, TextureUsage::renderTarget});
     return target_;
