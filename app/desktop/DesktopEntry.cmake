@@ -11,7 +11,7 @@
 
 function(zindral_desktop_exec_argument out path)
   set(argument "${path}")
-  if(argument MATCHES "[ \t\n\"'\\\\><~|&;$*?#`]")
+  if(argument MATCHES "[ \t\n\"'\\\\><~|&;$*?#()`]")
     string(REPLACE "\\" "\\\\" argument "${argument}")
     string(REPLACE "\"" "\\\"" argument "${argument}")
     string(REPLACE "`" "\\`" argument "${argument}")

@@ -63,6 +63,8 @@ check_exec '/opt/My Apps/Zindral' '"/opt/My Apps/Zindral"'
 check_exec '/opt/a$b/Zindral' '"/opt/a\\$b/Zindral"'
 check_exec '/opt/say"hi"/Zindral' '"/opt/say\\"hi\\"/Zindral"'
 check_exec '/opt/back\slash/Zindral' '"/opt/back\\\\slash/Zindral"'
+check_exec '/opt/a(b)/Zindral' '"/opt/a(b)/Zindral"'
+check_exec '/opt/a)b/Zindral' '"/opt/a)b/Zindral"'
 check_exec '/opt/100%/Zindral' '/opt/100%%/Zindral'
 check_exec '/opt/plain-path_1.0/Zindral' '/opt/plain-path_1.0/Zindral'
 
