@@ -3,11 +3,21 @@
 # Exec holds the program's path as one argument that every reader of the entry runs: bare where it
 # needs no quoting (xdg-open's generic mode takes the first word of Exec as it is, quotes and all),
 # and quoted only where the desktop-entry rules ask for it (a space or a reserved character), with
-# `"`, `` ` ``, `$` and `\` escaped by a backslash inside the quotes. Then, as for any string value,
-# every backslash is doubled; a `%` is written `%%`.
+# `"`, `` ` ``, `$` and `\` escaped by a backslash inside the quotes. Then it is escaped as any
+# string value is (below), and a `%` is written `%%`.
 #
 # Used by app/CMakeLists.txt, and in script mode by the tests:
 #   cmake -DINPUT=... -DOUTPUT=... -DEXECUTABLE=... -DICON=... -P DesktopEntry.cmake
+
+# A string value (Icon, and Exec after its own quoting): backslashes doubled; a tab, newline or
+# carriage return, which may not stand in the file as they are, written \t, \n and \r.
+function(zindral_desktop_string out value)
+  string(REPLACE "\\" "\\\\" value "${value}")
+  string(REPLACE "\t" "\\t" value "${value}")
+  string(REPLACE "\n" "\\n" value "${value}")
+  string(REPLACE "\r" "\\r" value "${value}")
+  set(${out} "${value}" PARENT_SCOPE)
+endfunction()
 
 function(zindral_desktop_exec_argument out path)
   set(argument "${path}")
@@ -18,15 +28,9 @@ function(zindral_desktop_exec_argument out path)
     string(REPLACE "$" "\\$" argument "${argument}")
     set(argument "\"${argument}\"")
   endif()
-  string(REPLACE "\\" "\\\\" argument "${argument}") # the string value's own escaping
+  zindral_desktop_string(argument "${argument}")
   string(REPLACE "%" "%%" argument "${argument}")
   set(${out} "${argument}" PARENT_SCOPE)
-endfunction()
-
-# A string value (Icon): backslashes doubled.
-function(zindral_desktop_string out value)
-  string(REPLACE "\\" "\\\\" value "${value}")
-  set(${out} "${value}" PARENT_SCOPE)
 endfunction()
 
 function(zindral_write_desktop_entry input output executable icon)

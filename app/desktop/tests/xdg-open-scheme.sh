@@ -50,7 +50,7 @@ run_generic xdg-open zindral://openAndUpdate || status=$?
 grep -qx "Exec=$work/bin/stand-in %u" "$work/bundle/zindral.desktop" || fail "Exec is quoted without need"
 
 # Paths that need quoting: the argument in double quotes, ", \`, \$ and \\ escaped, then every
-# backslash doubled as in any string value, and % written %%.
+# backslash doubled as in any string value, a tab or newline written \t or \n, and % written %%.
 check_exec() { # path expected-exec-value
     write_entry "$1" "$work/quoted.desktop"
     line=$(grep '^Exec=' "$work/quoted.desktop")
@@ -65,6 +65,8 @@ check_exec '/opt/say"hi"/Zindral' '"/opt/say\\"hi\\"/Zindral"'
 check_exec '/opt/back\slash/Zindral' '"/opt/back\\\\slash/Zindral"'
 check_exec '/opt/a(b)/Zindral' '"/opt/a(b)/Zindral"'
 check_exec '/opt/a)b/Zindral' '"/opt/a)b/Zindral"'
+check_exec "$(printf '/opt/a\tb/Zindral')" '"/opt/a\tb/Zindral"'
+check_exec "$(printf '/opt/a\nb/Zindral')" '"/opt/a\nb/Zindral"'
 check_exec '/opt/100%/Zindral' '/opt/100%%/Zindral'
 check_exec '/opt/plain-path_1.0/Zindral' '/opt/plain-path_1.0/Zindral'
 
