@@ -15,7 +15,7 @@ namespace host {
 struct ParameterSetting {
     uint64_t address = 0;
     // The value as typed; a number beyond what a double holds is +-infinity, so that no parameter's
-    // range takes it.
+    // range takes it, and one too small for a double is 0.
     double value = 0.0;
     // The ADDRESS=VALUE argument, for messages.
     std::string text;
