@@ -34,6 +34,17 @@ std::string numberText(double value) {
 
 constexpr size_t kHelpWidth = 100;
 
+// "0 = ABCD" for each value the parameter names, in order.
+std::vector<std::string> namedValues(const au::Parameter& parameter) {
+    std::vector<std::string> entries;
+    if (const auto& names = parameter.valueStrings()) {
+        for (size_t i = 0; i < names->size(); ++i) {
+            entries.push_back(std::to_string(i) + " = " + (*names)[i]);
+        }
+    }
+    return entries;
+}
+
 } // namespace
 
 std::string usageLine() {
@@ -95,11 +106,10 @@ std::string parameterHelpText(const au::ParameterTree* tree) {
         text << "  " << std::right << std::setw(7) << parameter->address() << "  " << std::left
              << std::setw(width) << parameter->name() << "  " << parameterRangeText(*parameter) << '\n';
         // The values a parameter names ("8 = 1/32T"), under its range, as many to a line as fit.
-        if (const auto& names = parameter->valueStrings(); names && !names->empty()) {
+        if (const std::vector<std::string> entries = namedValues(*parameter); !entries.empty()) {
             std::string line = indent;
-            for (size_t i = 0; i < names->size(); ++i) {
-                std::string entry =
-                    std::to_string(i) + " = " + (*names)[i] + (i + 1 < names->size() ? "," : "");
+            for (size_t i = 0; i < entries.size(); ++i) {
+                const std::string entry = entries[i] + (i + 1 < entries.size() ? "," : "");
                 if (line.size() > indent.size() && line.size() + 1 + entry.size() > kHelpWidth) {
                     text << line << '\n';
                     line = indent;
@@ -114,6 +124,18 @@ std::string parameterHelpText(const au::ParameterTree* tree) {
 
 std::string parameterRangeText(const au::Parameter& parameter) {
     return numberText(parameter.minValue()) + " to " + numberText(parameter.maxValue());
+}
+
+std::string wholeValuesText(const au::Parameter& parameter) {
+    const std::vector<std::string> entries = namedValues(parameter);
+    if (entries.empty()) {
+        return "a whole number from " + parameterRangeText(parameter);
+    }
+    std::string text = "a whole number:";
+    for (size_t i = 0; i < entries.size(); ++i) {
+        text += (i == 0 ? " " : ", ") + entries[i];
+    }
+    return text;
 }
 
 ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {

@@ -64,6 +64,9 @@ std::string usageText();
 std::string parameterHelpText(const au::ParameterTree* tree);
 // [any] A parameter's range as the help text and the messages give it: "0 to 11".
 std::string parameterRangeText(const au::Parameter& parameter);
+// [any] What an indexed parameter takes, as the messages give it: "a whole number: 0 = ABCD, 1 = ABCA,
+// ..." when it names its values, else "a whole number from 1 to 64".
+std::string wholeValuesText(const au::Parameter& parameter);
 // [any] The one-line synopsis used in usage errors.
 std::string usageLine();
 

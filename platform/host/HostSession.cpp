@@ -299,8 +299,8 @@ std::optional<OpenedUnit> openUnit(const HostOptions& options, std::ostream& err
     return opened;
 }
 
-// The first --set whose address no parameter of the unit has, or whose value lies outside the
-// parameter's range, with the reason.
+// The first --set whose address no parameter of the unit has, whose value lies outside the
+// parameter's range or is a fraction of an indexed one, with the reason.
 std::optional<std::string> parameterSettingProblem(const HostOptions& options, const au::AudioUnit& unit) {
     for (const FirstCallEvent& event : options.firstCallEvents) {
         const auto* setting = std::get_if<ParameterSetting>(&event);
@@ -312,9 +312,14 @@ std::optional<std::string> parameterSettingProblem(const HostOptions& options, c
         if (!parameter) {
             return "--set: the unit has no parameter at address " + std::to_string(setting->address);
         }
+        const std::string who = "--set " + setting->text + ": " + parameter->name() + " (address " +
+                                std::to_string(setting->address) + ") takes ";
         if (!(setting->value >= parameter->minValue() && setting->value <= parameter->maxValue())) {
-            return "--set " + setting->text + ": " + parameter->name() + " (address " +
-                   std::to_string(setting->address) + ") takes " + parameterRangeText(*parameter);
+            return who + parameterRangeText(*parameter);
+        }
+        // An index counts its values; the unit would drop a fraction without a word.
+        if (parameter->unit() == au::ParameterUnit::indexed && setting->value != std::trunc(setting->value)) {
+            return who + wholeValuesText(*parameter);
         }
     }
     return std::nullopt;

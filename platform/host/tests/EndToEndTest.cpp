@@ -212,23 +212,42 @@ TEST_F(EndToEnd, UsageErrorsExitWithStatus2AndOneLine) {
         EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
         EXPECT_EQ(result.out, "");
     }
-    // A value outside its parameter's range is refused before anything plays, with the range; the
-    // ends of each range are taken.
-    const std::pair<const char*, const char*> outside[] = {
-        {"22=12", "Division (address 22) takes 0 to 11"},    {"22=-1", "Division (address 22) takes 0 to 11"},
-        {"9=0", "Length (address 9) takes 1 to 64"},         {"6=5", "Gate (address 6) takes 10 to 90"},
-        {"0=200", "Lowest (address 0) takes 0 to 127"},      {"0=1e308", "Lowest (address 0) takes 0 to 127"},
-        {"23=-1e400", "Offset (address 23) takes -63 to 63"}};
-    for (const auto& [setting, range] : outside) {
+    // A value outside its parameter's range, or a fraction of an indexed one, is refused before
+    // anything plays, with what the parameter takes; the ends of each range are taken.
+    const std::pair<const char*, const char*> refused[] = {
+        {"22=12", "Division (address 22) takes 0 to 11"},
+        {"22=-1", "Division (address 22) takes 0 to 11"},
+        {"9=0", "Length (address 9) takes 1 to 64"},
+        {"6=5", "Gate (address 6) takes 10 to 90"},
+        {"0=200", "Lowest (address 0) takes 0 to 127"},
+        {"0=1e308", "Lowest (address 0) takes 0 to 127"},
+        {"23=-1e400", "Offset (address 23) takes -63 to 63"},
+        {"7=1e400", "Morph X (address 7) takes 0 to 1"},
+        {"2=2.5", "Playback (address 2) takes a whole number: 0 = ABCD, 1 = ABCA, 2 = ABBC, 3 = AAAB, "
+                  "4 = AABA, 5 = AABC"},
+        {"22=0.999", "Division (address 22) takes a whole number: 0 = 1/32, 1 = 1/16, 2 = 1/8, 3 = 1/4, "
+                     "4 = 1/32., 5 = 1/16., 6 = 1/8., 7 = 1/4., 8 = 1/32T, 9 = 1/16T, 10 = 1/8T, 11 = 1/4T"},
+        {"9=16.000001", "Length (address 9) takes a whole number from 1 to 64"},
+        {"23=-0.5", "Offset (address 23) takes a whole number from -63 to 63"}};
+    for (const auto& [setting, range] : refused) {
         HostRun result = run({"--set", setting, "--beats", "1"});
         EXPECT_EQ(result.status, 2) << setting;
         EXPECT_EQ(result.err,
                   std::string("zindral-host: --set ") + setting + ": " + range + " (try --help)\n");
         EXPECT_EQ(result.out, "");
     }
-    for (const char* setting : {"22=11", "22=0", "9=1", "9=64", "6=10", "6=90", "23=-63", "0=127"}) {
+    // A value too small for a double is 0, for any option.
+    const std::string tiny = "0." + std::string(5000, '0') + "1";
+    for (const std::string& setting :
+         std::vector<std::string>{"22=11", "22=0", "9=1", "9=64", "6=10", "6=90", "23=-63", "0=127", "2=3.0",
+                                  "22=8e0", "7=" + tiny, "7=1e-400", "22=1e-400"}) {
         HostRun result = run({"--set", setting, "--beats", "1"});
-        EXPECT_EQ(result.status, 0) << setting << ": " << result.err;
+        EXPECT_EQ(result.status, 0) << setting.substr(0, 20) << ": " << result.err;
+        EXPECT_EQ(result.err, "");
+    }
+    for (const std::string& start : {std::string("1e-400"), tiny}) {
+        HostRun result = run({"--start-beat", start, "--beats", "1"});
+        EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.err, "");
     }
     HostRun missing = run({"--plugin", (dir_ / "none.bundle").string()}, false);
