@@ -10,9 +10,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
 extern char** environ;
@@ -318,16 +320,12 @@ TEST_F(EndToEnd, FilesWrittenOrNotAreReportedInOneLine) {
         {{"--screenshot", file("w.png").string()},
          0,
          "zindral-host: screenshot written to " + file("w.png").string() + "\n"},
-        {{"--export", no + ".mid"},
-         1,
-         "zindral-host: cannot write " + no + ".mid: No such file or directory\n"},
-        {{"--state-out", no}, 1, "zindral-host: cannot write " + no + ": No such file or directory\n"},
-        {{"--screenshot", no + ".png"},
-         1,
-         "zindral-host: cannot write " + no + ".png: No such file or directory\n"},
-        {{"--export", dir_.string()},
-         1,
-         "zindral-host: cannot write " + dir_.string() + ": Is a directory\n"},
+        {{"--export", "/dev/null"}, 0, "zindral-host: MIDI file written to /dev/null\n"},
+        {{"--state-out", "/dev/null"}, 0, "zindral-host: state written to /dev/null\n"},
+        {{"--screenshot", "/dev/null"}, 0, "zindral-host: screenshot written to /dev/null\n"},
+        {{"--export", "/dev/full"}, 1, "zindral-host: cannot write /dev/full: No space left on device\n"},
+        {{"--state-out", "/dev/full"}, 1, "zindral-host: cannot write /dev/full: No space left on device\n"},
+        {{"--screenshot", "/dev/full"}, 1, "zindral-host: cannot write /dev/full: No space left on device\n"},
         {{"--state-in", no},
          2,
          "zindral-host: cannot restore the state from " + no + ": No such file or directory\n"},
@@ -343,6 +341,124 @@ TEST_F(EndToEnd, FilesWrittenOrNotAreReportedInOneLine) {
         EXPECT_EQ(result.status, c.status) << c.arguments[1];
         EXPECT_EQ(result.err, c.err);
     }
+    EXPECT_TRUE(fs::is_character_file("/dev/null") && fs::is_character_file("/dev/full"));
+}
+
+// The names in `folder`, but for the captured streams.
+std::set<std::string> namesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "stdout" && name != "stderr") {
+            names.insert(name);
+        }
+    }
+    return names;
+}
+
+TEST_F(EndToEnd, AnOutputThatCannotBeWrittenIsABadCommandLine) {
+    std::ofstream(file("plain")) << "plain";
+    fs::create_directories(file("folder"));
+    const std::string longName = (dir_ / std::string(5000, 'n')).string() + ".mid";
+    struct Case {
+        const char* option;
+        std::string path;
+        const char* reason; // null: it depends on who runs the test
+    };
+    const Case cases[] = {
+        {"--export", "/nonexistent/x.mid", "No such file or directory"},
+        {"--export", file("folder").string(), "Is a directory"},
+        {"--export", file("plain").string() + "/x.mid", "Not a directory"},
+        {"--state-out", "", "the file name is empty"},
+        {"--state-out", "/proc/version", nullptr},
+        {"--state-out", (dir_ / std::string(300, 's')).string(), "File name too long"},
+        {"--screenshot", "/", "Is a directory"},
+        {"--screenshot", longName, "File name too long"},
+        {"--screenshot", file("folder/").string(), "Is a directory"},
+    };
+    const std::set<std::string> before = namesIn(dir_);
+    for (const Case& c : cases) {
+        HostRun result = run({c.option, c.path});
+        const std::string shown = std::string(c.option) + " " + c.path.substr(0, 60);
+        EXPECT_EQ(result.status, 2) << shown;
+        EXPECT_EQ(result.out, "") << shown;
+        ASSERT_EQ(lines(result.err).size(), 1u) << shown << ": " << result.err;
+        const std::string start = std::string("zindral-host: cannot write ") + c.option + " '";
+        EXPECT_EQ(result.err.substr(0, start.size()), start) << result.err;
+        if (c.path.size() <= 120) {
+            EXPECT_NE(result.err.find("'" + c.path + "': "), std::string::npos) << result.err;
+        } else {
+            // A long name is shown by its start and its end.
+            EXPECT_LT(result.err.size(), 250u) << result.err;
+            EXPECT_NE(result.err.find("'" + c.path.substr(0, 40)), std::string::npos) << result.err;
+            EXPECT_NE(result.err.find(c.path.substr(c.path.size() - 20) + " (" +
+                                      std::to_string(c.path.size()) + " bytes long)': "),
+                      std::string::npos)
+                << result.err;
+        }
+        if (c.reason) {
+            EXPECT_EQ(result.err.substr(result.err.size() - std::strlen(c.reason) - 1),
+                      std::string(c.reason) + "\n")
+                << result.err;
+        }
+        EXPECT_EQ(namesIn(dir_), before) << shown;
+    }
+    EXPECT_EQ(readFile("/proc/version").substr(0, 5), "Linux");
+
+    // Nothing is played, and an output that could be written is not touched either.
+    std::ofstream(file("kept.mid")) << "kept";
+    HostRun both = run({"--export", file("kept.mid").string(), "--state-out", "/nonexistent/s"});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.out, "");
+    EXPECT_EQ(readFile(file("kept.mid")), "kept");
+    EXPECT_EQ(namesIn(dir_), (std::set<std::string>{"folder", "kept.mid", "plain"}));
+}
+
+TEST_F(EndToEnd, AWriteThatFailsLeavesTheOldFileOrNone) {
+    // A limit on the size of files a process may write makes the screenshot's write fail part of the
+    // way, as a full disk would; the limit's signal is ignored so that the write reports it.
+    std::ofstream(file("old.png")) << "old";
+    for (const char* name : {"old.png", "new.png"}) {
+        HostRun result =
+            spawn({"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 4; exec \"$0\" \"$@\"", ZINDRAL_HOST_PATH,
+                   "--plugin", ZINDRAL_BUNDLE_PATH, "--beats", "0", "--screenshot", file(name).string()},
+                  {});
+        EXPECT_EQ(result.status, 1) << name;
+        EXPECT_EQ(result.err, "zindral-host: cannot write " + file(name).string() + ": File too large\n");
+    }
+    EXPECT_EQ(readFile(file("old.png")), "old");
+    EXPECT_EQ(namesIn(dir_), (std::set<std::string>{"old.png"}));
+}
+
+TEST_F(EndToEnd, AnOutputReplacesAFileWholeAndWritesIntoAPipe) {
+    // A file written again keeps its permissions; through a link, the file it leads to is written
+    // and the link stays.
+    std::ofstream(file("s.state")) << "old";
+    fs::permissions(file("s.state"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(file("target.mid"), file("link.mid"));
+    std::ofstream(file("target.mid")) << "old";
+    mkfifo(file("fifo").c_str(), 0600);
+    // A reader of the pipe before the host opens it, so its open does not wait.
+    const int reader = ::open(file("fifo").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    HostRun result = run({"--seed", "5", "--beats", "0", "--state-out", file("s.state").string(), "--export",
+                          file("link.mid").string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(readFile(file("s.state")).find("\"seed\": u5"), std::string::npos);
+    EXPECT_EQ(fs::status(file("s.state")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_TRUE(fs::is_symlink(file("link.mid")));
+    const std::string exported = readFile(file("target.mid"));
+    EXPECT_EQ(exported.substr(0, 4), "MThd");
+
+    HostRun piped = run({"--seed", "5", "--beats", "0", "--export", file("fifo").string()});
+    ASSERT_EQ(piped.status, 0) << piped.err;
+    std::string received(exported.size() + 1, '\0');
+    const ssize_t n = ::read(reader, received.data(), received.size());
+    ::close(reader);
+    EXPECT_EQ(received.substr(0, n > 0 ? static_cast<size_t>(n) : 0), exported);
+    EXPECT_TRUE(fs::is_fifo(file("fifo")));
+    EXPECT_EQ(namesIn(dir_), (std::set<std::string>{"fifo", "link.mid", "s.state", "target.mid"}));
 }
 
 TEST_F(EndToEnd, TheRunScriptTakesRelativePathsFromTheCallersFolder) {
