@@ -1,12 +1,11 @@
 #include "platform/host/HostOptions.h"
 
 #include "platform/host/HostModel.h"
+#include "platform/host/NumberReading.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iomanip>
-#include <limits>
 #include <locale>
 #include <set>
 #include <sstream>
@@ -15,49 +14,13 @@ namespace host {
 
 namespace {
 
-template <class Number> bool parseWhole(const std::string& text, Number& out) {
-    if (text.empty() || text.front() == '+') {
+// A positive finite number: a tempo or a sample rate.
+bool readPositiveFinite(const std::string& text, double& out) {
+    const std::optional<double> number = readDecimal(text);
+    if (!number || !std::isfinite(*number) || *number <= 0.0) {
         return false;
     }
-    auto result = std::from_chars(text.data(), text.data() + text.size(), out);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
-}
-
-bool parsePositiveFinite(const std::string& text, double& out) {
-    return parseWhole(text, out) && std::isfinite(out) && out > 0.0;
-}
-
-// The value of a --set: a decimal number, read as a long double so that one beyond a double's reach
-// (1e400) still counts as a number, which is then +-infinity (and 1e-400 is 0). Beyond even a long
-// double's reach, the exponent's sign says which. Fails for text that is no number.
-bool parseSettingValue(const std::string& text, double& out) {
-    if (text.empty() || text.front() == '+') {
-        return false;
-    }
-    long double value = 0;
-    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ptr != text.data() + text.size()) {
-        return false;
-    }
-    if (result.ec == std::errc::result_out_of_range) {
-        const size_t exponent = text.find_first_of("eE");
-        const bool tiny =
-            exponent != std::string::npos && exponent + 1 < text.size() && text[exponent + 1] == '-';
-        const double sign = text.front() == '-' ? -1.0 : 1.0;
-        out = tiny ? 0.0 * sign : sign * std::numeric_limits<double>::infinity();
-        return true;
-    }
-    if (result.ec != std::errc()) {
-        return false;
-    }
-    // An infinity or NaN typed as such is no value to set; one reached by overflow is a number.
-    if (!std::isfinite(value)) {
-        return false;
-    }
-    constexpr long double kLargest = std::numeric_limits<double>::max();
-    out = value > kLargest    ? std::numeric_limits<double>::infinity()
-          : value < -kLargest ? -std::numeric_limits<double>::infinity()
-                              : static_cast<double>(value);
+    out = *number;
     return true;
 }
 
@@ -70,6 +33,17 @@ std::string numberText(double value) {
 }
 
 constexpr size_t kHelpWidth = 100;
+
+// "0 = ABCD" for each value the parameter names, in order.
+std::vector<std::string> namedValues(const au::Parameter& parameter) {
+    std::vector<std::string> entries;
+    if (const auto& names = parameter.valueStrings()) {
+        for (size_t i = 0; i < names->size(); ++i) {
+            entries.push_back(std::to_string(i) + " = " + (*names)[i]);
+        }
+    }
+    return entries;
+}
 
 } // namespace
 
@@ -132,11 +106,10 @@ std::string parameterHelpText(const au::ParameterTree* tree) {
         text << "  " << std::right << std::setw(7) << parameter->address() << "  " << std::left
              << std::setw(width) << parameter->name() << "  " << parameterRangeText(*parameter) << '\n';
         // The values a parameter names ("8 = 1/32T"), under its range, as many to a line as fit.
-        if (const auto& names = parameter->valueStrings(); names && !names->empty()) {
+        if (const std::vector<std::string> entries = namedValues(*parameter); !entries.empty()) {
             std::string line = indent;
-            for (size_t i = 0; i < names->size(); ++i) {
-                std::string entry =
-                    std::to_string(i) + " = " + (*names)[i] + (i + 1 < names->size() ? "," : "");
+            for (size_t i = 0; i < entries.size(); ++i) {
+                const std::string entry = entries[i] + (i + 1 < entries.size() ? "," : "");
                 if (line.size() > indent.size() && line.size() + 1 + entry.size() > kHelpWidth) {
                     text << line << '\n';
                     line = indent;
@@ -151,6 +124,18 @@ std::string parameterHelpText(const au::ParameterTree* tree) {
 
 std::string parameterRangeText(const au::Parameter& parameter) {
     return numberText(parameter.minValue()) + " to " + numberText(parameter.maxValue());
+}
+
+std::string wholeValuesText(const au::Parameter& parameter) {
+    const std::vector<std::string> entries = namedValues(parameter);
+    if (entries.empty()) {
+        return "a whole number from " + parameterRangeText(parameter);
+    }
+    std::string text = "a whole number:";
+    for (size_t i = 0; i < entries.size(); ++i) {
+        text += (i == 0 ? " " : ", ") + entries[i];
+    }
+    return text;
 }
 
 ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
@@ -186,55 +171,64 @@ ParsedOptions parseHostOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--plugin") {
             options.pluginDirectory = value;
         } else if (option == "--seed") {
-            uint64_t seed = 0;
-            if (!parseWhole(value, seed)) {
+            options.seed = readWholeNumber<uint64_t>(value);
+            if (!options.seed) {
                 return fail("--seed needs an unsigned 64-bit decimal number, not '" + value + "'");
             }
-            options.seed = seed;
         } else if (option == "--set") {
             size_t equals = value.find('=');
             ParameterSetting setting;
             setting.text = value;
-            if (equals == std::string::npos || !parseWhole(value.substr(0, equals), setting.address)) {
+            const auto address = equals == std::string::npos
+                                     ? std::nullopt
+                                     : readWholeNumber<uint64_t>(std::string_view(value).substr(0, equals));
+            if (!address) {
                 return fail("--set needs ADDRESS=VALUE (e.g. 7=0.25), not '" + value + "'");
             }
-            double number = 0;
-            if (const std::string text = value.substr(equals + 1); !parseSettingValue(text, number)) {
-                if (parseWhole(text, number) && !std::isfinite(number)) {
+            setting.address = *address;
+            const std::string_view text = std::string_view(value).substr(equals + 1);
+            const std::optional<double> number = readDecimal(text);
+            if (!number) {
+                if (spellsInfinityOrNaN(text)) {
                     return fail("--set needs a finite value, not '" + value + "'");
                 }
                 return fail("--set needs ADDRESS=VALUE (e.g. 7=0.25), not '" + value + "'");
             }
-            setting.value = number;
+            setting.value = *number;
             options.firstCallEvents.push_back(std::move(setting));
         } else if (option == "--note-on") {
-            unsigned note = 0;
-            if (!parseWhole(value, note) || note > 127) {
+            const std::optional<unsigned> note = readWholeNumber<unsigned>(value);
+            if (!note || *note > 127) {
                 return fail("--note-on needs a MIDI note number 0 to 127, not '" + value + "'");
             }
-            options.firstCallEvents.emplace_back(std::in_place_type<NoteOn>, static_cast<uint8_t>(note));
+            options.firstCallEvents.emplace_back(std::in_place_type<NoteOn>, static_cast<uint8_t>(*note));
         } else if (option == "--tempo") {
-            if (!parsePositiveFinite(value, options.tempo)) {
+            if (!readPositiveFinite(value, options.tempo)) {
                 return fail("--tempo needs a positive number of beats per minute, not '" + value + "'");
             }
         } else if (option == "--sample-rate") {
-            if (!parsePositiveFinite(value, options.sampleRate)) {
+            if (!readPositiveFinite(value, options.sampleRate)) {
                 return fail("--sample-rate needs a positive number of hertz, not '" + value + "'");
             }
         } else if (option == "--block") {
-            if (!parseWhole(value, options.blockFrames) || options.blockFrames == 0 ||
-                options.blockFrames > kMaximumBlockFrames) {
+            const std::optional<uint32_t> frames = readWholeNumber<uint32_t>(value);
+            if (!frames || *frames == 0 || *frames > kMaximumBlockFrames) {
                 return fail("--block needs a frame count from 1 to " + std::to_string(kMaximumBlockFrames) +
                             ", not '" + value + "'");
             }
+            options.blockFrames = *frames;
         } else if (option == "--beats") {
-            if (!parseWhole(value, options.beats) || !std::isfinite(options.beats) || options.beats < 0.0) {
+            const std::optional<double> beats = readDecimal(value);
+            if (!beats || !std::isfinite(*beats) || *beats < 0.0) {
                 return fail("--beats needs a number of beats of 0 or more, not '" + value + "'");
             }
+            options.beats = *beats;
         } else if (option == "--start-beat") {
-            if (!parseWhole(value, options.startBeat) || !std::isfinite(options.startBeat)) {
+            const std::optional<double> start = readDecimal(value);
+            if (!start || !std::isfinite(*start)) {
                 return fail("--start-beat needs a beat position, not '" + value + "'");
             }
+            options.startBeat = *start;
         } else if (option == "--export") {
             options.exportPath = value;
         } else if (option == "--state-in") {

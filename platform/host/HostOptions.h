@@ -15,7 +15,7 @@ namespace host {
 struct ParameterSetting {
     uint64_t address = 0;
     // The value as typed; a number beyond what a double holds is +-infinity, so that no parameter's
-    // range takes it.
+    // range takes it, and one too small for a double is 0.
     double value = 0.0;
     // The ADDRESS=VALUE argument, for messages.
     std::string text;
@@ -64,6 +64,9 @@ std::string usageText();
 std::string parameterHelpText(const au::ParameterTree* tree);
 // [any] A parameter's range as the help text and the messages give it: "0 to 11".
 std::string parameterRangeText(const au::Parameter& parameter);
+// [any] What an indexed parameter takes, as the messages give it: "a whole number: 0 = ABCD, 1 = ABCA,
+// ..." when it names its values, else "a whole number from 1 to 64".
+std::string wholeValuesText(const au::Parameter& parameter);
 // [any] The one-line synopsis used in usage errors.
 std::string usageLine();
 

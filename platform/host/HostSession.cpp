@@ -2,6 +2,7 @@
 
 #include "platform/host/FileReading.h"
 #include "platform/host/FileWriting.h"
+#include "platform/host/OutputFile.h"
 #include "platform/host/RunReport.h"
 
 #include "platform/au/PCMBuffer.h"
@@ -137,14 +138,64 @@ std::optional<std::string> readStateFile(const std::string& path, const au::Audi
     return std::nullopt;
 }
 
+// The first file the options ask for that could not be written, as a line for the user: a run is
+// not played for an output it would lose.
+std::optional<std::string> outputOptionProblem(const HostOptions& options) {
+    const std::pair<const char*, const std::optional<std::string>&> outputs[] = {
+        {"--export", options.exportPath},
+        {"--state-out", options.stateOutPath},
+        {"--screenshot", options.screenshotPath}};
+    for (const auto& [option, path] : outputs) {
+        if (!path) {
+            continue;
+        }
+        if (auto problem = outputFileProblem(*path)) {
+            return std::string("cannot write ") + option + " '" + pathForMessages(*path) + "': " + *problem;
+        }
+    }
+    return std::nullopt;
+}
+
 // Writes a file the user asked for and says in one line where it went, or why it could not.
 bool writeRequestedFile(const std::string& path, const void* data, size_t size, const char* what,
                         std::ostream& err) {
     if (auto problem = writeWholeFile(path, data, size)) {
-        err << "zindral-host: cannot write " << path << ": " << *problem << '\n';
+        err << "zindral-host: cannot write " << pathForMessages(path) << ": " << *problem << '\n';
         return false;
     }
     err << "zindral-host: " << what << " written to " << absolutePathText(path) << '\n';
+    return true;
+}
+
+// Has the interface drawn into a PNG file at `path` and says in one line where it went, or why it
+// could not. The interface writes the temporary, which takes the file's place when it is whole.
+bool writeScreenshot(const std::string& path, au::ViewPresenting& presenter, std::ostream& err) {
+    auto created = OutputFile::create(path);
+    if (const auto* problem = std::get_if<std::string>(&created)) {
+        err << "zindral-host: cannot write " << pathForMessages(path) << ": " << *problem << '\n';
+        return false;
+    }
+    OutputFile& file = std::get<OutputFile>(created);
+    au::ViewPresenting::Request request;
+    request.kind = au::ViewPresenting::Request::Kind::screenshot;
+    request.pngFile = file.writingPath();
+    au::ViewPresenting::Outcome shot = presenter.presentInterface(request);
+    if (shot.status != 0) {
+        // The user asked for `path`, not for the temporary: that is the name the message gives.
+        std::string message = shot.error;
+        const std::string shown = pathForMessages(path);
+        for (size_t at = message.find(file.writingPath()); at != std::string::npos;
+             at = message.find(file.writingPath(), at + shown.size())) {
+            message.replace(at, file.writingPath().size(), shown);
+        }
+        err << "zindral-host: " << message << '\n';
+        return false;
+    }
+    if (auto problem = file.commit()) {
+        err << "zindral-host: cannot write " << pathForMessages(path) << ": " << *problem << '\n';
+        return false;
+    }
+    err << "zindral-host: screenshot written to " << absolutePathText(path) << '\n';
     return true;
 }
 
@@ -299,8 +350,8 @@ std::optional<OpenedUnit> openUnit(const HostOptions& options, std::ostream& err
     return opened;
 }
 
-// The first --set whose address no parameter of the unit has, or whose value lies outside the
-// parameter's range, with the reason.
+// The first --set whose address no parameter of the unit has, whose value lies outside the
+// parameter's range or is a fraction of an indexed one, with the reason.
 std::optional<std::string> parameterSettingProblem(const HostOptions& options, const au::AudioUnit& unit) {
     for (const FirstCallEvent& event : options.firstCallEvents) {
         const auto* setting = std::get_if<ParameterSetting>(&event);
@@ -312,9 +363,14 @@ std::optional<std::string> parameterSettingProblem(const HostOptions& options, c
         if (!parameter) {
             return "--set: the unit has no parameter at address " + std::to_string(setting->address);
         }
+        const std::string who = "--set " + setting->text + ": " + parameter->name() + " (address " +
+                                std::to_string(setting->address) + ") takes ";
         if (!(setting->value >= parameter->minValue() && setting->value <= parameter->maxValue())) {
-            return "--set " + setting->text + ": " + parameter->name() + " (address " +
-                   std::to_string(setting->address) + ") takes " + parameterRangeText(*parameter);
+            return who + parameterRangeText(*parameter);
+        }
+        // An index counts its values; the unit would drop a fraction without a word.
+        if (parameter->unit() == au::ParameterUnit::indexed && setting->value != std::trunc(setting->value)) {
+            return who + wholeValuesText(*parameter);
         }
     }
     return std::nullopt;
@@ -359,6 +415,10 @@ int printHelp(const HostOptions& options, std::ostream& out, std::ostream& err) 
 }
 
 int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
+    if (auto problem = outputOptionProblem(options)) {
+        err << "zindral-host: " << *problem << '\n';
+        return kExitUsage;
+    }
     std::optional<OpenedUnit> opened = openUnit(options, err);
     if (!opened) {
         return kExitFailure;
@@ -467,18 +527,8 @@ int runHost(const HostOptions& options, std::ostream& out, std::ostream& err) {
             status = kExitFailure;
         }
     }
-    if (options.screenshotPath) {
-        au::ViewPresenting::Request request;
-        request.kind = au::ViewPresenting::Request::Kind::screenshot;
-        request.pngFile = *options.screenshotPath;
-        au::ViewPresenting::Outcome shot = presenter->presentInterface(request);
-        if (shot.status != 0) {
-            err << "zindral-host: " << shot.error << '\n';
-            status = kExitFailure;
-        } else {
-            err << "zindral-host: screenshot written to " << absolutePathText(*options.screenshotPath)
-                << '\n';
-        }
+    if (options.screenshotPath && !writeScreenshot(*options.screenshotPath, *presenter, err)) {
+        status = kExitFailure;
     }
     if (options.stateOutPath) {
         std::optional<au::Value> state = unit.fullState();

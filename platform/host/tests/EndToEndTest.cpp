@@ -10,9 +10,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
 extern char** environ;
@@ -212,23 +214,42 @@ TEST_F(EndToEnd, UsageErrorsExitWithStatus2AndOneLine) {
         EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
         EXPECT_EQ(result.out, "");
     }
-    // A value outside its parameter's range is refused before anything plays, with the range; the
-    // ends of each range are taken.
-    const std::pair<const char*, const char*> outside[] = {
-        {"22=12", "Division (address 22) takes 0 to 11"},    {"22=-1", "Division (address 22) takes 0 to 11"},
-        {"9=0", "Length (address 9) takes 1 to 64"},         {"6=5", "Gate (address 6) takes 10 to 90"},
-        {"0=200", "Lowest (address 0) takes 0 to 127"},      {"0=1e308", "Lowest (address 0) takes 0 to 127"},
-        {"23=-1e400", "Offset (address 23) takes -63 to 63"}};
-    for (const auto& [setting, range] : outside) {
+    // A value outside its parameter's range, or a fraction of an indexed one, is refused before
+    // anything plays, with what the parameter takes; the ends of each range are taken.
+    const std::pair<const char*, const char*> refused[] = {
+        {"22=12", "Division (address 22) takes 0 to 11"},
+        {"22=-1", "Division (address 22) takes 0 to 11"},
+        {"9=0", "Length (address 9) takes 1 to 64"},
+        {"6=5", "Gate (address 6) takes 10 to 90"},
+        {"0=200", "Lowest (address 0) takes 0 to 127"},
+        {"0=1e308", "Lowest (address 0) takes 0 to 127"},
+        {"23=-1e400", "Offset (address 23) takes -63 to 63"},
+        {"7=1e400", "Morph X (address 7) takes 0 to 1"},
+        {"2=2.5", "Playback (address 2) takes a whole number: 0 = ABCD, 1 = ABCA, 2 = ABBC, 3 = AAAB, "
+                  "4 = AABA, 5 = AABC"},
+        {"22=0.999", "Division (address 22) takes a whole number: 0 = 1/32, 1 = 1/16, 2 = 1/8, 3 = 1/4, "
+                     "4 = 1/32., 5 = 1/16., 6 = 1/8., 7 = 1/4., 8 = 1/32T, 9 = 1/16T, 10 = 1/8T, 11 = 1/4T"},
+        {"9=16.000001", "Length (address 9) takes a whole number from 1 to 64"},
+        {"23=-0.5", "Offset (address 23) takes a whole number from -63 to 63"}};
+    for (const auto& [setting, range] : refused) {
         HostRun result = run({"--set", setting, "--beats", "1"});
         EXPECT_EQ(result.status, 2) << setting;
         EXPECT_EQ(result.err,
                   std::string("zindral-host: --set ") + setting + ": " + range + " (try --help)\n");
         EXPECT_EQ(result.out, "");
     }
-    for (const char* setting : {"22=11", "22=0", "9=1", "9=64", "6=10", "6=90", "23=-63", "0=127"}) {
+    // A value too small for a double is 0, for any option.
+    const std::string tiny = "0." + std::string(5000, '0') + "1";
+    for (const std::string& setting :
+         std::vector<std::string>{"22=11", "22=0", "9=1", "9=64", "6=10", "6=90", "23=-63", "0=127", "2=3.0",
+                                  "22=8e0", "7=" + tiny, "7=1e-400", "22=1e-400"}) {
         HostRun result = run({"--set", setting, "--beats", "1"});
-        EXPECT_EQ(result.status, 0) << setting << ": " << result.err;
+        EXPECT_EQ(result.status, 0) << setting.substr(0, 20) << ": " << result.err;
+        EXPECT_EQ(result.err, "");
+    }
+    for (const std::string& start : {std::string("1e-400"), tiny}) {
+        HostRun result = run({"--start-beat", start, "--beats", "1"});
+        EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.err, "");
     }
     HostRun missing = run({"--plugin", (dir_ / "none.bundle").string()}, false);
@@ -299,16 +320,12 @@ TEST_F(EndToEnd, FilesWrittenOrNotAreReportedInOneLine) {
         {{"--screenshot", file("w.png").string()},
          0,
          "zindral-host: screenshot written to " + file("w.png").string() + "\n"},
-        {{"--export", no + ".mid"},
-         1,
-         "zindral-host: cannot write " + no + ".mid: No such file or directory\n"},
-        {{"--state-out", no}, 1, "zindral-host: cannot write " + no + ": No such file or directory\n"},
-        {{"--screenshot", no + ".png"},
-         1,
-         "zindral-host: cannot write " + no + ".png: No such file or directory\n"},
-        {{"--export", dir_.string()},
-         1,
-         "zindral-host: cannot write " + dir_.string() + ": Is a directory\n"},
+        {{"--export", "/dev/null"}, 0, "zindral-host: MIDI file written to /dev/null\n"},
+        {{"--state-out", "/dev/null"}, 0, "zindral-host: state written to /dev/null\n"},
+        {{"--screenshot", "/dev/null"}, 0, "zindral-host: screenshot written to /dev/null\n"},
+        {{"--export", "/dev/full"}, 1, "zindral-host: cannot write /dev/full: No space left on device\n"},
+        {{"--state-out", "/dev/full"}, 1, "zindral-host: cannot write /dev/full: No space left on device\n"},
+        {{"--screenshot", "/dev/full"}, 1, "zindral-host: cannot write /dev/full: No space left on device\n"},
         {{"--state-in", no},
          2,
          "zindral-host: cannot restore the state from " + no + ": No such file or directory\n"},
@@ -324,6 +341,124 @@ TEST_F(EndToEnd, FilesWrittenOrNotAreReportedInOneLine) {
         EXPECT_EQ(result.status, c.status) << c.arguments[1];
         EXPECT_EQ(result.err, c.err);
     }
+    EXPECT_TRUE(fs::is_character_file("/dev/null") && fs::is_character_file("/dev/full"));
+}
+
+// The names in `folder`, but for the captured streams.
+std::set<std::string> namesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "stdout" && name != "stderr") {
+            names.insert(name);
+        }
+    }
+    return names;
+}
+
+TEST_F(EndToEnd, AnOutputThatCannotBeWrittenIsABadCommandLine) {
+    std::ofstream(file("plain")) << "plain";
+    fs::create_directories(file("folder"));
+    const std::string longName = (dir_ / std::string(5000, 'n')).string() + ".mid";
+    struct Case {
+        const char* option;
+        std::string path;
+        const char* reason; // null: it depends on who runs the test
+    };
+    const Case cases[] = {
+        {"--export", "/nonexistent/x.mid", "No such file or directory"},
+        {"--export", file("folder").string(), "Is a directory"},
+        {"--export", file("plain").string() + "/x.mid", "Not a directory"},
+        {"--state-out", "", "the file name is empty"},
+        {"--state-out", "/proc/version", nullptr},
+        {"--state-out", (dir_ / std::string(300, 's')).string(), "File name too long"},
+        {"--screenshot", "/", "Is a directory"},
+        {"--screenshot", longName, "File name too long"},
+        {"--screenshot", file("folder/").string(), "Is a directory"},
+    };
+    const std::set<std::string> before = namesIn(dir_);
+    for (const Case& c : cases) {
+        HostRun result = run({c.option, c.path});
+        const std::string shown = std::string(c.option) + " " + c.path.substr(0, 60);
+        EXPECT_EQ(result.status, 2) << shown;
+        EXPECT_EQ(result.out, "") << shown;
+        ASSERT_EQ(lines(result.err).size(), 1u) << shown << ": " << result.err;
+        const std::string start = std::string("zindral-host: cannot write ") + c.option + " '";
+        EXPECT_EQ(result.err.substr(0, start.size()), start) << result.err;
+        if (c.path.size() <= 120) {
+            EXPECT_NE(result.err.find("'" + c.path + "': "), std::string::npos) << result.err;
+        } else {
+            // A long name is shown by its start and its end.
+            EXPECT_LT(result.err.size(), 250u) << result.err;
+            EXPECT_NE(result.err.find("'" + c.path.substr(0, 40)), std::string::npos) << result.err;
+            EXPECT_NE(result.err.find(c.path.substr(c.path.size() - 20) + " (" +
+                                      std::to_string(c.path.size()) + " bytes long)': "),
+                      std::string::npos)
+                << result.err;
+        }
+        if (c.reason) {
+            EXPECT_EQ(result.err.substr(result.err.size() - std::strlen(c.reason) - 1),
+                      std::string(c.reason) + "\n")
+                << result.err;
+        }
+        EXPECT_EQ(namesIn(dir_), before) << shown;
+    }
+    EXPECT_EQ(readFile("/proc/version").substr(0, 5), "Linux");
+
+    // Nothing is played, and an output that could be written is not touched either.
+    std::ofstream(file("kept.mid")) << "kept";
+    HostRun both = run({"--export", file("kept.mid").string(), "--state-out", "/nonexistent/s"});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.out, "");
+    EXPECT_EQ(readFile(file("kept.mid")), "kept");
+    EXPECT_EQ(namesIn(dir_), (std::set<std::string>{"folder", "kept.mid", "plain"}));
+}
+
+TEST_F(EndToEnd, AWriteThatFailsLeavesTheOldFileOrNone) {
+    // A limit on the size of files a process may write makes the screenshot's write fail part of the
+    // way, as a full disk would; the limit's signal is ignored so that the write reports it.
+    std::ofstream(file("old.png")) << "old";
+    for (const char* name : {"old.png", "new.png"}) {
+        HostRun result =
+            spawn({"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 4; exec \"$0\" \"$@\"", ZINDRAL_HOST_PATH,
+                   "--plugin", ZINDRAL_BUNDLE_PATH, "--beats", "0", "--screenshot", file(name).string()},
+                  {});
+        EXPECT_EQ(result.status, 1) << name;
+        EXPECT_EQ(result.err, "zindral-host: cannot write " + file(name).string() + ": File too large\n");
+    }
+    EXPECT_EQ(readFile(file("old.png")), "old");
+    EXPECT_EQ(namesIn(dir_), (std::set<std::string>{"old.png"}));
+}
+
+TEST_F(EndToEnd, AnOutputReplacesAFileWholeAndWritesIntoAPipe) {
+    // A file written again keeps its permissions; through a link, the file it leads to is written
+    // and the link stays.
+    std::ofstream(file("s.state")) << "old";
+    fs::permissions(file("s.state"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(file("target.mid"), file("link.mid"));
+    std::ofstream(file("target.mid")) << "old";
+    mkfifo(file("fifo").c_str(), 0600);
+    // A reader of the pipe before the host opens it, so its open does not wait.
+    const int reader = ::open(file("fifo").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    HostRun result = run({"--seed", "5", "--beats", "0", "--state-out", file("s.state").string(), "--export",
+                          file("link.mid").string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(readFile(file("s.state")).find("\"seed\": u5"), std::string::npos);
+    EXPECT_EQ(fs::status(file("s.state")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_TRUE(fs::is_symlink(file("link.mid")));
+    const std::string exported = readFile(file("target.mid"));
+    EXPECT_EQ(exported.substr(0, 4), "MThd");
+
+    HostRun piped = run({"--seed", "5", "--beats", "0", "--export", file("fifo").string()});
+    ASSERT_EQ(piped.status, 0) << piped.err;
+    std::string received(exported.size() + 1, '\0');
+    const ssize_t n = ::read(reader, received.data(), received.size());
+    ::close(reader);
+    EXPECT_EQ(received.substr(0, n > 0 ? static_cast<size_t>(n) : 0), exported);
+    EXPECT_TRUE(fs::is_fifo(file("fifo")));
+    EXPECT_EQ(namesIn(dir_), (std::set<std::string>{"fifo", "link.mid", "s.state", "target.mid"}));
 }
 
 TEST_F(EndToEnd, TheRunScriptTakesRelativePathsFromTheCallersFolder) {

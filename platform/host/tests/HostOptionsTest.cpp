@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -121,6 +122,60 @@ TEST(HostOptions, SetValuesBeyondAnyRangeStayNumbersForTheRangeCheck) {
     EXPECT_EQ(parseHostOptions({"--set", "0=inf"}).error, "--set needs a finite value, not '0=inf'");
     EXPECT_EQ(parseHostOptions({"--set", "0=1e"}).error,
               "--set needs ADDRESS=VALUE (e.g. 7=0.25), not '0=1e'");
+}
+
+TEST(HostOptions, EveryNumberTooSmallForADoubleIsZeroAndOneTooLargeIsRefused) {
+    // Each decimal option reads its number alike: below a double's reach is 0 (whatever the
+    // spelling), beyond it is infinity, which no option and no parameter range takes.
+    const std::string tiny = "0." + std::string(5000, '0') + "1";
+    const std::string hugeDigits = "1" + std::string(400, '0');
+    struct Case {
+        const char* option;
+        std::string value;
+        std::optional<double> read; // nothing: refused
+    };
+    const Case cases[] = {
+        {"--start-beat", "1e-400", 0.0},
+        {"--start-beat", tiny, 0.0},
+        {"--start-beat", "-0.0000" + std::string(400, '0') + "5e-3", -0.0},
+        {"--start-beat", "00000000000000000000000000001.5", 1.5},
+        {"--start-beat", "1e400", std::nullopt},
+        {"--start-beat", hugeDigits, std::nullopt},
+        {"--start-beat", "1e-99999999999999999999999", 0.0},
+        {"--start-beat", "1e+99999999999999999999999", std::nullopt},
+        {"--start-beat", "2e-324", 0.0},         // rounds to 0
+        {"--start-beat", "4.9e-324", 4.9e-324},  // the smallest denormal stays itself
+        {"--start-beat", "0.0001e-305", 1e-309}, // denormal
+        {"--beats", "1e-400", 0.0},
+        {"--beats", tiny, 0.0},
+        {"--beats", "1e400", std::nullopt},
+        {"--tempo", "1e-400", std::nullopt}, // 0 is no tempo
+        {"--tempo", "1e400", std::nullopt},
+        {"--sample-rate", tiny, std::nullopt},
+        {"--set", "7=" + tiny, 0.0},
+        {"--set", "7=1e-400", 0.0},
+        {"--set", "7=0." + std::string(400, '0') + "1e+405", 1e4},
+        {"--set", "7=0." + std::string(400, '0') + "1e+800", std::numeric_limits<double>::infinity()},
+        {"--set", "7=" + hugeDigits + "e-800", 0.0},
+        {"--set", "7=-" + hugeDigits, -std::numeric_limits<double>::infinity()},
+    };
+    for (const Case& c : cases) {
+        const std::string shown = std::string(c.option) + " " + c.value.substr(0, 40);
+        auto parsed = parseHostOptions({c.option, c.value});
+        if (!c.read) {
+            EXPECT_FALSE(parsed.options) << shown;
+            EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << shown;
+            continue;
+        }
+        ASSERT_TRUE(parsed.options) << shown << ": " << parsed.error;
+        const host::HostOptions& o = *parsed.options;
+        const double read = c.option == std::string("--set")
+                                ? std::get<host::ParameterSetting>(o.firstCallEvents[0]).value
+                            : c.option == std::string("--beats") ? o.beats
+                                                                 : o.startBeat;
+        EXPECT_EQ(read, *c.read) << shown;
+        EXPECT_EQ(std::signbit(read), std::signbit(*c.read)) << shown;
+    }
 }
 
 TEST(HostModel, BeatPositionsAndCallCount) {
