@@ -47,11 +47,24 @@ RowSelection toggleRow(const RowSelection& current, int row);
 // A Shift-click: the kept rows and the selectable rows from the anchor to `row` (a plain click
 // when there is no anchor).
 RowSelection extendToRow(const RowSelection& current, int row, const SelectableRow& selectable);
+// The row the keys move on from among `count` rows: the far end while it is one of them, else the
+// last selected row (kept within them); -1 with nothing selected.
+int keyRow(const RowSelection& current, int count);
+// A key's move to `row` among `count` rows (kept within them): the first selectable row from there
+// on in `direction` (-1 up, +1 down), else the nearest one back the other way. With `extend`
+// (Shift) the far end moves there and the range follows; otherwise that row is selected alone.
+// Unchanged when no row can be selected.
+RowSelection moveToRow(const RowSelection& current, int row, int direction, int count, bool extend,
+                       const SelectableRow& selectable);
 // Up (`step` -1) or Down (+1) among `count` rows, over rows that cannot be selected. With `extend`
 // (Shift) the far end moves and the range follows; otherwise the next row after the far end is
 // selected alone. With nothing selected Down takes the first row and Up the last; at the first or
 // last selectable row the far end stays. Unchanged when no row can be selected.
 RowSelection stepRow(const RowSelection& current, int step, int count, bool extend,
                      const SelectableRow& selectable);
+// Every selectable row of `count` (Select All). The anchor and far end stay where they were (on the
+// first selectable row when they were on none), with no rows kept from before: a Shift-click or
+// Shift-key after it selects the range from the anchor alone.
+RowSelection selectAllRows(const RowSelection& current, int count, const SelectableRow& selectable);
 
 } // namespace tk

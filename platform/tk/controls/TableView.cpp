@@ -158,12 +158,46 @@ void TableView::scrollRowToVisible(int row) {
         clip->scrollToPoint(clip->convertFrom(Point{visible.minX(), top}, this));
 }
 
+int TableView::rowsPerPage() const {
+    const auto* clip = dynamic_cast<const ClipView*>(superview());
+    const double height = clip ? clip->bounds().height() : visibleRows().height();
+    return std::max(1, int(std::floor(height / rowHeight())));
+}
+
 bool TableView::keyDown(const Event& event) {
-    const bool up = event.keyCode == KeyCode::upArrow;
-    if (!up && event.keyCode != KeyCode::downArrow)
+    const ModifierFlags m = event.modifierFlags;
+    const bool shift = contains(m, ModifierFlags::shift);
+    const int count = numberOfRows();
+    if ((contains(m, ModifierFlags::command) || contains(m, ModifierFlags::control)) && !shift &&
+        !contains(m, ModifierFlags::option) && event.charactersIgnoringModifiers == "a") {
+        applySelection(selectAllRows(selection_, count, selectableRow()));
+        return true;
+    }
+    const int from = keyRow(selection_, count);
+    RowSelection next;
+    switch (event.keyCode) {
+    case KeyCode::upArrow:
+    case KeyCode::downArrow:
+        next = stepRow(selection_, event.keyCode == KeyCode::upArrow ? -1 : 1, count, shift, selectableRow());
+        break;
+    case KeyCode::home:
+        next = moveToRow(selection_, 0, 1, count, shift, selectableRow());
+        break;
+    case KeyCode::end:
+        next = moveToRow(selection_, count - 1, -1, count, shift, selectableRow());
+        break;
+    // With nothing selected they start where Down and Up do: at the first row and the last.
+    case KeyCode::pageUp:
+        next = moveToRow(selection_, from < 0 ? count - 1 : from - rowsPerPage(), -1, count, shift,
+                         selectableRow());
+        break;
+    case KeyCode::pageDown:
+        next = moveToRow(selection_, from < 0 ? 0 : from + rowsPerPage(), 1, count, shift, selectableRow());
+        break;
+    default:
         return View::keyDown(event);
-    applySelection(stepRow(selection_, up ? -1 : 1, numberOfRows(),
-                           contains(event.modifierFlags, ModifierFlags::shift), selectableRow()));
+    }
+    applySelection(std::move(next));
     scrollRowToVisible(selection_.range.farEnd);
     return true;
 }

@@ -30,9 +30,11 @@
 //     rules of the anchored range are those of RowSelection.h.
 //   - clickedRow() is -1 until a click lands on a row, and again after a click that misses.
 //   - Keys: Up and Down select the row above or below the far end of the range (the first or last
-//     row with none selected; Shift moves the far end) and scroll it into view. An outline also
-//     opens the item there with Right; Left closes it, or on an item that is closed or cannot open
-//     selects its parent.
+//     row with none selected), Home and End the first or last row, Page Up and Page Down the row
+//     as many rows away as fit the height in view; with Shift the far end moves there instead.
+//     Each scrolls the row it moved to into view. Ctrl+A (or Command+A) selects every row. An
+//     outline also opens the item there with Right; Left closes it, or on an item that is closed
+//     or cannot open selects its parent.
 //   - Group rows (headings between runs of rows) are never selected: clicks on them leave the
 //     selection as it is, keys step over them, and a range that spans them leaves them out.
 //
@@ -206,6 +208,8 @@ protected:
 
 private:
     Rect visibleRows() const;
+    // How many rows Page Up and Page Down move: those that fit the height in view (at least one).
+    int rowsPerPage() const;
     void enqueue(std::shared_ptr<TableRowView> rowView);
     std::shared_ptr<TableRowView> makeRowView(int row);
     void fitFrameToRowsAndColumns();
