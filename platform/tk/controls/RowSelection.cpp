@@ -38,6 +38,17 @@ RowSelection extendToRow(const RowSelection& current, int row, const SelectableR
     return next;
 }
 
+RowSelection addRangeToRow(const RowSelection& current, int row, const SelectableRow& selectable) {
+    if (current.range.anchor < 0) {
+        IndexSet rows = current.rows;
+        rows.insert(row);
+        IndexSet kept = rows;
+        return {std::move(rows), {row, row, std::move(kept)}};
+    }
+    return extendToRow({current.rows, {current.range.anchor, current.range.farEnd, current.rows}}, row,
+                       selectable);
+}
+
 int keyRow(const RowSelection& current, int count) {
     if (current.rows.empty() || count <= 0)
         return -1;

@@ -47,6 +47,10 @@ RowSelection toggleRow(const RowSelection& current, int row);
 // A Shift-click: the kept rows and the selectable rows from the anchor to `row` (a plain click
 // when there is no anchor).
 RowSelection extendToRow(const RowSelection& current, int row, const SelectableRow& selectable);
+// A Ctrl+Shift-click: the range from the anchor to `row` added to the rows selected now, which
+// all stay while the range grows and shrinks from there (`row` added alone, anchored there, when
+// there is no anchor).
+RowSelection addRangeToRow(const RowSelection& current, int row, const SelectableRow& selectable);
 // The row the keys move on from among `count` rows: the far end while it is one of them, else the
 // last selected row (kept within them); -1 with nothing selected.
 int keyRow(const RowSelection& current, int count);

@@ -132,9 +132,12 @@ bool TableView::mouseDown(const Event& event) {
     if (isGroupRow(row))
         return true; // a heading: nothing to select
     // Ctrl-click adds or removes a row, as on this desktop; the Command key does the same. The
-    // menu comes with the right button.
-    if (contains(event.modifierFlags, ModifierFlags::command) ||
-        contains(event.modifierFlags, ModifierFlags::control))
+    // menu comes with the right button. With Shift as well, the range to the row is added.
+    const bool add = contains(event.modifierFlags, ModifierFlags::command) ||
+                     contains(event.modifierFlags, ModifierFlags::control);
+    if (add && contains(event.modifierFlags, ModifierFlags::shift))
+        applySelection(addRangeToRow(selection_, row, selectableRow()));
+    else if (add)
         applySelection(toggleRow(selection_, row));
     else if (contains(event.modifierFlags, ModifierFlags::shift))
         applySelection(extendToRow(selection_, row, selectableRow()));

@@ -25,9 +25,10 @@
 // view it sits above the clip view and follows the horizontal scroll.
 //
 //   - A left click on a row selects that row alone (Ctrl or Command adds or removes it, Shift
-//     selects the range from the anchor to it) and makes it the clicked row; a click below the rows
-//     clears the selection. A right click only sets the clicked row, then shows the menu. The
-//     rules of the anchored range are those of RowSelection.h.
+//     selects the range from the anchor to it, Ctrl+Shift adds that range to the rows selected)
+//     and makes it the clicked row; a click below the rows clears the selection. A right click
+//     only sets the clicked row, then shows the menu. The rules of the anchored range are those of
+//     RowSelection.h.
 //   - clickedRow() is -1 until a click lands on a row, and again after a click that misses.
 //   - Keys: Up and Down select the row above or below the far end of the range (the first or last
 //     row with none selected), Home and End the first or last row, Page Up and Page Down the row

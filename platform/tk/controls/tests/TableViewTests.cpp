@@ -145,6 +145,17 @@ TEST(TableView, ShiftClicksAndShiftArrowsReplaceTheRangeFromTheAnchor) {
         {"a range leaves the heading out", {click(10), click(14, shift)}, {10, 11, 13, 14}},
         {"Shift-Down steps over the heading", {click(11), press(down, shift)}, {11, 13}},
         {"a click on the heading keeps the anchor", {click(5), click(12), click(7, shift)}, {5, 6, 7}},
+        {"Ctrl+Shift-click adds the range", {click(1), click(5, ctrl), click(7, ctrl | shift)}, {1, 5, 6, 7}},
+        {"Ctrl+Shift-click inside the range shrinks nothing",
+         {click(5), click(8, shift), click(6, ctrl | shift)},
+         {5, 6, 7, 8}},
+        {"a Shift-click after it keeps the rows selected before it",
+         {click(1), click(5, ctrl), click(7, ctrl | shift), click(3, shift)},
+         {1, 3, 4, 5}},
+        {"Ctrl+Shift-click with nothing selected", {click(7, ctrl | shift)}, {7}},
+        {"Ctrl+Shift-click leaves the heading out",
+         {click(2), click(10, ctrl), click(14, ctrl | shift)},
+         {2, 10, 11, 13, 14}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
