@@ -398,7 +398,8 @@ void TableView::fitFrameToRowsAndColumns() {
     // A scroller that comes or goes with the new size changes the clip view's width, which the
     // width follows again; two rounds settle it.
     for (int round = 0; round < 3; ++round) {
-        const double height = numberOfRows() * rowHeight();
+        // At least as high as the part in view, so that a click below the last row lands here.
+        const double height = std::max(numberOfRows() * rowHeight(), clip ? clip->bounds().height() : 0.0);
         double width = frame().width();
         if (!columns_.empty()) // as wide as the columns, and at least as the part in view
             width = std::max(columnsWidth(), clip ? clip->bounds().width() : 0.0);
@@ -420,10 +421,14 @@ void TableView::fitFrameToRowsAndColumns() {
 }
 
 void TableView::tile() {
-    if (tiling_ || !isViewBased())
+    if (tiling_)
         return;
     tiling_ = true;
     fitFrameToRowsAndColumns();
+    if (!isViewBased()) { // a plain table draws its rows itself
+        tiling_ = false;
+        return;
+    }
     const Rect visible = visibleRows();
     const int count = numberOfRows();
     int first = 0;

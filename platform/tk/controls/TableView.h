@@ -11,8 +11,10 @@
 // again after prepareForReuse(). So a table of 100 000 rows costs as much to draw as one of 100.
 // Outside a clip view the rows in view are those over the part of its window it covers (within the
 // views that clip it): a table not yet in a window shows no rows as views.
-// Its height follows its rows. Clicks on a row's cell views select the row; controls in a row
-// (buttons) take their own clicks.
+// Clicks on a row's cell views select the row; controls in a row (buttons) take their own clicks.
+//
+// Every table's height follows its rows, and inside a clip view it is at least as high as the clip
+// view, so the part below the last row is the table's too.
 //
 // Columns stand side by side from the left edge, in the order they were added, each taking its
 // width plus the intercell spacing's width (hidden columns take no room). A row view holds one cell
@@ -162,7 +164,8 @@ public:
     int rowForView(const View& view) const;
     // Reads the rows again: every row view in view is asked for anew.
     virtual void reloadData();
-    // Makes the rows in view exist as views and gives back those out of view.
+    // Fits the frame to the rows and columns; a view-based table also makes the rows in view exist
+    // as views and gives back those out of view.
     void tile();
 
     bool mouseDown(const Event& event) override;

@@ -286,6 +286,57 @@ TEST(TableView, HomeEndAndPageKeysMoveThroughAScrolledTableAndCtrlASelectsAll) {
     EXPECT_TRUE(f.table->selectedRowIndexes().empty()) << "no rows, nothing to select";
 }
 
+// A table follows its rows whether it draws them itself or shows them as views, and a table shorter
+// than its clip view fills it: a click below the last row lands on the table and clears the
+// selection.
+TEST(TableView, ItsHeightFollowsItsRowsAndFillsTheClipView) {
+    for (const bool viewBased : {false, true}) {
+        SCOPED_TRACE(viewBased ? "view-based" : "plain");
+        TestMainLoop loop;
+        HeadlessWindow w{{200, 120}};
+        auto scroll = View::make<ScrollView>(Rect{0, 0, 200, 100});
+        auto table = View::make<TableView>(Rect{0, 0, 185, 200});
+        int rows = 100;
+        table->setNumberOfRows([&rows] { return rows; });
+        if (viewBased)
+            table->setCellViewProvider([](TableView&, int) { return View::make<View>(); });
+        scroll->setHasVerticalScroller(true);
+        scroll->setDocumentView(table);
+        w.contentView().addSubview(scroll);
+        w.window().layoutIfNeeded();
+        EXPECT_DOUBLE_EQ(table->frame().height(), 2000);
+        table->scrollRowToVisible(50);
+        EXPECT_DOUBLE_EQ(scroll->contentView().bounds().minY(), 51 * 20 - 100) << "row 50 can be scrolled to";
+        table->selectRowIndexes({50}, false);
+
+        rows = 3;
+        table->reloadData();
+        EXPECT_DOUBLE_EQ(table->frame().height(), 100) << "three rows: as high as the clip view";
+        EXPECT_DOUBLE_EQ(scroll->contentView().bounds().minY(), 0);
+        EXPECT_TRUE(scroll->verticalScroller().isHidden() || !scroll->autohidesScrollers());
+        table->selectRowIndexes({1}, false);
+        w.click(table->convertToWindow({50, 80}));
+        EXPECT_TRUE(table->selectedRowIndexes().empty()) << "a click below the last row clears the selection";
+        EXPECT_EQ(table->clickedRow(), -1);
+
+        table->setRowHeight(30);
+        EXPECT_DOUBLE_EQ(table->frame().height(), 100);
+        rows = 10;
+        table->reloadData();
+        EXPECT_DOUBLE_EQ(table->frame().height(), 300);
+        table->scrollRowToVisible(9);
+        EXPECT_DOUBLE_EQ(scroll->contentView().bounds().minY(), 200);
+        scroll->setFrameSize({200, 400});
+        w.window().layoutIfNeeded();
+        EXPECT_DOUBLE_EQ(table->frame().height(), 400) << "and it grows with the clip view";
+
+        // Outside a clip view there is nothing to fill: the rows alone.
+        table->removeFromSuperview();
+        w.contentView().addSubview(table);
+        EXPECT_DOUBLE_EQ(table->frame().height(), 300);
+    }
+}
+
 std::vector<std::uint8_t> pixelsOf(const BitmapContext& frame) {
     return {frame.pixelData(), frame.pixelData() + frame.stride() * frame.pixelHeight()};
 }
