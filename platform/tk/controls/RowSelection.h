@@ -1,18 +1,21 @@
 #pragma once
 
-// How clicks and arrow keys change the selected rows of a table: plain data and the rules, apart
-// from any view.
+// How clicks and keys change the selected rows of a table: plain data and the rules, apart from
+// any view.
 //
 // A selection holds a range that runs from an anchor to a far end, and the rows that were selected
-// before the range began. A Shift-click or Shift-arrow moves the far end and replaces the range,
-// so it grows and shrinks while the rows kept from before stay:
+// before the range began. A Shift-click or Shift-key moves the far end and replaces the range, so
+// it grows and shrinks while the rows kept from before stay; a Ctrl+Shift-click keeps every row
+// selected before it:
 //
 //     click 5, Shift-click 8, Shift-click 6          5-6
 //     click 5, Ctrl-click 2, Shift-click 8           2-8   (5 kept, the range anchored at 2)
 //     click 5, Shift-Down, Shift-Down, Shift-Up      5-6
+//     click 1, Ctrl-click 5, Ctrl+Shift-click 7      1 5-7
+//     click 5, Shift-click 8, Ctrl+Shift-click 6     5-8
 //
-// The anchor is the row last clicked without Shift, or last added with Ctrl or Command; plain Up
-// and Down move on from the far end. Rows that cannot be selected (a table's group rows) stay out
+// The anchor is the row last clicked without Shift, or last added with Ctrl or Command; plain
+// keys move on from the far end. Rows that cannot be selected (a table's group rows) stay out
 // of every range and are stepped over by the keys.
 
 #include <functional>
