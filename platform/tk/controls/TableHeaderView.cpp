@@ -2,7 +2,9 @@
 
 #include "platform/tk/controls/TableView.h"
 #include "platform/tk/view/TrackingArea.h"
+#include "platform/tk/view/Window.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tk {
@@ -54,6 +56,23 @@ Rect TableHeaderView::headerRectOfColumn(int index) const {
     return Rect{x, 0, all[std::size_t(index)]->width(), bounds().height()};
 }
 
+TableColumn* TableHeaderView::resizedColumnIfShown() const {
+    const auto column = resize_ ? resize_->column.lock() : nullptr;
+    if (!column || column->isHidden())
+        return nullptr;
+    const auto& all = columns();
+    return std::find(all.begin(), all.end(), column) != all.end() ? column.get() : nullptr;
+}
+
+int TableHeaderView::resizedColumn() const {
+    const TableColumn* column = resizedColumnIfShown();
+    const auto& all = columns();
+    for (int i = 0; column && i < int(all.size()); ++i)
+        if (all[std::size_t(i)].get() == column)
+            return i;
+    return -1;
+}
+
 int TableHeaderView::resizableColumnAtDivider(double x) const {
     const auto& all = columns();
     int found = -1;
@@ -82,26 +101,68 @@ bool TableHeaderView::mouseDown(const Event& event) {
     const int column = resizableColumnAtDivider(x);
     if (column < 0)
         return View::mouseDown(event);
-    resize_ = Resize{column, event.locationInWindow.x, columns()[std::size_t(column)]->width(), cursor()};
+    // The drag follows the column itself: columns before it may come and go meanwhile.
+    const auto& pressed = columns()[std::size_t(column)];
+    resize_ = Resize{pressed, event.locationInWindow.x, pressed->width()};
     // The cursor stays with the drag wherever the pointer goes, past the column's limits too.
-    setCursor(Cursor::resizeLeftRight);
+    showResizeCursor();
     return true;
 }
 
 void TableHeaderView::endResize() {
-    if (!resize_)
-        return;
-    const std::optional<Cursor> before = resize_->cursorBefore;
     resize_.reset();
+    releaseCursor();
+}
+
+void TableHeaderView::showResizeCursor() {
+    if (moveArea_) { // a drag from here on: the drag keeps the cursor now
+        removeTrackingArea(moveArea_);
+        moveArea_ = nullptr;
+    }
+    if (!cursorBefore_)
+        cursorBefore_ = cursor();
+    setCursor(Cursor::resizeLeftRight);
+}
+
+void TableHeaderView::holdResizeCursorUntilMoved() {
+    const Window* w = window();
+    const Point pointer = w ? convertFromWindow(w->mouseLocation()) : Point{};
+    if (!w || !bounds().contains(pointer) || resizableColumnAtDivider(pointer.x) < 0) {
+        releaseCursor();
+        return;
+    }
+    showResizeCursor();
+    // The next move anywhere in the window hands the cursor back to the areas, which know then
+    // where the pointer is.
+    moveArea_ = addTrackingArea(
+        TrackingArea(Rect{convertFromWindow(Point{0, 0}), w->contentSize()}, TrackingOptions::mouseMoved));
+}
+
+void TableHeaderView::releaseCursor() {
+    if (moveArea_) {
+        removeTrackingArea(moveArea_);
+        moveArea_ = nullptr;
+    }
+    if (!cursorBefore_)
+        return;
+    const std::optional<Cursor> before = *cursorBefore_;
+    cursorBefore_.reset();
     setCursor(before);
+}
+
+bool TableHeaderView::mouseMoved(const Event& event) {
+    if (!moveArea_ || event.trackingArea != moveArea_)
+        return View::mouseMoved(event);
+    releaseCursor();
+    return true;
 }
 
 bool TableHeaderView::mouseDragged(const Event& event) {
     if (!resize_)
         return View::mouseDragged(event);
-    const auto& all = columns();
-    if (resize_->column >= int(all.size())) {
-        endResize(); // the column went away while it was dragged
+    TableColumn* column = resizedColumnIfShown();
+    if (!column) {
+        endResize(); // hidden or taken out while it was dragged
         return true;
     }
     // The width follows the pointer's travel since the press, measured in the window: a narrower
@@ -109,7 +170,7 @@ bool TableHeaderView::mouseDragged(const Event& event) {
     // keeps it within its limits; the table and this header follow from it.
     const double travel =
         locationOf(event).x - convertFromWindow({resize_->startXInWindow, event.locationInWindow.y}).x;
-    all[std::size_t(resize_->column)]->setWidth(resize_->startWidth + travel);
+    column->setWidth(resize_->startWidth + travel);
     if (!headedTable(*this))
         setNeedsDisplay(); // no table tells this header of the change
     return true;
@@ -120,6 +181,8 @@ bool TableHeaderView::mouseUp(const Event& event) {
         return View::mouseUp(event);
     endResize();
     updateTrackingAreas();
+    // A drag that ends over a divider, or a press on one without a move, keeps the resize cursor.
+    holdResizeCursorUntilMoved();
     return true;
 }
 
@@ -130,6 +193,8 @@ void TableHeaderView::mouseCancelled(const Event& event) {
 
 void TableHeaderView::updateTrackingAreas() {
     View::updateTrackingAreas();
+    if (resize_ && !resizedColumnIfShown())
+        endResize(); // the dragged column was hidden or taken out
     for (const TrackingArea* area : dividerAreas_)
         removeTrackingArea(area);
     dividerAreas_.clear();

@@ -10,8 +10,10 @@
 // column, when its resizing mask allows the user to, within its minimum and maximum width (a column
 // whose limits are one width has no divider to drag); the table's cells follow at each step. The
 // width is the width at the press plus the pointer's travel since then, so it follows the pointer
-// also where the narrower table scrolls the header under it. The pointer shows the left-right
-// resize cursor over such a divider, and all through a drag, wherever it goes. A column of a table
+// also where the narrower table scrolls the header under it. The drag follows its column wherever
+// the columns before it go; the column hidden or taken out ends it. The pointer shows the
+// left-right resize cursor over such a divider, all through a drag, wherever it goes, and still
+// when a drag ends (or a press without a move) with the pointer over a divider. A column of a table
 // whose resizing mask, limits or hidden flag change brings its divider here up to date.
 //
 // All members are [main].
@@ -45,30 +47,40 @@ public:
     Rect headerRectOfColumn(int index) const;
     // The column whose right-end divider is at `x` and may be dragged; -1 for none.
     int resizableColumnAtDivider(double x) const;
-    // The column being resized by a drag, -1 between drags.
-    int resizedColumn() const { return resize_ ? resize_->column : -1; }
+    // The index of the column being resized by a drag, -1 between drags.
+    int resizedColumn() const;
 
     void draw(GraphicsContext& context, const Rect& dirtyRect) override;
     bool mouseDown(const Event& event) override;
     bool mouseDragged(const Event& event) override;
     bool mouseUp(const Event& event) override;
     void mouseCancelled(const Event& event) override;
+    bool mouseMoved(const Event& event) override;
     // One cursor area over each divider that can be dragged.
     void updateTrackingAreas() override;
 
 private:
     struct Resize {
-        int column;
+        std::weak_ptr<TableColumn> column;
         double startXInWindow;
         double startWidth;
-        std::optional<Cursor> cursorBefore; // this view's own, given back when the drag ends
     };
+    // The column of the drag while it is still shown here; none once hidden or taken out.
+    TableColumn* resizedColumnIfShown() const;
     void endResize();
+    void showResizeCursor();
+    // Areas made anew under a pointer that stands still are not known to be under it until it
+    // moves: over a divider, this view shows the resize cursor itself until then.
+    void holdResizeCursorUntilMoved();
+    void releaseCursor();
 
     std::weak_ptr<View> tableView_;
     std::vector<std::shared_ptr<TableColumn>> columns_;
     std::vector<const TrackingArea*> dividerAreas_; // owned by the view
     std::optional<Resize> resize_;
+    // This view's own cursor while it shows the resize cursor itself, given back afterwards.
+    std::optional<std::optional<Cursor>> cursorBefore_;
+    const TrackingArea* moveArea_ = nullptr; // while the cursor is held
 };
 
 } // namespace tk

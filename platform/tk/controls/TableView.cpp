@@ -132,9 +132,12 @@ bool TableView::mouseDown(const Event& event) {
     if (isGroupRow(row))
         return true; // a heading: nothing to select
     // Ctrl-click adds or removes a row, as on this desktop; the Command key does the same. The
-    // menu comes with the right button.
-    if (contains(event.modifierFlags, ModifierFlags::command) ||
-        contains(event.modifierFlags, ModifierFlags::control))
+    // menu comes with the right button. With Shift as well, the range to the row is added.
+    const bool add = contains(event.modifierFlags, ModifierFlags::command) ||
+                     contains(event.modifierFlags, ModifierFlags::control);
+    if (add && contains(event.modifierFlags, ModifierFlags::shift))
+        applySelection(addRangeToRow(selection_, row, selectableRow()));
+    else if (add)
         applySelection(toggleRow(selection_, row));
     else if (contains(event.modifierFlags, ModifierFlags::shift))
         applySelection(extendToRow(selection_, row, selectableRow()));
@@ -158,12 +161,46 @@ void TableView::scrollRowToVisible(int row) {
         clip->scrollToPoint(clip->convertFrom(Point{visible.minX(), top}, this));
 }
 
+int TableView::rowsPerPage() const {
+    const auto* clip = dynamic_cast<const ClipView*>(superview());
+    const double height = clip ? clip->bounds().height() : visibleRows().height();
+    return std::max(1, int(std::floor(height / rowHeight())));
+}
+
 bool TableView::keyDown(const Event& event) {
-    const bool up = event.keyCode == KeyCode::upArrow;
-    if (!up && event.keyCode != KeyCode::downArrow)
+    const ModifierFlags m = event.modifierFlags;
+    const bool shift = contains(m, ModifierFlags::shift);
+    const int count = numberOfRows();
+    if ((contains(m, ModifierFlags::command) || contains(m, ModifierFlags::control)) && !shift &&
+        !contains(m, ModifierFlags::option) && event.charactersIgnoringModifiers == "a") {
+        applySelection(selectAllRows(selection_, count, selectableRow()));
+        return true;
+    }
+    const int from = keyRow(selection_, count);
+    RowSelection next;
+    switch (event.keyCode) {
+    case KeyCode::upArrow:
+    case KeyCode::downArrow:
+        next = stepRow(selection_, event.keyCode == KeyCode::upArrow ? -1 : 1, count, shift, selectableRow());
+        break;
+    case KeyCode::home:
+        next = moveToRow(selection_, 0, 1, count, shift, selectableRow());
+        break;
+    case KeyCode::end:
+        next = moveToRow(selection_, count - 1, -1, count, shift, selectableRow());
+        break;
+    // With nothing selected they start where Down and Up do: at the first row and the last.
+    case KeyCode::pageUp:
+        next = moveToRow(selection_, from < 0 ? count - 1 : from - rowsPerPage(), -1, count, shift,
+                         selectableRow());
+        break;
+    case KeyCode::pageDown:
+        next = moveToRow(selection_, from < 0 ? 0 : from + rowsPerPage(), 1, count, shift, selectableRow());
+        break;
+    default:
         return View::keyDown(event);
-    applySelection(stepRow(selection_, up ? -1 : 1, numberOfRows(),
-                           contains(event.modifierFlags, ModifierFlags::shift), selectableRow()));
+    }
+    applySelection(std::move(next));
     scrollRowToVisible(selection_.range.farEnd);
     return true;
 }
@@ -361,7 +398,8 @@ void TableView::fitFrameToRowsAndColumns() {
     // A scroller that comes or goes with the new size changes the clip view's width, which the
     // width follows again; two rounds settle it.
     for (int round = 0; round < 3; ++round) {
-        const double height = numberOfRows() * rowHeight();
+        // At least as high as the part in view, so that a click below the last row lands here.
+        const double height = std::max(numberOfRows() * rowHeight(), clip ? clip->bounds().height() : 0.0);
         double width = frame().width();
         if (!columns_.empty()) // as wide as the columns, and at least as the part in view
             width = std::max(columnsWidth(), clip ? clip->bounds().width() : 0.0);
@@ -383,10 +421,14 @@ void TableView::fitFrameToRowsAndColumns() {
 }
 
 void TableView::tile() {
-    if (tiling_ || !isViewBased())
+    if (tiling_)
         return;
     tiling_ = true;
     fitFrameToRowsAndColumns();
+    if (!isViewBased()) { // a plain table draws its rows itself
+        tiling_ = false;
+        return;
+    }
     const Rect visible = visibleRows();
     const int count = numberOfRows();
     int first = 0;

@@ -11,8 +11,10 @@
 // again after prepareForReuse(). So a table of 100 000 rows costs as much to draw as one of 100.
 // Outside a clip view the rows in view are those over the part of its window it covers (within the
 // views that clip it): a table not yet in a window shows no rows as views.
-// Its height follows its rows. Clicks on a row's cell views select the row; controls in a row
-// (buttons) take their own clicks.
+// Clicks on a row's cell views select the row; controls in a row (buttons) take their own clicks.
+//
+// Every table's height follows its rows, and inside a clip view it is at least as high as the clip
+// view, so the part below the last row is the table's too.
 //
 // Columns stand side by side from the left edge, in the order they were added, each taking its
 // width plus the intercell spacing's width (hidden columns take no room). A row view holds one cell
@@ -25,14 +27,17 @@
 // view it sits above the clip view and follows the horizontal scroll.
 //
 //   - A left click on a row selects that row alone (Ctrl or Command adds or removes it, Shift
-//     selects the range from the anchor to it) and makes it the clicked row; a click below the rows
-//     clears the selection. A right click only sets the clicked row, then shows the menu. The
-//     rules of the anchored range are those of RowSelection.h.
+//     selects the range from the anchor to it, Ctrl+Shift adds that range to the rows selected)
+//     and makes it the clicked row; a click below the rows clears the selection. A right click
+//     only sets the clicked row, then shows the menu. The rules of the anchored range are those of
+//     RowSelection.h.
 //   - clickedRow() is -1 until a click lands on a row, and again after a click that misses.
 //   - Keys: Up and Down select the row above or below the far end of the range (the first or last
-//     row with none selected; Shift moves the far end) and scroll it into view. An outline also
-//     opens the item there with Right; Left closes it, or on an item that is closed or cannot open
-//     selects its parent.
+//     row with none selected), Home and End the first or last row, Page Up and Page Down the row
+//     as many rows away as fit the height in view; with Shift the far end moves there instead.
+//     Each scrolls the row it moved to into view. Ctrl+A (or Command+A) selects every row. An
+//     outline also opens the item there with Right; Left closes it, or on an item that is closed
+//     or cannot open selects its parent.
 //   - Group rows (headings between runs of rows) are never selected: clicks on them leave the
 //     selection as it is, keys step over them, and a range that spans them leaves them out.
 //
@@ -159,7 +164,8 @@ public:
     int rowForView(const View& view) const;
     // Reads the rows again: every row view in view is asked for anew.
     virtual void reloadData();
-    // Makes the rows in view exist as views and gives back those out of view.
+    // Fits the frame to the rows and columns; a view-based table also makes the rows in view exist
+    // as views and gives back those out of view.
     void tile();
 
     bool mouseDown(const Event& event) override;
@@ -206,6 +212,8 @@ protected:
 
 private:
     Rect visibleRows() const;
+    // How many rows Page Up and Page Down move: those that fit the height in view (at least one).
+    int rowsPerPage() const;
     void enqueue(std::shared_ptr<TableRowView> rowView);
     std::shared_ptr<TableRowView> makeRowView(int row);
     void fitFrameToRowsAndColumns();

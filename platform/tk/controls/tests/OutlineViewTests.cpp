@@ -2,6 +2,7 @@
 #include "platform/tk/controls/Button.h"
 #include "platform/tk/controls/TableView.h"
 #include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/ScrollView.h"
 #include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,11 @@ TEST_F(Outline, ClicksSetTheClickedRowAndTheSelection) {
     w.rightClick({50, 45}); // row 2: clicked, selection unchanged
     EXPECT_EQ(outline->clickedRow(), 2);
     EXPECT_EQ(outline->selectedRowIndexes(), (IndexSet{1, 3}));
+    // The outline's height follows its rows; in a scroll view it fills the part below them too.
+    auto scroll = View::make<ScrollView>(Rect{0, 0, 200, 200});
+    w.contentView().addSubview(scroll);
+    scroll->setDocumentView(outline);
+    w.window().layoutIfNeeded();
     w.click({50, 150}); // below the rows
     EXPECT_EQ(outline->clickedRow(), -1);
     EXPECT_TRUE(outline->selectedRowIndexes().empty());

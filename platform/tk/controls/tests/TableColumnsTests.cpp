@@ -1,8 +1,9 @@
 // Tables by columns: cells at their columns' x and width, hidden columns taking no room, the
 // implicit column of a table without columns, the header in the scroll view following the
 // horizontal scroll, divider drags that resize a column within its limits (also where the table
-// scrolls under the pointer), rows made as views only once in view, and an outline's indentation
-// kept in its first column.
+// scrolls under the pointer), follow their column as others come and go, and leave the resize
+// cursor over the divider they end on, rows made as views only once in view, and an outline's
+// indentation kept in its first column.
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/controls/Button.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -205,6 +207,81 @@ TEST(TableColumns, DraggingADividerResizesTheLeftColumnWithinItsLimits) {
     EXPECT_EQ(f.w.window().currentCursor(), Cursor::resizeLeftRight) << "room again";
 }
 
+TEST(TableColumns, ADividerDragFollowsItsColumnAndEndsWhenItIsHiddenOrRemoved) {
+    {
+        SCOPED_TRACE("a column before it taken out");
+        ColumnsFixture f;
+        auto c = column("c", 50);
+        f.table->addTableColumn(c);
+        const Point pressed = f.divider(*f.b);
+        f.w.mouseDown(pressed);
+        ASSERT_EQ(f.header->resizedColumn(), 2);
+        f.table->removeTableColumn(*f.a);
+        EXPECT_EQ(f.header->resizedColumn(), 1) << "b, one place to the left now";
+        f.w.mouseDragged(pressed.offsetBy(20, 0));
+        EXPECT_DOUBLE_EQ(f.b->width(), 100);
+        EXPECT_DOUBLE_EQ(c->width(), 50) << "the column now where b was is left alone";
+        f.w.mouseUp(pressed.offsetBy(20, 0));
+    }
+    struct Case {
+        const char* what;
+        std::function<void(ColumnsFixture&)> change;
+    };
+    const Case cases[] = {
+        {"the dragged column hidden", [](ColumnsFixture& f) { f.b->setHidden(true); }},
+        {"the dragged column taken out", [](ColumnsFixture& f) { f.table->removeTableColumn(*f.b); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ColumnsFixture f;
+        const Point pressed = f.divider(*f.b);
+        f.w.mouseDown(pressed);
+        f.w.mouseDragged(pressed.offsetBy(10, 0));
+        ASSERT_DOUBLE_EQ(f.b->width(), 90);
+        c.change(f);
+        EXPECT_EQ(f.header->resizedColumn(), -1) << "the drag is over";
+        EXPECT_EQ(f.w.window().currentCursor(), Cursor::arrow);
+        f.b->setHidden(false);
+        f.w.mouseDragged(pressed.offsetBy(30, 0));
+        EXPECT_DOUBLE_EQ(f.b->width(), 90) << "and does not come back";
+        EXPECT_DOUBLE_EQ(f.a->width(), 60);
+        f.w.mouseUp(pressed.offsetBy(30, 0));
+    }
+}
+
+// Where a drag ends the divider has moved under the pointer, and a press without a move lands on
+// the divider where it was: either way the pointer is over a divider and keeps the resize cursor,
+// until a move takes it elsewhere.
+TEST(TableColumns, TheResizeCursorStaysOverTheDividerADragEndsOn) {
+    ColumnsFixture f;
+    f.header->setCursor(Cursor::pointingHand); // the header's own, given back after
+    const Point pressed = f.divider(*f.a);
+    f.w.moveMouse(pressed);
+    f.w.click(pressed);
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::resizeLeftRight) << "a press without a move";
+
+    f.w.drag(pressed, pressed.offsetBy(20, 0));
+    ASSERT_DOUBLE_EQ(f.a->width(), 80);
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::resizeLeftRight) << "the drag over, on the divider";
+    f.w.moveMouse(pressed.offsetBy(21, 0));
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::resizeLeftRight) << "a move along the divider";
+    f.w.moveMouse(pressed.offsetBy(-20, 0));
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::pointingHand) << "off it, the header's own";
+    EXPECT_EQ(f.header->cursor(), Cursor::pointingHand);
+
+    // A drag held at the column's limit ends away from the divider: nothing to keep.
+    f.a->setMaxWidth(90);
+    const Point at = f.divider(*f.a);
+    f.w.drag(at, at.offsetBy(40, 0));
+    ASSERT_DOUBLE_EQ(f.a->width(), 90);
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::pointingHand) << "past the divider";
+    const Point now = f.divider(*f.a);
+    f.w.drag(now, now.offsetBy(0, 40));
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::arrow) << "below the header, at the divider's x";
+    f.w.moveMouse(now);
+    EXPECT_EQ(f.w.window().currentCursor(), Cursor::resizeLeftRight);
+}
+
 // Narrowing the last column while the table is scrolled to its right end narrows the table, and
 // the clip view scrolls left with it under a pointer that stands still: the width follows the
 // pointer's travel all the same.
@@ -299,7 +376,9 @@ TEST(TableColumns, AnOutlineIndentsItsFirstColumnOnly) {
     w.contentView().addSubview(outline);
     outline->setDataSource(tree);
     outline->expandItem(tree->a);
-    const auto cellX = [&](int column, int row) { return outline->viewAtColumn(column, row)->frame().minX(); };
+    const auto cellX = [&](int column, int row) {
+        return outline->viewAtColumn(column, row)->frame().minX();
+    };
     const double leading = OutlineView::kOutlineCellLeading + OutlineView::kOutlineCellWidth;
     EXPECT_DOUBLE_EQ(cellX(0, 0), 1.5 + leading);
     EXPECT_DOUBLE_EQ(cellX(0, 1), 1.5 + leading + OutlineView::kIndentationPerLevel) << "a1, one level in";
