@@ -23,25 +23,35 @@ ImageOptions caps(double top, double left, double bottom, double right) {
     return {false, Caps{top, left, bottom, right}};
 }
 
-// A raised push-button bezel whose shadow reaches `shadowRoom` below it.
+// A push-button bezel whose shadow reaches `shadowRoom` below it: raised, or pressed into the
+// panel. Pressed, the face sinks below the window's own shade with its top in shadow and a faint
+// lit lip under it, so it reads apart from a disabled bezel (the raised one at half strength).
 void bezel(cairo_t* cr, const Rect& r, double radius, Look look, double shadowRoom = 2.0) {
     const bool pressed = look == Look::pressed;
-    softShadow(cr, r.offset(0, pressed ? 0.3 : 0.4 * shadowRoom), radius, pressed ? 0.6 : 0.6 * shadowRoom,
-               kShadow.withAlpha(0.5));
+    if (pressed) {
+        roundedRectPath(cr, r.offset(0, 0.6), radius);
+        setColor(cr, kWhite.withAlpha(0.05));
+        cairo_fill(cr);
+    } else {
+        softShadow(cr, r.offset(0, 0.4 * shadowRoom), radius, 0.6 * shadowRoom, kShadow.withAlpha(0.5));
+    }
     roundedRectPath(cr, r, radius);
     const Rgba face = look == Look::selected ? kRaised.mixed(kHighlight, 0.35) : kRaised;
     // The shading lies within the rounded edges and the face between them is one colour, so a
     // button squeezed until its top and bottom caps meet still joins without a step.
     const double edge = std::min(0.5, radius / r.h);
-    const Rgba top = face.mixed(kWhite, pressed ? 0.0 : 0.07), bottom = face.mixed(kWindow, pressed ? 0.5 : 0.25);
+    const Rgba top = pressed ? hex(0x0f1013) : face.mixed(kWhite, 0.07);
+    const Rgba bottom = pressed ? hex(0x1a1c20) : face.mixed(kWindow, 0.25);
     const Rgba middle = top.mixed(bottom, 0.5);
     setVertical(cr, r, {{0.0, top}, {edge, middle}, {1.0 - edge, middle}, {1.0, bottom}});
     cairo_fill(cr);
     if (pressed)
-        innerShadow(cr, r, radius, 1.6, kShadow.withAlpha(0.5));
+        innerShadow(cr, r, radius, 2.2, kShadow.withAlpha(0.7));
     roundedRectPath(cr, r.inset(0.5), radius - 0.5);
     cairo_set_line_width(cr, 1.0);
-    const Rgba rimTop = kWhite.withAlpha(pressed ? 0.04 : 0.13), rimBottom = kWhite.withAlpha(0.02);
+    // Raised, the rim catches the light along the top; pressed, along the bottom.
+    const Rgba rimTop = kWhite.withAlpha(pressed ? 0.02 : 0.13),
+               rimBottom = kWhite.withAlpha(pressed ? 0.05 : 0.02);
     const Rgba rimMiddle = rimTop.mixed(rimBottom, 0.5);
     setVertical(cr, r, {{0.0, rimTop}, {edge, rimMiddle}, {1.0 - edge, rimMiddle}, {1.0, rimBottom}});
     cairo_stroke(cr);
@@ -176,14 +186,17 @@ void windowTab(cairo_t* cr, Look look) {
     if (look == Look::selected) {
         setVertical(cr, r, {{0.0, hex(0x343842)}, {1.0, hex(0x2a2e35)}});
     } else if (look == Look::pressed) {
-        setVertical(cr, r, {{0.0, hex(0x15161a)}, {1.0, hex(0x1b1d21)}});
+        // Below the window's shade, so a pressed tab reads apart from a disabled (plain) one.
+        setVertical(cr, r, {{0.0, hex(0x0c0d10)}, {1.0, hex(0x15171a)}});
     } else {
         setVertical(cr, r, {{0.0, hex(0x1d1f24)}, {1.0, hex(0x22252a)}});
     }
     cairo_fill(cr);
+    if (look == Look::pressed)
+        innerShadow(cr, r, 6, 2.4, kShadow.withAlpha(0.7));
     roundedRectPath(cr, r.inset(0.5), 5.5);
     cairo_set_line_width(cr, 1.0);
-    setColor(cr, kWhite.withAlpha(look == Look::selected ? 0.14 : 0.05));
+    setColor(cr, kWhite.withAlpha(look == Look::selected ? 0.14 : look == Look::pressed ? 0.035 : 0.05));
     cairo_stroke(cr);
     if (look == Look::selected) {
         roundedRectPath(cr, {r.midX() - 12, r.maxY() - 3, 24, 2}, 1);
@@ -226,7 +239,8 @@ void cornerTool(cairo_t* cr, Look look) {
     const Rect r{1, 1, 26, 22};
     roundedRectPath(cr, r, 4);
     if (look == Look::pressed) {
-        setVertical(cr, r, {{0.0, hex(0x121316)}, {1.0, hex(0x1a1c20)}});
+        // Below the window's shade, as the pressed push button and tab are.
+        setVertical(cr, r, {{0.0, hex(0x0d0e11)}, {1.0, hex(0x15171a)}});
     } else if (look == Look::selected) {
         setVertical(cr, r, {{0.0, kHighlight.mixed(kRaised, 0.55)}, {1.0, kHighlight.mixed(kRaised, 0.75)}});
     } else {
@@ -234,7 +248,7 @@ void cornerTool(cairo_t* cr, Look look) {
     }
     cairo_fill(cr);
     if (look == Look::pressed)
-        innerShadow(cr, r, 4, 1.5, kShadow.withAlpha(0.6));
+        innerShadow(cr, r, 4, 2.0, kShadow.withAlpha(0.7));
     roundedRectPath(cr, r.inset(0.5), 3.5);
     cairo_set_line_width(cr, 1.0);
     setColor(cr, kWhite.withAlpha(look == Look::pressed ? 0.03 : 0.09));
