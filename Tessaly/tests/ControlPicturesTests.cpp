@@ -447,9 +447,9 @@ std::vector<Subject> subjects() {
 }
 
 // Makes the subject's control in a window of its own at `scale`, poses and drives it, and hands
-// the fixture and the control's frame (window points) to `look`.
+// the fixture, the control and its frame (window points) to `look`.
 void posed(const Subject& subject, double scale,
-           const std::function<void(testing::ControlFixture& f, tk::Rect frame)>& look) {
+           const std::function<void(testing::ControlFixture& f, tk::View& control, tk::Rect frame)>& look) {
     testing::ControlFixture f(
         {subject.size.width + 2 * kMargin + subject.extra.width + subject.before.width,
          subject.size.height + 2 * kMargin + subject.extra.height + subject.before.height},
@@ -462,13 +462,13 @@ void posed(const Subject& subject, double scale,
         subject.pose(*control, f.window->window());
     if (subject.drive)
         subject.drive(*control, f);
-    look(f, frame);
+    look(f, *control, frame);
 }
 
 tk::Image shoot(const Subject& subject, double scale, const fs::path& file) {
     tk::Image picture;
     posed(subject, scale,
-          [&](testing::ControlFixture& f, tk::Rect) { picture = testing::screenshot(*f.window); });
+          [&](testing::ControlFixture& f, tk::View&, tk::Rect) { picture = testing::screenshot(*f.window); });
     EXPECT_TRUE(picture.writePNG(file)) << file;
     return picture;
 }
@@ -485,6 +485,26 @@ const Subject& subjectNamed(const std::vector<Subject>& all, const std::string& 
 // Luma of a pixel in sRGB levels, 0-255.
 double levels(const tk::Color& c) {
     return 255 * (0.2126 * c.r + 0.7152 * c.g + 0.0722 * c.b);
+}
+
+// Relative luminance of an sRGB colour, as contrast ratios are defined on it.
+double luminance(const tk::Color& c) {
+    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+}
+
+double contrast(const tk::Color& a, const tk::Color& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour a button's cell gives its title in the cell's present state.
+tk::Color titleColor(const tk::View& control) {
+    const tk::Cell* cell = static_cast<const tk::CellControl&>(control).cell();
+    if (const auto* styled = dynamic_cast<const StyledButtonCell*>(cell))
+        return styled->dynamicStyle()->textColor(styled->controlState());
+    const auto& push = dynamic_cast<const WendlePushButtonCell&>(*cell);
+    return WendlePushButtonCell::style()->textColor(push.controlState());
 }
 
 TEST(ControlPictures, EveryControlInEachStateAt1xAnd2xWithAContactSheet) {
@@ -561,12 +581,40 @@ TEST(ControlPictures, APressedFaceIsClearlyDarkerThanADisabledOne) {
         const char* states[] = {"highlighted", "disabled"};
         for (int i = 0; i < 2; ++i)
             posed(subjectNamed(all, c.control, states[i]), 2,
-                  [&](testing::ControlFixture& f, tk::Rect frame) {
+                  [&](testing::ControlFixture& f, tk::View&, tk::Rect frame) {
                       const double x = c.faceX >= 0 ? frame.minX() + c.faceX : frame.maxX() + c.faceX;
                       face[i] = levels(f.window->render().pixelColor(int(x * 2), int(frame.midY() * 2)));
                   });
         EXPECT_GE(face[1] - face[0], 12) << c.control << ": pressed " << face[0] << ", disabled " << face[1];
     }
+}
+
+// Each enabled state's title reads on its bezel: at least 4.5 : 1 against every pixel of the face
+// where the title sits (its rows, between the bezel's end caps), drawn without the title.
+TEST(ControlPictures, ButtonTitlesReadOnTheirBezels) {
+    constexpr double kScale = 2, kCap = 8;
+    const std::vector<Subject> all = subjects();
+    for (const char* control : {"styled-button", "push-button"})
+        for (const char* state : {"normal", "highlighted", "on", "selected"}) {
+            if (std::string(control) == "push-button" && std::string(state) == "on")
+                continue; // not among its pictures
+            posed(subjectNamed(all, control, state), kScale,
+                  [&](testing::ControlFixture& f, tk::View& view, tk::Rect frame) {
+                      auto& button = static_cast<tk::Button&>(view);
+                      const tk::Color text = titleColor(view);
+                      const tk::Rect title =
+                          button.cell()->titleRect(button.bounds()).offsetBy(frame.minX(), frame.minY());
+                      button.setTitle("");
+                      const tk::BitmapContext& picture = f.window->render();
+                      double lowest = 100;
+                      for (int y = int(title.minY() * kScale); y < int(title.maxY() * kScale); ++y)
+                          for (int x = int((std::max(title.minX(), frame.minX() + kCap)) * kScale);
+                               x < int(std::min(title.maxX(), frame.maxX() - kCap) * kScale); ++x)
+                              lowest = std::min(lowest, contrast(text, picture.pixelColor(x, y)));
+                      EXPECT_GE(lowest, 4.5) << control << " " << state << " (title rect " << title.minY()
+                                             << "-" << title.maxY() << ")";
+                  });
+        }
 }
 
 } // namespace

@@ -19,6 +19,9 @@ using Caps = std::array<double, 4>;
 
 enum class Look { normal, pressed, selected };
 
+// The face of an "on" button.
+constexpr Rgba kOnFace = hex(0x0a1430);
+
 ImageOptions caps(double top, double left, double bottom, double right) {
     return {false, Caps{top, left, bottom, right}};
 }
@@ -36,12 +39,14 @@ void bezel(cairo_t* cr, const Rect& r, double radius, Look look, double shadowRo
         softShadow(cr, r.offset(0, 0.4 * shadowRoom), radius, 0.6 * shadowRoom, kShadow.withAlpha(0.5));
     }
     roundedRectPath(cr, r, radius);
-    const Rgba face = look == Look::selected ? kRaised.mixed(kHighlight, 0.35) : kRaised;
+    // On, the face is a deep blue: the on title's mid grey keeps 4.5 : 1 against it.
+    const bool on = look == Look::selected;
+    const Rgba face = on ? kOnFace : kRaised;
     // The shading lies within the rounded edges and the face between them is one colour, so a
     // button squeezed until its top and bottom caps meet still joins without a step.
     const double edge = std::min(0.5, radius / r.h);
-    const Rgba top = pressed ? hex(0x0f1013) : face.mixed(kWhite, 0.07);
-    const Rgba bottom = pressed ? hex(0x1a1c20) : face.mixed(kWindow, 0.25);
+    const Rgba top = pressed ? hex(0x0f1013) : on ? face : face.mixed(kWhite, 0.07);
+    const Rgba bottom = pressed ? hex(0x15171b) : face.mixed(kWindow, 0.25);
     const Rgba middle = top.mixed(bottom, 0.5);
     setVertical(cr, r, {{0.0, top}, {edge, middle}, {1.0 - edge, middle}, {1.0, bottom}});
     cairo_fill(cr);
@@ -49,9 +54,9 @@ void bezel(cairo_t* cr, const Rect& r, double radius, Look look, double shadowRo
         innerShadow(cr, r, radius, 2.2, kShadow.withAlpha(0.7));
     roundedRectPath(cr, r.inset(0.5), radius - 0.5);
     cairo_set_line_width(cr, 1.0);
-    // Raised, the rim catches the light along the top; pressed, along the bottom.
-    const Rgba rimTop = kWhite.withAlpha(pressed ? 0.02 : 0.13),
-               rimBottom = kWhite.withAlpha(pressed ? 0.05 : 0.02);
+    // Raised, the rim catches the light along the top; pressed, along the bottom; on, it glows blue.
+    const Rgba rimTop = on ? kHighlight.withAlpha(0.85) : kWhite.withAlpha(pressed ? 0.02 : 0.13),
+               rimBottom = on ? kHighlight.withAlpha(0.45) : kWhite.withAlpha(pressed ? 0.05 : 0.02);
     const Rgba rimMiddle = rimTop.mixed(rimBottom, 0.5);
     setVertical(cr, r, {{0.0, rimTop}, {edge, rimMiddle}, {1.0 - edge, rimMiddle}, {1.0, rimBottom}});
     cairo_stroke(cr);
