@@ -332,35 +332,24 @@ ImageList tessalyImages() {
 
     // Combo box bezels are templates: the control tints them.
     // The combo box draws "tui-combobox" stretched as its field and, while its list is open, at its
-    // own size as the indicator at the right edge; closed, the narrower "tui-combobox-up" button
-    // stands there instead. So the field is a plain box that reads as pressed beside the field, and
-    // the button a box of its own with the list's chevron; drawn at its own size only, it has no
-    // caps (they would stretch the chevron).
-    add(img(
-        "tui-combobox", 44, 22,
-        [](cairo_t* cr) {
-            const Rect r{1.5, 1.5, 41, 19};
-            roundedRectPath(cr, r, 4.5);
-            setColor(cr, hex(0x000000, 0.10));
-            cairo_fill_preserve(cr);
-            cairo_set_line_width(cr, 1.2);
-            setColor(cr, hex(0x000000, 0.55));
-            cairo_stroke(cr);
-        },
-        {true, Caps{6, 6, 6, 6}}));
-    add(img(
-        "tui-combobox-up", 22, 22,
-        [](cairo_t* cr) {
+    // own size over the "tui-combobox-up" button at the right edge, as the open button's shade. So
+    // the two are one size, and the field's rect and the button's stay put when the list opens; the
+    // button, drawn at its own size only, has no caps (they would stretch the chevron).
+    const auto comboBox = [](double fill, bool withChevron) {
+        return [fill, withChevron](cairo_t* cr) {
             const Rect r{1.5, 1.5, 19, 19};
             roundedRectPath(cr, r, 4.5);
-            setColor(cr, hex(0x000000, 0.22));
+            setColor(cr, hex(0x000000, fill));
             cairo_fill_preserve(cr);
             cairo_set_line_width(cr, 1.2);
             setColor(cr, hex(0x000000, 0.55));
             cairo_stroke(cr);
-            chevron(cr, r.midX(), r.midY() + 0.3, 6, true, hex(0x000000), 1.5);
-        },
-        {true, {}}));
+            if (withChevron)
+                chevron(cr, r.midX(), r.midY() + 0.3, 6, true, hex(0x000000), 1.5);
+        };
+    };
+    add(img("tui-combobox", 22, 22, comboBox(0.10, false), {true, Caps{6, 6, 6, 6}}));
+    add(img("tui-combobox-up", 22, 22, comboBox(0.22, true), {true, {}}));
 
     add(img("tui-customslider-handle", 16, 16, [](cairo_t* cr) { sliderHandle(cr, 8, 7.6, 6.2, false); }));
     add(img("tui-customslider-handle-down", 16, 16,
