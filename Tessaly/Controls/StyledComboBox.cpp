@@ -73,10 +73,14 @@ void StyledComboBoxCell::drawBezel(const tk::Rect& frame, tk::View&, tk::Graphic
     const double opacity = isEnabled() ? 1.0 : 0.5;
     drawTintedImage(context, backgroundImage(), bezelRect(frame), opacity);
     const tk::Image indicator = indicatorImage();
-    drawTintedImage(
-        context, indicator,
-        tk::Rect{frame.maxX() - indicator.size().width, 0, indicator.size().width, indicator.size().height},
-        opacity);
+    const tk::Rect at{frame.maxX() - indicator.size().width, 0, indicator.size().width,
+                      indicator.size().height};
+    // The open indicator is the field's plain box: it shades the button instead of replacing it,
+    // so the button keeps its chevron while the list is open.
+    if (popupOpen_)
+        drawTintedImage(context, Tessaly::image(ImageResources::tuiComboboxUp).tinted(tk::controlTextColor()),
+                        at, opacity);
+    drawTintedImage(context, indicator, at, opacity);
 }
 
 void StyledComboBoxCell::draw(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) {

@@ -4,7 +4,9 @@
 // background "tui-combobox" stretched over the bezel rect and the indicator at its own size at the
 // right edge ("tui-combobox" while the list is open, "tui-combobox-up" while it is closed) - with
 // its text inset by the style's title insets, its own rounded focus ring, and the choice of a list
-// item turned into its number value plus its action.
+// item turned into its number value plus its action. The two pictures are one size, so the field
+// and the button keep their rects when the list opens; open, the indicator is drawn over the
+// "tui-combobox-up" button as its shade, and the button keeps its chevron.
 //
 // The cell remembers whether the list is open (isPopupOpen), from the list's will-pop-up to its
 // will-dismiss, which the box hears and passes on. Its button is the indicator's rect, so the text,
@@ -38,7 +40,7 @@ public:
     BackgroundStyle interiorBackgroundStyle() const { return style()->interiorBackgroundStyle(); }
 
     bool isPopupOpen() const { return popupOpen_; }
-    // Redraws the box and lays its field out again (the indicator's width changes).
+    // Redraws the box and lays its field out again (for an indicator of another width).
     void setPopupOpen(bool open);
 
     tk::Image backgroundImage() const;

@@ -114,8 +114,11 @@ double TessalSlider::fillWidth() const {
     const double width = sliderWidth.get();
     if (width <= 10)
         return 0;
+    // Whole points (whole pixels at 1x and 2x): the fill is drawn in nine parts, and parts that
+    // meet between pixels let the track show through a seam. The knob hides the rounding.
     if (auto v = model->value())
-        return limited(model->fraction(*v) * width, kKnobSize, width);
+        return std::min(std::round(limited(model->fraction(*v) * width, kKnobSize, width)),
+                        std::floor(width));
     return overflowsKnobs() ? width : 0;
 }
 

@@ -14,8 +14,9 @@
 //     onSlideComplete.
 //
 // The track (sliderWidth wide, measured):
-//   - fill "tui-customslider-on" from the left end to the value (at least 16 wide), the whole
-//     track when mixed over more than maxKnobs starting values, none when mixed otherwise;
+//   - fill "tui-customslider-on" from the left end to the value (at least 16 wide, in whole
+//     points), the whole track when mixed over more than maxKnobs starting values, none when
+//     mixed otherwise;
 //   - the knob "tui-customslider-handle" ("-down" while dragged), centred on the value and kept 8
 //     points inside the ends; when mixed, faint knobs (opacity 0.3) for the first five starting
 //     values, none over more than five.

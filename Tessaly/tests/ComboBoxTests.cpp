@@ -4,10 +4,16 @@
 
 #include "Tessaly/Controls/CellDrawing.h"
 #include "Tessaly/Controls/StyledComboBox.h"
+#include "Tessaly/Resources/AssetLookup.h"
 #include "Tessaly/tests/ControlTestSupport.h"
+#include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/SemanticColors.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace Tessaly {
 namespace {
@@ -63,12 +69,12 @@ TEST_F(Combo, DrawsBothPicturesAtTheirPlacesAndHalfStrengthWhenDisabled) {
     EXPECT_EQ(images[1].rect.x(), 120 - closedIndicator);
     EXPECT_EQ(images[1].rect.size, cell().indicatorImage().size());
 
-    const double closedWidth = cell().bezelRect(box->bounds()).width();
     cell().setPopupOpen(true);
-    const double openIndicator = cell().indicatorImage().size().width;
-    ASSERT_NE(openIndicator, closedIndicator) << "the two indicators differ, or nothing narrows";
-    EXPECT_EQ(cell().bezelRect(box->bounds()).width(), closedWidth - (openIndicator - closedIndicator))
-        << "the field narrows by the difference of the indicators";
+    const auto open = recordDrawing(*box)->pictures();
+    ASSERT_EQ(open.size(), 3u) << "the field, the button and the open indicator over it";
+    EXPECT_EQ(open[0].rect, images[0].rect) << "the field stays";
+    EXPECT_EQ(open[1].rect, images[1].rect) << "the button stays";
+    EXPECT_EQ(open[2].rect, images[1].rect) << "the indicator shades the button";
     cell().setPopupOpen(false);
 
     box->setEnabled(false);
@@ -95,6 +101,51 @@ TEST_F(Combo, TheTextStaysInsideTheFieldsPictureOpenOrClosed) {
         EXPECT_EQ(field.y(), 3) << "centred: mid-y 11 less half of 17, rounded away from zero";
         EXPECT_EQ(box->buttonRect(box->bounds()).minX(), bezel.maxX()) << "the button is the indicator";
     }
+}
+
+// Drawn at 2x, a box keeps its field, its button and the button's chevron where they are while
+// its list is open; only the button's shade changes.
+TEST(ComboBoxPictures, OpeningTheListKeepsTheFieldTheButtonAndItsChevron) {
+    constexpr double kScale = 2;
+    ControlFixture f({140, 42}, kScale);
+    f.window->window().setBackgroundColor(color(ColorResources::backgroundNormal));
+    auto box = f.add(tk::View::make<StyledComboBox>(tk::Rect{10, 10, 120, 22}));
+    box->addItem("0.5", 0.5);
+    const StyledComboBoxCell& cell = *box->styledCell();
+    struct Look {
+        tk::Rect field, button, text;
+        std::vector<std::pair<int, int>> chevron; // the bright pixels of the button's middle
+        double face = 0;                          // luma of the button's face beside the chevron
+    };
+    const auto look = [&] {
+        const tk::BitmapContext& picture = f.window->render();
+        Look l{
+            cell.bezelRect(box->bounds()), box->buttonRect(box->bounds()), box->textField().frame(), {}, 0};
+        const tk::Point origin = box->convertToWindow({0, 0});
+        const tk::Rect middle = l.button.insetBy(5, 5).offsetBy(origin.x, origin.y);
+        const auto luma = [&](int x, int y) {
+            const tk::Color c = picture.pixelColor(x, y);
+            return 255 * (0.2126 * c.r + 0.7152 * c.g + 0.0722 * c.b);
+        };
+        for (int y = int(middle.minY() * kScale); y < int(middle.maxY() * kScale); ++y)
+            for (int x = int(middle.minX() * kScale); x < int(middle.maxX() * kScale); ++x)
+                if (luma(x, y) > 150)
+                    l.chevron.emplace_back(x, y);
+        l.face = luma(int(middle.minX() * kScale), int(middle.minY() * kScale));
+        return l;
+    };
+    const Look closed = look();
+    f.window->click({125, 20});
+    ASSERT_TRUE(cell.isPopupOpen());
+    const Look open = look();
+    EXPECT_EQ(open.field, closed.field);
+    EXPECT_EQ(open.button, closed.button);
+    EXPECT_EQ(open.text, closed.text);
+    EXPECT_GE(closed.chevron.size(), 20u) << "a chevron on the closed button";
+    for (const auto& p : closed.chevron)
+        EXPECT_NE(std::find(open.chevron.begin(), open.chevron.end(), p), open.chevron.end())
+            << "chevron pixel " << p.first << "," << p.second << " gone while open";
+    EXPECT_GT(open.face, closed.face + 4) << "the open button's shade";
 }
 
 // Records the frame the interior is drawn in.

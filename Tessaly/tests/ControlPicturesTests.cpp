@@ -1,8 +1,8 @@
 // Writes a picture of every control in each state it draws differently, at 1x and 2x,
 // into <build>/pictures/tessaly/controls/<control>-<state>.png, and a contact sheet of them all
 // into <build>/pictures/tessaly/controls.png, for a person to look at. The checks here are only
-// that each picture was written and is not blank, and that a wide bezel keeps the corners of a
-// narrow one; what the controls draw is checked elsewhere.
+// that each picture was written and is not blank, that a wide bezel keeps the corners of a narrow
+// one and that pressed and disabled faces tell apart; what the controls draw is checked elsewhere.
 
 #include "Tessaly/Controls/CursorButtons.h"
 #include "Tessaly/Controls/NavigationButtons.h"
@@ -24,9 +24,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -444,22 +446,65 @@ std::vector<Subject> subjects() {
     return s;
 }
 
-tk::Image shoot(const Subject& subject, double scale, const fs::path& file) {
+// Makes the subject's control in a window of its own at `scale`, poses and drives it, and hands
+// the fixture, the control and its frame (window points) to `look`.
+void posed(const Subject& subject, double scale,
+           const std::function<void(testing::ControlFixture& f, tk::View& control, tk::Rect frame)>& look) {
     testing::ControlFixture f(
         {subject.size.width + 2 * kMargin + subject.extra.width + subject.before.width,
          subject.size.height + 2 * kMargin + subject.extra.height + subject.before.height},
         scale);
     f.window->window().setBackgroundColor(color(ColorResources::backgroundNormal));
-    auto control = f.add(subject.make(
-        tk::Rect{{kMargin + subject.before.width, kMargin + subject.before.height}, subject.size}));
+    const tk::Rect frame{{kMargin + subject.before.width, kMargin + subject.before.height}, subject.size};
+    auto control = f.add(subject.make(frame));
     f.window->window().makeFirstResponder(nullptr);
     if (subject.pose)
         subject.pose(*control, f.window->window());
     if (subject.drive)
         subject.drive(*control, f);
-    const tk::Image picture = testing::screenshot(*f.window);
+    look(f, *control, frame);
+}
+
+tk::Image shoot(const Subject& subject, double scale, const fs::path& file) {
+    tk::Image picture;
+    posed(subject, scale,
+          [&](testing::ControlFixture& f, tk::View&, tk::Rect) { picture = testing::screenshot(*f.window); });
     EXPECT_TRUE(picture.writePNG(file)) << file;
     return picture;
+}
+
+const Subject& subjectNamed(const std::vector<Subject>& all, const std::string& control,
+                            const std::string& state) {
+    const auto it = std::find_if(all.begin(), all.end(),
+                                 [&](const Subject& s) { return s.control == control && s.state == state; });
+    if (it == all.end())
+        throw std::invalid_argument("no picture " + control + "-" + state);
+    return *it;
+}
+
+// Luma of a pixel in sRGB levels, 0-255.
+double levels(const tk::Color& c) {
+    return 255 * (0.2126 * c.r + 0.7152 * c.g + 0.0722 * c.b);
+}
+
+// Relative luminance of an sRGB colour, as contrast ratios are defined on it.
+double luminance(const tk::Color& c) {
+    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+}
+
+double contrast(const tk::Color& a, const tk::Color& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour a button's cell gives its title in the cell's present state.
+tk::Color titleColor(const tk::View& control) {
+    const tk::Cell* cell = static_cast<const tk::CellControl&>(control).cell();
+    if (const auto* styled = dynamic_cast<const StyledButtonCell*>(cell))
+        return styled->dynamicStyle()->textColor(styled->controlState());
+    const auto& push = dynamic_cast<const WendlePushButtonCell&>(*cell);
+    return WendlePushButtonCell::style()->textColor(push.controlState());
 }
 
 TEST(ControlPictures, EveryControlInEachStateAt1xAnd2xWithAContactSheet) {
@@ -515,6 +560,60 @@ TEST(ControlPictures, AWideBezelHasTheCornersOfANarrowOne) {
             for (std::size_t i = 0; i < narrow.size(); ++i)
                 differing += narrow[i] == wide[i] ? 0 : 1;
             EXPECT_EQ(differing, 0) << c.control << (right ? ", right end" : ", left end");
+        }
+}
+
+// A pressed face sinks below the window's shade; a disabled one is the normal face at half
+// strength. Their faces, beside the title, must stay clearly apart or only the titles' greys tell
+// the two states from each other.
+TEST(ControlPictures, APressedFaceIsClearlyDarkerThanADisabledOne) {
+    struct Case {
+        const char* control;
+        double faceX; // points from the control's left edge (negative: from its right), clear of
+                      // the title, the arrows and the image
+    };
+    const Case cases[] = {{"push-button", 14},    {"styled-button", 14},       {"segmented-control", 8},
+                          {"pop-up-button", -24}, {"tool-pop-up-button", -20}, {"pop-down-button", -24},
+                          {"back-button", 6},     {"tool-button", 4}};
+    const std::vector<Subject> all = subjects();
+    for (const Case& c : cases) {
+        double face[2] = {};
+        const char* states[] = {"highlighted", "disabled"};
+        for (int i = 0; i < 2; ++i)
+            posed(subjectNamed(all, c.control, states[i]), 2,
+                  [&](testing::ControlFixture& f, tk::View&, tk::Rect frame) {
+                      const double x = c.faceX >= 0 ? frame.minX() + c.faceX : frame.maxX() + c.faceX;
+                      face[i] = levels(f.window->render().pixelColor(int(x * 2), int(frame.midY() * 2)));
+                  });
+        EXPECT_GE(face[1] - face[0], 12) << c.control << ": pressed " << face[0] << ", disabled " << face[1];
+    }
+}
+
+// Each enabled state's title reads on its bezel: at least 4.5 : 1 against every pixel of the face
+// where the title sits (its rows, between the bezel's end caps), drawn without the title.
+TEST(ControlPictures, ButtonTitlesReadOnTheirBezels) {
+    constexpr double kScale = 2, kCap = 8;
+    const std::vector<Subject> all = subjects();
+    for (const char* control : {"styled-button", "push-button"})
+        for (const char* state : {"normal", "highlighted", "on", "selected"}) {
+            if (std::string(control) == "push-button" && std::string(state) == "on")
+                continue; // not among its pictures
+            posed(subjectNamed(all, control, state), kScale,
+                  [&](testing::ControlFixture& f, tk::View& view, tk::Rect frame) {
+                      auto& button = static_cast<tk::Button&>(view);
+                      const tk::Color text = titleColor(view);
+                      const tk::Rect title =
+                          button.cell()->titleRect(button.bounds()).offsetBy(frame.minX(), frame.minY());
+                      button.setTitle("");
+                      const tk::BitmapContext& picture = f.window->render();
+                      double lowest = 100;
+                      for (int y = int(title.minY() * kScale); y < int(title.maxY() * kScale); ++y)
+                          for (int x = int((std::max(title.minX(), frame.minX() + kCap)) * kScale);
+                               x < int(std::min(title.maxX(), frame.maxX() - kCap) * kScale); ++x)
+                              lowest = std::min(lowest, contrast(text, picture.pixelColor(x, y)));
+                      EXPECT_GE(lowest, 4.5) << control << " " << state << " (title rect " << title.minY()
+                                             << "-" << title.maxY() << ")";
+                  });
         }
 }
 

@@ -5,12 +5,14 @@
 #include "Tessaly/tests/TessalyTestBundle.h"
 
 #include "platform/tk/base/TestMainLoop.h"
+#include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -85,15 +87,16 @@ TEST(TessalSliderModel, ResetAlwaysCompletesButNotifiesOnlyOnAChange) {
     EXPECT_EQ(notified, 1);
 }
 
-// A slider hosted in a window; the track is 200 points wide.
+// A slider hosted in a window (of `scale` pixels per point); the track is 200 points wide.
 struct HostedSlider {
     tk::TestMainLoop loop;
-    tk::HeadlessWindow window{tk::Size{248, 40}};
+    tk::HeadlessWindow window;
     std::shared_ptr<TessalSliderModel> model;
     std::shared_ptr<tk::ui::HostingView> host;
     std::vector<std::string> calls;
 
-    explicit HostedSlider(std::shared_ptr<TessalSliderModel> m) : model(std::move(m)) {
+    explicit HostedSlider(std::shared_ptr<TessalSliderModel> m, double scale = 1)
+        : window(tk::Size{248, 40}, scale), model(std::move(m)) {
         testing::useBuiltBundles();
         model->onSlideStarted = [this](double v) { calls.push_back("started " + pct(v)); };
         model->onSlideOngoing = [this](double v) { calls.push_back("ongoing " + pct(v)); };
@@ -222,6 +225,30 @@ TEST(TessalSlider, MixedValuesShowFaintKnobsAndOverFiveFillTheTrack) {
     EXPECT_DOUBLE_EQ(six.knobOpacity(0), 0);
     EXPECT_EQ(tk::ui::findNodeView(*six.host, "slider-knob-1"), nullptr);
     EXPECT_DOUBLE_EQ(tk::ui::findNodeView(*six.host, "slider-fill")->frame().width(), 200);
+}
+
+// The fill is a picture stretched between its end caps; one that ends between pixels shows the
+// track through a seam where its middle meets its right cap. So at 2x, along the fill's middle
+// row, every pixel from the left cap's rounded end to the knob is one colour.
+TEST(TessalSlider, TheFillIsOneColourUpToTheKnobWhereverTheValueFalls) {
+    constexpr double kScale = 2;
+    for (double value : {0.6, 0.613, 0.4321, 0.777}) {
+        HostedSlider s(makeModel({value}), kScale);
+        const tk::View& fill = *tk::ui::findNodeView(*s.host, "slider-fill");
+        const tk::Point origin = fill.convertToWindow({0, 0});
+        const double knobLeft = s.track().convertToWindow({s.knobCentre() - TessalSlider::kKnobHalf, 0}).x;
+        const tk::BitmapContext& picture = s.window.render();
+        const int y = int((origin.y + fill.frame().height() / 2) * kScale);
+        const int from = int((origin.x + 4) * kScale), to = int(std::ceil(knobLeft * kScale));
+        ASSERT_LT(from + 20, to) << value;
+        const tk::Color first = picture.pixelColor(from, y);
+        for (int x = from + 1; x < to; ++x) {
+            const tk::Color c = picture.pixelColor(x, y);
+            const double worst =
+                255 * std::max({std::abs(c.r - first.r), std::abs(c.g - first.g), std::abs(c.b - first.b)});
+            ASSERT_LE(worst, 2) << "value " << value << ": column " << x << " of " << from << "-" << to - 1;
+        }
+    }
 }
 
 TEST(TessalSlider, EndButtonsRunTheModelsIconActions) {

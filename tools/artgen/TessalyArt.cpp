@@ -19,29 +19,44 @@ using Caps = std::array<double, 4>;
 
 enum class Look { normal, pressed, selected };
 
+// The face of an "on" button.
+constexpr Rgba kOnFace = hex(0x0a1430);
+
 ImageOptions caps(double top, double left, double bottom, double right) {
     return {false, Caps{top, left, bottom, right}};
 }
 
-// A raised push-button bezel whose shadow reaches `shadowRoom` below it.
+// A push-button bezel whose shadow reaches `shadowRoom` below it: raised, or pressed into the
+// panel. Pressed, the face sinks below the window's own shade with its top in shadow and a faint
+// lit lip under it, so it reads apart from a disabled bezel (the raised one at half strength).
 void bezel(cairo_t* cr, const Rect& r, double radius, Look look, double shadowRoom = 2.0) {
     const bool pressed = look == Look::pressed;
-    softShadow(cr, r.offset(0, pressed ? 0.3 : 0.4 * shadowRoom), radius, pressed ? 0.6 : 0.6 * shadowRoom,
-               kShadow.withAlpha(0.5));
+    if (pressed) {
+        roundedRectPath(cr, r.offset(0, 0.6), radius);
+        setColor(cr, kWhite.withAlpha(0.05));
+        cairo_fill(cr);
+    } else {
+        softShadow(cr, r.offset(0, 0.4 * shadowRoom), radius, 0.6 * shadowRoom, kShadow.withAlpha(0.5));
+    }
     roundedRectPath(cr, r, radius);
-    const Rgba face = look == Look::selected ? kRaised.mixed(kHighlight, 0.35) : kRaised;
+    // On, the face is a deep blue: the on title's mid grey keeps 4.5 : 1 against it.
+    const bool on = look == Look::selected;
+    const Rgba face = on ? kOnFace : kRaised;
     // The shading lies within the rounded edges and the face between them is one colour, so a
     // button squeezed until its top and bottom caps meet still joins without a step.
     const double edge = std::min(0.5, radius / r.h);
-    const Rgba top = face.mixed(kWhite, pressed ? 0.0 : 0.07), bottom = face.mixed(kWindow, pressed ? 0.5 : 0.25);
+    const Rgba top = pressed ? hex(0x0f1013) : on ? face : face.mixed(kWhite, 0.07);
+    const Rgba bottom = pressed ? hex(0x15171b) : face.mixed(kWindow, 0.25);
     const Rgba middle = top.mixed(bottom, 0.5);
     setVertical(cr, r, {{0.0, top}, {edge, middle}, {1.0 - edge, middle}, {1.0, bottom}});
     cairo_fill(cr);
     if (pressed)
-        innerShadow(cr, r, radius, 1.6, kShadow.withAlpha(0.5));
+        innerShadow(cr, r, radius, 2.2, kShadow.withAlpha(0.7));
     roundedRectPath(cr, r.inset(0.5), radius - 0.5);
     cairo_set_line_width(cr, 1.0);
-    const Rgba rimTop = kWhite.withAlpha(pressed ? 0.04 : 0.13), rimBottom = kWhite.withAlpha(0.02);
+    // Raised, the rim catches the light along the top; pressed, along the bottom; on, it glows blue.
+    const Rgba rimTop = on ? kHighlight.withAlpha(0.85) : kWhite.withAlpha(pressed ? 0.02 : 0.13),
+               rimBottom = on ? kHighlight.withAlpha(0.45) : kWhite.withAlpha(pressed ? 0.05 : 0.02);
     const Rgba rimMiddle = rimTop.mixed(rimBottom, 0.5);
     setVertical(cr, r, {{0.0, rimTop}, {edge, rimMiddle}, {1.0 - edge, rimMiddle}, {1.0, rimBottom}});
     cairo_stroke(cr);
@@ -176,14 +191,17 @@ void windowTab(cairo_t* cr, Look look) {
     if (look == Look::selected) {
         setVertical(cr, r, {{0.0, hex(0x343842)}, {1.0, hex(0x2a2e35)}});
     } else if (look == Look::pressed) {
-        setVertical(cr, r, {{0.0, hex(0x15161a)}, {1.0, hex(0x1b1d21)}});
+        // Below the window's shade, so a pressed tab reads apart from a disabled (plain) one.
+        setVertical(cr, r, {{0.0, hex(0x0c0d10)}, {1.0, hex(0x15171a)}});
     } else {
         setVertical(cr, r, {{0.0, hex(0x1d1f24)}, {1.0, hex(0x22252a)}});
     }
     cairo_fill(cr);
+    if (look == Look::pressed)
+        innerShadow(cr, r, 6, 2.4, kShadow.withAlpha(0.7));
     roundedRectPath(cr, r.inset(0.5), 5.5);
     cairo_set_line_width(cr, 1.0);
-    setColor(cr, kWhite.withAlpha(look == Look::selected ? 0.14 : 0.05));
+    setColor(cr, kWhite.withAlpha(look == Look::selected ? 0.14 : look == Look::pressed ? 0.035 : 0.05));
     cairo_stroke(cr);
     if (look == Look::selected) {
         roundedRectPath(cr, {r.midX() - 12, r.maxY() - 3, 24, 2}, 1);
@@ -226,7 +244,8 @@ void cornerTool(cairo_t* cr, Look look) {
     const Rect r{1, 1, 26, 22};
     roundedRectPath(cr, r, 4);
     if (look == Look::pressed) {
-        setVertical(cr, r, {{0.0, hex(0x121316)}, {1.0, hex(0x1a1c20)}});
+        // Below the window's shade, as the pressed push button and tab are.
+        setVertical(cr, r, {{0.0, hex(0x0d0e11)}, {1.0, hex(0x15171a)}});
     } else if (look == Look::selected) {
         setVertical(cr, r, {{0.0, kHighlight.mixed(kRaised, 0.55)}, {1.0, kHighlight.mixed(kRaised, 0.75)}});
     } else {
@@ -234,7 +253,7 @@ void cornerTool(cairo_t* cr, Look look) {
     }
     cairo_fill(cr);
     if (look == Look::pressed)
-        innerShadow(cr, r, 4, 1.5, kShadow.withAlpha(0.6));
+        innerShadow(cr, r, 4, 2.0, kShadow.withAlpha(0.7));
     roundedRectPath(cr, r.inset(0.5), 3.5);
     cairo_set_line_width(cr, 1.0);
     setColor(cr, kWhite.withAlpha(look == Look::pressed ? 0.03 : 0.09));
@@ -313,35 +332,24 @@ ImageList tessalyImages() {
 
     // Combo box bezels are templates: the control tints them.
     // The combo box draws "tui-combobox" stretched as its field and, while its list is open, at its
-    // own size as the indicator at the right edge; closed, the narrower "tui-combobox-up" button
-    // stands there instead. So the field is a plain box that reads as pressed beside the field, and
-    // the button a box of its own with the list's chevron; drawn at its own size only, it has no
-    // caps (they would stretch the chevron).
-    add(img(
-        "tui-combobox", 44, 22,
-        [](cairo_t* cr) {
-            const Rect r{1.5, 1.5, 41, 19};
-            roundedRectPath(cr, r, 4.5);
-            setColor(cr, hex(0x000000, 0.10));
-            cairo_fill_preserve(cr);
-            cairo_set_line_width(cr, 1.2);
-            setColor(cr, hex(0x000000, 0.55));
-            cairo_stroke(cr);
-        },
-        {true, Caps{6, 6, 6, 6}}));
-    add(img(
-        "tui-combobox-up", 22, 22,
-        [](cairo_t* cr) {
+    // own size over the "tui-combobox-up" button at the right edge, as the open button's shade. So
+    // the two are one size, and the field's rect and the button's stay put when the list opens; the
+    // button, drawn at its own size only, has no caps (they would stretch the chevron).
+    const auto comboBox = [](double fill, bool withChevron) {
+        return [fill, withChevron](cairo_t* cr) {
             const Rect r{1.5, 1.5, 19, 19};
             roundedRectPath(cr, r, 4.5);
-            setColor(cr, hex(0x000000, 0.22));
+            setColor(cr, hex(0x000000, fill));
             cairo_fill_preserve(cr);
             cairo_set_line_width(cr, 1.2);
             setColor(cr, hex(0x000000, 0.55));
             cairo_stroke(cr);
-            chevron(cr, r.midX(), r.midY() + 0.3, 6, true, hex(0x000000), 1.5);
-        },
-        {true, {}}));
+            if (withChevron)
+                chevron(cr, r.midX(), r.midY() + 0.3, 6, true, hex(0x000000), 1.5);
+        };
+    };
+    add(img("tui-combobox", 22, 22, comboBox(0.10, false), {true, Caps{6, 6, 6, 6}}));
+    add(img("tui-combobox-up", 22, 22, comboBox(0.22, true), {true, {}}));
 
     add(img("tui-customslider-handle", 16, 16, [](cairo_t* cr) { sliderHandle(cr, 8, 7.6, 6.2, false); }));
     add(img("tui-customslider-handle-down", 16, 16,
