@@ -11,7 +11,8 @@
 // Text rect: from 10 points inside the search button's right edge (4 without the icon) to 2
 // points past the cancel button's left edge (the full width without a cancel button); centred
 // vertically on one line of what is drawn (the placeholder for an empty value, one line of the
-// font when both are empty) when verticallyCenter; made integral.
+// font when both are empty) when verticallyCenter, else one line of the style's font centred
+// (the font it is drawn in, also when the cell was given another); made integral.
 //
 // The field: alignment insets from the style, an intrinsic size from the bezel picture, and its
 // own focus ring (bounds inset by 1, radius 3) while its window is key and it has the focus.
@@ -62,6 +63,8 @@ public:
     void setEnabled(bool enabled) override;
     tk::Rect drawingRect(const tk::Rect& bounds) const override;
     tk::Rect searchTextRect(const tk::Rect& bounds) const override;
+    // The style's: the text is drawn in it whatever font the cell was given.
+    tk::Font lineFont() const override { return style()->font(); }
     tk::Rect editWithFrame(const tk::Rect& frame, tk::View& controlView) override;
     tk::Rect selectWithFrame(const tk::Rect& frame, tk::View& controlView) override;
     tk::FieldEditorAttributes setUpFieldEditorAttributes(tk::FieldEditorAttributes attributes) const override;

@@ -42,6 +42,11 @@ void StyledTableHeaderCell::draw(const tk::Rect& frame, tk::View&, tk::GraphicsC
     drawHeader(frame, context);
 }
 
+void StyledTableHeaderCell::drawFiller(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
+    if (tintColor_)
+        context.fillRect(frame, *tintColor_);
+}
+
 std::unique_ptr<tk::TableHeaderCell> StyledTableHeaderCell::copy() const {
     auto other = std::make_unique<StyledTableHeaderCell>(title());
     copyInto(*other);

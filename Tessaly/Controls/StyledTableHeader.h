@@ -6,7 +6,8 @@
 // set; none fills nothing), then draws its title inset dx from the sides (4 points for a cell at
 // the header's left end - minX below 5 - else 1) and dy = floor((height - line height) / 2) from
 // top and bottom, then its image, at its own size, centred in the frame over the title. Pressed
-// and plain headers look the same. A copy keeps the tint as a colour of its own.
+// and plain headers look the same. A copy keeps the tint as a colour of its own. As the header's
+// filler past the last column it draws its tint only (it draws no lines).
 //
 // StyledTableColumn carries an image and an id string; its header cell shows the column's image,
 // pushed into the cell each time the cell is read or set (so a new column image shows once the
@@ -37,6 +38,7 @@ public:
 
     virtual void drawHeader(const tk::Rect& frame, tk::GraphicsContext& context);
     void draw(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) override;
+    void drawFiller(const tk::Rect& frame, tk::View& controlView, tk::GraphicsContext& context) override;
     std::unique_ptr<tk::TableHeaderCell> copy() const override;
 
 private:

@@ -87,13 +87,48 @@ void ValidatingTextField::updateMessagePopover() {
 
 // --- ValidatingPropertiesField ---------------------------------------------------------------------
 
+namespace {
+
+// The inner field's cell: its text `inset` further in from both sides, and edited in "Grey 85%"
+// whatever the resting text colour, as a styled field's editor is (red text would not read on the
+// red-tinted ring fill of an invalid field).
+class InnerFieldCell : public tk::TextFieldCell {
+public:
+    void setInset(double inset) {
+        inset_ = inset;
+        updateControlView(true);
+    }
+    tk::Rect drawingRect(const tk::Rect& bounds) const override {
+        return tk::TextFieldCell::drawingRect(bounds).insetBy(inset_, 0);
+    }
+    tk::FieldEditorAttributes setUpFieldEditorAttributes(tk::FieldEditorAttributes a) const override {
+        a = tk::TextFieldCell::setUpFieldEditorAttributes(a);
+        a.textColor = color(ColorResources::grey85);
+        a.insertionPointColor = a.textColor;
+        return a;
+    }
+
+private:
+    double inset_ = 0;
+};
+
+} // namespace
+
 // The inner field: tells the composite after each text change.
 class ValidatingPropertiesField::InnerField : public FirstResponderAwareTextField {
 public:
     using FirstResponderAwareTextField::FirstResponderAwareTextField;
     std::function<void()> afterTextChange;
 
+    void setTextInset(double inset) {
+        if (auto* c = dynamic_cast<InnerFieldCell*>(cell()))
+            c->setInset(inset);
+    }
+
 protected:
+    std::unique_ptr<tk::TextFieldCell> makeCell() const override {
+        return std::make_unique<InnerFieldCell>();
+    }
     void textDidChange() override {
         FirstResponderAwareTextField::textDidChange();
         if (afterTextChange)
@@ -123,7 +158,8 @@ void ValidatingPropertiesField::setup() {
             });
     } else {
         addSubview(textField_);
-        // Pinned to all four edges.
+        // Pinned to all four edges; the text keeps a styled field's distance from the ring.
+        field->setTextInset(kTextInset);
         textField_->setFrame(bounds());
         textField_->setAutoresizingMask(tk::AutoresizingMask::widthSizable |
                                         tk::AutoresizingMask::heightSizable);

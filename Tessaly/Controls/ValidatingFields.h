@@ -14,7 +14,10 @@
 // in from the leading edge and centred vertically; the text follows 8 points after it, up to 3
 // points before the trailing edge, centred vertically at its own height). A click on the handle
 // makes the window key and puts the caret in the field; dragging the handle is the slider's own
-// business (the field does not watch its value). Without an image the text field fills the view.
+// business (the field does not watch its value). Without an image the text field fills the view,
+// its text kTextInset further in from the sides. The text is "Grey 85%" while valid, "Error" while
+// not; the field editor writes it in "Grey 85%" always, as a styled field's editor does, so it reads
+// on the red-tinted fill of the focused invalid look.
 // It draws its own bezel and ring, and brings its popover up to date when its focus mirror
 // isSelected is set (at every focus change of the inner field) and after every text change of the
 // inner field.
@@ -89,6 +92,9 @@ public:
     static constexpr tk::Size kIconSize{14, 24};
     static constexpr double kTextGap = 8;
     static constexpr double kTextTrailing = 3;
+    // Without a handle: between each side and the text's line padding, so that the text starts as
+    // far inside the ring as a styled text field's.
+    static constexpr double kTextInset = 4;
 
     // Without a handle.
     ValidatingPropertiesField();

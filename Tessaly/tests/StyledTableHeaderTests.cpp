@@ -1,5 +1,5 @@
-// Styled header cells and columns: what a header draws where, copies of a cell, and the column's
-// image reaching its header cell.
+// Styled header cells and columns: what a header draws where (also past its last column), copies
+// of a cell, and the column's image reaching its header cell.
 
 #include "Tessaly/Controls/StyledTableHeader.h"
 #include "Tessaly/tests/TessalyTestBundle.h"
@@ -65,8 +65,19 @@ TEST(StyledTableHeaderCell, FillsWithItsTintThenDrawsTheImageCentredOverTheTitle
     EXPECT_LT(drawn.index(fill), drawn.index(text));
     EXPECT_LT(drawn.index(text), drawn.index(image));
 
+    // Past the last column the header is the tint alone: no title, no image, no lines.
+    tk::RecordingContext filler;
+    auto view = tk::View::make<tk::View>(tk::Rect{0, 0, 400, 24});
+    cell.drawFiller(tk::Rect{220, 0, 80, 24}, *view, filler);
+    ASSERT_EQ(filler.draws().size(), 1u);
+    EXPECT_EQ(filler.draws().front().rect, (tk::Rect{220, 0, 80, 24}));
+    EXPECT_EQ(filler.draws().front().color, tk::Color::red());
+
     cell.setTintColor(std::nullopt);
     EXPECT_EQ(drawHeader(cell, tk::Rect{0, 0, 100, 24}).first(tk::RecordedDraw::Kind::fill), nullptr);
+    filler.clearRecording();
+    cell.drawFiller(tk::Rect{220, 0, 80, 24}, *view, filler);
+    EXPECT_TRUE(filler.draws().empty());
 }
 
 TEST(StyledTableHeaderCell, ACopyOwnsItsTint) {

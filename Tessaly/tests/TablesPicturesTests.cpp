@@ -19,6 +19,7 @@
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/ScrollView.h"
 #include "platform/tk/view/Window.h"
@@ -116,15 +117,19 @@ std::shared_ptr<StyledTableView> addLanes(tk::HeadlessWindow& window, tk::View& 
                             StyledTableHeaderView::style()->headerBackgroundColor(),
                             tk::Font::system(11, tk::FontWeight::medium));
     table->setNumberOfRows([] { return int(std::size(lanes)); });
-    table->setCellViewProvider([](StyledTableView& t, tk::TableColumn* column, int row) {
+    const double scale = window.window().backingScaleFactor();
+    table->setCellViewProvider([scale](StyledTableView& t, tk::TableColumn* column, int row) {
         const int index = t.columnWithIdentifier(column->identifier());
         auto cell =
             std::dynamic_pointer_cast<StyledTableCellView>(t.makeViewWithIdentifier(column->identifier()));
         if (!cell) {
             cell = tk::View::make<StyledTableCellView>(tk::Rect{0, 0, column->width(), t.rowHeight()});
             cell->setIdentifier(column->identifier());
-            // The first label inside the selection band's inset.
-            const double inset = index == 0 ? 10 : 1;
+            // The first label's text inside the selection band's inset (8); the others' text where
+            // their titles start, 1 point into the column. The cell starts half the intercell
+            // spacing into its column, and a label without a bezel draws its text one device
+            // pixel left of its frame.
+            const double inset = index == 0 ? 10 : 1 - t.intercellSpacing().width / 2 + 1 / scale;
             auto label = tk::View::make<StyledTableRowLabel>(
                 tk::Rect{inset, 2, column->width() - inset - (index == 2 ? 10 : 2), 16});
             label->setBezeled(false);
@@ -324,6 +329,37 @@ std::vector<Subject> subjects() {
                       .foregroundColor(color(ColorResources::grey85)));
          }});
     return list;
+}
+
+// Where the lanes' header titles and their first row's text start, in the window, at 1x and 2x:
+// the pattern column's title where its cells' text starts; the first column's title at the header
+// cell's own 4-point inset, while its cells' text stays inside the selection band (8 points in).
+TEST(TablesPictures, HeaderTitlesStartWhereTheirCellsTextDoes) {
+    testing::useBuiltBundles();
+    for (const double scale : {1.0, 2.0}) {
+        tk::TestMainLoop loop;
+        tk::HeadlessWindow window({320, 136}, scale);
+        auto backdrop = tk::View::make<Backdrop>(tk::Rect{{}, {320, 136}});
+        window.setContentView(backdrop);
+        const auto table = addLanes(window, *backdrop, backdrop->bounds().insetBy(10, 10));
+        loop.drain();
+        window.window().layoutIfNeeded();
+        tk::RecordingContext context;
+        backdrop->drawHierarchy(context, backdrop->bounds());
+        auto startOf = [&](const std::string& text) {
+            for (const tk::RecordedDraw& d : context.texts())
+                if (d.text == text)
+                    return d.deviceRect().minX();
+            ADD_FAILURE() << "no \"" << text << "\" drawn at " << scale << "x";
+            return 0.0;
+        };
+        const double tableX = table->convertToWindow(tk::Point{0, 0}).x;
+        const double patternX = tableX + table->rectOfColumn(1).minX();
+        EXPECT_DOUBLE_EQ(startOf("Pattern"), patternX + 1) << scale << "x";
+        EXPECT_DOUBLE_EQ(startOf("Four on the floor"), startOf("Pattern")) << scale << "x";
+        EXPECT_DOUBLE_EQ(startOf("Lane"), tableX + 4) << scale << "x";
+        EXPECT_GE(startOf("Kick"), tableX + 8) << scale << "x";
+    }
 }
 
 TEST(TablesPictures, SlidersSegmentsAndFormsAt1xAnd2x) {

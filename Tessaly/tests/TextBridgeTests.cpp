@@ -221,6 +221,27 @@ TEST(StyledSearchFieldWrapper, MakesASmallUncentredFieldWithThePlaceholderOfItsF
         << "only making the field sets its placeholder";
 }
 
+// Made in an 11-point font, the field draws in the style's and measures its line in it too: its
+// placeholder and its text stand on the baseline of a search field made in code at the same size.
+TEST(StyledSearchFieldWrapper, ItsPlaceholderAndTextStandWhereAPlainSearchFieldsDo) {
+    const auto baseline = [](const tk::RecordedDraw& text) {
+        return text.rect.minY() + text.textAttributes.font.metrics().ascent;
+    };
+    for (const std::string value : {"", "kick"}) {
+        SearchFixture f;
+        f.useSecond.set(!value.empty()); // bound to "kick"
+        rebuild(f);
+        auto plain = tk::View::make<StyledSearchField>(tk::Rect{{}, f.field().frame().size});
+        plain->setPlaceholderString("Search patterns");
+        plain->setText(value);
+        const tk::RecordedDraw wrapped = testing::recordDrawing(f.field())->texts().at(0);
+        const tk::RecordedDraw made = testing::recordDrawing(*plain)->texts().at(0);
+        EXPECT_EQ(wrapped.text, made.text);
+        EXPECT_EQ(wrapped.textAttributes.font, made.textAttributes.font) << "\"" << value << "\"";
+        EXPECT_DOUBLE_EQ(baseline(wrapped), baseline(made)) << "\"" << value << "\"";
+    }
+}
+
 TEST(StyledSearchFieldWrapper, TypingAndCancellingWriteTheLatestBinding) {
     SearchFixture f;
     f.window->click(f.field().convertToWindow(f.field().bounds().center()));

@@ -3,7 +3,8 @@
 // properties field with its drag handle, and the tracking slider idle, hovered (with the cursor it
 // shows), dragged and disabled - at 1x and 2x into
 // <build>/pictures/tessaly/text/, with a sheet of them all at <build>/pictures/tessaly/text.png,
-// for a person to look at. The checks are only that each picture was written and is not blank.
+// for a person to look at. The checks are that each picture was written and is not blank, and that
+// the text of the invalid fields reads on their fill.
 
 #include "Tessaly/Controls/StyledLabels.h"
 #include "Tessaly/Controls/StyledSearchField.h"
@@ -262,6 +263,45 @@ std::vector<Scene> scenes() {
              v->setText("PATTERNS");
          }},
     };
+}
+
+// Relative luminance of an sRGB colour, as contrast ratios are defined on it.
+double luminance(const tk::Color& c) {
+    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+}
+
+double contrast(const tk::Color& a, const tk::Color& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The text of an invalid field reads on its fill, focused (on the red-tinted ring fill) or not: at
+// least 4.5 : 1 against the fill at the right end of the text's line, at 2x.
+TEST(TextPictures, InvalidFieldsTextReadsOnTheirFill) {
+    testing::useBuiltBundles();
+    constexpr double kScale = 2;
+    for (const Scene& scene : scenes()) {
+        if (scene.name.find("invalid") == std::string::npos)
+            continue;
+        FieldFixture f(scene.size, kScale);
+        scene.build(f);
+        f.loop.drain();
+        const tk::BitmapContext& picture = f.window->render();
+        tk::RecordingContext drawn;
+        f.window->contentView().drawHierarchy(drawn, f.window->contentView().bounds());
+        bool found = false;
+        for (const tk::RecordedDraw& text : drawn.texts()) {
+            const tk::Rect r = text.deviceRect();
+            if (r.midY() < kField.minY() || r.midY() > kField.maxY())
+                continue; // the popover's message
+            found = true;
+            const tk::Color fill =
+                picture.pixelColor(int((kField.maxX() - 8) * kScale), int(r.midY() * kScale));
+            EXPECT_GE(contrast(text.color, fill), 4.5) << scene.name << ": \"" << text.text << "\"";
+        }
+        EXPECT_TRUE(found) << scene.name;
+    }
 }
 
 TEST(TextPictures, EachFieldKindInItsStatesAt1xAnd2x) {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 namespace Tessaly {
@@ -322,6 +323,46 @@ TEST(ValidatingPropertiesField, WithoutAHandleTheTextFillsIt) {
     f.win().layoutIfNeeded();
     EXPECT_EQ(field->icon(), nullptr);
     EXPECT_EQ(field->innerField().frame(), (tk::Rect{0, 0, 100, 20}));
+}
+
+// From the bezel's left edge (resting) or the ring's (focused) to the text, invalid: the properties
+// field without a handle keeps the distance a styled text field keeps, in both looks.
+TEST(ValidatingPropertiesField, ItsTextStartsAsFarInsideTheBezelAndRingAsAStyledFieldsText) {
+    FieldFixture f{{300, 120}};
+    auto text = f.add(tk::View::make<ValidatingTextField>(tk::Rect{20, 20, 120, 22}));
+    auto properties = f.add(tk::View::make<ValidatingPropertiesField>());
+    properties->setFrame({20, 70, 120, 20});
+    text->setText("-12");
+    properties->innerField().setText("300 ms");
+    text->setValid(false);
+    properties->setValid(false);
+    // In window coordinates, from what the window draws within the view's rows.
+    const auto textInset = [&](const tk::View& view, bool focused) {
+        tk::RecordingContext drawn;
+        f.window->contentView().drawHierarchy(drawn, f.window->contentView().bounds());
+        std::optional<double> edge, start;
+        const tk::Rect rows = view.frame();
+        const auto within = [&](const tk::RecordedDraw& d) {
+            return d.deviceRect().midY() > rows.minY() && d.deviceRect().midY() < rows.maxY();
+        };
+        for (const tk::RecordedDraw& d :
+             focused ? drawn.draws(tk::RecordedDraw::Kind::stroke) : drawn.pictures())
+            if (!edge && within(d))
+                edge = d.deviceRect().minX();
+        for (const tk::RecordedDraw& d : drawn.texts())
+            if (!start && within(d))
+                start = d.deviceRect().minX();
+        EXPECT_TRUE(edge && start) << (focused ? "focused" : "resting");
+        return start.value_or(0) - edge.value_or(0);
+    };
+    EXPECT_DOUBLE_EQ(textInset(*properties, false), textInset(*text, false));
+    f.window->click({60, 30});
+    f.loop.drain();
+    const double styled = textInset(*text, true);
+    f.window->click({60, 80});
+    f.loop.drain();
+    EXPECT_TRUE(properties->isSelected());
+    EXPECT_DOUBLE_EQ(textInset(*properties, true), styled);
 }
 
 } // namespace

@@ -52,15 +52,19 @@ std::unique_ptr<TableHeaderCell> TableHeaderCell::copy() const {
     return other;
 }
 
-void TableHeaderCell::draw(const Rect& frame, View&, GraphicsContext& context) {
-    if (drawsBackground_)
-        context.fillRect(frame, backgroundColor_);
+void TableHeaderCell::draw(const Rect& frame, View& controlView, GraphicsContext& context) {
+    drawFiller(frame, controlView, context);
     const AttributedString text = attributedTitle();
     const double y = std::round(frame.minY() + (frame.height() - text.size().height) / 2);
     drawTitle(text, Rect{frame.minX() + 4, y, std::max(0.0, frame.width() - 8), text.size().height}, context);
-    const Color line = separatorColor();
-    context.fillRect(Rect{frame.minX(), frame.maxY() - 1, frame.width(), 1}, line);
-    context.fillRect(Rect{frame.maxX() - 1, frame.minY() + 3, 1, std::max(0.0, frame.height() - 6)}, line);
+    context.fillRect(Rect{frame.maxX() - 1, frame.minY() + 3, 1, std::max(0.0, frame.height() - 6)},
+                     separatorColor());
+}
+
+void TableHeaderCell::drawFiller(const Rect& frame, View&, GraphicsContext& context) {
+    if (drawsBackground_)
+        context.fillRect(frame, backgroundColor_);
+    context.fillRect(Rect{frame.minX(), frame.maxY() - 1, frame.width(), 1}, separatorColor());
 }
 
 void TableHeaderCell::drawTitle(const AttributedString& title, const Rect& rect,

@@ -4,7 +4,9 @@
 // optional background fill and its own text colour; by default it fills its frame when
 // drawsBackground is set, draws its title 4 points in from the left, centred vertically, and a
 // separator line along its bottom and right edges. Pressed and plain headers look the same. On a
-// raised background style the title is engraved: a dark copy one point below it.
+// raised background style the title is engraved: a dark copy one point below it. The header past
+// its last column is drawn by that column's cell as filler: the background and the bottom line,
+// no title and no divider, so the header reads as one strip across its whole width.
 //
 // TableColumn: a column of a table - its identifier, width (kept within its minimum and maximum
 // width), hidden flag, resizing mask and header cell (a column always has one; setting none is
@@ -38,6 +40,8 @@ public:
     virtual std::unique_ptr<TableHeaderCell> copy() const;
 
     void draw(const Rect& frame, View& controlView, GraphicsContext& context) override;
+    // The header past the last column (see the file comment).
+    virtual void drawFiller(const Rect& frame, View& controlView, GraphicsContext& context);
 
 protected:
     // Draws `title` in `rect` as the background style shows text.

@@ -91,9 +91,20 @@ int TableHeaderView::resizableColumnAtDivider(double x) const {
 
 void TableHeaderView::draw(GraphicsContext& context, const Rect&) {
     const auto& all = columns();
-    for (int i = 0; i < int(all.size()); ++i)
-        if (!all[std::size_t(i)]->isHidden())
-            all[std::size_t(i)]->headerCell().draw(headerRectOfColumn(i), *this, context);
+    int last = -1;
+    for (int i = 0; i < int(all.size()); ++i) {
+        if (all[std::size_t(i)]->isHidden())
+            continue;
+        all[std::size_t(i)]->headerCell().draw(headerRectOfColumn(i), *this, context);
+        last = i;
+    }
+    // The rest of the strip, over the scroller too, in the last column's look.
+    if (last < 0)
+        return;
+    const double x = headerRectOfColumn(last).maxX();
+    if (x < bounds().maxX())
+        all[std::size_t(last)]->headerCell().drawFiller(Rect{x, 0, bounds().maxX() - x, bounds().height()},
+                                                        *this, context);
 }
 
 bool TableHeaderView::mouseDown(const Event& event) {

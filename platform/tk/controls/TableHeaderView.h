@@ -1,10 +1,12 @@
 #pragma once
 
 // TableHeaderView: the strip above a table that shows its columns' header cells side by side,
-// each at its column's x and width (hidden columns take no room). Heading a TableView, it shows
-// that table's columns where the table places them (with the intercell spacing); heading any other
-// view, or none, it shows the columns it was given from its left edge, without spacing. Inside the
-// table's scroll view it is the scroll view's header view, so its coordinates are the table's.
+// each at its column's x and width (hidden columns take no room); from the last one to the strip's
+// right end, that column's cell draws its filler (the header's background and bottom line).
+// Heading a TableView, it shows that table's columns where the table places them (with the
+// intercell spacing); heading any other view, or none, it shows the columns it was given from its
+// left edge, without spacing. Inside the table's scroll view it is the scroll view's header view,
+// so its coordinates are the table's.
 //
 // Dragging the divider at a column's right end (kDividerHitWidth either side of it) resizes that
 // column, when its resizing mask allows the user to, within its minimum and maximum width (a column

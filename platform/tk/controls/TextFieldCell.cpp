@@ -170,7 +170,7 @@ void TextFieldCell::drawInterior(const Rect& frame, View&, GraphicsContext& cont
 }
 
 Rect TextFieldCell::lineCentredIn(const Rect& rect) const {
-    const double line = font().metrics().lineHeight;
+    const double line = lineFont().metrics().lineHeight;
     if (line <= 0 || line >= rect.height())
         return rect;
     return Rect{rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(), line};

@@ -94,9 +94,12 @@ public:
     void draw(const Rect& frame, View& controlView, GraphicsContext& context) override;
     void drawInterior(const Rect& frame, View& controlView, GraphicsContext& context) override;
 
-    // One line of the cell's font centred vertically in `rect`, at `rect`'s x and width; `rect`
-    // itself when the line does not fit in it or the font has no line height.
+    // One line of lineFont() centred vertically in `rect`, at `rect`'s x and width; `rect` itself
+    // when the line does not fit in it or the font has no line height.
     Rect lineCentredIn(const Rect& rect) const;
+    // The font a line is measured in: the cell's; a subclass that draws its text in another font
+    // returns that one, so that the line box fits what is drawn.
+    virtual Font lineFont() const { return font(); }
 
     // Draws `text` into `rect` by the cell's line limit, line break mode and tightening.
     void drawText(const AttributedString& text, const Rect& rect, GraphicsContext& context) const;

@@ -1,20 +1,22 @@
 // Tables by columns: cells at their columns' x and width, hidden columns taking no room, the
 // implicit column of a table without columns, the header in the scroll view following the
-// horizontal scroll, divider drags that resize a column within its limits (also where the table
-// scrolls under the pointer), follow their column as others come and go, and leave the resize
-// cursor over the divider they end on, rows made as views only once in view, and an outline's
-// indentation kept in its first column.
+// horizontal scroll and drawing its bottom line on past the last column, divider drags that resize
+// a column within its limits (also where the table scrolls under the pointer), follow their column
+// as others come and go, and leave the resize cursor over the divider they end on, rows made as
+// views only once in view, and an outline's indentation kept in its first column.
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/controls/Button.h"
 #include "platform/tk/controls/TableHeaderView.h"
 #include "platform/tk/controls/TableView.h"
+#include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/ScrollView.h"
 #include "platform/tk/view/Window.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -160,6 +162,35 @@ TEST(TableColumns, TheHeaderSitsAboveTheClipViewAndFollowsTheHorizontalScroll) {
 
     f.table->removeFromSuperview();
     EXPECT_EQ(f.scroll->headerView(), nullptr) << "the header leaves with its table";
+}
+
+// The header's strip past its last column, over the scroller too, carries the bottom line on
+// (so it does not stop at the last divider) but shows no title and no divider of its own.
+TEST(TableColumns, TheHeaderBottomLineRunsAcrossTheWholeHeader) {
+    ColumnsFixture f;
+    f.a->headerCell().setTitle("A");
+    f.b->headerCell().setTitle("B");
+    const Rect header = f.header->bounds();
+    ASSERT_GT(header.maxX(), f.header->headerRectOfColumn(2).maxX() + 10) << "room past the last column";
+    RecordingContext context;
+    f.header->draw(context, header);
+    std::vector<Rect> bottom, dividers;
+    for (const RecordedDraw& d : context.draws(RecordedDraw::Kind::fill)) {
+        if (d.rect.height() == 1 && d.rect.maxY() == header.maxY())
+            bottom.push_back(d.rect);
+        else if (d.rect.width() == 1)
+            dividers.push_back(d.rect);
+    }
+    std::sort(bottom.begin(), bottom.end(), [](const Rect& a, const Rect& b) { return a.minX() < b.minX(); });
+    double reached = header.minX();
+    for (const Rect& r : bottom) {
+        EXPECT_LE(r.minX(), reached) << "a gap in the bottom line at x " << reached;
+        reached = std::max(reached, r.maxX());
+    }
+    EXPECT_DOUBLE_EQ(reached, header.maxX());
+    ASSERT_EQ(dividers.size(), 2u) << "one at each shown column's right end";
+    EXPECT_DOUBLE_EQ(dividers.back().maxX(), f.header->headerRectOfColumn(2).maxX());
+    EXPECT_EQ(context.textStrings(), (std::vector<std::string>{"A", "B"}));
 }
 
 TEST(TableColumns, DraggingADividerResizesTheLeftColumnWithinItsLimits) {
