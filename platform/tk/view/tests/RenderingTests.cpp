@@ -302,6 +302,12 @@ TEST(Rendering, AnOpaqueViewOnAFractionalFrameLeavesThePixelsAsDrawnWithoutIt) {
         EXPECT_EQ(hidden->draws, 0) << "wholly behind the opaque view";
         EXPECT_EQ(holder->clip.height() < holder->bounds().height() - 10, c.holderClipped)
             << "clip height " << holder->clip.height();
+
+        // Drawn again in part, over the opaque view moved by a fraction of a pixel.
+        opaque->setFrameOrigin({c.opaqueFrame.minX() + 0.35, c.opaqueFrame.minY() + 0.35});
+        w.window().displayIfNeeded();
+        const auto partial = pixelsOf(*w.window().lastFrame());
+        EXPECT_TRUE(partial == drawn(false)) << "as the whole window drawn plainly";
     }
 }
 
