@@ -84,6 +84,7 @@ void subtract(const Rect& r, const Rect& hole, std::vector<Rect>& out) {
 Occlusion::Occlusion(const std::vector<std::shared_ptr<View>>& roots, const Rect& area, double scale) {
     if (!(scale > 0) || area.isEmpty())
         return;
+    scale_ = scale;
     for (const auto& root : roots)
         gather(root, ToWindow{}, area.standardized(), scale, covers_);
 }
@@ -102,6 +103,13 @@ std::vector<Rect> Occlusion::uncoveredParts(const Rect& rect) const {
             parts.swap(next);
     }
     return parts;
+}
+
+Rect Occlusion::shownRect(const Rect& rect) const {
+    Rect shown;
+    for (const Rect& part : uncoveredParts(rect.alignedToPixels(scale_)))
+        shown = shown.unionWith(part);
+    return shown;
 }
 
 void Occlusion::reached(const View& view) {

@@ -5,7 +5,8 @@
 // views behind it, the window's background, the clearing of the backing) cannot show. Once per
 // redraw the window gathers the opaque views over the area it draws, in drawing order, each with
 // the whole device pixels it covers (its bounds within every clip above it); as the drawing walks
-// the tree, each view then draws only where no view still to come covers it.
+// the tree, a view that views still to come cover whole is left out, and one they cover across an
+// edge is clipped to the rest.
 //
 // Leaving something out is only ever a way to draw less: wherever the reckoning cannot be sure (a
 // view inside a faded group, a part too ragged to keep as a few rects) the drawing happens.
@@ -43,6 +44,14 @@ public:
     // rects: `rect` alone when none hides any of it, nothing when it is hidden whole.
     std::vector<Rect> uncoveredParts(const Rect& rect) const;
 
+    // Where a view drawing over `rect` (window points) must still draw: the smallest rect on whole
+    // device pixels that holds every pixel `rect` touches and no cover still to come hides; empty
+    // when they hide it all. A view's drawing is clipped to this one rect: a clip of one rect on
+    // pixel boundaries only ever takes away whole pixels and leaves the anti-aliased edges drawn
+    // inside it as they are unclipped, which a clip of several rects or one edge within a pixel
+    // would not (the rasterizer then blends partly covered pixels by other rules).
+    Rect shownRect(const Rect& rect) const;
+
     // The drawing walk: `view` is about to draw its own content (a cover of its own is behind it
     // from now on), and `view` and its subtree are done (drawn or left out).
     void reached(const View& view);
@@ -50,6 +59,7 @@ public:
 
 private:
     std::vector<Cover> covers_;
+    double scale_ = 1;
     std::size_t next_ = 0; // the first cover still to come
 };
 

@@ -1,5 +1,4 @@
 #include "platform/tk/graphics/GraphicsContext.h"
-#include "platform/tk/graphics/Path.h"
 #include "platform/tk/view/Occlusion.h"
 #include "platform/tk/view/View.h"
 
@@ -58,15 +57,12 @@ void View::drawOwnContent(GraphicsContext& context, const Rect& dirty, const Occ
     if (occlusion && !occlusion->covers().empty()) {
         const Rect reach =
             convertTo(dirty.intersection(drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop)), nullptr);
-        const std::vector<Rect> parts = occlusion->uncoveredParts(reach);
-        if (parts.empty())
+        const Rect shown = occlusion->shownRect(reach);
+        if (shown.isEmpty())
             return; // opaque views drawn later hide all of it
-        if (parts.size() > 1 || parts.front() != reach) {
-            Path shown;
-            for (const Rect& part : parts)
-                shown.addRect(convertFrom(part, nullptr));
+        if (!shown.contains(reach)) {
             clipped.emplace(context);
-            context.clipToPath(shown);
+            context.clipToRect(convertFrom(shown, nullptr));
         }
     }
     if (layer_ && layer_->backgroundColor())

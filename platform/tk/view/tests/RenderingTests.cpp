@@ -235,6 +235,82 @@ TEST(Rendering, WhatAnOpaqueViewCoversIsNotDrawnAndTheFrameStaysTheSame) {
     EXPECT_EQ(under->draws, 1) << "behind a faded view";
 }
 
+// A FillView that keeps the clip it last drew in.
+struct ClipNotingFillView : FillView {
+    Rect clip;
+    using FillView::FillView;
+    void draw(GraphicsContext& context, const Rect& dirty) override {
+        clip = context.clipBounds();
+        FillView::draw(context, dirty);
+    }
+};
+
+// Views on fractional frames: the anti-aliased edges of what an opaque view leaves shown blend as
+// they do without the claim, at either scale, while the pixels it hides whole are still left out.
+TEST(Rendering, AnOpaqueViewOnAFractionalFrameLeavesThePixelsAsDrawnWithoutIt) {
+    struct Case {
+        const char* what;
+        Rect frame;       // the view holding the opaque one, in the window
+        Point scrolled;   // its bounds origin
+        bool clips;       // to its bounds
+        Rect opaqueFrame; // in the holder
+        double scale;
+        bool holderClipped; // its drawing kept off what the opaque view hides
+    };
+    const Case cases[] = {
+        // The edge pixels it shares with its holder are only partly covered: the holder draws them.
+        {"across its top, 1x", {10.3, 7.7, 80, 60}, {}, true, {0, 0, 80, 20}, 1, false},
+        {"across its top, 2x", {10.3, 7.7, 80, 60}, {}, true, {0, 0, 80, 20}, 2, false},
+        {"across its top, holder unclipped", {10.3, 7.7, 80, 60}, {}, false, {0, 0, 80, 20}, 1, false},
+        {"across its top from whole pixels, 1x", {10, 8, 80, 59.7}, {}, true, {0, 0, 80, 20.3}, 1, true},
+        {"across its top from whole pixels, 2x", {10.5, 8, 80, 59.7}, {}, true, {0, 0, 80, 20.3}, 2, true},
+        {"inset, quarter points, 2x", {5.25, 3.75, 90.5, 60.5}, {}, false, {4.1, 6.3, 60.2, 40.7}, 2, false},
+        {"scrolled by a fraction, 2x", {8.3, 6.1, 84, 62}, {0.3, 17.65}, true, {0, 20, 84, 50}, 2, false},
+        {"scrolled by a fraction, 1x", {8.5, 6.5, 84, 62}, {2.2, 0.45}, false, {3, 10, 70, 50}, 1, false},
+        {"scrolled across its top, 2x", {8, 6, 84, 62}, {0.3, 17.65}, true, {0, 10, 90, 20}, 2, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestMainLoop loop;
+        HeadlessWindow w({110, 80}, c.scale);
+        w.window().setBackgroundColor(Color::rgba8(20, 30, 60));
+        auto root = View::make<View>(Rect{0, 0, 110, 80});
+        auto holder = View::make<ClipNotingFillView>(c.frame, Color::rgba8(200, 180, 40));
+        holder->setBoundsOrigin(c.scrolled);
+        holder->setClipsToBounds(c.clips);
+        auto opaque = View::make<OpaqueFillView>(c.opaqueFrame, Color::rgba8(40, 90, 200));
+        // Wholly inside the pixels the opaque view covers, with the room a view's drawing may spill.
+        const Rect inside = c.opaqueFrame.insetBy(View::kDrawingSlop + 2, View::kDrawingSlop + 2);
+        auto hidden = View::make<FillView>(inside, Color::red());
+        holder->setSubviews({hidden, opaque});
+        root->setSubviews({holder});
+        w.setContentView(root);
+
+        const auto drawn = [&](bool claim) {
+            opaque->opaque = claim;
+            hidden->draws = holder->draws = 0;
+            w.window().display();
+            return pixelsOf(*w.window().lastFrame());
+        };
+        const auto plain = drawn(false);
+        const auto occluded = drawn(true);
+        std::size_t differing = 0;
+        for (std::size_t i = 0; i < plain.size(); ++i)
+            differing += plain[i] != occluded[i];
+        EXPECT_EQ(differing, 0u) << "bytes that leaving out what is hidden changed";
+        EXPECT_EQ(holder->draws, 1) << "partly shown";
+        EXPECT_EQ(hidden->draws, 0) << "wholly behind the opaque view";
+        EXPECT_EQ(holder->clip.height() < holder->bounds().height() - 10, c.holderClipped)
+            << "clip height " << holder->clip.height();
+
+        // Drawn again in part, over the opaque view moved by a fraction of a pixel.
+        opaque->setFrameOrigin({c.opaqueFrame.minX() + 0.35, c.opaqueFrame.minY() + 0.35});
+        w.window().displayIfNeeded();
+        const auto partial = pixelsOf(*w.window().lastFrame());
+        EXPECT_TRUE(partial == drawn(false)) << "as the whole window drawn plainly";
+    }
+}
+
 TEST(Rendering, TheWindowBackgroundColourFillsWhereNoViewDraws) {
     TestMainLoop loop;
     HeadlessWindow w({10, 10});
