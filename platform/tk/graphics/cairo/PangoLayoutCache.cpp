@@ -1,6 +1,7 @@
 #include "platform/tk/graphics/cairo/PangoLayoutCache.h"
 
 #include "platform/tk/graphics/cairo/PangoInternal.h"
+#include "platform/tk/graphics/cairo/TextPicture.h"
 
 #include <cstddef>
 #include <cstring>
@@ -19,11 +20,13 @@ struct Entry {
     PangoContext* context = nullptr;
     PangoLayout* layout = nullptr;
     std::optional<LayoutMetrics> metrics;
+    TextPicture picture; // drawing layouts only
 
     Entry(std::string k, PangoContext* c, PangoLayout* l) : key(std::move(k)), context(c), layout(l) {}
     Entry(const Entry&) = delete;
     Entry& operator=(const Entry&) = delete;
     ~Entry() {
+        picture.clear();
         if (layout)
             g_object_unref(layout);
         if (context)
@@ -77,7 +80,7 @@ std::string keyFor(LayoutUse use, const std::string& displayed, const TextAttrib
 }
 
 Entry& entryFor(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
-               std::optional<double> width) {
+                std::optional<double> width) {
     Cache& c = cache();
     std::string key = keyFor(use, displayed, attributes, width);
     if (auto found = c.byKey.find(key); found != c.byKey.end()) {
@@ -100,6 +103,12 @@ Entry& entryFor(LayoutUse use, const std::string& displayed, const TextAttribute
 PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
                           std::optional<double> width) {
     return entryFor(use, displayed, attributes, width).layout;
+}
+
+DrawingLayout drawingLayout(const std::string& displayed, const TextAttributes& attributes,
+                            std::optional<double> width) {
+    Entry& entry = entryFor(LayoutUse::drawing, displayed, attributes, width);
+    return {entry.layout, &entry.picture};
 }
 
 MeasuredLayout measuredLayout(const std::string& displayed, const TextAttributes& attributes,

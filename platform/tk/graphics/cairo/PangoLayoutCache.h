@@ -27,6 +27,16 @@ enum class LayoutUse { measuring, drawing };
 PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
                           std::optional<double> width);
 
+class TextPicture;
+// A drawing layout (as cachedLayout) and the picture of its glyphs kept with it; valid until the
+// next call.
+struct DrawingLayout {
+    PangoLayout* layout;
+    TextPicture* picture;
+};
+DrawingLayout drawingLayout(const std::string& displayed, const TextAttributes& attributes,
+                            std::optional<double> width);
+
 // What measuring asks of a layout (Pango units), worked out once for each cached layout.
 struct LayoutMetrics {
     PangoRectangle logical{};

@@ -3,6 +3,7 @@
 #include "platform/tk/graphics/cairo/CairoInternal.h"
 #include "platform/tk/graphics/cairo/PangoInternal.h"
 #include "platform/tk/graphics/cairo/PangoLayoutCache.h"
+#include "platform/tk/graphics/cairo/TextPicture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -196,8 +197,8 @@ void followContext(cairo_t* cr, PangoContext* context) {
 
 void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha) {
     std::lock_guard lock(textMutex());
-    PangoLayout* pl =
-        cachedLayout(LayoutUse::drawing, layout.displayedText(), layout.attributes(), layout.width());
+    const DrawingLayout drawing = drawingLayout(layout.displayedText(), layout.attributes(), layout.width());
+    PangoLayout* pl = drawing.layout;
     followContext(cr, pango_layout_get_context(pl));
     cairo_save(cr);
     const int lines = pango_layout_get_line_count(pl);
@@ -209,8 +210,10 @@ void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alph
         cairo_clip(cr);
     }
     setSourceColor(cr, layout.attributes().color, alpha);
-    cairo_move_to(cr, origin.x, origin.y);
-    pango_cairo_show_layout(cr, pl);
+    if (!drawing.picture->show(cr, pl, origin)) {
+        cairo_move_to(cr, origin.x, origin.y);
+        pango_cairo_show_layout(cr, pl);
+    }
     cairo_new_path(cr);
     cairo_restore(cr);
 }

@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -55,6 +59,70 @@ TEST(Text, KeptLayoutsFollowEveryAttributeAndTheContextTheyDrawIn) {
     EXPECT_EQ(std::memcmp(first->pixelData(), again->pixelData(),
                           static_cast<std::size_t>(first->stride() * first->pixelHeight())),
               0);
+}
+
+// The largest difference of one channel between two drawings of one size, in 1/255.
+int largestDifference(const BitmapContext& a, const BitmapContext& b) {
+    int largest = 0;
+    for (int y = 0; y < a.pixelHeight(); ++y)
+        for (int x = 0; x < a.stride(); ++x)
+            largest = std::max(largest, std::abs(int(a.pixelData()[y * a.stride() + x]) -
+                                                 int(b.pixelData()[y * b.stride() + x])));
+    return largest;
+}
+
+// Text drawn unchanged is copied from a picture of its glyphs: it gives the pixels of its glyphs
+// drawn one by one (under a clip with soft edges, which the picture leaves to them) but for a step
+// of rounding where glyphs share a pixel, and the same pixels at every drawing. Over colour and
+// clear, in any colour, at fractional positions, under a translucent alpha, inside a transparency
+// layer, at 1x and 2x, for one line and wrapped lines.
+TEST(Text, TextCopiedFromItsPictureLooksAsItsGlyphsDrawnOneByOne) {
+    struct Case {
+        double scale;
+        Point origin;
+        Color colour;
+        double alpha;
+        std::optional<double> width;
+        bool inLayer = false;
+    };
+    const Case cases[] = {
+        {1, {4, 4}, Color::black(), 1, std::nullopt},
+        {2, {4, 4}, Color::black(), 1, std::nullopt},
+        {1, {10.3, 7.7}, Color{0.9, 0.2, 0.1, 1}, 1, std::nullopt},
+        {2, {10.3, 7.75}, Color{0.2, 0.4, 0.9, 0.5}, 1, std::nullopt},
+        {2, {3.25, 2.5}, Color::white(), 0.6, 70.0},
+        {1, {0.5, 0.5}, Color{0.1, 0.8, 0.3, 0.8}, 0.7, 70.0},
+        {2, {20.6, 9.1}, Color::black(), 1, std::nullopt, true},
+        {1, {1.479492, 3.25}, Color{0.7882, 0.8039, 0.8353, 1}, 1, std::nullopt},
+    };
+    int index = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << index);
+        TextAttributes a = inFont(Font::system(13));
+        a.color = c.colour;
+        const TextLayout layout("Pattern " + std::to_string(50000 + index++) + " fig AVATAR", a, c.width);
+        auto draw = [&](bool glyphByGlyph) {
+            auto bitmap = std::make_unique<BitmapContext>(Size{120, 48}, c.scale);
+            bitmap->fillRect({0, 0, 60, 48}, Color{0.3, 0.6, 0.2, 1});
+            bitmap->fillRect({60, 0, 40, 48}, Color{0.9, 0.9, 0.1, 0.5});
+            bitmap->setAlpha(c.alpha);
+            if (glyphByGlyph)
+                bitmap->clipToRect({0.3, 0.3, 119.4, 47.4});
+            if (c.inLayer) {
+                // Drawn into a group of its own that starts away from the context's corner.
+                bitmap->clipToRect({15, 6, 100, 36});
+                TransparencyLayerGuard layer(*bitmap, 0.8);
+                bitmap->drawText(layout, Rect{c.origin, Size{110, 40}});
+            } else {
+                bitmap->drawText(layout, Rect{c.origin, Size{110, 40}});
+            }
+            return bitmap;
+        };
+        const auto glyphs = draw(true);
+        const auto copied = draw(false);
+        EXPECT_LE(largestDifference(*glyphs, *copied), 1);
+        EXPECT_EQ(largestDifference(*copied, *draw(false)), 0) << "drawn again";
+    }
 }
 
 TEST(Text, WrapsWithinAWidthAndHonoursTheLineLimit) {

@@ -1,0 +1,156 @@
+#include "platform/tk/graphics/cairo/TextPicture.h"
+
+#include <cmath>
+
+namespace tk::detail {
+
+namespace {
+
+// Past this many pixels a picture costs more memory than drawing the glyphs costs time.
+constexpr double kMaxPixels = 1 << 20;
+// Room around the ink for the antialiasing of its edges.
+constexpr int kPadding = 2;
+
+bool onWholePixel(double v) {
+    return std::abs(v - std::round(v)) < 1e-6;
+}
+
+// How user space of `cr` maps to pixels of the surface it draws on, where that only moves and
+// scales. Cairo's device space stops short of the surface's own scale and offset.
+struct ToPixels {
+    double scaleX = 1, scaleY = 1, offsetX = 0, offsetY = 0; // the surface's own
+    double userScaleX = 1, userScaleY = 1;                   // user space to pixels, whole
+    Point pixel(cairo_t* cr, Point user) const {
+        cairo_user_to_device(cr, &user.x, &user.y);
+        return {user.x * scaleX + offsetX, user.y * scaleY + offsetY};
+    }
+};
+std::optional<ToPixels> toPixels(cairo_t* cr) {
+    ToPixels t;
+    cairo_surface_t* target = cairo_get_group_target(cr);
+    cairo_surface_get_device_scale(target, &t.scaleX, &t.scaleY);
+    cairo_surface_get_device_offset(target, &t.offsetX, &t.offsetY);
+    double xx = 1, yx = 0, xy = 0, yy = 1;
+    cairo_user_to_device_distance(cr, &xx, &yx);
+    cairo_user_to_device_distance(cr, &xy, &yy);
+    if (yx != 0 || xy != 0 || !(xx > 0) || !(yy > 0) || !(t.scaleX > 0) || !(t.scaleY > 0))
+        return std::nullopt;
+    t.userScaleX = xx * t.scaleX;
+    t.userScaleY = yy * t.scaleY;
+    return t;
+}
+
+// Whether the clip is whole pixels. A clip with soft edges has cairo combine the glyphs into one
+// mask with it, which a copy of the picture through that clip would not match.
+bool clipsWholePixels(cairo_t* cr, const ToPixels& to) {
+    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr);
+    bool whole = list->status == CAIRO_STATUS_SUCCESS;
+    for (int i = 0; whole && i < list->num_rectangles; ++i) {
+        const cairo_rectangle_t& r = list->rectangles[i];
+        const Point a = to.pixel(cr, {r.x, r.y}), b = to.pixel(cr, {r.x + r.width, r.y + r.height});
+        whole = onWholePixel(a.x) && onWholePixel(a.y) && onWholePixel(b.x) && onWholePixel(b.y);
+    }
+    cairo_rectangle_list_destroy(list);
+    return whole;
+}
+
+} // namespace
+
+TextPicture::~TextPicture() {
+    clear();
+}
+
+void TextPicture::clear() {
+    if (surface_)
+        cairo_surface_destroy(surface_);
+    surface_ = nullptr;
+    key_.reset();
+}
+
+bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin) {
+    if (cairo_get_operator(cr) != CAIRO_OPERATOR_OVER)
+        return false;
+    Key key;
+    if (cairo_pattern_get_rgba(cairo_get_source(cr), &key.colour[0], &key.colour[1], &key.colour[2],
+                               &key.colour[3]) != CAIRO_STATUS_SUCCESS)
+        return false;
+    const auto to = toPixels(cr);
+    if (!to || !clipsWholePixels(cr, *to))
+        return false;
+    const Point pixel = to->pixel(cr, origin);
+    if (!(std::abs(pixel.x) < 1e9) || !(std::abs(pixel.y) < 1e9))
+        return false;
+    const Point whole{std::floor(pixel.x), std::floor(pixel.y)};
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    key.scale = {m.xx, m.yy, to->userScaleX, to->userScaleY};
+    key.phase = {pixel.x - whole.x, pixel.y - whole.y};
+    key.surfaceType = static_cast<int>(cairo_surface_get_type(cairo_get_group_target(cr)));
+    if (!(key_ == key) && !make(cr, layout, origin, key, pixel))
+        return false;
+    if (!surface_)
+        return true; // no ink
+
+    // The picture's pixels land on the pixels it was made for.
+    const double left = whole.x + offsetX_, top = whole.y + offsetY_;
+    const double sx = to->userScaleX, sy = to->userScaleY;
+    cairo_matrix_t toPicture;
+    cairo_matrix_init(&toPicture, sx, 0, 0, sy, pixel.x - sx * origin.x - left,
+                      pixel.y - sy * origin.y - top);
+    cairo_save(cr);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(surface_);
+    cairo_pattern_set_matrix(pattern, &toPicture);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    cairo_set_source(cr, pattern);
+    cairo_pattern_destroy(pattern);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, origin.x + (left - pixel.x) / sx, origin.y + (top - pixel.y) / sy, width_ / sx,
+                    height_ / sy);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    return true;
+}
+
+bool TextPicture::make(cairo_t* cr, PangoLayout* layout, Point origin, const Key& key, Point pixel) {
+    clear();
+    PangoRectangle ink;
+    pango_layout_get_extents(layout, &ink, nullptr);
+    const double sx = key.scale[2], sy = key.scale[3];
+    const Point whole{std::floor(pixel.x), std::floor(pixel.y)};
+    if (ink.width > 0 && ink.height > 0) {
+        const double inkLeft = pixel.x + sx * ink.x / PANGO_SCALE;
+        const double inkTop = pixel.y + sy * ink.y / PANGO_SCALE;
+        const double left = std::floor(inkLeft) - kPadding, top = std::floor(inkTop) - kPadding;
+        const double width = std::ceil(inkLeft + sx * ink.width / PANGO_SCALE) + kPadding - left;
+        const double height = std::ceil(inkTop + sy * ink.height / PANGO_SCALE) + kPadding - top;
+        if (width * height > kMaxPixels)
+            return false;
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width),
+                                                              static_cast<int>(height));
+        if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+            cairo_surface_destroy(surface);
+            return false;
+        }
+        // The target's user-to-pixel mapping moved by whole pixels: the glyphs fall on the same
+        // places within their pixels and are rasterised at the same scale.
+        cairo_matrix_t m;
+        cairo_matrix_init(&m, sx, 0, 0, sy, pixel.x - sx * origin.x - left, pixel.y - sy * origin.y - top);
+        cairo_t* picture = cairo_create(surface);
+        cairo_set_matrix(picture, &m);
+        cairo_set_antialias(picture, cairo_get_antialias(cr));
+        cairo_set_source(picture, cairo_get_source(cr));
+        cairo_move_to(picture, origin.x, origin.y);
+        pango_cairo_show_layout(picture, layout);
+        cairo_destroy(picture);
+        cairo_surface_flush(surface);
+        surface_ = surface;
+        offsetX_ = static_cast<int>(left - whole.x);
+        offsetY_ = static_cast<int>(top - whole.y);
+        width_ = static_cast<int>(width);
+        height_ = static_cast<int>(height);
+    }
+    key_ = key;
+    return true;
+}
+
+} // namespace tk::detail

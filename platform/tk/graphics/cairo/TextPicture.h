@@ -1,0 +1,58 @@
+#pragma once
+
+// Backend only: a drawing layout's glyphs kept as a picture, so that text drawn unchanged frame
+// after frame costs one copy of its pixels instead of shaping lookups and a composite per glyph.
+//
+// The picture is the layout drawn on a clear surface with the same glyph rasterisation as on the
+// target (the same transformation, device scale and position within a device pixel) and in the same
+// colour; copied over the target it gives the pixels drawing the glyphs there gives, but for a
+// rounding step where two glyphs share a pixel. Text drawn this way is drawn this way every time,
+// so what a window shows does not depend on what it drew before. It stands in where a copy can:
+// plain compositing, a solid colour, a transformation that only moves and scales, a clip of whole
+// pixels; elsewhere the caller draws the glyphs.
+//
+// Everything here runs with textMutex() held.
+
+#include "platform/tk/base/Geometry.h"
+
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#include <array>
+#include <optional>
+
+namespace tk::detail {
+
+class TextPicture {
+public:
+    TextPicture() = default;
+    TextPicture(const TextPicture&) = delete;
+    TextPicture& operator=(const TextPicture&) = delete;
+    ~TextPicture();
+
+    // Draws `layout` with its top-left corner at `origin` (user space of `cr`) in cr's source, or
+    // returns false where the caller draws it itself.
+    bool show(cairo_t* cr, PangoLayout* layout, Point origin);
+
+    // Forgets the picture.
+    void clear();
+
+private:
+    // What the glyphs' pixels depend on besides the layout.
+    struct Key {
+        std::array<double, 4> scale;  // user-to-target matrix and the whole user-to-pixel scale
+        std::array<double, 2> phase;  // the origin's position within its pixel
+        std::array<double, 4> colour; // the solid source: red, green, blue, alpha
+        int surfaceType = 0;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+
+    bool make(cairo_t* cr, PangoLayout* layout, Point origin, const Key& key, Point pixel);
+
+    std::optional<Key> key_; // of the picture held
+    cairo_surface_t* surface_ = nullptr;
+    int offsetX_ = 0, offsetY_ = 0; // the picture's top-left pixel from the origin's
+    int width_ = 0, height_ = 0;
+};
+
+} // namespace tk::detail
