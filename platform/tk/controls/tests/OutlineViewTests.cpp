@@ -1,6 +1,6 @@
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/controls/Button.h"
-#include "platform/tk/controls/TableView.h"
+#include "platform/tk/controls/OutlineView.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/Window.h"
 
