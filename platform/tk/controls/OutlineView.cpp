@@ -1,9 +1,11 @@
 #include "platform/tk/controls/OutlineView.h"
 
 #include "platform/tk/controls/Button.h"
+#include "platform/tk/controls/RowSplice.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
 #include <utility>
 
@@ -26,16 +28,16 @@ void OutlineView::reloadData() {
     rebuildRows();
 }
 
-void OutlineView::addChildren(const Item& parent, int level) {
+void OutlineView::addChildren(std::vector<Row>& rows, const Item& parent, int level) const {
     auto source = dataSource_.lock();
     if (!source)
         return;
     const int n = source->numberOfChildren(parent);
     for (int i = 0; i < n; ++i) {
         Item child = source->child(i, parent);
-        rows_.push_back({child, parent, i, level});
+        rows.push_back({child, parent, i, level});
         if (child && expanded_.count(child) && source->isItemExpandable(child))
-            addChildren(child, level + 1);
+            addChildren(rows, child, level + 1);
     }
 }
 
@@ -48,7 +50,7 @@ void OutlineView::rebuildRows() {
     const std::vector<Item> kept = itemsOf(range.kept);
 
     rows_.clear();
-    addChildren(nullptr, 0);
+    addChildren(rows_, nullptr, 0);
 
     std::unordered_map<const void*, int> rowOf;
     for (std::size_t i = rows_.size(); i-- > 0;) // the first row of an item shown twice wins, as in row()
@@ -115,18 +117,80 @@ bool OutlineView::isItemExpanded(const Item& item) const {
 void OutlineView::expandItem(const Item& item, bool children) {
     if (!isExpandable(item))
         return;
-    expanded_.insert(item);
+    const bool opened = expanded_.insert(item).second;
     if (children)
-        if (auto source = dataSource_.lock())
-            for (int i = 0, n = source->numberOfChildren(item); i < n; ++i)
-                expandItem(source->child(i, item), true);
-    rebuildRows();
+        expandDescendants(item);
+    if (opened || children)
+        readRowsUnder(item);
+}
+
+void OutlineView::expandDescendants(const Item& item) {
+    auto source = dataSource_.lock();
+    if (!source)
+        return;
+    for (int i = 0, n = source->numberOfChildren(item); i < n; ++i)
+        if (Item child = source->child(i, item); isExpandable(child)) {
+            expanded_.insert(child);
+            expandDescendants(child);
+        }
 }
 
 void OutlineView::collapseItem(const Item& item) {
     if (!item || !expanded_.erase(item))
         return;
-    rebuildRows();
+    readRowsUnder(item);
+}
+
+std::vector<int> OutlineView::rowsShowing(const Item& item) const {
+    std::vector<int> rows;
+    const void* const wanted = item.get();
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].item.get() == wanted)
+            rows.push_back(int(i));
+    return rows;
+}
+
+int OutlineView::endOfRowsUnder(int row) const {
+    const int top = rows_[std::size_t(row)].level;
+    int end = row + 1;
+    while (end < int(rows_.size()) && rows_[std::size_t(end)].level > top)
+        ++end;
+    return end;
+}
+
+void OutlineView::readRowsUnder(const Item& item) {
+    const std::vector<int> shown = rowsShowing(item);
+    if (shown.empty())
+        return; // hidden or unknown: no row changes
+    RowSelection selection{selectedRowIndexes(), selectionRange()};
+    // From the last row showing the item up, so that the rows still to be changed keep their index.
+    for (auto at = shown.rbegin(); at != shown.rend(); ++at) {
+        const int row = *at;
+        const int first = row + 1;
+        const int end = endOfRowsUnder(row);
+        std::vector<Row> under;
+        if (isItemExpanded(item))
+            addChildren(under, item, rows_[std::size_t(row)].level + 1);
+        if (end == first && under.empty())
+            continue;
+        // A row read again keeps its place in the selection: found by its item among the new rows.
+        std::unordered_map<const void*, int> newRowOf;
+        if (end > first)
+            for (std::size_t i = under.size(); i-- > 0;) // the first of an item shown twice wins
+                newRowOf[under[i].item.get()] = first + int(i);
+        const auto moved = [&](int old) {
+            const auto found = newRowOf.find(rows_[std::size_t(old)].item.get());
+            return found == newRowOf.end() ? -1 : found->second;
+        };
+        selection = spliceRows(selection, first, end - first, int(under.size()), moved);
+        if (end > first)
+            rows_.erase(rows_.begin() + first, rows_.begin() + end);
+        rows_.insert(rows_.begin() + first, std::make_move_iterator(under.begin()),
+                     std::make_move_iterator(under.end()));
+    }
+    restoreSelection(std::move(selection));
+    // The item's own rows change too: their disclosure buttons show it open or closed.
+    rowsDidChange(shown.front());
 }
 
 namespace {

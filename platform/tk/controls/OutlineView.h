@@ -9,6 +9,10 @@
 // indentation are in the outline column, the first visible one: its cell view starts after the
 // outline cell, indented by the item's level; the other columns' cells are as in a table.
 //
+// Opening or closing an item changes only the rows under it: they are read and put in, or taken
+// out, where the item is shown; the rows below move up or down with the selection, and the row
+// views are asked for anew from the item's row on, once per call.
+//
 // All members are [main].
 
 #include "platform/tk/controls/TableView.h"
@@ -97,7 +101,16 @@ private:
     };
     // Reads the rows from the data source again; the selection and its range follow their items.
     void rebuildRows();
-    void addChildren(const Item& parent, int level);
+    // Appends the rows shown under `parent` (its children at `level`, theirs where open, ...).
+    void addChildren(std::vector<Row>& rows, const Item& parent, int level) const;
+    void expandDescendants(const Item& item);
+    // Every row that shows `item`, in order.
+    std::vector<int> rowsShowing(const Item& item) const;
+    // The row after the last one shown under `row`.
+    int endOfRowsUnder(int row) const;
+    // Reads again the rows under each row that shows `item`, as it is open or closed now, and puts
+    // them in place of those shown before; the selection moves with its rows.
+    void readRowsUnder(const Item& item);
     std::vector<Item> itemsOf(const IndexSet& rows) const;
 
     std::weak_ptr<DataSource> dataSource_;

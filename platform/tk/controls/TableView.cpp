@@ -86,7 +86,7 @@ void TableView::deselectAll() {
     setSelection({});
 }
 
-void TableView::rowsDidChange() {
+void TableView::rowsDidChange(int firstChangedRow) {
     const int count = numberOfRows();
     const auto gone = [this, count](int r) { return r >= count || isGroupRow(r); };
     IndexSet kept = selection_.rows;
@@ -99,22 +99,27 @@ void TableView::rowsDidChange() {
         range = selectionOf(kept).range;
     applySelection({std::move(kept), std::move(range)});
     setNeedsDisplay();
-    reloadRowViews();
+    reloadRowViews(firstChangedRow);
 }
 
-void TableView::reloadRowViews() {
+void TableView::reloadRowViews(int firstRow) {
+    const auto from = visible_.lower_bound(firstRow);
+    if (from == visible_.end()) {
+        tile(); // none in view changed: only the height and the rows coming into view
+        return;
+    }
     // From the topmost subview down, so that each leaves from the end of the list.
     std::unordered_set<const View*> shown;
-    for (const auto& [row, view] : visible_)
-        shown.insert(view.get());
+    for (auto it = from; it != visible_.end(); ++it)
+        shown.insert(it->second.get());
     const auto subviews = this->subviews();
-    for (auto it = subviews.rbegin(); it != subviews.rend(); ++it)
+    for (auto it = subviews.rbegin(); it != subviews.rend() && !shown.empty(); ++it)
         if (shown.erase(it->get()))
             enqueue(std::static_pointer_cast<TableRowView>(*it));
-    for (auto& [row, view] : visible_)
-        if (shown.count(view.get())) // taken out of the table by other code
-            enqueue(std::move(view));
-    visible_.clear();
+    for (auto it = from; it != visible_.end(); ++it)
+        if (shown.count(it->second.get())) // taken out of the table by other code
+            enqueue(std::move(it->second));
+    visible_.erase(from, visible_.end());
     tile();
 }
 

@@ -177,8 +177,8 @@ public:
 
 protected:
     // Rows were added or removed: selection and clicked row are kept only where still valid, and
-    // the row views are asked for anew.
-    void rowsDidChange();
+    // the row views from `firstChangedRow` on are asked for anew (those above stay as they are).
+    void rowsDidChange(int firstChangedRow = 0);
     // Rows selected other than by clicks and keys: the range starts anew from them.
     void setSelection(IndexSet rows);
     // The rows and their range as given, for a subclass that carries them over to rows it moved
@@ -210,7 +210,7 @@ private:
     std::shared_ptr<TableRowView> makeRowView(int row);
     void fitFrameToRowsAndColumns();
     ScrollView* headerScrollView() const;
-    void reloadRowViews();
+    void reloadRowViews(int firstRow = 0);
     // Rows a click or key may select: all but the group rows.
     SelectableRow selectableRow() const;
     void applySelection(RowSelection next);
