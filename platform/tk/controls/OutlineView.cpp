@@ -182,7 +182,16 @@ void OutlineView::readRowsUnder(const Item& item) {
             const auto found = newRowOf.find(rows_[std::size_t(old)].item.get());
             return found == newRowOf.end() ? -1 : found->second;
         };
+        const bool hidesSelected =
+            std::any_of(selection.rows.lower_bound(first), selection.rows.lower_bound(end),
+                        [&](int r) { return moved(r) < 0; });
         selection = spliceRows(selection, first, end - first, int(under.size()), moved);
+        if (hidesSelected) {
+            // The item that hides selected rows takes their place, anchored there, so that Shift
+            // and the arrows go on from it; rows selected elsewhere stay.
+            selection.rows.insert(row);
+            selection.range = {row, row, selection.rows};
+        }
         if (end > first)
             rows_.erase(rows_.begin() + first, rows_.begin() + end);
         rows_.insert(rows_.begin() + first, std::make_move_iterator(under.begin()),

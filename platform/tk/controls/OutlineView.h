@@ -68,7 +68,8 @@ public:
     bool isItemExpanded(const Item& item) const;
     // Shows the item's children (and, with `children`, expands them all the way down).
     void expandItem(const Item& item, bool children = false);
-    // Hides the children; selected rows among them are deselected.
+    // Hides the children. When selected rows are among them, the item's row takes their place in
+    // the selection and anchors its range (the rows selected elsewhere stay).
     void collapseItem(const Item& item);
 
     bool keyDown(const Event& event) override;

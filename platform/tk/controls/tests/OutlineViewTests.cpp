@@ -76,7 +76,7 @@ TEST_F(Outline, RowsFollowExpansionAndKeepTheSelectedItems) {
     EXPECT_EQ(outline->numberOfSelectedRows(), 2);
     outline->collapseItem(a);
     EXPECT_EQ(outline->numberOfRows(), 2);
-    EXPECT_EQ(outline->selectedRowIndexes(), (IndexSet{1})) << "a collapsed-away item is deselected";
+    EXPECT_EQ(outline->selectedRowIndexes(), (IndexSet{0, 1})) << "a takes the place of a2x, hidden";
     EXPECT_EQ(outline->row(a2x), -1);
     outline->expandItem(a);
     EXPECT_TRUE(outline->isItemExpanded(a2)) << "a2 remembers it was expanded";
@@ -232,6 +232,60 @@ TEST(OutlineRows, OpeningAndClosingShowsWhatAFreshOutlineShows) {
             fresh->removeFromSuperview();
         }
         outline->removeFromSuperview();
+    }
+}
+
+// Closing an item that hides selected rows selects the item instead and anchors the range there:
+// Shift-Down goes on from it, and the rows selected elsewhere stay.
+TEST_F(Outline, ClosingAnItemOverSelectedRowsSelectsItAndAnchorsThere) {
+    auto c = node("c"), d = node("d");
+    tree->roots = {a, b, c, d};
+    outline->reloadData();
+    w.window().makeFirstResponder(outline.get());
+    int changes = 0;
+    outline->setSelectionDidChange([&](TableView&) { ++changes; });
+    const auto selectedItems = [&] {
+        std::vector<Item> items;
+        for (int r : outline->selectedRowIndexes())
+            items.push_back(outline->item(r));
+        return items;
+    };
+    const auto clickOn = [&](const Item& item, ModifierFlags flags) {
+        w.click(outline->convertToWindow(outline->rectOfRow(outline->row(item)).center()), flags);
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> select; // with a and a2 open: a, a1, a2, a2x, b, c, d
+        std::vector<Item> afterClosing;
+        std::vector<Item> afterShiftDown;
+    };
+    for (const Case& test : std::initializer_list<Case>{{"a run inside",
+                                                         [&] {
+                                                             clickOn(a1, {});
+                                                             w.key(KeyCode::downArrow, ModifierFlags::shift);
+                                                             w.key(KeyCode::downArrow, ModifierFlags::shift);
+                                                         },
+                                                         {a},
+                                                         {a, b}},
+                                                        {"one row inside, one outside",
+                                                         [&] {
+                                                             clickOn(d, {});
+                                                             clickOn(a2x, ModifierFlags::command);
+                                                         },
+                                                         {a, d},
+                                                         {a, b, d}}}) {
+        SCOPED_TRACE(test.what);
+        outline->expandItem(a);
+        outline->expandItem(a2);
+        test.select();
+        changes = 0;
+        outline->collapseItem(a);
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(selectedItems(), test.afterClosing);
+        EXPECT_EQ(outline->selectionRange().anchor, 0);
+        EXPECT_EQ(outline->selectionRange().farEnd, 0);
+        w.key(KeyCode::downArrow, ModifierFlags::shift);
+        EXPECT_EQ(selectedItems(), test.afterShiftDown);
     }
 }
 
