@@ -164,42 +164,44 @@ void OutlineView::readRowsUnder(const Item& item) {
         return; // hidden or unknown: no row changes
     RowSelection selection{selectedRowIndexes(), selectionRange()};
     // From the last row showing the item up, so that the rows still to be changed keep their index.
-    for (auto at = shown.rbegin(); at != shown.rend(); ++at) {
-        const int row = *at;
-        const int first = row + 1;
-        const int end = endOfRowsUnder(row);
-        std::vector<Row> under;
-        if (isItemExpanded(item))
-            addChildren(under, item, rows_[std::size_t(row)].level + 1);
-        if (end == first && under.empty())
-            continue;
-        // A row read again keeps its place in the selection: found by its item among the new rows.
-        std::unordered_map<const void*, int> newRowOf;
-        if (end > first)
-            for (std::size_t i = under.size(); i-- > 0;) // the first of an item shown twice wins
-                newRowOf[under[i].item.get()] = first + int(i);
-        const auto moved = [&](int old) {
-            const auto found = newRowOf.find(rows_[std::size_t(old)].item.get());
-            return found == newRowOf.end() ? -1 : found->second;
-        };
-        const bool hidesSelected =
-            std::any_of(selection.rows.lower_bound(first), selection.rows.lower_bound(end),
-                        [&](int r) { return moved(r) < 0; });
-        selection = spliceRows(selection, first, end - first, int(under.size()), moved);
-        if (hidesSelected) {
-            // The item that hides selected rows takes their place, anchored there, so that Shift
-            // and the arrows go on from it; rows selected elsewhere stay.
-            selection.rows.insert(row);
-            selection.range = {row, row, selection.rows};
-        }
-        if (end > first)
-            rows_.erase(rows_.begin() + first, rows_.begin() + end);
-        rows_.insert(rows_.begin() + first, std::make_move_iterator(under.begin()),
-                     std::make_move_iterator(under.end()));
-    }
+    for (auto row = shown.rbegin(); row != shown.rend(); ++row)
+        readRowsUnder(*row, selection);
     restoreSelection(std::move(selection));
     // The item's own rows change too: their disclosure buttons show it open or closed.
     rowsDidChange(shown.front());
+}
+
+void OutlineView::readRowsUnder(int row, RowSelection& selection) {
+    const Item item = rows_[std::size_t(row)].item; // a copy: rows_ changes below
+    const int first = row + 1;
+    const int end = endOfRowsUnder(row);
+    std::vector<Row> under;
+    if (isItemExpanded(item))
+        addChildren(under, item, rows_[std::size_t(row)].level + 1);
+    if (end == first && under.empty())
+        return;
+    // A row read again keeps its place in the selection: found by its item among the new rows.
+    std::unordered_map<const void*, int> newRowOf;
+    if (end > first)
+        for (std::size_t i = under.size(); i-- > 0;) // the first of an item shown twice wins
+            newRowOf[under[i].item.get()] = first + int(i);
+    const auto moved = [&](int old) {
+        const auto found = newRowOf.find(rows_[std::size_t(old)].item.get());
+        return found == newRowOf.end() ? -1 : found->second;
+    };
+    const bool hidesSelected = std::any_of(selection.rows.lower_bound(first), selection.rows.lower_bound(end),
+                                           [&](int r) { return moved(r) < 0; });
+    selection = spliceRows(selection, first, end - first, int(under.size()), moved);
+    if (hidesSelected) {
+        // The item that hides selected rows takes their place, anchored there, so that Shift and
+        // the arrows go on from it; rows selected elsewhere stay.
+        selection.rows.insert(row);
+        selection.range = {row, row, selection.rows};
+    }
+    if (end > first)
+        rows_.erase(rows_.begin() + first, rows_.begin() + end);
+    rows_.insert(rows_.begin() + first, std::make_move_iterator(under.begin()),
+                 std::make_move_iterator(under.end()));
 }
 
 namespace {

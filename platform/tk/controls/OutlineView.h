@@ -112,6 +112,8 @@ private:
     // Reads again the rows under each row that shows `item`, as it is open or closed now, and puts
     // them in place of those shown before; the selection moves with its rows.
     void readRowsUnder(const Item& item);
+    // The same under one row, carrying `selection` over.
+    void readRowsUnder(int row, RowSelection& selection);
     std::vector<Item> itemsOf(const IndexSet& rows) const;
 
     std::weak_ptr<DataSource> dataSource_;
