@@ -11,7 +11,7 @@
 #include "Tessaly/Styles/StyledControlState.h"
 #include "Tessaly/Styles/TableViewStyle.h"
 
-#include "platform/tk/controls/TableView.h"
+#include "platform/tk/controls/OutlineView.h"
 
 #include <memory>
 #include <string>

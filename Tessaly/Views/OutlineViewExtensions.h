@@ -3,7 +3,7 @@
 // Shortcuts for reading and setting what an outline view shows and selects. Items are the outline's
 // own item objects. All functions are [main].
 
-#include "platform/tk/controls/TableView.h"
+#include "platform/tk/controls/OutlineView.h"
 
 #include <optional>
 #include <vector>

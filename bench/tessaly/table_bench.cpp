@@ -7,10 +7,15 @@
 // each with its frame; and the set-up of that table itself (the columns added before it is in the
 // scroll view), which should not grow with the number of rows either.
 //
+// A styled outline in the same scroll view: 1 000 or 4 000 top items of 10 children each, expanded
+// one by one from the top; and one item of 3 000 expandable children (one leaf each) expanded with
+// its children. Each expansion should cost about what the rows it shows cost, not the whole tree.
+//
 //   build/bin/tessaly_bench --benchmark_filter=Table
 
 #include "Tessaly/Controls/ActionableTableHeaderView.h"
 #include "Tessaly/Controls/StyledLabels.h"
+#include "Tessaly/Controls/StyledOutlineView.h"
 #include "Tessaly/Controls/StyledTableCellView.h"
 #include "Tessaly/Controls/StyledTableHeader.h"
 #include "Tessaly/Controls/StyledTableView.h"
@@ -27,13 +32,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr int kRows = 100000;
 constexpr int kColumns = 4;
 
-std::shared_ptr<tk::View> nameCell(Tessaly::StyledTableView& table, int row) {
+std::shared_ptr<tk::View> nameCell(tk::TableView& table, int row) {
     auto cell = std::dynamic_pointer_cast<Tessaly::StyledTableCellView>(table.makeViewWithIdentifier("name"));
     if (!cell) {
         cell = tk::View::make<Tessaly::StyledTableCellView>(tk::Rect{0, 0, 400, table.rowHeight()});
@@ -181,6 +187,95 @@ void BM_TableColumnsSetUp(benchmark::State& state) {
     state.SetLabel(std::to_string(rowViews) + " row views");
 }
 BENCHMARK(BM_TableColumnsSetUp)->Unit(benchmark::kMillisecond);
+
+// Nodes of the outline benchmarks' trees, told apart by identity.
+struct Node {
+    std::vector<std::shared_ptr<Node>> children;
+};
+
+struct NodeTree : tk::OutlineView::DataSource {
+    std::vector<std::shared_ptr<Node>> roots;
+    int numberOfChildren(const tk::OutlineView::Item& item) override {
+        return int(item ? static_cast<Node*>(item.get())->children.size() : roots.size());
+    }
+    tk::OutlineView::Item child(int index, const tk::OutlineView::Item& item) override {
+        return item ? static_cast<Node*>(item.get())->children[std::size_t(index)]
+                    : roots[std::size_t(index)];
+    }
+    bool isItemExpandable(const tk::OutlineView::Item& item) override {
+        return !static_cast<Node*>(item.get())->children.empty();
+    }
+};
+
+// `count` nodes of `leaves` leaf children each.
+std::vector<std::shared_ptr<Node>> nodesOfLeaves(int count, int leaves) {
+    std::vector<std::shared_ptr<Node>> nodes;
+    for (int i = 0; i < count; ++i) {
+        auto parent = std::make_shared<Node>();
+        for (int j = 0; j < leaves; ++j)
+            parent->children.push_back(std::make_shared<Node>());
+        nodes.push_back(std::move(parent));
+    }
+    return nodes;
+}
+
+// A styled outline of `tree`, all closed, in a 400 x 300 scroll view at 2x, drawn once.
+struct OutlineScene {
+    tk::HeadlessWindow window{{400, 300}, 2};
+    std::shared_ptr<tk::ScrollView> scroll = tk::View::make<tk::ScrollView>(tk::Rect{0, 0, 400, 300});
+    std::shared_ptr<Tessaly::StyledOutlineView> outline =
+        tk::View::make<Tessaly::StyledOutlineView>(tk::Rect{0, 0, 400, 300});
+
+    explicit OutlineScene(const std::shared_ptr<NodeTree>& tree) {
+        scroll->setHasVerticalScroller(true);
+        outline->setCellViewProvider(nameCell);
+        outline->setDataSource(tree);
+        window.setContentView(scroll);
+        scroll->setDocumentView(outline);
+        window.window().layoutIfNeeded();
+        window.render();
+    }
+};
+
+// Each iteration opens `expand` on a fresh scene of `tree` (made and taken down untimed) and
+// checks that `rows` rows are shown then.
+void runOutline(benchmark::State& state, const std::shared_ptr<NodeTree>& tree, int rows,
+                const std::function<void(tk::OutlineView&)>& expand) {
+    HeadlessRun run;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto scene = std::make_unique<OutlineScene>(tree);
+        state.ResumeTiming();
+        expand(*scene->outline);
+        state.PauseTiming();
+        if (scene->outline->numberOfRows() != rows)
+            state.SkipWithError("the outline shows other rows");
+        scene.reset();
+        state.ResumeTiming();
+    }
+    state.SetLabel(std::to_string(rows) + " rows");
+}
+
+void BM_OutlineExpandOneByOne(benchmark::State& state) {
+    const int items = int(state.range(0));
+    auto tree = std::make_shared<NodeTree>();
+    tree->roots = nodesOfLeaves(items, 10);
+    runOutline(state, tree, items * 11, [&tree](tk::OutlineView& outline) {
+        for (const auto& item : tree->roots)
+            outline.expandItem(item);
+    });
+}
+BENCHMARK(BM_OutlineExpandOneByOne)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+void BM_OutlineExpandWithChildren(benchmark::State& state) {
+    auto tree = std::make_shared<NodeTree>();
+    auto top = std::make_shared<Node>();
+    top->children = nodesOfLeaves(3000, 1);
+    tree->roots = {top};
+    runOutline(state, tree, 1 + 3000 * 2,
+               [&top](tk::OutlineView& outline) { outline.expandItem(top, true); });
+}
+BENCHMARK(BM_OutlineExpandWithChildren)->Unit(benchmark::kMillisecond);
 
 void BM_TableColumnsScrollByOneRow(benchmark::State& state) {
     runTable(state, true, scrollByOneRow);

@@ -183,8 +183,8 @@ public:
 
 protected:
     // Rows were added or removed: selection and clicked row are kept only where still valid, and
-    // the row views are asked for anew.
-    void rowsDidChange();
+    // the row views from `firstChangedRow` on are asked for anew (those above stay as they are).
+    void rowsDidChange(int firstChangedRow = 0);
     // Rows selected other than by clicks and keys: the range starts anew from them.
     void setSelection(IndexSet rows);
     // The rows and their range as given, for a subclass that carries them over to rows it moved
@@ -218,7 +218,7 @@ private:
     std::shared_ptr<TableRowView> makeRowView(int row);
     void fitFrameToRowsAndColumns();
     ScrollView* headerScrollView() const;
-    void reloadRowViews();
+    void reloadRowViews(int firstRow = 0);
     // Rows a click or key may select: all but the group rows.
     SelectableRow selectableRow() const;
     void applySelection(RowSelection next);
@@ -240,100 +240,6 @@ private:
     double rowHeight_ = kDefaultRowHeight;
     int clickedRow_ = -1;
     bool tiling_ = false;
-};
-
-// An outline: a table whose rows show a tree of items, each expanded or collapsed. Items are the
-// data source's own objects, told apart by identity.
-//
-// View-based, each row of an expandable item holds a disclosure button (made by
-// makeViewWithIdentifier(kDisclosureButtonKey), so a subclass can restyle it) in the outline cell's
-// frame, on while the item is open; clicking it opens or closes the item. The outline cell and the
-// indentation are in the outline column, the first visible one: its cell view starts after the
-// outline cell, indented by the item's level; the other columns' cells are as in a table.
-class OutlineView : public TableView {
-public:
-    using Item = std::shared_ptr<void>;
-    static constexpr const char* kDisclosureButtonKey = "OutlineViewDisclosureButtonKey";
-    // The action the disclosure buttons send to their outline.
-    static constexpr const char* kToggleDisclosureAction = "toggleDisclosure:";
-    static constexpr double kIndentationPerLevel = 14;
-    // Where the outline cell starts at level 0, and its width.
-    static constexpr double kOutlineCellLeading = 8;
-    static constexpr double kOutlineCellWidth = 16;
-
-    using TableView::TableView;
-
-    class DataSource {
-    public:
-        virtual ~DataSource() = default;
-        // Children of `item`, or of the root for a null item.
-        virtual int numberOfChildren(const Item& item) = 0;
-        virtual Item child(int index, const Item& item) = 0;
-        virtual bool isItemExpandable(const Item& item) = 0;
-    };
-
-    // Not owned. Setting it reloads.
-    void setDataSource(std::weak_ptr<DataSource> dataSource);
-    // Reads the tree again; expanded items that are still there stay expanded, selected ones
-    // selected. Here and as items open and close, the selection's range (its anchor, far end and
-    // the rows kept from before it) follows its items to their new rows while they are all shown;
-    // otherwise it starts anew from the selected rows.
-    void reloadData() override;
-
-    int numberOfRows() const override { return int(rows_.size()); }
-    // Null outside the rows.
-    Item item(int row) const;
-    // -1 for an item not shown (collapsed away, or unknown).
-    int row(const Item& item) const;
-    // Null for a top-level item or an item not shown.
-    Item parent(const Item& item) const;
-    // Index under its parent; -1 for an item not shown.
-    int childIndex(const Item& item) const;
-    int level(int row) const;
-
-    bool isExpandable(const Item& item) const;
-    bool isItemExpanded(const Item& item) const;
-    // Shows the item's children (and, with `children`, expands them all the way down).
-    void expandItem(const Item& item, bool children = false);
-    // Hides the children; selected rows among them are deselected.
-    void collapseItem(const Item& item);
-
-    bool keyDown(const Event& event) override;
-
-    // The disclosure mark's rect in `row` (zero for an item that cannot expand, or no row).
-    virtual Rect frameOfOutlineCellAtRow(int row) const;
-    // Where the outline column's cell view starts in `row`, from the column's left edge: after the
-    // outline cell at the row's level.
-    double cellViewLeading(int row) const;
-    // The first visible column (0 without columns); -1 when every column is hidden.
-    int outlineColumn() const;
-    // The outline column's cell starts after the outline cell.
-    Rect frameOfCellAtColumn(int column, int row) const override;
-
-    // For kDisclosureButtonKey with nothing pooled: a new disclosure button.
-    std::shared_ptr<View> makeViewWithIdentifier(const std::string& identifier) override;
-    void draw(GraphicsContext& context, const Rect& dirtyRect) override;
-
-protected:
-    void setup() override;
-    void addRowContent(TableRowView& rowView, int row) override;
-    void layoutRowContent(TableRowView& rowView, int row) override;
-
-private:
-    struct Row {
-        Item item;
-        Item parent;
-        int childIndex;
-        int level;
-    };
-    // Reads the rows from the data source again; the selection and its range follow their items.
-    void rebuildRows();
-    void addChildren(const Item& parent, int level);
-    std::vector<Item> itemsOf(const IndexSet& rows) const;
-
-    std::weak_ptr<DataSource> dataSource_;
-    std::vector<Row> rows_;
-    std::set<Item> expanded_; // kept alive while expanded, so identity stays unique
 };
 
 } // namespace tk

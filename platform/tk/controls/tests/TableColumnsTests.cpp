@@ -7,6 +7,7 @@
 
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/controls/Button.h"
+#include "platform/tk/controls/OutlineView.h"
 #include "platform/tk/controls/TableHeaderView.h"
 #include "platform/tk/controls/TableView.h"
 #include "platform/tk/graphics/RecordingContext.h"
