@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/ContentViewShader.h"
 #include "app/Links.h"
+#include "app/VersionText.h"
 
 #include "Korvane/Resources/CustomFont.h"
 #include "Korvane/Resources/Links.h"
@@ -62,6 +63,7 @@ Node ContentView::body() const {
                                            "a MIDI plugin on an instrument track.", small),
                                   Text(versionLine(tk::Bundle::main()))
                                       .font(small)
+                                      .kerning(kVersionTracking)
                                       .foregroundColor(AppColors::logoTint())
                                       .identifier("version"),
                               })

@@ -10,6 +10,8 @@
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/Image.h"
+#include "platform/tk/graphics/RecordingContext.h"
+#include "platform/tk/graphics/TextLayout.h"
 #include "platform/tk/ui/UI.h"
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/HeadlessWindow.h"
@@ -19,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -378,6 +382,77 @@ TEST(AppWindow, VersionLineFromTheBundle) {
         "CFBundleShortVersionString": "1.0.0", "CFBundleVersion": "1", "HumanReadableCopyright": "(c) Velmor"})"));
     EXPECT_EQ(about.version, "Version 1.0.0 (1)");
     EXPECT_EQ(about.copyright, "(c) Velmor");
+}
+
+// Whether every "." of `text`, drawn in `attributes` at `x` (a fraction of a pixel, at 1x), shows
+// as a dot of its own: between its darkest column and that of each neighbouring character lies a
+// column less than half as dark.
+bool dotsStandApart(const std::string& text, const tk::TextAttributes& attributes, double x) {
+    const tk::TextLayout layout(text, attributes);
+    tk::BitmapContext context({std::ceil(layout.size().width) + 4, std::ceil(layout.size().height) + 4});
+    context.drawText(layout, tk::Point{x, 2});
+    std::vector<double> ink(std::size_t(context.pixelWidth()), 0.0);
+    for (int px = 0; px < context.pixelWidth(); ++px)
+        for (int py = 0; py < context.pixelHeight(); ++py)
+            ink[std::size_t(px)] = std::max(ink[std::size_t(px)], context.pixelColor(px, py).a);
+    const auto darkest = [&](std::size_t index) {
+        const int from = int(x + layout.caretRect(index).minX());
+        const int to = std::min(int(x + layout.caretRect(index + 1).minX()), context.pixelWidth() - 1);
+        int best = from;
+        for (int px = from; px <= to; ++px)
+            if (ink[std::size_t(px)] > ink[std::size_t(best)])
+                best = px;
+        return best;
+    };
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] != '.')
+            continue;
+        const int dot = darkest(i);
+        for (const int neighbour : {darkest(i - 1), darkest(i + 1)}) {
+            double lightest = 1;
+            for (int px = std::min(dot, neighbour) + 1; px < std::max(dot, neighbour); ++px)
+                lightest = std::min(lightest, ink[std::size_t(px)]);
+            if (!(lightest < 0.5 * ink[std::size_t(dot)]))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The version lines of the About panel and of the main window are drawn as the bundle gives them,
+// and their dots do not merge into the digits beside them ("1.0.0" read as "10.0"), wherever the
+// line falls on the pixel grid.
+TEST(AppVersionText, EveryDotShowsInBothWindows) {
+    AppFixture f("version-dots");
+    const auto panel = makeAboutPanel({"Zindral", "Version 1.0.0 (1)", "(c) Velmor"});
+    const auto window = f.app->body();
+    struct Case {
+        const char* name;
+        tk::Window& window;
+        std::string shown;   // the version line drawn there
+        std::string checked; // the same line for version 1.0.0, build 1
+    };
+    const Case cases[] = {
+        {"about", *panel, "Version 1.0.0 (1)", "Version 1.0.0 (1)"},
+        {"main", *window, versionLine(tk::Bundle::main()), "1.0.0 (1)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.window.layoutIfNeeded();
+        tk::RecordingContext recording;
+        c.window.contentView()->drawHierarchy(recording, tk::Rect(tk::Point{}, c.window.contentSize()));
+        const auto texts = recording.texts();
+        const auto line = std::find_if(texts.begin(), texts.end(),
+                                       [&](const tk::RecordedDraw& d) { return d.text == c.shown; });
+        ASSERT_NE(line, texts.end());
+        tk::TextAttributes white = line->textAttributes;
+        white.color = tk::Color::white();
+        const double shownAt = line->deviceRect().minX();
+        EXPECT_TRUE(dotsStandApart(c.checked, white, shownAt - std::floor(shownAt))) << "where it shows";
+        for (int eighth = 0; eighth < 8; ++eighth)
+            EXPECT_TRUE(dotsStandApart(c.checked, white, eighth / 8.0)) << eighth << "/8 of a pixel";
+    }
+    panel->close();
 }
 
 TEST(AppHeadless, WritesTheWindowToAPictureAndLeavesTheUserSettingsAlone) {
