@@ -78,7 +78,8 @@ Node ContentView::body() const {
                    linkButton("Help", Links::helpPage(), buttonWidth, "help"),
                    linkButton("Velmor Website", Korvane::Links::velmorSite(), buttonWidth, "website"),
                })
-            .padding(Edges::bottom(), 14);
+            .padding(Edges::bottom(), 14)
+            .buttonsTakeFocus();
     return VStack({.spacing = 0}, {headerBand(), Spacer(), information, logo, Spacer(), buttons});
 }
 

@@ -15,6 +15,7 @@
 //
 // Texts, the version line and the logo take the asset colour "logoTint". "Help" opens the help
 // page, "Velmor Website" the maker's site, both with the workspace; neither changes the window.
+// Tab and Shift-Tab move a focus ring between the two buttons; Space or Return presses the ringed one.
 
 #include "platform/tk/base/Bundle.h"
 #include "platform/tk/ui/Node.h"

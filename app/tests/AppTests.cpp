@@ -1,3 +1,5 @@
+#include "Tessaly/Declarative/ButtonStyles.h"
+#include "Tessaly/Styles/Styles.h"
 #include "app/AboutPanel.h"
 #include "app/ContentView.h"
 #include "app/ContentViewShader.h"
@@ -312,6 +314,105 @@ TEST(AppWindow, ButtonsOpenTheirPagesAndLeaveTheWindowAlone) {
         (std::vector<std::string>{"https://velmor.example/help/zindral/welcome", "https://velmor.example/"}));
     EXPECT_FALSE(window->isClosed());
     EXPECT_EQ(window->contentSize(), (tk::Size{400, 572}));
+}
+
+// The button whose focus ring the window draws ("" for none): the ring is stroked in the focus
+// colour over the button's bezel.
+std::string ringedButton(AppFixture& f) {
+    tk::Window& window = *f.app->window();
+    window.layoutIfNeeded();
+    tk::RecordingContext recording;
+    window.contentView()->drawHierarchy(recording, tk::Rect(tk::Point{}, window.contentSize()));
+    const tk::Color ring = Tessaly::Styles::Control::selectedBackgroundColor();
+    std::string ringed;
+    for (const auto& draw : recording.draws(tk::RecordedDraw::Kind::stroke)) {
+        if (draw.color != ring)
+            continue;
+        for (const char* name : {"help", "website"})
+            if (f.frameOf(name).insetBy(-Tessaly::kButtonStyleOverhang, 0).contains(draw.deviceRect()))
+                ringed += ringed.empty() ? name : std::string("+") + name;
+    }
+    return ringed;
+}
+
+// The window's keyboard path: Tab and Shift-Tab ring the buttons in turn, wrapping; Space and
+// Return press the ringed one; with nothing ringed they press nothing.
+TEST(AppWindow, TabRingsTheButtonsAndSpaceOrReturnPressesTheRingedOne) {
+    const std::string help = "https://velmor.example/help/zindral/welcome";
+    const std::string site = "https://velmor.example/";
+    enum Key { tab, backTab, space, enter };
+    struct Case {
+        std::vector<Key> keys;
+        const char* ringed;
+        std::vector<std::string> opened;
+    };
+    const Case cases[] = {
+        {{}, "", {}},
+        {{tab}, "help", {}},
+        {{tab, tab}, "website", {}},
+        {{tab, tab, tab}, "help", {}},
+        {{backTab}, "website", {}},
+        {{backTab, backTab}, "help", {}},
+        {{tab, tab, backTab}, "help", {}},
+        {{space, enter}, "", {}},
+        {{tab, space}, "help", {help}},
+        {{tab, enter}, "help", {help}},
+        {{tab, tab, space, enter}, "website", {site, site}},
+        {{backTab, enter, tab, space}, "help", {site, help}},
+    };
+    for (const Case& c : cases) {
+        std::string trace;
+        for (Key k : c.keys)
+            trace += k == tab ? "Tab " : k == backTab ? "Shift-Tab " : k == space ? "Space " : "Return ";
+        SCOPED_TRACE(trace);
+        AppFixture f("keys");
+        auto window = f.app->body();
+        tk::HeadlessWindow driver(window);
+        for (Key k : c.keys) {
+            switch (k) {
+            case tab:
+                driver.key(tk::KeyCode::tab, tk::ModifierFlags::none, "\t");
+                break;
+            case backTab:
+                driver.key(tk::KeyCode::tab, tk::ModifierFlags::shift, "\t");
+                break;
+            case space:
+                driver.key(tk::KeyCode::space, tk::ModifierFlags::none, " ");
+                break;
+            case enter:
+                driver.key(tk::KeyCode::returnKey, tk::ModifierFlags::none, "\r");
+                break;
+            }
+            f.loop.drain();
+        }
+        EXPECT_EQ(ringedButton(f), c.ringed);
+        EXPECT_EQ(f.backend->openedURLs(), c.opened);
+        EXPECT_FALSE(window->isClosed());
+    }
+}
+
+// The ring shows only while the window is key, and a click presses a button without ringing it.
+TEST(AppWindow, TheRingLeavesWithTheKeyWindowAndClicksRingNothing) {
+    AppFixture f("ring");
+    auto window = f.app->body();
+    tk::HeadlessWindow driver(window);
+    window->layoutIfNeeded();
+    const tk::Rect site = f.frameOf("website");
+    driver.click({site.midX(), site.midY()});
+    f.loop.drain();
+    EXPECT_EQ(ringedButton(f), "");
+    EXPECT_EQ(f.backend->openedURLs().size(), 1u);
+
+    driver.key(tk::KeyCode::tab, tk::ModifierFlags::none, "\t");
+    f.loop.drain();
+    EXPECT_EQ(ringedButton(f), "help");
+    EXPECT_TRUE(driver.writePNG(tk::testing::picturesFolder("app") / "focus-ring.png")); // for a person
+    driver.unfocus();
+    f.loop.drain();
+    EXPECT_EQ(ringedButton(f), "");
+    driver.focus();
+    f.loop.drain();
+    EXPECT_EQ(ringedButton(f), "help") << "the focus stayed on the button";
 }
 
 TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
