@@ -4,17 +4,20 @@
 #include "app/ContentView.h"
 #include "app/ContentViewShader.h"
 #include "app/HeadlessApp.h"
+#include "app/LinkOpener.h"
 #include "app/ZindralApp.h"
 #include "app/tests/AppTestSupport.h"
 #include "platform/tk/base/tests/TempFolder.h"
 #include "platform/tk/view/tests/XdgFolders.h"
 
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/Image.h"
 #include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/graphics/TextLayout.h"
 #include "platform/tk/ui/UI.h"
+#include "platform/tk/view/Application.h"
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/Menu.h"
@@ -43,9 +46,12 @@ struct AppFixture {
     apptest::TestEnvironment env;
     std::unique_ptr<ZindralApp> app;
 
-    explicit AppFixture(const std::string& name) {
+    explicit AppFixture(const std::string& name, const std::function<void(AppEnvironment&)>& adjust = {}) {
         tk::setCurrentBackend(backend);
-        app = std::make_unique<ZindralApp>(env.make(name));
+        auto environment = env.make(name);
+        if (adjust)
+            adjust(environment);
+        app = std::make_unique<ZindralApp>(std::move(environment));
     }
     ~AppFixture() {
         app.reset();
@@ -413,6 +419,66 @@ TEST(AppWindow, TheRingLeavesWithTheKeyWindowAndClicksRingNothing) {
     driver.focus();
     f.loop.drain();
     EXPECT_EQ(ringedButton(f), "help") << "the focus stayed on the button";
+}
+
+// A page that does not open (no browser) says so in an alert that names its address, whether the
+// button was clicked or pressed from the keyboard; the window stays as it was.
+TEST(AppWindow, APageThatDoesNotOpenShowsItsAddressInAnAlert) {
+    struct AlertShown {
+        std::string title;
+        std::vector<std::string> texts;
+    };
+    std::vector<AlertShown> alerts;
+    std::shared_ptr<tk::Window> window;
+    // Runs inside the alert's modal session: notes what it shows, then answers it with Return.
+    const auto answerTheAlert = [&] {
+        tk::Window* alert = tk::Application::shared().modalWindow();
+        ASSERT_NE(alert, nullptr);
+        EXPECT_NE(alert, window.get());
+        tk::RecordingContext recording;
+        alert->contentView()->drawHierarchy(recording, tk::Rect(tk::Point{}, alert->contentSize()));
+        alerts.push_back({alert->title(), recording.textStrings()});
+        tk::HeadlessWindow(alert->sharedWindow()).key(tk::KeyCode::returnKey);
+    };
+    std::vector<std::string> tried;
+    AppFixture f("no-browser", [&](AppEnvironment& environment) {
+        environment.openURL = [&](const std::string& url, std::function<void(bool)> opened) {
+            tried.push_back(url);
+            tk::RunLoop::main().post([&answerTheAlert, opened] {
+                tk::RunLoop::main().post(answerTheAlert); // the alert's session runs it
+                opened(false);
+            });
+        };
+    });
+    window = f.app->body();
+    window->layoutIfNeeded();
+    tk::HeadlessWindow driver(window);
+    const tk::Rect help = f.frameOf("help");
+    driver.click({help.midX(), help.midY()});
+    f.loop.drain();
+    driver.key(tk::KeyCode::tab, tk::ModifierFlags::none, "\t");
+    driver.key(tk::KeyCode::tab, tk::ModifierFlags::none, "\t");
+    driver.key(tk::KeyCode::space, tk::ModifierFlags::none, " ");
+    f.loop.drain();
+
+    const std::vector<std::string> pages{"https://velmor.example/help/zindral/welcome",
+                                         "https://velmor.example/"};
+    EXPECT_EQ(tried, pages);
+    ASSERT_EQ(alerts.size(), 2u);
+    for (std::size_t i = 0; i < alerts.size(); ++i) {
+        SCOPED_TRACE(pages[i]);
+        const LinkFailureAlert expected = linkFailureAlert(pages[i]);
+        EXPECT_EQ(alerts[i].title, expected.message);
+        EXPECT_NE(expected.informativeText.find(pages[i]), std::string::npos);
+        const auto& texts = alerts[i].texts;
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected.message), texts.end());
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected.informativeText), texts.end())
+            << "the address is drawn in the alert";
+    }
+    EXPECT_EQ(tk::Application::shared().modalWindow(), nullptr) << "answered and gone";
+    EXPECT_FALSE(window->isClosed());
+    EXPECT_EQ(window->contentSize(), (tk::Size{400, 572}));
+    EXPECT_EQ(f.env.terminations, 0);
 }
 
 TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
