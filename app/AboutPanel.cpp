@@ -1,6 +1,7 @@
 #include "app/AboutPanel.h"
 
 #include "app/AppResources.h"
+#include "app/VersionText.h"
 
 #include "Korvane/Resources/CustomFont.h"
 #include "Tessaly/Foundation/BundleInfo.h"
@@ -28,17 +29,18 @@ std::shared_ptr<tk::Window> makeAboutPanel(const AboutPanelContent& content) {
     using namespace tk::ui;
     const tk::Color tint = AppColors::logoTint();
     const tk::Font caption = tk::Font::system(11, tk::FontWeight::medium, tk::FontDesign::rounded);
-    Node body = VStack({.spacing = 6},
-                       {
-                           Image(AppImages::appIcon()).resizable().frame(96, 96),
-                           Spacer(4),
-                           Korvane::rocketFont(Text(content.name), 26).foregroundColor(tk::Color::white()),
-                           Text(content.version).font(caption).foregroundColor(tint),
-                           Text(content.copyright).font(caption).foregroundColor(tint.withAlpha(0.7)),
-                       })
-                    .padding(20)
-                    .frame({.maxWidth = kInfinity, .maxHeight = kInfinity})
-                    .background(AppColors::background());
+    Node body =
+        VStack({.spacing = 6},
+               {
+                   Image(AppImages::appIcon()).resizable().frame(96, 96),
+                   Spacer(4),
+                   Korvane::rocketFont(Text(content.name), 26).foregroundColor(tk::Color::white()),
+                   Text(content.version).font(caption).kerning(kVersionTracking).foregroundColor(tint),
+                   Text(content.copyright).font(caption).foregroundColor(tint.withAlpha(0.7)),
+               })
+            .padding(20)
+            .frame({.maxWidth = kInfinity, .maxHeight = kInfinity})
+            .background(AppColors::background());
 
     tk::Window::Options options;
     options.contentSize = {kAboutPanelWidth, kAboutPanelHeight};

@@ -3,6 +3,7 @@
 #include "app/AppResources.h"
 #include "app/ContentViewShader.h"
 #include "app/Links.h"
+#include "app/VersionText.h"
 
 #include "Korvane/Resources/CustomFont.h"
 #include "Korvane/Resources/Links.h"
@@ -11,7 +12,6 @@
 #include "Tessaly/Resources/TYImages.h"
 
 #include "platform/tk/ui/UI.h"
-#include "platform/tk/view/Workspace.h"
 
 namespace app {
 
@@ -38,8 +38,9 @@ Node textPair(const std::string& first, const std::string& second, const tk::Fon
         .foregroundColor(AppColors::logoTint());
 }
 
-Node linkButton(const std::string& title, std::string url, double width, const std::string& identifier) {
-    return Button([url = std::move(url)] { (void)tk::Workspace::shared().openURL(url); },
+Node linkButton(const std::string& title, std::string url, double width, const std::string& identifier,
+                const URLOpener& opener) {
+    return Button([url = std::move(url), opener] { openLink(opener, url); },
                   Text(title).frame(width, std::nullopt))
         .buttonStyle(Tessaly::VelmorButtonStyle{})
         .identifier(identifier);
@@ -62,6 +63,7 @@ Node ContentView::body() const {
                                            "a MIDI plugin on an instrument track.", small),
                                   Text(versionLine(tk::Bundle::main()))
                                       .font(small)
+                                      .kerning(kVersionTracking)
                                       .foregroundColor(AppColors::logoTint())
                                       .identifier("version"),
                               })
@@ -70,13 +72,14 @@ Node ContentView::body() const {
                     .renderingModeTemplate()
                     .foregroundColor(AppColors::logoTint())
                     .identifier("logo");
-    Node buttons =
-        HStack({.spacing = 16},
-               {
-                   linkButton("Help", Links::helpPage(), buttonWidth, "help"),
-                   linkButton("Velmor Website", Korvane::Links::velmorSite(), buttonWidth, "website"),
-               })
-            .padding(Edges::bottom(), 14);
+    Node buttons = HStack({.spacing = 16},
+                          {
+                              linkButton("Help", Links::helpPage(), buttonWidth, "help", openURL),
+                              linkButton("Velmor Website", Korvane::Links::velmorSite(), buttonWidth,
+                                         "website", openURL),
+                          })
+                       .padding(Edges::bottom(), 14)
+                       .buttonsTakeFocus();
     return VStack({.spacing = 0}, {headerBand(), Spacer(), information, logo, Spacer(), buttons});
 }
 

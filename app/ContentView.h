@@ -14,7 +14,11 @@
 //   +--------------------------------------+
 //
 // Texts, the version line and the logo take the asset colour "logoTint". "Help" opens the help
-// page, "Velmor Website" the maker's site, both with the workspace; neither changes the window.
+// page, "Velmor Website" the maker's site, both through `openURL` (see LinkOpener.h: a page that does
+// not open shows its address in an alert); neither changes the window.
+// Tab and Shift-Tab move a focus ring between the two buttons; Space or Return presses the ringed one.
+
+#include "app/LinkOpener.h"
 
 #include "platform/tk/base/Bundle.h"
 #include "platform/tk/ui/Node.h"
@@ -29,6 +33,8 @@ inline constexpr double kBandHeight = 300;
 struct ContentView {
     // Width of each button's label.
     double buttonWidth = 180;
+    // How the buttons open their pages; the workspace's when empty.
+    URLOpener openURL;
 
     // [main]
     tk::ui::Node body() const;

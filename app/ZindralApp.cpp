@@ -10,7 +10,8 @@
 
 namespace app {
 
-ZindralApp::ZindralApp(AppEnvironment environment) : application_(std::move(environment.terminate)) {
+ZindralApp::ZindralApp(AppEnvironment environment)
+    : application_(std::move(environment.terminate)), openURL_(std::move(environment.openURL)) {
     TK_CHECK_MAIN_THREAD();
     appDelegate_ = std::make_unique<AppDelegate>();
     sparkleHelper_ = std::make_shared<UpdaterHelper>(std::move(environment.feedURL));
@@ -59,7 +60,7 @@ std::shared_ptr<tk::Window> ZindralApp::body() {
     options.resizable = false;
     window_ = tk::Window::make(options);
     window_->setBackgroundColor(AppColors::background());
-    Node content = Node(ContentView{.buttonWidth = kButtonWidth})
+    Node content = Node(ContentView{.buttonWidth = kButtonWidth, .openURL = openURL_})
                        .frame(kWindowWidth, kWindowHeight)
                        .background(AppColors::background());
     window_->setContentView(tk::View::make<HostingView>(content));

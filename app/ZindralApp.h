@@ -22,6 +22,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/Application.h"
+#include "app/LinkOpener.h"
 #include "app/UpdaterHelper.h"
 
 #include "platform/tk/base/Subscription.h"
@@ -54,6 +55,8 @@ struct AppEnvironment {
     std::optional<std::string> feedURL;
     // Ends the program (the windowing backend's quit).
     std::function<void()> terminate;
+    // How the window's buttons open their pages; default the workspace's.
+    URLOpener openURL;
 };
 
 class ZindralApp {
@@ -88,6 +91,7 @@ private:
     Application application_;
     std::unique_ptr<AppDelegate> appDelegate_;
     std::shared_ptr<UpdaterHelper> sparkleHelper_;
+    URLOpener openURL_;
     std::shared_ptr<tk::Window> window_;
     tk::Subscription windowClose_;
 };

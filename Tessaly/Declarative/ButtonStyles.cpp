@@ -2,22 +2,32 @@
 
 #include "Tessaly/Resources/TYColors.h"
 #include "Tessaly/Resources/TYImages.h"
+#include "Tessaly/Styles/Styles.h"
 
 namespace Tessaly {
 
 namespace {
-tk::ui::Node styledBody(const tk::ui::Node& label, const tk::Font& font, const tk::Color& textColor,
-                        bool isPressed) {
+tk::ui::Node styledBody(const tk::ui::ButtonStyleConfiguration& configuration, const tk::Font& font,
+                        const tk::Color& textColor) {
     using namespace tk::ui;
-    const tk::Image bezel = buttonStyleBezel(isPressed);
+    const tk::Image bezel = buttonStyleBezel(configuration.isPressed);
     // The bezel stretches to the label's frame through its own cap insets.
-    return label.font(font)
-        .foregroundColor(textColor)
-        .frame(std::nullopt, kButtonStyleHeight)
-        .background(Image(bezel).resizable(bezel.capInsets()))
-        .padding(Edges::horizontal(), -kButtonStyleOverhang);
+    Node body = configuration.label.font(font)
+                    .foregroundColor(textColor)
+                    .frame(std::nullopt, kButtonStyleHeight)
+                    .background(Image(bezel).resizable(bezel.capInsets()));
+    if (configuration.isFocused)
+        body = body.overlay(focusRing());
+    return body.padding(Edges::horizontal(), -kButtonStyleOverhang);
 }
 } // namespace
+
+tk::ui::Node focusRing() {
+    using namespace tk::ui;
+    const tk::Color ring = Styles::Control::selectedBackgroundColor();
+    return ZStack({RoundedRectangle(kFocusRingRadius).fill(ring.withAlpha(0.3)),
+                   RoundedRectangle(kFocusRingRadius).stroke(ring, kFocusRingWidth)});
+}
 
 tk::Color buttonStyleTextColor(bool isPressed) {
     return isPressed ? TYColorsAK::grey50() : TYColorsAK::grey85();
@@ -35,7 +45,7 @@ tk::ui::Node DefaultWendleButtonStyle::makeBody(const tk::ui::ButtonStyleConfigu
     tk::Color text = buttonStyleTextColor(configuration.isPressed);
     if (!configuration.isEnabled())
         text = text.withAlpha(text.a * 0.5);
-    return styledBody(configuration.label, font(), text, configuration.isPressed);
+    return styledBody(configuration, font(), text);
 }
 
 tk::Font VelmorButtonStyle::font() {
@@ -43,8 +53,7 @@ tk::Font VelmorButtonStyle::font() {
 }
 
 tk::ui::Node VelmorButtonStyle::makeBody(const tk::ui::ButtonStyleConfiguration& configuration) const {
-    return styledBody(configuration.label, font(), buttonStyleTextColor(configuration.isPressed),
-                      configuration.isPressed);
+    return styledBody(configuration, font(), buttonStyleTextColor(configuration.isPressed));
 }
 
 } // namespace Tessaly

@@ -12,6 +12,8 @@
 //   VelmorButtonStyle         system font 12 bold rounded; the enabled state is not consulted
 //
 // Pressed: "tui-button-down" and "Grey 50%"; otherwise "tui-button" and "Grey 85%".
+// Focused (a button that takes the focus from Tab, see tk::ui::Button): the styled controls' focus
+// ring over the bezel, a rounded rect in the focus colour filled at 0.3 and stroked 2 wide.
 
 #include "platform/tk/graphics/Font.h"
 #include "platform/tk/ui/Button.h"
@@ -20,6 +22,8 @@ namespace Tessaly {
 
 inline constexpr double kButtonStyleHeight = 24;
 inline constexpr double kButtonStyleOverhang = 2;
+inline constexpr double kFocusRingRadius = 3;
+inline constexpr double kFocusRingWidth = 2;
 
 class DefaultWendleButtonStyle final : public tk::ui::ButtonStyle {
 public:
@@ -38,5 +42,7 @@ public:
 // [main] What both styles share: the text colour and bezel for the pressed state.
 tk::Color buttonStyleTextColor(bool isPressed);
 tk::Image buttonStyleBezel(bool isPressed);
+// [main] The focus ring drawn over a focused button's bezel.
+tk::ui::Node focusRing();
 
 } // namespace Tessaly

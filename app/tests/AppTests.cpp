@@ -1,16 +1,23 @@
+#include "Tessaly/Declarative/ButtonStyles.h"
+#include "Tessaly/Styles/Styles.h"
 #include "app/AboutPanel.h"
 #include "app/ContentView.h"
 #include "app/ContentViewShader.h"
 #include "app/HeadlessApp.h"
+#include "app/LinkOpener.h"
 #include "app/ZindralApp.h"
 #include "app/tests/AppTestSupport.h"
 #include "platform/tk/base/tests/TempFolder.h"
 #include "platform/tk/view/tests/XdgFolders.h"
 
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/Image.h"
+#include "platform/tk/graphics/RecordingContext.h"
+#include "platform/tk/graphics/TextLayout.h"
 #include "platform/tk/ui/UI.h"
+#include "platform/tk/view/Application.h"
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/HeadlessWindow.h"
 #include "platform/tk/view/Menu.h"
@@ -19,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -37,9 +46,12 @@ struct AppFixture {
     apptest::TestEnvironment env;
     std::unique_ptr<ZindralApp> app;
 
-    explicit AppFixture(const std::string& name) {
+    explicit AppFixture(const std::string& name, const std::function<void(AppEnvironment&)>& adjust = {}) {
         tk::setCurrentBackend(backend);
-        app = std::make_unique<ZindralApp>(env.make(name));
+        auto environment = env.make(name);
+        if (adjust)
+            adjust(environment);
+        app = std::make_unique<ZindralApp>(std::move(environment));
     }
     ~AppFixture() {
         app.reset();
@@ -310,6 +322,165 @@ TEST(AppWindow, ButtonsOpenTheirPagesAndLeaveTheWindowAlone) {
     EXPECT_EQ(window->contentSize(), (tk::Size{400, 572}));
 }
 
+// The button whose focus ring the window draws ("" for none): the ring is stroked in the focus
+// colour over the button's bezel.
+std::string ringedButton(AppFixture& f) {
+    tk::Window& window = *f.app->window();
+    window.layoutIfNeeded();
+    tk::RecordingContext recording;
+    window.contentView()->drawHierarchy(recording, tk::Rect(tk::Point{}, window.contentSize()));
+    const tk::Color ring = Tessaly::Styles::Control::selectedBackgroundColor();
+    std::string ringed;
+    for (const auto& draw : recording.draws(tk::RecordedDraw::Kind::stroke)) {
+        if (draw.color != ring)
+            continue;
+        for (const char* name : {"help", "website"})
+            if (f.frameOf(name).insetBy(-Tessaly::kButtonStyleOverhang, 0).contains(draw.deviceRect()))
+                ringed += ringed.empty() ? name : std::string("+") + name;
+    }
+    return ringed;
+}
+
+// The window's keyboard path: Tab and Shift-Tab ring the buttons in turn, wrapping; Space and
+// Return press the ringed one; with nothing ringed they press nothing.
+TEST(AppWindow, TabRingsTheButtonsAndSpaceOrReturnPressesTheRingedOne) {
+    const std::string help = "https://velmor.example/help/zindral/welcome";
+    const std::string site = "https://velmor.example/";
+    enum Key { tab, backTab, space, enter };
+    struct Case {
+        std::vector<Key> keys;
+        const char* ringed;
+        std::vector<std::string> opened;
+    };
+    const Case cases[] = {
+        {{}, "", {}},
+        {{tab}, "help", {}},
+        {{tab, tab}, "website", {}},
+        {{tab, tab, tab}, "help", {}},
+        {{backTab}, "website", {}},
+        {{backTab, backTab}, "help", {}},
+        {{tab, tab, backTab}, "help", {}},
+        {{space, enter}, "", {}},
+        {{tab, space}, "help", {help}},
+        {{tab, enter}, "help", {help}},
+        {{tab, tab, space, enter}, "website", {site, site}},
+        {{backTab, enter, tab, space}, "help", {site, help}},
+    };
+    for (const Case& c : cases) {
+        std::string trace;
+        for (Key k : c.keys)
+            trace += k == tab ? "Tab " : k == backTab ? "Shift-Tab " : k == space ? "Space " : "Return ";
+        SCOPED_TRACE(trace);
+        AppFixture f("keys");
+        auto window = f.app->body();
+        tk::HeadlessWindow driver(window);
+        for (Key k : c.keys) {
+            switch (k) {
+            case tab:
+                driver.key(tk::KeyCode::tab, tk::ModifierFlags::none, "\t");
+                break;
+            case backTab:
+                driver.key(tk::KeyCode::tab, tk::ModifierFlags::shift, "\t");
+                break;
+            case space:
+                driver.key(tk::KeyCode::space, tk::ModifierFlags::none, " ");
+                break;
+            case enter:
+                driver.key(tk::KeyCode::returnKey, tk::ModifierFlags::none, "\r");
+                break;
+            }
+            f.loop.drain();
+        }
+        EXPECT_EQ(ringedButton(f), c.ringed);
+        EXPECT_EQ(f.backend->openedURLs(), c.opened);
+        EXPECT_FALSE(window->isClosed());
+    }
+}
+
+// The ring shows only while the window is key, and a click presses a button without ringing it.
+TEST(AppWindow, TheRingLeavesWithTheKeyWindowAndClicksRingNothing) {
+    AppFixture f("ring");
+    auto window = f.app->body();
+    tk::HeadlessWindow driver(window);
+    window->layoutIfNeeded();
+    const tk::Rect site = f.frameOf("website");
+    driver.click({site.midX(), site.midY()});
+    f.loop.drain();
+    EXPECT_EQ(ringedButton(f), "");
+    EXPECT_EQ(f.backend->openedURLs().size(), 1u);
+
+    driver.key(tk::KeyCode::tab, tk::ModifierFlags::none, "\t");
+    f.loop.drain();
+    EXPECT_EQ(ringedButton(f), "help");
+    EXPECT_TRUE(driver.writePNG(tk::testing::picturesFolder("app") / "focus-ring.png")); // for a person
+    driver.unfocus();
+    f.loop.drain();
+    EXPECT_EQ(ringedButton(f), "");
+    driver.focus();
+    f.loop.drain();
+    EXPECT_EQ(ringedButton(f), "help") << "the focus stayed on the button";
+}
+
+// A page that does not open (no browser) says so in an alert that names its address, whether the
+// button was clicked or pressed from the keyboard; the window stays as it was.
+TEST(AppWindow, APageThatDoesNotOpenShowsItsAddressInAnAlert) {
+    struct AlertShown {
+        std::string title;
+        std::vector<std::string> texts;
+    };
+    std::vector<AlertShown> alerts;
+    std::shared_ptr<tk::Window> window;
+    // Runs inside the alert's modal session: notes what it shows, then answers it with Return.
+    const auto answerTheAlert = [&] {
+        tk::Window* alert = tk::Application::shared().modalWindow();
+        ASSERT_NE(alert, nullptr);
+        EXPECT_NE(alert, window.get());
+        tk::RecordingContext recording;
+        alert->contentView()->drawHierarchy(recording, tk::Rect(tk::Point{}, alert->contentSize()));
+        alerts.push_back({alert->title(), recording.textStrings()});
+        tk::HeadlessWindow(alert->sharedWindow()).key(tk::KeyCode::returnKey);
+    };
+    std::vector<std::string> tried;
+    AppFixture f("no-browser", [&](AppEnvironment& environment) {
+        environment.openURL = [&](const std::string& url, std::function<void(bool)> opened) {
+            tried.push_back(url);
+            tk::RunLoop::main().post([&answerTheAlert, opened] {
+                tk::RunLoop::main().post(answerTheAlert); // the alert's session runs it
+                opened(false);
+            });
+        };
+    });
+    window = f.app->body();
+    window->layoutIfNeeded();
+    tk::HeadlessWindow driver(window);
+    const tk::Rect help = f.frameOf("help");
+    driver.click({help.midX(), help.midY()});
+    f.loop.drain();
+    driver.key(tk::KeyCode::tab, tk::ModifierFlags::none, "\t");
+    driver.key(tk::KeyCode::tab, tk::ModifierFlags::none, "\t");
+    driver.key(tk::KeyCode::space, tk::ModifierFlags::none, " ");
+    f.loop.drain();
+
+    const std::vector<std::string> pages{"https://velmor.example/help/zindral/welcome",
+                                         "https://velmor.example/"};
+    EXPECT_EQ(tried, pages);
+    ASSERT_EQ(alerts.size(), 2u);
+    for (std::size_t i = 0; i < alerts.size(); ++i) {
+        SCOPED_TRACE(pages[i]);
+        const LinkFailureAlert expected = linkFailureAlert(pages[i]);
+        EXPECT_EQ(alerts[i].title, expected.message);
+        EXPECT_NE(expected.informativeText.find(pages[i]), std::string::npos);
+        const auto& texts = alerts[i].texts;
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected.message), texts.end());
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected.informativeText), texts.end())
+            << "the address is drawn in the alert";
+    }
+    EXPECT_EQ(tk::Application::shared().modalWindow(), nullptr) << "answered and gone";
+    EXPECT_FALSE(window->isClosed());
+    EXPECT_EQ(window->contentSize(), (tk::Size{400, 572}));
+    EXPECT_EQ(f.env.terminations, 0);
+}
+
 TEST(AppWindow, MenuOffersAboutAndCheckForUpdatesWithShortcuts) {
     AppFixture f("menu");
     auto window = f.app->body();
@@ -378,6 +549,77 @@ TEST(AppWindow, VersionLineFromTheBundle) {
         "CFBundleShortVersionString": "1.0.0", "CFBundleVersion": "1", "HumanReadableCopyright": "(c) Velmor"})"));
     EXPECT_EQ(about.version, "Version 1.0.0 (1)");
     EXPECT_EQ(about.copyright, "(c) Velmor");
+}
+
+// Whether every "." of `text`, drawn in `attributes` at `x` (a fraction of a pixel, at 1x), shows
+// as a dot of its own: between its darkest column and that of each neighbouring character lies a
+// column less than half as dark.
+bool dotsStandApart(const std::string& text, const tk::TextAttributes& attributes, double x) {
+    const tk::TextLayout layout(text, attributes);
+    tk::BitmapContext context({std::ceil(layout.size().width) + 4, std::ceil(layout.size().height) + 4});
+    context.drawText(layout, tk::Point{x, 2});
+    std::vector<double> ink(std::size_t(context.pixelWidth()), 0.0);
+    for (int px = 0; px < context.pixelWidth(); ++px)
+        for (int py = 0; py < context.pixelHeight(); ++py)
+            ink[std::size_t(px)] = std::max(ink[std::size_t(px)], context.pixelColor(px, py).a);
+    const auto darkest = [&](std::size_t index) {
+        const int from = int(x + layout.caretRect(index).minX());
+        const int to = std::min(int(x + layout.caretRect(index + 1).minX()), context.pixelWidth() - 1);
+        int best = from;
+        for (int px = from; px <= to; ++px)
+            if (ink[std::size_t(px)] > ink[std::size_t(best)])
+                best = px;
+        return best;
+    };
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] != '.')
+            continue;
+        const int dot = darkest(i);
+        for (const int neighbour : {darkest(i - 1), darkest(i + 1)}) {
+            double lightest = 1;
+            for (int px = std::min(dot, neighbour) + 1; px < std::max(dot, neighbour); ++px)
+                lightest = std::min(lightest, ink[std::size_t(px)]);
+            if (!(lightest < 0.5 * ink[std::size_t(dot)]))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The version lines of the About panel and of the main window are drawn as the bundle gives them,
+// and their dots do not merge into the digits beside them ("1.0.0" read as "10.0"), wherever the
+// line falls on the pixel grid.
+TEST(AppVersionText, EveryDotShowsInBothWindows) {
+    AppFixture f("version-dots");
+    const auto panel = makeAboutPanel({"Zindral", "Version 1.0.0 (1)", "(c) Velmor"});
+    const auto window = f.app->body();
+    struct Case {
+        const char* name;
+        tk::Window& window;
+        std::string shown;   // the version line drawn there
+        std::string checked; // the same line for version 1.0.0, build 1
+    };
+    const Case cases[] = {
+        {"about", *panel, "Version 1.0.0 (1)", "Version 1.0.0 (1)"},
+        {"main", *window, versionLine(tk::Bundle::main()), "1.0.0 (1)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.window.layoutIfNeeded();
+        tk::RecordingContext recording;
+        c.window.contentView()->drawHierarchy(recording, tk::Rect(tk::Point{}, c.window.contentSize()));
+        const auto texts = recording.texts();
+        const auto line = std::find_if(texts.begin(), texts.end(),
+                                       [&](const tk::RecordedDraw& d) { return d.text == c.shown; });
+        ASSERT_NE(line, texts.end());
+        tk::TextAttributes white = line->textAttributes;
+        white.color = tk::Color::white();
+        const double shownAt = line->deviceRect().minX();
+        EXPECT_TRUE(dotsStandApart(c.checked, white, shownAt - std::floor(shownAt))) << "where it shows";
+        for (int eighth = 0; eighth < 8; ++eighth)
+            EXPECT_TRUE(dotsStandApart(c.checked, white, eighth / 8.0)) << eighth << "/8 of a pixel";
+    }
+    panel->close();
 }
 
 TEST(AppHeadless, WritesTheWindowToAPictureAndLeavesTheUserSettingsAlone) {

@@ -80,6 +80,10 @@ public:
     bool openURL(const std::string& url) override {
         return Workspace::launchDetached(Workspace::openCommand(url));
     }
+    // xdg-open's exit status says whether a program took the URL.
+    void openURLReportingResult(const std::string& url, std::function<void(bool opened)> done) override {
+        Workspace::launchReportingExit(Workspace::openCommand(url), std::move(done));
+    }
     // The displays as SDL reports them, in its window units (points here).
     std::vector<Screen> screens() const override {
         std::vector<Screen> out;

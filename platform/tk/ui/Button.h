@@ -17,6 +17,11 @@
 // A press shows as pressed while the pointer is down inside the styled body; releasing inside
 // runs the action; releasing outside, or a cancelled press, does not. A disabled button
 // (Node::disabled) ignores the pointer.
+//
+// Under Node::buttonsTakeFocus the enabled buttons are in the window's key view loop: Tab and
+// Shift-Tab bring the keyboard focus to them in tree order (a click does not), the style is asked
+// for a body with isFocused while the button has the focus in the key window (to draw its ring),
+// and Space or Return runs the action of the focused button.
 
 #include "platform/tk/ui/Environment.h"
 #include "platform/tk/ui/Node.h"
@@ -33,6 +38,8 @@ struct ButtonStyleConfiguration {
     bool isPressed = false;
     // The environment where the button stands (enabled state, fonts, colours, ...).
     EnvironmentValues environment;
+    // The button has the keyboard focus and its window is key (see buttonsTakeFocus above).
+    bool isFocused = false;
 
     bool isEnabled() const { return environment.get<IsEnabledKey>(); }
 };

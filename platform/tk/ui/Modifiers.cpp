@@ -501,6 +501,10 @@ Node Node::disabled(bool isDisabled) const {
     return Node(std::move(d));
 }
 
+Node Node::buttonsTakeFocus(bool takeFocus) const {
+    return environment<ButtonsTakeFocusKey>(takeFocus);
+}
+
 Node Node::buttonStyle(std::shared_ptr<const ButtonStyle> style) const {
     return environment<ButtonStyleKey>(std::move(style));
 }

@@ -151,6 +151,9 @@ public:
     Node controlSize(ControlSize size) const;
     // Disables buttons and text fields below (enabled stays false once an ancestor disabled).
     Node disabled(bool isDisabled = true) const;
+    // Buttons below take the keyboard focus from Tab and Shift-Tab, in the window's key view loop
+    // (ButtonsTakeFocusKey; see Button.h).
+    Node buttonsTakeFocus(bool takeFocus = true) const;
     Node buttonStyle(std::shared_ptr<const ButtonStyle> style) const;
     // Any ButtonStyle, or any type with `Node makeBody(const ButtonStyleConfiguration&) const`
     // (defined in Button.h).
@@ -296,6 +299,10 @@ struct AllowsTighteningKey {
 struct IsEnabledKey {
     using Value = bool;
     static Value defaultValue() { return true; }
+};
+struct ButtonsTakeFocusKey {
+    using Value = bool;
+    static Value defaultValue() { return false; }
 };
 struct ControlSizeKey {
     using Value = ControlSize;

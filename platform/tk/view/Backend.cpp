@@ -22,6 +22,14 @@ bool NativeWindow::waitForEvents(Clock::TimePoint deadline) {
     return true;
 }
 
+void Backend::openURLReportingResult(const std::string& url, std::function<void(bool opened)> done) {
+    const bool opened = openURL(url);
+    RunLoop::main().post([done = std::move(done), opened] {
+        if (done)
+            done(opened);
+    });
+}
+
 MenuPresenter& Backend::menuPresenter() {
     static InWindowMenuPresenter presenter;
     return presenter;

@@ -13,6 +13,7 @@
 #include "platform/tk/view/Window.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -81,6 +82,9 @@ public:
     virtual Clipboard& clipboard() = 0;
     // [main] Opens a URL in the user's preferred program. False when that could not be started.
     virtual bool openURL(const std::string& url) = 0;
+    // [main] Opens a URL and tells `done` on the main run loop whether it opened (see
+    // Workspace::openURL); by default openURL's answer, posted.
+    virtual void openURLReportingResult(const std::string& url, std::function<void(bool opened)> done);
     // The presenter of menus; the default draws them inside the window (tk::MenuView).
     virtual MenuPresenter& menuPresenter();
 };

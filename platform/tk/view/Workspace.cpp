@@ -1,6 +1,7 @@
 #include "platform/tk/view/Workspace.h"
 
 #include "platform/tk/base/MainThread.h"
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/view/Backend.h"
 
 #include <cerrno>
@@ -52,6 +53,19 @@ bool Workspace::openURL(const std::string& url) {
     return currentBackend().openURL(url);
 }
 
+void Workspace::openURL(const std::string& url, Completion done) {
+    TK_CHECK_MAIN_THREAD();
+    if (isOpenableURL(url) && !opener_) {
+        currentBackend().openURLReportingResult(url, std::move(done));
+        return;
+    }
+    const bool opened = openURL(url); // refused, or the installed opener's answer
+    RunLoop::main().post([done = std::move(done), opened] {
+        if (done)
+            done(opened);
+    });
+}
+
 std::optional<int> Workspace::spawn(const std::vector<std::string>& argv) {
     if (argv.empty() || argv.front().empty())
         return std::nullopt;
@@ -77,6 +91,27 @@ bool Workspace::launchDetached(const std::vector<std::string>& argv) {
         }
     }).detach();
     return true;
+}
+
+void Workspace::launchReportingExit(const std::vector<std::string>& argv, Completion done) {
+    const auto tell = [](Completion told, bool succeeded) {
+        RunLoop::main().post([told = std::move(told), succeeded] {
+            if (told)
+                told(succeeded);
+        });
+    };
+    auto pid = spawn(argv);
+    if (!pid) {
+        tell(std::move(done), false);
+        return;
+    }
+    std::thread([p = *pid, done = std::move(done), tell]() mutable {
+        int status = 0;
+        pid_t reaped = -1;
+        while ((reaped = waitpid(p, &status, 0)) < 0 && errno == EINTR) {
+        }
+        tell(std::move(done), reaped == p && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }).detach();
 }
 
 } // namespace tk

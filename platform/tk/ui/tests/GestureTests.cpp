@@ -247,5 +247,79 @@ TEST(UiGesture, ButtonStyleSeesThePressAndTheActionRunsOnReleaseInside) {
     EXPECT_EQ(pressed.back(), false);
 }
 
+// Whether a view under `view` (or `view`) draws translucent.
+bool translucent(View& view) {
+    if (view.alpha() < 1)
+        return true;
+    for (const auto& child : view.subviews())
+        if (translucent(*child))
+            return true;
+    return false;
+}
+
+// Shows whether the style was told the button is focused, as the opacity of its body.
+struct FocusShowingStyle {
+    Node makeBody(const ButtonStyleConfiguration& c) const {
+        return c.label.frame(60, 40).opacity(c.isFocused ? 0.5 : 1);
+    }
+};
+
+// Only buttons under buttonsTakeFocus that are enabled are in the key view loop; the style sees
+// the focus, Space and Return press the focused button and nothing else, and a button disabled
+// while it has the focus gives it up.
+TEST(UiGesture, ButtonsTakeTheKeyboardFocusWhereAskedAndWhileEnabled) {
+    std::vector<std::string> pressed;
+    Observable<bool> secondDisabled{true};
+    struct Root {
+        std::vector<std::string>* pressed;
+        Observable<bool>* secondDisabled;
+        Node button(const std::string& name) const {
+            return Button([p = pressed, name] { p->push_back(name); }, Text(name)).identifier(name);
+        }
+        Node body() {
+            return HStack({button("a"), button("b").disabled(secondDisabled->get())})
+                .buttonsTakeFocus()
+                .buttonStyle(FocusShowingStyle{})
+                .overlay(button("plain").offset(0, 50));
+        }
+    };
+    Fixture f(Root{&pressed, &secondDisabled});
+    auto focused = [&] {
+        std::string names;
+        for (const char* name : {"a", "b", "plain"})
+            if (translucent(*findNodeView(*f.host, name)))
+                names += name;
+        return names;
+    };
+    auto key = [&](KeyCode code, ModifierFlags modifiers = ModifierFlags::none) {
+        f.window.key(code, modifiers);
+        f.loop.drain();
+    };
+    key(KeyCode::space);
+    EXPECT_EQ(focused(), "");
+    EXPECT_TRUE(pressed.empty()) << "no focus: Space presses nothing";
+
+    key(KeyCode::tab);
+    EXPECT_EQ(focused(), "a");
+    key(KeyCode::tab);
+    EXPECT_EQ(focused(), "a") << "the disabled and the plain button are not in the loop";
+    key(KeyCode::space, ModifierFlags::control);
+    key(KeyCode::returnKey, ModifierFlags::option);
+    EXPECT_TRUE(pressed.empty()) << "with modifiers the keys are someone else's";
+    key(KeyCode::space);
+    key(KeyCode::returnKey);
+    EXPECT_EQ(pressed, (std::vector<std::string>{"a", "a"}));
+
+    secondDisabled.set(false);
+    f.loop.drain();
+    key(KeyCode::tab);
+    EXPECT_EQ(focused(), "b");
+    secondDisabled.set(true);
+    f.loop.drain();
+    EXPECT_EQ(focused(), "");
+    key(KeyCode::space);
+    EXPECT_EQ(pressed.size(), 2u) << "the disabled button gave the focus up";
+}
+
 } // namespace
 } // namespace tk::ui

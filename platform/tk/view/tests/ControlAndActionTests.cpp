@@ -1,3 +1,4 @@
+#include "platform/tk/base/RunLoop.h"
 #include "platform/tk/base/TestMainLoop.h"
 #include "platform/tk/view/Control.h"
 #include "platform/tk/view/HeadlessBackend.h"
@@ -8,6 +9,9 @@
 #include "platform/tk/view/Workspace.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
 
 #include <sys/wait.h>
 
@@ -231,6 +235,38 @@ TEST(Workspace, OpensURLsThroughTheOpenerWithoutAShell) {
     EXPECT_TRUE(plain.openURL("https://example.org/"));
     ASSERT_EQ(backend->openedURLs().size(), before + 1);
     EXPECT_EQ(backend->openedURLs().back(), "https://example.org/");
+}
+
+// What a launch reports once its program exits: success only for status 0 (xdg-open without a
+// program for the URL exits 3); a program that cannot start is a failure too. Answers come on the
+// main run loop, never inside the call.
+TEST(Workspace, ALaunchReportsWhetherItsProgramSucceeded) {
+    TestMainLoop loop;
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{"true"}, true},
+        {{"false"}, false},
+        {{"sh", "-c", "exit 3"}, false},
+        {{"zindral-no-such-program-here"}, false},
+    };
+    for (const auto& [argv, succeeds] : cases) {
+        SCOPED_TRACE(argv.front());
+        std::optional<bool> told;
+        Workspace::launchReportingExit(argv, [&told](bool succeeded) { told = succeeded; });
+        EXPECT_FALSE(told.has_value()) << "not inside the call";
+        while (!told)
+            RunLoop::main().runOnce(); // waits for the answer the child's exit posts
+        EXPECT_EQ(*told, succeeds);
+    }
+
+    // Through the workspace: a refused URL and an installed opener's answer, posted as well.
+    Workspace workspace;
+    workspace.setOpener([](const std::vector<std::string>&) { return false; });
+    std::vector<bool> answers;
+    workspace.openURL("no scheme", [&](bool opened) { answers.push_back(opened); });
+    workspace.openURL("https://example.org/", [&](bool opened) { answers.push_back(opened); });
+    EXPECT_TRUE(answers.empty());
+    loop.drain();
+    EXPECT_EQ(answers, (std::vector<bool>{false, false}));
 }
 
 TEST(Workspace, SpawnRunsTheProgramWithItsArgumentsVerbatim) {
