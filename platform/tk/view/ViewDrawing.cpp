@@ -25,9 +25,14 @@ void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview,
     if (hidden_ || alpha_ <= 0 || (layer_ && layer_->opacity() <= 0))
         return;
     GraphicsStateGuard guard(context);
-    context.translate(frame_.origin.x, frame_.origin.y);
-    context.scale(boundsScaleX_, boundsScaleY_);
-    context.translate(-boundsOrigin_.x, -boundsOrigin_.y);
+    // Most views only move their content (by their frame origin or their scroll offset): the
+    // steps that would change nothing are left out.
+    if (frame_.origin.x != 0 || frame_.origin.y != 0)
+        context.translate(frame_.origin.x, frame_.origin.y);
+    if (boundsScaleX_ != 1 || boundsScaleY_ != 1)
+        context.scale(boundsScaleX_, boundsScaleY_);
+    if (boundsOrigin_.x != 0 || boundsOrigin_.y != 0)
+        context.translate(-boundsOrigin_.x, -boundsOrigin_.y);
     Rect dirty = convertFromSuperviewRect(dirtyInSuperview);
     if (clipsToBounds_) {
         context.clipToRect(bounds());
@@ -55,18 +60,23 @@ void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview,
 
 void View::drawOwnContent(GraphicsContext& context, const Rect& dirty, const Occlusion* occlusion) {
     std::optional<GraphicsStateGuard> clipped;
-    if (occlusion && !occlusion->covers().empty()) {
+    // Only covers still to come can hide any of it (those drawn already are behind it).
+    if (occlusion && occlusion->hasCoversToCome()) {
         const Rect reach =
             convertTo(dirty.intersection(drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop)), nullptr);
-        const std::vector<Rect> parts = occlusion->uncoveredParts(reach);
-        if (parts.empty())
-            return; // opaque views drawn later hide all of it
-        if (parts.size() > 1 || parts.front() != reach) {
-            Path shown;
-            for (const Rect& part : parts)
-                shown.addRect(convertFrom(part, nullptr));
-            clipped.emplace(context);
-            context.clipToPath(shown);
+        if (reach.isEmpty())
+            return;
+        if (occlusion->hidesAnyOf(reach)) {
+            const std::vector<Rect> parts = occlusion->uncoveredParts(reach);
+            if (parts.empty())
+                return; // opaque views drawn later hide all of it
+            if (parts.size() > 1 || parts.front() != reach) {
+                Path shown;
+                for (const Rect& part : parts)
+                    shown.addRect(convertFrom(part, nullptr));
+                clipped.emplace(context);
+                context.clipToPath(shown);
+            }
         }
     }
     if (layer_ && layer_->backgroundColor())
