@@ -10,6 +10,7 @@
 #include "platform/tk/view/Window.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Tessaly {
 
@@ -76,7 +77,7 @@ tk::AttributedString StyledTextFieldCell::attributedString(const std::string& te
     a.color = color ? *color : dynamicStyle()->textColor(controlState());
     a.alignment = alignment();
     a.lineLimit = 1;
-    return tk::AttributedString(text, a);
+    return tk::AttributedString(text, std::move(a));
 }
 
 double StyledTextFieldCell::shownTextHeight() const {
