@@ -3,9 +3,35 @@
 #include "platform/tk/view/Occlusion.h"
 #include "platform/tk/view/View.h"
 
+#include <algorithm>
+#include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace tk {
+
+namespace {
+
+// Calls `draw` on each of `views` as they are now, each kept alive while it draws: drawing code
+// may not edit the tree, but stays safe if it does (even if the views' owner goes). A few views
+// are kept without an allocation.
+template <class Draw> void drawEach(const std::vector<std::shared_ptr<View>>& views, const Draw& draw) {
+    constexpr std::size_t kFew = 8;
+    if (views.size() > kFew) {
+        const std::vector<std::shared_ptr<View>> all = views;
+        for (const auto& view : all)
+            draw(*view);
+        return;
+    }
+    std::array<std::shared_ptr<View>, kFew> few;
+    const std::size_t count = views.size();
+    std::copy(views.begin(), views.end(), few.begin());
+    for (std::size_t i = 0; i < count; ++i)
+        draw(*few[i]);
+}
+
+} // namespace
 
 void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview) {
     drawHierarchy(context, dirtyInSuperview, nullptr);
@@ -53,9 +79,7 @@ void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview,
     const Rect reach = drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop);
     if (dirty.intersects(reach))
         drawOwnContent(context, dirty, occlusion);
-    auto children = subviews_; // drawing code may not edit the tree, but stay safe if it does
-    for (auto& child : children)
-        child->drawHierarchy(context, dirty, occlusion);
+    drawEach(subviews_, [&](View& child) { child.drawHierarchy(context, dirty, occlusion); });
 }
 
 void View::drawOwnContent(GraphicsContext& context, const Rect& dirty, const Occlusion* occlusion) {
