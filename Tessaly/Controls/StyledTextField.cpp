@@ -10,6 +10,7 @@
 #include "platform/tk/view/Window.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Tessaly {
 
@@ -71,26 +72,29 @@ void StyledTextFieldCell::setEnabled(bool enabled) {
 
 tk::AttributedString StyledTextFieldCell::attributedString(const std::string& text,
                                                            std::optional<tk::Color> color) const {
-    tk::TextAttributes a;
-    a.font = font().size() > 0 ? font() : dynamicStyle()->font();
-    a.color = color ? *color : dynamicStyle()->textColor(controlState());
-    a.alignment = alignment();
-    a.lineLimit = 1;
-    return tk::AttributedString(text, a);
+    // Built in place: a default font made first and replaced would cost an allocation per draw.
+    tk::TextAttributes a{.font = font().size() > 0 ? font() : dynamicStyle()->font(),
+                         .color = color ? *color : dynamicStyle()->textColor(controlState()),
+                         .alignment = alignment(),
+                         .lineLimit = 1};
+    return tk::AttributedString(text, std::move(a));
 }
 
 double StyledTextFieldCell::shownTextHeight() const {
-    const std::string value = stringValue();
-    if (!value.empty()) {
-        tk::AttributedString shown = attributedStringValue();
-        if (!measured_ || measured_->first != shown) {
-            const double height = shown.size().height;
-            measured_.emplace(std::move(shown), height);
-        }
-        return measured_->second;
+    // The height of one line depends on its text and font alone: it is measured again only when
+    // either changed (a field is asked on every draw and every layout).
+    const auto measuredHeight = [this](const std::string& text, const tk::Font& font, auto measure) {
+        if (!measured_ || measured_->text != text || measured_->font != font)
+            measured_ = MeasuredLine{text, font, measure()};
+        return measured_->height;
+    };
+    if (const std::string& value = stringValue(); !value.empty())
+        return measuredHeight(value, font(), [&] { return attributedStringValue().size().height; });
+    if (const auto placeholder = placeholderString(); placeholder && !placeholder->empty()) {
+        const tk::Font& shownFont = font().size() > 0 ? font() : dynamicStyle()->font();
+        return measuredHeight(*placeholder, shownFont,
+                              [&] { return attributedString(*placeholder, std::nullopt).size().height; });
     }
-    if (const auto placeholder = placeholderString(); placeholder && !placeholder->empty())
-        return attributedString(*placeholder, std::nullopt).size().height;
     const tk::FontMetrics metrics = font().metrics();
     return metrics.lineHeight;
 }
@@ -187,7 +191,7 @@ void StyledTextFieldCell::drawStyledFocusRing(const tk::Rect& frame, tk::View& c
 void StyledTextFieldCell::drawInterior(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
     if (showsFirstResponder() || beingEdited_ || beingSelected_)
         return; // the field editor shows the text
-    const std::string value = stringValue();
+    const std::string& value = stringValue();
     tk::AttributedString text;
     if (!value.empty())
         text = attributedString(value, std::nullopt);

@@ -97,8 +97,13 @@ private:
     bool beingEdited_ = false;
     bool beingSelected_ = false;
     BackgroundStyle backgroundStyle_ = BackgroundStyle::normal;
-    // The text last measured for the title rect, and its height.
-    mutable std::optional<std::pair<tk::AttributedString, double>> measured_;
+    // The text last measured for the title rect, in the font it was measured in, and its height.
+    struct MeasuredLine {
+        std::string text;
+        tk::Font font;
+        double height = 0;
+    };
+    mutable std::optional<MeasuredLine> measured_;
 };
 
 class StyledTextField : public FirstResponderAwareTextField, public Selectable {

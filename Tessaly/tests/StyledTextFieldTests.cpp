@@ -50,6 +50,44 @@ TEST(StyledTextFieldCell, AnEmptyValueIsCentredOnWhatIsDrawn) {
     EXPECT_DOUBLE_EQ(cell.titleRect(bounds).midY(), 20);
 }
 
+TEST(StyledTextFieldCell, TheTextIsCentredAgainAfterItsFontChanged) {
+    FieldFixture f;
+    auto field = f.add(tk::View::make<StyledTextField>(tk::Rect{10, 10, 200, 60}));
+    field->setBezeled(false);
+    auto* cell = field->styledCell();
+    ASSERT_NE(cell, nullptr);
+    const tk::Rect bounds = field->bounds();
+    // Where the text is drawn, and the height it should have now.
+    const auto drawn = [&] { return recordDrawing(*field)->texts().at(0); };
+    const auto heightNow = [&] { return cell->attributedStringValue().size().height; };
+
+    field->setText("Small");
+    const double small = heightNow();
+    EXPECT_DOUBLE_EQ(cell->titleRect(bounds).height(), small);
+    const double top = drawn().rect.minY();
+
+    cell->setFont(tk::Font::system(24));
+    const double large = heightNow();
+    ASSERT_GT(large, small);
+    EXPECT_DOUBLE_EQ(cell->titleRect(bounds).height(), large);
+    EXPECT_LT(drawn().rect.minY(), top);
+
+    // Another text is drawn where it is centred, in the font of now.
+    field->setText("Other");
+    EXPECT_EQ(drawn().text, "Other");
+    EXPECT_DOUBLE_EQ(cell->titleRect(bounds).height(), heightNow());
+    // Emptied, the placeholder is centred in the same font.
+    field->setText("");
+    cell->setPlaceholderString("Placeholder");
+    EXPECT_EQ(drawn().text, "Placeholder");
+    EXPECT_DOUBLE_EQ(cell->titleRect(bounds).height(),
+                     cell->attributedString("Placeholder", std::nullopt).size().height);
+    cell->setFont(tk::Font::system(10));
+    EXPECT_DOUBLE_EQ(cell->titleRect(bounds).height(),
+                     cell->attributedString("Placeholder", std::nullopt).size().height);
+    EXPECT_LT(cell->titleRect(bounds).height(), large);
+}
+
 TEST(StyledTextFieldCell, ControlStateAndColours) {
     FieldFixture f;
     auto field = f.add(tk::View::make<StyledTextField>(tk::Rect{10, 10, 120, 22}));

@@ -41,15 +41,18 @@ TextFieldCell::TextFieldCell() : TextFieldCell(std::string{}) {}
 
 TextFieldCell::TextFieldCell(std::string text) : ActionCell(std::move(text)) {}
 
-std::string TextFieldCell::stringValue() const {
-    if (const auto* field = dynamic_cast<const TextField*>(controlView()))
-        return field->text();
-    return title();
+void TextFieldCell::setControlView(View* view) {
+    ActionCell::setControlView(view);
+    field_ = dynamic_cast<TextField*>(view);
+}
+
+const std::string& TextFieldCell::stringValue() const {
+    return field_ ? field_->text() : title();
 }
 
 void TextFieldCell::setStringValue(std::string text) {
-    if (auto* field = dynamic_cast<TextField*>(controlView()))
-        field->setText(std::move(text));
+    if (field_)
+        field_->setText(std::move(text));
     else
         setTitle(std::move(text));
 }

@@ -32,6 +32,8 @@
 
 namespace tk {
 
+class TextField;
+
 // The look of the field editor while it edits a cell's text.
 struct FieldEditorAttributes {
     Font font;
@@ -55,7 +57,7 @@ public:
     explicit TextFieldCell(std::string text);
 
     // The text: the hosting text field's while there is one, else the cell's title.
-    std::string stringValue() const;
+    const std::string& stringValue() const;
     void setStringValue(std::string text);
     // The text in the cell's font, text colour, alignment and line break mode.
     virtual AttributedString attributedStringValue() const;
@@ -90,6 +92,7 @@ public:
     // The attributes a field editor starts from: the cell's font and colours.
     FieldEditorAttributes defaultFieldEditorAttributes() const;
 
+    void setControlView(View* view) override;
     Size cellSize() const override;
     void draw(const Rect& frame, View& controlView, GraphicsContext& context) override;
     void drawInterior(const Rect& frame, View& controlView, GraphicsContext& context) override;
@@ -105,6 +108,9 @@ public:
     void drawText(const AttributedString& text, const Rect& rect, GraphicsContext& context) const;
 
 private:
+    // The control view when it is a text field, found once as the view is set: the text is read
+    // from it on every draw.
+    TextField* field_ = nullptr;
     std::optional<std::string> placeholder_;
     std::optional<AttributedString> placeholderAttributed_;
     std::optional<Color> textColor_;

@@ -9,7 +9,7 @@ bool hasKeyboardFocus(const View& view) {
     const Window* window = view.window();
     if (!window)
         return false;
-    const auto* focused = dynamic_cast<const View*>(window->firstResponder());
+    const View* focused = window->firstResponderView();
     return focused && (focused == &view || focused->fieldEditorClient() == &view);
 }
 

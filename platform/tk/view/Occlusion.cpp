@@ -89,6 +89,14 @@ Occlusion::Occlusion(const std::vector<std::shared_ptr<View>>& roots, const Rect
         gather(root, ToWindow{}, area.standardized(), scale, covers_);
 }
 
+bool Occlusion::hidesAnyOf(const Rect& rect) const {
+    const Rect r = rect.standardized();
+    for (std::size_t i = next_; i < covers_.size(); ++i)
+        if (r.intersects(covers_[i].rect))
+            return true;
+    return false;
+}
+
 std::vector<Rect> Occlusion::uncoveredParts(const Rect& rect) const {
     std::vector<Rect> parts;
     if (rect.isEmpty())

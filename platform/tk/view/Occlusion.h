@@ -40,6 +40,10 @@ public:
     };
     const std::vector<Cover>& covers() const { return covers_; }
 
+    // Whether any cover is still to come, and whether one of those hides any of `rect` (window
+    // points).
+    bool hasCoversToCome() const { return next_ < covers_.size(); }
+    bool hidesAnyOf(const Rect& rect) const;
     // The parts of `rect` (window points) that none of the covers still to come hides, as disjoint
     // rects: `rect` alone when none hides any of it, nothing when it is hidden whole.
     std::vector<Rect> uncoveredParts(const Rect& rect) const;

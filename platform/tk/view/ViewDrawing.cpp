@@ -2,9 +2,35 @@
 #include "platform/tk/view/Occlusion.h"
 #include "platform/tk/view/View.h"
 
+#include <algorithm>
+#include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace tk {
+
+namespace {
+
+// Calls `draw` on each of `views` as they are now, each kept alive while it draws: drawing code
+// may not edit the tree, but stays safe if it does (even if the views' owner goes). A few views
+// are kept without an allocation.
+template <class Draw> void drawEach(const std::vector<std::shared_ptr<View>>& views, const Draw& draw) {
+    constexpr std::size_t kFew = 8;
+    if (views.size() > kFew) {
+        const std::vector<std::shared_ptr<View>> all = views;
+        for (const auto& view : all)
+            draw(*view);
+        return;
+    }
+    std::array<std::shared_ptr<View>, kFew> few;
+    const std::size_t count = views.size();
+    std::copy(views.begin(), views.end(), few.begin());
+    for (std::size_t i = 0; i < count; ++i)
+        draw(*few[i]);
+}
+
+} // namespace
 
 void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview) {
     drawHierarchy(context, dirtyInSuperview, nullptr);
@@ -24,9 +50,14 @@ void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview,
     if (hidden_ || alpha_ <= 0 || (layer_ && layer_->opacity() <= 0))
         return;
     GraphicsStateGuard guard(context);
-    context.translate(frame_.origin.x, frame_.origin.y);
-    context.scale(boundsScaleX_, boundsScaleY_);
-    context.translate(-boundsOrigin_.x, -boundsOrigin_.y);
+    // Most views only move their content (by their frame origin or their scroll offset): the
+    // steps that would change nothing are left out.
+    if (frame_.origin.x != 0 || frame_.origin.y != 0)
+        context.translate(frame_.origin.x, frame_.origin.y);
+    if (boundsScaleX_ != 1 || boundsScaleY_ != 1)
+        context.scale(boundsScaleX_, boundsScaleY_);
+    if (boundsOrigin_.x != 0 || boundsOrigin_.y != 0)
+        context.translate(-boundsOrigin_.x, -boundsOrigin_.y);
     Rect dirty = convertFromSuperviewRect(dirtyInSuperview);
     if (clipsToBounds_) {
         context.clipToRect(bounds());
@@ -47,22 +78,25 @@ void View::drawHierarchy(GraphicsContext& context, const Rect& dirtyInSuperview,
     const Rect reach = drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop);
     if (dirty.intersects(reach))
         drawOwnContent(context, dirty, occlusion);
-    auto children = subviews_; // drawing code may not edit the tree, but stay safe if it does
-    for (auto& child : children)
-        child->drawHierarchy(context, dirty, occlusion);
+    drawEach(subviews_, [&](View& child) { child.drawHierarchy(context, dirty, occlusion); });
 }
 
 void View::drawOwnContent(GraphicsContext& context, const Rect& dirty, const Occlusion* occlusion) {
     std::optional<GraphicsStateGuard> clipped;
-    if (occlusion && !occlusion->covers().empty()) {
+    // Only covers still to come can hide any of it (those drawn already are behind it).
+    if (occlusion && occlusion->hasCoversToCome()) {
         const Rect reach =
             convertTo(dirty.intersection(drawingBounds().insetBy(-kDrawingSlop, -kDrawingSlop)), nullptr);
-        const Rect shown = occlusion->shownRect(reach);
-        if (shown.isEmpty())
-            return; // opaque views drawn later hide all of it
-        if (!shown.contains(reach)) {
-            clipped.emplace(context);
-            context.clipToRect(convertFrom(shown, nullptr));
+        if (reach.isEmpty())
+            return;
+        if (occlusion->hidesAnyOf(reach)) {
+            const Rect shown = occlusion->shownRect(reach);
+            if (shown.isEmpty())
+                return; // opaque views drawn later hide all of it
+            if (!shown.contains(reach)) {
+                clipped.emplace(context);
+                context.clipToRect(convertFrom(shown, nullptr));
+            }
         }
     }
     if (layer_ && layer_->backgroundColor())

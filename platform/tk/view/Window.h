@@ -169,6 +169,8 @@ public:
     // --- Responders ------------------------------------------------------------------------
     // The focused responder: a view of this window's tree, or the window itself.
     Responder* firstResponder() const;
+    // The focused view; none while the window itself is first responder.
+    View* firstResponderView() const { return firstResponder_; }
     // Moves the focus: the current one must agree to resign, the new one must accept and agree to
     // become; null means the window itself. Returns whether `responder` is now first responder.
     bool makeFirstResponder(Responder* responder);

@@ -100,6 +100,28 @@ TEST(CellTextField, ExpansionToolTipsShowTheWholeTextOnlyWhereItIsCut) {
     EXPECT_EQ(field->shownToolTip(), "Own tip");
 }
 
+TEST(TextFieldCell, TheTextIsTheHostingFieldsWhileThereIsOne) {
+    TestMainLoop loop;
+    auto field = View::make<CellTextField>(Rect{0, 0, 200, 24});
+    field->setText("In the field");
+    TextFieldCell& cell = *field->cell();
+    EXPECT_EQ(cell.stringValue(), "In the field");
+    cell.setStringValue("Set on the cell");
+    EXPECT_EQ(field->text(), "Set on the cell");
+
+    // Hosted by no field (or by a view that is not one), the cell keeps its own text.
+    cell.setControlView(nullptr);
+    EXPECT_EQ(cell.stringValue(), "");
+    cell.setStringValue("Own");
+    EXPECT_EQ(cell.stringValue(), "Own");
+    EXPECT_EQ(field->text(), "Set on the cell");
+    auto plain = View::make<View>(Rect{0, 0, 10, 10});
+    cell.setControlView(plain.get());
+    EXPECT_EQ(cell.stringValue(), "Own");
+    cell.setControlView(field.get());
+    EXPECT_EQ(cell.stringValue(), "Set on the cell");
+}
+
 TEST(TextFieldCell, ALineThatDoesNotFitIsTightenedThenCut) {
     TextFieldCell cell("Tightening the line");
     const double width = measureText("Tightening the line", cell.titleAttributes()).width;

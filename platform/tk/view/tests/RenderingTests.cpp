@@ -311,6 +311,48 @@ TEST(Rendering, AnOpaqueViewOnAFractionalFrameLeavesThePixelsAsDrawnWithoutIt) {
     }
 }
 
+// A view whose drawing runs `onDraw` (drawing code that edits the tree, which it should not).
+struct EditingView : FillView {
+    std::function<void()> onDraw;
+    using FillView::FillView;
+    void draw(GraphicsContext& context, const Rect& dirty) override {
+        FillView::draw(context, dirty);
+        if (onDraw)
+            onDraw();
+    }
+};
+
+// Drawing code that takes its own branch out of the window (its last owner letting it go) does no
+// harm: the subviews the branch had when its drawing began still draw, each once, few or many.
+TEST(Rendering, DrawingCodeThatRemovesItsOwnBranchEndsTheFrameSafely) {
+    for (const int siblings : {1, 12}) {
+        SCOPED_TRACE(siblings);
+        TestMainLoop loop;
+        HeadlessWindow w({100, 40});
+        auto branch = View::make<View>(Rect{0, 0, 100, 40});
+        auto editing = View::make<EditingView>(Rect{0, 0, 10, 10}, Color::red());
+        branch->addSubview(editing);
+        std::vector<std::shared_ptr<FillView>> after;
+        for (int i = 0; i < siblings; ++i) {
+            after.push_back(View::make<FillView>(Rect{10.0 + i * 5, 0, 5, 10}, Color::green()));
+            branch->addSubview(after.back());
+        }
+        w.contentView().addSubview(branch);
+        std::weak_ptr<View> gone = branch;
+        editing->onDraw = [&] {
+            if (!branch)
+                return;
+            branch->removeFromSuperview();
+            branch.reset();
+        };
+        w.window().display();
+        EXPECT_TRUE(gone.expired());
+        EXPECT_EQ(editing->draws, 1);
+        for (const auto& view : after)
+            EXPECT_EQ(view->draws, 1);
+    }
+}
+
 TEST(Rendering, TheWindowBackgroundColourFillsWhereNoViewDraws) {
     TestMainLoop loop;
     HeadlessWindow w({10, 10});
