@@ -471,6 +471,22 @@ void CairoGraphicsContext::drawText(const TextLayout& layout, const Rect& rect) 
             break;
         }
     }
+    if (state_.shadow && state_.shadow->blur <= 0 && state_.shadow->color.a > 0 &&
+        state_.blendMode == BlendMode::normal) {
+        // A shadow without blur is the text again, moved and in the shadow's colour (its alpha
+        // times the text's, as the text's coverage masks it): drawn so, it needs none of the
+        // group and mask a blurred shadow takes.
+        const Shadow& shadow = *state_.shadow;
+        double dx = shadow.offset.width, dy = shadow.offset.height; // base space
+        cairo_device_to_user_distance(cr_, &dx, &dy);
+        const Color colour = shadow.color.withAlpha(shadow.color.a * layout.attributes().color.clamped().a);
+        cairo_save(cr_);
+        cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
+        detail::showLayout(cr_, layout, Point{origin.x + dx, origin.y + dy}, state_.alpha, &colour);
+        detail::showLayout(cr_, layout, origin, state_.alpha);
+        cairo_restore(cr_);
+        return;
+    }
     const Rect bounds{origin,
                       Size{std::max(layout.size().width, layout.width().value_or(0)), layout.size().height}};
     withShadow([&] { return bounds.insetBy(-2, -2); },

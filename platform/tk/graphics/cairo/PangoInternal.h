@@ -39,7 +39,9 @@ PangoFontDescription* newFontDescription(const Font& font);
 PangoLayout* newLayout(PangoContext* context, const std::string& displayed, const TextAttributes& attributes,
                        std::optional<double> width);
 
-// Draws a measured layout with its top-left corner at `origin`, in its colour times `alpha`.
-void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha);
+// Draws a measured layout with its top-left corner at `origin`, in its colour (or `colour`) times
+// `alpha`.
+void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha,
+                const Color* colour = nullptr);
 
 } // namespace tk::detail

@@ -195,7 +195,7 @@ void followContext(cairo_t* cr, PangoContext* context) {
     g_object_set_data(G_OBJECT(context), "tk-surface-type", GINT_TO_POINTER(surfaceType));
 }
 
-void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha) {
+void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha, const Color* colour) {
     std::lock_guard lock(textMutex());
     const DrawingLayout drawing = drawingLayout(layout.displayedText(), layout.attributes(), layout.width());
     PangoLayout* pl = drawing.layout;
@@ -209,7 +209,7 @@ void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alph
         cairo_rectangle(cr, origin.x - 1, origin.y, w + 2, layout.size().height);
         cairo_clip(cr);
     }
-    setSourceColor(cr, layout.attributes().color, alpha);
+    setSourceColor(cr, colour ? *colour : layout.attributes().color, alpha);
     if (!drawing.picture->show(cr, pl, origin)) {
         cairo_move_to(cr, origin.x, origin.y);
         pango_cairo_show_layout(cr, pl);

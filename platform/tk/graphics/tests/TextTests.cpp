@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -122,6 +123,41 @@ TEST(Text, TextCopiedFromItsPictureLooksAsItsGlyphsDrawnOneByOne) {
         const auto copied = draw(false);
         EXPECT_LE(largestDifference(*glyphs, *copied), 1);
         EXPECT_EQ(largestDifference(*copied, *draw(false)), 0) << "drawn again";
+    }
+}
+
+// A shadow without blur is the text's shape moved by the offset (in base space) in the shadow's
+// colour, under the text: each pixel is the text laid over its own shape from one offset away.
+TEST(Text, AShadowWithoutBlurIsTheTextsShapeMovedUnderIt) {
+    for (const double scale : {1.0, 2.0}) {
+        SCOPED_TRACE(::testing::Message() << "scale " << scale);
+        TextAttributes a = inFont(Font::system(13));
+        a.color = Color{1, 1, 1, 0.9};
+        const TextLayout layout("Column 3 shadow", a);
+        const Shadow shadow{.offset = {1, 2}, .blur = 0, .color = Color{0, 0, 0, 0.55}};
+        auto draw = [&](bool withShadow) {
+            auto bitmap = std::make_unique<BitmapContext>(Size{120, 30}, scale);
+            bitmap->scale(1.25, 1.25); // user space unlike base space: the offset is base space's
+            if (withShadow)
+                bitmap->setShadow(shadow);
+            bitmap->drawText(layout, Point{4, 6});
+            return bitmap;
+        };
+        const auto plain = draw(false), shadowed = draw(true);
+        const int dx = int(shadow.offset.width * scale), dy = int(shadow.offset.height * scale);
+        int worst = 0;
+        for (int y = 0; y < plain->pixelHeight(); ++y)
+            for (int x = 0; x < plain->pixelWidth(); ++x) {
+                // The text's own alpha here and one offset back, as the shadow's coverage.
+                const double text = plain->pixelColor(x, y).a;
+                const double under = shadow.color.a * plain->pixelColor(x - dx, y - dy).a;
+                const double alpha = text + under * (1 - text);
+                const Color got = shadowed->pixelColor(x, y);
+                // Premultiplied, white over black: red is the text's own alpha.
+                worst = std::max({worst, int(std::lround(std::abs(got.a - alpha) * 255)),
+                                  int(std::lround(std::abs(got.r * got.a - text) * 255))});
+            }
+        EXPECT_LE(worst, 2);
     }
 }
 
