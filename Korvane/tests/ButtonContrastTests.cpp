@@ -7,6 +7,7 @@
 #include "Korvane/tests/KorvaneTestBundle.h"
 
 #include "platform/tk/graphics/BitmapContext.h"
+#include "platform/tk/graphics/tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,16 +21,8 @@ namespace {
 
 using namespace testing;
 
-// Relative luminance of an sRGB colour, as contrast ratios are defined on it.
-double luminance(const tk::Color& c) {
-    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
-}
-
-double contrast(const tk::Color& a, const tk::Color& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using tk::testing::contrast;
+using tk::testing::luminance;
 
 // The lowest contrast of `text` against the opaque pixels of the middle half of the picture (the
 // title's band), at 2x.

@@ -19,6 +19,7 @@
 #include "Tessaly/tests/ControlTestSupport.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/tests/TestSupport.h"
 #include "platform/tk/view/FileIcons.h"
 #include "platform/tk/view/MenuView.h"
 
@@ -487,16 +488,8 @@ double levels(const tk::Color& c) {
     return 255 * (0.2126 * c.r + 0.7152 * c.g + 0.0722 * c.b);
 }
 
-// Relative luminance of an sRGB colour, as contrast ratios are defined on it.
-double luminance(const tk::Color& c) {
-    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
-}
-
-double contrast(const tk::Color& a, const tk::Color& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using tk::testing::contrast;
+using tk::testing::luminance;
 
 // The colour a button's cell gives its title in the cell's present state.
 tk::Color titleColor(const tk::View& control) {

@@ -20,6 +20,7 @@
 #include "platform/tk/base/Observable.h"
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/Path.h"
+#include "platform/tk/graphics/tests/TestSupport.h"
 #include "platform/tk/ui/Component.h"
 #include "platform/tk/ui/HostingView.h"
 
@@ -265,16 +266,8 @@ std::vector<Scene> scenes() {
     };
 }
 
-// Relative luminance of an sRGB colour, as contrast ratios are defined on it.
-double luminance(const tk::Color& c) {
-    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
-}
-
-double contrast(const tk::Color& a, const tk::Color& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using tk::testing::contrast;
+using tk::testing::luminance;
 
 // The text of an invalid field reads on its fill, focused (on the red-tinted ring fill) or not: at
 // least 4.5 : 1 against the fill at the right end of the text's line, at 2x.
