@@ -12,6 +12,7 @@
 #include "platform/tk/base/RunLoop.h"
 #include "platform/tk/sdl/SdlApplication.h"
 #include "platform/tk/sdl/SdlKeys.h"
+#include "platform/tk/sdl/SessionBus.h"
 #include "platform/tk/sdl/XErrors.h"
 #include "platform/tk/sdl/XdndSource.h"
 #include "platform/tk/view/Application.h"
@@ -675,6 +676,7 @@ bool installBackend(std::string* whyNot) {
         if (!set("WAYLAND_DISPLAY"))
             SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     }
+    keepSessionBusFromForking();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         return fail(SDL_GetError());
     SDL_StartTextInput();
