@@ -26,7 +26,6 @@ struct Entry {
     Entry(const Entry&) = delete;
     Entry& operator=(const Entry&) = delete;
     ~Entry() {
-        picture.clear();
         if (layout)
             g_object_unref(layout);
         if (context)

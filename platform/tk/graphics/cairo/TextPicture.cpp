@@ -1,6 +1,8 @@
 #include "platform/tk/graphics/cairo/TextPicture.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace tk::detail {
 
@@ -60,11 +62,16 @@ TextPicture::~TextPicture() {
     clear();
 }
 
+void TextPicture::Picture::clear() {
+    if (surface)
+        cairo_surface_destroy(surface);
+    surface = nullptr;
+    key.reset();
+}
+
 void TextPicture::clear() {
-    if (surface_)
-        cairo_surface_destroy(surface_);
-    surface_ = nullptr;
-    key_.reset();
+    for (Picture& picture : pictures_)
+        picture.clear();
 }
 
 bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin) {
@@ -86,33 +93,41 @@ bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin) {
     key.scale = {m.xx, m.yy, to->userScaleX, to->userScaleY};
     key.phase = {pixel.x - whole.x, pixel.y - whole.y};
     key.surfaceType = static_cast<int>(cairo_surface_get_type(cairo_get_group_target(cr)));
-    if (!(key_ == key) && !make(cr, layout, origin, key, pixel))
-        return false;
-    if (!surface_)
+    auto kept =
+        std::find_if(pictures_.begin(), pictures_.end(), [&](const Picture& p) { return p.key == key; });
+    if (kept == pictures_.end()) {
+        kept = pictures_.begin() + static_cast<std::ptrdiff_t>(replaced_);
+        replaced_ = (replaced_ + 1) % pictures_.size();
+        if (!make(*kept, cr, layout, origin, key, pixel))
+            return false;
+    }
+    const Picture& picture = *kept;
+    if (!picture.surface)
         return true; // no ink
 
     // The picture's pixels land on the pixels it was made for.
-    const double left = whole.x + offsetX_, top = whole.y + offsetY_;
+    const double left = whole.x + picture.offsetX, top = whole.y + picture.offsetY;
     const double sx = to->userScaleX, sy = to->userScaleY;
     cairo_matrix_t toPicture;
     cairo_matrix_init(&toPicture, sx, 0, 0, sy, pixel.x - sx * origin.x - left,
                       pixel.y - sy * origin.y - top);
     cairo_save(cr);
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(surface_);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(picture.surface);
     cairo_pattern_set_matrix(pattern, &toPicture);
     cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
     cairo_set_source(cr, pattern);
     cairo_pattern_destroy(pattern);
     cairo_new_path(cr);
-    cairo_rectangle(cr, origin.x + (left - pixel.x) / sx, origin.y + (top - pixel.y) / sy, width_ / sx,
-                    height_ / sy);
+    cairo_rectangle(cr, origin.x + (left - pixel.x) / sx, origin.y + (top - pixel.y) / sy, picture.width / sx,
+                    picture.height / sy);
     cairo_fill(cr);
     cairo_restore(cr);
     return true;
 }
 
-bool TextPicture::make(cairo_t* cr, PangoLayout* layout, Point origin, const Key& key, Point pixel) {
-    clear();
+bool TextPicture::make(Picture& made, cairo_t* cr, PangoLayout* layout, Point origin, const Key& key,
+                       Point pixel) {
+    made.clear();
     PangoRectangle ink;
     pango_layout_get_extents(layout, &ink, nullptr);
     const double sx = key.scale[2], sy = key.scale[3];
@@ -143,13 +158,13 @@ bool TextPicture::make(cairo_t* cr, PangoLayout* layout, Point origin, const Key
         pango_cairo_show_layout(picture, layout);
         cairo_destroy(picture);
         cairo_surface_flush(surface);
-        surface_ = surface;
-        offsetX_ = static_cast<int>(left - whole.x);
-        offsetY_ = static_cast<int>(top - whole.y);
-        width_ = static_cast<int>(width);
-        height_ = static_cast<int>(height);
+        made.surface = surface;
+        made.offsetX = static_cast<int>(left - whole.x);
+        made.offsetY = static_cast<int>(top - whole.y);
+        made.width = static_cast<int>(width);
+        made.height = static_cast<int>(height);
     }
-    key_ = key;
+    made.key = key;
     return true;
 }
 

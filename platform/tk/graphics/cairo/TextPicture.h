@@ -19,6 +19,7 @@
 #include <pango/pangocairo.h>
 
 #include <array>
+#include <cstddef>
 #include <optional>
 
 namespace tk::detail {
@@ -34,7 +35,7 @@ public:
     // returns false where the caller draws it itself.
     bool show(cairo_t* cr, PangoLayout* layout, Point origin);
 
-    // Forgets the picture.
+    // Forgets the pictures.
     void clear();
 
 private:
@@ -47,12 +48,20 @@ private:
         friend bool operator==(const Key&, const Key&) = default;
     };
 
-    bool make(cairo_t* cr, PangoLayout* layout, Point origin, const Key& key, Point pixel);
+    struct Picture {
+        std::optional<Key> key;             // what it was made for; none: not made
+        cairo_surface_t* surface = nullptr; // none where the layout has no ink
+        int offsetX = 0, offsetY = 0;       // its top-left pixel from the origin's
+        int width = 0, height = 0;
+        void clear();
+    };
 
-    std::optional<Key> key_; // of the picture held
-    cairo_surface_t* surface_ = nullptr;
-    int offsetX_ = 0, offsetY_ = 0; // the picture's top-left pixel from the origin's
-    int width_ = 0, height_ = 0;
+    static bool make(Picture& picture, cairo_t* cr, PangoLayout* layout, Point origin, const Key& key,
+                     Point pixel);
+
+    // Two, as a text with a shadow is drawn in the shadow's colour and its own in turn.
+    std::array<Picture, 2> pictures_;
+    std::size_t replaced_ = 0; // the one a new picture takes next
 };
 
 } // namespace tk::detail
