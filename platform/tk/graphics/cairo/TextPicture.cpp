@@ -1,8 +1,11 @@
 #include "platform/tk/graphics/cairo/TextPicture.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 
 namespace tk::detail {
 
@@ -42,18 +45,100 @@ std::optional<ToPixels> toPixels(cairo_t* cr) {
     return t;
 }
 
-// Whether the clip is whole pixels. A clip with soft edges has cairo combine the glyphs into one
-// mask with it, which a copy of the picture through that clip would not match.
-bool clipsWholePixels(cairo_t* cr, const ToPixels& to) {
-    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr);
+struct RectangleListDeleter {
+    void operator()(cairo_rectangle_list_t* list) const { cairo_rectangle_list_destroy(list); }
+};
+using RectangleList = std::unique_ptr<cairo_rectangle_list_t, RectangleListDeleter>;
+
+// The clip's rectangles where they are whole pixels, or none. A clip with soft edges has cairo
+// combine the glyphs into one mask with it, which a copy of the picture through that clip would not
+// match.
+RectangleList wholePixelClip(cairo_t* cr, const ToPixels& to) {
+    RectangleList list(cairo_copy_clip_rectangle_list(cr));
     bool whole = list->status == CAIRO_STATUS_SUCCESS;
     for (int i = 0; whole && i < list->num_rectangles; ++i) {
         const cairo_rectangle_t& r = list->rectangles[i];
         const Point a = to.pixel(cr, {r.x, r.y}), b = to.pixel(cr, {r.x + r.width, r.y + r.height});
         whole = onWholePixel(a.x) && onWholePixel(a.y) && onWholePixel(b.x) && onWholePixel(b.y);
     }
-    cairo_rectangle_list_destroy(list);
-    return whole;
+    if (!whole)
+        list.reset();
+    return list;
+}
+
+// Pixels of a surface from (x0, y0) up to but not including (x1, y1).
+struct PixelBox {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool empty() const { return x0 >= x1 || y0 >= y1; }
+    bool overlaps(const PixelBox& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
+};
+PixelBox intersection(const PixelBox& a, const PixelBox& b) {
+    return {std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
+}
+int wholePixel(double v) {
+    return static_cast<int>(std::lround(std::clamp(v, -1e9, 1e9)));
+}
+
+// Past this many clip rectangles over one picture, cairo copies it.
+constexpr std::size_t kMaxBoxes = 8;
+
+// Copies `picture`, whose pixels land on `at` of cr's target, over the target through `clip` (whole
+// pixels), with pixman as cairo's image backend composites it, where the target is an image of
+// 32-bit pixels with alpha; returns false, having drawn nothing, elsewhere.
+bool copyStraight(cairo_t* cr, const ToPixels& to, const cairo_rectangle_list_t& clip,
+                  pixman_image_t* picture, PixelBox at) {
+    cairo_surface_t* target = cairo_get_group_target(cr);
+    if (!picture || cairo_status(cr) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_status(target) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE ||
+        cairo_image_surface_get_format(target) != CAIRO_FORMAT_ARGB32)
+        return false;
+    // Changed pixels are reported to cairo in whole pixels less the surface's offset.
+    if (!onWholePixel(to.offsetX) || !onWholePixel(to.offsetY))
+        return false;
+    const int width = cairo_image_surface_get_width(target), height = cairo_image_surface_get_height(target);
+    unsigned char* data = cairo_image_surface_get_data(target);
+    if (!data)
+        return false;
+    const PixelBox shown = intersection(at, {0, 0, width, height});
+    std::array<PixelBox, kMaxBoxes> boxes;
+    std::size_t count = 0;
+    for (int i = 0; i < clip.num_rectangles; ++i) {
+        const cairo_rectangle_t& r = clip.rectangles[i];
+        const Point a = to.pixel(cr, {r.x, r.y}), b = to.pixel(cr, {r.x + r.width, r.y + r.height});
+        const PixelBox box =
+            intersection(shown, {wholePixel(std::min(a.x, b.x)), wholePixel(std::min(a.y, b.y)),
+                                 wholePixel(std::max(a.x, b.x)), wholePixel(std::max(a.y, b.y))});
+        if (box.empty())
+            continue;
+        // Cairo's clip rectangles do not overlap; were two to, copying through each would copy twice.
+        const auto end = boxes.begin() + static_cast<std::ptrdiff_t>(count);
+        if (count == kMaxBoxes ||
+            std::any_of(boxes.begin(), end, [&](const PixelBox& o) { return o.overlaps(box); }))
+            return false;
+        boxes[count++] = box;
+    }
+    if (count == 0)
+        return true; // all of it clipped away
+    pixman_image_t* pixels = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, width, height,
+                                                               reinterpret_cast<std::uint32_t*>(data),
+                                                               cairo_image_surface_get_stride(target));
+    if (!pixels)
+        return false;
+    cairo_surface_flush(target);
+    for (std::size_t i = 0; i < count; ++i) {
+        const PixelBox& box = boxes[i];
+        pixman_image_composite32(PIXMAN_OP_OVER, picture, nullptr, pixels, box.x0 - at.x0, box.y0 - at.y0, 0,
+                                 0, box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0);
+    }
+    pixman_image_unref(pixels);
+    const int offsetX = wholePixel(to.offsetX), offsetY = wholePixel(to.offsetY);
+    for (std::size_t i = 0; i < count; ++i) {
+        const PixelBox& box = boxes[i];
+        cairo_surface_mark_dirty_rectangle(target, box.x0 - offsetX, box.y0 - offsetY, box.x1 - box.x0,
+                                           box.y1 - box.y0);
+    }
+    return true;
 }
 
 } // namespace
@@ -63,6 +148,9 @@ TextPicture::~TextPicture() {
 }
 
 void TextPicture::Picture::clear() {
+    if (pixels)
+        pixman_image_unref(pixels);
+    pixels = nullptr;
     if (surface)
         cairo_surface_destroy(surface);
     surface = nullptr;
@@ -74,7 +162,7 @@ void TextPicture::clear() {
         picture.clear();
 }
 
-bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin) {
+bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin, Copy copy) {
     if (cairo_get_operator(cr) != CAIRO_OPERATOR_OVER)
         return false;
     Key key;
@@ -82,7 +170,10 @@ bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin) {
                                &key.colour[3]) != CAIRO_STATUS_SUCCESS)
         return false;
     const auto to = toPixels(cr);
-    if (!to || !clipsWholePixels(cr, *to))
+    if (!to)
+        return false;
+    const RectangleList clip = wholePixelClip(cr, *to);
+    if (!clip)
         return false;
     const Point pixel = to->pixel(cr, origin);
     if (!(std::abs(pixel.x) < 1e9) || !(std::abs(pixel.y) < 1e9))
@@ -107,6 +198,14 @@ bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin) {
 
     // The picture's pixels land on the pixels it was made for.
     const double left = whole.x + picture.offsetX, top = whole.y + picture.offsetY;
+    if (copy != Copy::throughCairo) {
+        const PixelBox at{static_cast<int>(left), static_cast<int>(top),
+                          static_cast<int>(left) + picture.width, static_cast<int>(top) + picture.height};
+        if (copyStraight(cr, *to, *clip, picture.pixels, at))
+            return true;
+        if (copy == Copy::straight)
+            return false;
+    }
     const double sx = to->userScaleX, sy = to->userScaleY;
     cairo_matrix_t toPicture;
     cairo_matrix_init(&toPicture, sx, 0, 0, sy, pixel.x - sx * origin.x - left,
@@ -159,6 +258,11 @@ bool TextPicture::make(Picture& made, cairo_t* cr, PangoLayout* layout, Point or
         cairo_destroy(picture);
         cairo_surface_flush(surface);
         made.surface = surface;
+        // Null where pixman has no memory for it: the picture is then copied through cairo.
+        made.pixels = pixman_image_create_bits_no_clear(
+            PIXMAN_a8r8g8b8, static_cast<int>(width), static_cast<int>(height),
+            reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface)),
+            cairo_image_surface_get_stride(surface));
         made.offsetX = static_cast<int>(left - whole.x);
         made.offsetY = static_cast<int>(top - whole.y);
         made.width = static_cast<int>(width);

@@ -9,7 +9,9 @@
 // rounding step where two glyphs share a pixel. Text drawn this way is drawn this way every time,
 // so what a window shows does not depend on what it drew before. It stands in where a copy can:
 // plain compositing, a solid colour, a transformation that only moves and scales, a clip of whole
-// pixels; elsewhere the caller draws the glyphs.
+// pixels; elsewhere the caller draws the glyphs. Onto an image in the usual 32-bit format the copy
+// is made with pixman straight, as cairo would make it but without its per-drawing state and
+// patterns; onto anything else, through cairo.
 //
 // Everything here runs with textMutex() held.
 
@@ -17,6 +19,7 @@
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
+#include <pixman.h>
 
 #include <array>
 #include <cstddef>
@@ -31,9 +34,13 @@ public:
     TextPicture& operator=(const TextPicture&) = delete;
     ~TextPicture();
 
+    // How the picture is copied onto the target: the cheapest way, or (for tests comparing the
+    // two) only through cairo or only with pixman straight, returning false where that cannot be.
+    enum class Copy { cheapest, throughCairo, straight };
+
     // Draws `layout` with its top-left corner at `origin` (user space of `cr`) in cr's source, or
     // returns false where the caller draws it itself.
-    bool show(cairo_t* cr, PangoLayout* layout, Point origin);
+    bool show(cairo_t* cr, PangoLayout* layout, Point origin, Copy copy = Copy::cheapest);
 
     // Forgets the pictures.
     void clear();
@@ -51,6 +58,7 @@ private:
     struct Picture {
         std::optional<Key> key;             // what it was made for; none: not made
         cairo_surface_t* surface = nullptr; // none where the layout has no ink
+        pixman_image_t* pixels = nullptr;   // the surface's pixels, for copying them straight
         int offsetX = 0, offsetY = 0;       // its top-left pixel from the origin's
         int width = 0, height = 0;
         void clear();
