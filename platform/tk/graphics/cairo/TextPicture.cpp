@@ -86,7 +86,7 @@ constexpr std::size_t kMaxBoxes = 8;
 // pixels), with pixman as cairo's image backend composites it, where the target is an image of
 // 32-bit pixels with alpha; returns false, having drawn nothing, elsewhere.
 bool copyStraight(cairo_t* cr, const ToPixels& to, const cairo_rectangle_list_t& clip,
-                  pixman_image_t* picture, PixelBox at) {
+                  pixman_image_t* picture, PixelBox at, ImagePixels& targetPixels) {
     cairo_surface_t* target = cairo_get_group_target(cr);
     if (!picture || cairo_status(cr) != CAIRO_STATUS_SUCCESS ||
         cairo_surface_status(target) != CAIRO_STATUS_SUCCESS ||
@@ -120,9 +120,7 @@ bool copyStraight(cairo_t* cr, const ToPixels& to, const cairo_rectangle_list_t&
     }
     if (count == 0)
         return true; // all of it clipped away
-    pixman_image_t* pixels = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, width, height,
-                                                               reinterpret_cast<std::uint32_t*>(data),
-                                                               cairo_image_surface_get_stride(target));
+    pixman_image_t* pixels = targetPixels.of(target);
     if (!pixels)
         return false;
     cairo_surface_flush(target);
@@ -131,7 +129,6 @@ bool copyStraight(cairo_t* cr, const ToPixels& to, const cairo_rectangle_list_t&
         pixman_image_composite32(PIXMAN_OP_OVER, picture, nullptr, pixels, box.x0 - at.x0, box.y0 - at.y0, 0,
                                  0, box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0);
     }
-    pixman_image_unref(pixels);
     const int offsetX = wholePixel(to.offsetX), offsetY = wholePixel(to.offsetY);
     for (std::size_t i = 0; i < count; ++i) {
         const PixelBox& box = boxes[i];
@@ -142,6 +139,29 @@ bool copyStraight(cairo_t* cr, const ToPixels& to, const cairo_rectangle_list_t&
 }
 
 } // namespace
+
+ImagePixels::~ImagePixels() {
+    if (pixels_)
+        pixman_image_unref(pixels_);
+}
+
+pixman_image_t* ImagePixels::of(cairo_surface_t* image) {
+    unsigned char* data = cairo_image_surface_get_data(image);
+    const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    // Memory that held another surface of this shape holds the same pixels to pixman.
+    if (pixels_ && data == data_ && width == width_ && height == height_ && stride == stride_)
+        return pixels_;
+    if (pixels_)
+        pixman_image_unref(pixels_);
+    pixels_ = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, width, height,
+                                                reinterpret_cast<std::uint32_t*>(data), stride);
+    data_ = data;
+    width_ = width;
+    height_ = height;
+    stride_ = stride;
+    return pixels_;
+}
 
 TextPicture::~TextPicture() {
     clear();
@@ -201,7 +221,7 @@ bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin, Copy copy
     if (copy != Copy::throughCairo) {
         const PixelBox at{static_cast<int>(left), static_cast<int>(top),
                           static_cast<int>(left) + picture.width, static_cast<int>(top) + picture.height};
-        if (copyStraight(cr, *to, *clip, picture.pixels, at))
+        if (copyStraight(cr, *to, *clip, picture.pixels, at, target_))
             return true;
         if (copy == Copy::straight)
             return false;

@@ -27,6 +27,24 @@
 
 namespace tk::detail {
 
+// pixman's view of the pixels of a 32-bit image surface with alpha, kept while drawing goes on to
+// the same memory in the same shape, as wrapping them anew takes an allocation.
+class ImagePixels {
+public:
+    ImagePixels() = default;
+    ImagePixels(const ImagePixels&) = delete;
+    ImagePixels& operator=(const ImagePixels&) = delete;
+    ~ImagePixels();
+
+    // The pixels of `image`, or null where pixman has no memory for them.
+    pixman_image_t* of(cairo_surface_t* image);
+
+private:
+    pixman_image_t* pixels_ = nullptr;
+    unsigned char* data_ = nullptr;
+    int width_ = 0, height_ = 0, stride_ = 0;
+};
+
 class TextPicture {
 public:
     TextPicture() = default;
@@ -70,6 +88,7 @@ private:
     // Two, as a text with a shadow is drawn in the shadow's colour and its own in turn.
     std::array<Picture, 2> pictures_;
     std::size_t replaced_ = 0; // the one a new picture takes next
+    ImagePixels target_;       // what they were last copied onto straight
 };
 
 } // namespace tk::detail
