@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace tk::detail {
@@ -136,6 +137,52 @@ bool copyStraight(cairo_t* cr, const ToPixels& to, const cairo_rectangle_list_t&
                                            box.y1 - box.y0);
     }
     return true;
+}
+
+// The smallest box holding every pixel of `image` (32-bit) that is not clear; empty where none is.
+PixelBox inkedPixels(cairo_surface_t* image) {
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    PixelBox inked{width, height, 0, 0};
+    for (int y = 0; y < height; ++y) {
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        int first = 0, last = width;
+        while (first < width && row[first] == 0)
+            ++first;
+        if (first == width)
+            continue;
+        while (row[last - 1] == 0)
+            --last;
+        inked.x0 = std::min(inked.x0, first);
+        inked.x1 = std::max(inked.x1, last);
+        inked.y0 = std::min(inked.y0, y);
+        inked.y1 = y + 1;
+    }
+    return inked;
+}
+
+// `box` of `image` (32-bit) as an image of its own, taking `image`; null where there is no memory.
+cairo_surface_t* cropped(cairo_surface_t* image, PixelBox box) {
+    const int width = box.x1 - box.x0, height = box.y1 - box.y0;
+    cairo_surface_t* crop = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    if (cairo_surface_status(crop) == CAIRO_STATUS_SUCCESS) {
+        const unsigned char* from = cairo_image_surface_get_data(image);
+        unsigned char* to = cairo_image_surface_get_data(crop);
+        const int fromStride = cairo_image_surface_get_stride(image),
+                  toStride = cairo_image_surface_get_stride(crop);
+        for (int y = 0; y < height; ++y)
+            std::memcpy(to + static_cast<std::ptrdiff_t>(y) * toStride,
+                        from + static_cast<std::ptrdiff_t>(box.y0 + y) * fromStride + box.x0 * 4,
+                        static_cast<std::size_t>(width) * 4);
+        cairo_surface_mark_dirty(crop);
+    } else {
+        cairo_surface_destroy(crop);
+        crop = nullptr;
+    }
+    cairo_surface_destroy(image);
+    return crop;
 }
 
 } // namespace
@@ -277,16 +324,27 @@ bool TextPicture::make(Picture& made, cairo_t* cr, PangoLayout* layout, Point or
         pango_cairo_show_layout(picture, layout);
         cairo_destroy(picture);
         cairo_surface_flush(surface);
-        made.surface = surface;
-        // Null where pixman has no memory for it: the picture is then copied through cairo.
-        made.pixels = pixman_image_create_bits_no_clear(
-            PIXMAN_a8r8g8b8, static_cast<int>(width), static_cast<int>(height),
-            reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface)),
-            cairo_image_surface_get_stride(surface));
-        made.offsetX = static_cast<int>(left - whole.x);
-        made.offsetY = static_cast<int>(top - whole.y);
-        made.width = static_cast<int>(width);
-        made.height = static_cast<int>(height);
+        // Copying clear pixels over the target leaves them as they are: the picture keeps only the
+        // box the glyphs' pixels fill.
+        const PixelBox inked = inkedPixels(surface);
+        if (inked.empty()) {
+            cairo_surface_destroy(surface);
+        } else {
+            if (inked.x1 - inked.x0 < width || inked.y1 - inked.y0 < height)
+                surface = cropped(surface, inked);
+            if (!surface)
+                return false;
+            made.surface = surface;
+            made.offsetX = static_cast<int>(left - whole.x) + inked.x0;
+            made.offsetY = static_cast<int>(top - whole.y) + inked.y0;
+            made.width = inked.x1 - inked.x0;
+            made.height = inked.y1 - inked.y0;
+            // Null where pixman has no memory for it: the picture is then copied through cairo.
+            made.pixels = pixman_image_create_bits_no_clear(
+                PIXMAN_a8r8g8b8, made.width, made.height,
+                reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface)),
+                cairo_image_surface_get_stride(surface));
+        }
     }
     made.key = key;
     return true;

@@ -75,7 +75,7 @@ private:
 
     struct Picture {
         std::optional<Key> key;             // what it was made for; none: not made
-        cairo_surface_t* surface = nullptr; // none where the layout has no ink
+        cairo_surface_t* surface = nullptr; // the box its ink covers; none where it has none
         pixman_image_t* pixels = nullptr;   // the surface's pixels, for copying them straight
         int offsetX = 0, offsetY = 0;       // its top-left pixel from the origin's
         int width = 0, height = 0;
