@@ -51,22 +51,6 @@ struct RectangleListDeleter {
 };
 using RectangleList = std::unique_ptr<cairo_rectangle_list_t, RectangleListDeleter>;
 
-// The clip's rectangles where they are whole pixels, or none. A clip with soft edges has cairo
-// combine the glyphs into one mask with it, which a copy of the picture through that clip would not
-// match.
-RectangleList wholePixelClip(cairo_t* cr, const ToPixels& to) {
-    RectangleList list(cairo_copy_clip_rectangle_list(cr));
-    bool whole = list->status == CAIRO_STATUS_SUCCESS;
-    for (int i = 0; whole && i < list->num_rectangles; ++i) {
-        const cairo_rectangle_t& r = list->rectangles[i];
-        const Point a = to.pixel(cr, {r.x, r.y}), b = to.pixel(cr, {r.x + r.width, r.y + r.height});
-        whole = onWholePixel(a.x) && onWholePixel(a.y) && onWholePixel(b.x) && onWholePixel(b.y);
-    }
-    if (!whole)
-        list.reset();
-    return list;
-}
-
 // Pixels of a surface from (x0, y0) up to but not including (x1, y1).
 struct PixelBox {
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -76,20 +60,50 @@ struct PixelBox {
 PixelBox intersection(const PixelBox& a, const PixelBox& b) {
     return {std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
 }
+// The nearest whole pixel, in the range pictures are drawn in.
 int wholePixel(double v) {
-    return static_cast<int>(std::lround(std::clamp(v, -1e9, 1e9)));
+    v = std::clamp(v, -1e9, 1e9);
+    return static_cast<int>(v < 0 ? v - 0.5 : v + 0.5);
 }
 
-// Past this many clip rectangles over one picture, cairo copies it.
-constexpr std::size_t kMaxBoxes = 8;
+// Past this many rectangles a clip has cairo copy the picture through it.
+constexpr std::size_t kMaxBoxes = 16;
+
+// A clip of whole pixels, in pixels of the target.
+struct PixelClip {
+    std::array<PixelBox, kMaxBoxes> boxes; // the first `count`
+    std::size_t count = 0;
+    bool complete = true; // false: it has more rectangles than are kept
+};
+
+// The clip in pixels where it is whole pixels, or none. A clip with soft edges has cairo combine
+// the glyphs into one mask with it, which a copy of the picture through that clip would not match.
+std::optional<PixelClip> wholePixelClip(cairo_t* cr, const ToPixels& to) {
+    const RectangleList list(cairo_copy_clip_rectangle_list(cr));
+    if (list->status != CAIRO_STATUS_SUCCESS)
+        return std::nullopt;
+    PixelClip clip;
+    for (int i = 0; i < list->num_rectangles; ++i) {
+        const cairo_rectangle_t& r = list->rectangles[i];
+        const Point a = to.pixel(cr, {r.x, r.y}), b = to.pixel(cr, {r.x + r.width, r.y + r.height});
+        if (!onWholePixel(a.x) || !onWholePixel(a.y) || !onWholePixel(b.x) || !onWholePixel(b.y))
+            return std::nullopt;
+        if (clip.count == kMaxBoxes)
+            clip.complete = false;
+        else
+            clip.boxes[clip.count++] = {wholePixel(std::min(a.x, b.x)), wholePixel(std::min(a.y, b.y)),
+                                        wholePixel(std::max(a.x, b.x)), wholePixel(std::max(a.y, b.y))};
+    }
+    return clip;
+}
 
 // Copies `picture`, whose pixels land on `at` of cr's target, over the target through `clip` (whole
 // pixels), with pixman as cairo's image backend composites it, where the target is an image of
 // 32-bit pixels with alpha; returns false, having drawn nothing, elsewhere.
-bool copyStraight(cairo_t* cr, const ToPixels& to, const cairo_rectangle_list_t& clip,
-                  pixman_image_t* picture, PixelBox at, ImagePixels& targetPixels) {
+bool copyStraight(cairo_t* cr, const ToPixels& to, const PixelClip& clip, pixman_image_t* picture,
+                  PixelBox at, ImagePixels& targetPixels) {
     cairo_surface_t* target = cairo_get_group_target(cr);
-    if (!picture || cairo_status(cr) != CAIRO_STATUS_SUCCESS ||
+    if (!picture || !clip.complete || cairo_status(cr) != CAIRO_STATUS_SUCCESS ||
         cairo_surface_status(target) != CAIRO_STATUS_SUCCESS ||
         cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE ||
         cairo_image_surface_get_format(target) != CAIRO_FORMAT_ARGB32)
@@ -104,18 +118,13 @@ bool copyStraight(cairo_t* cr, const ToPixels& to, const cairo_rectangle_list_t&
     const PixelBox shown = intersection(at, {0, 0, width, height});
     std::array<PixelBox, kMaxBoxes> boxes;
     std::size_t count = 0;
-    for (int i = 0; i < clip.num_rectangles; ++i) {
-        const cairo_rectangle_t& r = clip.rectangles[i];
-        const Point a = to.pixel(cr, {r.x, r.y}), b = to.pixel(cr, {r.x + r.width, r.y + r.height});
-        const PixelBox box =
-            intersection(shown, {wholePixel(std::min(a.x, b.x)), wholePixel(std::min(a.y, b.y)),
-                                 wholePixel(std::max(a.x, b.x)), wholePixel(std::max(a.y, b.y))});
+    for (std::size_t i = 0; i < clip.count; ++i) {
+        const PixelBox box = intersection(shown, clip.boxes[i]);
         if (box.empty())
             continue;
         // Cairo's clip rectangles do not overlap; were two to, copying through each would copy twice.
         const auto end = boxes.begin() + static_cast<std::ptrdiff_t>(count);
-        if (count == kMaxBoxes ||
-            std::any_of(boxes.begin(), end, [&](const PixelBox& o) { return o.overlaps(box); }))
+        if (std::any_of(boxes.begin(), end, [&](const PixelBox& o) { return o.overlaps(box); }))
             return false;
         boxes[count++] = box;
     }
@@ -239,7 +248,7 @@ bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin, Copy copy
     const auto to = toPixels(cr);
     if (!to)
         return false;
-    const RectangleList clip = wholePixelClip(cr, *to);
+    const std::optional<PixelClip> clip = wholePixelClip(cr, *to);
     if (!clip)
         return false;
     const Point pixel = to->pixel(cr, origin);
