@@ -209,6 +209,22 @@ void CairoGraphicsContext::endTransparencyLayer() {
 }
 
 void CairoGraphicsContext::concatTransform(const AffineTransform& t) {
+    if (t.a == 1 && t.b == 0 && t.c == 0 && t.d == 1) {
+        // Moving the origin, as most views do: cairo_translate() comes to the same bits as
+        // cairo_transform() by a translation, without inverting it first.
+        if (t.tx == 0 && t.ty == 0)
+            return;
+        cairo_matrix_t m;
+        cairo_get_matrix(cr_, &m);
+        if (!std::isfinite(t.tx * m.xx + t.ty * m.xy + m.x0) ||
+            !std::isfinite(t.tx * m.yx + t.ty * m.yy + m.y0)) {
+            state_.collapsed = true;
+            return;
+        }
+        cairo_translate(cr_, t.tx, t.ty);
+        inverseFresh_ = false;
+        return;
+    }
     // A singular transform would put Cairo into an error state for good. Drawing through it
     // covers no area, so the context draws nothing until the state is restored.
     if (!isInvertible(t.concatenating(transform()))) {

@@ -179,6 +179,17 @@ TEST(SaveRestore, EachRestoreGivesBackWhatItsSaveSawAndDrawsAsAFullSaveWould) {
              r.restore();
              g.fillRect(Rect{0, 0, 4, 4}, red);
          }},
+        {"a move too far to draw at",
+         [&](BitmapContext& g, SaveLog& r) {
+             r.save();
+             g.translate(1e308, 0);
+             g.translate(1e308, 0);
+             g.fillRect(Rect{0, 0, 4, 4}, red);
+             EXPECT_TRUE(colorNear(g.pixelColor(1, 1), Color::clear())) << "nothing drawn";
+             r.restore();
+             g.fillRect(Rect{0, 0, 4, 4}, blue);
+             EXPECT_TRUE(colorNear(g.pixelColor(1, 1), blue)) << "drawn again after the restore";
+         }},
         {"a light save under a rotated and scaled transform",
          [&](BitmapContext& g, SaveLog& r) {
              // Cairo's inverse transform built up over these steps need not be the one it makes
