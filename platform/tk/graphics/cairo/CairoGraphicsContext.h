@@ -87,8 +87,10 @@ private:
     // transform is about to change under the save; until then restore() sets the transform back.
     //
     // Cairo keeps the inverse of its transform too, built up step by step; setting the transform
-    // makes it afresh. A save stays light only when the inverse of then is what setting the
-    // transform back makes, so that restore() leaves cairo exactly as cairo_restore() would.
+    // makes it afresh, which after other scales or a rotation can differ in the last bits. A save
+    // stays light only when cairo's inverse then is the one setting the transform back makes (as
+    // after moves and scales by powers of two), so that restore() leaves cairo exactly as
+    // cairo_restore() would; any other save saves cairo's state at once.
     struct Saved {
         State state;
         cairo_matrix_t matrix; // as cairo_get_matrix() gave it
