@@ -1,26 +1,10 @@
 #include "Tessaly/Controls/StyledTableRowView.h"
 
-#include "Tessaly/Geometry/RoundedPath.h"
 #include "platform/tk/controls/TableView.h"
 
 #include "platform/tk/graphics/GraphicsContext.h"
 
 namespace Tessaly {
-
-void fillSelectionBand(tk::GraphicsContext& context, const tk::Rect& r, double inset, double radius,
-                       bool above, bool below, tk::Color color) {
-    const tk::Rect band{r.minX() + inset, r.minY(), r.width() - 2 * inset, r.height()};
-    if (above && below) {
-        context.fillRect(band, color);
-        return;
-    }
-    CornerRadii radii{radius, radius, radius, radius};
-    if (below) // first row of a run
-        radii = {radius, radius, 0, 0};
-    else if (above) // last row of a run
-        radii = {0, 0, radius, radius};
-    context.fillPath(roundedRectPath(band, radii), color);
-}
 
 std::string& StyledTableRowView::identifier() {
     static std::string id = "StyledTableRowView";
@@ -71,7 +55,8 @@ void StyledTableRowView::drawSelectionInRect(tk::GraphicsContext& context, const
     const int row = table->rowForView(*this);
     const bool above = row >= 0 && table->isRowSelected(row - 1);
     const bool below = row >= 0 && table->isRowSelected(row + 1);
-    fillSelectionBand(context, r, selectionHorizontalInset_, selectionCornerRadius_, above, below, fill);
+    fillSelectionBand(context, r, selectionHorizontalInset_, selectionCornerRadius_, above, below, fill,
+                      &bandEnds_);
 }
 
 } // namespace Tessaly

@@ -8,6 +8,7 @@
 //
 // All members are [main].
 
+#include "Tessaly/Controls/SelectionBand.h"
 #include "Tessaly/Protocols/Selectable.h"
 #include "Tessaly/Styles/StyledControlState.h"
 #include "Tessaly/Styles/TableViewStyle.h"
@@ -18,12 +19,6 @@
 #include <string>
 
 namespace Tessaly {
-
-// [main] Fills the selection band of one row: `rowRect` inset by `inset` on the left and right,
-// rounded by `radius` at the ends of its run of selected rows (`above`, `below`: whether the
-// neighbouring rows are selected too).
-void fillSelectionBand(tk::GraphicsContext& context, const tk::Rect& rowRect, double inset, double radius,
-                       bool above, bool below, tk::Color color);
 
 using tk::SelectionHighlightStyle;
 
@@ -54,6 +49,7 @@ public:
 private:
     double selectionHorizontalInset_ = 8;
     double selectionCornerRadius_ = 3;
+    SelectionBandEnds bandEnds_;
 };
 
 } // namespace Tessaly

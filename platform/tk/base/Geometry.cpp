@@ -68,6 +68,22 @@ Rect flippedRect(const Rect& r, double containerHeight) {
     return {s.origin.x, containerHeight - s.maxY(), s.size.width, s.size.height};
 }
 
+void subtractRect(const Rect& r, const Rect& hole, std::vector<Rect>& out) {
+    const Rect in = r.intersection(hole);
+    if (in.isEmpty()) {
+        out.push_back(r);
+        return;
+    }
+    if (in.minY() > r.minY())
+        out.push_back({r.minX(), r.minY(), r.width(), in.minY() - r.minY()});
+    if (r.maxY() > in.maxY())
+        out.push_back({r.minX(), in.maxY(), r.width(), r.maxY() - in.maxY()});
+    if (in.minX() > r.minX())
+        out.push_back({r.minX(), in.minY(), in.minX() - r.minX(), in.height()});
+    if (r.maxX() > in.maxX())
+        out.push_back({in.maxX(), in.minY(), r.maxX() - in.maxX(), in.height()});
+}
+
 namespace {
 Rect scaledCentred(Size content, const Rect& bounds, bool fill) {
     const Rect b = bounds.standardized();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace tk {
 
@@ -129,6 +130,9 @@ struct Rect {
 // The rect as seen in a coordinate system whose y axis runs the other way, within a container
 // of the given height (a bottom-left rect in a top-left container and back).
 Rect flippedRect(const Rect& r, double containerHeight);
+
+// `r` less `hole`, as up to four rects (above, below, left and right of it) added to `out`.
+void subtractRect(const Rect& r, const Rect& hole, std::vector<Rect>& out);
 
 // Where a picture of `content` size goes inside `bounds`: scaled to fit inside (letterboxed) or
 // to fill (cropped), keeping the aspect ratio, centred.

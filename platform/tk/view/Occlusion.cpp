@@ -62,23 +62,6 @@ void gather(const std::shared_ptr<View>& view, const ToWindow& parent, Rect clip
         gather(child, map, clip, scale, covers);
 }
 
-// `r` less `hole`, as up to four rects (above, below, left and right of it) added to `out`.
-void subtract(const Rect& r, const Rect& hole, std::vector<Rect>& out) {
-    const Rect in = r.intersection(hole);
-    if (in.isEmpty()) {
-        out.push_back(r);
-        return;
-    }
-    if (in.minY() > r.minY())
-        out.push_back({r.minX(), r.minY(), r.width(), in.minY() - r.minY()});
-    if (r.maxY() > in.maxY())
-        out.push_back({r.minX(), in.maxY(), r.width(), r.maxY() - in.maxY()});
-    if (in.minX() > r.minX())
-        out.push_back({r.minX(), in.minY(), in.minX() - r.minX(), in.height()});
-    if (r.maxX() > in.maxX())
-        out.push_back({in.maxX(), in.minY(), r.maxX() - in.maxX(), in.height()});
-}
-
 } // namespace
 
 Occlusion::Occlusion(const std::vector<std::shared_ptr<View>>& roots, const Rect& area, double scale) {
@@ -106,7 +89,7 @@ std::vector<Rect> Occlusion::uncoveredParts(const Rect& rect) const {
     for (std::size_t i = next_; i < covers_.size() && !parts.empty(); ++i) {
         next.clear();
         for (const Rect& part : parts)
-            subtract(part, covers_[i].rect, next);
+            subtractRect(part, covers_[i].rect, next);
         if (next.size() <= kMaxParts)
             parts.swap(next);
     }

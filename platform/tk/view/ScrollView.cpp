@@ -2,8 +2,11 @@
 
 #include "platform/tk/base/NotificationCenter.h"
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/PixelGrid.h"
+#include "platform/tk/view/Layer.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tk {
 
@@ -134,9 +137,37 @@ void ScrollView::layout() {
     tile();
 }
 
+namespace {
+
+// Whether `view` is drawn at full strength: not hidden, faded or in a faded layer.
+bool drawnWhole(const View& view) {
+    return !view.isHidden() && view.alpha() >= 1 && (!view.layer() || view.layer()->opacity() >= 1);
+}
+
+} // namespace
+
+Rect ScrollView::coveredByDocument() const {
+    const View* document = documentView();
+    if (!document || !document->isOpaque() || !drawnWhole(*document) || !drawnWhole(*clip_))
+        return {};
+    return clip_->frame().intersection(document->convertTo(document->bounds(), this));
+}
+
 void ScrollView::draw(GraphicsContext& context, const Rect&) {
-    if (drawsBackground_)
+    if (!drawsBackground_)
+        return;
+    // An opaque document paints over all of the clip view it covers: the background is filled
+    // around that only, and under the pixels along its edges, which the document may cover in part.
+    const auto grid = pixelGrid(context);
+    const Rect hidden = grid ? grid->wholePixelsInside(coveredByDocument()) : Rect{};
+    if (hidden.isEmpty()) {
         context.fillRect(bounds(), backgroundColor_);
+        return;
+    }
+    std::vector<Rect> shown;
+    subtractRect(bounds(), hidden, shown);
+    for (const Rect& part : shown)
+        context.fillRect(part, backgroundColor_);
 }
 
 bool ScrollView::scrollWheel(const Event& event) {

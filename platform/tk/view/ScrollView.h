@@ -96,6 +96,10 @@ protected:
     void setup() override;
 
 private:
+    // What of the bounds an opaque document view paints over (where it covers the clip view);
+    // empty when none does.
+    Rect coveredByDocument() const;
+
     std::shared_ptr<ClipView> clip_ = std::make_shared<ClipView>();
     std::shared_ptr<Scroller> scroller_ = View::make<Scroller>();
     std::shared_ptr<Scroller> horizontalScroller_ = View::make<Scroller>();

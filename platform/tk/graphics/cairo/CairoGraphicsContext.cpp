@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace tk {
 
@@ -26,6 +27,20 @@ cairo_matrix_t toCairo(const AffineTransform& t) {
 bool isInvertible(const AffineTransform& t) {
     const double det = t.a * t.d - t.b * t.c;
     return std::isfinite(det) && det != 0 && std::isfinite(t.tx) && std::isfinite(t.ty);
+}
+
+// Whether cr's inverse transform is what cairo_set_matrix(cr, &m) would make of its transform `m`
+// (the sign of a zero aside: it cannot change what is drawn).
+bool hasFreshInverse(cairo_t* cr, const cairo_matrix_t& m) {
+    cairo_matrix_t fresh = m;
+    if (cairo_matrix_invert(&fresh) != CAIRO_STATUS_SUCCESS)
+        return false;
+    double xx = 1, yx = 0, xy = 0, yy = 1, x0 = 0, y0 = 0;
+    cairo_device_to_user_distance(cr, &xx, &yx);
+    cairo_device_to_user_distance(cr, &xy, &yy);
+    cairo_device_to_user(cr, &x0, &y0);
+    return xx == fresh.xx && yx == fresh.yx && xy == fresh.xy && yy == fresh.yy && x0 == fresh.x0 &&
+           y0 == fresh.y0;
 }
 
 bool isFinite(const Rect& r) {
@@ -97,7 +112,8 @@ CairoGraphicsContext::~CairoGraphicsContext() {
     while (!layers_.empty())
         endTransparencyLayer();
     while (!stack_.empty()) {
-        cairo_restore(cr_);
+        if (stack_.back().cairoSaved)
+            cairo_restore(cr_);
         stack_.pop_back();
     }
     cairo_restore(cr_);
@@ -113,19 +129,52 @@ void CairoGraphicsContext::resetState() {
     cairo_identity_matrix(cr_);
     cairo_reset_clip(cr_);
     cairo_new_path(cr_);
+    inverseFresh_ = true;
     state_ = State{};
 }
 
 void CairoGraphicsContext::save() {
+    Saved saved{state_, {}};
+    cairo_get_matrix(cr_, &saved.matrix);
+    if (!inverseFresh_)
+        inverseFresh_ = hasFreshInverse(cr_, saved.matrix);
+    saved.lightRestore = inverseFresh_;
+    stack_.push_back(saved);
+    if (!saved.lightRestore)
+        saveCairoState();
+}
+
+void CairoGraphicsContext::saveCairoState() {
+    if (stack_.empty() || stack_.back().cairoSaved)
+        return;
     cairo_save(cr_);
-    stack_.push_back(state_);
+    stack_.back().cairoSaved = true;
+    stack_.back().inverseWhenSaved = inverseFresh_;
 }
 
 void CairoGraphicsContext::restore() {
     if (stack_.size() <= (layers_.empty() ? 0 : layers_.back().depth))
         return;
-    cairo_restore(cr_);
-    state_ = stack_.back();
+    const Saved& saved = stack_.back();
+    if (saved.cairoSaved) {
+        cairo_restore(cr_);
+        inverseFresh_ = saved.inverseWhenSaved;
+    }
+    if (saved.lightRestore) {
+        // Cairo's transform is as it was when its state was saved, or the save's own moved on:
+        // it is set back only when its bits differ, as setting it drops cairo's scaled font.
+        cairo_matrix_t current;
+        cairo_get_matrix(cr_, &current);
+        if (std::memcmp(&current, &saved.matrix, sizeof current) != 0) {
+            cairo_set_matrix(cr_, &saved.matrix);
+        } else if (!inverseFresh_) {
+            // Moved and back to the same bits: the inverse may not be back.
+            cairo_identity_matrix(cr_);
+            cairo_set_matrix(cr_, &saved.matrix);
+        }
+        inverseFresh_ = true;
+    }
+    state_ = saved.state;
     stack_.pop_back();
 }
 
@@ -133,6 +182,9 @@ void CairoGraphicsContext::beginTransparencyLayer(double opacity) {
     opacity = std::isfinite(opacity) ? std::clamp(opacity, 0.0, 1.0) : 1.0;
     const Layer layer{stack_.size() + 1, state_.alpha * opacity, state_.blendMode};
     save();
+    // Ending the layer sets the group as the source and the layer's operator: its restore() undoes
+    // them.
+    saveCairoState();
     layers_.push_back(layer);
     // The group covers the current clip only, so a small view makes a small group.
     cairo_push_group(cr_);
@@ -157,6 +209,22 @@ void CairoGraphicsContext::endTransparencyLayer() {
 }
 
 void CairoGraphicsContext::concatTransform(const AffineTransform& t) {
+    if (t.a == 1 && t.b == 0 && t.c == 0 && t.d == 1) {
+        // Moving the origin, as most views do: cairo_translate() comes to the same bits as
+        // cairo_transform() by a translation, without inverting it first.
+        if (t.tx == 0 && t.ty == 0)
+            return;
+        cairo_matrix_t m;
+        cairo_get_matrix(cr_, &m);
+        if (!std::isfinite(t.tx * m.xx + t.ty * m.xy + m.x0) ||
+            !std::isfinite(t.tx * m.yx + t.ty * m.yy + m.y0)) {
+            state_.collapsed = true;
+            return;
+        }
+        cairo_translate(cr_, t.tx, t.ty);
+        inverseFresh_ = false;
+        return;
+    }
     // A singular transform would put Cairo into an error state for good. Drawing through it
     // covers no area, so the context draws nothing until the state is restored.
     if (!isInvertible(t.concatenating(transform()))) {
@@ -165,6 +233,7 @@ void CairoGraphicsContext::concatTransform(const AffineTransform& t) {
     }
     const cairo_matrix_t m = toCairo(t);
     cairo_transform(cr_, &m);
+    inverseFresh_ = false;
 }
 
 AffineTransform CairoGraphicsContext::transform() const {
@@ -174,6 +243,7 @@ AffineTransform CairoGraphicsContext::transform() const {
 }
 
 void CairoGraphicsContext::clipToRect(const Rect& rect) {
+    saveCairoState();
     cairo_new_path(cr_);
     const Rect r = isFinite(rect) ? rect.standardized() : Rect{};
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
@@ -181,6 +251,7 @@ void CairoGraphicsContext::clipToRect(const Rect& rect) {
 }
 
 void CairoGraphicsContext::clipToPath(const Path& path, FillRule rule) {
+    saveCairoState();
     cairo_new_path(cr_);
     detail::appendPath(cr_, path);
     cairo_set_fill_rule(cr_, fillRule(rule));
@@ -480,21 +551,18 @@ void CairoGraphicsContext::drawText(const TextLayout& layout, const Rect& rect) 
         double dx = shadow.offset.width, dy = shadow.offset.height; // base space
         cairo_device_to_user_distance(cr_, &dx, &dy);
         const Color colour = shadow.color.withAlpha(shadow.color.a * layout.attributes().color.clamped().a);
-        cairo_save(cr_);
+        // Every drawing sets the operator it needs: it is not put back.
         cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
         detail::showLayout(cr_, layout, Point{origin.x + dx, origin.y + dy}, state_.alpha, &colour);
         detail::showLayout(cr_, layout, origin, state_.alpha);
-        cairo_restore(cr_);
         return;
     }
     const Rect bounds{origin,
                       Size{std::max(layout.size().width, layout.width().value_or(0)), layout.size().height}};
     withShadow([&] { return bounds.insetBy(-2, -2); },
                [&](cairo_operator_t op, double alpha) {
-                   cairo_save(cr_);
                    cairo_set_operator(cr_, op);
                    detail::showLayout(cr_, layout, origin, alpha);
-                   cairo_restore(cr_);
                });
 }
 

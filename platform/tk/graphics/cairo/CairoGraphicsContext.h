@@ -19,7 +19,13 @@ public:
     CairoGraphicsContext(cairo_t* cr, double backingScale);
     ~CairoGraphicsContext() override;
 
-    cairo_t* cairo() const { return cr_; }
+    // For drawing straight on cr: the open save() has cairo's state saved first, so that what is
+    // set on cr now is undone by the matching restore().
+    cairo_t* cairo() {
+        saveCairoState();
+        inverseFresh_ = false;
+        return cr_;
+    }
 
     double backingScale() const override { return scale_; }
     void save() override;
@@ -75,6 +81,28 @@ private:
     template <typename Bounds, typename Draw> void withShadow(Bounds&& bounds, Draw&& draw);
     void castShadow(cairo_pattern_t* group, const Shadow& shadow);
 
+    // An open save(). Most saves see only the transform move before they are restored, and
+    // cairo_save()/cairo_restore() copy the whole of cairo's state (with a reference taken and
+    // dropped on each object in it), so cairo's state is saved only when something other than the
+    // transform is about to change under the save; until then restore() sets the transform back.
+    //
+    // Cairo keeps the inverse of its transform too, built up step by step; setting the transform
+    // makes it afresh, which after other scales or a rotation can differ in the last bits. A save
+    // stays light only when cairo's inverse then is the one setting the transform back makes (as
+    // after moves and scales by powers of two), so that restore() leaves cairo exactly as
+    // cairo_restore() would; any other save saves cairo's state at once.
+    struct Saved {
+        State state;
+        cairo_matrix_t matrix; // as cairo_get_matrix() gave it
+        bool cairoSaved = false;
+        bool lightRestore = true;      // the transform set back brings its inverse back
+        bool inverseWhenSaved = false; // inverseFresh_ when cairo_save() was made
+    };
+    // Calls cairo_save() for the innermost open save() if it has not yet. Everything that changes
+    // cairo's state for longer than one call of its own, apart from the transform, calls this first
+    // (what is always set before it is used, like the source and the operator, need not).
+    void saveCairoState();
+
     // An open transparency layer: the save depth it began at (restore() never goes below it) and
     // how its group is composited when it ends.
     struct Layer {
@@ -86,7 +114,9 @@ private:
     cairo_t* cr_;
     double scale_;
     State state_;
-    std::vector<State> stack_;
+    std::vector<Saved> stack_;
+    // Cairo's inverse transform is known to be the one setting its transform would make.
+    bool inverseFresh_ = false;
     std::vector<Layer> layers_;
 };
 

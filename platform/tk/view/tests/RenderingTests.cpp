@@ -4,9 +4,11 @@
 #include "platform/tk/graphics/BitmapContext.h"
 #include "platform/tk/graphics/GraphicsContext.h"
 #include "platform/tk/graphics/Image.h"
+#include "platform/tk/graphics/RecordingContext.h"
 #include "platform/tk/view/HeadlessBackend.h"
 #include "platform/tk/view/HeadlessRun.h"
 #include "platform/tk/view/HeadlessWindow.h"
+#include "platform/tk/view/ScrollView.h"
 #include "platform/tk/view/View.h"
 #include "platform/tk/view/Window.h"
 
@@ -305,6 +307,69 @@ TEST(Rendering, AnOpaqueViewOnAFractionalFrameLeavesThePixelsAsDrawnWithoutIt) {
 
         // Drawn again in part, over the opaque view moved by a fraction of a pixel.
         opaque->setFrameOrigin({c.opaqueFrame.minX() + 0.35, c.opaqueFrame.minY() + 0.35});
+        w.window().displayIfNeeded();
+        const auto partial = pixelsOf(*w.window().lastFrame());
+        EXPECT_TRUE(partial == drawn(false)) << "as the whole window drawn plainly";
+    }
+}
+
+// A scroll view's background is left out where an opaque document paints over it, but for the
+// pixels along the document's edges, which it may cover only in part: the frame is the one drawn
+// without the claim, whole or after a scroll by a fraction, with and without scrollers.
+TEST(Rendering, AScrollViewFillsItsBackgroundOnlyAroundAnOpaqueDocument) {
+    struct Case {
+        const char* what;
+        Rect frame; // the scroll view's, in the window
+        Size document;
+        bool scrollers;
+        double scale;
+    };
+    const Case cases[] = {
+        {"scrollers, fractional frame, 2x", {3.3, 2.7, 100.4, 70.9}, {300, 500}, true, 2},
+        {"scrollers, fractional frame, 1x", {3.5, 2.25, 100.4, 70.9}, {300, 500}, true, 1},
+        {"no scrollers, whole frame, 2x", {4, 3, 100, 70}, {300, 500}, false, 2},
+        {"a document smaller than the clip view, 2x", {3.3, 2.7, 100.4, 70.9}, {60.3, 40.6}, true, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestMainLoop loop;
+        HeadlessWindow w({110, 80}, c.scale);
+        w.window().setBackgroundColor(Color::rgba8(20, 30, 60));
+        auto scroll = View::make<ScrollView>(c.frame);
+        scroll->setBackgroundColor(Color::rgba8(200, 180, 40));
+        scroll->setDrawsBackground(true);
+        scroll->setHasVerticalScroller(c.scrollers);
+        scroll->setHasHorizontalScroller(c.scrollers);
+        auto document = View::make<OpaqueFillView>(Rect{{}, c.document}, Color::rgba8(40, 90, 200));
+        scroll->setDocumentView(document);
+        auto root = View::make<View>(Rect{0, 0, 110, 80});
+        root->setSubviews({scroll});
+        w.setContentView(root);
+        scroll->contentView().scrollToPoint({0.35, 10.65});
+
+        const auto drawn = [&](bool claim) {
+            document->opaque = claim;
+            w.window().display();
+            return pixelsOf(*w.window().lastFrame());
+        };
+        EXPECT_TRUE(drawn(true) == drawn(false)) << "as drawn without the claim";
+        const Rect clip = scroll->contentView().frame();
+        const Point middle{clip.midX(), clip.midY()};
+        for (const bool claim : {true, false}) {
+            document->opaque = claim;
+            RecordingContext recording(scroll->bounds(), c.scale);
+            scroll->draw(recording, scroll->bounds());
+            bool filledUnder = false;
+            for (const RecordedDraw& d : recording.draws())
+                filledUnder = filledUnder || (d.kind == RecordedDraw::Kind::fill && d.rect.contains(middle));
+            EXPECT_EQ(filledUnder, !claim) << "the background under the document's middle, claim " << claim;
+        }
+
+        // Drawn again in part, after a scroll by a fraction of a pixel.
+        document->opaque = true;
+        w.window().display();
+        scroll->contentView().scrollToPoint({0.7, 11.3});
+        scroll->setNeedsDisplay();
         w.window().displayIfNeeded();
         const auto partial = pixelsOf(*w.window().lastFrame());
         EXPECT_TRUE(partial == drawn(false)) << "as the whole window drawn plainly";
