@@ -4,6 +4,7 @@
 #include "platform/tk/graphics/cairo/TextPicture.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <list>
 #include <unordered_map>
@@ -11,21 +12,19 @@
 
 namespace tk::detail {
 
-namespace {
-
-constexpr std::size_t kCapacity = 512;
-
-struct Entry {
+struct KeptLayout {
     std::string key;
     PangoContext* context = nullptr;
     PangoLayout* layout = nullptr;
     std::optional<LayoutMetrics> metrics;
-    TextPicture picture; // drawing layouts only
+    TextPicture picture;                   // drawing layouts only
+    int followedSurface = 0;               // drawing layouts only: see DrawingLayout
+    std::list<KeptLayout>::iterator place; // in the cache's list, for moving it to the front
 
-    Entry(std::string k, PangoContext* c, PangoLayout* l) : key(std::move(k)), context(c), layout(l) {}
-    Entry(const Entry&) = delete;
-    Entry& operator=(const Entry&) = delete;
-    ~Entry() {
+    KeptLayout(std::string k, PangoContext* c, PangoLayout* l) : key(std::move(k)), context(c), layout(l) {}
+    KeptLayout(const KeptLayout&) = delete;
+    KeptLayout& operator=(const KeptLayout&) = delete;
+    ~KeptLayout() {
         if (layout)
             g_object_unref(layout);
         if (context)
@@ -33,9 +32,16 @@ struct Entry {
     }
 };
 
+namespace {
+
+constexpr std::size_t kCapacity = 512;
+
 struct Cache {
-    std::list<Entry> entries; // most recently used first
-    std::unordered_map<std::string, std::list<Entry>::iterator> byKey;
+    std::list<KeptLayout> entries; // most recently used first
+    std::unordered_map<std::string, std::list<KeptLayout>::iterator> byKey;
+    // Counts the times layouts were dropped: a handle taken at another count may name a layout
+    // that is gone.
+    std::uint64_t generation = 1;
 };
 
 Cache& cache() {
@@ -78,8 +84,8 @@ std::string keyFor(LayoutUse use, const std::string& displayed, const TextAttrib
     return key;
 }
 
-Entry& entryFor(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
-                std::optional<double> width) {
+KeptLayout& entryFor(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
+                     std::optional<double> width) {
     Cache& c = cache();
     std::string key = keyFor(use, displayed, attributes, width);
     if (auto found = c.byKey.find(key); found != c.byKey.end()) {
@@ -89,12 +95,15 @@ Entry& entryFor(LayoutUse use, const std::string& displayed, const TextAttribute
     if (c.entries.size() >= kCapacity) {
         c.byKey.erase(c.entries.back().key);
         c.entries.pop_back();
+        ++c.generation;
     }
     PangoContext* context = newTextContext();
     PangoLayout* layout = newLayout(context, displayed, attributes, width);
     c.entries.emplace_front(std::move(key), context, layout);
-    c.byKey.emplace(c.entries.front().key, c.entries.begin());
-    return c.entries.front();
+    KeptLayout& made = c.entries.front();
+    made.place = c.entries.begin();
+    c.byKey.emplace(made.key, made.place);
+    return made;
 }
 
 } // namespace
@@ -104,15 +113,23 @@ PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const Tex
     return entryFor(use, displayed, attributes, width).layout;
 }
 
-DrawingLayout drawingLayout(const std::string& displayed, const TextAttributes& attributes,
-                            std::optional<double> width) {
-    Entry& entry = entryFor(LayoutUse::drawing, displayed, attributes, width);
-    return {entry.layout, &entry.picture};
+DrawingLayout drawingLayout(const TextLayout& text) {
+    Cache& c = cache();
+    KeptLayoutHandle& handle = text.keptDrawingLayout();
+    KeptLayout* entry = handle.kept;
+    if (entry && handle.generation == c.generation) {
+        c.entries.splice(c.entries.begin(), c.entries, entry->place);
+    } else {
+        entry = &entryFor(LayoutUse::drawing, text.displayedText(), text.attributes(), text.width());
+        handle.kept = entry;
+        handle.generation = c.generation; // as it is after any layout dropped to make room
+    }
+    return {entry->layout, &entry->picture, &entry->followedSurface};
 }
 
 MeasuredLayout measuredLayout(const std::string& displayed, const TextAttributes& attributes,
                               std::optional<double> width) {
-    Entry& entry = entryFor(LayoutUse::measuring, displayed, attributes, width);
+    KeptLayout& entry = entryFor(LayoutUse::measuring, displayed, attributes, width);
     if (!entry.metrics) {
         LayoutMetrics m;
         pango_layout_get_extents(entry.layout, nullptr, &m.logical);
@@ -128,6 +145,7 @@ void clearLayoutCache() {
     Cache& c = cache();
     c.byKey.clear();
     c.entries.clear();
+    ++c.generation;
 }
 
 } // namespace tk::detail

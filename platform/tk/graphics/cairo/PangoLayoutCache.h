@@ -7,11 +7,14 @@
 // Measuring and drawing keep layouts apart: a drawing layout's context follows the Cairo context
 // it draws on (transformation, surface font options), a measuring layout's never changes, so
 // measured sizes stay those of a fresh layout. The colour is not part of a layout. The least
-// recently used layouts go when the cache is full; registering fonts empties it.
+// recently used layouts go when the cache is full; registering fonts empties it. A text drawn
+// again finds its layout through the handle it keeps, without building and hashing its key, as
+// long as no layout was dropped since.
 //
 // Everything here runs with textMutex() held.
 
 #include "platform/tk/graphics/TextAttributes.h"
+#include "platform/tk/graphics/TextLayout.h"
 
 #include <pango/pangocairo.h>
 
@@ -28,14 +31,17 @@ PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const Tex
                           std::optional<double> width);
 
 class TextPicture;
-// A drawing layout (as cachedLayout) and the picture of its glyphs kept with it; valid until the
-// next call.
+// A drawing layout (as cachedLayout), the picture of its glyphs kept with it, and the kind of
+// surface its context last followed (0: none yet); valid until the next call.
 struct DrawingLayout {
     PangoLayout* layout;
     TextPicture* picture;
+    int* followedSurface;
 };
-DrawingLayout drawingLayout(const std::string& displayed, const TextAttributes& attributes,
-                            std::optional<double> width);
+// The drawing layout of `text` (its displayed text, attributes and width): through the handle the
+// text keeps while nothing was dropped from the cache since it was taken, else looked up by key
+// and the handle taken again.
+DrawingLayout drawingLayout(const TextLayout& text);
 
 // What measuring asks of a layout (Pango units), worked out once for each cached layout.
 struct LayoutMetrics {

@@ -62,6 +62,38 @@ TEST(Text, KeptLayoutsFollowEveryAttributeAndTheContextTheyDrawIn) {
               0);
 }
 
+// A text drawn again finds its kept layout without a lookup: after its layout was dropped (the cache
+// filled past what it keeps, then emptied as fonts were registered) it draws as a fresh text does.
+TEST(Text, TextDrawnAgainAfterItsLayoutWasDroppedDrawsAsFreshText) {
+    const TextAttributes a = inFont(Font::named("TestFace-Kept", 14));
+    registerFontName("TestFace-Kept", "DejaVu Sans", "Regular");
+    auto draw = [](const TextLayout& layout) {
+        auto bitmap = std::make_unique<BitmapContext>(Size{120, 30}, 2);
+        bitmap->drawText(layout, {4, 4, 112, 22});
+        return bitmap;
+    };
+    auto same = [](const BitmapContext& x, const BitmapContext& y) {
+        return std::memcmp(x.pixelData(), y.pixelData(),
+                           static_cast<std::size_t>(x.stride() * x.pixelHeight())) == 0;
+    };
+    const TextLayout kept("Kept text", a);
+    const auto sans = draw(kept);
+    for (int i = 0; i < 600; ++i)
+        (void)draw(TextLayout("Filler " + std::to_string(i), a));
+    EXPECT_TRUE(same(*draw(kept), *sans)) << "dropped to make room";
+
+    registerFontName("TestFace-Kept", "DejaVu Sans Mono", "Regular");
+    const auto mono = draw(kept);
+    EXPECT_TRUE(same(*mono, *draw(TextLayout("Kept text", a)))) << "dropped as fonts were registered";
+    EXPECT_FALSE(same(*mono, *sans));
+
+    TextLayout other("Other text", a);
+    (void)draw(other);
+    other = kept;
+    EXPECT_TRUE(same(*draw(other), *mono)) << "a copy draws what it was copied from";
+    registerFontName("TestFace-Kept", "DejaVu Sans", "Regular");
+}
+
 // The largest difference of one channel between two drawings of one size, in 1/255.
 int largestDifference(const BitmapContext& a, const BitmapContext& b) {
     int largest = 0;
