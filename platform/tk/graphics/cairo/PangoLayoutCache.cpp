@@ -18,7 +18,7 @@ struct KeptLayout {
     PangoLayout* layout = nullptr;
     std::optional<LayoutMetrics> metrics;
     TextPicture picture;                   // drawing layouts only
-    int followedSurface = 0;               // drawing layouts only: see DrawingLayout
+    FollowedTarget followed;               // drawing layouts only
     std::list<KeptLayout>::iterator place; // in the cache's list, for moving it to the front
 
     KeptLayout(std::string k, PangoContext* c, PangoLayout* l) : key(std::move(k)), context(c), layout(l) {}
@@ -124,7 +124,7 @@ DrawingLayout drawingLayout(const TextLayout& text) {
         handle.kept = entry;
         handle.generation = c.generation; // as it is after any layout dropped to make room
     }
-    return {entry->layout, &entry->picture, &entry->followedSurface};
+    return {entry->layout, &entry->picture, &entry->followed};
 }
 
 MeasuredLayout measuredLayout(const std::string& displayed, const TextAttributes& attributes,

@@ -31,12 +31,18 @@ PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const Tex
                           std::optional<double> width);
 
 class TextPicture;
-// A drawing layout (as cachedLayout), the picture of its glyphs kept with it, and the kind of
-// surface its context last followed (0: none yet); valid until the next call.
+// What a drawing layout keeps of the target it was last drawn on: the kind of surface its context
+// followed (0: none yet), and its line count there (-1: not counted since).
+struct FollowedTarget {
+    int surfaceType = 0;
+    int lineCount = -1;
+};
+// A drawing layout (as cachedLayout), the picture of its glyphs and what it keeps of its target;
+// valid until the next call.
 struct DrawingLayout {
     PangoLayout* layout;
     TextPicture* picture;
-    int* followedSurface;
+    FollowedTarget* followed;
 };
 // The drawing layout of `text` (its displayed text, attributes and width): through the handle the
 // text keeps while nothing was dropped from the cache since it was taken, else looked up by key

@@ -179,31 +179,34 @@ PangoLayout* newLayout(PangoContext* context, const std::string& displayed, cons
 }
 
 // Makes a kept drawing layout's context follow `cr` (transformation, the target's font options);
-// `followed` is the kind of surface it last followed, kept with the layout. Updating always would
-// lay the text out again at every drawing: only a different scale or rotation, or another kind of
-// surface, asks for it.
-void followContext(cairo_t* cr, PangoContext* context, int& followed) {
+// `followed` is what the layout keeps of the target it last followed. Updating always would lay the
+// text out again at every drawing: only a different scale or rotation, or another kind of surface,
+// asks for it.
+void followContext(cairo_t* cr, PangoContext* context, FollowedTarget& followed) {
     cairo_matrix_t m;
     cairo_get_matrix(cr, &m);
     const PangoMatrix* current = pango_context_get_matrix(context);
     const auto surfaceType = static_cast<int>(cairo_surface_get_type(cairo_get_target(cr))) + 1;
     const bool same = current && current->xx == m.xx && current->yx == m.yx && current->xy == m.xy &&
-                      current->yy == m.yy && followed == surfaceType;
+                      current->yy == m.yy && followed.surfaceType == surfaceType;
     if (same)
         return;
     pango_cairo_update_context(cr, context);
-    followed = surfaceType;
+    followed = {.surfaceType = surfaceType, .lineCount = -1}; // laid out again: counted again
 }
 
 void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha, const Color* colour) {
     std::lock_guard lock(textMutex());
     const DrawingLayout drawing = drawingLayout(layout);
     PangoLayout* pl = drawing.layout;
-    followContext(cr, pango_layout_get_context(pl), *drawing.followedSurface);
+    FollowedTarget& followed = *drawing.followed;
+    followContext(cr, pango_layout_get_context(pl), followed);
     // Only the source is changed here, and put back after; the clip of the lines that fit is the
     // one change that needs the whole state saved (saving it costs a copy of all of it).
     const int limit = layout.attributes().lineLimit;
-    const bool clips = limit > 0 && pango_layout_get_line_count(pl) > limit;
+    if (limit > 0 && followed.lineCount < 0)
+        followed.lineCount = pango_layout_get_line_count(pl);
+    const bool clips = limit > 0 && followed.lineCount > limit;
     cairo_pattern_t* source = nullptr;
     if (clips) {
         // More lines than the limit and no ellipsis: show only the lines that fit.
