@@ -19,6 +19,7 @@ struct KeptLayout {
     std::optional<LayoutMetrics> metrics;
     TextPicture picture;                   // drawing layouts only
     FollowedTarget followed;               // drawing layouts only
+    KeptSource source;                     // drawing layouts only
     std::list<KeptLayout>::iterator place; // in the cache's list, for moving it to the front
 
     KeptLayout(std::string k, PangoContext* c, PangoLayout* l) : key(std::move(k)), context(c), layout(l) {}
@@ -124,7 +125,7 @@ DrawingLayout drawingLayout(const TextLayout& text) {
         handle.kept = entry;
         handle.generation = c.generation; // as it is after any layout dropped to make room
     }
-    return {entry->layout, &entry->picture, &entry->followed};
+    return {entry->layout, &entry->picture, &entry->followed, &entry->source};
 }
 
 MeasuredLayout measuredLayout(const std::string& displayed, const TextAttributes& attributes,
@@ -139,6 +140,22 @@ MeasuredLayout measuredLayout(const std::string& displayed, const TextAttributes
         entry.metrics = m;
     }
     return {entry.layout, &*entry.metrics};
+}
+
+KeptSource::~KeptSource() {
+    if (pattern_)
+        cairo_pattern_destroy(pattern_);
+}
+
+cairo_pattern_t* KeptSource::solid(double red, double green, double blue, double alpha) {
+    const std::array<double, 4> rgba{red, green, blue, alpha};
+    if (!pattern_ || rgba != rgba_) {
+        if (pattern_)
+            cairo_pattern_destroy(pattern_);
+        pattern_ = cairo_pattern_create_rgba(red, green, blue, alpha);
+        rgba_ = rgba;
+    }
+    return pattern_;
 }
 
 void clearLayoutCache() {

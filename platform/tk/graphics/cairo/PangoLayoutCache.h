@@ -18,6 +18,7 @@
 
 #include <pango/pangocairo.h>
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -37,12 +38,28 @@ struct FollowedTarget {
     int surfaceType = 0;
     int lineCount = -1;
 };
-// A drawing layout (as cachedLayout), the picture of its glyphs and what it keeps of its target;
-// valid until the next call.
+// The solid source a drawing layout was last shown in, kept for the next time it is shown in the
+// same colour: making one each time costs more than finding the layout.
+class KeptSource {
+public:
+    KeptSource() = default;
+    KeptSource(const KeptSource&) = delete;
+    KeptSource& operator=(const KeptSource&) = delete;
+    ~KeptSource();
+    // A solid pattern of the colour, as cairo_set_source_rgba makes it; owned by this.
+    cairo_pattern_t* solid(double red, double green, double blue, double alpha);
+
+private:
+    cairo_pattern_t* pattern_ = nullptr;
+    std::array<double, 4> rgba_{};
+};
+// A drawing layout (as cachedLayout), the picture of its glyphs, what it keeps of its target and
+// its source; valid until the next call.
 struct DrawingLayout {
     PangoLayout* layout;
     TextPicture* picture;
     FollowedTarget* followed;
+    KeptSource* source;
 };
 // The drawing layout of `text` (its displayed text, attributes and width): through the handle the
 // text keeps while nothing was dropped from the cache since it was taken, else looked up by key

@@ -218,7 +218,9 @@ void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alph
     } else {
         source = cairo_pattern_reference(cairo_get_source(cr));
     }
-    setSourceColor(cr, colour ? *colour : layout.attributes().color, alpha);
+    // The colour as setSourceColor sets it.
+    const Color c = (colour ? *colour : layout.attributes().color).clamped();
+    cairo_set_source(cr, drawing.source->solid(c.r, c.g, c.b, c.a * std::clamp(alpha, 0.0, 1.0)));
     if (!drawing.picture->show(cr, pl, origin)) {
         cairo_move_to(cr, origin.x, origin.y);
         pango_cairo_show_layout(cr, pl);
