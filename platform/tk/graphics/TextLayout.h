@@ -19,15 +19,19 @@ namespace tk {
 namespace detail {
 struct KeptLayout;
 // The text backend's shortcut to where it keeps the layout of a text, past a lookup by its text
-// and attributes: good while the backend's count of dropped layouts is the one it was taken at.
-// A copy keeps it (it lays out the same text); a moved-from one is empty.
+// and attributes: good while the backend's count of dropped layouts is the one it was taken at. It
+// is read and written only under the backend's text lock, so a copy starts without one (copying
+// a text that another thread draws reads nothing that thread writes); a moved-from one is empty.
 struct KeptLayoutHandle {
     KeptLayout* kept = nullptr;
     std::uint64_t generation = 0;
 
     KeptLayoutHandle() = default;
-    KeptLayoutHandle(const KeptLayoutHandle&) = default;
-    KeptLayoutHandle& operator=(const KeptLayoutHandle&) = default;
+    KeptLayoutHandle(const KeptLayoutHandle&) {}
+    KeptLayoutHandle& operator=(const KeptLayoutHandle&) {
+        kept = nullptr;
+        return *this;
+    }
     KeptLayoutHandle(KeptLayoutHandle&& other) noexcept
         : kept(std::exchange(other.kept, nullptr)), generation(other.generation) {}
     KeptLayoutHandle& operator=(KeptLayoutHandle&& other) noexcept {
