@@ -222,8 +222,11 @@ void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alph
     const Color c = (colour ? *colour : layout.attributes().color).clamped();
     cairo_set_source(cr, drawing.source->solid(c.r, c.g, c.b, c.a * std::clamp(alpha, 0.0, 1.0)));
     if (!drawing.picture->show(cr, pl, origin)) {
+        // Pango's drawing is kept to itself whatever it sets; it costs far more than the save.
+        cairo_save(cr);
         cairo_move_to(cr, origin.x, origin.y);
         pango_cairo_show_layout(cr, pl);
+        cairo_restore(cr);
     }
     cairo_new_path(cr);
     if (clips) {
