@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -294,6 +295,33 @@ TEST(Text, MeasuringFromSeveralThreadsGivesOneAnswer) {
         t.join();
     for (double w : widths)
         EXPECT_DOUBLE_EQ(w, expected);
+}
+
+// One text drawn by several threads at once, each copying it as well, draws one picture.
+TEST(Text, DrawingOneTextFromSeveralThreadsGivesOnePicture) {
+    const TextAttributes a = inFont(Font::system(15));
+    auto draw = [](const TextLayout& layout) {
+        BitmapContext bitmap(Size{80, 24}, 2);
+        bitmap.drawText(layout, {2, 2, 76, 20});
+        return std::vector<std::uint8_t>(bitmap.pixelData(),
+                                         bitmap.pixelData() + bitmap.stride() * bitmap.pixelHeight());
+    };
+    const std::vector<std::uint8_t> expected = draw(TextLayout("threads", a));
+    const TextLayout text("threads", a); // first drawn by the threads
+    std::vector<std::vector<std::uint8_t>> drawn(4);
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        threads.emplace_back([&, i] {
+            for (int k = 0; k < 10; ++k) {
+                const TextLayout copy = text;
+                drawn[i] = draw(text);
+                EXPECT_TRUE(draw(copy) == drawn[i]);
+            }
+        });
+    for (auto& t : threads)
+        t.join();
+    for (const auto& pixels : drawn)
+        EXPECT_TRUE(pixels == expected);
 }
 
 TEST(Text, UpperCasingIsPlainUnicode) {
