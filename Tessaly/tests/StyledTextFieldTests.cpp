@@ -7,8 +7,11 @@
 #include "Tessaly/Styles/Styles.h"
 #include "Tessaly/tests/TextFieldTestSupport.h"
 
+#include "platform/tk/graphics/BitmapContext.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -86,6 +89,64 @@ TEST(StyledTextFieldCell, TheTextIsCentredAgainAfterItsFontChanged) {
     EXPECT_DOUBLE_EQ(cell->titleRect(bounds).height(),
                      cell->attributedString("Placeholder", std::nullopt).size().height);
     EXPECT_LT(cell->titleRect(bounds).height(), large);
+}
+
+// A cell draws what it drew before again while nothing it is drawn from changed: each change shows
+// at the next drawing as a cell that was never drawn shows it.
+TEST(StyledTextFieldCell, EachChangeShowsAtTheNextDrawing) {
+    FieldFixture f({300, 120}, 2);
+    const auto makeLabel = [&] {
+        auto label = f.add(tk::View::make<StyledTableRowLabel>(tk::Rect{10, 10, 160, 16}));
+        label->setBezeled(false);
+        label->setDrawsBackground(false);
+        label->setText("Pattern 1");
+        return label;
+    };
+    const auto pixels = [&](tk::View& view) {
+        tk::BitmapContext bitmap(view.bounds().size, f.win().backingScaleFactor());
+        view.draw(bitmap, view.bounds());
+        return std::vector<std::uint8_t>(bitmap.pixelData(),
+                                         bitmap.pixelData() + bitmap.stride() * bitmap.pixelHeight());
+    };
+    using Change = void (*)(StyledTableRowLabel&, tk::Window&);
+    const std::vector<std::pair<const char*, Change>> changes = {
+        {"value", [](StyledTableRowLabel& l, tk::Window&) { l.setText("Pattern 2"); }},
+        {"font", [](StyledTableRowLabel& l, tk::Window&) { l.styledCell()->setFont(tk::Font::system(12)); }},
+        {"selected", [](StyledTableRowLabel& l, tk::Window&) { l.setSelected(true); }},
+        {"disabled", [](StyledTableRowLabel& l, tk::Window&) { l.setEnabled(false); }},
+        {"alignment",
+         [](StyledTableRowLabel& l, tk::Window&) { l.styledCell()->setAlignment(tk::TextAlignment::right); }},
+        {"narrower",
+         [](StyledTableRowLabel& l, tk::Window&) {
+             l.setFrame({10, 10, 40, 16});
+         }},
+        {"wider again",
+         [](StyledTableRowLabel& l, tk::Window&) {
+             l.setFrame({10, 10, 160, 16});
+         }},
+        {"backing scale", [](StyledTableRowLabel&, tk::Window& w) { w.setBackingScaleFactor(1); }},
+        {"placeholder",
+         [](StyledTableRowLabel& l, tk::Window&) {
+             l.setText("");
+             l.styledCell()->setPlaceholderString("Nothing");
+         }},
+        {"another placeholder",
+         [](StyledTableRowLabel& l, tk::Window&) { l.styledCell()->setPlaceholderString("Nothing yet"); }},
+        {"value again", [](StyledTableRowLabel& l, tk::Window&) { l.setText("Pattern 2"); }},
+    };
+    auto kept = makeLabel();
+    std::vector<std::uint8_t> before = pixels(*kept);
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        changes[i].second(*kept, f.win());
+        const std::vector<std::uint8_t> after = pixels(*kept);
+        auto fresh = makeLabel();
+        for (std::size_t k = 0; k <= i; ++k)
+            changes[k].second(*fresh, f.win());
+        EXPECT_TRUE(after == pixels(*fresh)) << changes[i].first;
+        EXPECT_FALSE(after == before) << changes[i].first << " shows";
+        fresh->removeFromSuperview();
+        before = after;
+    }
 }
 
 TEST(StyledTextFieldCell, ControlStateAndColours) {

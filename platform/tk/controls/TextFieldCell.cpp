@@ -186,23 +186,31 @@ void TextFieldCell::drawText(const AttributedString& text, const Rect& rect, Gra
         text.draw(context, rect);
         return;
     }
-    TextAttributes a = text.firstAttributes();
-    a.lineLimit = wraps(lineBreakMode()) ? maximumNumberOfLines_ : 1;
-    a.truncation = truncationFor(lineBreakMode());
-    const std::string& s = text.runs().front().text;
-    if (tightening_ && a.lineLimit == 1 && a.truncation != TruncationMode::none &&
-        measureText(s, a).width > rect.width()) {
-        TextAttributes tight = a;
-        tight.letterSpacing += kTightening;
-        if (measureText(s, tight).width <= rect.width())
-            a = tight;
+    const TextRun& run = text.runs().front();
+    // Compared before anything is copied: a cell draws the same text at every frame.
+    const DrawnText* drawn = drawnText_ ? &*drawnText_ : nullptr;
+    if (!drawn || drawn->width != rect.width() || drawn->lineBreakMode != lineBreakMode() ||
+        drawn->maximumNumberOfLines != maximumNumberOfLines_ || drawn->tightening != tightening_ ||
+        drawn->layout.text() != run.text || !(drawn->attributes == run.attributes)) {
+        TextAttributes a = run.attributes;
+        a.lineLimit = wraps(lineBreakMode()) ? maximumNumberOfLines_ : 1;
+        a.truncation = truncationFor(lineBreakMode());
+        if (tightening_ && a.lineLimit == 1 && a.truncation != TruncationMode::none &&
+            measureText(run.text, a).width > rect.width()) {
+            TextAttributes tight = a;
+            tight.letterSpacing += kTightening;
+            if (measureText(run.text, tight).width <= rect.width())
+                a = tight;
+        }
+        drawnText_.emplace(
+            DrawnText{.layout = TextLayout(run.text, std::move(a), rect.standardized().width()),
+                      .attributes = run.attributes,
+                      .width = rect.width(),
+                      .lineBreakMode = lineBreakMode(),
+                      .maximumNumberOfLines = maximumNumberOfLines_,
+                      .tightening = tightening_});
     }
-    const double width = rect.standardized().width();
-    if (!drawnText_ || drawnWidth_ != width || drawnText_->text() != s || !(drawnText_->attributes() == a)) {
-        drawnText_.emplace(s, a, width);
-        drawnWidth_ = width;
-    }
-    context.drawText(*drawnText_, rect);
+    context.drawText(drawnText_->layout, rect);
 }
 
 } // namespace tk

@@ -119,10 +119,17 @@ private:
     bool drawsBackground_ = false;
     bool showsFirstResponder_ = false;
     bool tightening_ = false;
-    // The text last drawn as laid out, and the width it was laid out in: while neither changes it
-    // is drawn again as it is.
-    mutable std::optional<TextLayout> drawnText_;
-    mutable double drawnWidth_ = 0;
+    // The text last drawn as laid out, with what it was laid out from: while none of that changes
+    // it is drawn again as it is.
+    struct DrawnText {
+        TextLayout layout;
+        TextAttributes attributes; // the run's, before the line rules were applied
+        double width = 0;          // of the rect, as given
+        LineBreakMode lineBreakMode = LineBreakMode::truncatingTail;
+        int maximumNumberOfLines = 0;
+        bool tightening = false;
+    };
+    mutable std::optional<DrawnText> drawnText_;
 };
 
 } // namespace tk

@@ -8,11 +8,40 @@
 #include "platform/tk/graphics/TextAttributes.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tk {
+
+namespace detail {
+struct KeptLayout;
+// The text backend's shortcut to where it keeps the layout of a text, past a lookup by its text
+// and attributes: good while the backend's count of dropped layouts is the one it was taken at. It
+// is read and written only under the backend's text lock, so a copy starts without one (copying
+// a text that another thread draws reads nothing that thread writes); a moved-from one is empty.
+struct KeptLayoutHandle {
+    KeptLayout* kept = nullptr;
+    std::uint64_t generation = 0;
+
+    KeptLayoutHandle() = default;
+    KeptLayoutHandle(const KeptLayoutHandle&) {}
+    KeptLayoutHandle& operator=(const KeptLayoutHandle&) {
+        kept = nullptr;
+        return *this;
+    }
+    KeptLayoutHandle(KeptLayoutHandle&& other) noexcept
+        : kept(std::exchange(other.kept, nullptr)), generation(other.generation) {}
+    KeptLayoutHandle& operator=(KeptLayoutHandle&& other) noexcept {
+        kept = std::exchange(other.kept, nullptr);
+        generation = other.generation;
+        return *this;
+    }
+    ~KeptLayoutHandle() = default;
+};
+} // namespace detail
 
 class TextLayout {
 public:
@@ -42,6 +71,10 @@ public:
     // The byte index where a click at `point` puts the caret (the nearer edge of the character).
     std::size_t indexAt(Point point) const;
 
+    // The backend's: where the layout it draws this text with is kept (set as it draws, under its
+    // text lock).
+    detail::KeptLayoutHandle& keptDrawingLayout() const { return keptDrawing_; }
+
 private:
     std::string text_;
     std::string displayed_;
@@ -51,6 +84,7 @@ private:
     double baseline_ = 0;
     int lineCount_ = 0;
     bool truncated_ = false;
+    mutable detail::KeptLayoutHandle keptDrawing_;
 };
 
 // The size a string takes in the attributes (see TextLayout).

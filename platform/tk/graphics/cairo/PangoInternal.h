@@ -40,7 +40,7 @@ PangoLayout* newLayout(PangoContext* context, const std::string& displayed, cons
                        std::optional<double> width);
 
 // Draws a measured layout with its top-left corner at `origin`, in its colour (or `colour`) times
-// `alpha`.
+// `alpha`. Leaves cr's state as it was, but for an empty path.
 void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha,
                 const Color* colour = nullptr);
 

@@ -4,6 +4,7 @@
 #include "platform/tk/graphics/cairo/TextPicture.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <list>
 #include <unordered_map>
@@ -11,21 +12,20 @@
 
 namespace tk::detail {
 
-namespace {
-
-constexpr std::size_t kCapacity = 512;
-
-struct Entry {
+struct KeptLayout {
     std::string key;
     PangoContext* context = nullptr;
     PangoLayout* layout = nullptr;
     std::optional<LayoutMetrics> metrics;
-    TextPicture picture; // drawing layouts only
+    TextPicture picture;                   // drawing layouts only
+    FollowedTarget followed;               // drawing layouts only
+    KeptSource source;                     // drawing layouts only
+    std::list<KeptLayout>::iterator place; // in the cache's list, for moving it to the front
 
-    Entry(std::string k, PangoContext* c, PangoLayout* l) : key(std::move(k)), context(c), layout(l) {}
-    Entry(const Entry&) = delete;
-    Entry& operator=(const Entry&) = delete;
-    ~Entry() {
+    KeptLayout(std::string k, PangoContext* c, PangoLayout* l) : key(std::move(k)), context(c), layout(l) {}
+    KeptLayout(const KeptLayout&) = delete;
+    KeptLayout& operator=(const KeptLayout&) = delete;
+    ~KeptLayout() {
         if (layout)
             g_object_unref(layout);
         if (context)
@@ -33,9 +33,16 @@ struct Entry {
     }
 };
 
+namespace {
+
+constexpr std::size_t kCapacity = 512;
+
 struct Cache {
-    std::list<Entry> entries; // most recently used first
-    std::unordered_map<std::string, std::list<Entry>::iterator> byKey;
+    std::list<KeptLayout> entries; // most recently used first
+    std::unordered_map<std::string, std::list<KeptLayout>::iterator> byKey;
+    // Counts the times layouts were dropped: a handle taken at another count may name a layout
+    // that is gone.
+    std::uint64_t generation = 1;
 };
 
 Cache& cache() {
@@ -78,8 +85,8 @@ std::string keyFor(LayoutUse use, const std::string& displayed, const TextAttrib
     return key;
 }
 
-Entry& entryFor(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
-                std::optional<double> width) {
+KeptLayout& entryFor(LayoutUse use, const std::string& displayed, const TextAttributes& attributes,
+                     std::optional<double> width) {
     Cache& c = cache();
     std::string key = keyFor(use, displayed, attributes, width);
     if (auto found = c.byKey.find(key); found != c.byKey.end()) {
@@ -89,12 +96,15 @@ Entry& entryFor(LayoutUse use, const std::string& displayed, const TextAttribute
     if (c.entries.size() >= kCapacity) {
         c.byKey.erase(c.entries.back().key);
         c.entries.pop_back();
+        ++c.generation;
     }
     PangoContext* context = newTextContext();
     PangoLayout* layout = newLayout(context, displayed, attributes, width);
     c.entries.emplace_front(std::move(key), context, layout);
-    c.byKey.emplace(c.entries.front().key, c.entries.begin());
-    return c.entries.front();
+    KeptLayout& made = c.entries.front();
+    made.place = c.entries.begin();
+    c.byKey.emplace(made.key, made.place);
+    return made;
 }
 
 } // namespace
@@ -104,15 +114,23 @@ PangoLayout* cachedLayout(LayoutUse use, const std::string& displayed, const Tex
     return entryFor(use, displayed, attributes, width).layout;
 }
 
-DrawingLayout drawingLayout(const std::string& displayed, const TextAttributes& attributes,
-                            std::optional<double> width) {
-    Entry& entry = entryFor(LayoutUse::drawing, displayed, attributes, width);
-    return {entry.layout, &entry.picture};
+DrawingLayout drawingLayout(const TextLayout& text) {
+    Cache& c = cache();
+    KeptLayoutHandle& handle = text.keptDrawingLayout();
+    KeptLayout* entry = handle.kept;
+    if (entry && handle.generation == c.generation) {
+        c.entries.splice(c.entries.begin(), c.entries, entry->place);
+    } else {
+        entry = &entryFor(LayoutUse::drawing, text.displayedText(), text.attributes(), text.width());
+        handle.kept = entry;
+        handle.generation = c.generation; // as it is after any layout dropped to make room
+    }
+    return {entry->layout, &entry->picture, &entry->followed, &entry->source};
 }
 
 MeasuredLayout measuredLayout(const std::string& displayed, const TextAttributes& attributes,
                               std::optional<double> width) {
-    Entry& entry = entryFor(LayoutUse::measuring, displayed, attributes, width);
+    KeptLayout& entry = entryFor(LayoutUse::measuring, displayed, attributes, width);
     if (!entry.metrics) {
         LayoutMetrics m;
         pango_layout_get_extents(entry.layout, nullptr, &m.logical);
@@ -124,10 +142,27 @@ MeasuredLayout measuredLayout(const std::string& displayed, const TextAttributes
     return {entry.layout, &*entry.metrics};
 }
 
+KeptSource::~KeptSource() {
+    if (pattern_)
+        cairo_pattern_destroy(pattern_);
+}
+
+cairo_pattern_t* KeptSource::solid(double red, double green, double blue, double alpha) {
+    const std::array<double, 4> rgba{red, green, blue, alpha};
+    if (!pattern_ || rgba != rgba_) {
+        if (pattern_)
+            cairo_pattern_destroy(pattern_);
+        pattern_ = cairo_pattern_create_rgba(red, green, blue, alpha);
+        rgba_ = rgba;
+    }
+    return pattern_;
+}
+
 void clearLayoutCache() {
     Cache& c = cache();
     c.byKey.clear();
     c.entries.clear();
+    ++c.generation;
 }
 
 } // namespace tk::detail

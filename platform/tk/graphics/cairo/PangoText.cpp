@@ -178,44 +178,63 @@ PangoLayout* newLayout(PangoContext* context, const std::string& displayed, cons
     return layout;
 }
 
-// Makes a kept drawing layout's context follow `cr` (transformation, the target's font options).
-// Updating always would lay the text out again at every drawing: only a different scale or
-// rotation, or another kind of surface, asks for it.
-void followContext(cairo_t* cr, PangoContext* context) {
+// Makes a kept drawing layout's context follow `cr` (transformation, the target's font options);
+// `followed` is what the layout keeps of the target it last followed. Updating always would lay the
+// text out again at every drawing: only a different scale or rotation, or another kind of surface,
+// asks for it.
+void followContext(cairo_t* cr, PangoContext* context, FollowedTarget& followed) {
     cairo_matrix_t m;
     cairo_get_matrix(cr, &m);
     const PangoMatrix* current = pango_context_get_matrix(context);
     const auto surfaceType = static_cast<int>(cairo_surface_get_type(cairo_get_target(cr))) + 1;
     const bool same = current && current->xx == m.xx && current->yx == m.yx && current->xy == m.xy &&
-                      current->yy == m.yy &&
-                      GPOINTER_TO_INT(g_object_get_data(G_OBJECT(context), "tk-surface-type")) == surfaceType;
+                      current->yy == m.yy && followed.surfaceType == surfaceType;
     if (same)
         return;
     pango_cairo_update_context(cr, context);
-    g_object_set_data(G_OBJECT(context), "tk-surface-type", GINT_TO_POINTER(surfaceType));
+    followed = {.surfaceType = surfaceType, .lineCount = -1}; // laid out again: counted again
 }
 
 void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alpha, const Color* colour) {
     std::lock_guard lock(textMutex());
-    const DrawingLayout drawing = drawingLayout(layout.displayedText(), layout.attributes(), layout.width());
+    const DrawingLayout drawing = drawingLayout(layout);
     PangoLayout* pl = drawing.layout;
-    followContext(cr, pango_layout_get_context(pl));
-    cairo_save(cr);
-    const int lines = pango_layout_get_line_count(pl);
-    if (layout.attributes().lineLimit > 0 && lines > layout.attributes().lineLimit) {
+    FollowedTarget& followed = *drawing.followed;
+    followContext(cr, pango_layout_get_context(pl), followed);
+    // Only the source is changed here, and put back after; the clip of the lines that fit is the
+    // one change that needs the whole state saved (saving it costs a copy of all of it).
+    const int limit = layout.attributes().lineLimit;
+    if (limit > 0 && followed.lineCount < 0)
+        followed.lineCount = pango_layout_get_line_count(pl);
+    const bool clips = limit > 0 && followed.lineCount > limit;
+    cairo_pattern_t* source = nullptr;
+    if (clips) {
         // More lines than the limit and no ellipsis: show only the lines that fit.
+        cairo_save(cr);
         const double w = std::max(layout.size().width, layout.width().value_or(0));
         cairo_new_path(cr);
         cairo_rectangle(cr, origin.x - 1, origin.y, w + 2, layout.size().height);
         cairo_clip(cr);
+    } else {
+        source = cairo_pattern_reference(cairo_get_source(cr));
     }
-    setSourceColor(cr, colour ? *colour : layout.attributes().color, alpha);
+    // The colour as setSourceColor sets it.
+    const Color c = (colour ? *colour : layout.attributes().color).clamped();
+    cairo_set_source(cr, drawing.source->solid(c.r, c.g, c.b, c.a * std::clamp(alpha, 0.0, 1.0)));
     if (!drawing.picture->show(cr, pl, origin)) {
+        // Pango's drawing is kept to itself whatever it sets; it costs far more than the save.
+        cairo_save(cr);
         cairo_move_to(cr, origin.x, origin.y);
         pango_cairo_show_layout(cr, pl);
+        cairo_restore(cr);
     }
     cairo_new_path(cr);
-    cairo_restore(cr);
+    if (clips) {
+        cairo_restore(cr);
+    } else {
+        cairo_set_source(cr, source);
+        cairo_pattern_destroy(source);
+    }
 }
 
 } // namespace detail

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -60,6 +61,38 @@ TEST(Text, KeptLayoutsFollowEveryAttributeAndTheContextTheyDrawIn) {
     EXPECT_EQ(std::memcmp(first->pixelData(), again->pixelData(),
                           static_cast<std::size_t>(first->stride() * first->pixelHeight())),
               0);
+}
+
+// A text drawn again finds its kept layout without a lookup: after its layout was dropped (the cache
+// filled past what it keeps, then emptied as fonts were registered) it draws as a fresh text does.
+TEST(Text, TextDrawnAgainAfterItsLayoutWasDroppedDrawsAsFreshText) {
+    const TextAttributes a = inFont(Font::named("TestFace-Kept", 14));
+    registerFontName("TestFace-Kept", "DejaVu Sans", "Regular");
+    auto draw = [](const TextLayout& layout) {
+        auto bitmap = std::make_unique<BitmapContext>(Size{120, 30}, 2);
+        bitmap->drawText(layout, {4, 4, 112, 22});
+        return bitmap;
+    };
+    auto same = [](const BitmapContext& x, const BitmapContext& y) {
+        return std::memcmp(x.pixelData(), y.pixelData(),
+                           static_cast<std::size_t>(x.stride() * x.pixelHeight())) == 0;
+    };
+    const TextLayout kept("Kept text", a);
+    const auto sans = draw(kept);
+    for (int i = 0; i < 600; ++i)
+        (void)draw(TextLayout("Filler " + std::to_string(i), a));
+    EXPECT_TRUE(same(*draw(kept), *sans)) << "dropped to make room";
+
+    registerFontName("TestFace-Kept", "DejaVu Sans Mono", "Regular");
+    const auto mono = draw(kept);
+    EXPECT_TRUE(same(*mono, *draw(TextLayout("Kept text", a)))) << "dropped as fonts were registered";
+    EXPECT_FALSE(same(*mono, *sans));
+
+    TextLayout other("Other text", a);
+    (void)draw(other);
+    other = kept;
+    EXPECT_TRUE(same(*draw(other), *mono)) << "a copy draws what it was copied from";
+    registerFontName("TestFace-Kept", "DejaVu Sans", "Regular");
 }
 
 // The largest difference of one channel between two drawings of one size, in 1/255.
@@ -262,6 +295,33 @@ TEST(Text, MeasuringFromSeveralThreadsGivesOneAnswer) {
         t.join();
     for (double w : widths)
         EXPECT_DOUBLE_EQ(w, expected);
+}
+
+// One text drawn by several threads at once, each copying it as well, draws one picture.
+TEST(Text, DrawingOneTextFromSeveralThreadsGivesOnePicture) {
+    const TextAttributes a = inFont(Font::system(15));
+    auto draw = [](const TextLayout& layout) {
+        BitmapContext bitmap(Size{80, 24}, 2);
+        bitmap.drawText(layout, {2, 2, 76, 20});
+        return std::vector<std::uint8_t>(bitmap.pixelData(),
+                                         bitmap.pixelData() + bitmap.stride() * bitmap.pixelHeight());
+    };
+    const std::vector<std::uint8_t> expected = draw(TextLayout("threads", a));
+    const TextLayout text("threads", a); // first drawn by the threads
+    std::vector<std::vector<std::uint8_t>> drawn(4);
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        threads.emplace_back([&, i] {
+            for (int k = 0; k < 10; ++k) {
+                const TextLayout copy = text;
+                drawn[i] = draw(text);
+                EXPECT_TRUE(draw(copy) == drawn[i]);
+            }
+        });
+    for (auto& t : threads)
+        t.join();
+    for (const auto& pixels : drawn)
+        EXPECT_TRUE(pixels == expected);
 }
 
 TEST(Text, UpperCasingIsPlainUnicode) {
