@@ -188,43 +188,18 @@ void StyledTextFieldCell::drawStyledFocusRing(const tk::Rect& frame, tk::View& c
                   dynamicStyle()->focusRingColor(controlState()), 2);
 }
 
-const tk::AttributedString* StyledTextFieldCell::textToShow() {
-    const std::string& value = stringValue();
-    std::optional<std::string> placeholder;
-    const std::string* text = &value;
-    std::optional<tk::Color> asked;
-    if (value.empty()) {
-        placeholder = placeholderString();
-        if (!placeholder || placeholder->empty())
-            return nullptr;
-        text = &*placeholder;
-        asked = color(ColorResources::grey50);
-    }
-    // What attributedString builds from, found as it finds it.
-    const auto style = dynamicStyle();
-    const tk::Color stateColor = asked ? tk::Color{} : style->textColor(controlState());
-    std::optional<tk::Font> styleFont;
-    const tk::Font* shownFont = &font();
-    if (shownFont->size() <= 0)
-        shownFont = &styleFont.emplace(style->font());
-    if (!shown_ || shown_->text != *text || shown_->color != asked || shown_->stateColor != stateColor ||
-        shown_->alignment != alignment() || shown_->lineBreakMode != lineBreakMode() ||
-        shown_->font != *shownFont)
-        shown_ = ShownText{.text = *text,
-                           .color = asked,
-                           .stateColor = stateColor,
-                           .font = *shownFont,
-                           .alignment = alignment(),
-                           .lineBreakMode = lineBreakMode(),
-                           .built = attributedString(*text, asked)};
-    return shown_->built.empty() ? nullptr : &shown_->built;
-}
-
 void StyledTextFieldCell::drawInterior(const tk::Rect& frame, tk::View&, tk::GraphicsContext& context) {
     if (showsFirstResponder() || beingEdited_ || beingSelected_)
         return; // the field editor shows the text
-    if (const tk::AttributedString* text = textToShow())
-        drawText(*text, interiorTextRect(*this, frame), context);
+    const std::string& value = stringValue();
+    tk::AttributedString text;
+    if (!value.empty())
+        text = attributedString(value, std::nullopt);
+    else if (const auto placeholder = placeholderString(); placeholder && !placeholder->empty())
+        text = attributedString(*placeholder, color(ColorResources::grey50));
+    if (text.empty())
+        return;
+    drawText(text, interiorTextRect(*this, frame), context);
 }
 
 // --- StyledTextField -------------------------------------------------------------------------------

@@ -70,10 +70,7 @@ public:
     // Font, text colour and background colour of the current state, and the background style.
     virtual void applyStyle();
     // `text` in the cell's font (the style's when the cell has none), `color` (the state's text
-    // colour when none), the cell's alignment and line break mode, no tightening. drawInterior
-    // keeps what it returned and draws that again while the text, `color`, the font, the state's
-    // text colour, the alignment and the line break mode are unchanged: an override depends on
-    // nothing else.
+    // colour when none), the cell's alignment and line break mode, no tightening.
     virtual tk::AttributedString attributedString(const std::string& text,
                                                   std::optional<tk::Color> color) const;
 
@@ -107,20 +104,6 @@ private:
         double height = 0;
     };
     mutable std::optional<MeasuredLine> measured_;
-    // What drawInterior showed last, with what attributedString built it from (see there).
-    struct ShownText {
-        std::string text;
-        std::optional<tk::Color> color; // as asked for
-        tk::Color stateColor;           // the state's text colour, when no colour was asked for
-        tk::Font font;
-        tk::TextAlignment alignment = tk::TextAlignment::leading;
-        tk::LineBreakMode lineBreakMode = tk::LineBreakMode::truncatingTail;
-        tk::AttributedString built;
-    };
-    std::optional<ShownText> shown_;
-    // The text drawInterior shows (none when there is nothing to show): `shown_`'s, built again
-    // when what it was built from changed.
-    const tk::AttributedString* textToShow();
 };
 
 class StyledTextField : public FirstResponderAwareTextField, public Selectable {
