@@ -1,0 +1,143 @@
+#include "platform/tk/graphics/cairo/StraightCopy.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+
+namespace tk::detail {
+
+namespace {
+
+struct RectangleListDeleter {
+    void operator()(cairo_rectangle_list_t* list) const { cairo_rectangle_list_destroy(list); }
+};
+using RectangleList = std::unique_ptr<cairo_rectangle_list_t, RectangleListDeleter>;
+
+} // namespace
+
+bool onWholePixel(double v) {
+    return std::abs(v - std::round(v)) < 1e-6;
+}
+
+int wholePixel(double v) {
+    v = std::clamp(v, -1e9, 1e9);
+    return static_cast<int>(v < 0 ? v - 0.5 : v + 0.5);
+}
+
+Point ToPixels::pixel(cairo_t* cr, Point user) const {
+    cairo_user_to_device(cr, &user.x, &user.y);
+    return {user.x * scaleX + offsetX, user.y * scaleY + offsetY};
+}
+
+std::optional<ToPixels> toPixels(cairo_t* cr) {
+    ToPixels t;
+    cairo_surface_t* target = cairo_get_group_target(cr);
+    cairo_surface_get_device_scale(target, &t.scaleX, &t.scaleY);
+    cairo_surface_get_device_offset(target, &t.offsetX, &t.offsetY);
+    double xx = 1, yx = 0, xy = 0, yy = 1;
+    cairo_user_to_device_distance(cr, &xx, &yx);
+    cairo_user_to_device_distance(cr, &xy, &yy);
+    if (yx != 0 || xy != 0 || !(xx > 0) || !(yy > 0) || !(t.scaleX > 0) || !(t.scaleY > 0))
+        return std::nullopt;
+    t.userScaleX = xx * t.scaleX;
+    t.userScaleY = yy * t.scaleY;
+    return t;
+}
+
+PixelBox intersection(const PixelBox& a, const PixelBox& b) {
+    return {std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
+}
+
+std::optional<PixelClip> wholePixelClip(cairo_t* cr, const ToPixels& to) {
+    const RectangleList list(cairo_copy_clip_rectangle_list(cr));
+    if (list->status != CAIRO_STATUS_SUCCESS)
+        return std::nullopt;
+    PixelClip clip;
+    for (int i = 0; i < list->num_rectangles; ++i) {
+        const cairo_rectangle_t& r = list->rectangles[i];
+        const Point a = to.pixel(cr, {r.x, r.y}), b = to.pixel(cr, {r.x + r.width, r.y + r.height});
+        if (!onWholePixel(a.x) || !onWholePixel(a.y) || !onWholePixel(b.x) || !onWholePixel(b.y))
+            return std::nullopt;
+        if (clip.count == kMaxClipBoxes)
+            clip.complete = false;
+        else
+            clip.boxes[clip.count++] = {wholePixel(std::min(a.x, b.x)), wholePixel(std::min(a.y, b.y)),
+                                        wholePixel(std::max(a.x, b.x)), wholePixel(std::max(a.y, b.y))};
+    }
+    return clip;
+}
+
+ImagePixels::~ImagePixels() {
+    if (pixels_)
+        pixman_image_unref(pixels_);
+}
+
+pixman_image_t* ImagePixels::of(cairo_surface_t* image) {
+    unsigned char* data = cairo_image_surface_get_data(image);
+    const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    // Memory that held another surface of this shape holds the same pixels to pixman.
+    if (pixels_ && data == data_ && width == width_ && height == height_ && stride == stride_)
+        return pixels_;
+    if (pixels_)
+        pixman_image_unref(pixels_);
+    pixels_ = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, width, height,
+                                                reinterpret_cast<std::uint32_t*>(data), stride);
+    data_ = data;
+    width_ = width;
+    height_ = height;
+    stride_ = stride;
+    return pixels_;
+}
+
+bool copyStraight(cairo_t* cr, const ToPixels& to, const PixelClip& clip, pixman_image_t* source, PixelBox at,
+                  ImagePixels& targetPixels, int sourceX, int sourceY) {
+    cairo_surface_t* target = cairo_get_group_target(cr);
+    if (!source || !clip.complete || cairo_status(cr) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_status(target) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE ||
+        cairo_image_surface_get_format(target) != CAIRO_FORMAT_ARGB32)
+        return false;
+    // Changed pixels are reported to cairo in whole pixels less the surface's offset.
+    if (!onWholePixel(to.offsetX) || !onWholePixel(to.offsetY))
+        return false;
+    const int width = cairo_image_surface_get_width(target), height = cairo_image_surface_get_height(target);
+    unsigned char* data = cairo_image_surface_get_data(target);
+    if (!data)
+        return false;
+    const PixelBox shown = intersection(at, {0, 0, width, height});
+    std::array<PixelBox, kMaxClipBoxes> boxes;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < clip.count; ++i) {
+        const PixelBox box = intersection(shown, clip.boxes[i]);
+        if (box.empty())
+            continue;
+        // Cairo's clip rectangles do not overlap; were two to, copying through each would copy twice.
+        const auto end = boxes.begin() + static_cast<std::ptrdiff_t>(count);
+        if (std::any_of(boxes.begin(), end, [&](const PixelBox& o) { return o.overlaps(box); }))
+            return false;
+        boxes[count++] = box;
+    }
+    if (count == 0)
+        return true; // all of it clipped away
+    pixman_image_t* pixels = targetPixels.of(target);
+    if (!pixels)
+        return false;
+    cairo_surface_flush(target);
+    for (std::size_t i = 0; i < count; ++i) {
+        const PixelBox& box = boxes[i];
+        pixman_image_composite32(PIXMAN_OP_OVER, source, nullptr, pixels, sourceX + box.x0 - at.x0,
+                                 sourceY + box.y0 - at.y0, 0, 0, box.x0, box.y0, box.x1 - box.x0,
+                                 box.y1 - box.y0);
+    }
+    const int offsetX = wholePixel(to.offsetX), offsetY = wholePixel(to.offsetY);
+    for (std::size_t i = 0; i < count; ++i) {
+        const PixelBox& box = boxes[i];
+        cairo_surface_mark_dirty_rectangle(target, box.x0 - offsetX, box.y0 - offsetY, box.x1 - box.x0,
+                                           box.y1 - box.y0);
+    }
+    return true;
+}
+
+} // namespace tk::detail
