@@ -5,6 +5,7 @@
 // own). The surface's device scale should be the backing scale, so that user space is in points.
 
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/cairo/StraightCopy.h"
 
 #include <cairo.h>
 
@@ -65,6 +66,12 @@ public:
     // Back to identity transform, no clip, alpha 1, normal blending, no shadow.
     void resetState();
 
+    // How an image that lands one pixel on one pixel is drawn: the cheapest way, or (for tests
+    // comparing the two) only through cairo or only copied with pixman straight, drawing nothing
+    // where that cannot be.
+    enum class ImageCopy { cheapest, throughCairo, straight };
+    void setImageCopy(ImageCopy copy) { imageCopy_ = copy; }
+
 private:
     struct State {
         double alpha = 1;
@@ -79,6 +86,11 @@ private:
     // gives the user-space area the draw can touch; it is asked only when there is a shadow to
     // cast (measuring a path costs a walk over it).
     template <typename Bounds, typename Draw> void withShadow(Bounds&& bounds, Draw&& draw);
+    // Copies `pixelSource` (pixels of `image`) into `dest` with pixman straight where that is a
+    // plain copy of pixels onto whole pixels, one for one, as cairo's paint of it would copy them;
+    // false, having drawn nothing, elsewhere.
+    bool copyImageStraight(cairo_surface_t* image, const Rect& dest, const Rect& pixelSource,
+                           const ImageDrawOptions& options);
     void castShadow(cairo_pattern_t* group, const Shadow& shadow);
 
     // An open save(). Most saves see only the transform move before they are restored, and
@@ -118,6 +130,8 @@ private:
     // Cairo's inverse transform is known to be the one setting its transform would make.
     bool inverseFresh_ = false;
     std::vector<Layer> layers_;
+    ImageCopy imageCopy_ = ImageCopy::cheapest;
+    detail::ImagePixels targetPixels_; // what images were last copied onto straight
 };
 
 } // namespace tk
