@@ -1,7 +1,6 @@
 #include "platform/tk/graphics/cairo/StraightCopy.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -16,20 +15,6 @@ using RectangleList = std::unique_ptr<cairo_rectangle_list_t, RectangleListDelet
 
 } // namespace
 
-bool onWholePixel(double v) {
-    return std::abs(v - std::round(v)) < 1e-6;
-}
-
-int wholePixel(double v) {
-    v = std::clamp(v, -1e9, 1e9);
-    return static_cast<int>(v < 0 ? v - 0.5 : v + 0.5);
-}
-
-Point ToPixels::pixel(cairo_t* cr, Point user) const {
-    cairo_user_to_device(cr, &user.x, &user.y);
-    return {user.x * scaleX + offsetX, user.y * scaleY + offsetY};
-}
-
 std::optional<ToPixels> toPixels(cairo_t* cr) {
     ToPixels t;
     cairo_surface_t* target = cairo_get_group_target(cr);
@@ -43,10 +28,6 @@ std::optional<ToPixels> toPixels(cairo_t* cr) {
     t.userScaleX = xx * t.scaleX;
     t.userScaleY = yy * t.scaleY;
     return t;
-}
-
-PixelBox intersection(const PixelBox& a, const PixelBox& b) {
-    return {std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
 }
 
 std::optional<PixelClip> wholePixelClip(cairo_t* cr, const ToPixels& to) {

@@ -14,22 +14,33 @@
 #include <cairo.h>
 #include <pixman.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <optional>
 
 namespace tk::detail {
 
-bool onWholePixel(double v);
+// Inline, as they run several times for every copy.
+inline bool onWholePixel(double v) {
+    return std::abs(v - std::round(v)) < 1e-6;
+}
 // The nearest whole pixel, clamped to the range pixels are placed in.
-int wholePixel(double v);
+inline int wholePixel(double v) {
+    v = std::clamp(v, -1e9, 1e9);
+    return static_cast<int>(v < 0 ? v - 0.5 : v + 0.5);
+}
 
 // How user space of `cr` maps to pixels of the surface it draws on, where that only moves and
 // scales. Cairo's device space stops short of the surface's own scale and offset.
 struct ToPixels {
     double scaleX = 1, scaleY = 1, offsetX = 0, offsetY = 0; // the surface's own
     double userScaleX = 1, userScaleY = 1;                   // user space to pixels, whole
-    Point pixel(cairo_t* cr, Point user) const;
+    Point pixel(cairo_t* cr, Point user) const {
+        cairo_user_to_device(cr, &user.x, &user.y);
+        return {user.x * scaleX + offsetX, user.y * scaleY + offsetY};
+    }
 };
 std::optional<ToPixels> toPixels(cairo_t* cr);
 
@@ -39,7 +50,9 @@ struct PixelBox {
     bool empty() const { return x0 >= x1 || y0 >= y1; }
     bool overlaps(const PixelBox& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
 };
-PixelBox intersection(const PixelBox& a, const PixelBox& b);
+inline PixelBox intersection(const PixelBox& a, const PixelBox& b) {
+    return {std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
+}
 
 // Past this many rectangles a clip has cairo copy through it.
 constexpr std::size_t kMaxClipBoxes = 16;
