@@ -527,15 +527,13 @@ bool CairoGraphicsContext::copyImageStraight(cairo_surface_t* image, const Rect&
     unsigned char* data = cairo_image_surface_get_data(image);
     if (!clip || !data)
         return false;
-    // Wrapped for this draw only: pixman's image is not made to be shared by threads drawing the
-    // same picture at once.
-    pixman_image_t* pixels = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, width, height,
-                                                               reinterpret_cast<std::uint32_t*>(data),
-                                                               cairo_image_surface_get_stride(image));
-    const bool copied = detail::copyStraight(cr_, *to, *clip, pixels, at, targetPixels_, from.x0, from.y0);
-    if (pixels)
-        pixman_image_unref(pixels);
-    return copied;
+    auto kept = std::find_if(sourcePixels_.begin(), sourcePixels_.end(),
+                             [&](const detail::ImagePixels& p) { return p.holds(image); });
+    if (kept == sourcePixels_.end()) {
+        kept = sourcePixels_.begin() + static_cast<std::ptrdiff_t>(replacedSource_);
+        replacedSource_ = (replacedSource_ + 1) % sourcePixels_.size();
+    }
+    return detail::copyStraight(cr_, *to, *clip, kept->of(image), at, targetPixels_, from.x0, from.y0);
 }
 
 void CairoGraphicsContext::drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,

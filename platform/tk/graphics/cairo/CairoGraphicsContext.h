@@ -9,6 +9,8 @@
 
 #include <cairo.h>
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -132,6 +134,11 @@ private:
     std::vector<Layer> layers_;
     ImageCopy imageCopy_ = ImageCopy::cheapest;
     detail::ImagePixels targetPixels_; // what images were last copied onto straight
+    // The pictures last copied straight, so that those drawn frame after frame are wrapped for
+    // pixman once. Kept by the context, as it draws on one thread: pixman's images are not made to
+    // be used by several at once.
+    std::array<detail::ImagePixels, 4> sourcePixels_;
+    std::size_t replacedSource_ = 0; // the one a new picture takes next
 };
 
 } // namespace tk

@@ -78,6 +78,8 @@ public:
 
     // The pixels of `image`, or null where pixman has no memory for them.
     pixman_image_t* of(cairo_surface_t* image);
+    // Whether of(image) takes no new wrapping.
+    bool holds(cairo_surface_t* image) const;
 
 private:
     pixman_image_t* pixels_ = nullptr;

@@ -81,6 +81,7 @@ TEST(ImageCopy, CopiedStraightItGivesCairosPixels) {
     const Case cases[] = {
         {"1x at 1x over opaque and translucent pixels", 1, &oneX, {16, 2, 8, 6}},
         {"2x at 2x over translucent and clear pixels", 2, &both, {26.5, 3, 8, 6}},
+        {"onto clear pixels", 1, &oneX, {31, 2, 8, 6}},
         {"1x at 2x, a pixel for a pixel", 2, &oneX, {5, 3.5, 4, 3}, none},
         {"1x at 1x of an image with 2x too", 1, &both, {3, 12, 8, 6}},
         {"a part", 2, &both, {10, 10, 4, 3}, with([](ImageDrawOptions& o) {
