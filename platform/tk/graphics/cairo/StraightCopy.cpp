@@ -14,15 +14,19 @@ struct RectangleListDeleter {
 using RectangleList = std::unique_ptr<cairo_rectangle_list_t, RectangleListDeleter>;
 
 // Whether every pixel of `box` is clear: OVER them comes to a plain copy, which pixman makes several
-// times faster (cairo copies so onto a surface it knows is clear). Rows are tested whole, so that
-// the loop stays simple to vectorise; a box over drawn pixels is mostly given up at its first row.
+// times faster (cairo copies so onto a surface it knows is clear). A box over drawn pixels mostly
+// shows them at a corner; past those, rows are tested whole, so that the loop stays simple.
 bool allClear(const unsigned char* data, int stride, const PixelBox& box) {
+    auto row = [&](int y) {
+        return reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+    };
+    if (row(box.y0)[box.x0] | row(box.y0)[box.x1 - 1] | row(box.y1 - 1)[box.x0] | row(box.y1 - 1)[box.x1 - 1])
+        return false;
     for (int y = box.y0; y < box.y1; ++y) {
-        const auto* row =
-            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        const std::uint32_t* pixels = row(y);
         std::uint32_t any = 0;
         for (int x = box.x0; x < box.x1; ++x)
-            any |= row[x];
+            any |= pixels[x];
         if (any)
             return false;
     }

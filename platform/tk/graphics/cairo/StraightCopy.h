@@ -7,7 +7,7 @@
 //
 // The caller finds how user space maps to the target's pixels and whether the clip is whole
 // pixels, places its pixels on whole target pixels and copies them; where any of that fails it
-// draws through cairo. Nothing here keeps state but the target's pixman image.
+// draws through cairo. Nothing here keeps state but ImagePixels, which the caller holds.
 
 #include "platform/tk/base/Geometry.h"
 
@@ -88,7 +88,7 @@ private:
 };
 
 // Composites `source` OVER cr's target through `clip`, its pixel (sourceX, sourceY) landing on the
-// target's pixel (at.x0, at.y0), within `at`, as cairo's image backend composites it, where the
+// target's pixel (at.x0, at.y0), within `at`, to the bytes cairo's image backend gives, where the
 // target is an image of 32-bit pixels with alpha; returns false, having drawn nothing, elsewhere.
 // `targetPixels` keeps the target's pixman image from one copy to the next.
 bool copyStraight(cairo_t* cr, const ToPixels& to, const PixelClip& clip, pixman_image_t* source, PixelBox at,
