@@ -527,8 +527,10 @@ bool CairoGraphicsContext::copyImageStraight(cairo_surface_t* image, const Rect&
     unsigned char* data = cairo_image_surface_get_data(image);
     if (!clip || !data)
         return false;
-    auto kept = std::find_if(sourcePixels_.begin(), sourcePixels_.end(),
-                             [&](const detail::ImagePixels& p) { return p.holds(image); });
+    const int stride = cairo_image_surface_get_stride(image);
+    auto kept = std::find_if(sourcePixels_.begin(), sourcePixels_.end(), [&](const detail::ImagePixels& p) {
+        return p.holds(data, width, height, stride);
+    });
     if (kept == sourcePixels_.end()) {
         kept = sourcePixels_.begin() + static_cast<std::ptrdiff_t>(replacedSource_);
         replacedSource_ = (replacedSource_ + 1) % sourcePixels_.size();

@@ -134,10 +134,12 @@ private:
     std::vector<Layer> layers_;
     ImageCopy imageCopy_ = ImageCopy::cheapest;
     detail::ImagePixels targetPixels_; // what images were last copied onto straight
+    // Enough for the pictures of a table's selected rows or a window of controls.
+    static constexpr std::size_t kKeptSources = 16;
     // The pictures last copied straight, so that those drawn frame after frame are wrapped for
     // pixman once. Kept by the context, as it draws on one thread: pixman's images are not made to
     // be used by several at once.
-    std::array<detail::ImagePixels, 4> sourcePixels_;
+    std::array<detail::ImagePixels, kKeptSources> sourcePixels_;
     std::size_t replacedSource_ = 0; // the one a new picture takes next
 };
 

@@ -74,20 +74,12 @@ ImagePixels::~ImagePixels() {
         pixman_image_unref(pixels_);
 }
 
-bool ImagePixels::holds(cairo_surface_t* image) const {
-    // Memory that held another surface of this shape holds the same pixels to pixman.
-    return pixels_ && cairo_image_surface_get_data(image) == data_ &&
-           cairo_image_surface_get_width(image) == width_ &&
-           cairo_image_surface_get_height(image) == height_ &&
-           cairo_image_surface_get_stride(image) == stride_;
-}
-
 pixman_image_t* ImagePixels::of(cairo_surface_t* image) {
-    if (holds(image))
-        return pixels_;
     unsigned char* data = cairo_image_surface_get_data(image);
     const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
     const int stride = cairo_image_surface_get_stride(image);
+    if (holds(data, width, height, stride))
+        return pixels_;
     if (pixels_)
         pixman_image_unref(pixels_);
     pixels_ = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, width, height,

@@ -78,8 +78,11 @@ public:
 
     // The pixels of `image`, or null where pixman has no memory for them.
     pixman_image_t* of(cairo_surface_t* image);
-    // Whether of(image) takes no new wrapping.
-    bool holds(cairo_surface_t* image) const;
+    // Whether of() an image of this memory and shape takes no new wrapping: memory that held
+    // another surface of this shape holds the same pixels to pixman.
+    bool holds(const unsigned char* data, int width, int height, int stride) const {
+        return pixels_ && data == data_ && width == width_ && height == height_ && stride == stride_;
+    }
 
 private:
     pixman_image_t* pixels_ = nullptr;
