@@ -7,7 +7,9 @@
 #include "platform/tk/graphics/cairo/ShadowBlur.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace tk {
@@ -436,9 +438,13 @@ void CairoGraphicsContext::drawScaledImage(const Image& image, const Rect& rect,
         return;
     const double s = rep->scale;
     cairo_surface_t* full = rep->surface.get();
+    Rect pixelSource{source.x() * s, source.y() * s, source.width() * s, source.height() * s};
+    if (imageCopy_ != ImageCopy::throughCairo && copyImageStraight(full, dest, pixelSource, options))
+        return;
+    if (imageCopy_ == ImageCopy::straight)
+        return;
     // A sub-surface for a part, so sampling at its edges does not reach the neighbouring pixels.
     cairo_surface_t* sub = nullptr;
-    Rect pixelSource{source.x() * s, source.y() * s, source.width() * s, source.height() * s};
     if (options.source) {
         const Rect px = pixelSource.integral();
         sub = cairo_surface_create_for_rectangle(full, px.x(), px.y(), px.width(), px.height());
@@ -479,6 +485,57 @@ void CairoGraphicsContext::drawScaledImage(const Image& image, const Rect& rect,
     cairo_pattern_destroy(pattern);
     if (sub)
         cairo_surface_destroy(sub);
+}
+
+bool CairoGraphicsContext::copyImageStraight(cairo_surface_t* image, const Rect& dest,
+                                             const Rect& pixelSource, const ImageDrawOptions& options) {
+    // The picture's own pixels composited over, at full strength, with nothing cast under them.
+    const BlendMode mode = options.blendMode.value_or(state_.blendMode);
+    if (options.tint || options.opacity < 1 || state_.alpha != 1 ||
+        (state_.shadow && state_.shadow->color.a > 0) || detail::cairoOperator(mode) != CAIRO_OPERATOR_OVER)
+        return false;
+    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_get_type(image) != CAIRO_SURFACE_TYPE_IMAGE ||
+        cairo_image_surface_get_format(image) != CAIRO_FORMAT_ARGB32)
+        return false;
+    double imageScaleX = 0, imageScaleY = 0, imageOffsetX = 1, imageOffsetY = 1;
+    cairo_surface_get_device_scale(image, &imageScaleX, &imageScaleY);
+    cairo_surface_get_device_offset(image, &imageOffsetX, &imageOffsetY);
+    if (imageScaleX != 1 || imageScaleY != 1 || imageOffsetX != 0 || imageOffsetY != 0)
+        return false;
+    const auto to = detail::toPixels(cr_);
+    if (!to)
+        return false;
+    // The part's pixels land on whole pixels of the target, one on one, and lie within the picture
+    // (past its edges cairo's sampling repeats the edge pixels).
+    const Point a = to->pixel(cr_, dest.origin), b = to->pixel(cr_, {dest.maxX(), dest.maxY()});
+    const std::array edges{
+        a.x, a.y, b.x, b.y, pixelSource.minX(), pixelSource.minY(), pixelSource.maxX(), pixelSource.maxY()};
+    if (!std::all_of(edges.begin(), edges.end(),
+                     [](double v) { return std::abs(v) < 1e9 && detail::onWholePixel(v); }))
+        return false;
+    const detail::PixelBox at{detail::wholePixel(a.x), detail::wholePixel(a.y), detail::wholePixel(b.x),
+                              detail::wholePixel(b.y)};
+    const detail::PixelBox from{
+        detail::wholePixel(pixelSource.minX()), detail::wholePixel(pixelSource.minY()),
+        detail::wholePixel(pixelSource.maxX()), detail::wholePixel(pixelSource.maxY())};
+    const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
+    if (at.x1 - at.x0 != from.x1 - from.x0 || at.y1 - at.y0 != from.y1 - from.y0 || from.x0 < 0 ||
+        from.y0 < 0 || from.x1 > width || from.y1 > height)
+        return false;
+    const std::optional<detail::PixelClip> clip = detail::wholePixelClip(cr_, *to);
+    unsigned char* data = cairo_image_surface_get_data(image);
+    if (!clip || !data)
+        return false;
+    const int stride = cairo_image_surface_get_stride(image);
+    auto kept = std::find_if(sourcePixels_.begin(), sourcePixels_.end(), [&](const detail::ImagePixels& p) {
+        return p.holds(data, width, height, stride);
+    });
+    if (kept == sourcePixels_.end()) {
+        kept = sourcePixels_.begin() + static_cast<std::ptrdiff_t>(replacedSource_);
+        replacedSource_ = (replacedSource_ + 1) % sourcePixels_.size();
+    }
+    return detail::copyStraight(cr_, *to, *clip, kept->of(image), at, targetPixels_, from.x0, from.y0);
 }
 
 void CairoGraphicsContext::drawImageNinePart(const Image& image, const Rect& rect, EdgeInsets caps,

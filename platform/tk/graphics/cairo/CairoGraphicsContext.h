@@ -5,9 +5,12 @@
 // own). The surface's device scale should be the backing scale, so that user space is in points.
 
 #include "platform/tk/graphics/GraphicsContext.h"
+#include "platform/tk/graphics/cairo/StraightCopy.h"
 
 #include <cairo.h>
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -65,6 +68,12 @@ public:
     // Back to identity transform, no clip, alpha 1, normal blending, no shadow.
     void resetState();
 
+    // How an image that lands one pixel on one pixel is drawn: the cheapest way, or (for tests
+    // comparing the two) only through cairo or only copied with pixman straight, drawing nothing
+    // where that cannot be.
+    enum class ImageCopy { cheapest, throughCairo, straight };
+    void setImageCopy(ImageCopy copy) { imageCopy_ = copy; }
+
 private:
     struct State {
         double alpha = 1;
@@ -79,6 +88,11 @@ private:
     // gives the user-space area the draw can touch; it is asked only when there is a shadow to
     // cast (measuring a path costs a walk over it).
     template <typename Bounds, typename Draw> void withShadow(Bounds&& bounds, Draw&& draw);
+    // Copies `pixelSource` (pixels of `image`) into `dest` with pixman straight where that is a
+    // plain copy of pixels onto whole pixels, one for one, as cairo's paint of it would copy them;
+    // false, having drawn nothing, elsewhere.
+    bool copyImageStraight(cairo_surface_t* image, const Rect& dest, const Rect& pixelSource,
+                           const ImageDrawOptions& options);
     void castShadow(cairo_pattern_t* group, const Shadow& shadow);
 
     // An open save(). Most saves see only the transform move before they are restored, and
@@ -118,6 +132,15 @@ private:
     // Cairo's inverse transform is known to be the one setting its transform would make.
     bool inverseFresh_ = false;
     std::vector<Layer> layers_;
+    ImageCopy imageCopy_ = ImageCopy::cheapest;
+    detail::ImagePixels targetPixels_; // what images were last copied onto straight
+    // Enough for the pictures of a table's selected rows or a window of controls.
+    static constexpr std::size_t kKeptSources = 16;
+    // The pictures last copied straight, so that those drawn frame after frame are wrapped for
+    // pixman once. Kept by the context, as it draws on one thread: pixman's images are not made to
+    // be used by several at once.
+    std::array<detail::ImagePixels, kKeptSources> sourcePixels_;
+    std::size_t replacedSource_ = 0; // the one a new picture takes next
 };
 
 } // namespace tk

@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 
 namespace tk::detail {
 
@@ -16,137 +15,6 @@ namespace {
 constexpr double kMaxPixels = 1 << 20;
 // Room around the ink for the antialiasing of its edges.
 constexpr int kPadding = 2;
-
-bool onWholePixel(double v) {
-    return std::abs(v - std::round(v)) < 1e-6;
-}
-
-// How user space of `cr` maps to pixels of the surface it draws on, where that only moves and
-// scales. Cairo's device space stops short of the surface's own scale and offset.
-struct ToPixels {
-    double scaleX = 1, scaleY = 1, offsetX = 0, offsetY = 0; // the surface's own
-    double userScaleX = 1, userScaleY = 1;                   // user space to pixels, whole
-    Point pixel(cairo_t* cr, Point user) const {
-        cairo_user_to_device(cr, &user.x, &user.y);
-        return {user.x * scaleX + offsetX, user.y * scaleY + offsetY};
-    }
-};
-std::optional<ToPixels> toPixels(cairo_t* cr) {
-    ToPixels t;
-    cairo_surface_t* target = cairo_get_group_target(cr);
-    cairo_surface_get_device_scale(target, &t.scaleX, &t.scaleY);
-    cairo_surface_get_device_offset(target, &t.offsetX, &t.offsetY);
-    double xx = 1, yx = 0, xy = 0, yy = 1;
-    cairo_user_to_device_distance(cr, &xx, &yx);
-    cairo_user_to_device_distance(cr, &xy, &yy);
-    if (yx != 0 || xy != 0 || !(xx > 0) || !(yy > 0) || !(t.scaleX > 0) || !(t.scaleY > 0))
-        return std::nullopt;
-    t.userScaleX = xx * t.scaleX;
-    t.userScaleY = yy * t.scaleY;
-    return t;
-}
-
-struct RectangleListDeleter {
-    void operator()(cairo_rectangle_list_t* list) const { cairo_rectangle_list_destroy(list); }
-};
-using RectangleList = std::unique_ptr<cairo_rectangle_list_t, RectangleListDeleter>;
-
-// Pixels of a surface from (x0, y0) up to but not including (x1, y1).
-struct PixelBox {
-    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    bool empty() const { return x0 >= x1 || y0 >= y1; }
-    bool overlaps(const PixelBox& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
-};
-PixelBox intersection(const PixelBox& a, const PixelBox& b) {
-    return {std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
-}
-// The nearest whole pixel, in the range pictures are drawn in.
-int wholePixel(double v) {
-    v = std::clamp(v, -1e9, 1e9);
-    return static_cast<int>(v < 0 ? v - 0.5 : v + 0.5);
-}
-
-// Past this many rectangles a clip has cairo copy the picture through it.
-constexpr std::size_t kMaxBoxes = 16;
-
-// A clip of whole pixels, in pixels of the target.
-struct PixelClip {
-    std::array<PixelBox, kMaxBoxes> boxes; // the first `count`
-    std::size_t count = 0;
-    bool complete = true; // false: it has more rectangles than are kept
-};
-
-// The clip in pixels where it is whole pixels, or none. A clip with soft edges has cairo combine
-// the glyphs into one mask with it, which a copy of the picture through that clip would not match.
-std::optional<PixelClip> wholePixelClip(cairo_t* cr, const ToPixels& to) {
-    const RectangleList list(cairo_copy_clip_rectangle_list(cr));
-    if (list->status != CAIRO_STATUS_SUCCESS)
-        return std::nullopt;
-    PixelClip clip;
-    for (int i = 0; i < list->num_rectangles; ++i) {
-        const cairo_rectangle_t& r = list->rectangles[i];
-        const Point a = to.pixel(cr, {r.x, r.y}), b = to.pixel(cr, {r.x + r.width, r.y + r.height});
-        if (!onWholePixel(a.x) || !onWholePixel(a.y) || !onWholePixel(b.x) || !onWholePixel(b.y))
-            return std::nullopt;
-        if (clip.count == kMaxBoxes)
-            clip.complete = false;
-        else
-            clip.boxes[clip.count++] = {wholePixel(std::min(a.x, b.x)), wholePixel(std::min(a.y, b.y)),
-                                        wholePixel(std::max(a.x, b.x)), wholePixel(std::max(a.y, b.y))};
-    }
-    return clip;
-}
-
-// Copies `picture`, whose pixels land on `at` of cr's target, over the target through `clip` (whole
-// pixels), with pixman as cairo's image backend composites it, where the target is an image of
-// 32-bit pixels with alpha; returns false, having drawn nothing, elsewhere.
-bool copyStraight(cairo_t* cr, const ToPixels& to, const PixelClip& clip, pixman_image_t* picture,
-                  PixelBox at, ImagePixels& targetPixels) {
-    cairo_surface_t* target = cairo_get_group_target(cr);
-    if (!picture || !clip.complete || cairo_status(cr) != CAIRO_STATUS_SUCCESS ||
-        cairo_surface_status(target) != CAIRO_STATUS_SUCCESS ||
-        cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE ||
-        cairo_image_surface_get_format(target) != CAIRO_FORMAT_ARGB32)
-        return false;
-    // Changed pixels are reported to cairo in whole pixels less the surface's offset.
-    if (!onWholePixel(to.offsetX) || !onWholePixel(to.offsetY))
-        return false;
-    const int width = cairo_image_surface_get_width(target), height = cairo_image_surface_get_height(target);
-    unsigned char* data = cairo_image_surface_get_data(target);
-    if (!data)
-        return false;
-    const PixelBox shown = intersection(at, {0, 0, width, height});
-    std::array<PixelBox, kMaxBoxes> boxes;
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < clip.count; ++i) {
-        const PixelBox box = intersection(shown, clip.boxes[i]);
-        if (box.empty())
-            continue;
-        // Cairo's clip rectangles do not overlap; were two to, copying through each would copy twice.
-        const auto end = boxes.begin() + static_cast<std::ptrdiff_t>(count);
-        if (std::any_of(boxes.begin(), end, [&](const PixelBox& o) { return o.overlaps(box); }))
-            return false;
-        boxes[count++] = box;
-    }
-    if (count == 0)
-        return true; // all of it clipped away
-    pixman_image_t* pixels = targetPixels.of(target);
-    if (!pixels)
-        return false;
-    cairo_surface_flush(target);
-    for (std::size_t i = 0; i < count; ++i) {
-        const PixelBox& box = boxes[i];
-        pixman_image_composite32(PIXMAN_OP_OVER, picture, nullptr, pixels, box.x0 - at.x0, box.y0 - at.y0, 0,
-                                 0, box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0);
-    }
-    const int offsetX = wholePixel(to.offsetX), offsetY = wholePixel(to.offsetY);
-    for (std::size_t i = 0; i < count; ++i) {
-        const PixelBox& box = boxes[i];
-        cairo_surface_mark_dirty_rectangle(target, box.x0 - offsetX, box.y0 - offsetY, box.x1 - box.x0,
-                                           box.y1 - box.y0);
-    }
-    return true;
-}
 
 // The smallest box holding every pixel of `image` (32-bit) that is not clear; empty where none is.
 PixelBox inkedPixels(cairo_surface_t* image) {
@@ -196,29 +64,6 @@ cairo_surface_t* cropped(cairo_surface_t* image, PixelBox box) {
 
 } // namespace
 
-ImagePixels::~ImagePixels() {
-    if (pixels_)
-        pixman_image_unref(pixels_);
-}
-
-pixman_image_t* ImagePixels::of(cairo_surface_t* image) {
-    unsigned char* data = cairo_image_surface_get_data(image);
-    const int width = cairo_image_surface_get_width(image), height = cairo_image_surface_get_height(image);
-    const int stride = cairo_image_surface_get_stride(image);
-    // Memory that held another surface of this shape holds the same pixels to pixman.
-    if (pixels_ && data == data_ && width == width_ && height == height_ && stride == stride_)
-        return pixels_;
-    if (pixels_)
-        pixman_image_unref(pixels_);
-    pixels_ = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, width, height,
-                                                reinterpret_cast<std::uint32_t*>(data), stride);
-    data_ = data;
-    width_ = width;
-    height_ = height;
-    stride_ = stride;
-    return pixels_;
-}
-
 TextPicture::~TextPicture() {
     clear();
 }
@@ -248,6 +93,8 @@ bool TextPicture::show(cairo_t* cr, PangoLayout* layout, Point origin, Copy copy
     const auto to = toPixels(cr);
     if (!to)
         return false;
+    // A clip with soft edges has cairo combine the glyphs into one mask with it, which a copy of the
+    // picture through that clip would not match.
     const std::optional<PixelClip> clip = wholePixelClip(cr, *to);
     if (!clip)
         return false;

@@ -16,6 +16,7 @@
 // Everything here runs with textMutex() held.
 
 #include "platform/tk/base/Geometry.h"
+#include "platform/tk/graphics/cairo/StraightCopy.h"
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
@@ -26,24 +27,6 @@
 #include <optional>
 
 namespace tk::detail {
-
-// pixman's view of the pixels of a 32-bit image surface with alpha, kept while drawing goes on to
-// the same memory in the same shape, as wrapping them anew takes an allocation.
-class ImagePixels {
-public:
-    ImagePixels() = default;
-    ImagePixels(const ImagePixels&) = delete;
-    ImagePixels& operator=(const ImagePixels&) = delete;
-    ~ImagePixels();
-
-    // The pixels of `image`, or null where pixman has no memory for them.
-    pixman_image_t* of(cairo_surface_t* image);
-
-private:
-    pixman_image_t* pixels_ = nullptr;
-    unsigned char* data_ = nullptr;
-    int width_ = 0, height_ = 0, stride_ = 0;
-};
 
 class TextPicture {
 public:
