@@ -2,12 +2,12 @@
 #include "platform/tk/graphics/Path.h"
 #include "platform/tk/graphics/cairo/CairoGraphicsContext.h"
 #include "platform/tk/graphics/cairo/CairoInternal.h"
+#include "platform/tk/graphics/tests/CairoSurfaces.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,16 +16,8 @@
 namespace tk {
 namespace {
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-
-bool samePixels(cairo_surface_t* a, cairo_surface_t* b) {
-    const auto bytes =
-        static_cast<std::size_t>(cairo_image_surface_get_stride(a) * cairo_image_surface_get_height(a));
-    return std::memcmp(cairo_image_surface_get_data(a), cairo_image_surface_get_data(b), bytes) == 0;
-}
+using testing::samePixels;
+using testing::Surface;
 
 // `width` x `height` pixels of every kind of alpha, clear to opaque, no two alike, at `scale`.
 Image pattern(int width, int height, double scale, int seed) {

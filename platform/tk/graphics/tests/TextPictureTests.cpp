@@ -2,10 +2,10 @@
 
 #include "platform/tk/graphics/Font.h"
 #include "platform/tk/graphics/cairo/PangoInternal.h"
+#include "platform/tk/graphics/tests/CairoSurfaces.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -14,16 +14,8 @@
 namespace tk::detail {
 namespace {
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
-
-bool samePixels(cairo_surface_t* a, cairo_surface_t* b) {
-    const auto bytes =
-        static_cast<std::size_t>(cairo_image_surface_get_stride(a) * cairo_image_surface_get_height(a));
-    return std::memcmp(cairo_image_surface_get_data(a), cairo_image_surface_get_data(b), bytes) == 0;
-}
+using testing::samePixels;
+using testing::Surface;
 
 // A picture copied with pixman straight onto an image gives the very bytes cairo's copy gives, and
 // cairo goes on drawing over it knowing it changed: at 1x and 2x, at fractional positions, in a
