@@ -11,10 +11,6 @@ namespace Tessaly {
 
 namespace {
 
-bool onWholePixel(double v) {
-    return std::abs(v - std::round(v)) < 1e-6;
-}
-
 // One rounded end of a band, `end` in user space with its corners on one side, drawn from the
 // picture `ends` keeps of it: the outline filled under the context's own mapping moved by whole
 // pixels, so it falls on the same places within its pixels as a fill straight onto the context.
@@ -60,8 +56,8 @@ void fillSelectionBand(tk::GraphicsContext& context, const tk::Rect& r, double i
     // at the corners' edges depends on the path (a level or two). A band off whole pixel rows, or
     // with corners too large for it, is drawn whole.
     const auto grid = ends ? tk::pixelGrid(context) : std::nullopt;
-    if (grid && radius > 0 && 2 * radius <= band.height() && onWholePixel(grid->pixelY(band.minY())) &&
-        onWholePixel(grid->pixelY(band.maxY()))) {
+    if (grid && radius > 0 && 2 * radius <= band.height() && tk::onWholePixel(grid->pixelY(band.minY())) &&
+        tk::onWholePixel(grid->pixelY(band.maxY()))) {
         const double left = grid->userX(std::ceil(grid->pixelX(band.minX() + radius)));
         const double right = grid->userX(std::floor(grid->pixelX(band.maxX() - radius)));
         if (left < right) {

@@ -11,6 +11,15 @@
 
 namespace tk {
 
+// Cairo places edges on 1/256 of a pixel: a coordinate within a millionth of a pixel boundary is on
+// it.
+inline constexpr double kPixelTolerance = 1e-6;
+
+// Whether a device pixel coordinate lies on a pixel boundary.
+inline bool onWholePixel(double px) {
+    return std::abs(px - std::round(px)) < kPixelTolerance;
+}
+
 struct PixelGrid {
     double scaleX = 1, scaleY = 1, offsetX = 0, offsetY = 0;
 

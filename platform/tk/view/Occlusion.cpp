@@ -1,8 +1,7 @@
 #include "platform/tk/view/Occlusion.h"
 
+#include "platform/tk/graphics/PixelGrid.h"
 #include "platform/tk/view/View.h"
-
-#include <cmath>
 
 namespace tk {
 
@@ -26,19 +25,6 @@ struct ToWindow {
     }
 };
 
-// The device pixels lying wholly inside `r`. Cairo places edges on 1/256 of a pixel, so an edge
-// within a millionth of a pixel boundary is on it.
-Rect wholePixelsInside(const Rect& r, double scale) {
-    constexpr double kTolerance = 1e-6;
-    const double x0 = std::ceil(r.minX() * scale - kTolerance) / scale;
-    const double y0 = std::ceil(r.minY() * scale - kTolerance) / scale;
-    const double x1 = std::floor(r.maxX() * scale + kTolerance) / scale;
-    const double y1 = std::floor(r.maxY() * scale + kTolerance) / scale;
-    if (!(x1 > x0 && y1 > y0))
-        return {};
-    return {x0, y0, x1 - x0, y1 - y0};
-}
-
 void gather(const std::shared_ptr<View>& view, const ToWindow& parent, Rect clip, double scale,
             std::vector<Occlusion::Cover>& covers) {
     const View& v = *view;
@@ -54,7 +40,7 @@ void gather(const std::shared_ptr<View>& view, const ToWindow& parent, Rect clip
             return;
     }
     if (v.isOpaque()) {
-        const Rect covered = wholePixelsInside(bounds.intersection(clip), scale);
+        const Rect covered = PixelGrid{scale, scale, 0, 0}.wholePixelsInside(bounds.intersection(clip));
         if (!covered.isEmpty())
             covers.push_back({view, covered});
     }

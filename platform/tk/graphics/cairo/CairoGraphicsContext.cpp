@@ -512,7 +512,7 @@ bool CairoGraphicsContext::copyImageStraight(cairo_surface_t* image, const Rect&
     const std::array edges{
         a.x, a.y, b.x, b.y, pixelSource.minX(), pixelSource.minY(), pixelSource.maxX(), pixelSource.maxY()};
     if (!std::all_of(edges.begin(), edges.end(),
-                     [](double v) { return std::abs(v) < 1e9 && detail::onWholePixel(v); }))
+                     [](double v) { return std::abs(v) < 1e9 && onWholePixel(v); }))
         return false;
     const detail::PixelBox at{detail::wholePixel(a.x), detail::wholePixel(a.y), detail::wholePixel(b.x),
                               detail::wholePixel(b.y)};

@@ -10,6 +10,7 @@
 // draws through cairo. Nothing here keeps state but ImagePixels, which the caller holds.
 
 #include "platform/tk/base/Geometry.h"
+#include "platform/tk/graphics/PixelGrid.h"
 
 #include <cairo.h>
 #include <pixman.h>
@@ -22,10 +23,7 @@
 
 namespace tk::detail {
 
-// Inline, as they run several times for every copy.
-inline bool onWholePixel(double v) {
-    return std::abs(v - std::round(v)) < 1e-6;
-}
+// Inline, as it runs several times for every copy (as does onWholePixel, from PixelGrid.h).
 // The nearest whole pixel, clamped to the range pixels are placed in.
 inline int wholePixel(double v) {
     v = std::clamp(v, -1e9, 1e9);
