@@ -91,6 +91,8 @@ struct ImageAccess {
 
 cairo_operator_t cairoOperator(BlendMode mode);
 void appendPath(cairo_t* cr, const Path& path);
+// `color` as a drawing shows it: clamped, its alpha times the drawing's `alpha` (itself clamped).
+Color sourceColor(const Color& color, double alpha);
 void setSourceColor(cairo_t* cr, const Color& color, double alpha);
 Color unpremultipliedPixel(cairo_surface_t* surface, int px, int py);
 

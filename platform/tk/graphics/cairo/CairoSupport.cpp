@@ -116,9 +116,14 @@ void appendPath(cairo_t* cr, const Path& path) {
     }
 }
 
-void setSourceColor(cairo_t* cr, const Color& color, double alpha) {
+Color sourceColor(const Color& color, double alpha) {
     const Color c = color.clamped();
-    cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a * std::clamp(alpha, 0.0, 1.0));
+    return c.withAlpha(c.a * std::clamp(alpha, 0.0, 1.0));
+}
+
+void setSourceColor(cairo_t* cr, const Color& color, double alpha) {
+    const Color c = sourceColor(color, alpha);
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
 }
 
 Color unpremultipliedPixel(cairo_surface_t* surface, int px, int py) {

@@ -218,9 +218,8 @@ void showLayout(cairo_t* cr, const TextLayout& layout, Point origin, double alph
     } else {
         source = cairo_pattern_reference(cairo_get_source(cr));
     }
-    // The colour as setSourceColor sets it.
-    const Color c = (colour ? *colour : layout.attributes().color).clamped();
-    cairo_set_source(cr, drawing.source->solid(c.r, c.g, c.b, c.a * std::clamp(alpha, 0.0, 1.0)));
+    const Color c = sourceColor(colour ? *colour : layout.attributes().color, alpha);
+    cairo_set_source(cr, drawing.source->solid(c.r, c.g, c.b, c.a));
     if (!drawing.picture->show(cr, pl, origin)) {
         // Pango's drawing is kept to itself whatever it sets; it costs far more than the save.
         cairo_save(cr);
